@@ -1,0 +1,12 @@
+#pragma once
+// The help viewer over a compiled HTML help file: reads it with chmlib, maps context numbers to
+// topics through the file's own map, shows topics in Qt windows.
+
+#include "Services.h"
+
+namespace plumcrest::platform {
+
+// The program-wide viewer behind the real HelpSystem service.
+HelpSystem& TheChmHelpViewer();
+
+} // namespace plumcrest::platform
