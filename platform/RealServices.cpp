@@ -1,6 +1,7 @@
 #include "ChmHelpViewer.h"
 #include "Services.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
