@@ -1,0 +1,2 @@
+/* Help context numbers the calculator asks for. */
+#define IDH_WELCOME 10000
