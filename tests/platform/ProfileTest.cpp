@@ -1,0 +1,208 @@
+#include "Profile.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace plumcrest::profile {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = testing::TempDir() + "profile-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        file_ = (dir_ / "test.ini").string();
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    static void Put(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    static std::string Get(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::size_t EntriesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    }
+
+    fs::path dir_;
+    std::string file_;
+};
+
+struct ReadCase {
+    const char* name;
+    std::string content;
+    const char* section;
+    const char* key;
+    std::string expected;
+};
+
+class ProfileRead : public ProfileTest, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(ProfileRead, reads_like_the_profile_functions) {
+    const auto& row = GetParam();
+    Put(file_, row.content);
+    EXPECT_EQ(ReadProfileString(file_, row.section, row.key, "dflt"), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ProfileRead,
+    ::testing::Values(
+        ReadCase{"plain", "[S]\nk=v\n", "S", "k", "v"},
+        ReadCase{"missing_section", "[S]\nk=v\n", "T", "k", "dflt"},
+        ReadCase{"missing_key", "[S]\nk=v\n", "S", "j", "dflt"},
+        ReadCase{"key_in_other_section", "[S]\nk=v\n[T]\nj=w\n", "S", "j", "dflt"},
+        ReadCase{"empty_value_is_not_missing", "[S]\nk=\n", "S", "k", ""},
+        ReadCase{"blanks_trimmed", "[S]\n  k \t=  v w \t\n", "S", "k", "v w"},
+        ReadCase{"section_name_case", "[lastvalues]\nk=v\n", "LastValues", "k", "v"},
+        ReadCase{"key_name_case", "[S]\npurchaseprice=5\n", "S", "PurchasePrice", "5"},
+        ReadCase{"first_duplicate_wins", "[S]\nk=1\nk=2\n", "S", "k", "1"},
+        ReadCase{"first_duplicate_wins_across_case", "[S]\nK=1\nk=2\n", "S", "k", "1"},
+        ReadCase{"repeated_section_first_wins", "[S]\nk=1\n[T]\n[S]\nk=2\n", "S", "k", "1"},
+        ReadCase{"crlf_lines", "[S]\r\nk=v\r\n", "S", "k", "v"},
+        ReadCase{"comment_is_not_a_key", "[S]\n;k=v\n", "S", ";k", "dflt"},
+        ReadCase{"no_equals_is_not_a_key", "[S]\nk\n", "S", "k", "dflt"},
+        ReadCase{"cut_to_2047", "[S]\nk=" + std::string(5000, '7') + "\n", "S", "k",
+                 std::string(kMaxValueLength, '7')},
+        ReadCase{"after_nul_ignored", std::string("[S]\nk=v\n\0[S]\nj=w\n", 19), "S", "j", "dflt"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProfileTest, missing_file_or_folder_reads_default) {
+    EXPECT_EQ(ReadProfileString(file_, "S", "k", "d"), "d");
+    EXPECT_EQ(ReadProfileString((dir_ / "no/such/x.ini").string(), "S", "k", "d"), "d");
+}
+
+TEST_F(ProfileTest, unusable_file_types_read_default) {
+    fs::create_directory(file_);
+    EXPECT_EQ(ReadProfileString(file_, "S", "k", "d"), "d");
+    const std::string fifo = (dir_ / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadProfileString(fifo, "S", "k", "d"), "d"); // must not block either
+}
+
+TEST_F(ProfileTest, binary_garbage_reads_without_crash_and_rewrites_cleanly) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 50; ++round) {
+        std::string garbage(4096, '\0');
+        for (char& c : garbage)
+            c = static_cast<char>(random() & 0xFF);
+        Put(file_, garbage);
+        EXPECT_EQ(ReadProfileString(file_, "LastValues", "Term", "d"), "d");
+        ASSERT_TRUE(WriteProfileString(file_, "LastValues", "Term", "30"));
+        EXPECT_EQ(ReadProfileString(file_, "LastValues", "Term", "d"), "30");
+    }
+}
+
+TEST_F(ProfileTest, huge_line_reads_default) {
+    Put(file_, "[S]\n" + std::string(8 << 20, 'x'));
+    EXPECT_EQ(ReadProfileString(file_, "S", "k", "d"), "d");
+}
+
+TEST_F(ProfileTest, write_creates_file_without_blanks_around_equals) {
+    ASSERT_TRUE(WriteProfileString(file_, "S", "k", "v"));
+    ASSERT_TRUE(WriteProfileString(file_, "S", "j", "w"));
+    ASSERT_TRUE(WriteProfileString(file_, "T", "k", "x"));
+    EXPECT_EQ(Get(file_), "[S]\nk=v\nj=w\n\n[T]\nk=x\n");
+}
+
+TEST_F(ProfileTest, write_keeps_other_content_in_order) {
+    Put(file_, "; file comment\n\n[A]\n; about x\nx=1\ny=2\n[B]\nz=3\n; trailing\n");
+    ASSERT_TRUE(WriteProfileString(file_, "a", "X", "9"));
+    ASSERT_TRUE(WriteProfileString(file_, "B", "new", "4"));
+    ASSERT_TRUE(WriteProfileString(file_, "C", "c", "5"));
+    // An existing name keeps its spelling; new keys and sections go last.
+    EXPECT_EQ(Get(file_), "; file comment\n\n[A]\n\n; about x\nx=9\ny=2\n\n[B]\nz=3\nnew=4\n\n"
+                          "[C]\nc=5\n\n; trailing\n");
+    ASSERT_TRUE(WriteProfileString(file_, "A", "y", "7"));
+    EXPECT_EQ(Get(file_), "; file comment\n\n[A]\n\n; about x\nx=9\ny=7\n\n[B]\nz=3\nnew=4\n\n"
+                          "[C]\nc=5\n\n; trailing\n");
+}
+
+TEST_F(ProfileTest, write_replaces_the_first_of_duplicates) {
+    Put(file_, "[S]\nk=1\nj=0\nk=2\n");
+    ASSERT_TRUE(WriteProfileString(file_, "S", "k", "3"));
+    EXPECT_EQ(ReadProfileString(file_, "S", "k", "d"), "3");
+    EXPECT_EQ(Get(file_), "[S]\nk=3\nj=0\n");
+}
+
+TEST_F(ProfileTest, write_refuses_text_the_format_cannot_hold) {
+    Put(file_, "[S]\nk=1\n");
+    EXPECT_FALSE(WriteProfileString(file_, "S", "k", "a\nb=c"));
+    EXPECT_FALSE(WriteProfileString(file_, "S", "", "v"));
+    EXPECT_FALSE(WriteProfileString(file_, "S", "a=b", "v"));
+    EXPECT_FALSE(WriteProfileString(file_, "S]", "k", "v"));
+    EXPECT_EQ(Get(file_), "[S]\nk=1\n");
+}
+
+TEST_F(ProfileTest, write_fails_where_no_file_can_be_written) {
+    Put((dir_ / "plain").string(), "x");
+    fs::create_directory(dir_ / "folder.ini");
+    for (const std::string& path :
+         {(dir_ / "plain/test.ini").string(), (dir_ / "missing/test.ini").string(),
+          std::string("/proc/plumcrest-none/test.ini"), (dir_ / "folder.ini").string(),
+          std::string()})
+        EXPECT_FALSE(WriteProfileString(path, "S", "k", "v")) << path;
+    EXPECT_TRUE(fs::is_directory(dir_ / "folder.ini"));
+    EXPECT_EQ(EntriesInFolder(), 2u); // no temporary file left behind
+}
+
+// Root ignores permissions, but not the file-size limit: it stands in for a full disk.
+TEST_F(ProfileTest, failed_write_leaves_old_file_untouched) {
+    const std::string old = "[S]\nk=1\n; note\n[T]\nlong=" + std::string(200, 'z') + "\n";
+    Put(file_, old);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteProfileString(file_, "S", "k", "2");
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldSignal);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Get(file_), old);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(ProfileTest, write_keeps_permissions_and_symbolic_link) {
+    Put(file_, "[S]\nk=1\n");
+    fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = dir_ / "link.ini";
+    fs::create_symlink(file_, link);
+    ASSERT_TRUE(WriteProfileString(link.string(), "S", "k", "2"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Get(file_), "[S]\nk=2\n");
+    EXPECT_EQ(fs::status(file_).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(ProfileTest, one_commit_writes_many_keys) {
+    ProfileFile profile(file_);
+    ASSERT_TRUE(profile.Set("S", "a", "1"));
+    ASSERT_TRUE(profile.Set("S", "b", "2"));
+    EXPECT_FALSE(fs::exists(file_)); // nothing written before the commit
+    ASSERT_TRUE(profile.Commit());
+    EXPECT_EQ(Get(file_), "[S]\na=1\nb=2\n");
+    EXPECT_EQ(profile.Read("s", "B", "d"), "2");
+}
+
+} // namespace
+} // namespace plumcrest::profile
