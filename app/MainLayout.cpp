@@ -1,0 +1,354 @@
+// The controls of the main window and their places (client area 656 x 403).
+
+#include "Hint.h"
+#include "Main.h"
+#include "Pictures.h"
+#include "PlumcrestApplication.h"
+#include "Sites.h"
+#include "TNumericField.h"
+#include "TPanelStatusBar.h"
+#include "TUrlLabel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace plumcrest {
+namespace {
+
+constexpr int kFieldWidth = 103;
+constexpr int kFieldHeight = 23;
+
+struct LabelPlace {
+    const char* name;
+    const char* caption;
+    int left, top, width, height;
+};
+
+// In the order of the fields they describe.
+constexpr std::array<LabelPlace, 18> kLabels{{
+    {"Label5", "Home Purchase Price:", 46, 36, 124, 15},
+    {"Label4", "Down Payment Percent:", 39, 63, 131, 15},
+    {"Label18", "Down Payment:", 84, 90, 86, 15},
+    {"Label1", "Loan Amount:", 94, 117, 76, 15},
+    {"Label3", "Term in Years:", 90, 144, 80, 15},
+    {"Label2", "Interest Rate:", 97, 171, 73, 15},
+    {"Label6", "Monthly Payment (P&I):", 45, 198, 125, 15},
+    {"Label17", "TOTAL of Fixed Fees:", 54, 225, 116, 15},
+    {"Label16", "Annual Percentage Rate:", 34, 252, 136, 15},
+    {"Label11", "Origination Fees:", 411, 36, 94, 15},
+    {"Label10", "Discount Points:", 415, 63, 90, 15},
+    {"Label7", "Prepaid Mortgage Interest:", 361, 90, 144, 15},
+    {"Label9", "Mortgage Insurance Premiums:", 332, 117, 173, 15},
+    {"Label8", "Buydown funds:", 418, 144, 87, 15},
+    {"Label12", "Flood check fee:", 416, 171, 89, 15},
+    {"Label13", "Tax Servicing Fee:", 406, 198, 99, 15},
+    {"Label14", "Appraisal:", 450, 225, 55, 15},
+    {"Label15", "Other Loan & Closing Fees:", 353, 252, 152, 15},
+}};
+
+struct FieldPlace {
+    TNumericField* TfrmMain::*field;
+    const char* name;
+    int left, top;
+    MaskKind mask;
+    bool input;
+};
+
+// In tab order.
+constexpr std::array<FieldPlace, 18> kFields{{
+    {&TfrmMain::edtPurchasePrice, "edtPurchasePrice", 175, 32, MaskKind::Money, true},
+    {&TfrmMain::edtDownPaymentPercent, "edtDownPaymentPercent", 175, 59, MaskKind::Rate, true},
+    {&TfrmMain::edtDownPayment, "edtDownPayment", 175, 86, MaskKind::Money, false},
+    {&TfrmMain::edtLoan, "edtLoan", 175, 113, MaskKind::Money, false},
+    {&TfrmMain::edtTerm, "edtTerm", 176, 142, MaskKind::Years, true},
+    {&TfrmMain::edtInterest, "edtInterest", 175, 168, MaskKind::Rate, true},
+    {&TfrmMain::edtPayment, "edtPayment", 175, 195, MaskKind::Money, false},
+    {&TfrmMain::edtFixedFees, "edtFixedFees", 175, 222, MaskKind::Money, false},
+    {&TfrmMain::edtAPR, "edtAPR", 175, 249, MaskKind::Rate, false},
+    {&TfrmMain::edtOriginationFees, "edtOriginationFees", 509, 32, MaskKind::Money, true},
+    {&TfrmMain::edtPoints, "edtPoints", 509, 59, MaskKind::Money, true},
+    {&TfrmMain::edtPrepaidInterest, "edtPrepaidInterest", 509, 86, MaskKind::Money, true},
+    {&TfrmMain::edtMIP, "edtMIP", 509, 113, MaskKind::Money, true},
+    {&TfrmMain::edtBuydown, "edtBuydown", 509, 141, MaskKind::Money, true},
+    {&TfrmMain::edtFloodCheck, "edtFloodCheck", 509, 168, MaskKind::Money, true},
+    {&TfrmMain::edtTaxService, "edtTaxService", 509, 195, MaskKind::Money, true},
+    {&TfrmMain::edtOther1, "edtOther1", 509, 222, MaskKind::Money, true},
+    {&TfrmMain::edtOther2, "edtOther2", 509, 249, MaskKind::Money, true},
+}};
+
+struct ShapePlace {
+    const char* name;
+    int left, top, width, height;
+};
+
+// A red bracket around the nine fees, tied to their total.
+constexpr std::array<ShapePlace, 4> kShapes{{
+    {"Shape1", 301, 27, 2, 252},
+    {"Shape3", 300, 26, 105, 2},
+    {"Shape4", 300, 278, 105, 2},
+    {"Shape2", 277, 231, 26, 2},
+}};
+
+QFont WindowFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QString AccessibleNameOf(const char* caption) {
+    QString name = QString::fromUtf8(caption);
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
+}
+
+} // namespace
+
+void TfrmMain::BuildLayout() {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Plumcrest"));
+    setFont(WindowFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(client);
+
+    BuildToolbar();
+    BuildNotebook();
+    BuildStatusBar();
+}
+
+void TfrmMain::BuildToolbar() {
+    auto* panel = new QFrame(centralWidget());
+    panel->setObjectName(QStringLiteral("pnlTop"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(0, 0, kClientWidth, 32);
+    panel->setAutoFillBackground(true);
+    pnlTop = panel;
+
+    struct ButtonPlace {
+        QToolButton* TfrmMain::*button;
+        const char* name;
+        int left;
+        const char* hint;
+        Picture picture;
+    };
+    const std::array<ButtonPlace, 5> buttons{{
+        {&TfrmMain::btnReset, "btnReset", 3, "Reset| Reset Default Values ...", Picture::Reset},
+        {&TfrmMain::btnUpdate, "btnUpdate", 29, " Check for New Version ...", Picture::Update},
+        {&TfrmMain::btnHelp, "btnHelp", 55, " Help ...", Picture::Help},
+        {&TfrmMain::btnAbout, "btnAbout", 81, " About ...", Picture::About},
+        {&TfrmMain::btnExit, "btnExit", 626, "Exit", Picture::Exit},
+    }};
+    for (const auto& place : buttons) {
+        auto* button = new QToolButton(pnlTop);
+        button->setObjectName(QString::fromLatin1(place.name));
+        button->setGeometry(place.left, 3, 26, 26);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        // The update button has a single picture; the others carry a greyed one too.
+        button->setIcon(place.picture == Picture::Update ? QIcon(DrawPicture(place.picture, 20))
+                                                         : PictureIcon(place.picture, 20));
+        button->setIconSize(QSize(20, 20));
+        SetHint(button, QString::fromLatin1(place.hint));
+        button->setAccessibleName(ShortHint(QString::fromLatin1(place.hint)).trimmed());
+        this->*place.button = button;
+    }
+
+    UrlOnline = new TUrlLabel(pnlTop);
+    UrlOnline->setObjectName(QStringLiteral("UrlOnline"));
+    UrlOnline->SetCaption(QStringLiteral("UrlOnline"));
+    UrlOnline->SetURL(sites::kWebSiteBase + QStringLiteral("/plumcrest.htm"));
+    UrlOnline->setVisible(false);
+}
+
+void TfrmMain::BuildNotebook() {
+    nbkMain = new QTabWidget(centralWidget());
+    nbkMain->setObjectName(QStringLiteral("nbkMain"));
+    nbkMain->setGeometry(0, 32, kClientWidth, 352);
+    nbkMain->setFont(WindowFont());
+    nbkMain->setFocusPolicy(Qt::NoFocus);
+    nbkMain->tabBar()->setFocusPolicy(Qt::NoFocus);
+    nbkMain->setMouseTracking(true);
+    nbkMain->tabBar()->setMouseTracking(true);
+    nbkMain->installEventFilter(this);
+    nbkMain->tabBar()->installEventFilter(this);
+
+    BuildCalculatorPage();
+    BuildPromotionalPage(0);
+    BuildPromotionalPage(1);
+    nbkMain->setCurrentIndex(0);
+}
+
+void TfrmMain::BuildCalculatorPage() {
+    Page1 = new QWidget;
+    Page1->setObjectName(QStringLiteral("Page1"));
+    Page1->setAutoFillBackground(true);
+    nbkMain->addTab(Page1, QStringLiteral(" Plumcrest "));
+
+    for (std::size_t i = 0; i < kLabels.size(); ++i) {
+        const auto& place = kLabels[i];
+        auto* label = new QLabel(QString::fromUtf8(place.caption), Page1);
+        label->setObjectName(QString::fromLatin1(place.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        label->setGeometry(place.left, place.top, place.width, place.height);
+    }
+
+    TNumericField* previousInput = nullptr;
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const auto& place = kFields[i];
+        auto* field = new TNumericField(Page1);
+        field->setObjectName(QString::fromLatin1(place.name));
+        field->setPictureMask(QString::fromStdU32String(std::u32string(MaskText(place.mask))));
+        field->setGeometry(place.left, place.top, kFieldWidth, kFieldHeight);
+        field->setAccessibleName(AccessibleNameOf(kLabels[i].caption));
+        field->setDataType(TNumericField::nftDouble);
+        field->setOptions(0);
+        field->setCaretOvr(TNumericField::csBlock);
+        field->setCursor(Qt::IBeamCursor);
+        if (place.input) {
+            field->setTabStop(true);
+            if (previousInput)
+                QWidget::setTabOrder(previousInput, field);
+            previousInput = field;
+        } else {
+            // Results: yellow, out of the tab order, and never showing digits that are not
+            // the value.
+            field->setColor(QColor(Qt::yellow));
+            field->setTabStop(false);
+            field->setShowOverflowAsHashes(true);
+        }
+        this->*place.field = field;
+    }
+    edtAPR->setFont(WindowFont());
+
+    for (const auto& place : kShapes) {
+        auto* shape = new QFrame(Page1);
+        shape->setObjectName(QString::fromLatin1(place.name));
+        shape->setGeometry(place.left, place.top, place.width, place.height);
+        shape->setAutoFillBackground(true);
+        QPalette pal = shape->palette();
+        pal.setColor(QPalette::Window, Qt::red);
+        shape->setPalette(pal);
+        shape->lower();
+    }
+}
+
+void TfrmMain::BuildPromotionalPage(int index) {
+    struct Promotion {
+        const char* tab;
+        const char* product;
+        const char* pitch;
+        QColor accent;
+        std::size_t site;
+    };
+    const std::array<Promotion, 2> promotions{{
+        {" Rentwise ", "Rentwise",
+         "Should you keep renting or buy now? Rentwise compares the true cost of both, year by "
+         "year, with taxes, upkeep and the money your down payment could earn elsewhere.",
+         QColor(0x2e, 0x7d, 0x32), 1},
+        {" Amortiza ", "Amortiza",
+         "See where every payment goes. Amortiza prints the full amortization schedule of a "
+         "mortgage and shows how extra payments shorten the term and save interest.",
+         QColor(0x6a, 0x1b, 0x9a), 2},
+    }};
+    const auto& promo = promotions.at(static_cast<std::size_t>(index));
+    const QString product = QString::fromLatin1(promo.product);
+    const QString address = QString::fromLatin1(sites::kOtherProducts.at(promo.site).address);
+
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Page%1").arg(index + 2));
+    page->setAutoFillBackground(true);
+    QPalette pal = page->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    page->setPalette(pal);
+    nbkMain->addTab(page, QString::fromLatin1(promo.tab));
+
+    auto openProduct = [this, address] {
+        UrlOnline->SetURL(address + referralSuffix_);
+        UrlOnline->Click();
+    };
+
+    auto* shot = new QLabel(page);
+    shot->setObjectName(QStringLiteral("imgProduct%1").arg(index + 1));
+    shot->setGeometry(16, 16, 300, 270);
+    shot->setPixmap(DrawProductScreenshot(product, promo.accent, QSize(300, 270)));
+    shot->setCursor(Qt::PointingHandCursor);
+    shot->setMouseTracking(true);
+    shot->setToolTip(QStringLiteral("Click to learn more about %1 ...").arg(product));
+    shot->setToolTipDuration(4000);
+    shot->setAccessibleName(QStringLiteral("%1 screenshot").arg(product));
+    shot->installEventFilter(this);
+    productImages_.insert(shot, openProduct);
+
+    auto* title = new QLabel(page);
+    title->setGeometry(336, 20, 300, 30);
+    title->setTextFormat(Qt::RichText);
+    title->setText(QStringLiteral("<b style='font-size:18px'>%1</b> from Quillmore").arg(product));
+
+    auto* text = new QLabel(page);
+    text->setGeometry(336, 60, 300, 120);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setTextFormat(Qt::RichText);
+    text->setText(QString::fromLatin1(promo.pitch));
+
+    auto* link = new QLabel(page);
+    link->setGeometry(336, 190, 300, 40);
+    link->setTextFormat(Qt::RichText);
+    link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    link->setText(QStringLiteral("<a href='product'>Download a free evaluation of %1 ...</a><br>"
+                                 "<a href='product'>Read more on our web site ...</a>")
+                      .arg(product));
+    connect(link, &QLabel::linkActivated, this,
+            [this, openProduct](const QString&) { PlumcrestApplication::RunGuarded(openProduct); });
+}
+
+void TfrmMain::BuildStatusBar() {
+    statusBar = new TPanelStatusBar(centralWidget());
+    statusBar->setObjectName(QStringLiteral("statusBar"));
+    statusBar->setGeometry(0, kClientHeight - 19, kClientWidth, 19);
+    statusBar->setFont(QApplication::font("QStatusBar"));
+
+    StatusPanel web;
+    web.name = QStringLiteral("WebPanel");
+    web.width = 96;
+    web.bevel = PanelBevel::None;
+    web.alignment = Qt::AlignCenter;
+    web.text = sites::kWebAddress;
+    web.ownFont = true;
+    web.font = QFont(QStringLiteral("Arial"));
+    web.font.setPixelSize(11);
+    web.font.setUnderline(true);
+    web.color = Qt::blue;
+    statusBar->AddPanel(web);
+
+    StatusPanel hint;
+    hint.name = QStringLiteral("HintPanel");
+    hint.width = 482;
+    hint.bevel = PanelBevel::Lowered;
+    hint.text = sites::kTagline;
+    statusBar->AddPanel(hint);
+
+    connect(statusBar, &TPanelStatusBar::MouseMoved, this,
+            [this](Qt::KeyboardModifiers, int x, int) { statusBarMouseMove(x); });
+    connect(statusBar, &TPanelStatusBar::PanelClicked, this,
+            [this](int panel, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+                statusBarPanelClick(panel);
+            });
+    connect(statusBar, &TPanelStatusBar::Resized, this, [this] { statusBarResize(); });
+    connect(statusBar, &TPanelStatusBar::ContextMenuWanted, this,
+            [this](const QPoint& pos) { PopupWindowMenu(pos); });
+    statusBarResize();
+}
+
+} // namespace plumcrest

@@ -1,0 +1,145 @@
+// The main window's life: creation (the composition root), closing with the saved values,
+// destruction.
+
+#include "AltKeyFixUnit.h"
+#include "DialogPlacement.h"
+#include "LocaleSettings.h"
+#include "Main.h"
+#include "PlumcrestApplication.h"
+#include "SavedValues.h"
+#include "Services.h"
+#include "TNumericField.h"
+
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace plumcrest {
+
+QPointer<TfrmMain> frmMain;
+
+namespace {
+constexpr int kFirstRunHelpContext = 10000;
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    frmMain = this;
+    BuildLayout();
+    BuildMenus();
+    ConnectInputs();
+    // The outer size never changes: client 656 x 403 below the menu bar.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    dialogs::SetMainForm(this);
+
+    bool handlersInstalled = false;
+    try {
+        FormCreate();
+        handlersInstalled = true;
+    } catch (...) {
+        // Creation goes on with what was set up; the failure is reported as the handlers allow.
+        auto* app = PlumcrestApplication::Instance();
+        if (app && app->OnException) {
+            PlumcrestApplication::ReportException(std::current_exception());
+        } else {
+            try {
+                throw;
+            } catch (const std::exception& error) {
+                platform::TheMessages().Show(nullptr, platform::MessageIcon::Error,
+                                             QStringLiteral("Error"),
+                                             QString::fromUtf8(error.what()));
+            } catch (...) {
+            }
+        }
+    }
+    Q_UNUSED(handlersInstalled);
+}
+
+TfrmMain::~TfrmMain() {
+    FormDestroy();
+}
+
+void TfrmMain::FormCreate() {
+    // The taskbar button already belongs to this window alone: no hidden application window
+    // exists here, and dialogs are transient for this window.
+    SetupGlass();
+    altKeyFix_ = new platform::TAltKeyFix(this);
+    setWindowTitle(QStringLiteral("Plumcrest, 4.0"));
+    appDataFolder_ = platform::TheFolders().AppDataFolder();
+    savedValuesSubfolder_ = QString::fromLatin1(kSavedValuesSubfolder);
+    exeFolder_ = platform::TheFolders().ExeFolder();
+
+    if (auto* app = PlumcrestApplication::Instance()) {
+        app->OnActivate = [this] { ApplicationActivate(); };
+        app->OnException = [this](std::exception_ptr error) { AppOnException(error); };
+        app->OnHint = [this] { AppOnHint(); };
+    }
+    platform::TheHelp().SetHelpFile(exeFolder_ + QStringLiteral("plumcrestcalc.chm"));
+    referralSuffix_ = QStringLiteral("?ref=") + QStringLiteral("Plumcrest4");
+    BindOnlineAddresses();
+
+    remembered_ = LoanInputs{};
+    LoadSavedValues();
+    const auto fields = InputFields();
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i]->setFloatValue(remembered_.*kLoanInputFields[i].member);
+
+    if (!runFlag_) {
+        // A viewer that cannot open the help reports it itself; the flag is set regardless.
+        runFlag_ = true;
+        platform::TheHelp().ShowContext(kFirstRunHelpContext);
+    }
+    runFlag_ = true;
+}
+
+QString TfrmMain::SavedValuesPath() const {
+    return QString::fromStdString(plumcrest::SavedValuesPath(appDataFolder_));
+}
+
+void TfrmMain::LoadSavedValues() {
+    const SavedValues saved = plumcrest::LoadSavedValues(plumcrest::SavedValuesPath(appDataFolder_),
+                                                         TheLocaleSeparators().decimal);
+    remembered_ = saved.inputs;
+    runFlag_ = saved.run;
+}
+
+void TfrmMain::SaveValuesAtExit() {
+    plumcrest::SaveValuesAtExit(plumcrest::SavedValuesPath(appDataFolder_), remembered_, runFlag_,
+                                TheLocaleSeparators().decimal);
+}
+
+bool TfrmMain::FormClose() {
+    platform::TheHelp().Quit();
+    SaveValuesAtExit();
+    return true;
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    // The window closes only when the values were saved; a failure keeps it open and is reported.
+    event->ignore();
+    bool closing = false;
+    PlumcrestApplication::RunGuarded([&] { closing = FormClose(); });
+    if (closing) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        event->accept();
+    }
+}
+
+void TfrmMain::FormDestroy() {
+    if (frmMain == this)
+        frmMain = nullptr;
+    if (auto* app = PlumcrestApplication::Instance()) {
+        app->OnActivate = nullptr;
+        app->OnException = nullptr;
+        app->OnHint = nullptr;
+    }
+}
+
+void TfrmMain::ConnectInputs() {
+    for (TNumericField* field : InputFields())
+        connect(field, &TNumericField::OnExit, this,
+                [this] { PlumcrestApplication::RunGuarded([this] { Calculate(); }); });
+}
+
+} // namespace plumcrest

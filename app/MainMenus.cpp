@@ -1,0 +1,242 @@
+// The chrome of the main window: main and context menus, toolbar actions, the status bar's
+// link and pointer feedback, GoOnline and the help commands.
+
+#include "Main.h"
+#include "Pictures.h"
+#include "PlumcrestApplication.h"
+#include "Services.h"
+#include "Sites.h"
+#include "TNumericField.h"
+#include "TPanelStatusBar.h"
+#include "TUrlLabel.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace plumcrest {
+namespace {
+
+// Runs a menu or toolbar command through the window's failure report.
+template <typename F> void Bind(QAction* action, QObject* context, F&& handler) {
+    QObject::connect(action, &QAction::triggered, context, [handler = std::forward<F>(handler)] {
+        PlumcrestApplication::RunGuarded(handler);
+    });
+}
+
+QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
+                 std::optional<Picture> picture = std::nullopt) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(name);
+    if (picture)
+        action->setIcon(PictureIcon(*picture, 16));
+    return action;
+}
+
+QAction* AddSeparator(QMenu* menu, const QString& name) {
+    auto* action = menu->addSeparator();
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+void TfrmMain::BuildMenus() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("mnuMain"));
+    setMenuBar(bar);
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileReset =
+        AddItem(file, QStringLiteral("mnuFileReset"), QStringLiteral("&Reset"), Picture::Reset);
+    AddSeparator(file, QStringLiteral("N4"));
+    mnuFileExit =
+        AddItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"), Picture::Exit);
+
+    QMenu* internet = bar->addMenu(QStringLiteral("&Quillmore Online"));
+    internet->setObjectName(QStringLiteral("mnuInternet"));
+    QMenu* web =
+        internet->addMenu(PictureIcon(Picture::Web, 16), QStringLiteral("&Quillmore on the Web"));
+    web->setObjectName(QStringLiteral("mnuInternetWeb"));
+    mnuQOApplicationInformation =
+        AddItem(web, QStringLiteral("mnuQOApplicationInformation"),
+                QStringLiteral("&Plumcrest Information ..."), Picture::About);
+    AddSeparator(web, QStringLiteral("N5"));
+    mnuQOHome = AddItem(web, QStringLiteral("mnuQOHome"),
+                        sites::kWebAddress + QStringLiteral(" - &Home Page ..."), Picture::Web);
+    mnuQOFreeware = AddItem(web, QStringLiteral("mnuQOFreeware"),
+                            QStringLiteral("&Freeware Page ..."), Picture::Product);
+    mnuQOFreeware->setVisible(false);
+    mnuQOSuggestionBox = AddItem(web, QStringLiteral("mnuQOSuggestionBox"),
+                                 QStringLiteral("&Suggestion Box ..."), Picture::Suggest);
+    AddSeparator(web, QStringLiteral("N6"));
+    for (std::size_t i = 0; i < sites::kOtherSites.size(); ++i)
+        mnuQOSites[i] = AddItem(web, QStringLiteral("mnuQOSite%1").arg(i + 1),
+                                QString::fromUtf8(sites::kOtherSites[i].caption), Picture::Web);
+
+    N7 = AddSeparator(internet, QStringLiteral("N7"));
+    N7->setVisible(false);
+    mnuQOBlog = AddItem(internet, QStringLiteral("mnuQOBlog"),
+                        QStringLiteral("Quillmore &Blog ..."), Picture::Blog);
+    mnuQOTellWebsite = AddItem(internet, QStringLiteral("mnuQOTellWebsite"),
+                               QStringLiteral("&Tell Someone Via Our Web Site ..."));
+    mnuQOTellWebsite->setVisible(false);
+    QMenu* email = internet->addMenu(QStringLiteral("Contact Quillmore by Email"));
+    email->setObjectName(QStringLiteral("mnuInternetEmail"));
+    mnuInternetEmail = email->menuAction();
+    mnuInternetEmail->setVisible(false);
+    mnuQOMailSuggestions = AddItem(email, QStringLiteral("mnuQOMailSuggestions"),
+                                   QStringLiteral("Send &Suggestions ..."), Picture::Mail);
+    mnuQOMailSupport = AddItem(email, QStringLiteral("mnuQOMailSupport"),
+                               QStringLiteral("Contact &Tech Support ..."), Picture::Mail);
+    AddSeparator(internet, QStringLiteral("N8"));
+    QMenu* tryMenu = internet->addMenu(PictureIcon(Picture::Product, 16),
+                                       QStringLiteral("&Download Evaluation Software"));
+    tryMenu->setObjectName(QStringLiteral("mnuInternetTry"));
+    for (std::size_t i = 0; i < sites::kOtherProducts.size(); ++i)
+        mnuQOProducts[i] =
+            AddItem(tryMenu, QStringLiteral("mnuQOProduct%1").arg(i + 1),
+                    QString::fromUtf8(sites::kOtherProducts[i].caption), Picture::Product);
+    mnuQOProducts[0]->setVisible(false);
+    AddSeparator(internet, QStringLiteral("N9"));
+    mnuQOUpdate = AddItem(internet, QStringLiteral("mnuQOUpdate"),
+                          QStringLiteral("Check for &New Version ..."), Picture::Update);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    Contents1 =
+        AddItem(help, QStringLiteral("Contents1"), QStringLiteral("&Contents"), Picture::Help);
+    Contents1->setShortcut(QKeySequence(Qt::Key_F1));
+    Contents1->setShortcutContext(Qt::WindowShortcut);
+    AddSeparator(help, QStringLiteral("N2"));
+    mnuQOSupport = AddItem(help, QStringLiteral("mnuQOSupport"),
+                           QStringLiteral("&Online Support ..."), Picture::Web);
+    mnuHelpDisclaimer = AddItem(help, QStringLiteral("mnuHelpDisclaimer"),
+                                QStringLiteral("&Disclaimer..."), Picture::Disclaimer);
+    About1 = AddItem(help, QStringLiteral("About1"), QStringLiteral("&About Plumcrest ..."),
+                     Picture::About);
+
+    Bind(mnuFileReset, this, [this] { Reset(); });
+    Bind(mnuFileExit, this, [this] { btnExitClick(); });
+    Bind(Contents1, this, [this] { MnuHelpContentsClick(); });
+    Bind(mnuHelpDisclaimer, this, [this] { ShowDisclaimer(); });
+    Bind(About1, this, [this] { ShowAbout(); });
+    for (QAction* online :
+         {mnuQOApplicationInformation, mnuQOHome, mnuQOFreeware, mnuQOSuggestionBox, mnuQOBlog,
+          mnuQOTellWebsite, mnuQOMailSuggestions, mnuQOMailSupport, mnuQOUpdate, mnuQOSupport,
+          mnuQOSites[0], mnuQOSites[1], mnuQOProducts[0], mnuQOProducts[1], mnuQOProducts[2],
+          mnuQOProducts[3], mnuQOProducts[4], mnuQOProducts[5]})
+        Bind(online, this, [this, online] { GoOnline(online); });
+
+    connect(btnReset, &QToolButton::clicked, this,
+            [this] { PlumcrestApplication::RunGuarded([this] { Reset(); }); });
+    connect(btnUpdate, &QToolButton::clicked, this,
+            [this] { PlumcrestApplication::RunGuarded([this] { GoOnline(btnUpdate); }); });
+    connect(btnHelp, &QToolButton::clicked, this,
+            [this] { PlumcrestApplication::RunGuarded([this] { MnuHelpContentsClick(); }); });
+    connect(btnAbout, &QToolButton::clicked, this,
+            [this] { PlumcrestApplication::RunGuarded([this] { ShowAbout(); }); });
+    connect(btnExit, &QToolButton::clicked, this,
+            [this] { PlumcrestApplication::RunGuarded([this] { btnExitClick(); }); });
+
+    BuildContextMenu();
+    for (TNumericField* field :
+         {edtPurchasePrice, edtDownPaymentPercent, edtDownPayment, edtLoan, edtTerm, edtInterest,
+          edtPayment, edtFixedFees, edtAPR, edtOriginationFees, edtPoints, edtPrepaidInterest,
+          edtMIP, edtBuydown, edtFloodCheck, edtTaxService, edtOther1, edtOther2})
+        field->setWindowContextMenu(mnuPop);
+    BindOnlineAddresses();
+}
+
+void TfrmMain::BuildContextMenu() {
+    mnuPop = new QMenu(this);
+    mnuPop->setObjectName(QStringLiteral("mnuPop"));
+    mnuPopHelp =
+        AddItem(mnuPop, QStringLiteral("mnuPopHelp"), QStringLiteral("&Help"), Picture::Help);
+    mnuPopDisclaim = AddItem(mnuPop, QStringLiteral("mnuPopDisclaim"),
+                             QStringLiteral("&Disclaimer..."), Picture::Disclaimer);
+    mnuPopAbout =
+        AddItem(mnuPop, QStringLiteral("mnuPopAbout"), QStringLiteral("&About..."), Picture::About);
+    AddSeparator(mnuPop, QStringLiteral("N1"));
+    mnuPopExit =
+        AddItem(mnuPop, QStringLiteral("mnuPopExit"), QStringLiteral("E&xit"), Picture::Exit);
+
+    Bind(mnuPopHelp, this, [this] { MnuHelpContentsClick(); });
+    Bind(mnuPopDisclaim, this, [this] { ShowDisclaimer(); });
+    Bind(mnuPopAbout, this, [this] { ShowAbout(); });
+    Bind(mnuPopExit, this, [this] { btnExitClick(); });
+}
+
+void TfrmMain::BindOnlineAddresses() {
+    const QString& base = sites::kWebSiteBase;
+    auto withSuffix = [this](const QString& address) { return address + referralSuffix_; };
+    onlineAddresses_ = {
+        {mnuQOHome, withSuffix(base + QStringLiteral("/index.php"))},
+        {statusBar, withSuffix(base + QStringLiteral("/index.php"))},
+        {mnuQOSuggestionBox, withSuffix(base + QStringLiteral("/suggest.htm"))},
+        {mnuQOFreeware, withSuffix(base + QStringLiteral("/freeware.htm"))},
+        {mnuQOSupport, withSuffix(base + QStringLiteral("/faq.htm"))},
+        {mnuQOApplicationInformation,
+         withSuffix(base + QStringLiteral("/plumcrestcalculator.htm"))},
+        {mnuQOBlog, withSuffix(base + QStringLiteral("/blogsite.htm"))},
+        {mnuQOMailSuggestions, QStringLiteral("mailto:") + sites::kSuggestionsMail},
+        {mnuQOMailSupport, QStringLiteral("mailto:") + sites::kSupportMail},
+        {btnUpdate, base + QStringLiteral("/updates/Plumcrest4.htm")},
+        {mnuQOUpdate, base + QStringLiteral("/updates/Plumcrest4.htm")},
+    };
+    for (std::size_t i = 0; i < sites::kOtherSites.size(); ++i)
+        onlineAddresses_.insert(mnuQOSites[i],
+                                withSuffix(QString::fromUtf8(sites::kOtherSites[i].address)));
+    for (std::size_t i = 0; i < sites::kOtherProducts.size(); ++i)
+        onlineAddresses_.insert(mnuQOProducts[i],
+                                withSuffix(QString::fromUtf8(sites::kOtherProducts[i].address)));
+}
+
+void TfrmMain::GoOnline(QObject* sender) {
+    // An unknown sender (the hidden "tell someone" item) reopens the current address.
+    const auto it = onlineAddresses_.constFind(sender);
+    if (it != onlineAddresses_.constEnd())
+        UrlOnline->SetURL(it.value());
+    UrlOnline->Click();
+}
+
+void TfrmMain::btnExitClick() {
+    close();
+}
+
+void TfrmMain::MnuHelpContentsClick() {
+    platform::TheHelp().ShowContents();
+}
+
+void TfrmMain::statusBarMouseMove(int x) {
+    const int webWidth = statusBar->Panel(kWebPanel).width;
+    statusBar->setCursor(x < webWidth - 5 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    statusBar->SetPanelText(kHintPanel,
+                            x > webWidth ? sites::kTagline
+                                         : QStringLiteral("Click to visit ") + sites::kWebAddress);
+}
+
+void TfrmMain::statusBarPanelClick(int panel) {
+    if (statusBar->Panel(panel).name != QStringLiteral("WebPanel"))
+        return;
+    // Opening the maker's page from the status bar never reports anything.
+    try {
+        GoOnline(statusBar);
+    } catch (...) {
+    }
+}
+
+void TfrmMain::statusBarResize() {
+    statusBar->SetPanelWidth(kHintPanel,
+                             statusBar->width() - (statusBar->Panel(kWebPanel).width + 2));
+}
+
+void TfrmMain::PopupWindowMenu(const QPoint& globalPos) {
+    QPointer<QMenu> menu = mnuPop;
+    if (menu)
+        menu->exec(globalPos);
+}
+
+} // namespace plumcrest

@@ -1,0 +1,62 @@
+#pragma once
+// The application object: the one boundary every exception escaping an event handler reaches,
+// the feed of hints from the control under the pointer, and the application's activation notice.
+
+#include <QApplication>
+#include <QPointer>
+#include <QString>
+#include <exception>
+#include <functional>
+#include <stdexcept>
+
+namespace plumcrest {
+
+// An exception that is never reported: used to stop a handler quietly.
+class EAbort : public std::runtime_error {
+public:
+    EAbort() : std::runtime_error("Operation aborted") {}
+};
+
+class PlumcrestApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    PlumcrestApplication(int& argc, char** argv);
+    ~PlumcrestApplication() override;
+
+    static PlumcrestApplication* Instance();
+
+    // The application title, shown by the taskbar for the program.
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title) { title_ = title; }
+
+    // Handlers bound by the main window for the program's life.
+    std::function<void(std::exception_ptr)> OnException;
+    std::function<void()> OnActivate;
+    std::function<void()> OnHint;
+
+    // The long part of the hint of the control under the pointer (or of its nearest hinted
+    // ancestor), as the last idle pass found it.
+    QString CurrentHint() const { return hint_; }
+
+    // Runs one event handler; anything it throws goes to OnException, posted so the event that
+    // raised it (a focus change, say) completes before any report opens.
+    static void RunGuarded(const std::function<void()>& handler);
+    static void ReportException(std::exception_ptr error);
+
+    // One pass of the hint feed; runs whenever the event queue has run empty.
+    void UpdateHint();
+    // Finds the control under the pointer; tests replace it.
+    std::function<QWidget*()> WidgetUnderPointer;
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    void onStateChanged(Qt::ApplicationState state);
+
+    QString title_;
+    QString hint_;
+    Qt::ApplicationState lastState_ = Qt::ApplicationInactive;
+};
+
+} // namespace plumcrest
