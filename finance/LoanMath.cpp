@@ -1,0 +1,123 @@
+#include "LoanMath.h"
+
+#include "ExpToDouble.h"
+#include "Fpu.h"
+
+#include <algorithm>
+
+namespace plumcrest {
+
+using fpu::Add;
+using fpu::Div;
+using fpu::Mul;
+using fpu::Sub;
+using fpu::ToDouble;
+
+namespace {
+
+constexpr long double kStep = 0.1L; // the extended value nearest one tenth
+constexpr double kStartGuess = 12.5;
+constexpr int kIterations = 30;
+constexpr double kExponentCap = 88.0;
+
+// The first two discount factors, 1 + 1/(1 + x).
+double FirstTwoFactors(double monthlyRate) {
+    return ToDouble(Add(1.0L, Div(1.0L, Add(1.0L, monthlyRate))));
+}
+
+// Present value of the payments at the monthly rate: the start-of-month sum over 1 + x.
+double PresentValue(std::int32_t months, double monthlyRate, double payment) {
+    return ToDouble(
+        Div(Mul(DiscountFactorSum(months, monthlyRate), payment), Add(1.0L, monthlyRate)));
+}
+
+struct NoTrace {
+    void discountFactorSums() {}
+    void iteration(double, double, double) {}
+};
+
+struct Recorder {
+    AprTrace& trace;
+    void discountFactorSums() { trace.discountFactorSumCalls += 2; }
+    void iteration(double g, double pv1, double pv2) {
+        trace.guesses.push_back(g);
+        trace.pv1.push_back(pv1);
+        trace.pv2.push_back(pv2);
+    }
+};
+
+template <class Trace>
+double Solve(std::int32_t years, double amountFinanced, double payment, Trace trace) {
+    const std::int32_t n = MonthsOf(years);
+    if (n == 0)
+        return 0;
+    if (payment == 0)
+        return 0;
+    double g = kStartGuess;
+    for (int iteration = 0; iteration < kIterations; ++iteration) {
+        trace.discountFactorSums();
+        const double x1 = ToDouble(Div(g, 1200.0L));
+        const double pv1 = PresentValue(n, x1, payment);
+        const double g2 = ToDouble(Add(g, kStep));
+        const double x2 = ToDouble(Div(g2, 1200.0L));
+        const double pv2 = PresentValue(n, x2, payment);
+        const long double slope = Div(Sub(amountFinanced, pv1), Sub(pv2, pv1));
+        g = ToDouble(Add(g, Mul(kStep, slope)));
+        trace.iteration(g, pv1, pv2);
+    }
+    return g;
+}
+
+} // namespace
+
+std::int32_t MonthsOf(std::int32_t years) {
+    const auto product = static_cast<std::int64_t>(years) * 12;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(product));
+}
+
+double MonthlyPayment(std::int32_t months, double principal, double monthlyRate) {
+    if (months == 0)
+        return 0;
+    if (monthlyRate == 0)
+        return ToDouble(Div(principal, static_cast<long double>(months)));
+    const long double exponent =
+        Mul(fpu::Ln(Add(1.0L, monthlyRate)), -static_cast<long double>(months));
+    const double v = ToDouble(fpu::Exp(exponent));
+    return ToDouble(Div(Mul(principal, monthlyRate), Sub(1.0L, v)));
+}
+
+double PowerClamped(double base, double exponent) {
+    if (base == 0)
+        return 0;
+    const double t = std::min(ToDouble(Mul(fpu::Ln(base), exponent)), kExponentCap);
+    return ToDouble(fpu::Exp(t));
+}
+
+// Every term as PowerClamped would give it, but ln(base) is taken once: the product with i is
+// formed from the same extended logarithm, so each t, and hence each term, is bit-identical to
+// a fresh PowerClamped(base, i). ExpToDouble is expl rounded to double, bit for bit.
+double DiscountFactorSum(std::int32_t count, double monthlyRate) {
+    double sum = FirstTwoFactors(monthlyRate);
+    if (count <= 2)
+        return sum;
+    const double base = ToDouble(Add(1.0L, monthlyRate));
+    if (base == 0)
+        fpu::RaiseZeroDivide(); // PowerClamped gives 0; its reciprocal divides by zero
+    const long double lnBase = fpu::Ln(base);
+    for (std::int32_t i = 2; i < count; ++i) {
+        const double t = std::min(ToDouble(Mul(lnBase, static_cast<long double>(i))), kExponentCap);
+        const double power = ExpToDouble(t);
+        sum = ToDouble(Add(sum, ToDouble(Div(1.0L, power))));
+    }
+    return sum;
+}
+
+double SolveApr(std::int32_t years, double amountFinanced, double payment) {
+    return Solve(years, amountFinanced, payment, NoTrace{});
+}
+
+double SolveAprTrace(std::int32_t years, double amountFinanced, double payment, AprTrace& trace) {
+    return Solve(years, amountFinanced, payment, Recorder{trace});
+}
+
+} // namespace plumcrest

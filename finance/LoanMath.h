@@ -1,0 +1,40 @@
+#pragma once
+// The loan mathematics: level payment, discount-factor sum, clamped power and the APR solver.
+// Extended precision between the points where a value is rounded to double; faults raise the
+// MathError family (MathError.h). Rates are monthly fractions (annual percentage / 1200) except
+// the APR, which is an annual percentage.
+
+#include <cstdint>
+#include <vector>
+
+namespace plumcrest {
+
+// The level payment per month; 0 for no months, principal / months at a zero rate.
+double MonthlyPayment(std::int32_t months, double principal, double monthlyRate);
+
+// Sum of (1 + monthlyRate)^-i for i = 0 .. count - 1, each term from its own power, each partial
+// sum rounded to double. A count of 2 or less gives the first two terms.
+double DiscountFactorSum(std::int32_t count, double monthlyRate);
+
+// base^exponent through exp(ln(base) * exponent), the exponent of e capped at 88; 0 for base 0.
+double PowerClamped(double base, double exponent);
+
+// The annual rate, in percent, at which the payments discount to amountFinanced: 30 Newton steps
+// from 12.5 % with a forward-difference slope over 0.1 point. 0 for no months or no payment.
+double SolveApr(std::int32_t years, double amountFinanced, double payment);
+
+// What one solve did, for tests and diagnostics.
+struct AprTrace {
+    std::int32_t discountFactorSumCalls = 0;
+    std::vector<double> guesses; // g after each completed iteration
+    std::vector<double> pv1;     // PV at g, per iteration
+    std::vector<double> pv2;     // PV at g + 0.1, per iteration
+};
+
+// SolveApr, recording into `trace` as it goes (so a failing solve leaves what it reached).
+double SolveAprTrace(std::int32_t years, double amountFinanced, double payment, AprTrace& trace);
+
+// 12 x years in 64 bits, wrapped to 32 as the 32-bit product would be.
+std::int32_t MonthsOf(std::int32_t years);
+
+} // namespace plumcrest
