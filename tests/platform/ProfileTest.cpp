@@ -14,6 +14,7 @@ namespace plumcrest::profile {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 class ProfileTest : public ::testing::Test {
 protected:
@@ -54,6 +55,11 @@ struct ReadCase {
     std::string expected;
 };
 
+// Rows print by name, not as bytes.
+void PrintTo(const ReadCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class ProfileRead : public ProfileTest, public ::testing::WithParamInterface<ReadCase> {};
 
 TEST_P(ProfileRead, reads_like_the_profile_functions) {
@@ -81,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"no_equals_is_not_a_key", "[S]\nk\n", "S", "k", "dflt"},
         ReadCase{"cut_to_2047", "[S]\nk=" + std::string(5000, '7') + "\n", "S", "k",
                  std::string(kMaxValueLength, '7')},
-        ReadCase{"after_nul_ignored", std::string("[S]\nk=v\n\0[S]\nj=w\n", 19), "S", "j", "dflt"}),
+        ReadCase{"after_nul_ignored", "[S]\nk=v\n\0[S]\nj=w\n"s, "S", "j", "dflt"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ProfileTest, missing_file_or_folder_reads_default) {
