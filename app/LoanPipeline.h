@@ -87,4 +87,9 @@ LoanInputs DefaultLoanInputs();
 // completed steps filled. The conversion error's text uses `decimalSeparator`.
 void RecalculateLoan(const LoanInputs& inputs, LoanResults& results, char32_t decimalSeparator);
 
+// The same steps over the unoptimised reference mathematics (finance/ReferenceLoanMath.h): what
+// the benchmark measures RecalculateLoan against and the tests hold it bit-identical to.
+void ReferenceRecalculateLoan(const LoanInputs& inputs, LoanResults& results,
+                              char32_t decimalSeparator);
+
 } // namespace plumcrest
