@@ -250,6 +250,9 @@ bool ProfileFile::Set(std::string_view section, std::string_view key, std::strin
 bool ProfileFile::Commit() {
     if (impl_->path.empty() || impl_->source == Source::Unreadable)
         return false;
+    // Replacing by rename would bypass a write-protected file; refuse as a direct write would.
+    if (impl_->source == Source::Loaded && ::access(impl_->path.c_str(), W_OK) != 0)
+        return false;
     std::string data;
     try {
         if (impl_->ini.Save(data, impl_->ini.IsUnicode()) < 0)

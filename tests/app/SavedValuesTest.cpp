@@ -299,6 +299,9 @@ TEST_F(SavedValuesTest, failed_save_leaves_old_file_byte_identical) {
 
     EXPECT_EQ(message, "Unable to write to " + path_);
     EXPECT_EQ(Get(), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(fs::path(path_).parent_path()),
+                            fs::directory_iterator()),
+              1); // the temporary is removed
 }
 
 } // namespace
