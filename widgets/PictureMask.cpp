@@ -41,7 +41,9 @@ void PlaceFraction(std::string_view fraction, const MaskLayout& layout,
 
 // Right to left from just left of the point: digits from the right, group positions while digits
 // wait, and the first empty position takes the sign. The walk stops at the mask's first position
-// whether or not digits remain.
+// whether or not digits remain. The integer digits always include one (a "0" below 1), so the
+// position left of the point never stays empty and needs no "0" of its own; a blank literal
+// there is part of the mask and keeps its blank.
 Placement PlaceNumber(std::string_view integer, std::string_view fraction, bool negative,
                       const MaskLayout& layout, const LocaleSeparators& separators) {
     Placement placed{layout.mask};
@@ -66,10 +68,6 @@ Placement PlaceNumber(std::string_view integer, std::string_view fraction, bool 
     }
     const std::string_view unplaced = integer.substr(0, remaining);
     placed.lostDigits = unplaced.find_first_not_of('0') != std::string_view::npos;
-    if (layout.pointPosition && *layout.pointPosition > 0 &&
-        placed.text[*layout.pointPosition - 1] == kBlank) {
-        placed.text[*layout.pointPosition - 1] = U'0';
-    }
     return placed;
 }
 

@@ -97,6 +97,7 @@ const std::vector<FormatRow>& FormatRows() {
         {"rate_zero", 0, &kRateMask, "0.0000"},
         {"years_zero", 0, &kYearsMask, "0"},
         {"rate_pads_decimals", 6.75, &kRateMask, "6.7500"},
+        {"rate_typed_6_7_on_leaving", 6.7, &kRateMask, "6.7000"},
         {"years_half_rounds_up", 2.5, &kYearsMask, "3"},
         {"years_30", 30, &kYearsMask, "30"},
         {"money_eighth_rounds_up", 0.125, &kMoneyMask, "0.13"},
@@ -141,6 +142,14 @@ TEST(FormatIntoMask, LiteralsOfTheMaskStay) {
     const MaskLayout layout = AnalyseMask(U"$#,###.##%");
     EXPECT_EQ(FormatIntoMask(1234.5, layout, {}), U"$1,234.50%");
     EXPECT_EQ(FormatIntoMask(-12.5, layout, {}), U"$  -12.50%");
+}
+
+// A blank literal left of the point is no empty digit position: 5 must not turn into 50.
+TEST(FormatIntoMask, BlankLiteralBeforePointStaysBlank) {
+    const MaskLayout layout = AnalyseMask(U"## .##");
+    const std::u32string text = FormatIntoMask(5, layout, {});
+    EXPECT_EQ(text, U" 5 .00");
+    EXPECT_EQ(ParseMaskedText(text, layout, {}), 5.0L);
 }
 
 TEST(FormatIntoMask, NonFiniteShowsTheOverflowText) {
