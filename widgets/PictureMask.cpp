@@ -278,10 +278,11 @@ std::optional<long double> ParseMaskedText(std::u32string_view text, const MaskL
     if (number.empty()) {
         number = U"0";
     }
+    // Blanks beside the point go first, so that "5 ." loses its point like "5." does.
+    RemoveBlanksAroundPoint(number);
     if (number.back() == kPoint || number.back() == separators.decimal) {
         number.pop_back();
     }
-    RemoveBlanksAroundPoint(number);
     CompletePoint(number);
     return ParseDecimal(number);
 }

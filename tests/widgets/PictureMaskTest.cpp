@@ -186,6 +186,7 @@ TEST(ParseMaskedText, DisplayTextsUnderEachSeparatorPair) {
         {"point_without_digit_before", &kRateMask, "   .5", 0.5L},
         {"negative_point_without_digit", &kRateMask, "-.123456", -0.123456L},
         {"blanks_next_to_point", &kRateMask, "12 . 5", 12.5L},
+        {"blank_before_trailing_point", &kRateMask, "  5 .", 5.0L},
         {"pending_minus_of_empty_entry", &kRateMask, "      -0", -0.0L},
         {"years", &kYearsMask, "  3", 3.0L},
         {"longer_than_mask_keeps_its_positions", &kYearsMask, "12345", 123.0L},
