@@ -1,0 +1,196 @@
+#include "uFrmAbout.h"
+
+#include "Hint.h"
+#include "JpegImage.h"
+#include "Services.h"
+#include "TUrlLabel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace plumcrest::dialogs {
+namespace {
+
+const QString kCaption = QStringLiteral(" About Plumcrest, 4.0");
+const QString kVersion = QStringLiteral("Version 4.0");
+const QString kCompileDate = QStringLiteral("Compiled September 22, 2007");
+const QString kOwnership =
+    QStringLiteral("Copyright \u00A9 1999-2007 Quillmore Financial Software");
+const QString kRights = QStringLiteral("All rights reserved.");
+const QString kLegalNotice =
+    QStringLiteral("This program is protected by copyright law and international treaties.");
+const QString kLogoHint = QStringLiteral("Click to visit our web site ...");
+const QString kLinkHint = QStringLiteral("Click Here to Visit Our Web Site ...");
+
+QFont PixelFont(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(pixelSize); // a form description's "height -n" is n pixels
+    return font;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& picture, const QRect& geometry, const QString& hint) {
+    auto* button = new QPushButton(QIcon(picture), caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setIconSize(QSize(16, 16));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    SetHint(button, hint);
+    return button;
+}
+
+} // namespace
+
+TfrmAbout::TfrmAbout(const AboutContext& context, QWidget* parent)
+    : TFixedDialog(parent, kClientWidth, kClientHeight), context_(context) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setFont(PixelFont(QStringLiteral("Tahoma"), 11));
+    BuildGraphic();
+    BuildLabels();
+    BuildLinks();
+    BuildButtons();
+    FormCreate();
+}
+
+void TfrmAbout::FormCreate() {
+    CenterForm(*this);
+}
+
+void TfrmAbout::BuildGraphic() {
+    pnlGraphic_ = new QFrame(this);
+    pnlGraphic_->setObjectName(QStringLiteral("pnlGraphic"));
+    pnlGraphic_->setGeometry(8, 9, 431, 76);
+    pnlGraphic_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlGraphic_->setLineWidth(2);
+    QPalette white = pnlGraphic_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    pnlGraphic_->setPalette(white);
+    pnlGraphic_->setAutoFillBackground(true);
+
+    imgLogo_ = new QLabel(pnlGraphic_);
+    imgLogo_->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo_->setGeometry(5, 6, 420, 60);
+    // Decoded by our own libjpeg code; a damaged logo leaves the panel white.
+    if (const auto logo = LoadJpeg(QStringLiteral(":/dialogs/logo.jpg")))
+        imgLogo_->setPixmap(QPixmap::fromImage(*logo));
+    imgLogo_->setToolTip(kLogoHint);
+    SetHint(imgLogo_, kLogoHint);
+
+    imgAboutIcon_ = new QLabel(this);
+    imgAboutIcon_->setObjectName(QStringLiteral("imgAboutIcon"));
+    imgAboutIcon_->setGeometry(15, 122, 32, 32);
+    imgAboutIcon_->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_icon.png")));
+
+    for (QLabel* image : {imgLogo_, imgAboutIcon_}) {
+        image->setMouseTracking(true);
+        image->installEventFilter(this);
+    }
+}
+
+QLabel* TfrmAbout::AddLabel(const char* name, int left, int top, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+void TfrmAbout::BuildLabels() {
+    AddLabel("lblTitle", 56, 116, QStringLiteral("Plumcrest"));
+    lblVersion_ = AddLabel("lblVersion", 56, 132, kVersion);
+    lblCompileDate_ = AddLabel("lblCompileDate", 56, 148, kCompileDate);
+    lblCopyright_ = AddLabel("lblCopyright", 13, 196, kOwnership);
+    lblRights_ = AddLabel("lblRights", 13, 212, kRights);
+    AddLabel("Label1", 13, 228, kLegalNotice);
+}
+
+void TfrmAbout::BuildLinks() {
+    urlHome_ = new TUrlLabel(this);
+    urlHome_->setObjectName(QStringLiteral("urlHome"));
+    urlHome_->setGeometry(13, 257, 133, 16);
+    QFont linkFont = urlHome_->font(); // keeps the link's underline
+    linkFont.setFamily(QStringLiteral("Tahoma"));
+    linkFont.setPixelSize(13);
+    urlHome_->setFont(linkFont);
+    QPalette blue = urlHome_->palette();
+    blue.setColor(urlHome_->foregroundRole(), Qt::blue);
+    urlHome_->setPalette(blue);
+    // Only a caption: the click handler opens the home page, so the link opens it exactly once.
+    urlHome_->SetCaption(context_.webAddress);
+    urlHome_->setToolTip(kLinkHint);
+    SetHint(urlHome_, kLinkHint);
+    connect(urlHome_, &TUrlLabel::clicked, this, [this] { GoOnlineAbout(urlHome_); });
+
+    urlAboutOnline_ = new TUrlLabel(this);
+    urlAboutOnline_->setObjectName(QStringLiteral("urlAboutOnline"));
+    urlAboutOnline_->SetCaption(QStringLiteral("UrlAboutOnline"));
+    urlAboutOnline_->setVisible(false);
+}
+
+void TfrmAbout::BuildButtons() {
+    // Created in tab order: OK first, then the licence.
+    btnClose_ =
+        MakeButton(this, "btnClose", QStringLiteral("&OK"), QStringLiteral(":/dialogs/ok.png"),
+                   QRect(357, 252, 80, 26), QStringLiteral("Close About Window"));
+    btnShowLicense_ = MakeButton(this, "btnShowLicense", QStringLiteral("Read &License"),
+                                 QStringLiteral(":/dialogs/license.png"), QRect(172, 252, 103, 26),
+                                 QStringLiteral("Show Software License ..."));
+    setTabOrder(btnClose_, btnShowLicense_);
+    connect(btnClose_, &QPushButton::clicked, this, &TfrmAbout::btnCloseClick);
+    connect(btnShowLicense_, &QPushButton::clicked, this, &TfrmAbout::btnShowLicenseClick);
+}
+
+void TfrmAbout::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        FormShow();
+    TFixedDialog::showEvent(event);
+}
+
+void TfrmAbout::FormShow() {
+    setWindowTitle(kCaption);
+    lblVersion_->setText(kVersion);
+    lblCompileDate_->setText(kCompileDate);
+    lblCopyright_->setText(kOwnership);
+    lblRights_->setText(kRights);
+    for (QLabel* label : {lblVersion_, lblCompileDate_, lblCopyright_, lblRights_})
+        label->adjustSize();
+}
+
+void TfrmAbout::GoOnlineAbout(const QObject* sender) {
+    if (sender == imgAboutIcon_ || sender == imgLogo_ || sender == urlHome_)
+        urlAboutOnline_->SetURL(context_.homePage);
+    urlAboutOnline_->Click();
+}
+
+void TfrmAbout::btnShowLicenseClick() {
+    // The shell's answer is deliberately ignored: a missing licence file shows nothing.
+    static_cast<void>(
+        platform::TheShell().Open(context_.exeFolder + QStringLiteral("License.txt")));
+}
+
+void TfrmAbout::btnCloseClick() {
+    close();
+}
+
+bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
+    auto* image = qobject_cast<QLabel*>(watched);
+    if (image != imgLogo_ && image != imgAboutIcon_)
+        return TFixedDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove) {
+        image->setCursor(Qt::PointingHandCursor); // imgLogoMouseMove, imgAboutIconMouseMove
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            image->rect().contains(mouse->position().toPoint()))
+            GoOnlineAbout(image);
+    }
+    return TFixedDialog::eventFilter(watched, event);
+}
+
+} // namespace plumcrest::dialogs

@@ -1,0 +1,91 @@
+#include "uFrmDisclaim.h"
+
+#include "DialogPlacement.h"
+#include "Hint.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QToolButton>
+
+namespace plumcrest::dialogs {
+namespace {
+
+// One centred paragraph of three runs, the middle one bold. pre-wrap keeps the double blanks
+// that HTML would otherwise collapse, while the paragraph still wraps at the label's width.
+const QString kDisclaimerHtml = QStringLiteral(
+    "<p align=\"center\" style=\"white-space: pre-wrap;\">"
+    "Though effort was made to ensure the accuracy of these calculations, "
+    "<b>there is NO WARRANTY,  expressed or implied, for the accuracy or applicability of this "
+    "information to your particular financial question.</b>"
+    "  Consult your financial advisor before making any financial decision."
+    "</p>");
+
+QFont PixelFont(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+QIcon ButtonPictures() {
+    QIcon icon(QStringLiteral(":/dialogs/ok.png"));
+    icon.addFile(QStringLiteral(":/dialogs/ok_disabled.png"), QSize(16, 16), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+TfrmDisclaim::TfrmDisclaim(QWidget* parent) : TFixedDialog(parent, kClientWidth, kClientHeight) {
+    setObjectName(QStringLiteral("frmDisclaim"));
+    setWindowTitle(QStringLiteral("Disclaimer"));
+    setFont(PixelFont(QStringLiteral("Arial"), 13));
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
+    setPalette(p);
+
+    RichLabel1_ = new QLabel(this);
+    RichLabel1_->setObjectName(QStringLiteral("RichLabel1"));
+    RichLabel1_->setGeometry(4, 7, 330, 101);
+    RichLabel1_->setTextFormat(Qt::RichText);
+    RichLabel1_->setWordWrap(true);
+    RichLabel1_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    RichLabel1_->setText(kDisclaimerHtml);
+
+    btnClose_ = new QToolButton(this);
+    btnClose_->setObjectName(QStringLiteral("btnClose"));
+    btnClose_->setGeometry(251, 116, 76, 24);
+    btnClose_->setFocusPolicy(Qt::NoFocus); // a speed button never takes the focus
+    btnClose_->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
+    btnClose_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    btnClose_->setIcon(ButtonPictures());
+    btnClose_->setIconSize(QSize(16, 16));
+    btnClose_->setText(QStringLiteral(" &OK"));
+    SetHint(btnClose_, QStringLiteral("Close| Close Update Wizard"));
+    connect(btnClose_, &QToolButton::clicked, this, &TfrmDisclaim::btnCloseClick);
+
+    FormCreate();
+}
+
+TfrmDisclaim::~TfrmDisclaim() {
+    // FormDestroy: whatever dialog the reference holds, it is cleared.
+    if (DisclaimerBox())
+        DisclaimerBox() = nullptr;
+}
+
+void TfrmDisclaim::FormCreate() {
+    CenterForm(*this);
+}
+
+void TfrmDisclaim::btnCloseClick() {
+    close();
+}
+
+void TfrmDisclaim::closeEvent(QCloseEvent* event) {
+    TFixedDialog::closeEvent(event);
+    // The close action "free": destroyed after the current event. ShowDisclaimer releases the
+    // dialog as well; deleteLater merges the two requests into one destruction.
+    if (event->isAccepted())
+        deleteLater();
+}
+
+} // namespace plumcrest::dialogs

@@ -1,0 +1,35 @@
+#pragma once
+// The disclaimer: the results carry no warranty; consult a financial advisor.
+
+#include "TFixedDialog.h"
+
+class QCloseEvent;
+class QLabel;
+class QToolButton;
+
+namespace plumcrest::dialogs {
+
+class TfrmDisclaim : public TFixedDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY(TfrmDisclaim)
+
+public:
+    static constexpr int kClientWidth = 338;
+    static constexpr int kClientHeight = 146;
+
+    explicit TfrmDisclaim(QWidget* parent = nullptr);
+    ~TfrmDisclaim() override; // FormDestroy
+
+    void btnCloseClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // FormClose
+
+private:
+    void FormCreate();
+
+    QLabel* RichLabel1_ = nullptr;
+    QToolButton* btnClose_ = nullptr;
+};
+
+} // namespace plumcrest::dialogs
