@@ -234,6 +234,8 @@ void AltKeyFixTest::neverWrapsTwice() {
     connect(&idle, &IdleEvents::Idle, this, [&passes] { ++passes; });
     QTimer ticker; // every tick wakes the loop, so it goes idle again after it
     ticker.start(1);
+    SpinEventLoop();
+    const auto* firstWrapper = fix->FormObjects().front().get();
 
     SpinEventLoop(50);
 
@@ -241,6 +243,7 @@ void AltKeyFixTest::neverWrapsTwice() {
     QCOMPARE(fix->FormObjects().size(), size_t{2});
     QVERIFY(fix->IsWrapped(form.get()));
     QVERIFY(fix->IsWrapped(&hiddenForm));
+    QVERIFY(fix->FormObjects().front().get() == firstWrapper); // kept, not remade
 }
 
 // State: main form wrapped. Action: show a modeless dialog, then destroy it.
