@@ -1,0 +1,256 @@
+#include "HelpWindow.h"
+
+#include "HelpChmFile.h"
+#include "Services.h"
+
+#include <QAction>
+#include <QSplitter>
+#include <QStringDecoder>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrlQuery>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace plumcrest::platform {
+namespace {
+
+const QString kTopicScheme = QStringLiteral("chm");
+const QString kViewerScheme = QStringLiteral("help-viewer");
+const QString kUntitled = QStringLiteral("Help");
+constexpr int kTopicRole = Qt::UserRole;
+
+QUrl ViewerUrl(const QString& page, const QString& key, const QString& value) {
+    QUrl url;
+    url.setScheme(kViewerScheme);
+    url.setPath(page);
+    QUrlQuery query;
+    query.addQueryItem(key, value);
+    url.setQuery(query);
+    return url;
+}
+
+QString OwnPage(const QString& heading, const QString& text) {
+    return QStringLiteral("<html><head><title>%1</title></head><body><h1>%1</h1><p>%2</p>"
+                          "</body></html>")
+        .arg(heading.toHtmlEscaped(), text);
+}
+
+QString Quoted(const QString& text) {
+    return QStringLiteral("\"%1\"").arg(text.toHtmlEscaped());
+}
+
+QString ViewerPage(const QUrl& url) {
+    const QUrlQuery query(url);
+    const auto value = [&query](const char* key) {
+        return query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
+    };
+    if (url.path() == QLatin1String("/error"))
+        return OwnPage(QStringLiteral("Help file not available"),
+                       QStringLiteral("The help file %1 could not be opened. It is missing, "
+                                      "cannot be read or is not a compiled HTML help file.")
+                           .arg(Quoted(value("file"))));
+    if (url.path() == QLatin1String("/damaged"))
+        return OwnPage(QStringLiteral("Help file not available"),
+                       QStringLiteral("The help file %1 is damaged: the page could not be read "
+                                      "from it.")
+                           .arg(Quoted(value("file"))));
+    if (query.hasQueryItem(QStringLiteral("context")))
+        return OwnPage(QStringLiteral("Topic not found"),
+                       QStringLiteral("This help file has no topic for help context %1.")
+                           .arg(value("context").toHtmlEscaped()));
+    if (value("topic").isEmpty())
+        return OwnPage(QStringLiteral("Topic not found"),
+                       QStringLiteral("This help file names no topic to start with."));
+    return OwnPage(
+        QStringLiteral("Topic not found"),
+        QStringLiteral("The topic %1 is not in this help file.").arg(Quoted(value("topic"))));
+}
+
+bool IsExternal(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+           scheme == QLatin1String("mailto") || scheme == QLatin1String("ftp");
+}
+
+QUrl WithoutFragment(const QUrl& url) {
+    return url.adjusted(QUrl::RemoveFragment);
+}
+
+} // namespace
+
+QUrl FileDamagedUrl(const QString& filePath) {
+    return ViewerUrl(QStringLiteral("/damaged"), QStringLiteral("file"), filePath);
+}
+
+QUrl TopicUrl(const QString& objectPath) {
+    QUrl url;
+    url.setScheme(kTopicScheme);
+    url.setPath(ChmObjectPath(objectPath));
+    return url;
+}
+
+QUrl ContextNotFoundUrl(int context) {
+    return ViewerUrl(QStringLiteral("/not-found"), QStringLiteral("context"),
+                     QString::number(context));
+}
+
+QUrl TopicNotFoundUrl(const QString& objectPath) {
+    return ViewerUrl(QStringLiteral("/not-found"), QStringLiteral("topic"), objectPath);
+}
+
+QUrl FileErrorUrl(const QString& filePath) {
+    return ViewerUrl(QStringLiteral("/error"), QStringLiteral("file"), filePath);
+}
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QTextBrowser(parent) {
+    // Links are followed here: topics inside the file, web and mail addresses through the shell.
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+}
+
+QString HelpBrowser::Topic() const {
+    return page_ == HelpPage::Topic ? source().path() : QString();
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType) {
+    base_ = WithoutFragment(name);
+    // Topic names rarely say what they hold; everything the viewer shows is HTML.
+    QTextBrowser::doSetSource(name, QTextDocument::HtmlResource);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    const QUrl url = name.isRelative() ? base_.resolved(name) : name;
+    if (type == QTextDocument::HtmlResource)
+        return LoadPage(url);
+    if (url.scheme() != kTopicScheme || !file_)
+        return {};
+    const auto data = file_->Read(url.path());
+    if (!data)
+        return {};
+    if (type == QTextDocument::StyleSheetResource)
+        return QString::fromUtf8(*data);
+    return *data;
+}
+
+QString HelpBrowser::LoadPage(const QUrl& url) {
+    if (url.scheme() == kViewerScheme) {
+        const bool fileFault =
+            url.path() == QLatin1String("/error") || url.path() == QLatin1String("/damaged");
+        page_ = fileFault ? HelpPage::FileError : HelpPage::NotFound;
+        return ViewerPage(url);
+    }
+    if (url.scheme() == kTopicScheme && file_) {
+        if (const auto data = file_->Read(url.path())) {
+            page_ = HelpPage::Topic;
+            QStringDecoder decoder = QStringDecoder::decoderForHtml(*data);
+            return decoder.isValid() ? QString(decoder(*data)) : QString::fromUtf8(*data);
+        }
+        if (file_->Contains(url.path())) { // listed, yet unreadable: say so, not "not found"
+            page_ = HelpPage::FileError;
+            return ViewerPage(FileDamagedUrl(file_->Path()));
+        }
+    }
+    page_ = HelpPage::NotFound;
+    return ViewerPage(TopicNotFoundUrl(url.path()));
+}
+
+void HelpBrowser::FollowLink(const QUrl& link) {
+    const QUrl target = base_.resolved(link);
+    if (target.scheme() == kTopicScheme || target.scheme() == kViewerScheme) {
+        setSource(target);
+        return;
+    }
+    // The viewer opens nothing outside the file itself; addresses go to the desktop.
+    if (!IsExternal(target) || !TheShell().Open(target.toString()))
+        TheSound().Beep();
+}
+
+HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBrowser(this)) {
+    setObjectName(QStringLiteral("plumcrestHelpWindow"));
+    setWindowTitle(kUntitled);
+    // The help never keeps the program running, nor ends it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(780, 540);
+
+    auto* toolBar = new QToolBar(this);
+    QAction* back = toolBar->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
+    QAction* forward =
+        toolBar->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
+    toolBar->addAction(QStringLiteral("Home"), this, [this] {
+        if (home_.isValid())
+            Show(home_);
+    });
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    contents_->setHeaderHidden(true);
+    connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);
+    connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenContentsItem);
+
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(contents_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 560});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter, 1);
+}
+
+void HelpWindow::SetFile(const ChmFile* file) {
+    browser_->SetFile(file);
+    browser_->clearHistory();
+    const QString title = file ? file->System().title : QString();
+    setWindowTitle(title.isEmpty() ? kUntitled : title);
+    const auto home = file ? file->DefaultTopic() : std::nullopt;
+    home_ = home ? TopicUrl(*home) : QUrl();
+    FillContents(file);
+}
+
+void HelpWindow::Show(const QUrl& url) {
+    // The same page again may come from another file, or be a failed one worth retrying.
+    const bool samePage = WithoutFragment(browser_->source()) == WithoutFragment(url);
+    browser_->setSource(url);
+    if (samePage)
+        browser_->reload();
+}
+
+void HelpWindow::FillContents(const ChmFile* file) {
+    contents_->clear();
+    if (!file) {
+        contents_->hide();
+        return;
+    }
+    std::vector<QTreeWidgetItem*> parents; // parents[d] holds the last item at depth d
+    for (const ChmContentsEntry& entry : file->Contents()) {
+        const auto depth = std::min<std::size_t>(std::size_t(entry.depth), parents.size());
+        parents.resize(depth);
+        auto* item =
+            depth == 0 ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(parents.back());
+        item->setText(0, entry.name.isEmpty() ? entry.local : entry.name);
+        if (!entry.local.isEmpty()) {
+            QUrl url = TopicUrl(entry.local.section(QLatin1Char('#'), 0, 0));
+            if (entry.local.contains(QLatin1Char('#')))
+                url.setFragment(entry.local.section(QLatin1Char('#'), 1), QUrl::DecodedMode);
+            item->setData(0, kTopicRole, url);
+        }
+        parents.push_back(item);
+    }
+    contents_->expandToDepth(0);
+    contents_->setVisible(contents_->topLevelItemCount() > 0);
+}
+
+void HelpWindow::OpenContentsItem(QTreeWidgetItem* item) {
+    const QUrl url = item ? item->data(0, kTopicRole).toUrl() : QUrl();
+    if (url.isValid())
+        Show(url);
+}
+
+} // namespace plumcrest::platform
