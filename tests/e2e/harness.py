@@ -225,6 +225,9 @@ class Session:
                     "QT_ACCESSIBILITY": "1"})
         if extra_env:
             env.update(extra_env)
+        # The program runs in the temporary folder, so a relative path must be resolved first.
+        if os.sep in argv[0]:
+            argv = [os.path.abspath(argv[0]), *argv[1:]]
         proc = subprocess.Popen(argv, env=env, cwd=self.tmp, stdin=subprocess.DEVNULL,
                                 stdout=self._logfile(log_name), stderr=subprocess.STDOUT)
         self._programs.append(proc)
