@@ -86,12 +86,19 @@ class Calculator:
             self.app, name_contains="Plumcrest",
             predicate=lambda w: "Help" not in s.name_of(w)
             and bool(s.find_all(w, name="Home Purchase Price")))
-        self.fields = {}
-        for name in INPUTS + RESULTS:
-            # The field carries its caption without the colon; its label keeps the colon.
-            self.fields[name] = s.wait_widget(self.main, name=name,
-                                              predicate=lambda n: s.role_of(n) != "label")
+        self.fields = wait_until(self._find_fields, s.timeout, "all eighteen fields")
         self.wid = s.window_id(title=s.name_of(self.main), pid=self.proc.pid)
+
+    def _find_fields(self):
+        # One walk for all fields: every AT-SPI read is a D-Bus round trip.
+        # A field carries its caption without the colon; its label keeps the colon.
+        wanted = set(INPUTS + RESULTS)
+        found = {}
+        for node in self.s.walk(self.main):
+            name = self.s.name_of(node)
+            if name in wanted and name not in found and self.s.role_of(node) != "label":
+                found[name] = node
+        return found if len(found) == len(wanted) else None
 
     def shown(self, names):
         return [self.s.text_of(self.fields[n]) for n in names]
