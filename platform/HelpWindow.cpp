@@ -243,7 +243,7 @@ void HelpWindow::FillContents(const ChmFile* file) {
         }
         parents.push_back(item);
     }
-    contents_->expandToDepth(0);
+    contents_->expandAll(); // a short list; every topic in sight
     contents_->setVisible(contents_->topLevelItemCount() > 0);
 }
 

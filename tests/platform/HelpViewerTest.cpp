@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTreeWidget>
 #include <QtTest>
 
 using plumcrest::platform::ChmHelpViewer;
@@ -50,6 +51,7 @@ private slots:
     void first_run_context_shows_welcome_topic();
     void contents_shows_default_topic_in_the_same_window();
     void link_in_topic_is_followed_and_back_returns();
+    void contents_tree_opens_its_topics();
     void stylesheet_is_read_from_the_help_file();
     void outside_address_goes_to_the_shell_data();
     void outside_address_goes_to_the_shell();
@@ -140,6 +142,25 @@ void HelpViewerTest::link_in_topic_is_followed_and_back_returns() {
     viewer.Browser()->backward();
     QCOMPARE(viewer.Topic(), QStringLiteral("/overview.htm"));
     QVERIFY(platform.shell.opened.isEmpty());
+    viewer.Quit();
+}
+
+// State: the help window shows; its contents pane lists the file's contents.
+// Action: click the entry of a result field.  Expected: that field's topic opens.
+void HelpViewerTest::contents_tree_opens_its_topics() {
+    ChmHelpViewer viewer;
+    viewer.SetHelpFile(kHelpFile);
+    viewer.ShowContext(10000);
+    auto* tree = viewer.Window()->findChild<QTreeWidget*>();
+    QVERIFY(tree && tree->isVisible());
+    QCOMPARE(tree->topLevelItemCount(), 3);
+    const auto found =
+        tree->findItems(QStringLiteral("Loan Amount"), Qt::MatchExactly | Qt::MatchRecursive);
+    QCOMPARE(found.size(), 1);
+    tree->scrollToItem(found.front());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualItemRect(found.front()).center());
+    QCOMPARE(viewer.Topic(), QStringLiteral("/loan_amount.htm"));
     viewer.Quit();
 }
 
