@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -385,6 +386,43 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("31.5"));
         QCOMPARE(w_->money.DisplayText(), QStringLiteral("0"));
         QCOMPARE(platform_->sound.beeps, 0);
+    }
+
+    void painting_uses_state_colours_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QColor>("expected");
+        QTest::addColumn<QColor>("absent");
+        const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+        QTest::newRow("result at rest") << "result" << QColor(Qt::yellow) << highlight;
+        QTest::newRow("selected while focused") << "selected" << highlight << QColor(Qt::red);
+        QTest::newRow("left after selecting") << "left" << QColor(Qt::yellow) << highlight;
+        QTest::newRow("marked invalid") << "invalid" << QColor(Qt::red) << highlight;
+    }
+    void painting_uses_state_colours() {
+        QFETCH(QString, state);
+        QFETCH(QColor, expected);
+        QFETCH(QColor, absent);
+        // State: a result field brought into the row's state.
+        TNumericField& field = w_->result;
+        field.setFloatValue(1234.5);
+        if (state != QLatin1String("result"))
+            field.setFocus(Qt::TabFocusReason);
+        if (state == QLatin1String("left"))
+            w_->LeaveTo(w_->money);
+        if (state == QLatin1String("invalid")) {
+            field.setOptions(TNumericField::efoSoftValidation);
+            field.setRangeHigh(1);
+            w_->LeaveTo(w_->money);
+        }
+        // Action: render the field.
+        const QImage image = field.grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y) | 0xff000000u);
+        // Expected: the state's colour is painted and the excluded one is not.
+        QVERIFY(colours.contains(expected.rgb()));
+        QVERIFY(!colours.contains(absent.rgb()));
     }
 
     void accessibility_exposes_shown_text() {
