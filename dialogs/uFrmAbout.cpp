@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
 
 namespace plumcrest::dialogs {
 namespace {
@@ -123,6 +124,9 @@ void TfrmAbout::BuildLinks() {
     urlHome_->setPalette(blue);
     // Only a caption: the click handler opens the home page, so the link opens it exactly once.
     urlHome_->SetCaption(context_.webAddress);
+    // The link sizes itself to its text, as the original label did; where the stand-in font
+    // runs wider than "Tahoma", 133 pixels would cut the address short.
+    urlHome_->resize(std::max(133, urlHome_->sizeHint().width()), 16);
     urlHome_->setToolTip(kLinkHint);
     SetHint(urlHome_, kLinkHint);
     connect(urlHome_, &TUrlLabel::clicked, this, [this] { GoOnlineAbout(urlHome_); });

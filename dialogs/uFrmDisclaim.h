@@ -9,6 +9,7 @@ class QToolButton;
 
 namespace plumcrest::dialogs {
 
+// Closing the dialog destroys it (deleteLater), so it is only ever created on the heap.
 class TfrmDisclaim : public TFixedDialog {
     Q_OBJECT
     Q_DISABLE_COPY(TfrmDisclaim)
