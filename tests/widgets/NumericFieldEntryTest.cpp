@@ -530,6 +530,26 @@ private slots:
         QCOMPARE(Beeps(), 0);
     }
 
+    void locale_separators_come_from_the_locale_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<uint>("decimal");
+        QTest::addColumn<uint>("thousands");
+        QTest::newRow("C") << QLocale::c() << uint('.') << uint(',');
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << uint(',')
+                                << uint('.');
+        QTest::newRow("Swiss German")
+            << QLocale(QLocale::German, QLocale::Switzerland) << uint('.') << uint(0x2019);
+    }
+    void locale_separators_come_from_the_locale() {
+        QFETCH(QLocale, locale);
+        QFETCH(uint, decimal);
+        QFETCH(uint, thousands);
+        // Action: read the separators. Expected: full characters, not bytes.
+        const LocaleSeparators separators = SeparatorsOfLocale(locale);
+        QCOMPARE(uint(separators.decimal), decimal);
+        QCOMPARE(uint(separators.thousands), thousands);
+    }
+
     void default_key_table_has_every_binding_reachable() {
         // Every binding of "Default" translates to its own command: none shadowed by another.
         const TEntryCommandTable& table = DefaultEntryCommands();
