@@ -10,7 +10,7 @@ namespace plumcrest {
 struct LoanInputs {
     double PurchasePrice = 0;
     double DownPaymentPercent = 0;
-    double Term = 0; // years
+    double Term = 0;     // years
     double Interest = 0; // annual percentage
     double OriginationFees = 0;
     double Points = 0;

@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -65,6 +66,10 @@ public:
     // The system commands the window handles itself (minimise 0xF020, restore 0xF120, low four
     // bits ignored); false for every other command.
     bool SystemCommand(unsigned command);
+
+    // Runs the window's context menu; tests replace it so no menu blocks.
+    std::function<void(QMenu& menu, const QPoint& globalPos)> WindowMenuRunner;
+    platform::TAltKeyFix* AltKeyFix() const { return altKeyFix_; }
 
     const LoanInputs& RememberedInputs() const { return remembered_; }
     bool RunFlag() const { return runFlag_; }

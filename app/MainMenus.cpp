@@ -235,7 +235,11 @@ void TfrmMain::statusBarResize() {
 
 void TfrmMain::PopupWindowMenu(const QPoint& globalPos) {
     QPointer<QMenu> menu = mnuPop;
-    if (menu)
+    if (!menu)
+        return;
+    if (WindowMenuRunner)
+        WindowMenuRunner(*menu, globalPos);
+    else
         menu->exec(globalPos);
 }
 

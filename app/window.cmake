@@ -20,7 +20,3 @@ target_link_libraries(plumcrest_app PUBLIC plumcrest_calc plumcrest_dialogs plum
 
 add_executable(plumcrest ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(plumcrest PRIVATE plumcrest_app)
-# The help file and the licence travel beside the program.
-if(TARGET plumcrest_help)
-  add_dependencies(plumcrest plumcrest_help)
-endif()

@@ -21,21 +21,19 @@ TEST_P(GeneralFormat, writes_fifteen_significant_digits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, GeneralFormat,
-    ::testing::Values(GeneralCase{"whole", 120000.0L, '.', "120000"},
-                      GeneralCase{"fraction", 6.75L, '.', "6.75"},
-                      GeneralCase{"comma", 6.75L, ',', "6,75"},
-                      GeneralCase{"months_of_2_4_years", 2.4L * 12.0L, '.', "28.8"},
-                      GeneralCase{"large_whole", 1.4e10L, '.', "14000000000"},
-                      GeneralCase{"exponent_at_15", 1e15L, '.', "1E15"},
-                      GeneralCase{"long_mantissa", 123456789012345678.0L, '.',
-                                  "1.23456789012346E17"},
-                      GeneralCase{"small_fixed", 0.0001L, '.', "0.0001"},
-                      GeneralCase{"small_exponent", 0.00001L, '.', "1E-5"},
-                      GeneralCase{"negative", -0.5L, '.', "-0.5"},
-                      GeneralCase{"zero", 0.0L, '.', "0"},
-                      GeneralCase{"rounds_to_15", 2.0L / 3.0L, '.', "0.666666666666667"},
-                      GeneralCase{"carry_into_new_digit", 999999999999999.9L, '.', "1E15"},
-                      GeneralCase{"wide_separator", 2.5L, U'\u066B', "2\u066B5"}),
+    ::testing::Values(
+        GeneralCase{"whole", 120000.0L, '.', "120000"}, GeneralCase{"fraction", 6.75L, '.', "6.75"},
+        GeneralCase{"comma", 6.75L, ',', "6,75"},
+        GeneralCase{"months_of_2_4_years", 2.4L * 12.0L, '.', "28.8"},
+        GeneralCase{"large_whole", 1.4e10L, '.', "14000000000"},
+        GeneralCase{"exponent_at_15", 1e15L, '.', "1E15"},
+        GeneralCase{"long_mantissa", 123456789012345678.0L, '.', "1.23456789012346E17"},
+        GeneralCase{"small_fixed", 0.0001L, '.', "0.0001"},
+        GeneralCase{"small_exponent", 0.00001L, '.', "1E-5"},
+        GeneralCase{"negative", -0.5L, '.', "-0.5"}, GeneralCase{"zero", 0.0L, '.', "0"},
+        GeneralCase{"rounds_to_15", 2.0L / 3.0L, '.', "0.666666666666667"},
+        GeneralCase{"carry_into_new_digit", 999999999999999.9L, '.', "1E15"},
+        GeneralCase{"wide_separator", 2.5L, U'\u066B', "2\u066B5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseInt32, takes_only_whole_texts_in_range) {

@@ -1,0 +1,225 @@
+// The window's own behaviours: the hint feed, activation, fixed size, minimise and restore,
+// the glass band and the Alt-key fix on this platform, and the secondary dialogs over it.
+
+#include "AltKeyFixUnit.h"
+#include "DialogPlacement.h"
+#include "Hint.h"
+#include "PlumcrestApplication.h"
+#include "TPanelStatusBar.h"
+#include "WindowFixture.h"
+
+#include <QDialog>
+#include <QMouseEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace plumcrest;
+using namespace plumcrest::testing;
+
+namespace {
+
+PlumcrestApplication& App() {
+    return *PlumcrestApplication::Instance();
+}
+
+QString HintPanel(TfrmMain& w) {
+    return w.statusBar->Panel(TfrmMain::kHintPanel).text;
+}
+
+// Points the hint feed at a widget and runs one pass.
+void PointAt(QWidget* widget) {
+    App().WidgetUnderPointer = [p = QPointer<QWidget>(widget)] { return p.data(); };
+    App().UpdateHint();
+}
+
+void MovePointer(QWidget* widget, QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+struct PointerGuard {
+    ~PointerGuard() {
+        App().WidgetUnderPointer = [] { return static_cast<QWidget*>(nullptr); };
+        App().UpdateHint();
+    }
+};
+
+} // namespace
+
+class BehavioursTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toolbar_buttons_feed_their_long_hints();
+    void a_three_part_hint_keeps_its_last_two_parts();
+    void from_a_toolbar_button_to_the_tab_strip();
+    void controls_without_a_hint_empty_the_panel();
+    void a_dialog_button_hint_reaches_the_hint_panel();
+    void activation_focuses_the_price_and_runs_the_calculation();
+    void activation_leaves_other_pages_alone();
+    void the_window_keeps_its_size();
+    void minimise_and_restore_act_on_the_window();
+    void glass_is_off_on_this_platform();
+    void dialogs_open_fresh_and_are_released();
+};
+
+void BehavioursTest::toolbar_buttons_feed_their_long_hints() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    PointerGuard guard;
+    const std::pair<QWidget*, QString> rows[] = {
+        {w.btnReset, QStringLiteral(" Reset Default Values ...")},
+        {w.btnUpdate, QStringLiteral(" Check for New Version ...")},
+        {w.btnHelp, QStringLiteral(" Help ...")},
+        {w.btnAbout, QStringLiteral(" About ...")},
+        {w.btnExit, QStringLiteral("Exit")},
+    };
+    for (const auto& [button, text] : rows) {
+        PointAt(button);
+        QCOMPARE(HintPanel(w), text);
+    }
+}
+
+void BehavioursTest::a_three_part_hint_keeps_its_last_two_parts() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    PointerGuard guard;
+    SetHint(w.edtLoan, QStringLiteral("short|middle|last"));
+    PointAt(w.edtLoan);
+    QCOMPARE(App().CurrentHint(), QStringLiteral("middle|last"));
+    QCOMPARE(HintPanel(w), QStringLiteral("last"));
+}
+
+void BehavioursTest::from_a_toolbar_button_to_the_tab_strip() {
+    // State: the pointer rests on the Reset button. Action: it moves onto the tab strip.
+    // Expected: the title first, then the change to no hint empties the panel; the next move
+    // over the strip writes the title again.
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    PointerGuard guard;
+    PointAt(w.btnReset);
+    QCOMPARE(HintPanel(w), QStringLiteral(" Reset Default Values ..."));
+    QTabBar* strip = w.nbkMain->tabBar();
+    MovePointer(strip, QPoint(10, 5));
+    QCOMPARE(HintPanel(w), QStringLiteral(" Plumcrest, 4.0"));
+    PointAt(strip);
+    QCOMPARE(HintPanel(w), QString());
+    MovePointer(strip, QPoint(14, 6));
+    QCOMPARE(HintPanel(w), QStringLiteral(" Plumcrest, 4.0"));
+}
+
+void BehavioursTest::controls_without_a_hint_empty_the_panel() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    PointerGuard guard;
+    PointAt(w.btnHelp);
+    PointAt(w.edtTerm);
+    QCOMPARE(HintPanel(w), QString());
+}
+
+void BehavioursTest::a_dialog_button_hint_reaches_the_hint_panel() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    PointerGuard guard;
+    QString seen;
+    QTimer::singleShot(0, &w, [&] {
+        QPointer<QWidget> about = dialogs::MainForm() ? QApplication::activeModalWidget() : nullptr;
+        QWidget* close = about ? about->findChild<QWidget*>(QStringLiteral("btnClose")) : nullptr;
+        App().WidgetUnderPointer = [close] { return close; };
+        // The feed runs from the modal loop's own idle moments.
+        QTimer::singleShot(50, &w, [&, about] {
+            seen = HintPanel(w);
+            if (about)
+                static_cast<QDialog*>(about.data())->accept();
+        });
+    });
+    QTest::mouseClick(w.btnAbout, Qt::LeftButton);
+    fx.Settle();
+    QCOMPARE(seen, QStringLiteral("Close About Window"));
+}
+
+void BehavioursTest::activation_focuses_the_price_and_runs_the_calculation() {
+    WindowFixture fx;
+    fx.WriteIni("[GeneralValues]\nRun=1\n");
+    TfrmMain& w = fx.Open();
+    w.edtInterest->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.edtInterest, QStringLiteral("0"));
+    App().OnActivate();
+    fx.Settle();
+    QCOMPARE(QApplication::focusWidget(), w.edtPurchasePrice);
+    // Leaving the rate ran its calculation: the zero-rate payment.
+    QCOMPARE(Shown(w.edtPayment), QStringLiteral("300.00"));
+    QCOMPARE(w.RememberedInputs().Interest, 0.0);
+}
+
+void BehavioursTest::activation_leaves_other_pages_alone() {
+    WindowFixture fx;
+    fx.WriteIni("[GeneralValues]\nRun=1\n");
+    TfrmMain& w = fx.Open();
+    w.edtTerm->setFocus(Qt::TabFocusReason);
+    w.nbkMain->setCurrentIndex(1);
+    App().OnActivate();
+    fx.Settle();
+    QVERIFY(QApplication::focusWidget() != w.edtPurchasePrice);
+}
+
+void BehavioursTest::the_window_keeps_its_size() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    const QSize fixed = w.size();
+    QCOMPARE(w.minimumSize(), fixed);
+    QCOMPARE(w.maximumSize(), fixed);
+    QCOMPARE(w.centralWidget()->size(), QSize(656, 403));
+    w.resize(900, 700);
+    QCOMPARE(w.size(), fixed);
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+void BehavioursTest::minimise_and_restore_act_on_the_window() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    QVERIFY(w.SystemCommand(0xF020 | 0x3)); // the low four bits do not matter
+    QTRY_VERIFY(w.isMinimized());
+    QVERIFY(w.SystemCommand(0xF120));
+    QTRY_VERIFY(!w.isMinimized());
+    QVERIFY(!w.SystemCommand(0xF030)); // maximise is not handled here
+}
+
+void BehavioursTest::glass_is_off_on_this_platform() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    QCOMPARE(w.pnlTop->palette().color(QPalette::Window), w.palette().color(QPalette::Button));
+    QVERIFY(w.AltKeyFix());
+    QVERIFY(!w.AltKeyFix()->IsActive());
+}
+
+void BehavioursTest::dialogs_open_fresh_and_are_released() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    QList<QWidget*> seen;
+    for (int i = 0; i < 2; ++i) {
+        QTimer::singleShot(0, &w, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(!w.isEnabled() || dialog->isModal());
+            seen << dialog;
+            dialog->accept();
+        });
+        w.mnuHelpDisclaimer->trigger();
+        fx.Settle();
+        QVERIFY(dialogs::DisclaimerBox().isNull());
+    }
+    QCOMPARE(seen.size(), 2);
+}
+
+int main(int argc, char** argv) {
+    plumcrest::PlumcrestApplication app(argc, argv);
+    BehavioursTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "BehavioursTest.moc"
