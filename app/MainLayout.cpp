@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 namespace plumcrest {
 namespace {
@@ -200,7 +201,10 @@ void TfrmMain::BuildCalculatorPage() {
         label->setObjectName(QString::fromLatin1(place.name));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        label->setGeometry(place.left, place.top, place.width, place.height);
+        // The labels were sized to their text; where this font runs a pixel or two wider, the
+        // label grows to the left so its right edge stays put and nothing is cut off.
+        const int width = std::max(place.width, label->sizeHint().width());
+        label->setGeometry(place.left + place.width - width, place.top, width, place.height);
     }
 
     TNumericField* previousInput = nullptr;

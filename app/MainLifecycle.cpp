@@ -11,8 +11,10 @@
 #include "TNumericField.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 
 namespace plumcrest {
 
@@ -31,6 +33,9 @@ TfrmMain::TfrmMain(QWidget* parent)
     ConnectInputs();
     // The outer size never changes: client 656 x 403 below the menu bar.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // Opens centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     dialogs::SetMainForm(this);
 
     bool handlersInstalled = false;

@@ -8,7 +8,8 @@
 namespace plumcrest::sites {
 
 inline const QString kWebSiteBase = QStringLiteral("https://www.quillmore.example");
-inline const QString kWebAddress = QStringLiteral("www.quillmore.example"); // as shown to users
+// As shown to users; short enough for the status bar's 96-pixel link panel.
+inline const QString kWebAddress = QStringLiteral("quillmore.example");
 inline const QString kTagline =
     QStringLiteral(" www.quillmore.example - Calculators for careful home buyers");
 inline const QString kSuggestionsMail = QStringLiteral("suggestions@quillmore.example");

@@ -70,8 +70,9 @@ void TPanelStatusBar::paintEvent(QPaintEvent*) {
         }
         painter.setFont(panel.ownFont ? panel.font : font());
         painter.setPen(panel.color.isValid() ? panel.color : palette().color(QPalette::WindowText));
-        painter.drawText(r.adjusted(kTextInset, 0, -kTextInset, 0), int(panel.alignment),
-                         panel.text);
+        // A panel without a bevel has no border to keep clear of.
+        const int inset = panel.bevel == PanelBevel::None ? 0 : kTextInset;
+        painter.drawText(r.adjusted(inset, 0, -inset, 0), int(panel.alignment), panel.text);
     }
     // Size grip, as the bar carries one; the window's fixed size makes it decorative.
     QStyleOptionSizeGrip grip;

@@ -186,7 +186,7 @@ void ChromeTest::status_bar_pointer_feedback_data() {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("cursor");
     QTest::addColumn<QString>("hint");
-    const QString invite = QStringLiteral("Click to visit www.quillmore.example");
+    const QString invite = QStringLiteral("Click to visit quillmore.example");
     const QString tagline =
         QStringLiteral(" www.quillmore.example - Calculators for careful home buyers");
     QTest::newRow("well_inside") << 10 << int(Qt::PointingHandCursor) << invite;
@@ -246,7 +246,7 @@ void ChromeTest::menus_carry_their_captions() {
     for (QAction* a : w.mnuPop->actions())
         pop << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(pop, (QStringList{"&Help", "&Disclaimer...", "&About...", "-", "E&xit"}));
-    QCOMPARE(w.mnuQOHome->text(), QStringLiteral("www.quillmore.example - &Home Page ..."));
+    QCOMPARE(w.mnuQOHome->text(), QStringLiteral("quillmore.example - &Home Page ..."));
     QCOMPARE(w.Contents1->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(!w.mnuQOHome->icon().isNull());
     QVERIFY(w.mnuQOTellWebsite->icon().isNull());

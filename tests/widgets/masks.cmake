@@ -4,4 +4,4 @@ add_executable(plumcrest_masks_tests
 )
 target_link_libraries(plumcrest_masks_tests PRIVATE plumcrest_masks GTest::gtest_main)
 set_target_properties(plumcrest_masks_tests PROPERTIES AUTOMOC OFF)
-gtest_discover_tests(plumcrest_masks_tests)
+plumcrest_discover_gtests(plumcrest_masks_tests)
