@@ -37,9 +37,8 @@ SECOND_RESULTS = ["50,000.00", "200,000.00", "1,634.17", "2,500.00", "5.6942"]
 SAVED_FOLDER = os.path.join("Quillmore Financial Software", "Plumcrest")
 MAIN_TITLE = "Plumcrest, 4.0"
 MATH_ERROR_START = "Results of this calculation cannot be determined"
-# A failed save reaches the application's failure handler; the report is either the write
-# error itself or the general failure message that stands for it.
-WRITE_ERROR_START = "Unable to write to "
+# A failed save reaches the application's failure handler, which reports it with the general
+# failure message.
 GENERAL_ERROR_START = "An problem has occurred."
 
 
@@ -183,13 +182,12 @@ def session(name, artifacts):
 # ----- scenarios -------------------------------------------------------------------------
 
 def first_run(program, artifacts):
-    """No saved file: defaults shown, nothing calculated yet, the welcome help opens; the
-    close writes the defaults and Run=1."""
+    """A fresh home, no saved file: defaults shown, nothing calculated yet, the welcome help
+    opens; the close creates the saved-values folder and writes the defaults and Run=1."""
     with session("e2e_first_run", artifacts) as s:
-        os.makedirs(os.path.join(s.config_home, SAVED_FOLDER))
         calc = Calculator(s, program)
         help_window = s.wait_window(calc.app, name_contains="Help",
-                                    predicate=lambda w: s.contains_text(w, "Welcome"))
+                                    predicate=lambda w: s.contains_text(w, "Welcome to Plumcrest"))
         calc.expect(INPUTS, DEFAULT_SHOWN, "the default inputs")
         calc.expect(RESULTS, UNCALCULATED_RESULTS, "results before any calculation")
         s.screenshot("started")
@@ -286,9 +284,7 @@ def unwritable_folder(program, artifacts):
             calc.request_close()
             box = s.wait_window(calc.app, name="Information")
             texts = calc.message_box_text(box)
-            expected_write = WRITE_ERROR_START + saved_path(s).replace(os.sep, "/")
-            if not any(t.startswith(expected_write) or t.startswith(GENERAL_ERROR_START)
-                       for t in texts):
+            if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
                 raise HarnessError(f"close attempt {attempt} reports {texts!r}")
             s.screenshot(f"refused-{attempt}")
             calc.dismiss(box)
