@@ -80,6 +80,7 @@ void TfrmMain::FormCreate() {
         app->OnException = [this](std::exception_ptr error) { AppOnException(error); };
         app->OnHint = [this] { AppOnHint(); };
     }
+    platform::TheHelp().SetOwner(this);
     platform::TheHelp().SetHelpFile(exeFolder_ + QStringLiteral("plumcrestcalc.chm"));
     referralSuffix_ = QStringLiteral("?ref=") + QStringLiteral("Plumcrest4");
     BindOnlineAddresses();

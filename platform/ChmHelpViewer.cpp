@@ -4,6 +4,7 @@
 #include "HelpChmFile.h"
 
 #include <QCoreApplication>
+#include <QWindow>
 
 namespace plumcrest::platform {
 
@@ -62,6 +63,12 @@ HelpWindow& ChmHelpViewer::Prepare() {
 }
 
 void ChmHelpViewer::Present() {
+    if (owner_) {
+        // Transient for its owner, as an owned window: no taskbar entry of its own.
+        owner_->winId();
+        window_->winId();
+        window_->windowHandle()->setTransientParent(owner_->windowHandle());
+    }
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -4,6 +4,7 @@
 #include "HelpWindow.h"
 #include "Services.h"
 
+#include <QPointer>
 #include <memory>
 
 namespace plumcrest::platform {
@@ -21,6 +22,7 @@ public:
     ChmHelpViewer& operator=(const ChmHelpViewer&) = delete;
 
     void SetHelpFile(const QString& path) override;
+    void SetOwner(QWidget* owner) override { owner_ = owner; }
     void ShowContents() override;
     void ShowContext(int context) override;
     void Quit() override;
@@ -41,6 +43,7 @@ private:
     QString path_;
     std::unique_ptr<ChmFile> file_; // declared first: the window reads it until destroyed
     std::unique_ptr<HelpWindow> window_;
+    QPointer<QWidget> owner_;
 };
 
 } // namespace plumcrest::platform

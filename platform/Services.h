@@ -4,7 +4,6 @@
 // install recording fakes (tests/support/FakePlatform.h).
 
 #include <QString>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -43,6 +42,8 @@ class HelpSystem {
 public:
     virtual ~HelpSystem() = default;
     virtual void SetHelpFile(const QString& path) = 0;
+    // The window the help windows belong to: they stay with it and get no taskbar entry.
+    virtual void SetOwner(QWidget* owner) { (void)owner; }
     virtual void ShowContents() = 0;
     virtual void ShowContext(int context) = 0;
     virtual void Quit() = 0;

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QWindow>
 #include <QtTest>
 
 using plumcrest::platform::ChmHelpViewer;
@@ -61,6 +62,7 @@ private slots:
     void unusable_file_shows_viewer_error();
     void file_put_in_place_later_is_opened();
     void quit_closes_every_help_window();
+    void help_window_belongs_to_its_owner();
 
 private:
     static void ClickLink(ChmHelpViewer& viewer, const QString& text);
@@ -102,6 +104,22 @@ void HelpViewerTest::first_run_context_shows_welcome_topic() {
     for (const char* figure : {"120,000.00", "108,000.00", "700.49", "3,500.00", "7.0746"})
         QVERIFY2(viewer.Text().contains(QLatin1String(figure)), figure);
     QCOMPARE(VisibleHelpWindows(), 1);
+    viewer.Quit();
+}
+
+// State: the main window is the help's owner.  Action: a help request.
+// Expected: the help window is transient for the owner (no taskbar entry of its own).
+void HelpViewerTest::help_window_belongs_to_its_owner() {
+    QWidget owner;
+    owner.show();
+    ChmHelpViewer viewer;
+    viewer.SetOwner(&owner);
+    viewer.SetHelpFile(kHelpFile);
+
+    viewer.ShowContents();
+
+    QVERIFY(viewer.Window()->windowHandle());
+    QCOMPARE(viewer.Window()->windowHandle()->transientParent(), owner.windowHandle());
     viewer.Quit();
 }
 
