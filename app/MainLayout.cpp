@@ -271,11 +271,12 @@ void TfrmMain::BuildPromotionalPage(int index) {
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Page%1").arg(index + 2));
+    nbkMain->addTab(page, QString::fromLatin1(promo.tab));
+    // A panel in the window colour (white), unlike the calculator page.
     page->setAutoFillBackground(true);
     QPalette pal = page->palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Base));
     page->setPalette(pal);
-    nbkMain->addTab(page, QString::fromLatin1(promo.tab));
 
     auto openProduct = [this, address] {
         UrlOnline->SetURL(address + referralSuffix_);
