@@ -18,12 +18,12 @@ enum class MaskPosition { Digit, Group, Literal };
 
 struct MaskLayout {
     std::u32string mask;
-    std::vector<MaskPosition> positions;     // one class per mask character
+    std::vector<MaskPosition> positions;      // one class per mask character
     std::optional<std::size_t> pointPosition; // index of the "." in the mask
-    int integerPositions = 0;  // digit positions left of the "." (all of them without one)
-    int decimalPlaces = 0;     // digit positions right of the "."
-    int entryWidth = 0;        // most characters an entry may hold
-    int textLength = 0;        // length of the mask
+    int integerPositions = 0;    // digit positions left of the "." (all of them without one)
+    int decimalPlaces = 0;       // digit positions right of the "."
+    int entryWidth = 0;          // most characters an entry may hold
+    int textLength = 0;          // length of the mask
     int firstDigitPosition = -1; // lowest index of a digit or group position, -1 if none
     int lastDigitPosition = -1;  // highest index of a digit or group position, -1 if none
 };

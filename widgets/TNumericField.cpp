@@ -555,10 +555,10 @@ void TNumericField::paintEvent(QPaintEvent*) {
 
 void TNumericField::PaintText(QPainter& painter, const QRect& client) {
     TColorPair colours{color_, palette().color(QPalette::Text)};
-    if (!isEnabled())
-        colours = efColors_.Disabled;
-    else if (markedInvalid_)
+    if (markedInvalid_)
         colours = efColors_.Error;
+    else if (!isEnabled())
+        colours = efColors_.Disabled;
     painter.fillRect(client, colours.BackColor);
     const QString shown = DisplayText();
     const QRect text = TextRect();

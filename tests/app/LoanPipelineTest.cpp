@@ -279,5 +279,21 @@ TEST(RecalculateLoan, is_bit_identical_to_the_reference) {
     EXPECT_GT(errorsA + errorsB, 0); // the rows with fees above the loan reached the error path
 }
 
+// State: the longest terms the term field admits, where most periods are summed.
+// Action and Expected: as above.
+TEST(RecalculateLoan, is_bit_identical_to_the_reference_for_long_terms) {
+    std::mt19937_64 random(999);
+    for (double term : {100.0, 250.0, 500.0, 750.0, 999.0}) {
+        LoanInputs in = RandomLoan(random, 2);
+        in.Term = term;
+        const Outcome fast = RunPipeline(RecalculateLoan, in);
+        const Outcome reference = RunPipeline(ReferenceRecalculateLoan, in);
+        EXPECT_EQ(fast.error, reference.error) << term;
+        EXPECT_EQ(std::bit_cast<ResultBits>(fast.results),
+                  std::bit_cast<ResultBits>(reference.results))
+            << term;
+    }
+}
+
 } // namespace
 } // namespace plumcrest
