@@ -290,7 +290,6 @@ void TfrmMain::BuildPromotionalPage(int index) {
     shot->setCursor(Qt::PointingHandCursor);
     shot->setMouseTracking(true);
     shot->setToolTip(QStringLiteral("Click to learn more about %1 ...").arg(product));
-    shot->setToolTipDuration(4000);
     shot->setAccessibleName(QStringLiteral("%1 screenshot").arg(product));
     shot->installEventFilter(this);
     productImages_.insert(shot, openProduct);

@@ -82,6 +82,10 @@ void TfrmMain::FormCreate() {
     }
     platform::TheHelp().SetOwner(this);
     platform::TheHelp().SetHelpFile(exeFolder_ + QStringLiteral("plumcrestcalc.chm"));
+    if (auto* app = PlumcrestApplication::Instance()) {
+        app->SetHintPause(400);
+        app->SetHintHidePause(4000);
+    }
     referralSuffix_ = QStringLiteral("?ref=") + QStringLiteral("Plumcrest4");
     BindOnlineAddresses();
 

@@ -4,12 +4,29 @@
 #include "IdleEvents.h"
 
 #include <QCursor>
+#include <QProxyStyle>
 #include <QTimer>
 #include <QWidget>
 
 namespace plumcrest {
+namespace {
+
+// Popup hints wait for the application's hint pause.
+class HintTimingStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        auto* app = PlumcrestApplication::Instance();
+        if (hint == QStyle::SH_ToolTip_WakeUpDelay && app)
+            return app->HintPause();
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 PlumcrestApplication::PlumcrestApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setStyle(new HintTimingStyle);
     WidgetUnderPointer = [] { return QApplication::widgetAt(QCursor::pos()); };
     connect(this, &QGuiApplication::applicationStateChanged, this,
             &PlumcrestApplication::onStateChanged);
@@ -43,6 +60,12 @@ void PlumcrestApplication::ReportException(std::exception_ptr error) {
 }
 
 bool PlumcrestApplication::notify(QObject* receiver, QEvent* event) {
+    // A popup hint stays for the hint hide pause unless its control says otherwise.
+    if (event->type() == QEvent::ToolTip && receiver->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(receiver);
+        if (widget->toolTipDuration() < 0)
+            widget->setToolTipDuration(hintHidePause_);
+    }
     // Last line of defence: handlers run through RunGuarded, but nothing may end the program.
     try {
         return QApplication::notify(receiver, event);

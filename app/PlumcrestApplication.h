@@ -35,6 +35,12 @@ public:
     std::function<void()> OnActivate;
     std::function<void()> OnHint;
 
+    // Popup hints: the pause before one shows and how long it stays, in milliseconds.
+    int HintPause() const { return hintPause_; }
+    void SetHintPause(int ms) { hintPause_ = ms; }
+    int HintHidePause() const { return hintHidePause_; }
+    void SetHintHidePause(int ms) { hintHidePause_ = ms; }
+
     // The long part of the hint of the control under the pointer (or of its nearest hinted
     // ancestor), as the last idle pass found it.
     QString CurrentHint() const { return hint_; }
@@ -56,6 +62,8 @@ private:
 
     QString title_;
     QString hint_;
+    int hintPause_ = 500;
+    int hintHidePause_ = 2500;
     Qt::ApplicationState lastState_ = Qt::ApplicationInactive;
 };
 

@@ -8,7 +8,7 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
-
+#include <QScreen>
 #include <cstdlib>
 
 namespace plumcrest::platform {
@@ -54,6 +54,10 @@ public:
                                                    : QMessageBox::Information,
                         caption, text, QMessageBox::Ok, parent);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+        // Centred on the screen, while staying with its window (no taskbar entry of its own).
+        box.adjustSize();
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            box.move(screen->availableGeometry().center() - box.rect().center());
         box.exec();
     }
 };
@@ -119,13 +123,27 @@ Services& Installed() {
 
 } // namespace
 
-const Services& Current() { return Installed(); }
-Shell& TheShell() { return *Installed().shell; }
-Sound& TheSound() { return *Installed().sound; }
-MessageBoxes& TheMessages() { return *Installed().messages; }
-HelpSystem& TheHelp() { return *Installed().help; }
-Folders& TheFolders() { return *Installed().folders; }
-OsFacts& TheOs() { return *Installed().os; }
+const Services& Current() {
+    return Installed();
+}
+Shell& TheShell() {
+    return *Installed().shell;
+}
+Sound& TheSound() {
+    return *Installed().sound;
+}
+MessageBoxes& TheMessages() {
+    return *Installed().messages;
+}
+HelpSystem& TheHelp() {
+    return *Installed().help;
+}
+Folders& TheFolders() {
+    return *Installed().folders;
+}
+OsFacts& TheOs() {
+    return *Installed().os;
+}
 
 ScopedServices::ScopedServices(const Services& services) : previous_(Installed()) {
     Services merged = previous_;
@@ -144,6 +162,8 @@ ScopedServices::ScopedServices(const Services& services) : previous_(Installed()
     Installed() = merged;
 }
 
-ScopedServices::~ScopedServices() { Installed() = previous_; }
+ScopedServices::~ScopedServices() {
+    Installed() = previous_;
+}
 
 } // namespace plumcrest::platform

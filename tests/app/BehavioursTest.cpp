@@ -2,6 +2,7 @@
 // the glass band and the Alt-key fix on this platform, and the secondary dialogs over it.
 
 #include "AltKeyFixUnit.h"
+#include "CompositionFuncs.h"
 #include "DialogPlacement.h"
 #include "Hint.h"
 #include "PlumcrestApplication.h"
@@ -9,7 +10,9 @@
 #include "WindowFixture.h"
 
 #include <QDialog>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -57,12 +60,15 @@ private slots:
     void a_three_part_hint_keeps_its_last_two_parts();
     void from_a_toolbar_button_to_the_tab_strip();
     void controls_without_a_hint_empty_the_panel();
+    void a_dialog_button_hint_reaches_the_hint_panel_data();
     void a_dialog_button_hint_reaches_the_hint_panel();
     void activation_focuses_the_price_and_runs_the_calculation();
     void activation_leaves_other_pages_alone();
     void the_window_keeps_its_size();
     void minimise_and_restore_act_on_the_window();
     void glass_is_off_on_this_platform();
+    void glass_band_and_alt_key_fix_with_composition();
+    void popup_hints_follow_the_hint_timing();
     void dialogs_open_fresh_and_are_released();
 };
 
@@ -120,25 +126,44 @@ void BehavioursTest::controls_without_a_hint_empty_the_panel() {
     QCOMPARE(HintPanel(w), QString());
 }
 
+void BehavioursTest::a_dialog_button_hint_reaches_the_hint_panel_data() {
+    QTest::addColumn<bool>("about");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("about_ok") << true << "btnClose"
+                              << "Close About Window";
+    QTest::newRow("about_license") << true << "btnShowLicense"
+                                   << "Show Software License ...";
+    QTest::newRow("disclaimer_ok") << false << "btnClose"
+                                   << " Close Update Wizard";
+}
+
 void BehavioursTest::a_dialog_button_hint_reaches_the_hint_panel() {
+    // State: a dialog is open modally. Action: the pointer rests on one of its buttons.
+    // Expected: the feed, running from the dialog's own loop, shows the button's long hint.
+    QFETCH(bool, about);
+    QFETCH(QString, button);
+    QFETCH(QString, hint);
     WindowFixture fx;
     TfrmMain& w = fx.Open();
     PointerGuard guard;
     QString seen;
     QTimer::singleShot(0, &w, [&] {
-        QPointer<QWidget> about = dialogs::MainForm() ? QApplication::activeModalWidget() : nullptr;
-        QWidget* close = about ? about->findChild<QWidget*>(QStringLiteral("btnClose")) : nullptr;
-        App().WidgetUnderPointer = [close] { return close; };
-        // The feed runs from the modal loop's own idle moments.
-        QTimer::singleShot(50, &w, [&, about] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        QWidget* target = dialog ? dialog->findChild<QWidget*>(button) : nullptr;
+        App().WidgetUnderPointer = [target] { return target; };
+        QTimer::singleShot(50, &w, [&, dialog] {
             seen = HintPanel(w);
-            if (about)
-                static_cast<QDialog*>(about.data())->accept();
+            if (dialog)
+                static_cast<QDialog*>(dialog.data())->accept();
         });
     });
-    QTest::mouseClick(w.btnAbout, Qt::LeftButton);
+    if (about)
+        w.About1->trigger();
+    else
+        w.mnuHelpDisclaimer->trigger();
     fx.Settle();
-    QCOMPARE(seen, QStringLiteral("Close About Window"));
+    QCOMPARE(seen, hint);
 }
 
 void BehavioursTest::activation_focuses_the_price_and_runs_the_calculation() {
@@ -195,6 +220,59 @@ void BehavioursTest::glass_is_off_on_this_platform() {
     QCOMPARE(w.pnlTop->palette().color(QPalette::Window), w.palette().color(QPalette::Button));
     QVERIFY(w.AltKeyFix());
     QVERIFY(!w.AltKeyFix()->IsActive());
+}
+
+namespace {
+// A Desktop Window Manager that reports composition on and records frame extensions.
+struct FakeDwm {
+    static inline int extensions = 0;
+    static inline platform::Margins margins;
+    static long PLUMCREST_WINAPI IsEnabled(int* enabled) {
+        *enabled = 1;
+        return 0;
+    }
+    static long PLUMCREST_WINAPI Extend(void*, const platform::Margins* m) {
+        ++extensions;
+        margins = *m;
+        return 0;
+    }
+};
+} // namespace
+
+void BehavioursTest::glass_band_and_alt_key_fix_with_composition() {
+    // State: a Windows 6 system with visual styles and composition on.
+    // Action: the window is created. Expected: a black toolbar panel, one frame extension of
+    // 24 pixels along the bottom edge, and an active Alt-key fix.
+    WindowFixture fx;
+    fx.platform.os.windowsMajor = 6;
+    fx.platform.os.visualStyles = true;
+    fx.platform.os.libraries[platform::kDwmLibrary] = {
+        {platform::kDwmIsCompositionEnabled, reinterpret_cast<void*>(&FakeDwm::IsEnabled)},
+        {platform::kDwmExtendFrameIntoClientArea, reinterpret_cast<void*>(&FakeDwm::Extend)}};
+    FakeDwm::extensions = 0;
+    TfrmMain& w = fx.Open();
+    QCOMPARE(w.pnlTop->palette().color(QPalette::Window), QColor(0, 0, 0));
+    QCOMPARE(FakeDwm::extensions, 1);
+    QCOMPARE(FakeDwm::margins.cxLeftWidth, 0);
+    QCOMPARE(FakeDwm::margins.cxRightWidth, 0);
+    QCOMPARE(FakeDwm::margins.cyTopHeight, 0);
+    QCOMPARE(FakeDwm::margins.cyBottomHeight, 24);
+    QCOMPARE(fx.platform.os.loads, fx.platform.os.unloads);
+    QVERIFY(w.AltKeyFix()->IsActive());
+}
+
+void BehavioursTest::popup_hints_follow_the_hint_timing() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    QCOMPARE(App().HintPause(), 400);
+    QCOMPARE(App().HintHidePause(), 4000);
+    QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
+    auto* image = w.findChild<QWidget*>(QStringLiteral("imgProduct1"));
+    QVERIFY(image);
+    QVERIFY(!image->toolTip().isEmpty());
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), image->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(image, &help);
+    QCOMPARE(image->toolTipDuration(), 4000);
 }
 
 void BehavioursTest::dialogs_open_fresh_and_are_released() {

@@ -94,6 +94,18 @@ void ChromeTest::opens_the_page_of_each_sender_data() {
         "product_1", [](TfrmMain& w) -> QObject* { return w.mnuQOProducts[0]; },
         kBase + "/ledgerly.htm" + kSuffix);
     row(
+        "product_2", [](TfrmMain& w) -> QObject* { return w.mnuQOProducts[1]; },
+        kBase + "/rentwise.htm" + kSuffix);
+    row(
+        "product_3", [](TfrmMain& w) -> QObject* { return w.mnuQOProducts[2]; },
+        kBase + "/amortiza.htm" + kSuffix);
+    row(
+        "product_4", [](TfrmMain& w) -> QObject* { return w.mnuQOProducts[3]; },
+        kBase + "/refinery.htm" + kSuffix);
+    row(
+        "product_5", [](TfrmMain& w) -> QObject* { return w.mnuQOProducts[4]; },
+        kBase + "/budgetwell.htm" + kSuffix);
+    row(
         "product_6", [](TfrmMain& w) -> QObject* { return w.mnuQOProducts[5]; },
         kBase + "/savewise.htm" + kSuffix);
     row(

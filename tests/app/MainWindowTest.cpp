@@ -118,19 +118,45 @@ void MainWindowTest::places_every_control_as_designed() {
 void MainWindowTest::shows_labels_with_one_ampersand_and_accessible_names() {
     WindowFixture fx;
     TfrmMain& w = fx.Open();
-    auto* label6 = w.Page1->findChild<QLabel*>(QStringLiteral("Label6"));
-    auto* label15 = w.Page1->findChild<QLabel*>(QStringLiteral("Label15"));
-    QVERIFY(label6 && label15);
-    QCOMPARE(label6->text(), QStringLiteral("Monthly Payment (P&I):"));
-    // Right-aligned labels end where they were designed to and show their whole text.
-    QCOMPARE(label6->geometry().right(), 45 + 125 - 1);
-    QCOMPARE(label6->geometry().top(), 198);
-    QVERIFY(label6->width() >= 125);
-    QVERIFY(label6->width() >= label6->fontMetrics().horizontalAdvance(label6->text()));
-    QCOMPARE(label15->geometry(), QRect(353, 252, 152, 15));
-    QCOMPARE(label15->text(), QStringLiteral("Other Loan & Closing Fees:"));
-    QCOMPARE(label15->textFormat(), Qt::PlainText);
-    QVERIFY(!label6->buddy());
+    const struct {
+        const char* name;
+        const char* caption;
+        QRect place;
+    } labels[] = {
+        {"Label5", "Home Purchase Price:", {46, 36, 124, 15}},
+        {"Label4", "Down Payment Percent:", {39, 63, 131, 15}},
+        {"Label18", "Down Payment:", {84, 90, 86, 15}},
+        {"Label1", "Loan Amount:", {94, 117, 76, 15}},
+        {"Label3", "Term in Years:", {90, 144, 80, 15}},
+        {"Label2", "Interest Rate:", {97, 171, 73, 15}},
+        {"Label6", "Monthly Payment (P&I):", {45, 198, 125, 15}},
+        {"Label17", "TOTAL of Fixed Fees:", {54, 225, 116, 15}},
+        {"Label16", "Annual Percentage Rate:", {34, 252, 136, 15}},
+        {"Label11", "Origination Fees:", {411, 36, 94, 15}},
+        {"Label10", "Discount Points:", {415, 63, 90, 15}},
+        {"Label7", "Prepaid Mortgage Interest:", {361, 90, 144, 15}},
+        {"Label9", "Mortgage Insurance Premiums:", {332, 117, 173, 15}},
+        {"Label8", "Buydown funds:", {418, 144, 87, 15}},
+        {"Label12", "Flood check fee:", {416, 171, 89, 15}},
+        {"Label13", "Tax Servicing Fee:", {406, 198, 99, 15}},
+        {"Label14", "Appraisal:", {450, 225, 55, 15}},
+        {"Label15", "Other Loan & Closing Fees:", {353, 252, 152, 15}},
+    };
+    for (const auto& l : labels) {
+        auto* label = w.Page1->findChild<QLabel*>(QString::fromLatin1(l.name));
+        QVERIFY2(label, l.name);
+        QCOMPARE(label->text(), QString::fromLatin1(l.caption));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY(!label->buddy());
+        QVERIFY(label->alignment() & Qt::AlignRight);
+        // Right-aligned labels end where they were designed to and show their whole text:
+        // where this font runs wider than the design's, the label grows to the left only.
+        QCOMPARE(label->geometry().right(), l.place.right());
+        QCOMPARE(label->geometry().top(), l.place.top());
+        QCOMPARE(label->height(), l.place.height());
+        QVERIFY(label->width() >= l.place.width());
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    }
     QCOMPARE(w.edtPayment->accessibleName(), QStringLiteral("Monthly Payment (P&I)"));
     QCOMPARE(w.edtPurchasePrice->accessibleName(), QStringLiteral("Home Purchase Price"));
 }
@@ -295,9 +321,14 @@ void MainWindowTest::fees_above_the_loan_report_then_reset() {
     QCOMPARE(message.text, kMathMessage);
     QCOMPARE(message.text.size(), 127);
     QVERIFY(resultsAtReport);
-    QCOMPARE(Shown(w.edtOriginationFees), QStringLiteral("1,200.00"));
-    QCOMPARE(Shown(w.edtTerm), QStringLiteral("30"));
-    QCOMPARE(Shown(w.edtAPR), QStringLiteral("7.0746"));
+    QStringList inputs;
+    for (TNumericField* field : w.InputFields())
+        inputs << Shown(field);
+    QCOMPARE(inputs, (QStringList{"120,000.00", "10.0000", "30", "6.7500", "1,200.00", "1,200.00",
+                                  "500.00", "500.00", "0.00", "50.00", "50.00", "0.00", "0.00"}));
+    const QStringList results{Shown(w.edtDownPayment), Shown(w.edtLoan), Shown(w.edtPayment),
+                              Shown(w.edtFixedFees), Shown(w.edtAPR)};
+    QCOMPARE(results, (QStringList{"12,000.00", "108,000.00", "700.49", "3,500.00", "7.0746"}));
     QCOMPARE(QApplication::focusWidget(), w.edtPurchasePrice);
     QCOMPARE(w.RememberedInputs().OriginationFees, 1200.0);
 }

@@ -509,8 +509,16 @@ def _regex_escape(text):
     return "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in text)
 
 
+class Skip(Exception):
+    """The scenario cannot run on this machine; ctest counts exit code 77 as skipped."""
+
+
+SKIP_EXIT_CODE = 77
+
+
 def run_scenarios(scenarios, argv=None):
-    """Runs the scenario named on the command line; exits 0 on success, 1 on failure."""
+    """Runs the scenario named on the command line; exits 0 on success, 1 on failure and
+    77 when the machine cannot run it."""
     argv = argv if argv is not None else sys.argv[1:]
     if len(argv) < 1 or argv[0] not in scenarios:
         print(f"usage: {sys.argv[0]} <{'|'.join(scenarios)}> ...", file=sys.stderr)
@@ -518,6 +526,9 @@ def run_scenarios(scenarios, argv=None):
     started = time.monotonic()
     try:
         scenarios[argv[0]](*argv[1:])
+    except Skip as why:
+        print(f"{argv[0]}: skipped: {why}", flush=True)
+        return SKIP_EXIT_CODE
     except Exception:
         traceback.print_exc()
         print(f"{argv[0]}: FAILED after {time.monotonic() - started:.1f} s", flush=True)

@@ -9,7 +9,9 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import HarnessError, Session, run_scenarios, wait_until  # noqa: E402
+import subprocess  # noqa: E402
+
+from harness import HarnessError, Session, Skip, run_scenarios, wait_until  # noqa: E402
 
 # The thirteen inputs in tab order, with what a user types and what the field then shows.
 INPUTS = [
@@ -77,9 +79,9 @@ def check_saved(s, typed_values):
 class Calculator:
     """The running program: its application, main window and fields."""
 
-    def __init__(self, s, program):
+    def __init__(self, s, program, argv=None):
         self.s = s
-        self.proc = s.start_program([program])
+        self.proc = s.start_program(argv or [program])
         self.app = s.application(self.proc)
         self.main = s.wait_window(
             self.app, name_contains="Plumcrest",
@@ -304,6 +306,53 @@ def unwritable_folder(program, artifacts):
         check_saved(s, SECOND_TYPED)
 
 
+def read_only_launch(folder, program):
+    """How to start the program so that it finds `folder` read-only. Folder permissions bind
+    every user but root; for root the folder is mounted read-only in a mount namespace of the
+    program's own."""
+    if os.geteuid() != 0:
+        os.chmod(folder, 0o555)
+        return [program]
+    probe = subprocess.run(["unshare", "-m", "sh", "-c", f'mount --bind -o ro "{folder}" "{folder}"'],
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    if probe.returncode != 0:
+        raise Skip("running as root without mount namespaces: no way to make a folder read-only")
+    return ["unshare", "-m", "sh", "-c", 'mount --bind -o ro "$1" "$1" && shift && exec "$@"',
+            "sh", folder, os.path.abspath(program)]
+
+
+def read_only_folder(program, artifacts):
+    """A read-only saved-values folder: closing is refused with the report every time, the
+    window keeps what was typed, and the previous file stays as it was."""
+    with session("e2e_read_only_folder", artifacts) as s:
+        write_saved(s, SECOND_TYPED)
+        with open(saved_path(s), "rb") as f:
+            before = f.read()
+        folder = os.path.dirname(saved_path(s))
+        calc = Calculator(s, program, read_only_launch(folder, program))
+        calc.expect(INPUTS, SECOND_SHOWN, "the saved inputs")
+        calc.focus_first_input()
+        calc.type_inputs(DEFAULT_TYPED)
+        calc.expect(RESULTS, DEFAULT_RESULTS, "the default results")
+        for attempt in (1, 2):
+            calc.request_close()
+            box = s.wait_window(calc.app, name="Information")
+            texts = calc.message_box_text(box)
+            if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
+                raise HarnessError(f"close attempt {attempt} reports {texts!r}")
+            s.screenshot(f"refused-{attempt}")
+            calc.dismiss(box)
+            if calc.proc.poll() is not None:
+                raise HarnessError(f"the program ended after close attempt {attempt}")
+            calc.expect(INPUTS, DEFAULT_SHOWN, "the inputs after the refused close")
+            with open(saved_path(s), "rb") as f:
+                if f.read() != before:
+                    raise HarnessError("the saved file changed although its folder is read-only")
+        if sorted(os.listdir(folder)) != ["Plumcrest.ini"]:
+            raise HarnessError(f"the folder holds {sorted(os.listdir(folder))!r}")
+        os.chmod(folder, 0o755)
+
+
 if __name__ == "__main__":
     sys.exit(run_scenarios({
         "first_run": first_run,
@@ -312,4 +361,5 @@ if __name__ == "__main__":
         "math_error": math_error,
         "save_and_restart": save_and_restart,
         "unwritable_folder": unwritable_folder,
+        "read_only_folder": read_only_folder,
     }))
