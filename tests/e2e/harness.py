@@ -74,6 +74,7 @@ class Session:
         self._bus = None
         self._programs = []
         self._logs = []
+        self._program_logs = []
         self.pyatspi = None
 
     # ----- setup and teardown -------------------------------------------------
@@ -93,7 +94,19 @@ class Session:
             self.screenshot("failure")
             self.dump_tree("failure-tree.txt")
         self._cleanup(failed)
+        if not failed:
+            self._check_program_logs()
         return False
+
+    # What a sanitized build of the program writes when it finds a fault.
+    SANITIZER_MARKERS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:")
+
+    def _check_program_logs(self):
+        for path in self._program_logs:
+            with open(path, errors="replace") as f:
+                for line in f:
+                    if any(marker in line for marker in self.SANITIZER_MARKERS):
+                        raise HarnessError(f"{os.path.basename(path)}: {line.strip()}")
 
     def log(self, message):
         print(f"[{self.name} {time.strftime('%H:%M:%S')}] {message}", flush=True)
@@ -228,8 +241,10 @@ class Session:
         # The program runs in the temporary folder, so a relative path must be resolved first.
         if os.sep in argv[0]:
             argv = [os.path.abspath(argv[0]), *argv[1:]]
+        log = self._logfile(log_name)
+        self._program_logs.append(log.name)
         proc = subprocess.Popen(argv, env=env, cwd=self.tmp, stdin=subprocess.DEVNULL,
-                                stdout=self._logfile(log_name), stderr=subprocess.STDOUT)
+                                stdout=log, stderr=subprocess.STDOUT)
         self._programs.append(proc)
         self.log(f"started {argv[0]} as pid {proc.pid}")
         return proc
