@@ -31,14 +31,14 @@ double PresentValue(std::int32_t months, double monthlyRate, double payment) {
         Div(Mul(DiscountFactorSum(months, monthlyRate), payment), Add(1.0L, monthlyRate)));
 }
 
+thread_local std::uint64_t discountFactorSumCalls = 0;
+
 struct NoTrace {
-    void discountFactorSums() {}
     void iteration(double, double, double) {}
 };
 
 struct Recorder {
     AprTrace& trace;
-    void discountFactorSums() { trace.discountFactorSumCalls += 2; }
     void iteration(double g, double pv1, double pv2) {
         trace.guesses.push_back(g);
         trace.pv1.push_back(pv1);
@@ -55,7 +55,6 @@ double Solve(std::int32_t years, double amountFinanced, double payment, Trace tr
         return 0;
     double g = kStartGuess;
     for (int iteration = 0; iteration < kIterations; ++iteration) {
-        trace.discountFactorSums();
         const double x1 = ToDouble(Div(g, 1200.0L));
         const double pv1 = PresentValue(n, x1, payment);
         const double g2 = ToDouble(Add(g, kStep));
@@ -96,7 +95,12 @@ double PowerClamped(double base, double exponent) {
 // Every term as PowerClamped would give it, but ln(base) is taken once: the product with i is
 // formed from the same extended logarithm, so each t, and hence each term, is bit-identical to
 // a fresh PowerClamped(base, i). ExpToDouble is expl rounded to double, bit for bit.
+std::uint64_t DiscountFactorSumCallCount() {
+    return discountFactorSumCalls;
+}
+
 double DiscountFactorSum(std::int32_t count, double monthlyRate) {
+    ++discountFactorSumCalls;
     double sum = FirstTwoFactors(monthlyRate);
     if (count <= 2)
         return sum;
@@ -117,6 +121,15 @@ double SolveApr(std::int32_t years, double amountFinanced, double payment) {
 }
 
 double SolveAprTrace(std::int32_t years, double amountFinanced, double payment, AprTrace& trace) {
+    // Counted on every way out, a failing solve included.
+    struct CallCount {
+        AprTrace& trace;
+        std::uint64_t before = DiscountFactorSumCallCount();
+        ~CallCount() {
+            trace.discountFactorSumCalls =
+                static_cast<std::int32_t>(DiscountFactorSumCallCount() - before);
+        }
+    } count{trace};
     return Solve(years, amountFinanced, payment, Recorder{trace});
 }
 

@@ -25,14 +25,17 @@ double SolveApr(std::int32_t years, double amountFinanced, double payment);
 
 // What one solve did, for tests and diagnostics.
 struct AprTrace {
-    std::int32_t discountFactorSumCalls = 0;
-    std::vector<double> guesses; // g after each completed iteration
-    std::vector<double> pv1;     // PV at g, per iteration
-    std::vector<double> pv2;     // PV at g + 0.1, per iteration
+    std::int32_t discountFactorSumCalls = 0; // counted by DiscountFactorSum itself
+    std::vector<double> guesses;             // g after each completed iteration
+    std::vector<double> pv1;                 // PV at g, per iteration
+    std::vector<double> pv2;                 // PV at g + 0.1, per iteration
 };
 
 // SolveApr, recording into `trace` as it goes (so a failing solve leaves what it reached).
 double SolveAprTrace(std::int32_t years, double amountFinanced, double payment, AprTrace& trace);
+
+// How many times DiscountFactorSum has run on this thread, so tests can see which paths skip it.
+std::uint64_t DiscountFactorSumCallCount();
 
 // 12 x years in 64 bits, wrapped to 32 as the 32-bit product would be.
 std::int32_t MonthsOf(std::int32_t years);

@@ -74,7 +74,9 @@ TEST_P(AprEarlyExit, returns_zero_without_summing) {
     EXPECT_EQ(SolveAprTrace(c.years, c.amountFinanced, c.payment, trace), 0.0);
     EXPECT_EQ(trace.discountFactorSumCalls, 0);
     EXPECT_TRUE(trace.guesses.empty());
+    const auto before = DiscountFactorSumCallCount();
     EXPECT_EQ(SolveApr(c.years, c.amountFinanced, c.payment), 0.0);
+    EXPECT_EQ(DiscountFactorSumCallCount(), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
