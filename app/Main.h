@@ -155,6 +155,7 @@ private:
     void BuildCalculatorPage();
     void BuildPromotionalPage(int index);
     void BuildStatusBar();
+    void StyleHintWindow();
     void BuildMenus();
     void BuildContextMenu();
     void BindOnlineAddresses();

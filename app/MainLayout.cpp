@@ -15,6 +15,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QToolTip>
 #include <algorithm>
 
 namespace plumcrest {
@@ -125,6 +126,14 @@ void TfrmMain::BuildLayout() {
     BuildToolbar();
     BuildNotebook();
     BuildStatusBar();
+    StyleHintWindow();
+}
+
+void TfrmMain::StyleHintWindow() {
+    // Popup hints in "Tahoma" 8 pt; their colours are the system's info colours already.
+    QFont hintFont(QStringLiteral("Tahoma"));
+    hintFont.setPixelSize(11);
+    QToolTip::setFont(hintFont);
 }
 
 void TfrmMain::BuildToolbar() {
