@@ -38,10 +38,8 @@ TfrmMain::TfrmMain(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     dialogs::SetMainForm(this);
 
-    bool handlersInstalled = false;
     try {
         FormCreate();
-        handlersInstalled = true;
     } catch (...) {
         // Creation goes on with what was set up; the failure is reported as the handlers allow.
         auto* app = PlumcrestApplication::Instance();
@@ -58,7 +56,6 @@ TfrmMain::TfrmMain(QWidget* parent)
             }
         }
     }
-    Q_UNUSED(handlersInstalled);
 }
 
 TfrmMain::~TfrmMain() {

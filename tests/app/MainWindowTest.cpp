@@ -44,6 +44,7 @@ private slots:
     void fees_above_the_loan_report_then_reset();
     void other_failures_get_the_general_message_and_change_nothing();
     void first_run_opens_the_welcome_help_and_a_second_does_not();
+    void a_failure_during_creation_is_reported_and_the_window_still_opens();
     void saved_values_come_back_rounded_by_their_fields();
     void closing_saves_the_last_completed_calculation();
     void a_failed_save_keeps_the_window_open();
@@ -361,6 +362,23 @@ void MainWindowTest::first_run_opens_the_welcome_help_and_a_second_does_not() {
     WindowFixture fx;
     fx.WriteIni(DefaultIni().toLatin1());
     fx.Open();
+    QVERIFY(fx.platform.help.calls.isEmpty());
+}
+
+void MainWindowTest::a_failure_during_creation_is_reported_and_the_window_still_opens() {
+    // State: the help system fails when creation hands it the help file, after the failure
+    // handlers are installed. Expected: the general report, the rest of creation skipped (the
+    // saved values never reach the fields), and a window that opens and works.
+    WindowFixture fx;
+    fx.WriteIni(DefaultIni().toLatin1());
+    fx.platform.help.failSetHelpFile = true;
+    TfrmMain& w = fx.Open();
+    fx.Settle();
+    QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
+    QVERIFY(fx.platform.messages.shown[0].text.startsWith(QStringLiteral("An problem")));
+    QCOMPARE(Shown(w.edtPurchasePrice), QStringLiteral("0.00"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Plumcrest, 4.0"));
+    QVERIFY(w.isVisible());
     QVERIFY(fx.platform.help.calls.isEmpty());
 }
 

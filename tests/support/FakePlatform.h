@@ -6,11 +6,11 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -52,7 +52,11 @@ public:
 
 class FakeHelp final : public platform::HelpSystem {
 public:
-    void SetHelpFile(const QString& path) override { helpFile = path; }
+    void SetHelpFile(const QString& path) override {
+        if (failSetHelpFile)
+            throw std::runtime_error("help system unavailable");
+        helpFile = path;
+    }
     void ShowContents() override { calls.push_back(QStringLiteral("contents")); }
     void ShowContext(int context) override {
         calls.push_back(QStringLiteral("context %1").arg(context));
@@ -60,6 +64,7 @@ public:
     void Quit() override { calls.push_back(QStringLiteral("quit")); }
     QString helpFile;
     QStringList calls;
+    bool failSetHelpFile = false; // to make window creation fail part way
 };
 
 class FakeFolders final : public platform::Folders {
@@ -108,8 +113,7 @@ public:
 
 class FakePlatform {
 public:
-    FakePlatform()
-        : guard_(platform::Services{&shell, &sound, &messages, &help, &folders, &os}) {}
+    FakePlatform() : guard_(platform::Services{&shell, &sound, &messages, &help, &folders, &os}) {}
     FakeShell shell;
     FakeSound sound;
     FakeMessages messages;
