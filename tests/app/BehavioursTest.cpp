@@ -37,12 +37,6 @@ void PointAt(QWidget* widget) {
     App().UpdateHint();
 }
 
-void MovePointer(QWidget* widget, QPoint pos) {
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
-
 struct PointerGuard {
     ~PointerGuard() {
         App().WidgetUnderPointer = [] { return static_cast<QWidget*>(nullptr); };

@@ -28,12 +28,6 @@ void DoubleClick(QWidget* widget, QPoint pos) {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
 }
 
-// A plain pointer move with no button held, delivered to the widget.
-void MovePointer(QWidget* widget, QPoint pos) {
-    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
-}
 } // namespace
 Q_DECLARE_METATYPE(SenderOf)
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -73,10 +74,12 @@ inline QString Shown(const TNumericField* field) {
     return field->DisplayText();
 }
 
-// Types into a field as the user would after tabbing into it (everything selected).
-inline void TypeInto(TNumericField* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(field, text);
+// A plain pointer move with no button held, delivered to the widget.
+inline void MovePointer(QWidget* widget, QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
+
 
 } // namespace plumcrest::testing
