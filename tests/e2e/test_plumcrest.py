@@ -269,6 +269,24 @@ def save_and_restart(program, artifacts):
         check_saved(s, SECOND_TYPED)
 
 
+def refuse_closing_twice(calc, shown, disk_unchanged):
+    """Two close attempts that fail to save: each reports, the program stays with the inputs
+    it showed, and what is on disk does not change."""
+    s = calc.s
+    for attempt in (1, 2):
+        calc.request_close()
+        box = s.wait_window(calc.app, name="Information")
+        texts = calc.message_box_text(box)
+        if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
+            raise HarnessError(f"close attempt {attempt} reports {texts!r}")
+        s.screenshot(f"refused-{attempt}")
+        calc.dismiss(box)
+        if calc.proc.poll() is not None:
+            raise HarnessError(f"the program ended after close attempt {attempt}")
+        calc.expect(INPUTS, shown, "the inputs after the refused close")
+        disk_unchanged()
+
+
 def unwritable_folder(program, artifacts):
     """A file where the saved-values folder belongs: closing is refused with a report, the
     window stays with its values, and nothing on disk changes."""
@@ -282,20 +300,11 @@ def unwritable_folder(program, artifacts):
         calc.type_inputs(SECOND_TYPED)
         calc.expect(RESULTS, SECOND_RESULTS, "the second example's results")
 
-        for attempt in (1, 2):
-            calc.request_close()
-            box = s.wait_window(calc.app, name="Information")
-            texts = calc.message_box_text(box)
-            if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
-                raise HarnessError(f"close attempt {attempt} reports {texts!r}")
-            s.screenshot(f"refused-{attempt}")
-            calc.dismiss(box)
-            if calc.proc.poll() is not None:
-                raise HarnessError(f"the program ended after close attempt {attempt}")
-            calc.expect(INPUTS, SECOND_SHOWN, "the inputs after the refused close")
+        def blocker_unchanged():
             with open(blocker) as f:
                 if f.read() != "not a folder\n":
                     raise HarnessError("the blocking file was changed")
+        refuse_closing_twice(calc, SECOND_SHOWN, blocker_unchanged)
 
         # Once the folder can be written, the same close saves what was calculated.
         os.remove(blocker)
@@ -334,20 +343,11 @@ def read_only_folder(program, artifacts):
         calc.focus_first_input()
         calc.type_inputs(DEFAULT_TYPED)
         calc.expect(RESULTS, DEFAULT_RESULTS, "the default results")
-        for attempt in (1, 2):
-            calc.request_close()
-            box = s.wait_window(calc.app, name="Information")
-            texts = calc.message_box_text(box)
-            if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
-                raise HarnessError(f"close attempt {attempt} reports {texts!r}")
-            s.screenshot(f"refused-{attempt}")
-            calc.dismiss(box)
-            if calc.proc.poll() is not None:
-                raise HarnessError(f"the program ended after close attempt {attempt}")
-            calc.expect(INPUTS, DEFAULT_SHOWN, "the inputs after the refused close")
+        def file_unchanged():
             with open(saved_path(s), "rb") as f:
                 if f.read() != before:
                     raise HarnessError("the saved file changed although its folder is read-only")
+        refuse_closing_twice(calc, DEFAULT_SHOWN, file_unchanged)
         if sorted(os.listdir(folder)) != ["Plumcrest.ini"]:
             raise HarnessError(f"the folder holds {sorted(os.listdir(folder))!r}")
         os.chmod(folder, 0o755)
