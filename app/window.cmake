@@ -15,7 +15,7 @@ add_library(plumcrest_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Sites.h
 )
 target_include_directories(plumcrest_app PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(plumcrest_app PUBLIC plumcrest_calc plumcrest_dialogs plumcrest_widgets
+target_link_libraries(plumcrest_app PUBLIC plumcrest_loan plumcrest_dialogs plumcrest_widgets
                                            plumcrest_platform Qt6::Widgets)
 
 add_executable(plumcrest ${CMAKE_CURRENT_LIST_DIR}/main.cpp)

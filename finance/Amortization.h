@@ -1,0 +1,49 @@
+#pragma once
+// A monthly amortization schedule as lenders compute it, in whole cents: the level payment
+// rounded to the cent, each month's interest the balance times the monthly rate rounded half up
+// to the cent, principal the payment less the interest, and the last payment adjusted so the
+// balance ends at 0.00. Yearly sums beside the months. Plain C++, no Qt; independent of the
+// calculator's own (unrounded) results, which stay as they are.
+
+#include <cstdint>
+#include <vector>
+
+namespace plumcrest {
+
+using Cents = std::int64_t;
+
+// A figure in dollars rounded half up (away from zero) to whole cents.
+Cents ToCents(double dollars);
+
+struct ScheduleMonth {
+    std::int32_t month = 0; // 1-based
+    Cents payment = 0;
+    Cents interest = 0;
+    Cents principal = 0;
+    Cents balance = 0; // after this month's payment
+};
+
+struct ScheduleYear {
+    std::int32_t year = 0; // 1-based
+    std::int32_t firstMonth = 0;
+    std::int32_t lastMonth = 0;
+    Cents payment = 0;
+    Cents interest = 0;
+    Cents principal = 0;
+    Cents balance = 0; // at the end of the year
+};
+
+struct AmortizationSchedule {
+    Cents loan = 0;
+    Cents payment = 0; // the regular monthly payment
+    std::vector<ScheduleMonth> months;
+    std::vector<ScheduleYear> years;
+    Cents totalPayments = 0;
+    Cents totalInterest = 0;
+};
+
+// The schedule of `loan` dollars at `annualRatePercent` over `months` payments. No months, or a
+// loan of zero or less, gives an empty schedule.
+AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months);
+
+} // namespace plumcrest
