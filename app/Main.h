@@ -110,8 +110,10 @@ public:
     TNumericField* edtOther1 = nullptr;
     TNumericField* edtOther2 = nullptr;
 
-    // The thirteen inputs in the order of the loan input table.
-    std::array<TNumericField*, 13> InputFields() const;
+    // The field of the calculator page that a row of kLoanPageFields describes.
+    TNumericField* FieldOf(const LoanField& row) const;
+    // The inputs in the order of kLoanInputFields.
+    std::array<TNumericField*, kLoanInputFields.size()> InputFields() const;
 
     // Menu items (main menu, then context menu).
     QAction* mnuFileReset = nullptr;

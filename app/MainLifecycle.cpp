@@ -88,9 +88,8 @@ void TfrmMain::FormCreate() {
 
     remembered_ = LoanInputs{};
     LoadSavedValues();
-    const auto fields = InputFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i]->setFloatValue(remembered_.*kLoanInputFields[i].member);
+    for (const LoanField& row : kLoanInputFields)
+        FieldOf(row)->setFloatValue(remembered_.*row.member);
 
     if (!runFlag_) {
         // A viewer that cannot open the help reports it itself; the flag is set regardless.

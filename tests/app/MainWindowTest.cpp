@@ -47,6 +47,7 @@ private slots:
     void a_failure_during_creation_is_reported_and_the_window_still_opens();
     void saved_values_come_back_rounded_by_their_fields();
     void closing_saves_the_last_completed_calculation();
+    void each_input_travels_from_the_file_to_its_field_and_back();
     void a_failed_save_keeps_the_window_open();
     void reset_returns_to_the_first_page_with_the_defaults();
 };
@@ -413,6 +414,46 @@ void MainWindowTest::closing_saves_the_last_completed_calculation() {
     const QByteArray saved = fx.ReadIni();
     QVERIFY2(saved.contains("PurchasePrice=250000\nDownPaymentPercent=10\nTerm=30\n"), saved);
     QVERIFY2(saved.contains("[GeneralValues]\nRun=1"), saved);
+}
+
+void MainWindowTest::each_input_travels_from_the_file_to_its_field_and_back() {
+    // State: a file with a different non-zero value for every input. Action: open, calculate,
+    // close. Expected: each value shows in the field its row names and goes back under its key.
+    const QHash<QString, double> values{{"PurchasePrice", 250000},
+                                        {"DownPaymentPercent", 12.5},
+                                        {"Term", 25},
+                                        {"Interest", 5.125},
+                                        {"OriginationFees", 1100},
+                                        {"Points", 2200},
+                                        {"PrepaidInterest", 330},
+                                        {"MIP", 440},
+                                        {"Buydown", 550},
+                                        {"FloodCheck", 66},
+                                        {"TaxService", 77},
+                                        {"Other1", 880},
+                                        {"Other2", 990}};
+    QByteArray ini("[GeneralValues]\nRun=1\n[LastValues]\n");
+    for (const LoanField& row : kLoanInputFields)
+        ini += QByteArray(row.key) + '=' + QByteArray::number(values.value(row.key)) + '\n';
+    WindowFixture fx;
+    fx.WriteIni(ini);
+    TfrmMain& w = fx.Open();
+    for (const LoanField& row : kLoanInputFields) {
+        auto* field = w.Page1->findChild<TNumericField*>(QString::fromLatin1(row.fieldName));
+        QVERIFY2(field, row.fieldName);
+        QCOMPARE(field->FloatValue(), values.value(row.key));
+    }
+    QTest::keyClick(w.edtPurchasePrice, Qt::Key_Tab);
+    fx.Settle();
+    QCOMPARE(Shown(w.edtFixedFees), QStringLiteral("6,633.00"));
+    QVERIFY(w.close());
+    fx.window.release(); // the closed window deletes itself
+    fx.Settle();
+    const QByteArray saved = fx.ReadIni();
+    for (const LoanField& row : kLoanInputFields)
+        QVERIFY2(saved.contains('\n' + QByteArray(row.key) + '=' +
+                                QByteArray::number(values.value(row.key)) + '\n'),
+                 row.key);
 }
 
 void MainWindowTest::a_failed_save_keeps_the_window_open() {
