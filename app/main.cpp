@@ -2,6 +2,7 @@
 
 #include "Main.h"
 
+#include "ChmHelpViewer.h"
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 #include "PlumcrestApplication.h"
@@ -10,6 +11,8 @@
 int main(int argc, char** argv) {
     plumcrest::InstallNumericFieldAccessibility();
     plumcrest::PlumcrestApplication app(argc, argv);
+    const plumcrest::platform::ScopedServices help(
+        {.help = &plumcrest::platform::TheChmHelpViewer()});
     app.SetTitle(QString::fromLatin1(plumcrest::version::kProductTitle));
     QApplication::setApplicationName(QStringLiteral("plumcrest"));
     QApplication::setDesktopFileName(QStringLiteral("example.quillmore.Plumcrest"));
