@@ -28,3 +28,21 @@ add_custom_command(
   VERBATIM
 )
 add_custom_target(plumcrest_help ALL DEPENDS ${PLUMCREST_HELP_FILE})
+
+# The help reader refuses every file but this one: its size and digest are compiled in.
+set(PLUMCREST_HELP_IDENTITY_SOURCE ${CMAKE_CURRENT_BINARY_DIR}/HelpFileIdentity.cpp)
+add_custom_command(
+  OUTPUT ${PLUMCREST_HELP_IDENTITY_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -DHELP_FILE=${PLUMCREST_HELP_FILE}
+          -DOUTPUT=${PLUMCREST_HELP_IDENTITY_SOURCE}
+          -P ${PROJECT_SOURCE_DIR}/cmake/HelpFileIdentity.cmake
+  DEPENDS ${PLUMCREST_HELP_FILE} ${PROJECT_SOURCE_DIR}/cmake/HelpFileIdentity.cmake
+  COMMENT "Recording the size and digest of plumcrestcalc.chm"
+  VERBATIM
+)
+add_library(plumcrest_help_identity STATIC
+  ${PROJECT_SOURCE_DIR}/platform/HelpFileIdentity.h
+  ${PLUMCREST_HELP_IDENTITY_SOURCE}
+)
+target_include_directories(plumcrest_help_identity PUBLIC ${PROJECT_SOURCE_DIR}/platform)
+set_target_properties(plumcrest_help_identity PROPERTIES AUTOMOC OFF)
