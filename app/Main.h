@@ -149,6 +149,7 @@ protected:
 private:
     void FormCreate();
     bool FormClose();
+    bool AskCloseWithoutSaving();
     void FormDestroy();
 
     void BuildLayout();
@@ -176,6 +177,8 @@ private:
 
     LoanInputs remembered_;
     bool runFlag_ = false;
+    // A close was refused because the values could not be saved; later closes may give them up.
+    bool saveRefused_ = false;
     std::string appDataFolder_;
     QString savedValuesSubfolder_;
     QString exeFolder_;
