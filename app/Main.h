@@ -190,7 +190,4 @@ private:
     QHash<QObject*, std::function<void()>> productImages_;
 };
 
-// The program-wide reference to the main window, set while it exists.
-extern QPointer<TfrmMain> frmMain;
-
 } // namespace plumcrest

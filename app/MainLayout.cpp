@@ -221,7 +221,7 @@ void TfrmMain::BuildCalculatorPage() {
         field->setGeometry(place.left, place.top, kFieldWidth, kFieldHeight);
         field->setAccessibleName(AccessibleNameOf(row.caption));
         field->setDataType(TNumericField::nftDouble);
-        field->setOptions(0);
+        field->setOptions({});
         field->setCaretOvr(TNumericField::csBlock);
         field->setCursor(Qt::IBeamCursor);
         if (row.IsInput()) {
@@ -348,15 +348,20 @@ void TfrmMain::BuildStatusBar() {
     hint.text = sites::kTagline;
     statusBar->AddPanel(hint);
 
+    // Every handler runs inside RunGuarded: no exception may unwind through Qt's dispatch.
     connect(statusBar, &TPanelStatusBar::MouseMoved, this,
-            [this](Qt::KeyboardModifiers, int x, int) { statusBarMouseMove(x); });
+            [this](Qt::KeyboardModifiers, int x, int) {
+                PlumcrestApplication::RunGuarded([&] { statusBarMouseMove(x); });
+            });
     connect(statusBar, &TPanelStatusBar::PanelClicked, this,
             [this](int panel, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-                statusBarPanelClick(panel);
+                PlumcrestApplication::RunGuarded([&] { statusBarPanelClick(panel); });
             });
-    connect(statusBar, &TPanelStatusBar::Resized, this, [this] { statusBarResize(); });
-    connect(statusBar, &TPanelStatusBar::ContextMenuWanted, this,
-            [this](const QPoint& pos) { PopupWindowMenu(pos); });
+    connect(statusBar, &TPanelStatusBar::Resized, this,
+            [this] { PlumcrestApplication::RunGuarded([this] { statusBarResize(); }); });
+    connect(statusBar, &TPanelStatusBar::ContextMenuWanted, this, [this](const QPoint& pos) {
+        PlumcrestApplication::RunGuarded([&] { PopupWindowMenu(pos); });
+    });
     statusBarResize();
 }
 

@@ -20,8 +20,6 @@
 
 namespace plumcrest {
 
-QPointer<TfrmMain> frmMain;
-
 namespace {
 constexpr int kFirstRunHelpContext = 10000;
 } // namespace
@@ -29,7 +27,6 @@ constexpr int kFirstRunHelpContext = 10000;
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
-    frmMain = this;
     BuildLayout();
     BuildMenus();
     ConnectInputs();
@@ -159,8 +156,6 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::FormDestroy() {
-    if (frmMain == this)
-        frmMain = nullptr;
     if (auto* app = PlumcrestApplication::Instance()) {
         app->OnActivate = nullptr;
         app->OnException = nullptr;

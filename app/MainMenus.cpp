@@ -222,7 +222,9 @@ void TfrmMain::statusBarMouseMove(int x) {
 void TfrmMain::statusBarPanelClick(int panel) {
     if (statusBar->Panel(panel).name != QStringLiteral("WebPanel"))
         return;
-    // Opening the maker's page from the status bar never reports anything.
+    // The status bar's link is the one command whose failures are dropped, not reported: the
+    // panel is a plain decoration that happens to open the maker's page, and a failed open has
+    // already beeped inside the link.
     try {
         GoOnline(statusBar);
     } catch (...) {

@@ -227,7 +227,7 @@ TEntryController& TEntryController::Shared() {
 }
 
 void TEntryController::Refuse() const {
-    if (Has(efoBeepOnError))
+    if (Has(EntryOption::efoBeepOnError))
         platform::TheSound().Beep();
 }
 

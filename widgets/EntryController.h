@@ -5,6 +5,7 @@
 
 #include "PictureMask.h"
 
+#include <QFlags>
 #include <QString>
 #include <Qt>
 #include <array>
@@ -148,7 +149,8 @@ const TEntryCommandTable& DefaultEntryCommands();
 
 class TEntryController {
 public:
-    enum EntryOption : unsigned {
+    // Scoped, so they cannot be mixed up with a field's TNumericField::TEntryFieldOption.
+    enum class EntryOption : unsigned {
         efoAutoAdvanceChar = 1u << 0,
         efoAutoAdvanceLeftRight = 1u << 1,
         efoAutoAdvanceUpDown = 1u << 2,
@@ -156,6 +158,7 @@ public:
         efoBeepOnError = 1u << 4,
         efoInsertPushes = 1u << 5,
     };
+    using EntryOptionSet = QFlags<EntryOption>;
 
     // A report hook: the field, the code and its text.
     using ErrorHandler = std::function<void(QWidget* field, int code, const QString& text)>;
@@ -167,7 +170,7 @@ public:
     // The one controller of the program, made on first use, living until exit.
     static TEntryController& Shared();
 
-    bool Has(EntryOption option) const { return (EntryOptions & option) != 0; }
+    bool Has(EntryOption option) const { return EntryOptions.testFlag(option); }
 
     // A refused keystroke: the default beep when efoBeepOnError is set.
     void Refuse() const;
@@ -176,7 +179,8 @@ public:
     // handler wins over the controller's; with neither, an error box titled "Error" shows.
     void PostError(QWidget* field, int code, ErrorHandler fieldHandler);
 
-    unsigned EntryOptions = efoAutoSelect | efoBeepOnError | efoInsertPushes;
+    EntryOptionSet EntryOptions = EntryOptionSet(EntryOption::efoAutoSelect) |
+                                  EntryOption::efoBeepOnError | EntryOption::efoInsertPushes;
     bool InsertMode = true;
     bool ErrorPending = false;
     const TEntryCommandTable& EntryCommands;

@@ -139,7 +139,7 @@ bool TNumericField::ShowsOverflow() const {
 }
 
 int TNumericField::Validate() const {
-    if ((options_ & efoInputRequired) && TrimBlanks(display_).empty())
+    if ((options_ & TEntryFieldOption::efoInputRequired) && TrimBlanks(display_).empty())
         return kErrorRequired;
     const auto value = ParseMaskedText(display_, layout_, TheLocaleSeparators());
     if (!value)
@@ -206,7 +206,7 @@ void TNumericField::ClearSelection() {
 }
 
 void TNumericField::TypeCharacter(char32_t character, bool fromPaste) {
-    if (options_ & efoReadOnly) {
+    if (options_ & TEntryFieldOption::efoReadOnly) {
         if (!fromPaste)
             Controller().Refuse();
         return;
@@ -221,7 +221,7 @@ void TNumericField::TypeCharacter(char32_t character, bool fromPaste) {
     if (result == TypeResult::Changed || emptied)
         EntryChanged();
     if (result == TypeResult::Changed && character != U'-' && EntryIsFull(entry_, layout_) &&
-        Controller().Has(TEntryController::efoAutoAdvanceChar))
+        Controller().Has(TEntryController::EntryOption::efoAutoAdvanceChar))
         focusNextChild();
 }
 
@@ -265,14 +265,14 @@ void TNumericField::CopyToClipboard() const {
 
 void TNumericField::CutToClipboard() {
     CopyToClipboard();
-    if (selected_ && !(options_ & efoReadOnly)) {
+    if (selected_ && !(options_ & TEntryFieldOption::efoReadOnly)) {
         EmptyEntry();
         EntryChanged();
     }
 }
 
 void TNumericField::PasteFromClipboard() {
-    if ((options_ & efoReadOnly) || !ClipboardHasText())
+    if ((options_ & TEntryFieldOption::efoReadOnly) || !ClipboardHasText())
         return;
     const std::u32string text = QGuiApplication::clipboard()->text().toStdU32String();
     if (selected_) {
@@ -284,7 +284,7 @@ void TNumericField::PasteFromClipboard() {
 }
 
 void TNumericField::DeleteSelectionOrBack() {
-    if (options_ & efoReadOnly) {
+    if (options_ & TEntryFieldOption::efoReadOnly) {
         Controller().Refuse();
         return;
     }
@@ -297,7 +297,7 @@ void TNumericField::DeleteSelectionOrBack() {
 }
 
 void TNumericField::ToggleInsertMode() {
-    if (options_ & (efoForceInsert | efoForceOvertype))
+    if (options_ & (TEntryFieldOption::efoForceInsert | TEntryFieldOption::efoForceOvertype))
         return;
     insertMode_ = !insertMode_;
     update();
@@ -362,7 +362,7 @@ void TNumericField::focusInEvent(QFocusEvent* event) {
         modified_ = false;
         insertMode_ = Controller().InsertMode;
         selected_ = reason != Qt::MouseFocusReason && !Controller().ErrorPending &&
-                    Controller().Has(TEntryController::efoAutoSelect);
+                    Controller().Has(TEntryController::EntryOption::efoAutoSelect);
     }
     // Back from another window or a menu: the entry goes on where it stopped.
     focusLostOutside_ = false;
@@ -404,7 +404,7 @@ void TNumericField::ValidateOnExit() {
         SetDisplay(TextFor(static_cast<double>(*value)));
         return;
     }
-    if (options_ & efoSoftValidation) {
+    if (options_ & TEntryFieldOption::efoSoftValidation) {
         markedInvalid_ = true;
         return;
     }
@@ -465,7 +465,7 @@ void TNumericField::contextMenuEvent(QContextMenuEvent* event) {
 
 std::unique_ptr<QMenu> TNumericField::CreateEditMenu() {
     auto menu = std::make_unique<QMenu>();
-    const bool writable = !(options_ & efoReadOnly);
+    const bool writable = !(options_ & TEntryFieldOption::efoReadOnly);
     auto add = [&](const QString& text, bool enabled, auto&& run) {
         QAction* action = menu->addAction(text);
         action->setEnabled(enabled);

@@ -45,7 +45,9 @@ public:
     };
     Q_ENUM(TNumericDataType)
 
-    enum TEntryFieldOption : unsigned {
+    // The field's own options; scoped so they cannot be mixed up with the controller's
+    // TEntryController::EntryOption, which share the "efo" prefix.
+    enum class TEntryFieldOption : unsigned {
         efoArrowIncDec = 1u << 0,
         efoCaretToEnd = 1u << 1,
         efoForceInsert = 1u << 2,
@@ -59,6 +61,7 @@ public:
         efoStripLiterals = 1u << 10,
         efoTrimBlanks = 1u << 11,
     };
+    Q_DECLARE_FLAGS(TEntryFieldOptions, TEntryFieldOption)
 
     enum TCaretShape { csBlock, csHalfBlock, csVertLine, csHorzLine, csCustom, csBitmap };
     Q_ENUM(TCaretShape)
@@ -94,10 +97,13 @@ public:
     long double RangeHigh() const { return rangeHigh_; }
     void setRangeLow(long double low) { rangeLow_ = low; }
     void setRangeHigh(long double high) { rangeHigh_ = high; }
-    unsigned Options() const { return options_; }
-    void setOptions(unsigned options) { options_ = options; }
+    TEntryFieldOptions Options() const { return options_; }
+    void setOptions(TEntryFieldOptions options) { options_ = options; }
     QColor Color() const { return color_; }
     void setColor(const QColor& color);
+    // The controller whose options, insert mode and reports the field follows; by default the
+    // program's shared one. The controller must outlive the field.
+    void setController(TEntryController* controller) { controller_ = controller; }
     const TEFColors& EFColors() const { return efColors_; }
     void setEFColors(const TEFColors& colors);
     TCaretShape CaretIns() const { return caretIns_; }
@@ -173,7 +179,9 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    TEntryController& Controller() const { return TEntryController::Shared(); }
+    TEntryController& Controller() const {
+        return controller_ ? *controller_ : TEntryController::Shared();
+    }
     void SetDisplay(std::u32string display);
     std::u32string TextFor(double value) const;
     bool ShowsOverflow() const;
@@ -198,7 +206,9 @@ private:
     MaskLayout layout_;
     long double rangeLow_ = -1.7e308L;
     long double rangeHigh_ = 1.7e308L;
-    unsigned options_ = efoCaretToEnd | efoTrimBlanks;
+    TEntryController* controller_ = nullptr;
+    TEntryFieldOptions options_ =
+        TEntryFieldOptions(TEntryFieldOption::efoCaretToEnd) | TEntryFieldOption::efoTrimBlanks;
     QColor color_;
     TEFColors efColors_;
     TCaretShape caretIns_ = csVertLine;
@@ -227,5 +237,7 @@ private:
     QPointer<QMenu> windowMenu_;
     MenuRunner menuRunner_;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(TNumericField::TEntryFieldOptions)
 
 } // namespace plumcrest

@@ -28,7 +28,6 @@ class NumericFieldEntryTest : public QObject {
 
 private slots:
     void init() {
-        ResetSharedController();
         platform_ = std::make_unique<FakePlatform>();
         w_ = std::make_unique<FieldWindow>();
         QVERIFY(w_->active);

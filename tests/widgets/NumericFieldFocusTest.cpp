@@ -48,7 +48,6 @@ class NumericFieldFocusTest : public QObject {
 
 private slots:
     void init() {
-        ResetSharedController();
         platform_ = std::make_unique<FakePlatform>();
         w_ = std::make_unique<FieldWindow>();
         QVERIFY(w_->active);
@@ -149,12 +148,12 @@ private slots:
         QFETCH(bool, selected);
         // State: a value; maybe a report pending. Action: focus in for the reason.
         w_->rate.setFloatValue(6.5);
-        TEntryController::Shared().ErrorPending = errorPending;
+        w_->controller.ErrorPending = errorPending;
         w_->rate.setFocus(Qt::FocusReason(reason));
         // Expected: selection as the reason says; the caret is at the right end either way.
         QCOMPARE(w_->rate.HasSelection(), selected);
         QVERIFY(!w_->rate.Modified());
-        TEntryController::Shared().ErrorPending = false;
+        w_->controller.ErrorPending = false;
     }
 
     void invalid_text_posts_one_report_and_takes_focus_back() {
@@ -182,7 +181,7 @@ private slots:
         QCOMPARE(w_->money.DisplayText(), QStringLiteral("500"));
         QCOMPARE(w_->money.LastError(), kErrorRange);
         QCOMPARE(exits.count(), 2);
-        QVERIFY(!TEntryController::Shared().ErrorPending);
+        QVERIFY(!w_->controller.ErrorPending);
     }
 
     void field_error_handler_takes_report_instead_of_box() {
@@ -207,7 +206,7 @@ private slots:
 
     void soft_validation_marks_field_and_lets_focus_go() {
         // State: soft validation, range up to 10, 50 typed.
-        w_->rate.setOptions(TNumericField::efoSoftValidation);
+        w_->rate.setOptions(TNumericField::TEntryFieldOption::efoSoftValidation);
         w_->rate.setRangeHigh(10);
         w_->rate.setFocus(Qt::TabFocusReason);
         QTest::keyClicks(&w_->rate, "50");
@@ -410,7 +409,7 @@ private slots:
         if (state == QLatin1String("left"))
             w_->LeaveTo(w_->money);
         if (state == QLatin1String("invalid")) {
-            field.setOptions(TNumericField::efoSoftValidation);
+            field.setOptions(TNumericField::TEntryFieldOption::efoSoftValidation);
             field.setRangeHigh(1);
             w_->LeaveTo(w_->money);
         }

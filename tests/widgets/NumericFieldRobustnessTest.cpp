@@ -96,7 +96,6 @@ private slots:
     void random_sequences_leave_a_number() {
         QFETCH(int, which);
         QFETCH(bool, commaLocale);
-        ResetSharedController();
         FakePlatform platform;
         ScopedLocaleSeparators separators(commaLocale ? LocaleSeparators{U',', U'.'}
                                                       : LocaleSeparators{U'.', U','});

@@ -20,7 +20,7 @@ inline constexpr char kYearsMask[] = "###";
 inline void ConfigureAsOnPage(TNumericField& field, const char* mask, bool input) {
     field.setDataType(TNumericField::nftDouble);
     field.setPictureMask(QString::fromLatin1(mask));
-    field.setOptions(0);
+    field.setOptions({});
     field.setRangeLow(-1.7e308L);
     field.setRangeHigh(1.7e308L);
     field.setFixedSize(103, 23);
@@ -33,8 +33,10 @@ class FieldWindow {
 public:
     FieldWindow() {
         auto* layout = new QHBoxLayout(&window); // owned by the window
-        for (auto* field : {&money, &rate, &years, &result})
+        for (auto* field : {&money, &rate, &years, &result}) {
             layout->addWidget(field);
+            field->setController(&controller);
+        }
         ConfigureAsOnPage(money, kMoneyMask, true);
         ConfigureAsOnPage(rate, kRateMask, true);
         ConfigureAsOnPage(years, kYearsMask, true);
@@ -48,6 +50,8 @@ public:
     // Leaves whatever field has the focus for another control of the window.
     void LeaveTo(TNumericField& next) { next.setFocus(Qt::TabFocusReason); }
 
+    // The fields' own controller: every window starts from the options the program starts with.
+    TEntryController controller;
     QWidget window;
     bool active = false; // tests check it: focus events need an active window
     TNumericField money{&window};
@@ -55,14 +59,5 @@ public:
     TNumericField years{&window};
     TNumericField result{&window};
 };
-
-// Every test starts from the controller the program starts with.
-inline void ResetSharedController() {
-    auto& controller = TEntryController::Shared();
-    controller.ErrorPending = false;
-    controller.InsertMode = true;
-    controller.EntryOptions = TEntryController::efoAutoSelect | TEntryController::efoBeepOnError |
-                              TEntryController::efoInsertPushes;
-}
 
 } // namespace plumcrest::testing
