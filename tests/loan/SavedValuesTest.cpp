@@ -200,15 +200,15 @@ TEST_P(SavedRunFlag, reads_integer_text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SavedRunFlag,
-    ::testing::Values(RunCase{"one", "1", true}, RunCase{"zero", "0", false},
-                      RunCase{"two", "2", true}, RunCase{"minus_one", "-1", true},
-                      RunCase{"hex_one", "0x1", true}, RunCase{"hex_upper", "0X1F", true},
-                      RunCase{"hex_zero", "0x0", false}, RunCase{"hex_max", "0xFFFFFFFF", true},
-                      RunCase{"hex_overflow", "0x100000000", false},
-                      RunCase{"prefix_only", "0x", false}, RunCase{"bad_hex", "0xZZ", false},
-                      RunCase{"empty", "", false}, RunCase{"yes", "yes", false},
-                      RunCase{"true", "true", false}, RunCase{"fraction", "1.5", false},
-                      RunCase{"beyond_32_bits", "99999999999", false}),
+    ::testing::Values(
+        RunCase{"one", "1", true}, RunCase{"zero", "0", false}, RunCase{"two", "2", true},
+        RunCase{"minus_one", "-1", true}, RunCase{"hundred_is_decimal", "100", true},
+        RunCase{"x_after_another_digit", "2x1", false}, RunCase{"hex_one", "0x1", true},
+        RunCase{"hex_upper", "0X1F", true}, RunCase{"hex_zero", "0x0", false},
+        RunCase{"hex_max", "0xFFFFFFFF", true}, RunCase{"hex_overflow", "0x100000000", false},
+        RunCase{"prefix_only", "0x", false}, RunCase{"bad_hex", "0xZZ", false},
+        RunCase{"empty", "", false}, RunCase{"yes", "yes", false}, RunCase{"true", "true", false},
+        RunCase{"fraction", "1.5", false}, RunCase{"beyond_32_bits", "99999999999", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SavedValuesTest, save_keeps_other_sections_keys_and_comments) {

@@ -142,6 +142,16 @@ TEST_F(ProfileTest, write_keeps_other_content_in_order) {
                           "[C]\nc=5\n\n; trailing\n");
 }
 
+TEST_F(ProfileTest, write_keeps_a_trailing_comment_of_a_crlf_file_whole) {
+    // State: a file saved by a Windows editor, a comment after its last entry.
+    Put(file_, "[S]\r\nk=v\r\n; keep me\r\n");
+    ASSERT_TRUE(WriteProfileString(file_, "S", "k", "w"));
+    // Expected: the comment comes back letter for letter, without its carriage return.
+    const std::string written = Get(file_);
+    EXPECT_NE(written.find("\n; keep me\n"), std::string::npos) << written;
+    EXPECT_EQ(written.find('\r'), std::string::npos) << written;
+}
+
 TEST_F(ProfileTest, write_replaces_the_first_of_duplicates) {
     Put(file_, "[S]\nk=1\nj=0\nk=2\n");
     ASSERT_TRUE(WriteProfileString(file_, "S", "k", "3"));
