@@ -46,3 +46,5 @@ add_library(plumcrest_help_identity STATIC
 )
 target_include_directories(plumcrest_help_identity PUBLIC ${PROJECT_SOURCE_DIR}/platform)
 set_target_properties(plumcrest_help_identity PROPERTIES AUTOMOC OFF)
+# The help file is made by plumcrest_help alone: two targets running its rule at once would race.
+add_dependencies(plumcrest_help_identity plumcrest_help)
