@@ -48,7 +48,8 @@ QString ViewerPage(const QUrl& url) {
     if (url.path() == QLatin1String("/error"))
         return OwnPage(QStringLiteral("Help file not available"),
                        QStringLiteral("The help file %1 could not be opened. It is missing, "
-                                      "cannot be read or is not a compiled HTML help file.")
+                                      "cannot be read, or is damaged or not the help file "
+                                      "that came with this program.")
                            .arg(Quoted(value("file"))));
     if (url.path() == QLatin1String("/damaged"))
         return OwnPage(QStringLiteral("Help file not available"),

@@ -318,6 +318,7 @@ void HelpViewerTest::unusable_file_shows_viewer_error() {
             QCOMPARE(viewer.Page(), HelpPage::FileError);
             QCOMPARE(viewer.DocumentTitle(), QStringLiteral("Help file not available"));
             QVERIFY(viewer.Text().contains(path));
+            QVERIFY(viewer.Text().contains(QLatin1String("damaged")));
         }
     }
     viewer.Quit();
