@@ -8,6 +8,7 @@
 #include "TNumericField.h"
 #include "TPanelStatusBar.h"
 #include "TUrlLabel.h"
+#include "Version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -106,7 +107,7 @@ TNumericField* TfrmMain::FieldOf(const LoanField& row) const {
 
 void TfrmMain::BuildLayout() {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Plumcrest"));
+    setWindowTitle(QString::fromLatin1(version::kProductName));
     setFont(WindowFont());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
@@ -196,7 +197,7 @@ void TfrmMain::BuildCalculatorPage() {
     Page1 = new QWidget;
     Page1->setObjectName(QStringLiteral("Page1"));
     Page1->setAutoFillBackground(true);
-    nbkMain->addTab(Page1, QStringLiteral(" Plumcrest "));
+    nbkMain->addTab(Page1, QStringLiteral(" %1 ").arg(QString::fromLatin1(version::kProductName)));
 
     for (const LoanField& row : kLoanPageFields) {
         const FieldPlace& place = *FindPlace(row.fieldName);

@@ -5,7 +5,12 @@
 # one program folder; the command on the PATH is a relative symbolic link into that folder.
 
 get_filename_component(PLUMCREST_PACKAGING_DIR ${CMAKE_CURRENT_LIST_DIR}/../packaging ABSOLUTE)
-set(PLUMCREST_APP_ID example.quillmore.Plumcrest)
+set(PLUMCREST_APP_ID example.quillmore.${PROJECT_NAME})
+# The AppStream data lists the releases by hand; its newest must be the project's version.
+file(READ ${PLUMCREST_PACKAGING_DIR}/${PLUMCREST_APP_ID}.metainfo.xml _plumcrest_metainfo)
+if(NOT _plumcrest_metainfo MATCHES "<release version=\"${PROJECT_VERSION}\"")
+  message(FATAL_ERROR "${PLUMCREST_APP_ID}.metainfo.xml lists no release ${PROJECT_VERSION}")
+endif()
 set(PLUMCREST_INSTALL_PROGRAMDIR "lib/plumcrest" CACHE STRING
   "Program folder (executable, help file, licence), relative to the install prefix")
 
@@ -60,7 +65,7 @@ if(BUILD_TESTING)
   endif()
 endif()
 
-set(CPACK_PACKAGE_NAME plumcrest)
+string(TOLOWER ${PROJECT_NAME} CPACK_PACKAGE_NAME)
 set(CPACK_PACKAGE_VENDOR "Quillmore Financial Software")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mortgage calculator that compares offers by their APR")

@@ -4,6 +4,7 @@
 #include "JpegImage.h"
 #include "Services.h"
 #include "TUrlLabel.h"
+#include "Version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,8 +17,8 @@
 namespace plumcrest::dialogs {
 namespace {
 
-const QString kCaption = QStringLiteral(" About Plumcrest, 4.0");
-const QString kVersion = QStringLiteral("Version 4.0");
+const QString kCaption = QStringLiteral(" About ") + QString::fromLatin1(version::kProductTitle);
+const QString kVersion = QStringLiteral("Version ") + QString::fromLatin1(version::kVersionText);
 const QString kCompileDate = QStringLiteral("Compiled September 22, 2007");
 const QString kOwnership =
     QStringLiteral("Copyright \u00A9 1999-2007 Quillmore Financial Software");
@@ -103,7 +104,7 @@ QLabel* TfrmAbout::AddLabel(const char* name, int left, int top, const QString& 
 }
 
 void TfrmAbout::BuildLabels() {
-    AddLabel("lblTitle", 56, 116, QStringLiteral("Plumcrest"));
+    AddLabel("lblTitle", 56, 116, QString::fromLatin1(version::kProductName));
     lblVersion_ = AddLabel("lblVersion", 56, 132, kVersion);
     lblCompileDate_ = AddLabel("lblCompileDate", 56, 148, kCompileDate);
     lblCopyright_ = AddLabel("lblCopyright", 13, 196, kOwnership);
