@@ -13,6 +13,8 @@ add_library(plumcrest_app STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.h
   ${CMAKE_CURRENT_LIST_DIR}/Pictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Sites.h
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLine.h
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
 )
 target_include_directories(plumcrest_app PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(plumcrest_app PUBLIC plumcrest_calc plumcrest_dialogs plumcrest_widgets
@@ -20,3 +22,5 @@ target_link_libraries(plumcrest_app PUBLIC plumcrest_calc plumcrest_dialogs plum
 
 add_executable(plumcrest ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(plumcrest PRIVATE plumcrest_app)
+# --version prints the project's version.
+target_compile_definitions(plumcrest PRIVATE PLUMCREST_VERSION="${PROJECT_VERSION}")
