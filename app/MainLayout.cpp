@@ -216,7 +216,10 @@ void TfrmMain::BuildCalculatorPage() {
         label->setGeometry(place.left + place.width - width, place.top, width, place.height);
     }
 
-    TNumericField* previousInput = nullptr;
+    // All eighteen fields follow the page's order in the focus chain; Tab passes over the
+    // results (no tab stop), and from a result the user clicked into it goes on to the next
+    // input on the page, Shift+Tab to the previous one.
+    TNumericField* previous = nullptr;
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const auto& place = kFields[i];
         auto* field = new TNumericField(Page1);
@@ -228,11 +231,11 @@ void TfrmMain::BuildCalculatorPage() {
         field->setOptions(0);
         field->setCaretOvr(TNumericField::csBlock);
         field->setCursor(Qt::IBeamCursor);
+        if (previous)
+            QWidget::setTabOrder(previous, field);
+        previous = field;
         if (place.input) {
             field->setTabStop(true);
-            if (previousInput)
-                QWidget::setTabOrder(previousInput, field);
-            previousInput = field;
         } else {
             // Results: yellow, out of the tab order, and never showing digits that are not
             // the value.
