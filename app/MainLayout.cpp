@@ -2,6 +2,7 @@
 
 #include "Hint.h"
 #include "Main.h"
+#include "NumericFieldAccessible.h"
 #include "Pictures.h"
 #include "PlumcrestApplication.h"
 #include "Sites.h"
@@ -204,9 +205,11 @@ void TfrmMain::BuildCalculatorPage() {
     Page1->setAutoFillBackground(true);
     nbkMain->addTab(Page1, QStringLiteral(" Plumcrest "));
 
+    std::array<QLabel*, kLabels.size()> labels{};
     for (std::size_t i = 0; i < kLabels.size(); ++i) {
         const auto& place = kLabels[i];
         auto* label = new QLabel(QString::fromUtf8(place.caption), Page1);
+        labels[i] = label;
         label->setObjectName(QString::fromLatin1(place.name));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -227,6 +230,7 @@ void TfrmMain::BuildCalculatorPage() {
         field->setPictureMask(QString::fromStdU32String(std::u32string(MaskText(place.mask))));
         field->setGeometry(place.left, place.top, kFieldWidth, kFieldHeight);
         field->setAccessibleName(AccessibleNameOf(kLabels[i].caption));
+        SetAccessibleLabel(field, labels[i]);
         field->setDataType(TNumericField::nftDouble);
         field->setOptions(0);
         field->setCaretOvr(TNumericField::csBlock);
@@ -237,9 +241,10 @@ void TfrmMain::BuildCalculatorPage() {
         if (place.input) {
             field->setTabStop(true);
         } else {
-            // Results: yellow, out of the tab order, and never showing digits that are not
-            // the value.
+            // Results: black on yellow whatever the desktop's palette, out of the tab order,
+            // and never showing digits that are not the value.
             field->setColor(QColor(Qt::yellow));
+            field->setTextColor(QColor(Qt::black));
             field->setTabStop(false);
             field->setShowOverflowAsHashes(true);
         }
@@ -345,7 +350,10 @@ void TfrmMain::BuildStatusBar() {
     web.font = QFont(QStringLiteral("Arial"));
     web.font.setPixelSize(11);
     web.font.setUnderline(true);
+    // The link's blue is fixed, so is the light face behind it: readable under a dark palette.
     web.color = Qt::blue;
+    web.background = QColor(0xF0, 0xF0, 0xF0);
+    web.link = true;
     statusBar->AddPanel(web);
 
     StatusPanel hint;

@@ -19,6 +19,11 @@ add_library(plumcrest_app STATIC
 target_include_directories(plumcrest_app PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(plumcrest_app PUBLIC plumcrest_calc plumcrest_dialogs plumcrest_widgets
                                            plumcrest_platform Qt6::Widgets)
+# The program's icon, the one the desktop entry names, for its windows and dialogs.
+qt_add_resources(plumcrest_app "program_icon"
+  PREFIX "/icons"
+  BASE ${PROJECT_SOURCE_DIR}/packaging/icons/hicolor/48x48/apps
+  FILES ${PROJECT_SOURCE_DIR}/packaging/icons/hicolor/48x48/apps/plumcrest.png)
 
 add_executable(plumcrest ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(plumcrest PRIVATE plumcrest_app)

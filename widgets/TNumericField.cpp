@@ -100,6 +100,11 @@ void TNumericField::setColor(const QColor& color) {
     update();
 }
 
+void TNumericField::setTextColor(const QColor& color) {
+    textColor_ = color;
+    update();
+}
+
 void TNumericField::setEFColors(const TEFColors& colors) {
     efColors_ = colors;
     update();
@@ -554,7 +559,7 @@ void TNumericField::paintEvent(QPaintEvent*) {
 }
 
 void TNumericField::PaintText(QPainter& painter, const QRect& client) {
-    TColorPair colours{color_, palette().color(QPalette::Text)};
+    TColorPair colours{color_, textColor_.isValid() ? textColor_ : palette().color(QPalette::Text)};
     if (markedInvalid_)
         colours = efColors_.Error;
     else if (!isEnabled())

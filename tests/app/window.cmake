@@ -1,4 +1,4 @@
-foreach(name MainWindowTest ChromeTest BehavioursTest)
+foreach(name MainWindowTest ChromeTest BehavioursTest DesktopTest)
   if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp)
     string(TOLOWER ${name} lower)
     add_executable(test_app_${lower} ${CMAKE_CURRENT_LIST_DIR}/${name}.cpp
