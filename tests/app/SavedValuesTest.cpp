@@ -127,6 +127,24 @@ TEST_F(SavedValuesTest, values_survive_a_change_of_locale) {
     }
 }
 
+// State: a file of any shape, its last line unterminated included.  Action: save.
+// Expected: the file ends with a line break, as text files on Linux do.
+TEST_F(SavedValuesTest, every_save_ends_with_a_line_break) {
+    for (const std::string before :
+         {"", "[GeneralValues]\nRun=1", "; a note", "[Other]\nA=1\n; a note at the end",
+          "[LastValues]\r\nTerm=20\r\n", "[LastValues]\nTerm=20\n\n\n"}) {
+        if (before.empty())
+            fs::remove(path_);
+        else
+            Put(before);
+        SaveValuesAtExit(path_, TableDefaults(), true, '.');
+        const std::string after = Get();
+        ASSERT_FALSE(after.empty()) << before;
+        EXPECT_EQ(after.back(), '\n') << before;
+        EXPECT_EQ(after.find("\n\n\n"), std::string::npos) << before;
+    }
+}
+
 TEST_F(SavedValuesTest, comma_separator_writes_comma) {
     SaveValuesAtExit(path_, TableDefaults(), false, ',');
     EXPECT_NE(Get().find("\nInterest=6,75\n"), std::string::npos);
