@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -49,9 +50,9 @@ double PaintedContrast(QWidget* widget, QRect area) {
         for (int x = area.left(); x <= area.right(); ++x)
             ++counts[image.pixel(x, y)];
     const auto background =
-        std::max_element(counts.begin(), counts.end(),
-                         [](const auto& a, const auto& b) { return a.second < b.second; })
-            ->first;
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
     double best = 1.0;
     for (const auto& [pixel, count] : counts)
         best = std::max(best, Contrast(QColor(pixel), QColor(background)));
@@ -282,7 +283,7 @@ void DesktopTest::popup_hints_are_rounded_with_a_grey_shadow() {
     const QRect r = hint->rect();
     const QRegion mask = hint->mask();
     QVERIFY(!mask.isEmpty());
-    QVERIFY(!mask.contains(r.topLeft()));     // rounded corners
+    QVERIFY(!mask.contains(r.topLeft())); // rounded corners
     QVERIFY(!mask.contains(r.bottomRight()));
     QVERIFY(mask.contains(r.center()));
 
