@@ -1,0 +1,202 @@
+// The vector kernel of the discount-factor sum: four periods at a time with AVX2 and FMA.
+//
+// Why the bits are those of the plain way. A period rounds four values twice each (to extended,
+// then to double) or takes them from expl: t = i * ln(base), p = expl(t), q = 1/p and the new sum.
+// For each the kernel finds the double d nearest the true value and the distance from the true
+// value to d, exactly or within 2^-78 of it relatively:
+// - t: ln(base) = hi + lo exactly in two doubles; i * hi by FMA and i * lo are exact, so
+//   i * ln(base) = t + r exactly, t the nearest double (Fast2Sum).
+// - p: exp(t) = exp(i * ln base) * exp(-r) = E[m] * F[j] * (1 - r) with i = 64m + j, |r| < 2^-43;
+//   E and F are double-double powers of exp(ln base), built per call from its series.
+// - q: the division gives the nearest double, 1 - q * p is exact by FMA.
+// - sum: s + q = n + e exactly (TwoSum).
+// Rounding to extended moves a value by at most 2^-12 of a double unit and expl is within 2^-11
+// of the true exponential, so unless the distance comes within kMargin (kExpMargin for p) of half
+// a double unit, every way of rounding it gives d. Otherwise, and when d is a power of two (whose
+// lower neighbour is nearer), the period or the addition is redone the plain way. The bounds in
+// DiscountSum.h keep every value normal; the sum is still added in order, one period at a time.
+#include "DiscountSum.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <immintrin.h>
+
+#define PLUMCREST_AVX2 __attribute__((target("avx2,fma")))
+
+namespace plumcrest::discount::detail {
+namespace {
+
+// Margins below half a double unit, in double units. Rounding twice needs 2^-12, expl 2^-11 more.
+constexpr double kMargin = 0x1p-10;
+constexpr double kExpMargin = 0x1p-8;
+// A value's unit in the last place is 2^-52 times the power of two at or below it.
+constexpr double kNear = 0x1p-52 * (0.5 - kMargin);
+constexpr double kExpNear = 0x1p-52 * (0.5 - kExpMargin);
+constexpr std::uint64_t kExponentBits = 0x7FF0000000000000ULL;
+constexpr int kBlock = 64; // periods per power of exp(64 ln base)
+constexpr int kLanes = 4;
+
+struct DoubleDouble {
+    double hi;
+    double lo;
+};
+
+PLUMCREST_AVX2 inline double Fma(double a, double b, double c) {
+    return __builtin_fma(a, b, c);
+}
+
+PLUMCREST_AVX2 DoubleDouble Times(DoubleDouble a, DoubleDouble b) {
+    const double p = a.hi * b.hi;
+    double e = Fma(a.hi, b.hi, -p);
+    e = Fma(a.hi, b.lo, e);
+    e = Fma(a.lo, b.hi, e);
+    const double hi = p + e;
+    return {hi, e - (hi - p)};
+}
+
+PLUMCREST_AVX2 DoubleDouble DividedBy(DoubleDouble a, double k) {
+    const double q1 = a.hi / k;
+    const double q2 = (Fma(-q1, k, a.hi) + a.lo) / k; // the remainder a.hi - q1 * k is exact
+    const double hi = q1 + q2;
+    return {hi, q2 - (hi - q1)};
+}
+
+PLUMCREST_AVX2 DoubleDouble OnePlus(DoubleDouble a) {
+    const double s = 1.0 + a.hi;
+    const double b = s - 1.0;
+    const double e = ((1.0 - (s - b)) + (a.hi - b)) + a.lo;
+    const double hi = s + e;
+    return {hi, e - (hi - s)};
+}
+
+// exp(x) for |x| <= kWidestLog, relative error near 2^-104: the series in nested form.
+PLUMCREST_AVX2 DoubleDouble Exp(DoubleDouble x) {
+    int terms = 0;
+    for (double size = 1; size > 0x1p-112; size *= std::fabs(x.hi) / terms)
+        ++terms;
+    DoubleDouble sum{1, 0};
+    for (int k = terms; k >= 1; --k)
+        sum = OnePlus(DividedBy(Times(sum, x), k));
+    return sum;
+}
+
+PLUMCREST_AVX2 inline double ExponentOnly(double x) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    bits &= kExponentBits;
+    std::memcpy(&x, &bits, sizeof bits);
+    return x;
+}
+
+// The plain addition, through a double addition whenever that is provably the same.
+PLUMCREST_AVX2 inline double Add(double sum, double term) {
+    const double n = sum + term;
+    const double b = n - sum;
+    const double e = (sum - (n - b)) + (term - b);
+    const double binade = ExponentOnly(n);
+    if (std::fabs(e) > binade * kNear || (n == binade && e != 0)) [[unlikely]]
+        return PlainAdd(sum, term);
+    return n;
+}
+
+// Lanes where rounding x + distance twice (or from expl, with the wider margin) might not give x.
+PLUMCREST_AVX2 inline __m256d Doubtful(__m256d x, __m256d distance, __m256d near) {
+    const __m256d sign = _mm256_set1_pd(-0.0);
+    const __m256d binade = _mm256_and_pd(
+        x, _mm256_castsi256_pd(_mm256_set1_epi64x(static_cast<long long>(kExponentBits))));
+    const __m256d far =
+        _mm256_cmp_pd(_mm256_andnot_pd(sign, distance), _mm256_mul_pd(binade, near), _CMP_GT_OQ);
+    const __m256d powerOfTwo =
+        _mm256_and_pd(_mm256_cmp_pd(_mm256_andnot_pd(sign, x), binade, _CMP_EQ_OQ),
+                      _mm256_cmp_pd(distance, _mm256_setzero_pd(), _CMP_NEQ_UQ));
+    return _mm256_or_pd(far, powerOfTwo);
+}
+
+// Lanes of the vector starting at period first that lie in [lo, hi), as mask bits.
+inline int LanesInside(std::int32_t first, std::int32_t lo, std::int32_t hi) {
+    int lanes = (1 << kLanes) - 1;
+    if (first < lo)
+        lanes &= ~((1 << (lo - first)) - 1);
+    if (first + kLanes > hi)
+        lanes &= (1 << (hi - first)) - 1;
+    return lanes;
+}
+
+} // namespace
+
+PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t end, bool noTrust,
+                              double* partials) {
+    const double lnHi = static_cast<double>(lnBase);
+    const double lnLo = static_cast<double>(lnBase - lnHi);
+
+    // F[j] = exp(j ln base) for j < kBlock, each from two smaller ones; step = exp(kBlock ln base).
+    DoubleDouble powers[kBlock];
+    powers[0] = {1, 0};
+    powers[1] = Exp({lnHi, lnLo});
+    for (int j = 2; j < kBlock; ++j)
+        powers[j] = Times(powers[j / 2], powers[j - j / 2]);
+    const DoubleDouble step = Times(powers[kBlock / 2], powers[kBlock / 2]);
+    alignas(32) double fHi[kBlock];
+    alignas(32) double fLo[kBlock];
+    for (int j = 0; j < kBlock; ++j) {
+        fHi[j] = powers[j].hi;
+        fLo[j] = powers[j].lo;
+    }
+
+    const __m256d hi = _mm256_set1_pd(lnHi);
+    const __m256d lo = _mm256_set1_pd(lnLo);
+    const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d near = _mm256_set1_pd(kNear);
+    const __m256d expNear = _mm256_set1_pd(kExpNear);
+    const __m256d laneOffsets = _mm256_set_pd(3, 2, 1, 0);
+    alignas(32) double terms[kBlock];
+    DoubleDouble blockPower{1, 0}; // exp(start ln base)
+    for (std::int32_t start = 0; start < end; start += kBlock) {
+        const std::int32_t first = start < 2 ? 2 : start;
+        const std::int32_t last = end - start < kBlock ? end : start + kBlock;
+        const __m256d eHi = _mm256_set1_pd(blockPower.hi);
+        const __m256d eLo = _mm256_set1_pd(blockPower.lo);
+        for (int j = (first - start) / kLanes * kLanes; start + j < last; j += kLanes) {
+            const __m256d i = _mm256_add_pd(_mm256_set1_pd(start + j), laneOffsets);
+            // t + r = i * ln base exactly.
+            const __m256d ph = _mm256_mul_pd(hi, i);
+            const __m256d c = _mm256_fmadd_pd(lo, i, _mm256_fmsub_pd(hi, i, ph));
+            const __m256d t = _mm256_add_pd(ph, c);
+            const __m256d r = _mm256_sub_pd(c, _mm256_sub_pd(t, ph));
+            // exp(t) = E * F * (1 - r) = p + pLo.
+            const __m256d fh = _mm256_load_pd(fHi + j);
+            const __m256d fl = _mm256_load_pd(fLo + j);
+            const __m256d bh = _mm256_mul_pd(eHi, fh);
+            __m256d bl = _mm256_fmsub_pd(eHi, fh, bh);
+            bl = _mm256_fmadd_pd(eHi, fl, bl);
+            bl = _mm256_fmadd_pd(eLo, fh, bl);
+            const __m256d correction = _mm256_fnmadd_pd(bh, r, bl);
+            const __m256d p = _mm256_add_pd(bh, correction);
+            const __m256d pLo = _mm256_sub_pd(correction, _mm256_sub_pd(p, bh));
+            // 1/p = q + (1 - q p) / p.
+            const __m256d q = _mm256_div_pd(one, p);
+            const __m256d qLo = _mm256_mul_pd(_mm256_fnmadd_pd(q, p, one), q);
+            _mm256_store_pd(terms + j, q);
+            const __m256d doubtful =
+                _mm256_or_pd(_mm256_or_pd(Doubtful(t, r, near), Doubtful(p, pLo, expNear)),
+                             Doubtful(q, qLo, near));
+            const int inside = LanesInside(start + j, first, last);
+            const int plain = noTrust ? inside : _mm256_movemask_pd(doubtful) & inside;
+            if (plain != 0) [[unlikely]] {
+                for (int lane = 0; lane < kLanes; ++lane)
+                    if (plain & (1 << lane))
+                        terms[j + lane] = PlainTerm(lnBase, start + j + lane);
+            }
+        }
+        for (std::int32_t i = first; i < last; ++i) {
+            sum = noTrust ? PlainAdd(sum, terms[i - start]) : Add(sum, terms[i - start]);
+            if (partials != nullptr)
+                partials[i] = sum;
+        }
+        blockPower = Times(blockPower, step);
+    }
+    return sum;
+}
+
+} // namespace plumcrest::discount::detail
