@@ -25,6 +25,8 @@ using fpu::ToDouble;
 namespace {
 
 constexpr double kExponentCap = 88.0;
+// Below this many periods the kernel's set-up costs more than it saves.
+constexpr std::int32_t kWorthVector = 24;
 
 std::atomic<Path> forcedPath{Path::Automatic};
 
@@ -115,9 +117,11 @@ double Sum(std::int32_t count, double monthlyRate, double* partials) {
     const Path path = forcedPath.load(std::memory_order_relaxed);
     std::int32_t first = 2;
     if (path != Path::Portable && VectorAvailable()) {
-        const std::int32_t end = VectorEnd(lnBase, count);
-        if (end > 2) {
-            sum = detail::SumAvx2(sum, lnBase, end, path == Path::VectorNoTrust, partials);
+        // The kernel takes whole vectors of four periods, from period 4.
+        const std::int32_t end = VectorEnd(lnBase, count) / 4 * 4;
+        if (end > 4 && (end >= kWorthVector || path != Path::Automatic)) {
+            sum = PortableSum(sum, lnBase, 2, 4, partials);
+            sum = detail::SumAvx2(sum, lnBase, 4, end, path == Path::VectorNoTrust, partials);
             first = end;
         }
     }

@@ -33,7 +33,8 @@ constexpr double kExpMargin = 0x1p-8;
 // A value's unit in the last place is 2^-52 times the power of two at or below it.
 constexpr double kNear = 0x1p-52 * (0.5 - kMargin);
 constexpr double kExpNear = 0x1p-52 * (0.5 - kExpMargin);
-constexpr std::uint64_t kExponentBits = 0x7FF0000000000000ULL;
+constexpr long long kExponentBits = 0x7FF0000000000000LL;
+constexpr double kJustBelowOne = 1.0 - 0x1p-53;
 constexpr int kBlock = 64; // periods per power of exp(64 ln base)
 constexpr int kLanes = 4;
 
@@ -81,7 +82,10 @@ PLUMCREST_AVX2 DoubleDouble Exp(DoubleDouble x) {
     return sum;
 }
 
-PLUMCREST_AVX2 inline double ExponentOnly(double x) {
+// The power of two at or below |x|, or for an exact power of two the one below it, whose unit is
+// the distance to the nearer neighbour. 0 for 0.
+PLUMCREST_AVX2 inline double Binade(double x) {
+    x *= kJustBelowOne;
     std::uint64_t bits = 0;
     std::memcpy(&bits, &x, sizeof bits);
     bits &= kExponentBits;
@@ -89,44 +93,34 @@ PLUMCREST_AVX2 inline double ExponentOnly(double x) {
     return x;
 }
 
+PLUMCREST_AVX2 inline __m256d Binade(__m256d x) {
+    return _mm256_and_pd(_mm256_mul_pd(x, _mm256_set1_pd(kJustBelowOne)),
+                         _mm256_castsi256_pd(_mm256_set1_epi64x(kExponentBits)));
+}
+
 // The plain addition, through a double addition whenever that is provably the same.
 PLUMCREST_AVX2 inline double Add(double sum, double term) {
     const double n = sum + term;
     const double b = n - sum;
     const double e = (sum - (n - b)) + (term - b);
-    const double binade = ExponentOnly(n);
-    if (std::fabs(e) > binade * kNear || (n == binade && e != 0)) [[unlikely]]
+    if (std::fabs(e) > Binade(n) * kNear) [[unlikely]]
         return PlainAdd(sum, term);
     return n;
 }
 
-// Lanes where rounding x + distance twice (or from expl, with the wider margin) might not give x.
-PLUMCREST_AVX2 inline __m256d Doubtful(__m256d x, __m256d distance, __m256d near) {
-    const __m256d sign = _mm256_set1_pd(-0.0);
-    const __m256d binade = _mm256_and_pd(
-        x, _mm256_castsi256_pd(_mm256_set1_epi64x(static_cast<long long>(kExponentBits))));
-    const __m256d far =
-        _mm256_cmp_pd(_mm256_andnot_pd(sign, distance), _mm256_mul_pd(binade, near), _CMP_GT_OQ);
-    const __m256d powerOfTwo =
-        _mm256_and_pd(_mm256_cmp_pd(_mm256_andnot_pd(sign, x), binade, _CMP_EQ_OQ),
-                      _mm256_cmp_pd(distance, _mm256_setzero_pd(), _CMP_NEQ_UQ));
-    return _mm256_or_pd(far, powerOfTwo);
+PLUMCREST_AVX2 inline __m256d Magnitude(__m256d x) {
+    return _mm256_andnot_pd(_mm256_set1_pd(-0.0), x);
 }
 
-// Lanes of the vector starting at period first that lie in [lo, hi), as mask bits.
-inline int LanesInside(std::int32_t first, std::int32_t lo, std::int32_t hi) {
-    int lanes = (1 << kLanes) - 1;
-    if (first < lo)
-        lanes &= ~((1 << (lo - first)) - 1);
-    if (first + kLanes > hi)
-        lanes &= (1 << (hi - first)) - 1;
-    return lanes;
+// Lanes where rounding x + distance twice (or from expl, with the wider margin) might not give x.
+PLUMCREST_AVX2 inline __m256d Doubtful(__m256d x, __m256d distance, __m256d near) {
+    return _mm256_cmp_pd(Magnitude(distance), _mm256_mul_pd(Binade(x), near), _CMP_GT_OQ);
 }
 
 } // namespace
 
-PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t end, bool noTrust,
-                              double* partials) {
+PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first, std::int32_t end,
+                              bool noTrust, double* partials) {
     const double lnHi = static_cast<double>(lnBase);
     const double lnLo = static_cast<double>(lnBase - lnHi);
 
@@ -147,18 +141,27 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t end, 
     const __m256d hi = _mm256_set1_pd(lnHi);
     const __m256d lo = _mm256_set1_pd(lnLo);
     const __m256d one = _mm256_set1_pd(1.0);
+    const __m256d lanes = _mm256_set1_pd(kLanes);
     const __m256d near = _mm256_set1_pd(kNear);
     const __m256d expNear = _mm256_set1_pd(kExpNear);
-    const __m256d laneOffsets = _mm256_set_pd(3, 2, 1, 0);
+    const __m256d everyLane = _mm256_castsi256_pd(_mm256_set1_epi64x(noTrust ? -1 : 0));
+    const __m256d sumNear = _mm256_set1_pd(0.5 - kMargin);
     alignas(32) double terms[kBlock];
+    alignas(32) double units[kBlock];
     DoubleDouble blockPower{1, 0}; // exp(start ln base)
     for (std::int32_t start = 0; start < end; start += kBlock) {
-        const std::int32_t first = start < 2 ? 2 : start;
+        const std::int32_t from = start < first ? first : start;
         const std::int32_t last = end - start < kBlock ? end : start + kBlock;
         const __m256d eHi = _mm256_set1_pd(blockPower.hi);
         const __m256d eLo = _mm256_set1_pd(blockPower.lo);
-        for (int j = (first - start) / kLanes * kLanes; start + j < last; j += kLanes) {
-            const __m256d i = _mm256_add_pd(_mm256_set1_pd(start + j), laneOffsets);
+        // While the sum stays in its binade, adding q adds q / unit rounded to an integer, unless
+        // q / unit lies near a midpoint; so the block adds the sum of those integers at once.
+        const double unit = Binade(sum) * 0x1p-52;
+        const __m256d perUnit = _mm256_set1_pd(1.0 / unit);
+        __m256d unitSum = _mm256_setzero_pd();
+        __m256d sumDoubtful = _mm256_setzero_pd();
+        __m256d i = _mm256_set_pd(from + 3, from + 2, from + 1, from);
+        for (int j = from - start; j < last - start; j += kLanes, i = _mm256_add_pd(i, lanes)) {
             // t + r = i * ln base exactly.
             const __m256d ph = _mm256_mul_pd(hi, i);
             const __m256d c = _mm256_fmadd_pd(lo, i, _mm256_fmsub_pd(hi, i, ph));
@@ -175,26 +178,47 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t end, 
             const __m256d p = _mm256_add_pd(bh, correction);
             const __m256d pLo = _mm256_sub_pd(correction, _mm256_sub_pd(p, bh));
             // 1/p = q + (1 - q p) / p.
-            const __m256d q = _mm256_div_pd(one, p);
+            __m256d q = _mm256_div_pd(one, p);
             const __m256d qLo = _mm256_mul_pd(_mm256_fnmadd_pd(q, p, one), q);
-            _mm256_store_pd(terms + j, q);
             const __m256d doubtful =
-                _mm256_or_pd(_mm256_or_pd(Doubtful(t, r, near), Doubtful(p, pLo, expNear)),
-                             Doubtful(q, qLo, near));
-            const int inside = LanesInside(start + j, first, last);
-            const int plain = noTrust ? inside : _mm256_movemask_pd(doubtful) & inside;
+                _mm256_or_pd(_mm256_or_pd(Doubtful(t, r, near), everyLane),
+                             _mm256_or_pd(Doubtful(p, pLo, expNear), Doubtful(q, qLo, near)));
+            const int plain = _mm256_movemask_pd(doubtful);
             if (plain != 0) [[unlikely]] {
+                _mm256_store_pd(terms + j, q);
                 for (int lane = 0; lane < kLanes; ++lane)
                     if (plain & (1 << lane))
                         terms[j + lane] = PlainTerm(lnBase, start + j + lane);
+                q = _mm256_load_pd(terms + j);
             }
-        }
-        for (std::int32_t i = first; i < last; ++i) {
-            sum = noTrust ? PlainAdd(sum, terms[i - start]) : Add(sum, terms[i - start]);
-            if (partials != nullptr)
-                partials[i] = sum;
+            _mm256_store_pd(terms + j, q);
+            const __m256d scaled = _mm256_mul_pd(q, perUnit);
+            const __m256d whole =
+                _mm256_round_pd(scaled, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+            const __m256d fraction = Magnitude(_mm256_sub_pd(scaled, whole));
+            sumDoubtful = _mm256_or_pd(sumDoubtful, _mm256_cmp_pd(fraction, sumNear, _CMP_GT_OQ));
+            unitSum = _mm256_add_pd(unitSum, whole);
+            _mm256_store_pd(units + j, whole);
         }
         blockPower = Times(blockPower, step);
+        // The integers are exact in any order; a sum that leaves the binade is caught below.
+        const __m128d pairs =
+            _mm_add_pd(_mm256_castpd256_pd128(unitSum), _mm256_extractf128_pd(unitSum, 1));
+        const double blockUnits = _mm_cvtsd_f64(_mm_add_sd(pairs, _mm_unpackhi_pd(pairs, pairs)));
+        const double blockEnd = sum + blockUnits * unit;
+        if (!noTrust && _mm256_movemask_pd(sumDoubtful) == 0 && Binade(blockEnd) == Binade(sum)) {
+            if (partials != nullptr) {
+                for (std::int32_t k = from; k < last; ++k)
+                    partials[k] = sum += units[k - start] * unit;
+            }
+            sum = blockEnd;
+            continue;
+        }
+        for (std::int32_t k = from; k < last; ++k) {
+            sum = noTrust ? PlainAdd(sum, terms[k - start]) : Add(sum, terms[k - start]);
+            if (partials != nullptr)
+                partials[k] = sum;
+        }
     }
     return sum;
 }
