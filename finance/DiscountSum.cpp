@@ -97,6 +97,14 @@ double detail::PlainTerm(long double lnBase, std::int32_t i) {
     return ToDouble(Div(1.0L, ExpToDouble(t)));
 }
 
+double detail::PlainPower(double t) {
+    return ToDouble(fpu::Exp(t));
+}
+
+double detail::PlainReciprocal(double power) {
+    return ToDouble(Div(1.0L, power));
+}
+
 double detail::PlainAdd(double sum, double term) {
     return ToDouble(Add(sum, term));
 }

@@ -34,6 +34,9 @@ constexpr std::int32_t kLastPeriod = 1 << 20; // bounds the error the power tabl
 
 // One period the plain way: (1 + x)^-i as PowerClamped and the reciprocal give it.
 double PlainTerm(long double lnBase, std::int32_t i);
+// The power and the reciprocal the plain way: expl(t) rounded to double, 1/power rounded twice.
+double PlainPower(double t);
+double PlainReciprocal(double power);
 // One addition the plain way: sum + term in extended precision, rounded to double.
 double PlainAdd(double sum, double term);
 

@@ -27,9 +27,10 @@
 namespace plumcrest::discount::detail {
 namespace {
 
-// Margins below half a double unit, in double units. Rounding twice needs 2^-12, expl 2^-11 more.
-constexpr double kMargin = 0x1p-10;
-constexpr double kExpMargin = 0x1p-8;
+// Margins below half a double unit, in double units. Rounding twice needs 2^-12; expl, within
+// 2^-11 of the true value (one extended unit), gets four extended units.
+constexpr double kMargin = 0x1p-11;
+constexpr double kExpMargin = 0x1p-9;
 // A value's unit in the last place is 2^-52 times the power of two at or below it.
 constexpr double kNear = 0x1p-52 * (0.5 - kMargin);
 constexpr double kExpNear = 0x1p-52 * (0.5 - kExpMargin);
@@ -117,6 +118,29 @@ PLUMCREST_AVX2 inline __m256d Doubtful(__m256d x, __m256d distance, __m256d near
     return _mm256_cmp_pd(Magnitude(distance), _mm256_mul_pd(Binade(x), near), _CMP_GT_OQ);
 }
 
+// The terms of the lanes in `plain` the plain way, from the first value in doubt on: t (lanes in
+// tPlain), else the power (pPlain), else the reciprocal.
+[[gnu::noinline, gnu::cold]] PLUMCREST_AVX2 __m256d Redo(int plain, int tPlain, int pPlain,
+                                                         __m256d t, __m256d p, __m256d q,
+                                                         long double lnBase, std::int32_t first) {
+    alignas(32) double ts[kLanes];
+    alignas(32) double ps[kLanes];
+    alignas(32) double qs[kLanes];
+    _mm256_store_pd(ts, t);
+    _mm256_store_pd(ps, p);
+    _mm256_store_pd(qs, q);
+    for (int lane = 0; lane < kLanes; ++lane) {
+        const int bit = 1 << lane;
+        if (tPlain & bit)
+            qs[lane] = PlainTerm(lnBase, first + lane);
+        else if (pPlain & bit)
+            qs[lane] = PlainReciprocal(PlainPower(ts[lane]));
+        else if (plain & bit)
+            qs[lane] = PlainReciprocal(ps[lane]);
+    }
+    return _mm256_load_pd(qs);
+}
+
 } // namespace
 
 PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first, std::int32_t end,
@@ -180,17 +204,13 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
             // 1/p = q + (1 - q p) / p.
             __m256d q = _mm256_div_pd(one, p);
             const __m256d qLo = _mm256_mul_pd(_mm256_fnmadd_pd(q, p, one), q);
-            const __m256d doubtful =
-                _mm256_or_pd(_mm256_or_pd(Doubtful(t, r, near), everyLane),
-                             _mm256_or_pd(Doubtful(p, pLo, expNear), Doubtful(q, qLo, near)));
-            const int plain = _mm256_movemask_pd(doubtful);
-            if (plain != 0) [[unlikely]] {
-                _mm256_store_pd(terms + j, q);
-                for (int lane = 0; lane < kLanes; ++lane)
-                    if (plain & (1 << lane))
-                        terms[j + lane] = PlainTerm(lnBase, start + j + lane);
-                q = _mm256_load_pd(terms + j);
-            }
+            const __m256d tDoubtful = _mm256_or_pd(Doubtful(t, r, near), everyLane);
+            const __m256d pDoubtful = Doubtful(p, pLo, expNear);
+            const int plain = _mm256_movemask_pd(
+                _mm256_or_pd(_mm256_or_pd(tDoubtful, pDoubtful), Doubtful(q, qLo, near)));
+            if (plain != 0) [[unlikely]]
+                q = Redo(plain, _mm256_movemask_pd(tDoubtful), _mm256_movemask_pd(pDoubtful), t, p,
+                         q, lnBase, start + j);
             _mm256_store_pd(terms + j, q);
             const __m256d scaled = _mm256_mul_pd(q, perUnit);
             const __m256d whole =
