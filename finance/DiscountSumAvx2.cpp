@@ -17,6 +17,7 @@
 // DiscountSum.h keep every value normal; the sum is still added in order, one period at a time.
 #include "DiscountSum.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -38,6 +39,7 @@ constexpr long long kExponentBits = 0x7FF0000000000000LL;
 constexpr double kJustBelowOne = 1.0 - 0x1p-53;
 constexpr int kBlock = 64; // periods per power of exp(64 ln base)
 constexpr int kLanes = 4;
+constexpr int kPart = 16; // periods added as units at once
 
 struct DoubleDouble {
     double hi;
@@ -72,14 +74,23 @@ PLUMCREST_AVX2 DoubleDouble OnePlus(DoubleDouble a) {
     return {hi, e - (hi - s)};
 }
 
-// exp(x) for |x| <= kWidestLog, relative error near 2^-104: the series in nested form.
+// exp(x) for |x| <= kWidestLog, relative error near 2^-104: the series in nested form,
+// 1 + x(1 + x/2(1 + x/3(...))). An error at level k reaches the result scaled by |x|^(k-1)/(k-1)!,
+// so the levels where that is below 2^-53 run in double, the outer ones in double-double.
 PLUMCREST_AVX2 DoubleDouble Exp(DoubleDouble x) {
-    int terms = 0;
-    for (double size = 1; size > 0x1p-112; size *= std::fabs(x.hi) / terms)
-        ++terms;
-    DoubleDouble sum{1, 0};
-    for (int k = terms; k >= 1; --k)
-        sum = OnePlus(DividedBy(Times(sum, x), k));
+    int levels = 0;
+    int firstInDouble = 1;
+    for (double term = 1; term > 0x1p-112; term *= std::fabs(x.hi) / levels) {
+        if (term > 0x1p-53)
+            firstInDouble = levels + 2;
+        ++levels;
+    }
+    double inner = 1;
+    for (int k = levels; k >= firstInDouble; --k)
+        inner = 1 + x.hi * inner / k;
+    DoubleDouble sum{inner, 0};
+    for (int k = std::min(levels, firstInDouble - 1); k >= 1; --k)
+        sum = OnePlus(Times(sum, DividedBy(x, k)));
     return sum;
 }
 
@@ -118,6 +129,48 @@ PLUMCREST_AVX2 inline __m256d Doubtful(__m256d x, __m256d distance, __m256d near
     return _mm256_cmp_pd(Magnitude(distance), _mm256_mul_pd(Binade(x), near), _CMP_GT_OQ);
 }
 
+// Adds count terms (a multiple of kLanes) to sum. While the sum stays in its binade, adding q adds
+// q / unit rounded to an integer number of units, unless q / unit lies near a midpoint; so the
+// integers are added at once, and redone one by one if the sum leaves the binade.
+PLUMCREST_AVX2 double AddTerms(double sum, const double* terms, int count, bool noTrust,
+                               double* partials) {
+    alignas(32) double units[kPart];
+    const double unit = Binade(sum) * 0x1p-52;
+    if (!noTrust) {
+        const __m256d perUnit = _mm256_set1_pd(1.0 / unit);
+        __m256d unitSum = _mm256_setzero_pd();
+        __m256d doubtful = _mm256_setzero_pd();
+        for (int k = 0; k < count; k += kLanes) {
+            const __m256d scaled = _mm256_mul_pd(_mm256_load_pd(terms + k), perUnit);
+            const __m256d whole =
+                _mm256_round_pd(scaled, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+            const __m256d fraction = Magnitude(_mm256_sub_pd(scaled, whole));
+            doubtful = _mm256_or_pd(
+                doubtful, _mm256_cmp_pd(fraction, _mm256_set1_pd(0.5 - kMargin), _CMP_GT_OQ));
+            unitSum = _mm256_add_pd(unitSum, whole);
+            _mm256_store_pd(units + k, whole);
+        }
+        // Integers, exact in any order; a total that leaves the binade is caught below.
+        const __m128d pairs =
+            _mm_add_pd(_mm256_castpd256_pd128(unitSum), _mm256_extractf128_pd(unitSum, 1));
+        const double total = _mm_cvtsd_f64(_mm_add_sd(pairs, _mm_unpackhi_pd(pairs, pairs)));
+        const double end = sum + total * unit;
+        if (_mm256_movemask_pd(doubtful) == 0 && Binade(end) == Binade(sum)) {
+            if (partials != nullptr) {
+                for (int k = 0; k < count; ++k)
+                    partials[k] = sum += units[k] * unit;
+            }
+            return end;
+        }
+    }
+    for (int k = 0; k < count; ++k) {
+        sum = noTrust ? PlainAdd(sum, terms[k]) : Add(sum, terms[k]);
+        if (partials != nullptr)
+            partials[k] = sum;
+    }
+    return sum;
+}
+
 // The terms of the lanes in `plain` the plain way, from the first value in doubt on: t (lanes in
 // tPlain), else the power (pPlain), else the reciprocal.
 [[gnu::noinline, gnu::cold]] PLUMCREST_AVX2 __m256d Redo(int plain, int tPlain, int pPlain,
@@ -148,19 +201,34 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
     const double lnHi = static_cast<double>(lnBase);
     const double lnLo = static_cast<double>(lnBase - lnHi);
 
-    // F[j] = exp(j ln base) for j < kBlock, each from two smaller ones; step = exp(kBlock ln base).
-    DoubleDouble powers[kBlock];
-    powers[0] = {1, 0};
-    powers[1] = Exp({lnHi, lnLo});
-    for (int j = 2; j < kBlock; ++j)
-        powers[j] = Times(powers[j / 2], powers[j - j / 2]);
-    const DoubleDouble step = Times(powers[kBlock / 2], powers[kBlock / 2]);
+    // F[j] = exp(j ln base) for j < kBlock: F[w + j] = F[w] * F[j], four at a time once w >= 4.
     alignas(32) double fHi[kBlock];
     alignas(32) double fLo[kBlock];
-    for (int j = 0; j < kBlock; ++j) {
-        fHi[j] = powers[j].hi;
-        fLo[j] = powers[j].lo;
+    DoubleDouble power = Exp({lnHi, lnLo});
+    const DoubleDouble square = Times(power, power);
+    const DoubleDouble first4[kLanes] = {{1, 0}, power, square, Times(square, power)};
+    for (int j = 0; j < kLanes; ++j) {
+        fHi[j] = first4[j].hi;
+        fLo[j] = first4[j].lo;
     }
+    for (int width = kLanes; width < kBlock; width *= 2) {
+        power = Times({fHi[width / 2], fLo[width / 2]}, {fHi[width / 2], fLo[width / 2]});
+        const __m256d sh = _mm256_set1_pd(power.hi);
+        const __m256d sl = _mm256_set1_pd(power.lo);
+        for (int j = 0; j < width; j += kLanes) {
+            const __m256d ah = _mm256_load_pd(fHi + j);
+            const __m256d al = _mm256_load_pd(fLo + j);
+            const __m256d product = _mm256_mul_pd(sh, ah);
+            __m256d e = _mm256_fmsub_pd(sh, ah, product);
+            e = _mm256_fmadd_pd(sh, al, e);
+            e = _mm256_fmadd_pd(sl, ah, e);
+            const __m256d sumHi = _mm256_add_pd(product, e);
+            _mm256_store_pd(fHi + width + j, sumHi);
+            _mm256_store_pd(fLo + width + j, _mm256_sub_pd(e, _mm256_sub_pd(sumHi, product)));
+        }
+    }
+    const DoubleDouble half{fHi[kBlock / 2], fLo[kBlock / 2]};
+    const DoubleDouble step = Times(half, half); // exp(kBlock ln base)
 
     const __m256d hi = _mm256_set1_pd(lnHi);
     const __m256d lo = _mm256_set1_pd(lnLo);
@@ -169,21 +237,13 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
     const __m256d near = _mm256_set1_pd(kNear);
     const __m256d expNear = _mm256_set1_pd(kExpNear);
     const __m256d everyLane = _mm256_castsi256_pd(_mm256_set1_epi64x(noTrust ? -1 : 0));
-    const __m256d sumNear = _mm256_set1_pd(0.5 - kMargin);
     alignas(32) double terms[kBlock];
-    alignas(32) double units[kBlock];
     DoubleDouble blockPower{1, 0}; // exp(start ln base)
     for (std::int32_t start = 0; start < end; start += kBlock) {
         const std::int32_t from = start < first ? first : start;
         const std::int32_t last = end - start < kBlock ? end : start + kBlock;
         const __m256d eHi = _mm256_set1_pd(blockPower.hi);
         const __m256d eLo = _mm256_set1_pd(blockPower.lo);
-        // While the sum stays in its binade, adding q adds q / unit rounded to an integer, unless
-        // q / unit lies near a midpoint; so the block adds the sum of those integers at once.
-        const double unit = Binade(sum) * 0x1p-52;
-        const __m256d perUnit = _mm256_set1_pd(1.0 / unit);
-        __m256d unitSum = _mm256_setzero_pd();
-        __m256d sumDoubtful = _mm256_setzero_pd();
         __m256d i = _mm256_set_pd(from + 3, from + 2, from + 1, from);
         for (int j = from - start; j < last - start; j += kLanes, i = _mm256_add_pd(i, lanes)) {
             // t + r = i * ln base exactly.
@@ -212,32 +272,12 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
                 q = Redo(plain, _mm256_movemask_pd(tDoubtful), _mm256_movemask_pd(pDoubtful), t, p,
                          q, lnBase, start + j);
             _mm256_store_pd(terms + j, q);
-            const __m256d scaled = _mm256_mul_pd(q, perUnit);
-            const __m256d whole =
-                _mm256_round_pd(scaled, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-            const __m256d fraction = Magnitude(_mm256_sub_pd(scaled, whole));
-            sumDoubtful = _mm256_or_pd(sumDoubtful, _mm256_cmp_pd(fraction, sumNear, _CMP_GT_OQ));
-            unitSum = _mm256_add_pd(unitSum, whole);
-            _mm256_store_pd(units + j, whole);
         }
         blockPower = Times(blockPower, step);
-        // The integers are exact in any order; a sum that leaves the binade is caught below.
-        const __m128d pairs =
-            _mm_add_pd(_mm256_castpd256_pd128(unitSum), _mm256_extractf128_pd(unitSum, 1));
-        const double blockUnits = _mm_cvtsd_f64(_mm_add_sd(pairs, _mm_unpackhi_pd(pairs, pairs)));
-        const double blockEnd = sum + blockUnits * unit;
-        if (!noTrust && _mm256_movemask_pd(sumDoubtful) == 0 && Binade(blockEnd) == Binade(sum)) {
-            if (partials != nullptr) {
-                for (std::int32_t k = from; k < last; ++k)
-                    partials[k] = sum += units[k - start] * unit;
-            }
-            sum = blockEnd;
-            continue;
-        }
-        for (std::int32_t k = from; k < last; ++k) {
-            sum = noTrust ? PlainAdd(sum, terms[k - start]) : Add(sum, terms[k - start]);
-            if (partials != nullptr)
-                partials[k] = sum;
+        for (std::int32_t part = from; part < last; part += kPart) {
+            const int count = std::min(kPart, last - part);
+            sum = AddTerms(sum, terms + (part - start), count, noTrust,
+                           partials != nullptr ? partials + part : nullptr);
         }
     }
     return sum;
