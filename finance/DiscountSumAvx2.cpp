@@ -129,33 +129,53 @@ PLUMCREST_AVX2 inline __m256d Doubtful(__m256d x, __m256d distance, __m256d near
     return _mm256_cmp_pd(Magnitude(distance), _mm256_mul_pd(Binade(x), near), _CMP_GT_OQ);
 }
 
-// Adds count terms (a multiple of kLanes) to sum. While the sum stays in its binade, adding q adds
-// q / unit rounded to an integer number of units, unless q / unit lies near a midpoint; so the
-// integers are added at once, and redone one by one if the sum leaves the binade.
-PLUMCREST_AVX2 double AddTerms(double sum, const double* terms, int count, bool noTrust,
-                               double* partials) {
-    alignas(32) double units[kPart];
-    const double unit = Binade(sum) * 0x1p-52;
+// 2^52 / binade for a power of two: the exponent negated in the bits, with no division.
+PLUMCREST_AVX2 inline double PerUnit(double binade) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &binade, sizeof bits);
+    bits = (std::uint64_t{2 * 1023 + 52} << 52) - bits;
+    double result = 0;
+    std::memcpy(&result, &bits, sizeof bits);
+    return result;
+}
+
+// While the sum stays in its binade, adding q adds q / unit rounded to an integer number of units,
+// unless q / unit lies near a midpoint. Counts the units of count terms (a multiple of kLanes)
+// into units and total; true if one lies near a midpoint.
+PLUMCREST_AVX2 inline bool CountUnits(const double* terms, int count, double perUnit, double* units,
+                                      double& total) {
+    const __m256d scale = _mm256_set1_pd(perUnit);
+    __m256d unitSum = _mm256_setzero_pd();
+    __m256d doubtful = _mm256_setzero_pd();
+    for (int k = 0; k < count; k += kLanes) {
+        const __m256d scaled = _mm256_mul_pd(_mm256_load_pd(terms + k), scale);
+        const __m256d whole =
+            _mm256_round_pd(scaled, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
+        const __m256d fraction = Magnitude(_mm256_sub_pd(scaled, whole));
+        doubtful = _mm256_or_pd(doubtful,
+                                _mm256_cmp_pd(fraction, _mm256_set1_pd(0.5 - kMargin), _CMP_GT_OQ));
+        unitSum = _mm256_add_pd(unitSum, whole);
+        _mm256_store_pd(units + k, whole);
+    }
+    // Integers, exact in any order while the sum stays in the binade.
+    const __m128d pairs =
+        _mm_add_pd(_mm256_castpd256_pd128(unitSum), _mm256_extractf128_pd(unitSum, 1));
+    total = _mm_cvtsd_f64(_mm_add_sd(pairs, _mm_unpackhi_pd(pairs, pairs)));
+    return _mm256_movemask_pd(doubtful) != 0;
+}
+
+// Adds count terms (a multiple of kLanes, at most kPart) to sum: as units if the sum stays in its
+// binade, else one addition at a time.
+PLUMCREST_AVX2 double AddPart(double sum, const double* terms, int count, bool noTrust,
+                              double* partials) {
     if (!noTrust) {
-        const __m256d perUnit = _mm256_set1_pd(1.0 / unit);
-        __m256d unitSum = _mm256_setzero_pd();
-        __m256d doubtful = _mm256_setzero_pd();
-        for (int k = 0; k < count; k += kLanes) {
-            const __m256d scaled = _mm256_mul_pd(_mm256_load_pd(terms + k), perUnit);
-            const __m256d whole =
-                _mm256_round_pd(scaled, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC);
-            const __m256d fraction = Magnitude(_mm256_sub_pd(scaled, whole));
-            doubtful = _mm256_or_pd(
-                doubtful, _mm256_cmp_pd(fraction, _mm256_set1_pd(0.5 - kMargin), _CMP_GT_OQ));
-            unitSum = _mm256_add_pd(unitSum, whole);
-            _mm256_store_pd(units + k, whole);
-        }
-        // Integers, exact in any order; a total that leaves the binade is caught below.
-        const __m128d pairs =
-            _mm_add_pd(_mm256_castpd256_pd128(unitSum), _mm256_extractf128_pd(unitSum, 1));
-        const double total = _mm_cvtsd_f64(_mm_add_sd(pairs, _mm_unpackhi_pd(pairs, pairs)));
+        alignas(32) double units[kPart];
+        const double binade = Binade(sum);
+        const double unit = binade * 0x1p-52;
+        double total = 0;
+        const bool doubtful = CountUnits(terms, count, PerUnit(binade), units, total);
         const double end = sum + total * unit;
-        if (_mm256_movemask_pd(doubtful) == 0 && Binade(end) == Binade(sum)) {
+        if (!doubtful && Binade(end) == binade) {
             if (partials != nullptr) {
                 for (int k = 0; k < count; ++k)
                     partials[k] = sum += units[k] * unit;
@@ -167,6 +187,43 @@ PLUMCREST_AVX2 double AddTerms(double sum, const double* terms, int count, bool 
         sum = noTrust ? PlainAdd(sum, terms[k]) : Add(sum, terms[k]);
         if (partials != nullptr)
             partials[k] = sum;
+    }
+    return sum;
+}
+
+// Adds count terms (a multiple of kLanes, at most kBlock) to sum. The units of every part are
+// counted against the binade the sum starts in, so no part waits for the one before; from the
+// first part that leaves the binade or meets a near-midpoint on, the parts go one by one.
+PLUMCREST_AVX2 double AddBlock(double sum, const double* terms, int count, bool noTrust,
+                               double* partials) {
+    constexpr int kParts = kBlock / kPart;
+    alignas(32) double units[kBlock];
+    double totals[kParts];
+    bool doubtful[kParts];
+    const double binade = Binade(sum);
+    const double unit = binade * 0x1p-52;
+    const double perUnit = PerUnit(binade);
+    const int parts = (count + kPart - 1) / kPart;
+    for (int k = 0; k < parts && !noTrust; ++k)
+        doubtful[k] = CountUnits(terms + k * kPart, std::min(kPart, count - k * kPart), perUnit,
+                                 units + k * kPart, totals[k]);
+    for (int k = 0; k < parts; ++k) {
+        const int first = k * kPart;
+        const int size = std::min(kPart, count - first);
+        const double end = sum + totals[k] * unit;
+        if (noTrust || doubtful[k] || Binade(end) != binade) {
+            for (; k < parts; ++k) {
+                const int from = k * kPart;
+                sum = AddPart(sum, terms + from, std::min(kPart, count - from), noTrust,
+                              partials != nullptr ? partials + from : nullptr);
+            }
+            return sum;
+        }
+        if (partials != nullptr) {
+            for (int j = first; j < first + size; ++j)
+                partials[j] = sum += units[j] * unit;
+        }
+        sum = end;
     }
     return sum;
 }
@@ -274,11 +331,8 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
             _mm256_store_pd(terms + j, q);
         }
         blockPower = Times(blockPower, step);
-        for (std::int32_t part = from; part < last; part += kPart) {
-            const int count = std::min(kPart, last - part);
-            sum = AddTerms(sum, terms + (part - start), count, noTrust,
-                           partials != nullptr ? partials + part : nullptr);
-        }
+        sum = AddBlock(sum, terms + (from - start), last - from, noTrust,
+                       partials != nullptr ? partials + from : nullptr);
     }
     return sum;
 }
