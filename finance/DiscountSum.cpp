@@ -125,11 +125,10 @@ double Sum(std::int32_t count, double monthlyRate, double* partials) {
     const Path path = forcedPath.load(std::memory_order_relaxed);
     std::int32_t first = 2;
     if (path != Path::Portable && VectorAvailable()) {
-        // The kernel takes whole vectors of four periods, from period 4.
+        // The kernel takes whole vectors of four periods.
         const std::int32_t end = VectorEnd(lnBase, count) / 4 * 4;
-        if (end > 4 && (end >= kWorthVector || path != Path::Automatic)) {
-            sum = PortableSum(sum, lnBase, 2, 4, partials);
-            sum = detail::SumAvx2(sum, lnBase, 4, end, path == Path::VectorNoTrust, partials);
+        if (end > 2 && (end >= kWorthVector || path != Path::Automatic)) {
+            sum = detail::SumAvx2(sum, lnBase, end, path == Path::VectorNoTrust, partials);
             first = end;
         }
     }

@@ -40,12 +40,11 @@ double PlainReciprocal(double power);
 // One addition the plain way: sum + term in extended precision, rounded to double.
 double PlainAdd(double sum, double term);
 
-// Adds the terms of periods first .. end - 1 to sum with AVX2 and FMA, first and end multiples of
-// 4; the caller has checked that the processor has them, that the floating-point state is the
-// default one and that every period below end lies inside the bounds above. noTrust sends every
-// period and every addition the plain way.
-double SumAvx2(double sum, long double lnBase, std::int32_t first, std::int32_t end, bool noTrust,
-               double* partials);
+// Adds the terms of periods 2 .. end - 1 to sum with AVX2 and FMA, end a multiple of 4; the caller
+// has checked that the processor has them, that the floating-point state is the default one and
+// that every period below end lies inside the bounds above. noTrust sends every period and every
+// addition the plain way.
+double SumAvx2(double sum, long double lnBase, std::int32_t end, bool noTrust, double* partials);
 
 } // namespace detail
 } // namespace plumcrest::discount

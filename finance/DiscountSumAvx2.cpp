@@ -87,7 +87,7 @@ PLUMCREST_AVX2 DoubleDouble Exp(DoubleDouble x) {
     }
     double inner = 1;
     for (int k = levels; k >= firstInDouble; --k)
-        inner = 1 + x.hi * inner / k;
+        inner = 1 + x.hi / k * inner;
     DoubleDouble sum{inner, 0};
     for (int k = std::min(levels, firstInDouble - 1); k >= 1; --k)
         sum = OnePlus(Times(sum, DividedBy(x, k)));
@@ -253,25 +253,29 @@ PLUMCREST_AVX2 double AddBlock(double sum, const double* terms, int count, bool 
 
 } // namespace
 
-PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first, std::int32_t end,
-                              bool noTrust, double* partials) {
+PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t end, bool noTrust,
+                              double* partials) {
     const double lnHi = static_cast<double>(lnBase);
     const double lnLo = static_cast<double>(lnBase - lnHi);
 
     // F[j] = exp(j ln base) for j < kBlock: F[w + j] = F[w] * F[j], four at a time once w >= 4.
     alignas(32) double fHi[kBlock];
     alignas(32) double fLo[kBlock];
-    DoubleDouble power = Exp({lnHi, lnLo});
-    const DoubleDouble square = Times(power, power);
-    const DoubleDouble first4[kLanes] = {{1, 0}, power, square, Times(square, power)};
+    // squares[k] = F[2^k], a chain of its own so the vectors below need not wait for each other.
+    DoubleDouble squares[7];
+    squares[0] = Exp({lnHi, lnLo});
+    for (int k = 1; k < 7; ++k)
+        squares[k] = Times(squares[k - 1], squares[k - 1]);
+    const DoubleDouble first4[kLanes] = {
+        {1, 0}, squares[0], squares[1], Times(squares[1], squares[0])};
     for (int j = 0; j < kLanes; ++j) {
         fHi[j] = first4[j].hi;
         fLo[j] = first4[j].lo;
     }
-    for (int width = kLanes; width < kBlock; width *= 2) {
-        power = Times({fHi[width / 2], fLo[width / 2]}, {fHi[width / 2], fLo[width / 2]});
-        const __m256d sh = _mm256_set1_pd(power.hi);
-        const __m256d sl = _mm256_set1_pd(power.lo);
+    for (int k = 2; (1 << k) < kBlock; ++k) {
+        const int width = 1 << k;
+        const __m256d sh = _mm256_set1_pd(squares[k].hi);
+        const __m256d sl = _mm256_set1_pd(squares[k].lo);
         for (int j = 0; j < width; j += kLanes) {
             const __m256d ah = _mm256_load_pd(fHi + j);
             const __m256d al = _mm256_load_pd(fLo + j);
@@ -284,8 +288,8 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
             _mm256_store_pd(fLo + width + j, _mm256_sub_pd(e, _mm256_sub_pd(sumHi, product)));
         }
     }
-    const DoubleDouble half{fHi[kBlock / 2], fLo[kBlock / 2]};
-    const DoubleDouble step = Times(half, half); // exp(kBlock ln base)
+    static_assert(kBlock == 1 << 6);
+    const DoubleDouble step = squares[6]; // exp(kBlock ln base)
 
     const __m256d hi = _mm256_set1_pd(lnHi);
     const __m256d lo = _mm256_set1_pd(lnLo);
@@ -297,12 +301,11 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
     alignas(32) double terms[kBlock];
     DoubleDouble blockPower{1, 0}; // exp(start ln base)
     for (std::int32_t start = 0; start < end; start += kBlock) {
-        const std::int32_t from = start < first ? first : start;
         const std::int32_t last = end - start < kBlock ? end : start + kBlock;
         const __m256d eHi = _mm256_set1_pd(blockPower.hi);
         const __m256d eLo = _mm256_set1_pd(blockPower.lo);
-        __m256d i = _mm256_set_pd(from + 3, from + 2, from + 1, from);
-        for (int j = from - start; j < last - start; j += kLanes, i = _mm256_add_pd(i, lanes)) {
+        __m256d i = _mm256_set_pd(start + 3, start + 2, start + 1, start);
+        for (int j = 0; j < last - start; j += kLanes, i = _mm256_add_pd(i, lanes)) {
             // t + r = i * ln base exactly.
             const __m256d ph = _mm256_mul_pd(hi, i);
             const __m256d c = _mm256_fmadd_pd(lo, i, _mm256_fmsub_pd(hi, i, ph));
@@ -331,8 +334,10 @@ PLUMCREST_AVX2 double SumAvx2(double sum, long double lnBase, std::int32_t first
             _mm256_store_pd(terms + j, q);
         }
         blockPower = Times(blockPower, step);
-        sum = AddBlock(sum, terms + (from - start), last - from, noTrust,
-                       partials != nullptr ? partials + from : nullptr);
+        if (start == 0)
+            terms[0] = terms[1] = 0; // periods 0 and 1 are in the first two factors
+        sum = AddBlock(sum, terms, last - start, noTrust,
+                       partials != nullptr ? partials + start : nullptr);
     }
     return sum;
 }
