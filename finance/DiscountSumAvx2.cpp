@@ -50,7 +50,7 @@ PLUMCREST_AVX2 inline double Fma(double a, double b, double c) {
     return __builtin_fma(a, b, c);
 }
 
-PLUMCREST_AVX2 DoubleDouble Times(DoubleDouble a, DoubleDouble b) {
+[[gnu::always_inline]] PLUMCREST_AVX2 inline DoubleDouble Times(DoubleDouble a, DoubleDouble b) {
     const double p = a.hi * b.hi;
     double e = Fma(a.hi, b.hi, -p);
     e = Fma(a.hi, b.lo, e);
@@ -59,14 +59,14 @@ PLUMCREST_AVX2 DoubleDouble Times(DoubleDouble a, DoubleDouble b) {
     return {hi, e - (hi - p)};
 }
 
-PLUMCREST_AVX2 DoubleDouble DividedBy(DoubleDouble a, double k) {
+[[gnu::always_inline]] PLUMCREST_AVX2 inline DoubleDouble DividedBy(DoubleDouble a, double k) {
     const double q1 = a.hi / k;
     const double q2 = (Fma(-q1, k, a.hi) + a.lo) / k; // the remainder a.hi - q1 * k is exact
     const double hi = q1 + q2;
     return {hi, q2 - (hi - q1)};
 }
 
-PLUMCREST_AVX2 DoubleDouble OnePlus(DoubleDouble a) {
+[[gnu::always_inline]] PLUMCREST_AVX2 inline DoubleDouble OnePlus(DoubleDouble a) {
     const double s = 1.0 + a.hi;
     const double b = s - 1.0;
     const double e = ((1.0 - (s - b)) + (a.hi - b)) + a.lo;
