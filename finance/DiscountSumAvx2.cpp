@@ -1,20 +1,22 @@
 // The vector kernel of the discount-factor sum: four periods at a time with AVX2 and FMA.
 //
-// Why the bits are those of the plain way. A period rounds four values twice each (to extended,
-// then to double) or takes them from expl: t = i * ln(base), p = expl(t), q = 1/p and the new sum.
-// For each the kernel finds the double d nearest the true value and the distance from the true
-// value to d, exactly or within 2^-78 of it relatively:
-// - t: ln(base) = hi + lo exactly in two doubles; i * hi by FMA and i * lo are exact, so
+// Why the bits are those of the plain way. A period rounds t = i * ln(base) to extended and then to
+// double, takes p = expl(t) rounded to double, rounds q = 1/p to extended and then to double, and
+// adds q to the sum the same way. For each of these values the kernel finds the double d nearest
+// the true value and the distance from the true value to d, exactly or within 2^-80 relatively:
+// - t: ln(base) = hi + lo exactly in two doubles; i * hi (by FMA) and i * lo are exact, so
 //   i * ln(base) = t + r exactly, t the nearest double (Fast2Sum).
 // - p: exp(t) = exp(i * ln base) * exp(-r) = E[m] * F[j] * (1 - r) with i = 64m + j, |r| < 2^-43;
 //   E and F are double-double powers of exp(ln base), built per call from its series.
-// - q: the division gives the nearest double, 1 - q * p is exact by FMA.
-// - sum: s + q = n + e exactly (TwoSum).
+// - q: the division gives the nearest double; 1 - q * p is exact by FMA.
+// - sum: s + q = n + e exactly (TwoSum). While the sum stays in one binade, s + q is s plus q /
+// unit
+//   rounded to a whole number of units, so a block adds its units at once (AddBlock).
 // Rounding to extended moves a value by at most 2^-12 of a double unit and expl is within 2^-11
 // of the true exponential, so unless the distance comes within kMargin (kExpMargin for p) of half
-// a double unit, every way of rounding it gives d. Otherwise, and when d is a power of two (whose
+// a double unit, every way of rounding it gives d. Otherwise, and next to a power of two (whose
 // lower neighbour is nearer), the period or the addition is redone the plain way. The bounds in
-// DiscountSum.h keep every value normal; the sum is still added in order, one period at a time.
+// DiscountSum.h keep every value normal and the powers' accumulated error small.
 #include "DiscountSum.h"
 
 #include <algorithm>

@@ -17,6 +17,7 @@
 #include <limits>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 #include <xmmintrin.h>
@@ -181,9 +182,12 @@ std::string FirstDifference(std::int32_t count, double rate) {
     const Periods actual = FastPeriods(count, rate);
     for (std::int32_t i = 1; i < expected.reached; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        if (Bits(actual.partials[k]) != Bits(expected.partials[k]))
-            return "period " + std::to_string(i) + ": " + std::to_string(actual.partials[k]) +
-                   " instead of " + std::to_string(expected.partials[k]);
+        if (Bits(actual.partials[k]) != Bits(expected.partials[k])) {
+            std::ostringstream text;
+            text << "period " << i << ": " << std::hexfloat << actual.partials[k] << " instead of "
+                 << expected.partials[k];
+            return text.str();
+        }
     }
     if (actual.outcome != expected.outcome)
         return "outcome " + actual.outcome + " instead of " + expected.outcome;
