@@ -48,15 +48,13 @@ double LiteralSum(double sum, double base, std::int32_t count, double* partials)
     return sum;
 }
 
-// Periods first .. count - 1 one at a time. Once the exponent reaches the cap every later term is
-// the same, so when adding it no longer changes the sum, nothing after it will.
-double PortableSum(double sum, long double lnBase, std::int32_t first, std::int32_t count,
-                   double* partials) {
+// From the first period whose exponent reaches the cap every term is the same, so once adding it
+// no longer changes the sum, nothing after it will.
+double CappedSum(double sum, double term, std::int32_t first, std::int32_t count,
+                 double* partials) {
     for (std::int32_t i = first; i < count; ++i) {
-        const double t = std::min(ToDouble(Mul(lnBase, static_cast<long double>(i))), kExponentCap);
-        const double term = ToDouble(Div(1.0L, ExpToDouble(t)));
         const double next = detail::PlainAdd(sum, term);
-        if (t == kExponentCap && next == sum) {
+        if (next == sum) {
             if (partials != nullptr)
                 std::fill(partials + i, partials + count, sum);
             return sum;
@@ -66,6 +64,29 @@ double PortableSum(double sum, long double lnBase, std::int32_t first, std::int3
             partials[i] = sum;
     }
     return sum;
+}
+
+// Periods first .. count - 1 one at a time. Recording the partial sums is a separate instance:
+// the mere test for it slows the x87 loop by half.
+template <bool Record>
+double PortableSum(double sum, long double lnBase, std::int32_t first, std::int32_t count,
+                   double* partials) {
+    for (std::int32_t i = first; i < count; ++i) {
+        const double t = std::min(ToDouble(Mul(lnBase, static_cast<long double>(i))), kExponentCap);
+        const double term = ToDouble(Div(1.0L, ExpToDouble(t)));
+        if (t == kExponentCap) [[unlikely]]
+            return CappedSum(sum, term, i, count, partials);
+        sum = detail::PlainAdd(sum, term);
+        if constexpr (Record)
+            partials[i] = sum;
+    }
+    return sum;
+}
+
+double PortableSum(double sum, long double lnBase, std::int32_t first, std::int32_t count,
+                   double* partials) {
+    return partials != nullptr ? PortableSum<true>(sum, lnBase, first, count, partials)
+                               : PortableSum<false>(sum, lnBase, first, count, nullptr);
 }
 
 // The first period the kernel must not take: where i * |ln base| would leave its bounds.
