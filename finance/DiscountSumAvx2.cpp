@@ -16,7 +16,8 @@
 // of the true exponential, so unless the distance comes within kMargin (kExpMargin for p) of half
 // a double unit, every way of rounding it gives d. Otherwise, and next to a power of two (whose
 // lower neighbour is nearer), the period or the addition is redone the plain way. The bounds in
-// DiscountSum.h keep every value normal and the powers' accumulated error small.
+// DiscountSum.h keep t, p, q and the sum normal (low parts of double-doubles may be subnormal, a
+// relative error below 2^-90) and the error the powers accumulate below 2^-80.
 #include "DiscountSum.h"
 
 #include <algorithm>
