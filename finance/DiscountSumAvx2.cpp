@@ -113,16 +113,6 @@ PLUMCREST_AVX2 inline __m256d Binade(__m256d x) {
                          _mm256_castsi256_pd(_mm256_set1_epi64x(kExponentBits)));
 }
 
-// The plain addition, through a double addition whenever that is provably the same.
-PLUMCREST_AVX2 inline double Add(double sum, double term) {
-    const double n = sum + term;
-    const double b = n - sum;
-    const double e = (sum - (n - b)) + (term - b);
-    if (std::fabs(e) > Binade(n) * kNear) [[unlikely]]
-        return PlainAdd(sum, term);
-    return n;
-}
-
 PLUMCREST_AVX2 inline __m256d Magnitude(__m256d x) {
     return _mm256_andnot_pd(_mm256_set1_pd(-0.0), x);
 }
@@ -167,31 +157,67 @@ PLUMCREST_AVX2 inline bool CountUnits(const double* terms, int count, double per
     return _mm256_movemask_pd(doubtful) != 0;
 }
 
+// Adds count terms (a multiple of kLanes, at most kPart) to sum one at a time in double, then
+// checks every addition at once: where s + q = n + e (TwoSum) puts e near half a unit of n, that
+// addition is redone the plain way and the ones after it are added again.
+PLUMCREST_AVX2 double AddInOrder(double sum, const double* terms, int count, double* partials) {
+    alignas(32) double sums[kPart + kLanes]; // sums[k + 1]: the sum after term k
+    sums[0] = sum;
+    int from = 0; // additions before this one are settled
+    for (;;) {
+        for (int k = from; k < count; ++k)
+            sums[k + 1] = sums[k] + terms[k];
+        int doubtful = count;
+        for (int k = from / kLanes * kLanes; k < count && doubtful == count; k += kLanes) {
+            const __m256d s = _mm256_loadu_pd(sums + k);
+            const __m256d q = _mm256_load_pd(terms + k);
+            const __m256d n = _mm256_loadu_pd(sums + k + 1);
+            const __m256d b = _mm256_sub_pd(n, s);
+            const __m256d e =
+                _mm256_add_pd(_mm256_sub_pd(s, _mm256_sub_pd(n, b)), _mm256_sub_pd(q, b));
+            int lanes = _mm256_movemask_pd(Doubtful(n, e, _mm256_set1_pd(kNear)));
+            if (k < from)
+                lanes &= ~((1 << (from - k)) - 1);
+            if (lanes != 0) [[unlikely]]
+                doubtful = k + __builtin_ctz(static_cast<unsigned>(lanes));
+        }
+        if (doubtful == count)
+            break;
+        sums[doubtful + 1] = PlainAdd(sums[doubtful], terms[doubtful]);
+        from = doubtful + 1;
+    }
+    if (partials != nullptr) {
+        for (int k = 0; k < count; ++k)
+            partials[k] = sums[k + 1];
+    }
+    return sums[count];
+}
+
 // Adds count terms (a multiple of kLanes, at most kPart) to sum: as units if the sum stays in its
 // binade, else one addition at a time.
 PLUMCREST_AVX2 double AddPart(double sum, const double* terms, int count, bool noTrust,
                               double* partials) {
-    if (!noTrust) {
-        alignas(32) double units[kPart];
-        const double binade = Binade(sum);
-        const double unit = binade * 0x1p-52;
-        double total = 0;
-        const bool doubtful = CountUnits(terms, count, PerUnit(binade), units, total);
-        const double end = sum + total * unit;
-        if (!doubtful && Binade(end) == binade) {
-            if (partials != nullptr) {
-                for (int k = 0; k < count; ++k)
-                    partials[k] = sum += units[k] * unit;
-            }
-            return end;
+    if (noTrust) {
+        for (int k = 0; k < count; ++k) {
+            sum = PlainAdd(sum, terms[k]);
+            if (partials != nullptr)
+                partials[k] = sum;
         }
+        return sum;
     }
-    for (int k = 0; k < count; ++k) {
-        sum = noTrust ? PlainAdd(sum, terms[k]) : Add(sum, terms[k]);
-        if (partials != nullptr)
-            partials[k] = sum;
+    alignas(32) double units[kPart];
+    const double binade = Binade(sum);
+    const double unit = binade * 0x1p-52;
+    double total = 0;
+    const bool doubtful = CountUnits(terms, count, PerUnit(binade), units, total);
+    const double end = sum + total * unit;
+    if (doubtful || Binade(end) != binade)
+        return AddInOrder(sum, terms, count, partials);
+    if (partials != nullptr) {
+        for (int k = 0; k < count; ++k)
+            partials[k] = sum += units[k] * unit;
     }
-    return sum;
+    return end;
 }
 
 // Adds count terms (a multiple of kLanes, at most kBlock) to sum. The units of every part are
