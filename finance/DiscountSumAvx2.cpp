@@ -21,6 +21,7 @@
 #include "DiscountSum.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -43,6 +44,14 @@ constexpr double kJustBelowOne = 1.0 - 0x1p-53;
 constexpr int kBlock = 64; // periods per power of exp(64 ln base)
 constexpr int kLanes = 4;
 constexpr int kPart = 16; // periods added as units at once
+
+// kInverse[n] = 1/n, for the series (at most 30 levels for |x| <= kWidestLog).
+constexpr auto kInverse = [] {
+    std::array<double, 32> inverse{};
+    for (std::size_t n = 1; n < inverse.size(); ++n)
+        inverse[n] = 1.0 / static_cast<double>(n);
+    return inverse;
+}();
 
 struct DoubleDouble {
     double hi;
@@ -69,12 +78,10 @@ PLUMCREST_AVX2 inline double Fma(double a, double b, double c) {
     return {hi, q2 - (hi - q1)};
 }
 
+// 1 + a for |a.hi| < 2, so that Fast2Sum applies; the low part is left unnormalised.
 [[gnu::always_inline]] PLUMCREST_AVX2 inline DoubleDouble OnePlus(DoubleDouble a) {
     const double s = 1.0 + a.hi;
-    const double b = s - 1.0;
-    const double e = ((1.0 - (s - b)) + (a.hi - b)) + a.lo;
-    const double hi = s + e;
-    return {hi, e - (hi - s)};
+    return {s, ((1.0 - s) + a.hi) + a.lo};
 }
 
 // exp(x) for |x| <= kWidestLog, relative error near 2^-104: the series in nested form,
@@ -83,18 +90,19 @@ PLUMCREST_AVX2 inline double Fma(double a, double b, double c) {
 PLUMCREST_AVX2 DoubleDouble Exp(DoubleDouble x) {
     int levels = 0;
     int firstInDouble = 1;
-    for (double term = 1; term > 0x1p-112; term *= std::fabs(x.hi) / levels) {
+    for (double term = 1; term > 0x1p-112; term *= std::fabs(x.hi) * kInverse[levels]) {
         if (term > 0x1p-53)
             firstInDouble = levels + 2;
         ++levels;
     }
     double inner = 1;
     for (int k = levels; k >= firstInDouble; --k)
-        inner = 1 + x.hi / k * inner;
+        inner = 1 + x.hi * kInverse[k] * inner;
     DoubleDouble sum{inner, 0};
     for (int k = std::min(levels, firstInDouble - 1); k >= 1; --k)
         sum = OnePlus(Times(sum, DividedBy(x, k)));
-    return sum;
+    const double hi = sum.hi + sum.lo;
+    return {hi, sum.lo - (hi - sum.hi)};
 }
 
 // The power of two at or below |x|, or for an exact power of two the one below it, whose unit is
