@@ -173,8 +173,9 @@ PLUMCREST_AVX2 double AddInOrder(double sum, const double* terms, int count, dou
     sums[0] = sum;
     int from = 0; // additions before this one are settled
     for (;;) {
+        double running = sums[from]; // in a register: through memory the chain would be slower
         for (int k = from; k < count; ++k)
-            sums[k + 1] = sums[k] + terms[k];
+            sums[k + 1] = running += terms[k];
         int doubtful = count;
         for (int k = from / kLanes * kLanes; k < count && doubtful == count; k += kLanes) {
             const __m256d s = _mm256_loadu_pd(sums + k);
