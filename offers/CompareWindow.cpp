@@ -123,7 +123,6 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
             [] { platform::TheHelp().ShowContext(kHelpContext); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    horizon_->setValue(OfferComparison::kDefaultHorizonYears);
     Reload();
     resize(860, 600);
 }
@@ -134,13 +133,12 @@ void CompareWindow::Reload() {
 }
 
 void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint64> select) {
-    const int wanted = horizon_->value();
     model_->SetOffers(std::move(offers));
     {
-        // The range follows the longest term; the years asked for stay when they still fit.
+        // The range follows the longest term; the years asked for come back when it allows.
         const QSignalBlocker block(horizon_);
         horizon_->setRange(1, model_->LongestTermYears());
-        horizon_->setValue(wanted);
+        horizon_->setValue(wantedHorizon_);
     }
     model_->SetHorizonYears(horizon_->value());
     breakEven_->clear();
