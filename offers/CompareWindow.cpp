@@ -50,7 +50,8 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents when the offers are read; a new horizon never needs more room, as
+    // no cost over part of the term is longer than the cost over all of it.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     breakEven_ = new QListWidget(this);
@@ -141,6 +142,7 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
         horizon_->setValue(wantedHorizon_);
     }
     model_->SetHorizonYears(horizon_->value());
+    table_->resizeColumnsToContents();
     breakEven_->clear();
     breakEven_->addItems(model_->BreakEvenTexts());
     if (model_->columnCount() > 0) {
@@ -239,9 +241,13 @@ void CompareWindow::UseSelected() {
 }
 
 void CompareWindow::changeEvent(QEvent* event) {
-    // Coming back to the window shows what other running copies kept meanwhile.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Reload();
+    // Coming back to the window shows what other running copies kept meanwhile; the first
+    // activation follows the opening, which has just read them.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (activatedBefore_)
+            Reload();
+        activatedBefore_ = true;
+    }
     QWidget::changeEvent(event);
 }
 

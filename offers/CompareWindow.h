@@ -84,6 +84,7 @@ private:
     QPushButton* rename_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* undo_ = nullptr;
+    bool activatedBefore_ = false;
     int wantedHorizon_ = OfferComparison::kDefaultHorizonYears;
     std::vector<KeptOffer> deleted_; // most recent last; forgotten when the window closes
 };
