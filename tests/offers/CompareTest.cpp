@@ -275,6 +275,9 @@ void CompareTest::window_fields_are_named_for_screen_readers() {
     QVERIFY(window.windowFlags() & Qt::Window);
     QCOMPARE(window.parentWidget(), &owner);
     QVERIFY(!window.isModal());
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnCompareHelp")),
+                      Qt::LeftButton);
+    QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10101")});
 }
 
 void CompareTest::file_menu_carries_the_offer_commands_after_reset() {
