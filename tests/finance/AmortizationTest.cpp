@@ -133,9 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Over random loans from tiny to huge, at zero, negative, ordinary and extreme rates and terms up
 // to 999 years, the schedule stays sound: the balance never grows (at a rate of zero or more it
 // falls every month, even where the rounded payment would only just cover the interest), never
-// goes below zero, ends
-// at zero, the principal repays exactly the loan, the interest is the payments less the loan and
-// the years add up to the months.
+// goes below zero and ends at zero; the principal repays exactly the loan, the interest is the
+// payments less the loan and the years add up to the months.
 TEST(ScheduleInvariants, hold_over_random_loans) {
     std::mt19937_64 random(20261208);
     std::uniform_int_distribution<int> termYears(1, 999);
