@@ -22,7 +22,7 @@
 namespace plumcrest {
 namespace {
 
-const QString kTitleText = QStringLiteral(" Plumcrest, 4.0");
+const QString kTitleText = QLatin1Char(' ') + QString::fromLatin1(version::kProductTitle);
 
 // Line feed + carriage return, in that order, between the pieces.
 const QString kMathErrorMessage =

@@ -8,7 +8,9 @@
 #include "PlumcrestApplication.h"
 #include "SavedValues.h"
 #include "Services.h"
+#include "Sites.h"
 #include "TNumericField.h"
+#include "Version.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -67,7 +69,7 @@ void TfrmMain::FormCreate() {
     // exists here, and dialogs are transient for this window.
     SetupGlass();
     altKeyFix_ = new platform::TAltKeyFix(this);
-    setWindowTitle(QStringLiteral("Plumcrest, 4.0"));
+    setWindowTitle(QString::fromLatin1(version::kProductTitle));
     appDataFolder_ = platform::TheFolders().AppDataFolder();
     savedValuesSubfolder_ = QString::fromLatin1(kSavedValuesSubfolder);
     exeFolder_ = platform::TheFolders().ExeFolder();
@@ -83,7 +85,7 @@ void TfrmMain::FormCreate() {
         app->SetHintPause(400);
         app->SetHintHidePause(4000);
     }
-    referralSuffix_ = QStringLiteral("?ref=") + QStringLiteral("Plumcrest4");
+    referralSuffix_ = QStringLiteral("?ref=") + sites::kReferralCode;
     BindOnlineAddresses();
 
     remembered_ = LoanInputs{};

@@ -11,6 +11,7 @@
 #include "TNumericField.h"
 #include "TPanelStatusBar.h"
 #include "TUrlLabel.h"
+#include "Version.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -64,9 +65,10 @@ void TfrmMain::BuildMenus() {
     QMenu* web =
         internet->addMenu(PictureIcon(Picture::Web, 16), QStringLiteral("&Quillmore on the Web"));
     web->setObjectName(QStringLiteral("mnuInternetWeb"));
-    mnuQOApplicationInformation =
-        AddItem(web, QStringLiteral("mnuQOApplicationInformation"),
-                QStringLiteral("&Plumcrest Information ..."), Picture::About);
+    mnuQOApplicationInformation = AddItem(
+        web, QStringLiteral("mnuQOApplicationInformation"),
+        QStringLiteral("&%1 Information ...").arg(QString::fromLatin1(version::kProductName)),
+        Picture::About);
     AddSeparator(web, QStringLiteral("N5"));
     mnuQOHome = AddItem(web, QStringLiteral("mnuQOHome"),
                         sites::kWebAddress + QStringLiteral(" - &Home Page ..."), Picture::Web);
@@ -119,8 +121,10 @@ void TfrmMain::BuildMenus() {
                            QStringLiteral("&Online Support ..."), Picture::Web);
     mnuHelpDisclaimer = AddItem(help, QStringLiteral("mnuHelpDisclaimer"),
                                 QStringLiteral("&Disclaimer..."), Picture::Disclaimer);
-    About1 = AddItem(help, QStringLiteral("About1"), QStringLiteral("&About Plumcrest ..."),
-                     Picture::About);
+    About1 =
+        AddItem(help, QStringLiteral("About1"),
+                QStringLiteral("&About %1 ...").arg(QString::fromLatin1(version::kProductName)),
+                Picture::About);
 
     Bind(mnuFileReset, this, [this] { Reset(); });
     Bind(mnuFileExit, this, [this] { btnExitClick(); });
@@ -214,8 +218,8 @@ void TfrmMain::BindOnlineAddresses() {
         {mnuQOBlog, withSuffix(base + QStringLiteral("/blogsite.htm"))},
         {mnuQOMailSuggestions, QStringLiteral("mailto:") + sites::kSuggestionsMail},
         {mnuQOMailSupport, QStringLiteral("mailto:") + sites::kSupportMail},
-        {btnUpdate, base + QStringLiteral("/updates/Plumcrest4.htm")},
-        {mnuQOUpdate, base + QStringLiteral("/updates/Plumcrest4.htm")},
+        {btnUpdate, sites::kUpdatePage},
+        {mnuQOUpdate, sites::kUpdatePage},
     };
     for (std::size_t i = 0; i < sites::kOtherSites.size(); ++i)
         onlineAddresses_.insert(mnuQOSites[i],

@@ -2,6 +2,8 @@
 // The maker's addresses. All live under reserved example domains, so nothing real is ever opened
 // by mistake.
 
+#include "Version.h"
+
 #include <QString>
 #include <array>
 
@@ -15,7 +17,10 @@ inline const QString kTagline =
 inline const QString kSuggestionsMail = QStringLiteral("suggestions@quillmore.example");
 inline const QString kSupportMail = QStringLiteral("support@quillmore.example");
 
-inline const QString kReferralCode = QStringLiteral("Plumcrest4");
+inline const QString kReferralCode = QString::fromLatin1(version::kProductCode);
+// The page that tells whether a newer version is out.
+inline const QString kUpdatePage =
+    kWebSiteBase + QStringLiteral("/updates/") + kReferralCode + QStringLiteral(".htm");
 
 struct Site {
     const char* caption; // menu caption

@@ -4,6 +4,7 @@
 #include "JpegImage.h"
 #include "Services.h"
 #include "TUrlLabel.h"
+#include "Version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,8 +17,8 @@
 namespace plumcrest::dialogs {
 namespace {
 
-const QString kCaption = QStringLiteral(" About Plumcrest, 4.0");
-const QString kVersion = QStringLiteral("Version 4.0");
+const QString kCaption = QStringLiteral(" About ") + QString::fromLatin1(version::kProductTitle);
+const QString kVersion = QStringLiteral("Version ") + QString::fromLatin1(version::kVersionText);
 const QString kCompileDate = QStringLiteral("Compiled September 22, 2007");
 const QString kOwnership =
     QStringLiteral("Copyright \u00A9 1999-2007 Quillmore Financial Software");
@@ -79,6 +80,8 @@ void TfrmAbout::BuildGraphic() {
     // Decoded by our own libjpeg code; a damaged logo leaves the panel white.
     if (const auto logo = LoadJpeg(QStringLiteral(":/dialogs/logo.jpg")))
         imgLogo_->setPixmap(QPixmap::fromImage(*logo));
+    imgLogo_->setAccessibleName(QStringLiteral("Quillmore Financial Software logo"));
+    imgLogo_->setAccessibleDescription(kLogoHint);
     imgLogo_->setToolTip(kLogoHint);
     SetHint(imgLogo_, kLogoHint);
 
@@ -86,6 +89,7 @@ void TfrmAbout::BuildGraphic() {
     imgAboutIcon_->setObjectName(QStringLiteral("imgAboutIcon"));
     imgAboutIcon_->setGeometry(15, 122, 32, 32);
     imgAboutIcon_->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_icon.png")));
+    imgAboutIcon_->setAccessibleName(QStringLiteral("Plumcrest icon"));
 
     for (QLabel* image : {imgLogo_, imgAboutIcon_}) {
         image->setMouseTracking(true);
@@ -103,7 +107,7 @@ QLabel* TfrmAbout::AddLabel(const char* name, int left, int top, const QString& 
 }
 
 void TfrmAbout::BuildLabels() {
-    AddLabel("lblTitle", 56, 116, QStringLiteral("Plumcrest"));
+    AddLabel("lblTitle", 56, 116, QString::fromLatin1(version::kProductName));
     lblVersion_ = AddLabel("lblVersion", 56, 132, kVersion);
     lblCompileDate_ = AddLabel("lblCompileDate", 56, 148, kCompileDate);
     lblCopyright_ = AddLabel("lblCopyright", 13, 196, kOwnership);
@@ -119,9 +123,14 @@ void TfrmAbout::BuildLinks() {
     linkFont.setFamily(QStringLiteral("Tahoma"));
     linkFont.setPixelSize(13);
     urlHome_->setFont(linkFont);
+    // The link's colours are fixed as a pair, blue on a light face, so a dark palette cannot
+    // put it on a dark dialog; its hover red is dark enough to read on that face.
     QPalette blue = urlHome_->palette();
     blue.setColor(urlHome_->foregroundRole(), Qt::blue);
+    blue.setColor(urlHome_->backgroundRole(), QColor(0xF0, 0xF0, 0xF0));
     urlHome_->setPalette(blue);
+    urlHome_->setAutoFillBackground(true);
+    urlHome_->SetHighlightColor(QColor(0xCC, 0x00, 0x00));
     // Only a caption: the click handler opens the home page, so the link opens it exactly once.
     urlHome_->SetCaption(context_.webAddress);
     // The link sizes itself to its text, as the original label did; where the stand-in font

@@ -9,24 +9,10 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
-#include <array>
 #include <utility>
 
 namespace plumcrest::offers {
 namespace {
-
-// The five shown results, stored under their LoanResults names.
-struct ResultColumn {
-    const char* name;
-    double LoanResults::*member;
-};
-constexpr std::array<ResultColumn, 5> kResultColumns{{
-    {"DownPayment", &LoanResults::DownPayment},
-    {"Loan", &LoanResults::Loan},
-    {"Payment", &LoanResults::Payment},
-    {"FixedFees", &LoanResults::FixedFees},
-    {"APR", &LoanResults::APR},
-}};
 
 // How long a change waits for another running copy that is writing, in milliseconds.
 constexpr int kBusyTimeoutMs = 10000;
@@ -35,8 +21,8 @@ QStringList FigureColumns() {
     QStringList columns;
     for (const auto& field : kLoanInputFields)
         columns << QString::fromLatin1(field.key);
-    for (const auto& result : kResultColumns)
-        columns << QString::fromLatin1(result.name);
+    for (const auto& result : kLoanResultFields)
+        columns << QString::fromLatin1(result.key);
     return columns;
 }
 
@@ -245,8 +231,8 @@ std::vector<KeptOffer> OfferStore::All() {
         int column = 4;
         for (const auto& field : kLoanInputFields)
             offer.inputs.*field.member = query.value(column++).toDouble();
-        for (const auto& result : kResultColumns)
-            offer.results.*result.member = query.value(column++).toDouble();
+        for (const auto& result : kLoanResultFields)
+            offer.results.*result.result = query.value(column++).toDouble();
         offers.push_back(std::move(offer));
     }
     return offers;
@@ -274,8 +260,8 @@ bool Insert(QSqlDatabase& db, const KeptOffer& offer, bool withId, QString* erro
                                           : QVariant(QMetaType::fromType<double>()));
     for (const auto& field : kLoanInputFields)
         query.addBindValue(offer.inputs.*field.member);
-    for (const auto& result : kResultColumns)
-        query.addBindValue(offer.results.*result.member);
+    for (const auto& result : kLoanResultFields)
+        query.addBindValue(offer.results.*result.result);
     if (withId)
         query.addBindValue(offer.id);
     if (!query.exec()) {

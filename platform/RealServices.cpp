@@ -1,4 +1,3 @@
-#include "ChmHelpViewer.h"
 #include "Services.h"
 
 #include <QAbstractButton>
@@ -128,13 +127,24 @@ public:
     }
 };
 
+// The help viewer lives above this layer (help/); the program installs it at start. Until then
+// a request for help does nothing.
+class NoHelp final : public HelpSystem {
+public:
+    void SetHelpFile(const QString&) override {}
+    void ShowContents() override {}
+    void ShowContext(int) override {}
+    void Quit() override {}
+};
+
 Services& Installed() {
     static XdgShell shell;
     static QtSound sound;
     static QtMessageBoxes messages;
     static XdgFolders folders;
     static LinuxOsFacts os;
-    static Services services{&shell, &sound, &messages, &TheChmHelpViewer(), &folders, &os};
+    static NoHelp help;
+    static Services services{&shell, &sound, &messages, &help, &folders, &os};
     return services;
 }
 

@@ -98,6 +98,10 @@ public:
     void setOptions(unsigned options) { options_ = options; }
     QColor Color() const { return color_; }
     void setColor(const QColor& color);
+    // The text's colour on Color; invalid (the default) takes the palette's text colour. A field
+    // whose Color is fixed fixes this too, so the pair stays readable under any palette.
+    QColor TextColor() const { return textColor_; }
+    void setTextColor(const QColor& color);
     const TEFColors& EFColors() const { return efColors_; }
     void setEFColors(const TEFColors& colors);
     TCaretShape CaretIns() const { return caretIns_; }
@@ -200,6 +204,7 @@ private:
     long double rangeHigh_ = 1.7e308L;
     unsigned options_ = efoCaretToEnd | efoTrimBlanks;
     QColor color_;
+    QColor textColor_;
     TEFColors efColors_;
     TCaretShape caretIns_ = csVertLine;
     TCaretShape caretOvr_ = csBlock;
