@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libjpeg62-turbo-dev libsimpleini-dev fp-utils libchm-dev
+  qt6-base-dev libqt6sql6-sqlite libjpeg62-turbo-dev libsimpleini-dev fp-utils libchm-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 imagemagick
