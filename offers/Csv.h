@@ -1,0 +1,30 @@
+#pragma once
+// Comma-separated text that spreadsheets read the same everywhere: RFC 4180 (CRLF after every
+// record, a field quoted when it holds a comma, a quote, CR or LF, quotes inside doubled), money
+// with "." as the decimal point and no group separators whatever the user's locale. Plain C++.
+
+#include "Amortization.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plumcrest {
+
+using CsvRecord = std::vector<std::string>;
+
+// One field as it goes into a record (UTF-8 in, UTF-8 out).
+std::string CsvField(std::string_view text);
+
+// The records, each ended by CRLF.
+std::string CsvText(const std::vector<CsvRecord>& records);
+
+// Whole cents as "-1234.05": a "." and two decimals, no grouping.
+std::string CsvMoney(Cents cents);
+
+// The schedule, one record per month under the header
+// "Month,Year,Payment,Interest,Principal,Balance"; no subtotal rows, so a spreadsheet can sum
+// the columns itself.
+std::string ScheduleCsv(const AmortizationSchedule& schedule);
+
+} // namespace plumcrest
