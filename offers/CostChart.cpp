@@ -37,6 +37,14 @@ QPen LinePen(int index, bool dark) {
     return pen;
 }
 
+QString YearsText(int years) {
+    return years == 1 ? QObject::tr("1 year") : QObject::tr("%1 years").arg(years);
+}
+
+QString HorizonName(int years) {
+    return QObject::tr("Horizon: %1").arg(YearsText(years));
+}
+
 double Dollars(Cents cents) {
     return static_cast<double>(cents) / 100.0;
 }
@@ -112,11 +120,11 @@ void CostChart::SetHorizon(int horizonYears) {
     const double topBalance = Dollars(std::max(Highest(balance_), Cents{1}));
     if (horizon_) {
         horizon_->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, top)});
-        horizon_->setName(tr("Horizon: %n year(s)", nullptr, horizonYears_));
+        horizon_->setName(HorizonName(horizonYears_));
     }
     if (balanceHorizon_) {
         balanceHorizon_->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, topBalance)});
-        balanceHorizon_->setName(tr("Horizon: %n year(s)", nullptr, horizonYears_));
+        balanceHorizon_->setName(HorizonName(horizonYears_));
     }
     UpdateDescription();
 }
@@ -196,7 +204,7 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
     }
 
     auto* mark = new QLineSeries;
-    mark->setName(tr("Horizon: %n year(s)", nullptr, horizonYears_));
+    mark->setName(HorizonName(horizonYears_));
     mark->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, top)});
     QPen markPen(dark ? QColor(0xBBBBBB) : QColor(0x555555), 1.5, Qt::DashLine);
     mark->setPen(markPen);
@@ -307,8 +315,9 @@ void CostChart::UpdateDescription() {
     const auto horizonMonth = static_cast<std::size_t>(std::clamp(horizonYears_ * 12, 0, months_));
     QStringList parts;
     for (std::size_t i = 0; i < offers_.size(); ++i) {
-        parts.append(tr("%1: %2 after %n year(s)", nullptr, horizonYears_)
-                         .arg(offers_[i].name, MoneyText(cost_[i][horizonMonth], separators_)));
+        parts.append(tr("%1: %2 after %3")
+                         .arg(offers_[i].name, MoneyText(cost_[i][horizonMonth], separators_),
+                              YearsText(horizonYears_)));
     }
     for (const CostCrossing& c : crossings_) {
         parts.append(tr("%1 and %2 cross at month %3")

@@ -35,10 +35,11 @@ QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRate
                          const LocaleSeparators& separators) {
     static const MaskLayout rate = AnalyseMask(U"###.####");
     const std::u32string rateText = TrimBlanks(FormatIntoMask(annualRatePercent, rate, separators));
-    return QObject::tr("Loan %1 at %2 % over %n month(s); payment %3", nullptr,
-                       static_cast<int>(schedule.months.size()))
+    const auto months = static_cast<int>(schedule.months.size());
+    return QObject::tr("Loan %1 at %2 % over %3; payment %4")
         .arg(MoneyText(schedule.loan, separators),
              QString::fromUcs4(rateText.data(), static_cast<qsizetype>(rateText.size())),
+             months == 1 ? QObject::tr("1 month") : QObject::tr("%1 months").arg(months),
              MoneyText(schedule.payment, separators));
 }
 
