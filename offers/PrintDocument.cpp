@@ -193,7 +193,13 @@ bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const
                 painter.drawLine(QPointF(0, y), QPointF(page.width(), y));
             }
             painter.setPen(Qt::black);
-            DrawRow(painter, table, edges, y, row.cells, row.emphasis);
+            if (row.span) {
+                painter.setFont(PageFont(kBodySize, row.emphasis));
+                painter.drawText(QRectF(3, y, page.width() - 6, kRowHeight),
+                                 Qt::AlignLeft | Qt::AlignVCenter, row.cells.value(0));
+            } else {
+                DrawRow(painter, table, edges, y, row.cells, row.emphasis);
+            }
             y += kRowHeight;
         }
     }

@@ -25,6 +25,7 @@ struct PrintTable {
     struct Row {
         QStringList cells;
         bool emphasis = false; // a subtotal or total: bold, with a rule above
+        bool span = false;     // one line of text across the whole width (a note)
     };
     QStringList headers;
     QList<double> widths;   // relative width of each column
