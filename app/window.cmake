@@ -16,7 +16,8 @@ add_library(plumcrest_app STATIC
 )
 target_include_directories(plumcrest_app PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(plumcrest_app PUBLIC plumcrest_loan plumcrest_dialogs plumcrest_widgets
-                                           plumcrest_platform Qt6::Widgets)
+                                           plumcrest_platform Qt6::Widgets
+                                    PRIVATE plumcrest_offers)
 
 add_executable(plumcrest ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
 target_link_libraries(plumcrest PRIVATE plumcrest_app)

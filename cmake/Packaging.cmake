@@ -80,6 +80,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # plumcrest_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not visible to dpkg-shlibdeps: Qt's xcb platform plugin is loaded at run time, the fonts are
 # the metric match for the window's "Arial", and web pages open through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, xdg-utils")
 
 include(CPack)

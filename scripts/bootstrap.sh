@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libjpeg62-turbo-dev libsimpleini-dev fp-utils libchm-dev
+  qt6-base-dev libqt6sql6-sqlite libjpeg62-turbo-dev libsimpleini-dev fp-utils libchm-dev
   qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL module's CMake files, which its package omits
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
