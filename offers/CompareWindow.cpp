@@ -1,6 +1,7 @@
 #include "CompareWindow.h"
 
 #include "CompareModel.h"
+#include "CompareOutput.h"
 #include "LocaleSettings.h"
 #include "OfferStore.h"
 #include "Services.h"
@@ -124,6 +125,7 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     horizon_->setValue(OfferComparison::kDefaultHorizonYears);
+    new CompareOutput(*this); // the chart, the schedules, export and printing
     Reload();
     resize(860, 600);
 }

@@ -85,8 +85,8 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     }
     costView_->setAccessibleName(tr("Cost of each offer over time"));
     balanceView_->setAccessibleName(tr("Balance of each offer over time"));
-    tabs_->addTab(costView_, tr("&Cost over Time"));
-    tabs_->addTab(balanceView_, tr("&Balance"));
+    tabs_->addTab(costView_, tr("C&ost over Time"));
+    tabs_->addTab(balanceView_, tr("Ba&lance"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);

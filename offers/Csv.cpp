@@ -1,5 +1,7 @@
 #include "Csv.h"
 
+#include "PictureMask.h"
+
 namespace plumcrest {
 
 std::string CsvField(std::string_view text) {
@@ -44,6 +46,18 @@ std::string CsvMoney(Cents cents) {
     text += static_cast<char>('0' + fraction / 10);
     text += static_cast<char>('0' + fraction % 10);
     return negative ? "-" + text : text;
+}
+
+std::string CsvNumber(double value, int decimals) {
+    // A mask with no group positions and room for any figure a loan can have.
+    std::u32string mask(20, U'#');
+    if (decimals > 0) {
+        mask += U'.';
+        mask.append(static_cast<std::size_t>(decimals), U'#');
+    }
+    const std::u32string text =
+        TrimBlanks(FormatIntoMask(value, AnalyseMask(mask), LocaleSeparators{U'.', U','}));
+    return std::string(text.begin(), text.end()); // digits, "-" and "." only
 }
 
 std::string ScheduleCsv(const AmortizationSchedule& schedule) {

@@ -22,6 +22,10 @@ std::string CsvText(const std::vector<CsvRecord>& records);
 // Whole cents as "-1234.05": a "." and two decimals, no grouping.
 std::string CsvMoney(Cents cents);
 
+// A figure rounded half up to `decimals` places as the calculator's masks round it, with "."
+// and no grouping: 6.75 with 4 decimals is "6.7500".
+std::string CsvNumber(double value, int decimals);
+
 // The schedule, one record per month under the header
 // "Month,Year,Payment,Interest,Principal,Balance"; no subtotal rows, so a spreadsheet can sum
 // the columns itself.
