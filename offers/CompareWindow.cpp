@@ -51,7 +51,8 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setWordWrap(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents when the offers are read; a new horizon never needs more room, as
+    // no cost over part of the term is longer than the cost over all of it.
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     breakEven_ = new QListWidget(this);
@@ -110,8 +111,10 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
-    connect(horizon_, &QSpinBox::valueChanged, this,
-            [this](int years) { model_->SetHorizonYears(years); });
+    connect(horizon_, &QSpinBox::valueChanged, this, [this](int years) {
+        wantedHorizon_ = years; // kept across reloads, which come with every activation
+        model_->SetHorizonYears(years);
+    });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         UpdateControls();
         emit SelectedOfferChanged();
@@ -124,7 +127,6 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
             [] { platform::TheHelp().ShowContext(kHelpContext); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    horizon_->setValue(OfferComparison::kDefaultHorizonYears);
     new CompareOutput(*this); // the chart, the schedules, export and printing
     Reload();
     resize(860, 600);
@@ -136,15 +138,15 @@ void CompareWindow::Reload() {
 }
 
 void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint64> select) {
-    const int wanted = horizon_->value();
     model_->SetOffers(std::move(offers));
     {
-        // The range follows the longest term; the years asked for stay when they still fit.
+        // The range follows the longest term; the years asked for come back when it allows.
         const QSignalBlocker block(horizon_);
         horizon_->setRange(1, model_->LongestTermYears());
-        horizon_->setValue(wanted);
+        horizon_->setValue(wantedHorizon_);
     }
     model_->SetHorizonYears(horizon_->value());
+    table_->resizeColumnsToContents();
     breakEven_->clear();
     breakEven_->addItems(model_->BreakEvenTexts());
     if (model_->columnCount() > 0) {
@@ -243,9 +245,13 @@ void CompareWindow::UseSelected() {
 }
 
 void CompareWindow::changeEvent(QEvent* event) {
-    // Coming back to the window shows what other running copies kept meanwhile.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Reload();
+    // Coming back to the window shows what other running copies kept meanwhile; the first
+    // activation follows the opening, which has just read them.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (activatedBefore_)
+            Reload();
+        activatedBefore_ = true;
+    }
     QWidget::changeEvent(event);
 }
 

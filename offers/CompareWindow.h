@@ -6,6 +6,7 @@
 // go in further tabs and follow the selected offer.
 
 #include "KeptOffer.h"
+#include "OfferComparison.h"
 
 #include <QWidget>
 #include <functional>
@@ -83,6 +84,8 @@ private:
     QPushButton* rename_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* undo_ = nullptr;
+    bool activatedBefore_ = false;
+    int wantedHorizon_ = OfferComparison::kDefaultHorizonYears;
     std::vector<KeptOffer> deleted_; // most recent last; forgotten when the window closes
 };
 
