@@ -1,6 +1,7 @@
 #include "KeepOfferDialog.h"
 
 #include "KeptOffer.h"
+#include "Services.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -60,10 +61,13 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
     problem_->setObjectName(QStringLiteral("lblKeepProblem"));
     problem_->setWordWrap(true);
 
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_ = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Keep"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons_, &QDialogButtonBox::helpRequested, this,
+            [] { platform::TheHelp().ShowContext(kHelpContext); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(

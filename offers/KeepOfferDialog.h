@@ -28,6 +28,8 @@ class KeepOfferDialog : public QDialog {
     Q_DISABLE_COPY(KeepOfferDialog)
 
 public:
+    static constexpr int kHelpContext = 10100;
+
     KeepOfferDialog(const LocaleSeparators& separators, QWidget* parent);
 
     QLineEdit* NameField() const { return name_; }

@@ -24,8 +24,6 @@ class OfferDesk : public QObject {
     Q_DISABLE_COPY(OfferDesk)
 
 public:
-    static constexpr int kKeepHelpContext = 10100;
-
     // `folder` gives the folder of the saved-values file when asked (it is known only once the
     // main window has been created).
     OfferDesk(QWidget* mainWindow, std::function<QString()> folder);

@@ -10,6 +10,8 @@
 #include "WindowFixture.h"
 
 #include <QAccessible>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,6 +75,8 @@ private slots:
     void window_deletes_with_undo_until_it_closes();
     void window_renames_and_puts_an_offer_back_into_the_calculator();
     void window_fields_are_named_for_screen_readers();
+    void keep_dialog_needs_a_name_and_a_readable_apr_data();
+    void keep_dialog_needs_a_name_and_a_readable_apr();
     void file_menu_carries_the_offer_commands_after_reset();
     void keep_stores_the_calculated_offer();
     void keep_after_a_failed_calculation_keeps_nothing();
@@ -278,6 +282,43 @@ void CompareTest::window_fields_are_named_for_screen_readers() {
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnCompareHelp")),
                       Qt::LeftButton);
     QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10101")});
+}
+
+void CompareTest::keep_dialog_needs_a_name_and_a_readable_apr_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("apr");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<double>("disclosed"); // -1: none
+    QTest::newRow("name_only") << "Maple Bank"
+                               << "" << true << -1.0;
+    QTest::newRow("with_apr_comma") << "Maple Bank"
+                                    << "7,125" << true << 7.125;
+    QTest::newRow("blank_name") << "   "
+                                << "7,125" << false << -1.0;
+    QTest::newRow("apr_with_point_where_comma_is_decimal") << "Maple Bank"
+                                                           << "7.125" << false << -1.0;
+    QTest::newRow("apr_not_a_number") << "Maple Bank"
+                                      << "seven" << false << -1.0;
+    QTest::newRow("apr_too_large") << "Maple Bank"
+                                   << "1000" << false << -1.0;
+}
+
+void CompareTest::keep_dialog_needs_a_name_and_a_readable_apr() {
+    QFETCH(QString, name);
+    QFETCH(QString, apr);
+    QFETCH(bool, accepted);
+    QFETCH(double, disclosed);
+    KeepOfferDialog dialog(LocaleSeparators{U',', U'.'}, nullptr);
+    QCOMPARE(dialog.NameField()->maxLength(), 60);
+    QTest::keyClicks(dialog.NameField(), name);
+    QTest::keyClicks(dialog.AprField(), apr);
+    QCOMPARE(dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled(), accepted);
+    const auto answer = dialog.Answer();
+    QCOMPARE(answer.has_value(), accepted);
+    if (answer) {
+        QCOMPARE(answer->name, name.trimmed());
+        QCOMPARE(answer->disclosedApr.value_or(-1.0), disclosed);
+    }
 }
 
 void CompareTest::file_menu_carries_the_offer_commands_after_reset() {
