@@ -107,7 +107,7 @@ OutputActions AddOutputActions(QMenu& menu, QWidget& window, const QString& base
     actions.printPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     QObject::connect(actions.printPreview, &QAction::triggered, w, [w, document] {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(DefaultPaperForLocale());
+        SetUpPaper(printer, DefaultPaperForLocale());
         const OutputDocument doc = document();
         QPrintPreviewDialog preview(&printer, w);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
@@ -121,7 +121,7 @@ OutputActions AddOutputActions(QMenu& menu, QWidget& window, const QString& base
     actions.print->setShortcut(QKeySequence::Print);
     QObject::connect(actions.print, &QAction::triggered, w, [w, document] {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(DefaultPaperForLocale());
+        SetUpPaper(printer, DefaultPaperForLocale());
         QPrintDialog dialog(&printer, w);
         if (dialog.exec() != QDialog::Accepted) {
             return;

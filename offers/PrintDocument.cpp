@@ -225,12 +225,16 @@ bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const
     return true;
 }
 
-void SetUpPdfPrinter(QPrinter& printer, const QString& path, const QPageSize& size) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
+void SetUpPaper(QPrinter& printer, const QPageSize& size) {
     printer.setPageLayout(
         QPageLayout(size, QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point));
     printer.setCreator(ProgramLine());
+}
+
+void SetUpPdfPrinter(QPrinter& printer, const QString& path, const QPageSize& size) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    SetUpPaper(printer, size);
 }
 
 QPageSize DefaultPaperForLocale() {

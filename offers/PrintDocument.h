@@ -58,6 +58,9 @@ int PageCount(const PrintTable& table, double pageHeightPoints, bool withChart);
 bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const PrintTable& table,
                    const ChartPainter& chart = {}, int* pages = nullptr);
 
+// Paper of `size` with half-inch margins: what paper and PDF both start from.
+void SetUpPaper(QPrinter& printer, const QPageSize& size);
+
 // A printer that writes a PDF to `path` on paper of `size`, half-inch margins.
 void SetUpPdfPrinter(QPrinter& printer, const QString& path, const QPageSize& size);
 

@@ -16,6 +16,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QScatterSeries>
 #include <QTemporaryDir>
@@ -99,6 +100,7 @@ private slots:
     void chart_series_hold_the_models_numbers();
     void every_command_has_a_menu_entry_and_a_shortcut();
     void long_term_opens_with_years_folded();
+    void print_preview_shows_the_pages_of_the_pdf();
 };
 
 // State: 5,000.00 at 9 % over 14 months (0.75 % a month), worked by hand:
@@ -337,6 +339,32 @@ void ScheduleTest::long_term_opens_with_years_folded() {
              QStringLiteral("999"));
     QCOMPARE(window.Model()->index(999, ScheduleModel::PrincipalColumn).data().toString(),
              QStringLiteral("108,000.00"));
+}
+
+// State: a 30-year schedule.
+// Action: File > Print Preview...
+// Expected: the preview shows as many pages as the PDF on the same paper has.
+void ScheduleTest::print_preview_shows_the_pages_of_the_pdf() {
+    ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
+                          BuildSchedule(108000.0, 6.75, 360), kUs);
+    QTemporaryDir dir;
+    int pdfPages = 0;
+    QString error;
+    QVERIFY(WritePdfFile(dir.filePath(QStringLiteral("s.pdf")), window.Document(),
+                         DefaultPaperForLocale(), &error, &pdfPages));
+    int previewPages = -1;
+    QTimer::singleShot(0, [&previewPages] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog) {
+            return;
+        }
+        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
+            previewPages = preview->pageCount();
+        }
+        dialog->close();
+    });
+    window.Output().printPreview->trigger();
+    QCOMPARE(previewPages, pdfPages);
 }
 
 QTEST_MAIN(ScheduleTest)
