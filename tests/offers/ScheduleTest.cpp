@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChartView>
 #include <QDate>
 #include <QLineSeries>
 #include <QLocale>
@@ -101,6 +102,7 @@ private slots:
     void every_command_has_a_menu_entry_and_a_shortcut();
     void long_term_opens_with_years_folded();
     void print_preview_shows_the_pages_of_the_pdf();
+    void pointing_at_a_line_names_the_offer_and_its_figure();
 };
 
 // State: 5,000.00 at 9 % over 14 months (0.75 % a month), worked by hand:
@@ -365,6 +367,32 @@ void ScheduleTest::print_preview_shows_the_pages_of_the_pdf() {
     });
     window.Output().printPreview->trigger();
     QCOMPARE(previewPages, pdfPages);
+}
+
+// State: the chart of two offers on screen.
+// Action: the pointer moves onto the second offer's cost line at 10 years.
+// Expected: the hover text names that offer and its cost at month 120.
+void ScheduleTest::pointing_at_a_line_names_the_offer_and_its_figure() {
+    std::vector<ChartOffer> offers{
+        {QStringLiteral("High Rate"), 350000, BuildSchedule(108000.0, 6.75, 360)},
+        {QStringLiteral("Low Rate"), 566000, BuildSchedule(108000.0, 6.25, 360)}};
+    CostChart chart;
+    chart.resize(800, 520);
+    chart.SetOffers(offers, 7, kUs);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QChart* costChart = chart.Chart(CostChart::View::Cost);
+    const QPointF point = chart.CostLine(1)->at(120);
+    const QPointF scenePos =
+        costChart->mapToScene(costChart->mapToPosition(point, chart.CostLine(1)));
+    auto* view = chart.findChild<QChartView*>();
+    QVERIFY(view);
+    const QPoint pos = view->mapFromScene(scenePos);
+    QTest::mouseMove(view->viewport(), pos - QPoint(20, 0));
+    QTest::mouseMove(view->viewport(), pos);
+    QTRY_VERIFY(chart.LastHoverText().startsWith(QStringLiteral("Low Rate\n")));
+    QVERIFY2(chart.LastHoverText().contains(QStringLiteral("cost so far: ")),
+             qPrintable(chart.LastHoverText()));
 }
 
 QTEST_MAIN(ScheduleTest)
