@@ -6,6 +6,7 @@
 #include "ScheduleModel.h"
 #include "ScheduleWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -42,6 +43,17 @@ void BM_ScheduleWindow999Years(benchmark::State& state) {
     }
 }
 
+// "Show All Months" on a 999-year term: every one of the 11,988 rows laid out.
+void BM_ScheduleShowAllMonths999Years(benchmark::State& state) {
+    ScheduleWindow window(QStringLiteral("Bench"), 0.8, LongSchedule(), kUs);
+    for (auto _ : state) {
+        window.ShowMonthsAction()->trigger();
+        state.PauseTiming();
+        window.YearsOnlyAction()->trigger();
+        state.ResumeTiming();
+    }
+}
+
 void BM_SchedulePdf30Years(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("schedule.pdf"));
@@ -56,6 +68,7 @@ void BM_SchedulePdf30Years(benchmark::State& state) {
 
 BENCHMARK(BM_ScheduleModel999Years)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScheduleWindow999Years)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScheduleShowAllMonths999Years)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SchedulePdf30Years)->Unit(benchmark::kMillisecond);
 
 } // namespace
