@@ -115,8 +115,10 @@ public:
     TNumericField* edtOther1 = nullptr;
     TNumericField* edtOther2 = nullptr;
 
-    // The thirteen inputs in the order of the loan input table.
-    std::array<TNumericField*, 13> InputFields() const;
+    // The field of the calculator page that a row of kLoanPageFields describes.
+    TNumericField* FieldOf(const LoanField& row) const;
+    // The inputs in the order of kLoanInputFields.
+    std::array<TNumericField*, kLoanInputFields.size()> InputFields() const;
 
     // Menu items (main menu, then context menu).
     QAction* mnuFileReset = nullptr;
@@ -154,6 +156,7 @@ protected:
 private:
     void FormCreate();
     bool FormClose();
+    bool AskCloseWithoutSaving();
     void FormDestroy();
 
     void BuildLayout();
@@ -182,6 +185,8 @@ private:
 
     LoanInputs remembered_;
     bool runFlag_ = false;
+    // A close was refused because the values could not be saved; later closes may give them up.
+    bool saveRefused_ = false;
     std::string appDataFolder_;
     QString savedValuesSubfolder_;
     QString exeFolder_;

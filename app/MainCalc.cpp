@@ -11,27 +11,17 @@
 
 namespace plumcrest {
 
-std::array<TNumericField*, 13> TfrmMain::InputFields() const {
-    return {edtPurchasePrice,
-            edtDownPaymentPercent,
-            edtTerm,
-            edtInterest,
-            edtOriginationFees,
-            edtPoints,
-            edtPrepaidInterest,
-            edtMIP,
-            edtBuydown,
-            edtFloodCheck,
-            edtTaxService,
-            edtOther1,
-            edtOther2};
+std::array<TNumericField*, kLoanInputFields.size()> TfrmMain::InputFields() const {
+    std::array<TNumericField*, kLoanInputFields.size()> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = FieldOf(kLoanInputFields[i]);
+    return fields;
 }
 
 void TfrmMain::Calculate() {
     LoanInputs inputs;
-    const auto fields = InputFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        inputs.*kLoanInputFields[i].member = fields[i]->FloatValue();
+    for (const LoanField& row : kLoanInputFields)
+        inputs.*row.member = FieldOf(row)->FloatValue();
 
     LoanResults results;
     // The down payment is shown as soon as it is known, even when a later step fails.
@@ -43,7 +33,6 @@ void TfrmMain::Calculate() {
             edtDownPayment->setFloatValue(results.DownPayment);
         throw;
     }
-    edtDownPayment->setFloatValue(results.DownPayment);
     ShowResults(results);
 
     inputs.Term = static_cast<double>(results.WholeYears);
@@ -51,19 +40,16 @@ void TfrmMain::Calculate() {
 }
 
 void TfrmMain::ShowResults(const LoanResults& results) {
-    edtAPR->setFloatValue(results.APR);
-    edtFixedFees->setFloatValue(results.FixedFees);
-    edtLoan->setFloatValue(results.Loan);
-    edtPayment->setFloatValue(results.Payment);
+    for (const LoanField& row : kLoanResultFields)
+        FieldOf(row)->setFloatValue(results.*row.result);
 }
 
 void TfrmMain::Reset() {
     nbkMain->setCurrentIndex(0);
-    const auto fields = InputFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i]->setFloatValue(kLoanInputFields[i].defaultValue);
+    for (const LoanField& row : kLoanInputFields)
+        FieldOf(row)->setFloatValue(row.defaultValue);
     if (nbkMain->currentIndex() == 0)
-        edtPurchasePrice->setFocus(Qt::OtherFocusReason);
+        FieldOf(kLoanInputFields.front())->setFocus(Qt::OtherFocusReason);
     Calculate();
 }
 

@@ -24,63 +24,52 @@ namespace {
 constexpr int kFieldWidth = 103;
 constexpr int kFieldHeight = 23;
 
-struct LabelPlace {
-    const char* name;
-    const char* caption;
-    int left, top, width, height;
-};
-
-// In the order of the fields they describe.
-constexpr std::array<LabelPlace, 18> kLabels{{
-    {"Label5", "Home Purchase Price:", 46, 36, 124, 15},
-    {"Label4", "Down Payment Percent:", 39, 63, 131, 15},
-    {"Label18", "Down Payment:", 84, 90, 86, 15},
-    {"Label1", "Loan Amount:", 94, 117, 76, 15},
-    {"Label3", "Term in Years:", 90, 144, 80, 15},
-    {"Label2", "Interest Rate:", 97, 171, 73, 15},
-    {"Label6", "Monthly Payment (P&I):", 45, 198, 125, 15},
-    {"Label17", "TOTAL of Fixed Fees:", 54, 225, 116, 15},
-    {"Label16", "Annual Percentage Rate:", 34, 252, 136, 15},
-    {"Label11", "Origination Fees:", 411, 36, 94, 15},
-    {"Label10", "Discount Points:", 415, 63, 90, 15},
-    {"Label7", "Prepaid Mortgage Interest:", 361, 90, 144, 15},
-    {"Label9", "Mortgage Insurance Premiums:", 332, 117, 173, 15},
-    {"Label8", "Buydown funds:", 418, 144, 87, 15},
-    {"Label12", "Flood check fee:", 416, 171, 89, 15},
-    {"Label13", "Tax Servicing Fee:", 406, 198, 99, 15},
-    {"Label14", "Appraisal:", 450, 225, 55, 15},
-    {"Label15", "Other Loan & Closing Fees:", 353, 252, 152, 15},
-}};
-
+// Where each field of kLoanPageFields sits, with its label (15 high) and the window member that
+// holds it; found by the field's name, so the order here does not matter.
 struct FieldPlace {
-    TNumericField* TfrmMain::*field;
-    const char* name;
+    std::string_view fieldName;
+    TNumericField* TfrmMain::*widget;
     int left, top;
-    MaskKind mask;
-    bool input;
+    int labelLeft, labelTop, labelWidth;
 };
 
-// In tab order.
-constexpr std::array<FieldPlace, 18> kFields{{
-    {&TfrmMain::edtPurchasePrice, "edtPurchasePrice", 175, 32, MaskKind::Money, true},
-    {&TfrmMain::edtDownPaymentPercent, "edtDownPaymentPercent", 175, 59, MaskKind::Rate, true},
-    {&TfrmMain::edtDownPayment, "edtDownPayment", 175, 86, MaskKind::Money, false},
-    {&TfrmMain::edtLoan, "edtLoan", 175, 113, MaskKind::Money, false},
-    {&TfrmMain::edtTerm, "edtTerm", 176, 142, MaskKind::Years, true},
-    {&TfrmMain::edtInterest, "edtInterest", 175, 168, MaskKind::Rate, true},
-    {&TfrmMain::edtPayment, "edtPayment", 175, 195, MaskKind::Money, false},
-    {&TfrmMain::edtFixedFees, "edtFixedFees", 175, 222, MaskKind::Money, false},
-    {&TfrmMain::edtAPR, "edtAPR", 175, 249, MaskKind::Rate, false},
-    {&TfrmMain::edtOriginationFees, "edtOriginationFees", 509, 32, MaskKind::Money, true},
-    {&TfrmMain::edtPoints, "edtPoints", 509, 59, MaskKind::Money, true},
-    {&TfrmMain::edtPrepaidInterest, "edtPrepaidInterest", 509, 86, MaskKind::Money, true},
-    {&TfrmMain::edtMIP, "edtMIP", 509, 113, MaskKind::Money, true},
-    {&TfrmMain::edtBuydown, "edtBuydown", 509, 141, MaskKind::Money, true},
-    {&TfrmMain::edtFloodCheck, "edtFloodCheck", 509, 168, MaskKind::Money, true},
-    {&TfrmMain::edtTaxService, "edtTaxService", 509, 195, MaskKind::Money, true},
-    {&TfrmMain::edtOther1, "edtOther1", 509, 222, MaskKind::Money, true},
-    {&TfrmMain::edtOther2, "edtOther2", 509, 249, MaskKind::Money, true},
+constexpr int kLabelHeight = 15;
+
+constexpr std::array<FieldPlace, 18> kFieldPlaces{{
+    {"edtPurchasePrice", &TfrmMain::edtPurchasePrice, 175, 32, 46, 36, 124},
+    {"edtDownPaymentPercent", &TfrmMain::edtDownPaymentPercent, 175, 59, 39, 63, 131},
+    {"edtDownPayment", &TfrmMain::edtDownPayment, 175, 86, 84, 90, 86},
+    {"edtLoan", &TfrmMain::edtLoan, 175, 113, 94, 117, 76},
+    {"edtTerm", &TfrmMain::edtTerm, 176, 142, 90, 144, 80},
+    {"edtInterest", &TfrmMain::edtInterest, 175, 168, 97, 171, 73},
+    {"edtPayment", &TfrmMain::edtPayment, 175, 195, 45, 198, 125},
+    {"edtFixedFees", &TfrmMain::edtFixedFees, 175, 222, 54, 225, 116},
+    {"edtAPR", &TfrmMain::edtAPR, 175, 249, 34, 252, 136},
+    {"edtOriginationFees", &TfrmMain::edtOriginationFees, 509, 32, 411, 36, 94},
+    {"edtPoints", &TfrmMain::edtPoints, 509, 59, 415, 63, 90},
+    {"edtPrepaidInterest", &TfrmMain::edtPrepaidInterest, 509, 86, 361, 90, 144},
+    {"edtMIP", &TfrmMain::edtMIP, 509, 113, 332, 117, 173},
+    {"edtBuydown", &TfrmMain::edtBuydown, 509, 141, 418, 144, 87},
+    {"edtFloodCheck", &TfrmMain::edtFloodCheck, 509, 168, 416, 171, 89},
+    {"edtTaxService", &TfrmMain::edtTaxService, 509, 195, 406, 198, 99},
+    {"edtOther1", &TfrmMain::edtOther1, 509, 222, 450, 225, 55},
+    {"edtOther2", &TfrmMain::edtOther2, 509, 249, 353, 252, 152},
 }};
+
+constexpr const FieldPlace* FindPlace(std::string_view fieldName) {
+    for (const auto& place : kFieldPlaces)
+        if (place.fieldName == fieldName)
+            return &place;
+    return nullptr;
+}
+
+constexpr bool EveryFieldHasOnePlace() {
+    for (const auto& field : kLoanPageFields)
+        if (!FindPlace(field.fieldName))
+            return false;
+    return kFieldPlaces.size() == kLoanPageFields.size();
+}
+static_assert(EveryFieldHasOnePlace(), "a field of kLoanPageFields has no place on the page");
 
 struct ShapePlace {
     const char* name;
@@ -109,6 +98,11 @@ QString AccessibleNameOf(const char* caption) {
 }
 
 } // namespace
+
+TNumericField* TfrmMain::FieldOf(const LoanField& row) const {
+    const FieldPlace* place = FindPlace(row.fieldName);
+    return place ? this->*place->widget : nullptr;
+}
 
 void TfrmMain::BuildLayout() {
     setObjectName(QStringLiteral("frmMain"));
@@ -204,31 +198,32 @@ void TfrmMain::BuildCalculatorPage() {
     Page1->setAutoFillBackground(true);
     nbkMain->addTab(Page1, QStringLiteral(" Plumcrest "));
 
-    for (std::size_t i = 0; i < kLabels.size(); ++i) {
-        const auto& place = kLabels[i];
-        auto* label = new QLabel(QString::fromUtf8(place.caption), Page1);
-        label->setObjectName(QString::fromLatin1(place.name));
+    for (const LoanField& row : kLoanPageFields) {
+        const FieldPlace& place = *FindPlace(row.fieldName);
+        auto* label = new QLabel(QString::fromUtf8(row.caption), Page1);
+        label->setObjectName(QString::fromLatin1(row.labelName));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
         // The labels were sized to their text; where this font runs a pixel or two wider, the
         // label grows to the left so its right edge stays put and nothing is cut off.
-        const int width = std::max(place.width, label->sizeHint().width());
-        label->setGeometry(place.left + place.width - width, place.top, width, place.height);
+        const int width = std::max(place.labelWidth, label->sizeHint().width());
+        label->setGeometry(place.labelLeft + place.labelWidth - width, place.labelTop, width,
+                           kLabelHeight);
     }
 
     TNumericField* previousInput = nullptr;
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        const auto& place = kFields[i];
+    for (const LoanField& row : kLoanPageFields) {
+        const FieldPlace& place = *FindPlace(row.fieldName);
         auto* field = new TNumericField(Page1);
-        field->setObjectName(QString::fromLatin1(place.name));
-        field->setPictureMask(QString::fromStdU32String(std::u32string(MaskText(place.mask))));
+        field->setObjectName(QString::fromLatin1(row.fieldName));
+        field->setPictureMask(QString::fromStdU32String(std::u32string(MaskText(row.mask))));
         field->setGeometry(place.left, place.top, kFieldWidth, kFieldHeight);
-        field->setAccessibleName(AccessibleNameOf(kLabels[i].caption));
+        field->setAccessibleName(AccessibleNameOf(row.caption));
         field->setDataType(TNumericField::nftDouble);
         field->setOptions(0);
         field->setCaretOvr(TNumericField::csBlock);
         field->setCursor(Qt::IBeamCursor);
-        if (place.input) {
+        if (row.IsInput()) {
             field->setTabStop(true);
             if (previousInput)
                 QWidget::setTabOrder(previousInput, field);
@@ -240,7 +235,7 @@ void TfrmMain::BuildCalculatorPage() {
             field->setTabStop(false);
             field->setShowOverflowAsHashes(true);
         }
-        this->*place.field = field;
+        this->*place.widget = field;
     }
     edtAPR->setFont(WindowFont());
 

@@ -88,9 +88,8 @@ void TfrmMain::FormCreate() {
 
     remembered_ = LoanInputs{};
     LoadSavedValues();
-    const auto fields = InputFields();
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        fields[i]->setFloatValue(remembered_.*kLoanInputFields[i].member);
+    for (const LoanField& row : kLoanInputFields)
+        FieldOf(row)->setFloatValue(remembered_.*row.member);
 
     if (!runFlag_) {
         // A viewer that cannot open the help reports it itself; the flag is set regardless.
@@ -122,11 +121,35 @@ bool TfrmMain::FormClose() {
     return true;
 }
 
+// Without a way out, a place that can never be written would keep the window open for ever.
+bool TfrmMain::AskCloseWithoutSaving() {
+    const QString path = SavedValuesPath();
+    const QString file =
+        path.isEmpty() ? QStringLiteral("Plumcrest.ini (no home folder is known)") : path;
+    return platform::TheMessages().Ask(
+        this, QStringLiteral("Confirm"),
+        QStringLiteral("The last inputs could not be saved to\n%1\n\nClose without saving them?")
+            .arg(file));
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    // The window closes only when the values were saved; a failure keeps it open and is reported.
+    // The window closes only when the values were saved. The first failure keeps it open and is
+    // reported; after that, a close that fails to save again asks whether to give them up.
     event->ignore();
     bool closing = false;
-    PlumcrestApplication::RunGuarded([&] { closing = FormClose(); });
+    const bool refusedBefore = saveRefused_;
+    bool refusedNow = false;
+    PlumcrestApplication::RunGuarded([&] {
+        try {
+            closing = FormClose();
+        } catch (const ProfileWriteError&) {
+            saveRefused_ = refusedNow = true;
+            if (!refusedBefore)
+                throw;
+        }
+    });
+    if (refusedBefore && refusedNow)
+        closing = AskCloseWithoutSaving();
     if (closing) {
         setAttribute(Qt::WA_DeleteOnClose);
         event->accept();

@@ -146,11 +146,8 @@ void TfrmMain::BuildMenus() {
             [this] { PlumcrestApplication::RunGuarded([this] { btnExitClick(); }); });
 
     BuildContextMenu();
-    for (TNumericField* field :
-         {edtPurchasePrice, edtDownPaymentPercent, edtDownPayment, edtLoan, edtTerm, edtInterest,
-          edtPayment, edtFixedFees, edtAPR, edtOriginationFees, edtPoints, edtPrepaidInterest,
-          edtMIP, edtBuydown, edtFloodCheck, edtTaxService, edtOther1, edtOther2})
-        field->setWindowContextMenu(mnuPop);
+    for (const LoanField& row : kLoanPageFields)
+        FieldOf(row)->setWindowContextMenu(mnuPop);
     BindOnlineAddresses();
 }
 

@@ -4,7 +4,11 @@
 // MathError family (MathError.h). Rates are monthly fractions (annual percentage / 1200) except
 // the APR, which is an annual percentage.
 
+#include "MathError.h"
+
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace plumcrest {
@@ -21,6 +25,8 @@ double PowerClamped(double base, double exponent);
 
 // The annual rate, in percent, at which the payments discount to amountFinanced: 30 Newton steps
 // from 12.5 % with a forward-difference slope over 0.1 point. 0 for no months or no payment.
+// When the loan has a rate and the steps did not find it (they diverge or overflow for many long
+// terms and for negative rates), the answer comes from BracketApr instead.
 double SolveApr(std::int32_t years, double amountFinanced, double payment);
 
 // What one solve did, for tests and diagnostics.
@@ -29,7 +35,27 @@ struct AprTrace {
     std::vector<double> guesses;             // g after each completed iteration
     std::vector<double> pv1;                 // PV at g, per iteration
     std::vector<double> pv2;                 // PV at g + 0.1, per iteration
+    // PV at the 30th guess, when it was checked (only loans that have a rate are).
+    double checkedPv = std::numeric_limits<double>::quiet_NaN();
+    // What the steps raised, when BracketApr took over from them.
+    std::optional<MathError::Kind> iterationFault;
+    std::int32_t bracketSteps = 0; // bisection steps; 0 when the 30th guess stood
 };
+
+// Whether some rate discounts the payments to amountFinanced: a whole number of years from 1,
+// and amount financed and payment positive and finite. Then the present value falls strictly
+// from infinity to 0 as the rate rises, so exactly one rate does.
+bool AprHasRoot(std::int32_t years, double amountFinanced, double payment);
+
+// Whether presentValue, the PV at a guess, matches amountFinanced closely enough for the guess
+// to be the loan's rate.
+bool AprSolvesItsEquation(double presentValue, double amountFinanced);
+
+// The APR of a loan for which AprHasRoot holds (an invalid operation otherwise), by bisection on
+// the exact present value in extended precision, to well within 1e-12 of a percentage point.
+// `steps` receives the count of bisection steps.
+double BracketApr(std::int32_t years, double amountFinanced, double payment,
+                  std::int32_t* steps = nullptr);
 
 // SolveApr, recording into `trace` as it goes (so a failing solve leaves what it reached).
 double SolveAprTrace(std::int32_t years, double amountFinanced, double payment, AprTrace& trace);

@@ -28,19 +28,33 @@ double ReferenceSolveApr(std::int32_t years, double amountFinanced, double payme
         return result;
     if (payment == 0)
         return result;
-    double g = 12.5;
-    for (int iteration = 1; iteration <= 30; ++iteration) {
-        const double x1 = ToDouble(Div(g, 1200.0L));
-        const double pv1 =
-            ToDouble(Div(Mul(ReferenceDiscountFactorSum(n, x1), payment), Add(1.0L, x1)));
-        const double g2 = ToDouble(Add(g, 0.1L));
-        const double x2 = ToDouble(Div(g2, 1200.0L));
-        const double pv2 =
-            ToDouble(Div(Mul(ReferenceDiscountFactorSum(n, x2), payment), Add(1.0L, x2)));
-        g = ToDouble(Add(g, Mul(0.1L, Div(Sub(amountFinanced, pv1), Sub(pv2, pv1)))));
+    // A loan that has a rate gets it from BracketApr when the 30 steps fail or miss it.
+    const bool hasRoot = AprHasRoot(years, amountFinanced, payment);
+    try {
+        double g = 12.5;
+        for (int iteration = 1; iteration <= 30; ++iteration) {
+            const double x1 = ToDouble(Div(g, 1200.0L));
+            const double pv1 =
+                ToDouble(Div(Mul(ReferenceDiscountFactorSum(n, x1), payment), Add(1.0L, x1)));
+            const double g2 = ToDouble(Add(g, 0.1L));
+            const double x2 = ToDouble(Div(g2, 1200.0L));
+            const double pv2 =
+                ToDouble(Div(Mul(ReferenceDiscountFactorSum(n, x2), payment), Add(1.0L, x2)));
+            g = ToDouble(Add(g, Mul(0.1L, Div(Sub(amountFinanced, pv1), Sub(pv2, pv1)))));
+        }
+        result = g;
+        if (!hasRoot)
+            return result;
+        const double x = ToDouble(Div(g, 1200.0L));
+        const double pv =
+            ToDouble(Div(Mul(ReferenceDiscountFactorSum(n, x), payment), Add(1.0L, x)));
+        if (AprSolvesItsEquation(pv, amountFinanced))
+            return result;
+    } catch (const MathError&) {
+        if (!hasRoot)
+            throw;
     }
-    result = g;
-    return result;
+    return BracketApr(years, amountFinanced, payment);
 }
 
 } // namespace plumcrest

@@ -5,6 +5,7 @@
 #include "OfferStore.h"
 #include "Services.h"
 
+#include <QPoint>
 #include <QWidget>
 
 namespace plumcrest::offers {
@@ -78,6 +79,8 @@ CompareWindow* OfferDesk::ShowCompare() {
             return nullptr;
         compare_ = new CompareWindow(*store_, mainWindow_);
         connect(compare_, &CompareWindow::UseInCalculator, this, &OfferDesk::UseInCalculator);
+        // Opens just below and right of the calculator's corner, so both stay in reach.
+        compare_->move(mainWindow_->frameGeometry().topLeft() + QPoint(32, 32));
     }
     compare_->show();
     compare_->raise();

@@ -1,10 +1,17 @@
 #include "HelpChmFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <chm_lib.h>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace plumcrest::platform {
 namespace {
@@ -53,7 +60,105 @@ QString Attribute(const QString& attributes, const QString& name) {
     return {};
 }
 
+// Closes a descriptor on every path out.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads at most `limit` bytes; one more than expected is asked for so that a file that grew
+// after fstat shows up as the wrong size.
+std::optional<QByteArray> ReadUpTo(int fd, qsizetype limit) {
+    QByteArray bytes(limit, Qt::Uninitialized);
+    qsizetype total = 0;
+    while (total < limit) {
+        const ssize_t got = ::read(fd, bytes.data() + total, std::size_t(limit - total));
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        total += got;
+    }
+    bytes.truncate(total);
+    return bytes;
+}
+
+// The file's bytes, read from the descriptor that was checked, when they are the expected ones.
+std::optional<QByteArray> ReadExpectedFile(const QString& path, const HelpFileIdentity& expected) {
+    // Non-blocking, so a FIFO without a writer opens at once and is refused below.
+    const Descriptor file(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat info {};
+    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        std::uint64_t(info.st_size) != expected.size ||
+        expected.size > std::uint64_t(kMaxObjectSize))
+        return std::nullopt;
+    const auto bytes = ReadUpTo(file.get(), qsizetype(expected.size) + 1);
+    if (!bytes || IdentityOf(*bytes).sha256 != expected.sha256 ||
+        std::uint64_t(bytes->size()) != expected.size)
+        return std::nullopt;
+    return bytes;
+}
+
+// chmlib opens files by name only. It gets the name of a sealed in-memory copy of the bytes that
+// were checked, which nobody can change or replace.
+int SealedCopy(const QByteArray& bytes) {
+    const int fd = ::memfd_create("plumcrest-help", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+    if (fd < 0)
+        return -1;
+    const char* at = bytes.constData();
+    std::size_t left = std::size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t done = ::write(fd, at, left);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0) {
+            ::close(fd);
+            return -1;
+        }
+        at += done;
+        left -= std::size_t(done);
+    }
+    if (::fcntl(fd, F_ADD_SEALS, F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_WRITE | F_SEAL_SEAL) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+chmFile* OpenVerified(const QString& path, const HelpFileIdentity& expected) {
+    const auto bytes = ReadExpectedFile(path, expected);
+    if (!bytes)
+        return nullptr;
+    const Descriptor copy(SealedCopy(*bytes));
+    if (copy.get() < 0)
+        return nullptr;
+    // chmlib keeps a descriptor of its own; this one is closed on return.
+    const QByteArray name = "/proc/self/fd/" + QByteArray::number(copy.get());
+    return chm_open(name.constData());
+}
+
 } // namespace
+
+HelpFileIdentity IdentityOf(const QByteArray& bytes) {
+    HelpFileIdentity identity;
+    identity.size = std::uint64_t(bytes.size());
+    const QByteArray digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    std::memcpy(identity.sha256.data(), digest.constData(), identity.sha256.size());
+    return identity;
+}
 
 ChmSystemInfo ParseChmSystem(const QByteArray& system) {
     ChmSystemInfo info;
@@ -136,10 +241,10 @@ QString ChmObjectPath(const QString& written) {
     return path;
 }
 
-std::unique_ptr<ChmFile> ChmFile::Open(const QString& path) {
+std::unique_ptr<ChmFile> ChmFile::Open(const QString& path, const HelpFileIdentity& expected) {
     if (path.isEmpty())
         return nullptr;
-    chmFile* handle = chm_open(QFile::encodeName(path).constData());
+    chmFile* handle = OpenVerified(path, expected);
     if (!handle)
         return nullptr;
     auto file = std::make_unique<ChmFile>(Key{}, handle, path);

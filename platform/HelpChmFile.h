@@ -3,6 +3,8 @@
 // object, its context map and its contents tree. The parsers take plain bytes so that damaged
 // data can be tested without building a damaged file.
 
+#include "HelpFileIdentity.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -41,11 +43,18 @@ std::vector<ChmContentsEntry> ParseSiteMap(const QByteArray& hhc);
 // starting with "/".
 QString ChmObjectPath(const QString& written);
 
+// The size and SHA-256 digest of some bytes, as a file of exactly those bytes would have.
+HelpFileIdentity IdentityOf(const QByteArray& bytes);
+
 class ChmFile {
 public:
-    // Nothing when the file is missing, unreadable, damaged in its directory or not a compiled
-    // help file.
-    static std::unique_ptr<ChmFile> Open(const QString& path);
+    // Nothing unless the path names a regular file of exactly the expected size and digest; only
+    // then does chmlib see it, and it reads a sealed private copy of the bytes that were checked,
+    // so neither a swap of the name nor a write into the file afterwards can reach it. Never
+    // blocks: a FIFO, device or directory in the file's place is refused, not read. Nothing also
+    // when chmlib cannot find its directory or #SYSTEM object.
+    static std::unique_ptr<ChmFile>
+    Open(const QString& path, const HelpFileIdentity& expected = BuiltHelpFileIdentity());
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;

@@ -6,9 +6,12 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <new>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -21,7 +24,7 @@ enum class Source { Missing, Loaded, Unreadable };
 struct FileContent {
     Source source = Source::Missing;
     std::string text;
-    mode_t mode = 0;
+    std::optional<mode_t> mode; // the existing file's own permissions, 0 included
 };
 
 bool ReadAll(int fd, std::string& text) {
@@ -116,6 +119,53 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
+// Temporaries are named "<file>.<pid>.<n>.tmp" after the file they replace.
+std::optional<pid_t> TemporaryOwner(std::string_view entry, std::string_view fileName) {
+    if (entry.size() <= fileName.size() + 1 || entry.substr(0, fileName.size()) != fileName ||
+        entry[fileName.size()] != '.' || !entry.ends_with(".tmp"))
+        return std::nullopt;
+    std::string_view rest = entry.substr(fileName.size() + 1);
+    rest.remove_suffix(4);
+    const auto dot = rest.find('.');
+    if (dot == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view pidText = rest.substr(0, dot);
+    const std::string_view counter = rest.substr(dot + 1);
+    const auto digitsOnly = [](std::string_view text) {
+        return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digitsOnly(pidText) || !digitsOnly(counter))
+        return std::nullopt;
+    pid_t pid = 0;
+    const auto result = std::from_chars(pidText.data(), pidText.data() + pidText.size(), pid);
+    if (result.ec != std::errc() || result.ptr != pidText.data() + pidText.size() || pid <= 0)
+        return std::nullopt;
+    return pid;
+}
+
+// A save killed half way leaves its temporary behind; the next save removes those whose process
+// is gone. A process that still runs may be writing its own, and anything else is not ours.
+void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
+    const auto folder =
+        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const std::string fileName = target.filename().string();
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error)
+        return;
+    for (const auto& entry : entries) {
+        const std::string name = entry.path().filename().string();
+        const auto owner = TemporaryOwner(name, fileName);
+        if (!owner || *owner == ::getpid())
+            continue;
+        struct stat info {};
+        if (::lstat(entry.path().c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        if (::kill(*owner, 0) != 0 && errno == ESRCH)
+            ::unlink(entry.path().c_str());
+    }
+}
+
 // Opened with O_EXCL under a name of our own, so the umask applies as for any new file.
 int CreateTemporary(const std::string& target, std::string& name) {
     static unsigned counter = 0;
@@ -138,25 +188,35 @@ void SyncFolder(const std::filesystem::path& file) {
     }
 }
 
-// Writing through a symbolic link replaces the file it points to, not the link.
-std::string ResolveTarget(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        auto resolved = std::filesystem::canonical(path, error);
-        if (!error)
-            return resolved.string();
+// Writing through a symbolic link replaces the file it points to, not the link, and creates that
+// file when the link dangles. Nothing for a link loop or a chain too long to follow.
+std::optional<std::string> ResolveTarget(const std::string& path) {
+    constexpr int kMaxLinks = 40; // as the kernel allows when it follows a chain itself
+    std::filesystem::path current = path;
+    for (int link = 0; link <= kMaxLinks; ++link) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current.string();
+        std::error_code error;
+        std::filesystem::path next = std::filesystem::read_symlink(current, error);
+        if (error || next.empty())
+            return std::nullopt;
+        current = next.is_absolute() ? next : current.parent_path() / next;
     }
-    return path;
+    return std::nullopt;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view data, mode_t keepMode) {
-    const std::string target = ResolveTarget(path);
+bool ReplaceFile(const std::string& path, std::string_view data, std::optional<mode_t> keepMode) {
+    const auto resolved = ResolveTarget(path);
+    if (!resolved)
+        return false;
+    const std::string& target = *resolved;
+    RemoveAbandonedTemporaries(target);
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
     if (fd < 0)
         return false;
-    bool ok =
-        (keepMode == 0 || ::fchmod(fd, keepMode) == 0) && WriteAll(fd, data) && ::fsync(fd) == 0;
+    bool ok = (!keepMode || ::fchmod(fd, *keepMode) == 0) && WriteAll(fd, data) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -200,7 +260,7 @@ struct ProfileFile::Impl {
     // Several entries per key are kept so that the first of duplicates can win on reading.
     CSimpleIniA ini{false, true, false};
     Source source = Source::Missing;
-    mode_t mode = 0;
+    std::optional<mode_t> mode;
     std::string trailingComments;
 };
 

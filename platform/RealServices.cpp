@@ -8,8 +8,11 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace plumcrest::platform {
 namespace {
@@ -54,28 +57,42 @@ public:
                                                    : QMessageBox::Information,
                         caption, text, QMessageBox::Ok, parent);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-        // Centred on the screen, while staying with its window (no taskbar entry of its own).
+        Centre(box);
+        box.exec();
+    }
+    bool Ask(QWidget* parent, const QString& caption, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+        QPushButton* yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        Centre(box);
+        box.exec();
+        return box.clickedButton() == yes;
+    }
+
+private:
+    // Centred on the screen, while staying with its window (no taskbar entry of its own).
+    static void Centre(QMessageBox& box) {
         box.adjustSize();
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             box.move(screen->availableGeometry().center() - box.rect().center());
-        box.exec();
     }
 };
+
+// The home folder recorded for the account running the program, or nothing.
+const char* AccountHome() {
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry ? entry->pw_dir : nullptr;
+}
 
 class XdgFolders final : public Folders {
 public:
     std::string AppDataFolder() override {
         const char* configHome = std::getenv("XDG_CONFIG_HOME");
-        std::string folder;
-        if (configHome && configHome[0] == '/') {
-            folder = configHome;
-        } else {
-            const char* home = std::getenv("HOME");
-            folder = std::string(home ? home : "") + "/.config";
-        }
-        while (folder.size() > 1 && folder.back() == '/')
-            folder.pop_back();
-        return folder;
+        const char* home = std::getenv("HOME");
+        const bool needAccount = !(configHome && configHome[0] == '/') && !(home && home[0] == '/');
+        return ConfigHomeFolder(configHome, home, needAccount ? AccountHome() : nullptr);
     }
     QString ExeFolder() override {
         // Resolved, so a command on the PATH that links to the program folder finds its files.
@@ -122,6 +139,24 @@ Services& Installed() {
 }
 
 } // namespace
+
+std::string ConfigHomeFolder(const char* xdgConfigHome, const char* home, const char* accountHome) {
+    const auto absolute = [](const char* path) { return path && path[0] == '/'; };
+    const auto withoutTrailingSeparators = [](std::string folder) {
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        return folder;
+    };
+    if (absolute(xdgConfigHome))
+        return withoutTrailingSeparators(xdgConfigHome);
+    const char* homeFolder = absolute(home) ? home : absolute(accountHome) ? accountHome : nullptr;
+    if (!homeFolder)
+        return {};
+    std::string folder = withoutTrailingSeparators(homeFolder);
+    if (folder != "/")
+        folder += '/';
+    return withoutTrailingSeparators(folder + ".config");
+}
 
 const Services& Current() {
     return Installed();

@@ -28,12 +28,16 @@ public:
 
 enum class MessageIcon { Information, Error };
 
-// A modal message box with one OK button.
+// Modal message boxes.
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
+    // One OK button.
     virtual void Show(QWidget* parent, MessageIcon icon, const QString& caption,
                       const QString& text) = 0;
+    // A question with "Yes" and "No". True only for "Yes": "No" is the default button and the
+    // answer when the box is dismissed any other way.
+    virtual bool Ask(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 // The compiled-HTML help viewer: contents, a numeric context, closing all its windows.
@@ -57,6 +61,12 @@ public:
     // The running executable's folder with its trailing "/".
     virtual QString ExeFolder() = 0;
 };
+
+// The folder the real Folders service reports as the application-data folder: $XDG_CONFIG_HOME
+// when it is an absolute path, else ".config" in the home folder, which is $HOME when that is an
+// absolute path, else the account's home in the password database. Empty when no home folder is
+// known: nothing loads and every save fails, as for any place that cannot be written.
+std::string ConfigHomeFolder(const char* xdgConfigHome, const char* home, const char* accountHome);
 
 // A library loaded by name at run time; unloaded when the object is destroyed.
 class DynamicLibrary {

@@ -47,7 +47,11 @@ private slots:
     void a_failure_during_creation_is_reported_and_the_window_still_opens();
     void saved_values_come_back_rounded_by_their_fields();
     void closing_saves_the_last_completed_calculation();
+    void each_input_travels_from_the_file_to_its_field_and_back();
     void a_failed_save_keeps_the_window_open();
+    void after_a_refused_close_the_user_may_quit_without_saving();
+    void a_save_that_works_again_closes_without_asking();
+    void without_a_home_folder_closing_is_refused_then_asked();
     void reset_returns_to_the_first_page_with_the_defaults();
 };
 
@@ -415,6 +419,46 @@ void MainWindowTest::closing_saves_the_last_completed_calculation() {
     QVERIFY2(saved.contains("[GeneralValues]\nRun=1"), saved);
 }
 
+void MainWindowTest::each_input_travels_from_the_file_to_its_field_and_back() {
+    // State: a file with a different non-zero value for every input. Action: open, calculate,
+    // close. Expected: each value shows in the field its row names and goes back under its key.
+    const QHash<QString, double> values{{"PurchasePrice", 250000},
+                                        {"DownPaymentPercent", 12.5},
+                                        {"Term", 25},
+                                        {"Interest", 5.125},
+                                        {"OriginationFees", 1100},
+                                        {"Points", 2200},
+                                        {"PrepaidInterest", 330},
+                                        {"MIP", 440},
+                                        {"Buydown", 550},
+                                        {"FloodCheck", 66},
+                                        {"TaxService", 77},
+                                        {"Other1", 880},
+                                        {"Other2", 990}};
+    QByteArray ini("[GeneralValues]\nRun=1\n[LastValues]\n");
+    for (const LoanField& row : kLoanInputFields)
+        ini += QByteArray(row.key) + '=' + QByteArray::number(values.value(row.key)) + '\n';
+    WindowFixture fx;
+    fx.WriteIni(ini);
+    TfrmMain& w = fx.Open();
+    for (const LoanField& row : kLoanInputFields) {
+        auto* field = w.Page1->findChild<TNumericField*>(QString::fromLatin1(row.fieldName));
+        QVERIFY2(field, row.fieldName);
+        QCOMPARE(field->FloatValue(), values.value(row.key));
+    }
+    QTest::keyClick(w.edtPurchasePrice, Qt::Key_Tab);
+    fx.Settle();
+    QCOMPARE(Shown(w.edtFixedFees), QStringLiteral("6,633.00"));
+    QVERIFY(w.close());
+    fx.window.release(); // the closed window deletes itself
+    fx.Settle();
+    const QByteArray saved = fx.ReadIni();
+    for (const LoanField& row : kLoanInputFields)
+        QVERIFY2(saved.contains('\n' + QByteArray(row.key) + '=' +
+                                QByteArray::number(values.value(row.key)) + '\n'),
+                 row.key);
+}
+
 void MainWindowTest::a_failed_save_keeps_the_window_open() {
     WindowFixture fx;
     // A regular file where the saved-values folder belongs: no save can succeed.
@@ -428,10 +472,88 @@ void MainWindowTest::a_failed_save_keeps_the_window_open() {
     QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
     QCOMPARE(fx.platform.messages.shown[0].caption, QStringLiteral("Information"));
     QVERIFY(fx.platform.messages.shown[0].text.startsWith(QStringLiteral("An problem")));
-    // The same on every further attempt.
+    QVERIFY(fx.platform.messages.asked.empty());
+    // A further attempt that fails again asks whether to give the values up; the default answer
+    // keeps the window open, and asks again next time.
+    for (std::size_t attempt = 1; attempt <= 2; ++attempt) {
+        QVERIFY(!w.close());
+        fx.Settle();
+        QVERIFY(w.isVisible());
+        QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
+        QCOMPARE(fx.platform.messages.asked.size(), attempt);
+    }
+}
+
+// State: a close was refused because the saved-values folder cannot be made.
+// Action: close again and answer Yes.
+// Expected: the question names the file; the window closes and nothing is written.
+void MainWindowTest::after_a_refused_close_the_user_may_quit_without_saving() {
+    WindowFixture fx;
+    const QString blockerPath = fx.appData.path() + QStringLiteral("/Quillmore Financial Software");
+    QFile blocker(blockerPath);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("blocks the folder");
+    blocker.close();
+    TfrmMain& w = fx.Open();
     QVERIFY(!w.close());
     fx.Settle();
-    QCOMPARE(fx.platform.messages.shown.size(), std::size_t(2));
+    fx.platform.messages.answer = true;
+
+    QVERIFY(w.close());
+    fx.window.release(); // the closed window deletes itself
+    fx.Settle();
+
+    QCOMPARE(fx.platform.messages.asked.size(), std::size_t(1));
+    const auto& question = fx.platform.messages.asked[0];
+    QCOMPARE(question.caption, QStringLiteral("Confirm"));
+    QVERIFY2(question.text.contains(fx.IniPath()), qPrintable(question.text));
+    QVERIFY(question.text.contains(QStringLiteral("without saving")));
+    QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
+    QCOMPARE(fx.platform.help.calls.count(QStringLiteral("quit")), 2);
+    QFile after(blockerPath);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), QByteArray("blocks the folder"));
+}
+
+// State: a close was refused; the cause has since gone.  Action: close again.
+// Expected: the values are saved and the window closes, with no question.
+void MainWindowTest::a_save_that_works_again_closes_without_asking() {
+    WindowFixture fx;
+    const QString blockerPath = fx.appData.path() + QStringLiteral("/Quillmore Financial Software");
+    QFile blocker(blockerPath);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TfrmMain& w = fx.Open();
+    QVERIFY(!w.close());
+    fx.Settle();
+    QVERIFY(QFile::remove(blockerPath));
+
+    QVERIFY(w.close());
+    fx.window.release(); // the closed window deletes itself
+    fx.Settle();
+
+    QVERIFY(fx.platform.messages.asked.empty());
+    QVERIFY2(fx.ReadIni().contains("[GeneralValues]\nRun=1"), fx.ReadIni());
+}
+
+// State: the folder service knows no home folder (its answer is empty).
+// Action: close twice.  Expected: the usual report first, then the question, which says why no
+// file could be named; the default answer keeps the window open.
+void MainWindowTest::without_a_home_folder_closing_is_refused_then_asked() {
+    WindowFixture fx;
+    fx.platform.folders.appData.clear();
+    TfrmMain& w = fx.Open();
+    QVERIFY(!w.close());
+    fx.Settle();
+    QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
+    QVERIFY(fx.platform.messages.shown[0].text.startsWith(QStringLiteral("An problem")));
+
+    QVERIFY(!w.close());
+    fx.Settle();
+    QVERIFY(w.isVisible());
+    QCOMPARE(fx.platform.messages.asked.size(), std::size_t(1));
+    QVERIFY2(fx.platform.messages.asked[0].text.contains(QStringLiteral("no home folder")),
+             qPrintable(fx.platform.messages.asked[0].text));
 }
 
 void MainWindowTest::reset_returns_to_the_first_page_with_the_defaults() {

@@ -6,6 +6,7 @@ buses, read through AT-SPI and typed into with xdotool. Each scenario is one cte
 
 import configparser
 import os
+import shutil
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -42,6 +43,8 @@ MATH_ERROR_START = "Results of this calculation cannot be determined"
 # A failed save reaches the application's failure handler, which reports it with the general
 # failure message.
 GENERAL_ERROR_START = "An problem has occurred."
+# After a refused close, a further close that cannot save asks this.
+CLOSE_QUESTION = "Confirm"
 
 
 # ----- helpers ---------------------------------------------------------------------------
@@ -269,18 +272,36 @@ def save_and_restart(program, artifacts):
         check_saved(s, SECOND_TYPED)
 
 
+def answer_close_question(calc, answer):
+    """The question a close meets after a refused save: it names the file; press `answer`."""
+    s = calc.s
+    box = s.wait_window(calc.app, name=CLOSE_QUESTION)
+    path = saved_path(s)
+    wait_until(lambda: any(path in (s.name_of(n) or "") for n in s.walk(box)),
+               s.timeout, f"the question naming {path}")
+    s.screenshot(f"question-{answer}")
+    s.press(s.wait_widget(box, name=answer, role="push button"))
+    wait_until(lambda: calc.proc.poll() is not None
+               or all(s.name_of(w) != CLOSE_QUESTION for w in s.windows(calc.app)),
+               s.timeout, "the question to close")
+
+
 def refuse_closing_twice(calc, shown, disk_unchanged):
-    """Two close attempts that fail to save: each reports, the program stays with the inputs
-    it showed, and what is on disk does not change."""
+    """Two close attempts that fail to save: the first reports the failure, the second asks
+    whether to close without saving and is answered No. The program stays with the inputs it
+    showed, and what is on disk does not change."""
     s = calc.s
     for attempt in (1, 2):
         calc.request_close()
-        box = s.wait_window(calc.app, name="Information")
-        texts = calc.message_box_text(box)
-        if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
-            raise HarnessError(f"close attempt {attempt} reports {texts!r}")
-        s.screenshot(f"refused-{attempt}")
-        calc.dismiss(box)
+        if attempt == 1:
+            box = s.wait_window(calc.app, name="Information")
+            texts = calc.message_box_text(box)
+            if not any(t.startswith(GENERAL_ERROR_START) for t in texts):
+                raise HarnessError(f"close attempt {attempt} reports {texts!r}")
+            s.screenshot(f"refused-{attempt}")
+            calc.dismiss(box)
+        else:
+            answer_close_question(calc, "No")
         if calc.proc.poll() is not None:
             raise HarnessError(f"the program ended after close attempt {attempt}")
         calc.expect(INPUTS, shown, "the inputs after the refused close")
@@ -350,7 +371,48 @@ def read_only_folder(program, artifacts):
         refuse_closing_twice(calc, DEFAULT_SHOWN, file_unchanged)
         if sorted(os.listdir(folder)) != ["Plumcrest.ini"]:
             raise HarnessError(f"the folder holds {sorted(os.listdir(folder))!r}")
+        # The way out: a third close, answered Yes, ends the program without saving.
+        calc.request_close()
+        answer_close_question(calc, "Yes")
+        if s.wait_exit(calc.proc) != 0:
+            raise HarnessError(f"plumcrest exited with {calc.proc.returncode}")
+        file_unchanged()
         os.chmod(folder, 0o755)
+
+
+def unusable_help_file(program, artifacts):
+    """The program copied into a folder of its own, with a damaged help file and then a FIFO in
+    place of plumcrestcalc.chm: each first start shows the window and the help viewer's own page,
+    never crashes or freezes, and the calculator works."""
+    with session("e2e_unusable_help_file", artifacts) as s:
+        folder = os.path.join(s.tmp, "program")
+        os.makedirs(folder)
+        copy = os.path.join(folder, "plumcrest")
+        shutil.copy2(program, copy)
+        help_path = os.path.join(folder, "plumcrestcalc.chm")
+        with open(os.path.join(os.path.dirname(os.path.abspath(program)), "plumcrestcalc.chm"),
+                  "rb") as f:
+            damaged = bytearray(f.read())
+        damaged[len(damaged) // 2] ^= 0x01
+        with open(help_path, "wb") as f:
+            f.write(damaged)
+
+        for kind in ("damaged", "fifo"):
+            if kind == "fifo":
+                os.remove(help_path)
+                os.mkfifo(help_path)
+                os.remove(saved_path(s))  # a first run again, which opens the help
+            calc = Calculator(s, copy)
+            s.wait_window(calc.app, name_contains="Help",
+                          predicate=lambda w: s.contains_text(w, "Help file not available"))
+            s.screenshot(f"help-{kind}")
+            calc.focus_first_input()
+            calc.type_inputs(SECOND_TYPED)
+            calc.expect(RESULTS, SECOND_RESULTS, f"results beside the {kind} help file")
+            calc.request_close()
+            if s.wait_exit(calc.proc) != 0:
+                raise HarnessError(f"plumcrest exited with {calc.proc.returncode}")
+            check_saved(s, SECOND_TYPED)
 
 
 if __name__ == "__main__":
@@ -362,4 +424,5 @@ if __name__ == "__main__":
         "save_and_restart": save_and_restart,
         "unwritable_folder": unwritable_folder,
         "read_only_folder": read_only_folder,
+        "unusable_help_file": unusable_help_file,
     }))

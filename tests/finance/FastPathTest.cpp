@@ -94,5 +94,24 @@ TEST(SolveApr, matches_the_reference_bits_and_errors) {
     }
 }
 
+// Loans whose rate comes from the bisection: after a missed guess (150 years), after an
+// invalid operation (-25 %) and after a runaway to a negative rate (-10 %).
+TEST(SolveApr, matches_the_reference_where_it_bisects) {
+    struct Row {
+        std::int32_t years;
+        double notePercent;
+    };
+    for (const Row& row : {Row{150, 3}, Row{30, -25}, Row{30, -10}}) {
+        const double payment =
+            MonthlyPayment(12 * row.years, 108000, static_cast<double>(row.notePercent / 1200.0L));
+        AprTrace trace;
+        SolveAprTrace(row.years, 104500, payment, trace);
+        EXPECT_GT(trace.bracketSteps, 0) << row.years << " " << row.notePercent;
+        EXPECT_EQ(Outcome([&] { return SolveApr(row.years, 104500, payment); }),
+                  Outcome([&] { return ReferenceSolveApr(row.years, 104500, payment); }))
+            << row.years << " " << row.notePercent;
+    }
+}
+
 } // namespace
 } // namespace plumcrest

@@ -7,7 +7,9 @@
 #include <random>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace plumcrest::profile {
 namespace {
@@ -187,6 +189,130 @@ TEST_F(ProfileTest, write_keeps_permissions_and_symbolic_link) {
     EXPECT_EQ(Get(file_), "[S]\nk=2\n");
     EXPECT_EQ(fs::status(file_).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+struct LinkCase {
+    const char* name;
+    const char* link;   // the path the program writes, inside the test folder
+    const char* target; // where the link points, as written in the link
+    const char* file;   // the file that must then hold the value, inside the test folder
+};
+
+void PrintTo(const LinkCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ProfileDanglingLink : public ProfileTest, public ::testing::WithParamInterface<LinkCase> {};
+
+// State: the saved-values name is a symbolic link whose file does not exist yet.
+// Action: a write.  Expected: the file is made where the link points; the link stays a link.
+TEST_P(ProfileDanglingLink, write_creates_the_file_the_link_names) {
+    const auto& row = GetParam();
+    fs::create_directories(dir_ / "real");
+    fs::create_symlink(row.target, dir_ / row.link);
+    ASSERT_TRUE(WriteProfileString((dir_ / row.link).string(), "S", "k", "7"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / row.link));
+    EXPECT_EQ(Get((dir_ / row.file).string()), "[S]\nk=7\n");
+    EXPECT_EQ(ReadProfileString((dir_ / row.link).string(), "S", "k", "d"), "7");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ProfileDanglingLink,
+    ::testing::Values(LinkCase{"relative_target", "p.ini", "real/p.ini", "real/p.ini"},
+                      LinkCase{"target_beside_the_link", "p.ini", "q.ini", "q.ini"},
+                      LinkCase{"target_path_through_dot_dot", "p.ini", "real/../real/r.ini",
+                               "real/r.ini"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProfileTest, absolute_dangling_link_and_chain_of_links) {
+    fs::create_symlink(dir_ / "final.ini", dir_ / "middle.ini");
+    fs::create_symlink("middle.ini", dir_ / "first.ini");
+    ASSERT_TRUE(WriteProfileString((dir_ / "first.ini").string(), "S", "k", "3"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "first.ini"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "middle.ini"));
+    EXPECT_EQ(Get((dir_ / "final.ini").string()), "[S]\nk=3\n");
+}
+
+// No folder is ever made for the target, and a loop is never written through.
+TEST_F(ProfileTest, link_into_a_missing_folder_or_a_loop_is_refused) {
+    fs::create_symlink("nowhere/p.ini", dir_ / "p.ini");
+    fs::create_symlink("b.ini", dir_ / "a.ini");
+    fs::create_symlink("a.ini", dir_ / "b.ini");
+    EXPECT_FALSE(WriteProfileString((dir_ / "p.ini").string(), "S", "k", "1"));
+    EXPECT_FALSE(WriteProfileString((dir_ / "a.ini").string(), "S", "k", "1"));
+    EXPECT_FALSE(fs::exists(dir_ / "nowhere"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "p.ini"));
+    EXPECT_TRUE(fs::is_symlink(dir_ / "a.ini"));
+    EXPECT_EQ(EntriesInFolder(), 3u);
+}
+
+class ProfileMode : public ProfileTest, public ::testing::WithParamInterface<fs::perms> {};
+
+// A file's own permissions survive the replacement, whatever they are (the umask only shapes a
+// new file).
+TEST_P(ProfileMode, write_keeps_the_files_own_mode) {
+    const fs::perms mode = GetParam();
+    if ((mode & fs::perms::owner_read) == fs::perms::none && ::geteuid() != 0)
+        GTEST_SKIP() << "only root can read a file its owner may not read";
+    Put(file_, "[S]\nk=1\n");
+    fs::permissions(file_, mode);
+    ASSERT_TRUE(WriteProfileString(file_, "S", "k", "2"));
+    EXPECT_EQ(fs::status(file_).permissions(), mode);
+    fs::permissions(file_, fs::perms::owner_read);
+    EXPECT_EQ(Get(file_), "[S]\nk=2\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ProfileMode,
+                         ::testing::Values(fs::perms::none,
+                                           fs::perms::owner_read | fs::perms::owner_write |
+                                               fs::perms::others_read,
+                                           fs::perms::owner_all | fs::perms::group_exec),
+                         [](const auto& info) {
+                             std::ostringstream name;
+                             name << "mode_" << std::oct << static_cast<unsigned>(info.param);
+                             return name.str();
+                         });
+
+// A process id that no process has: a child that has ended and been reaped.
+pid_t GonePid() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+// State: temporaries of killed saves and other files of similar names beside the file.
+// Action: a save.  Expected: only the temporaries of this file whose process is gone are removed.
+TEST_F(ProfileTest, save_removes_only_abandoned_temporaries_of_its_own_naming) {
+    const std::string gone = std::to_string(GonePid());
+    const std::string living = std::to_string(::getppid());
+    const std::vector<std::string> removed = {"test.ini." + gone + ".0.tmp",
+                                              "test.ini." + gone + ".17.tmp"};
+    const std::vector<std::string> kept = {"test.ini." + living +
+                                               ".0.tmp", // its process may still be saving
+                                           "test.ini." + gone + ".x.tmp",
+                                           "test.ini." + gone + ".0.tmp.bak",
+                                           "test.ini." + gone + ".tmp",
+                                           "other.ini." + gone + ".0.tmp",
+                                           "test.ini.0.0.tmp",
+                                           "test.ini.-" + gone + ".0.tmp",
+                                           "xtest.ini." + gone + ".0.tmp"};
+    for (const auto& name : removed)
+        Put((dir_ / name).string(), "left over");
+    for (const auto& name : kept)
+        Put((dir_ / name).string(), "not ours");
+    fs::create_directory(dir_ / ("test.ini." + gone + ".5.tmp")); // not a file we write
+
+    ASSERT_TRUE(WriteProfileString(file_, "S", "k", "v"));
+
+    for (const auto& name : removed)
+        EXPECT_FALSE(fs::exists(dir_ / name)) << name;
+    for (const auto& name : kept)
+        EXPECT_EQ(Get((dir_ / name).string()), "not ours") << name;
+    EXPECT_TRUE(fs::is_directory(dir_ / ("test.ini." + gone + ".5.tmp")));
+    EXPECT_EQ(EntriesInFolder(), kept.size() + 2); // the kept ones, the folder and the file
 }
 
 TEST_F(ProfileTest, one_commit_writes_many_keys) {

@@ -46,8 +46,14 @@ public:
         if (onShow)
             onShow(shown.back());
     }
+    bool Ask(QWidget*, const QString& caption, const QString& text) override {
+        asked.push_back({platform::MessageIcon::Information, caption, text});
+        return answer;
+    }
     std::vector<RecordedMessage> shown;
     std::function<void(const RecordedMessage&)> onShow; // runs while the "box" is open
+    std::vector<RecordedMessage> asked;                 // questions, answered with `answer`
+    bool answer = false;
 };
 
 class FakeHelp final : public platform::HelpSystem {

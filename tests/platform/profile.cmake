@@ -1,3 +1,0 @@
-add_executable(test_platform_profile ${CMAKE_CURRENT_LIST_DIR}/ProfileTest.cpp)
-target_link_libraries(test_platform_profile PRIVATE plumcrest_profile GTest::gtest_main)
-plumcrest_discover_gtests(test_platform_profile)
