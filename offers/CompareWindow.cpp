@@ -1,6 +1,7 @@
 #include "CompareWindow.h"
 
 #include "CompareModel.h"
+#include "CompareOutput.h"
 #include "LocaleSettings.h"
 #include "OfferStore.h"
 #include "Services.h"
@@ -110,8 +111,10 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
-    connect(horizon_, &QSpinBox::valueChanged, this,
-            [this](int years) { model_->SetHorizonYears(years); });
+    connect(horizon_, &QSpinBox::valueChanged, this, [this](int years) {
+        wantedHorizon_ = years; // kept across reloads, which come with every activation
+        model_->SetHorizonYears(years);
+    });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         UpdateControls();
         emit SelectedOfferChanged();
@@ -124,6 +127,7 @@ CompareWindow::CompareWindow(OfferStore& store, QWidget* owner)
             [] { platform::TheHelp().ShowContext(kHelpContext); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
+    new CompareOutput(*this); // the chart, the schedules, export and printing
     Reload();
     resize(860, 600);
 }
