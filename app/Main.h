@@ -31,6 +31,9 @@ class QWidget;
 namespace plumcrest::platform {
 class TAltKeyFix;
 }
+namespace plumcrest::offers {
+class OfferDesk;
+}
 
 namespace plumcrest {
 
@@ -70,6 +73,8 @@ public:
     // Runs the window's context menu; tests replace it so no menu blocks.
     std::function<void(QMenu& menu, const QPoint& globalPos)> WindowMenuRunner;
     platform::TAltKeyFix* AltKeyFix() const { return altKeyFix_; }
+    // The kept offers and their Compare window.
+    offers::OfferDesk* OfferDesk() const { return offerDesk_; }
 
     const LoanInputs& RememberedInputs() const { return remembered_; }
     bool RunFlag() const { return runFlag_; }
@@ -117,6 +122,8 @@ public:
 
     // Menu items (main menu, then context menu).
     QAction* mnuFileReset = nullptr;
+    QAction* mnuFileKeepOffer = nullptr;
+    QAction* mnuFileCompareOffers = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuQOApplicationInformation = nullptr;
     QAction* mnuQOHome = nullptr;
@@ -162,6 +169,7 @@ private:
     void BuildMenus();
     void BuildContextMenu();
     void BindOnlineAddresses();
+    void BuildOfferCommands(QMenu* file);
     void ConnectInputs();
 
     void SetupGlass();
@@ -184,6 +192,7 @@ private:
     QString exeFolder_;
     QString referralSuffix_;
     platform::TAltKeyFix* altKeyFix_ = nullptr;
+    offers::OfferDesk* offerDesk_ = nullptr;
     // Address each online command opens, the referral suffix already applied where it belongs.
     QHash<QObject*, QString> onlineAddresses_;
     // The promotional pages' screenshots and what a click on each opens.

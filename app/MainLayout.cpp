@@ -2,6 +2,7 @@
 
 #include "Hint.h"
 #include "Main.h"
+#include "NumericFieldAccessible.h"
 #include "Pictures.h"
 #include "PlumcrestApplication.h"
 #include "Sites.h"
@@ -199,9 +200,12 @@ void TfrmMain::BuildCalculatorPage() {
     Page1->setAutoFillBackground(true);
     nbkMain->addTab(Page1, QStringLiteral(" %1 ").arg(QString::fromLatin1(version::kProductName)));
 
-    for (const LoanField& row : kLoanPageFields) {
+    std::array<QLabel*, kLoanPageFields.size()> labels{};
+    for (std::size_t i = 0; i < kLoanPageFields.size(); ++i) {
+        const LoanField& row = kLoanPageFields[i];
         const FieldPlace& place = *FindPlace(row.fieldName);
         auto* label = new QLabel(QString::fromUtf8(row.caption), Page1);
+        labels[i] = label;
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -212,27 +216,33 @@ void TfrmMain::BuildCalculatorPage() {
                            kLabelHeight);
     }
 
-    TNumericField* previousInput = nullptr;
-    for (const LoanField& row : kLoanPageFields) {
+    // All eighteen fields follow the page's order in the focus chain; Tab passes over the
+    // results (no tab stop), and from a result the user clicked into it goes on to the next
+    // input on the page, Shift+Tab to the previous one.
+    TNumericField* previous = nullptr;
+    for (std::size_t i = 0; i < kLoanPageFields.size(); ++i) {
+        const LoanField& row = kLoanPageFields[i];
         const FieldPlace& place = *FindPlace(row.fieldName);
         auto* field = new TNumericField(Page1);
         field->setObjectName(QString::fromLatin1(row.fieldName));
         field->setPictureMask(QString::fromStdU32String(std::u32string(MaskText(row.mask))));
         field->setGeometry(place.left, place.top, kFieldWidth, kFieldHeight);
         field->setAccessibleName(AccessibleNameOf(row.caption));
+        SetAccessibleLabel(field, labels[i]);
         field->setDataType(TNumericField::nftDouble);
         field->setOptions({});
         field->setCaretOvr(TNumericField::csBlock);
         field->setCursor(Qt::IBeamCursor);
+        if (previous)
+            QWidget::setTabOrder(previous, field);
+        previous = field;
         if (row.IsInput()) {
             field->setTabStop(true);
-            if (previousInput)
-                QWidget::setTabOrder(previousInput, field);
-            previousInput = field;
         } else {
-            // Results: yellow, out of the tab order, and never showing digits that are not
-            // the value.
+            // Results: black on yellow whatever the desktop's palette, out of the tab order,
+            // and never showing digits that are not the value.
             field->setColor(QColor(Qt::yellow));
+            field->setTextColor(QColor(Qt::black));
             field->setTabStop(false);
             field->setShowOverflowAsHashes(true);
         }
@@ -338,7 +348,10 @@ void TfrmMain::BuildStatusBar() {
     web.font = QFont(QStringLiteral("Arial"));
     web.font.setPixelSize(11);
     web.font.setUnderline(true);
+    // The link's blue is fixed, so is the light face behind it: readable under a dark palette.
     web.color = Qt::blue;
+    web.background = QColor(0xF0, 0xF0, 0xF0);
+    web.link = true;
     statusBar->AddPanel(web);
 
     StatusPanel hint;

@@ -1,7 +1,9 @@
 // The chrome of the main window: main and context menus, toolbar actions, the status bar's
 // link and pointer feedback, GoOnline and the help commands.
 
+#include "LocaleSettings.h"
 #include "Main.h"
+#include "OfferDesk.h"
 #include "Pictures.h"
 #include "PlumcrestApplication.h"
 #include "Services.h"
@@ -12,6 +14,7 @@
 #include "Version.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -52,6 +55,7 @@ void TfrmMain::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuFileReset =
         AddItem(file, QStringLiteral("mnuFileReset"), QStringLiteral("&Reset"), Picture::Reset);
+    BuildOfferCommands(file);
     AddSeparator(file, QStringLiteral("N4"));
     mnuFileExit =
         AddItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"), Picture::Exit);
@@ -149,6 +153,36 @@ void TfrmMain::BuildMenus() {
     for (const LoanField& row : kLoanPageFields)
         FieldOf(row)->setWindowContextMenu(mnuPop);
     BindOnlineAddresses();
+}
+
+// Keeping offers and comparing them: beyond the calculator's own commands, in offers/.
+void TfrmMain::BuildOfferCommands(QMenu* file) {
+    mnuFileKeepOffer =
+        AddItem(file, QStringLiteral("mnuFileKeepOffer"), QStringLiteral("&Keep This Offer..."));
+    mnuFileKeepOffer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    mnuFileCompareOffers =
+        AddItem(file, QStringLiteral("mnuFileCompareOffers"), QStringLiteral("&Compare Offers..."));
+    mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    // The offers live beside the saved-values file.
+    offerDesk_ = new offers::OfferDesk(this, [this] {
+        const QString path = SavedValuesPath();
+        return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
+    });
+    // Keeping first calculates; a failing calculation is reported as always and keeps nothing.
+    Bind(mnuFileKeepOffer, this, [this] {
+        Calculate();
+        offerDesk_->KeepOffer(remembered_, TheLocaleSeparators().decimal);
+    });
+    Bind(mnuFileCompareOffers, this, [this] { offerDesk_->ShowCompare(); });
+    connect(offerDesk_, &offers::OfferDesk::UseInCalculator, this,
+            [this](const LoanInputs& inputs) {
+                const auto fields = InputFields();
+                for (std::size_t i = 0; i < fields.size(); ++i)
+                    fields[i]->setFloatValue(inputs.*kLoanInputFields[i].member);
+                activateWindow();
+                raise();
+                PlumcrestApplication::RunGuarded([this] { Calculate(); });
+            });
 }
 
 void TfrmMain::BuildContextMenu() {

@@ -4,14 +4,33 @@
 #include "IdleEvents.h"
 
 #include <QCursor>
+#include <QIcon>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProxyStyle>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWidget>
 
 namespace plumcrest {
 namespace {
 
-// Popup hints wait for the application's hint pause.
+constexpr int kHintCornerRadius = 3;
+const QColor kHintShadow(0x80, 0x80, 0x80);
+
+// The hint's body: its rectangle less the one-pixel shadow band on the right and at the bottom.
+QRectF HintBody(const QRect& rect) {
+    return QRectF(rect).adjusted(0, 0, -1, -1);
+}
+
+QPainterPath RoundedPath(const QRectF& rect) {
+    QPainterPath path;
+    path.addRoundedRect(rect, kHintCornerRadius, kHintCornerRadius);
+    return path;
+}
+
+// Popup hints wait for the application's hint pause and look like the program's hint window:
+// rounded, in the info colours, over a grey shadow one pixel down and to the right.
 class HintTimingStyle final : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -19,7 +38,32 @@ public:
         auto* app = PlumcrestApplication::Instance();
         if (hint == QStyle::SH_ToolTip_WakeUpDelay && app)
             return app->HintPause();
+        if (hint == QStyle::SH_ToolTip_Mask && option) {
+            if (auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returnData)) {
+                const QRectF body = HintBody(option->rect);
+                const QPainterPath outline =
+                    RoundedPath(body).united(RoundedPath(body.translated(1, 1)));
+                mask->region = QRegion(outline.toFillPolygon().toPolygon());
+                return 1;
+            }
+        }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_PanelTipLabel) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QRectF body = HintBody(option->rect);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->fillPath(RoundedPath(body.translated(1, 1)), kHintShadow);
+        painter->fillPath(RoundedPath(body), option->palette.toolTipBase());
+        painter->setPen(option->palette.color(QPalette::ToolTipText));
+        painter->drawPath(RoundedPath(body.adjusted(0, 0, -1, -1)));
+        painter->restore();
     }
 };
 
@@ -27,6 +71,8 @@ public:
 
 PlumcrestApplication::PlumcrestApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setStyle(new HintTimingStyle);
+    // Every window and dialog without an icon of its own shows the program's.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/plumcrest.png")));
     WidgetUnderPointer = [] { return QApplication::widgetAt(QCursor::pos()); };
     connect(this, &QGuiApplication::applicationStateChanged, this,
             &PlumcrestApplication::onStateChanged);

@@ -1,17 +1,127 @@
 #include "TPanelStatusBar.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOption>
+#include <map>
 
 namespace plumcrest {
 namespace {
 constexpr int kPanelGap = 2; // between panels, as the bar's own border spacing
 constexpr int kTextInset = 3;
+
+// One panel of a bar, as a child of the bar's interface; a link panel can be pressed.
+class PanelAccessible final : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    PanelAccessible(TPanelStatusBar* bar, int index) : bar_(bar), index_(index) {}
+
+    bool isValid() const override { return bar_ && index_ < bar_->PanelCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(bar_.data());
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text kind) const override {
+        if (!isValid())
+            return {};
+        return kind == QAccessible::Name ? bar_->Panel(index_).text : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect r = bar_->PanelRect(index_);
+        return {bar_->mapToGlobal(r.topLeft()), r.size()};
+    }
+    QAccessible::Role role() const override {
+        return isValid() && bar_->Panel(index_).link ? QAccessible::Link : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.invisible = !bar_ || !bar_->isVisible();
+        state.linked = isValid() && bar_->Panel(index_).link;
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ActionInterface && isValid() && bar_->Panel(index_).link)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && isValid())
+            emit bar_->PanelClicked(index_, Qt::LeftButton, Qt::NoModifier,
+                                    bar_->PanelRect(index_).center().x(), bar_->height() / 2);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<TPanelStatusBar> bar_;
+    int index_;
+};
+
+// The bar and its panels; the panels' interfaces are registered with Qt and released with the
+// bar's.
+class StatusBarAccessible final : public QAccessibleWidget {
+public:
+    explicit StatusBarAccessible(TPanelStatusBar* bar)
+        : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+    ~StatusBarAccessible() override {
+        for (const auto& [index, id] : panels_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return Bar()->PanelCount(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        auto found = panels_.find(index);
+        if (found == panels_.end())
+            found = panels_
+                        .emplace(index, QAccessible::registerAccessibleInterface(
+                                            new PanelAccessible(Bar(), index)))
+                        .first;
+        return QAccessible::accessibleInterface(found->second);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (const auto& [index, id] : panels_)
+            if (QAccessible::accessibleInterface(id) == child)
+                return index;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const int index = Bar()->PanelAt(Bar()->mapFromGlobal(QPoint(x, y)).x());
+        return index < 0 ? nullptr : child(index);
+    }
+
+private:
+    TPanelStatusBar* Bar() const { return static_cast<TPanelStatusBar*>(widget()); }
+    mutable std::map<int, QAccessible::Id> panels_;
+};
+
+QAccessibleInterface* StatusBarFactory(const QString&, QObject* object) {
+    if (auto* bar = qobject_cast<TPanelStatusBar*>(object))
+        return new StatusBarAccessible(bar); // owned by Qt's accessibility cache
+    return nullptr;
+}
+
 } // namespace
 
 TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&StatusBarFactory);
+        return true;
+    }();
+    (void)accessible;
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Right clicks reach the bar itself, so the panel click comes before the window's menu.
@@ -60,6 +170,8 @@ void TPanelStatusBar::paintEvent(QPaintEvent*) {
     for (int i = 0; i < PanelCount(); ++i) {
         const auto& panel = Panel(i);
         const QRect r = PanelRect(i);
+        if (panel.background.isValid())
+            painter.fillRect(r, panel.background);
         if (panel.bevel == PanelBevel::Lowered) {
             painter.setPen(palette().color(QPalette::Dark));
             painter.drawLine(r.topLeft(), r.topRight());

@@ -1,6 +1,7 @@
 #pragma once
 // A status bar of named text panels laid out left to right, each with its own width, bevel,
 // alignment and font. Reports pointer moves, panel clicks (one per button release) and resizes.
+// Assistive technology sees each panel as a child of the bar.
 
 #include <QColor>
 #include <QFont>
@@ -20,7 +21,11 @@ struct StatusPanel {
     QString text;
     bool ownFont = false; // otherwise the bar's font
     QFont font;
-    QColor color; // invalid: the bar's text colour
+    QColor color;      // invalid: the bar's text colour
+    QColor background; // invalid: the bar's own; set with a fixed text colour
+    // Assistive technology sees the panel as a link (pressing it clicks the panel) instead of
+    // as text; either way its name is the panel's text.
+    bool link = false;
 };
 
 class TPanelStatusBar : public QWidget {

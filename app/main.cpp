@@ -1,20 +1,41 @@
-// Program entry: the application object, the main window, the message loop.
+// Program entry: the command line's two informational requests, the application object, the
+// main window, the message loop.
 
 #include "Main.h"
 
 #include "ChmHelpViewer.h"
+#include "CommandLine.h"
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 #include "PlumcrestApplication.h"
 #include "Version.h"
 
+#include <cstdio>
+#include <optional>
+
 int main(int argc, char** argv) {
+    constexpr const char* program = "plumcrest";
+    switch (plumcrest::ReadCommandLine(argc, argv)) {
+    case plumcrest::CommandLineRequest::Help:
+        std::fputs(plumcrest::HelpText(program).c_str(), stdout);
+        return 0;
+    case plumcrest::CommandLineRequest::Version:
+        std::fputs(plumcrest::VersionText(program, plumcrest::version::kVersionText).c_str(),
+                   stdout);
+        return 0;
+    case plumcrest::CommandLineRequest::Run:
+        break;
+    }
+
     plumcrest::InstallNumericFieldAccessibility();
+    std::optional<plumcrest::DisplayStartGuard> guard(std::in_place, program);
     plumcrest::PlumcrestApplication app(argc, argv);
+    guard.reset();
     const plumcrest::platform::ScopedServices help(
         {.help = &plumcrest::platform::TheChmHelpViewer()});
     app.SetTitle(QString::fromLatin1(plumcrest::version::kProductTitle));
     QApplication::setApplicationName(QStringLiteral("plumcrest"));
+    QApplication::setApplicationVersion(QString::fromLatin1(plumcrest::version::kVersionText));
     QApplication::setDesktopFileName(QStringLiteral("example.quillmore.Plumcrest"));
     // The separators are fixed from here on, whatever the locale does later.
     plumcrest::TheLocaleSeparators();

@@ -16,5 +16,4 @@ const HelpFileIdentity& BuiltHelpFileIdentity() {
 
 } // namespace plumcrest::platform
 ")
-# Rewritten only on change, so an unchanged help file recompiles nothing.
-file(CONFIGURE OUTPUT "${OUTPUT}" CONTENT "${content}" @ONLY)
+file(WRITE "${OUTPUT}" "${content}")

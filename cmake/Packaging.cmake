@@ -36,9 +36,27 @@ if(TARGET plumcrest)
   ")
 endif()
 
-# Debian keeps every package's licence as /usr/share/doc/<package>/copyright.
+# Debian keeps every package's licence as /usr/share/doc/<package>/copyright, beside its
+# changelog; manual pages and changelogs are installed compressed with gzip -9n (no name or
+# time stamp inside, so the package builds the same every time).
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/../LICENSE
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plumcrest RENAME copyright)
+set(_plumcrest_gzipped)
+foreach(_doc plumcrest.1 changelog)
+  set(_gz ${CMAKE_BINARY_DIR}/packaging/${_doc}.gz)
+  add_custom_command(OUTPUT ${_gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+    COMMAND gzip -9nc ${PLUMCREST_PACKAGING_DIR}/${_doc} > ${_gz}
+    DEPENDS ${PLUMCREST_PACKAGING_DIR}/${_doc}
+    COMMENT "Compressing ${_doc}"
+    VERBATIM)
+  list(APPEND _plumcrest_gzipped ${_gz})
+endforeach()
+add_custom_target(plumcrest_docs ALL DEPENDS ${_plumcrest_gzipped})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plumcrest)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/plumcrest.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${PLUMCREST_PACKAGING_DIR}/${PLUMCREST_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -63,20 +81,39 @@ if(BUILD_TESTING)
   else()
     message(STATUS "package_metadata test skipped: desktop-file-validate or appstreamcli missing")
   endif()
+  # scripts/package.sh on this build tree into a temporary folder, then dpkg's and lintian's view
+  # of the result. Packaging the tree needs it built, so the test runs after the others.
+  if(TARGET plumcrest)
+    add_test(NAME package_deb
+      COMMAND ${PROJECT_SOURCE_DIR}/tests/packaging/check_deb.sh
+              ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
+    set_tests_properties(package_deb PROPERTIES LABELS package TIMEOUT 180 RUN_SERIAL ON)
+  endif()
 endif()
 
 string(TOLOWER ${PROJECT_NAME} CPACK_PACKAGE_NAME)
 set(CPACK_PACKAGE_VENDOR "Quillmore Financial Software")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mortgage calculator that compares offers by their APR")
-set(CPACK_PACKAGE_DESCRIPTION
-  "Plumcrest is a desktop calculator for home buyers who compare mortgage offers. It takes the purchase price, down payment, term, note rate and nine closing costs, and shows the down payment, loan amount, monthly payment, total of fixed fees and the Annual Percentage Rate.")
+# One line of the extended description per line here: dpkg shows them as they are, so each
+# stays within 80 columns.
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Plumcrest is a desktop calculator for home buyers who compare mortgage
+offers. It takes the purchase price, the down payment as a percentage, the
+term, the note rate and nine closing costs that count as finance charges,
+and shows the down payment, the loan amount, the monthly payment, the total
+of the fixed fees and the Annual Percentage Rate.
+.
+The last values calculated are kept for the next start, and a help file
+explains every field.]=])
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.quillmore.example/plumcrest.htm")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/../LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
+# Strips the compiler's notes and corrects CPack's Installed-Size once the .deb exists.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebFinish.cmake)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Plumcrest developers <plumcrest@quillmore.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
@@ -85,6 +122,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # plumcrest_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not visible to dpkg-shlibdeps: Qt's xcb platform plugin is loaded at run time, the fonts are
 # the metric match for the window's "Arial", and web pages open through xdg-open.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, xdg-utils")
 
 include(CPack)

@@ -80,6 +80,8 @@ void TfrmAbout::BuildGraphic() {
     // Decoded by our own libjpeg code; a damaged logo leaves the panel white.
     if (const auto logo = LoadJpeg(QStringLiteral(":/dialogs/logo.jpg")))
         imgLogo_->setPixmap(QPixmap::fromImage(*logo));
+    imgLogo_->setAccessibleName(QStringLiteral("Quillmore Financial Software logo"));
+    imgLogo_->setAccessibleDescription(kLogoHint);
     imgLogo_->setToolTip(kLogoHint);
     SetHint(imgLogo_, kLogoHint);
 
@@ -87,6 +89,7 @@ void TfrmAbout::BuildGraphic() {
     imgAboutIcon_->setObjectName(QStringLiteral("imgAboutIcon"));
     imgAboutIcon_->setGeometry(15, 122, 32, 32);
     imgAboutIcon_->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_icon.png")));
+    imgAboutIcon_->setAccessibleName(QStringLiteral("Plumcrest icon"));
 
     for (QLabel* image : {imgLogo_, imgAboutIcon_}) {
         image->setMouseTracking(true);
@@ -120,9 +123,14 @@ void TfrmAbout::BuildLinks() {
     linkFont.setFamily(QStringLiteral("Tahoma"));
     linkFont.setPixelSize(13);
     urlHome_->setFont(linkFont);
+    // The link's colours are fixed as a pair, blue on a light face, so a dark palette cannot
+    // put it on a dark dialog; its hover red is dark enough to read on that face.
     QPalette blue = urlHome_->palette();
     blue.setColor(urlHome_->foregroundRole(), Qt::blue);
+    blue.setColor(urlHome_->backgroundRole(), QColor(0xF0, 0xF0, 0xF0));
     urlHome_->setPalette(blue);
+    urlHome_->setAutoFillBackground(true);
+    urlHome_->SetHighlightColor(QColor(0xCC, 0x00, 0x00));
     // Only a caption: the click handler opens the home page, so the link opens it exactly once.
     urlHome_->SetCaption(context_.webAddress);
     // The link sizes itself to its text, as the original label did; where the stand-in font

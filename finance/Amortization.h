@@ -42,8 +42,21 @@ struct AmortizationSchedule {
     Cents totalInterest = 0;
 };
 
-// The schedule of `loan` dollars at `annualRatePercent` over `months` payments. No months, or a
-// loan of zero or less, gives an empty schedule.
+// The largest figures a schedule is built for; they hold every loan the calculator's fields can
+// describe and keep every sum far inside 64 bits.
+inline constexpr double kScheduleMaxLoan = 1e10;          // dollars
+inline constexpr double kScheduleMaxRatePercent = 1000;   // either sign
+inline constexpr std::int32_t kScheduleMaxMonths = 12000; // 1,000 years
+
+// The schedule of `loan` dollars at `annualRatePercent` over `months` payments. The rate is taken
+// to a ten-thousandth of a point, as the calculator shows it. The regular payment is raised to one
+// cent above the first month's interest when rounding would leave it at or below that, so the
+// balance falls every month and never grows. A rounded-up payment that pays the loan off early
+// ends the schedule early, with a smaller last payment. No months, a loan of zero or less, or a
+// figure beyond the limits above (or not finite) gives an empty schedule.
 AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months);
+
+// Interest paid in the first `months` months (all of it when `months` reaches the end).
+Cents InterestThrough(const AmortizationSchedule& schedule, std::int32_t months);
 
 } // namespace plumcrest

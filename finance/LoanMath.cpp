@@ -1,6 +1,6 @@
 #include "LoanMath.h"
 
-#include "ExpToDouble.h"
+#include "DiscountSum.h"
 #include "Fpu.h"
 
 #include <algorithm>
@@ -27,11 +27,6 @@ constexpr double kExponentCap = 88.0;
 // up to 27 %), so an accepted guess lies within 1.2e-9 of a point of the root, within 3e-11 for
 // such long terms: far inside the 5e-5 the four-decimal display can hide, ten times the noise.
 constexpr double kResidualTolerance = 1e-12;
-
-// The first two discount factors, 1 + 1/(1 + x).
-double FirstTwoFactors(double monthlyRate) {
-    return ToDouble(Add(1.0L, Div(1.0L, Add(1.0L, monthlyRate))));
-}
 
 // Present value of the payments at the monthly rate: the start-of-month sum over 1 + x.
 double PresentValue(std::int32_t months, double monthlyRate, double payment) {
@@ -127,28 +122,14 @@ double PowerClamped(double base, double exponent) {
     return ToDouble(fpu::Exp(t));
 }
 
-// Every term as PowerClamped would give it, but ln(base) is taken once: the product with i is
-// formed from the same extended logarithm, so each t, and hence each term, is bit-identical to
-// a fresh PowerClamped(base, i). ExpToDouble is expl rounded to double, bit for bit.
 std::uint64_t DiscountFactorSumCallCount() {
     return discountFactorSumCalls;
 }
 
+// Bit for bit the step-by-step sum, however it is computed (DiscountSum.h).
 double DiscountFactorSum(std::int32_t count, double monthlyRate) {
     ++discountFactorSumCalls;
-    double sum = FirstTwoFactors(monthlyRate);
-    if (count <= 2)
-        return sum;
-    const double base = ToDouble(Add(1.0L, monthlyRate));
-    if (base == 0)
-        fpu::RaiseZeroDivide(); // PowerClamped gives 0; its reciprocal divides by zero
-    const long double lnBase = fpu::Ln(base);
-    for (std::int32_t i = 2; i < count; ++i) {
-        const double t = std::min(ToDouble(Mul(lnBase, static_cast<long double>(i))), kExponentCap);
-        const double power = ExpToDouble(t);
-        sum = ToDouble(Add(sum, ToDouble(Div(1.0L, power))));
-    }
-    return sum;
+    return discount::Sum(count, monthlyRate);
 }
 
 double SolveApr(std::int32_t years, double amountFinanced, double payment) {

@@ -37,8 +37,8 @@ struct AprTrace {
     std::vector<double> pv2;                 // PV at g + 0.1, per iteration
     // PV at the 30th guess, when it was checked (only loans that have a rate are).
     double checkedPv = std::numeric_limits<double>::quiet_NaN();
-    std::optional<MathError::Kind>
-        iterationFault;            // what the steps raised, when BracketApr took over
+    // What the steps raised, when BracketApr took over from them.
+    std::optional<MathError::Kind> iterationFault;
     std::int32_t bracketSteps = 0; // bisection steps; 0 when the 30th guess stood
 };
 

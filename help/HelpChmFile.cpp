@@ -106,8 +106,8 @@ std::optional<QByteArray> ReadExpectedFile(const QString& path, const HelpFileId
         expected.size > std::uint64_t(kMaxObjectSize))
         return std::nullopt;
     const auto bytes = ReadUpTo(file.get(), qsizetype(expected.size) + 1);
-    if (!bytes || IdentityOf(*bytes).sha256 != expected.sha256 ||
-        std::uint64_t(bytes->size()) != expected.size)
+    if (!bytes || std::uint64_t(bytes->size()) != expected.size ||
+        IdentityOf(*bytes).sha256 != expected.sha256)
         return std::nullopt;
     return bytes;
 }

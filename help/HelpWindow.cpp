@@ -4,6 +4,7 @@
 #include "Services.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QToolBar>
@@ -48,7 +49,8 @@ QString ViewerPage(const QUrl& url) {
     if (url.path() == QLatin1String("/error"))
         return OwnPage(QStringLiteral("Help file not available"),
                        QStringLiteral("The help file %1 could not be opened. It is missing, "
-                                      "cannot be read or is not a compiled HTML help file.")
+                                      "cannot be read, or is damaged or not the help file "
+                                      "that came with this program.")
                            .arg(Quoted(value("file"))));
     if (url.path() == QLatin1String("/damaged"))
         return OwnPage(QStringLiteral("Help file not available"),
@@ -182,12 +184,26 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
         if (home_.isValid())
             Show(home_);
     });
+    back->setObjectName(QStringLiteral("back"));
+    forward->setObjectName(QStringLiteral("forward"));
+    // The usual browser keys, wherever the focus is in the window.
+    back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     back->setEnabled(false);
     forward->setEnabled(false);
+    auto* closeWindow = new QAction(QStringLiteral("Close"), this);
+    closeWindow->setObjectName(QStringLiteral("close"));
+    closeWindow->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    addAction(closeWindow);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
     contents_->setHeaderHidden(true);
+    contents_->setObjectName(QStringLiteral("contents"));
+    contents_->setAccessibleName(QStringLiteral("Contents"));
+    browser_->setObjectName(QStringLiteral("topic"));
+    browser_->setAccessibleName(QStringLiteral("Topic"));
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);
     connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenContentsItem);
 

@@ -17,7 +17,12 @@ std::optional<double> ReadFloat(const profile::ProfileFile& file, const LoanInpu
     const std::string text = file.Read(kLastValuesSection, field.key, "");
     if (text.empty())
         return std::nullopt;
-    const auto value = ParseFloat(text, decimalSeparator);
+    // The file may have been written under another locale; it never holds a group separator,
+    // so "." and "," can only be the decimal separator. A text with both stays malformed.
+    auto value = ParseFloat(text, decimalSeparator);
+    for (const char32_t other : {U'.', U','})
+        if (!value && other != decimalSeparator)
+            value = ParseFloat(text, other);
     // A value its field cannot show whole would load as a different number: treat it as
     // malformed.
     if (!value || !FitsMask(*value, AnalyseMask(MaskText(field.mask))))

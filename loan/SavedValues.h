@@ -33,7 +33,8 @@ struct SavedValues {
 };
 
 // Never fails: a missing file, key or malformed value gives that key's default, and so does a
-// value that its field's mask cannot show whole.
+// value that its field's mask cannot show whole. A value is read with the given decimal
+// separator, or with "." or "," (a file written under another locale).
 SavedValues LoadSavedValues(const std::string& path, char32_t decimalSeparator);
 
 // Creates the folder when missing and replaces the file in one step, keeping whatever else it

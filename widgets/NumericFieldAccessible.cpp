@@ -4,10 +4,48 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace plumcrest {
 
 namespace {
+
+// Dynamic properties joining a caption label and its field.
+constexpr const char* kLabelProperty = "plumcrestAccessibleLabel";
+constexpr const char* kLabelForProperty = "plumcrestAccessibleLabelFor";
+
+QWidget* LinkedWidget(const QObject* object, const char* property) {
+    return qobject_cast<QWidget*>(object->property(property).value<QObject*>());
+}
+
+// One relation to the interface of `widget`, when there is one and `match` asks for `relation`.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+RelationTo(QWidget* widget, QAccessible::Relation relation, QAccessible::Relation match) {
+    if (!widget || !(match & relation))
+        return {};
+    if (QAccessibleInterface* other = QAccessible::queryAccessibleInterface(widget))
+        return {{other, relation}};
+    return {};
+}
+
+// A caption label: static text named by its caption, the label for one field.
+class CaptionAccessible final : public QAccessibleWidget {
+public:
+    explicit CaptionAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? static_cast<QLabel*>(widget())->text() : name;
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        return RelationTo(LinkedWidget(widget(), kLabelForProperty), QAccessible::Labelled, match);
+    }
+};
 
 // The field's text is read-only to assistive technology: typing goes through the keys.
 class NumericFieldAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -26,6 +64,13 @@ public:
         default:
             return QAccessibleWidget::text(kind);
         }
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto relations = QAccessibleWidget::relations(match);
+        relations += RelationTo(LinkedWidget(widget(), kLabelProperty), QAccessible::Label, match);
+        return relations;
     }
 
     QAccessible::State state() const override {
@@ -89,6 +134,14 @@ void InstallNumericFieldAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void SetAccessibleLabel(QWidget* field, QLabel* label) {
+    field->setProperty(kLabelProperty, QVariant::fromValue<QObject*>(label));
+    label->setProperty(kLabelForProperty, QVariant::fromValue<QObject*>(field));
+    // Qt's own factory answers for every QLabel before ours is asked, so the caption's interface
+    // goes into the cache directly; the cache releases it with the label.
+    QAccessible::registerAccessibleInterface(new CaptionAccessible(label));
 }
 
 void AnnounceDisplayChange(QWidget* field, const QString& before, const QString& after) {

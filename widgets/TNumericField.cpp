@@ -100,6 +100,11 @@ void TNumericField::setColor(const QColor& color) {
     update();
 }
 
+void TNumericField::setTextColor(const QColor& color) {
+    textColor_ = color;
+    update();
+}
+
 void TNumericField::setEFColors(const TEFColors& colors) {
     efColors_ = colors;
     update();
@@ -548,13 +553,15 @@ QRect TNumericField::CaretRect() const {
 
 void TNumericField::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1)); // a plain single border
+    // A plain single border: the whole face in the border colour, the client drawn over it one
+    // pixel in. A line drawn along the edge instead falls between device pixels at scale factors
+    // such as 1.25 and 1.5 and is lost there; a filled band always keeps at least one.
+    painter.fillRect(rect(), palette().color(QPalette::Mid));
     PaintText(painter, ClientRect());
 }
 
 void TNumericField::PaintText(QPainter& painter, const QRect& client) {
-    TColorPair colours{color_, palette().color(QPalette::Text)};
+    TColorPair colours{color_, textColor_.isValid() ? textColor_ : palette().color(QPalette::Text)};
     if (markedInvalid_)
         colours = efColors_.Error;
     else if (!isEnabled())

@@ -104,6 +104,10 @@ public:
     // The controller whose options, insert mode and reports the field follows; by default the
     // program's shared one. The controller must outlive the field.
     void setController(TEntryController* controller) { controller_ = controller; }
+    // The text's colour on Color; invalid (the default) takes the palette's text colour. A field
+    // whose Color is fixed fixes this too, so the pair stays readable under any palette.
+    QColor TextColor() const { return textColor_; }
+    void setTextColor(const QColor& color);
     const TEFColors& EFColors() const { return efColors_; }
     void setEFColors(const TEFColors& colors);
     TCaretShape CaretIns() const { return caretIns_; }
@@ -210,6 +214,7 @@ private:
     TEntryFieldOptions options_ =
         TEntryFieldOptions(TEntryFieldOption::efoCaretToEnd) | TEntryFieldOption::efoTrimBlanks;
     QColor color_;
+    QColor textColor_;
     TEFColors efColors_;
     TCaretShape caretIns_ = csVertLine;
     TCaretShape caretOvr_ = csBlock;

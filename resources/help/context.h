@@ -1,2 +1,4 @@
 /* Help context numbers the calculator asks for. */
 #define IDH_WELCOME 10000
+#define IDH_KEEP_OFFERS 10100
+#define IDH_COMPARE_OFFERS 10101

@@ -35,6 +35,8 @@ private slots:
     void places_every_control_as_designed();
     void shows_labels_with_one_ampersand_and_accessible_names();
     void tabs_through_the_inputs_only();
+    void tab_from_a_result_goes_to_the_neighbouring_input_data();
+    void tab_from_a_result_goes_to_the_neighbouring_input();
     void typing_the_default_example_shows_its_results();
     void edge_cases_of_the_calculation_data();
     void edge_cases_of_the_calculation();
@@ -182,6 +184,42 @@ void MainWindowTest::tabs_through_the_inputs_only() {
     QCOMPARE(QApplication::focusWidget(), w.edtInterest);
     QTest::keyClick(w.edtInterest, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), w.edtOriginationFees);
+}
+
+void MainWindowTest::tab_from_a_result_goes_to_the_neighbouring_input_data() {
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("backwards");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("down_payment_tab") << "edtDownPayment" << false << "edtTerm";
+    QTest::newRow("down_payment_shift_tab") << "edtDownPayment" << true << "edtDownPaymentPercent";
+    QTest::newRow("loan_tab") << "edtLoan" << false << "edtTerm";
+    QTest::newRow("loan_shift_tab") << "edtLoan" << true << "edtDownPaymentPercent";
+    QTest::newRow("payment_tab") << "edtPayment" << false << "edtOriginationFees";
+    QTest::newRow("payment_shift_tab") << "edtPayment" << true << "edtInterest";
+    QTest::newRow("fixed_fees_shift_tab") << "edtFixedFees" << true << "edtInterest";
+    QTest::newRow("apr_tab") << "edtAPR" << false << "edtOriginationFees";
+    QTest::newRow("apr_shift_tab") << "edtAPR" << true << "edtInterest";
+}
+
+// State: the user clicked into a result field.
+// Action: Tab or Shift+Tab.
+// Expected: the next or previous input in the page's order, as if the result were not there.
+void MainWindowTest::tab_from_a_result_goes_to_the_neighbouring_input() {
+    QFETCH(QString, result);
+    QFETCH(bool, backwards);
+    QFETCH(QString, expected);
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    auto* field = w.Page1->findChild<TNumericField*>(result);
+    QVERIFY(field);
+    QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+    QCOMPARE(QApplication::focusWidget(), field);
+    if (backwards)
+        QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier);
+    else
+        QTest::keyClick(field, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), expected);
 }
 
 void MainWindowTest::typing_the_default_example_shows_its_results() {

@@ -172,6 +172,9 @@ void HelpChmFileTest::readsBuiltFileFacts() {
     QCOMPARE(file->DefaultTopic(), std::optional<QString>("/overview.htm"));
     QCOMPARE(file->TopicForContext(10000), std::optional<QString>("/welcome.htm"));
     QCOMPARE(file->TopicForContext(10001), std::optional<QString>());
+    // The Compare window and the keep command open their topics by number.
+    QCOMPARE(file->TopicForContext(10100), std::optional<QString>("/keep_offers.htm"));
+    QCOMPARE(file->TopicForContext(10101), std::optional<QString>("/compare_offers.htm"));
     QCOMPARE(file->TopicForContext(-1), std::optional<QString>());
 }
 
@@ -201,14 +204,16 @@ void HelpChmFileTest::everyContentsEntryAndLinkIsInTheFile() {
     const auto file = BuiltFile();
     QVERIFY(file);
     const auto contents = file->Contents();
-    QCOMPARE(contents.size(), std::size_t(23)); // 3 pages, 2 group heads, 13 inputs, 5 results
+    // 5 pages (3 of the calculator, keeping and comparing offers), 2 group heads, 13 inputs, 5
+    // results
+    QCOMPARE(contents.size(), std::size_t(25));
     for (const ChmContentsEntry& entry : contents)
         QVERIFY2(file->Contains("/" + entry.local), qPrintable(entry.local));
 
     const QRegularExpression link(QStringLiteral(R"re((?:href|src)="([^"#:]+)(?:#[^"]*)?")re"));
     const QDir sources(QStringLiteral(PLUMCREST_HELP_SOURCE_DIR));
     const QStringList topics = sources.entryList({QStringLiteral("*.htm")});
-    QCOMPARE(topics.size(), 21);
+    QCOMPARE(topics.size(), 23);
     int links = 0;
     for (const QString& topic : topics) {
         const auto html = file->Read("/" + topic);

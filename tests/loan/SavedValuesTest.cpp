@@ -111,6 +111,40 @@ TEST_F(SavedValuesTest, save_then_load_gives_the_same_values) {
     EXPECT_NE(Get().find("Term=2\u066B5\n"), std::string::npos);
 }
 
+// State: a file saved under one locale, every input non-zero and different.
+// Action: load it under a locale with the other decimal separator.
+// Expected: all thirteen values, not thirteen defaults.
+TEST_F(SavedValuesTest, values_survive_a_change_of_locale) {
+    LoanInputs inputs;
+    double value = 1.25;
+    for (const auto& field : kLoanInputFields)
+        inputs.*field.member = (value += 1.5);
+    for (const auto& [written, read] : {std::pair{U',', U'.'}, std::pair{U'.', U','}}) {
+        SaveValuesAtExit(path_, inputs, true, written);
+        const SavedValues loaded = LoadSavedValues(path_, read);
+        for (const auto& field : kLoanInputFields)
+            EXPECT_EQ(loaded.inputs.*field.member, inputs.*field.member) << field.key;
+    }
+}
+
+// State: a file of any shape, its last line unterminated included.  Action: save.
+// Expected: the file ends with a line break, as text files on Linux do.
+TEST_F(SavedValuesTest, every_save_ends_with_a_line_break) {
+    for (const std::string before :
+         {"", "[GeneralValues]\nRun=1", "; a note", "[Other]\nA=1\n; a note at the end",
+          "[LastValues]\r\nTerm=20\r\n", "[LastValues]\nTerm=20\n\n\n"}) {
+        if (before.empty())
+            fs::remove(path_);
+        else
+            Put(before);
+        SaveValuesAtExit(path_, TableDefaults(), true, '.');
+        const std::string after = Get();
+        ASSERT_FALSE(after.empty()) << before;
+        EXPECT_EQ(after.back(), '\n') << before;
+        EXPECT_EQ(after.find("\n\n\n"), std::string::npos) << before;
+    }
+}
+
 TEST_F(SavedValuesTest, comma_separator_writes_comma) {
     SaveValuesAtExit(path_, TableDefaults(), false, ',');
     EXPECT_NE(Get().find("\nInterest=6,75\n"), std::string::npos);
@@ -147,7 +181,14 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"term_fraction_kept", "Term=2.5\n", '.', "Term", 2.5},
         LoadCase{"malformed_interest_default", "Interest=abc\nPoints=900\n", '.', "Interest", 6.75},
         LoadCase{"malformed_neighbour_loads", "Interest=abc\nPoints=900\n", '.', "Points", 900},
-        LoadCase{"point_text_under_comma", "Interest=7.25\n", ',', "Interest", 6.75},
+        LoadCase{"point_text_under_comma", "Interest=7.25\n", ',', "Interest", 7.25},
+        LoadCase{"comma_text_under_point", "Interest=7,51\n", '.', "Interest", 7.51},
+        LoadCase{"point_text_under_arabic", "Interest=7.25\n", U'\u066B', "Interest", 7.25},
+        LoadCase{"both_separators_under_point_default", "PurchasePrice=1.234,5\n", '.',
+                 "PurchasePrice", 120000},
+        LoadCase{"both_separators_under_comma_default", "PurchasePrice=1,234.5\n", ',',
+                 "PurchasePrice", 120000},
+        LoadCase{"two_commas_default", "PurchasePrice=1,234,5\n", '.', "PurchasePrice", 120000},
         LoadCase{"whole_text_under_comma", "PurchasePrice=150000\n", ',', "PurchasePrice", 150000},
         LoadCase{"comma_text_under_comma", "Interest=7,25\n", ',', "Interest", 7.25},
         LoadCase{"empty_value_default", "MIP=\n", '.', "MIP", 500},

@@ -1,0 +1,92 @@
+#include "CommandLine.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace plumcrest {
+
+CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i] ? argv[i] : "";
+        if (arg == "--help" || arg == "-h")
+            return CommandLineRequest::Help;
+        if (arg == "--version")
+            return CommandLineRequest::Version;
+    }
+    return CommandLineRequest::Run;
+}
+
+std::string HelpText(std::string_view program) {
+    const std::string name(program);
+    return "Usage: " + name +
+           "\n"
+           "A mortgage calculator: the down payment, loan amount, monthly payment, total of the\n"
+           "fixed fees and Annual Percentage Rate of a home loan.\n"
+           "\n"
+           "It takes no arguments and opens its window; the last values calculated are kept in\n"
+           "$XDG_CONFIG_HOME/Quillmore Financial Software/Plumcrest/Plumcrest.ini.\n"
+           "F1 in the window opens the help.\n"
+           "\n"
+           "  -h, --help     show this text and exit\n"
+           "      --version  show the version and exit\n";
+}
+
+std::string VersionText(std::string_view program, std::string_view version) {
+    return std::string(program) + " " + std::string(version) + "\n";
+}
+
+std::string NoDisplayText(std::string_view program) {
+    const std::string name(program);
+    return name + ": needs a graphical session and found no display; run it from the desktop, " +
+           "or under a virtual X server with: xvfb-run -a " + name + "\n";
+}
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    // Literals of the code that logged, so they outlive the guard.
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+std::vector<HeldMessage> heldMessages;
+std::string noDisplayLine;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        // Qt aborts after this handler returns; end here with the plain line instead.
+        std::fputs(noDisplayLine.c_str(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages.push_back(
+        {type, context.file, context.line, context.function, context.category, text});
+}
+
+} // namespace
+
+DisplayStartGuard::DisplayStartGuard(std::string_view program) {
+    heldMessages.clear();
+    noDisplayLine = NoDisplayText(program);
+    previousHandler = qInstallMessageHandler(HoldMessage);
+}
+
+DisplayStartGuard::~DisplayStartGuard() {
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : heldMessages) {
+        const QMessageLogContext context(message.file, message.line, message.function,
+                                         message.category);
+        qt_message_output(message.type, context, message.text);
+    }
+    heldMessages.clear();
+}
+
+} // namespace plumcrest

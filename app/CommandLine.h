@@ -1,0 +1,33 @@
+#pragma once
+// What the command line may ask before any window opens, and a clean end when the window system
+// cannot start. The calculator itself takes no arguments: everything but --help and --version is
+// ignored.
+
+#include <string>
+#include <string_view>
+
+namespace plumcrest {
+
+enum class CommandLineRequest { Run, Help, Version };
+
+// The first of "--help"/"-h" or "--version" among the arguments after the program name.
+CommandLineRequest ReadCommandLine(int argc, const char* const* argv);
+
+std::string HelpText(std::string_view program);
+std::string VersionText(std::string_view program, std::string_view version);
+
+// The one line printed when the program is started without a graphical session.
+std::string NoDisplayText(std::string_view program);
+
+// While alive, Qt's messages are held back; a fatal one (the window system could not be reached)
+// ends the program with NoDisplayText and status 1 instead of an abort. When the guard ends
+// normally the held messages go on to the previous handler.
+class DisplayStartGuard {
+public:
+    explicit DisplayStartGuard(std::string_view program);
+    ~DisplayStartGuard();
+    DisplayStartGuard(const DisplayStartGuard&) = delete;
+    DisplayStartGuard& operator=(const DisplayStartGuard&) = delete;
+};
+
+} // namespace plumcrest

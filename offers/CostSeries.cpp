@@ -1,0 +1,52 @@
+#include "CostSeries.h"
+
+#include <algorithm>
+
+namespace plumcrest {
+
+std::vector<Cents> CumulativeCost(Cents fees, const AmortizationSchedule& schedule,
+                                  std::int32_t months) {
+    std::vector<Cents> cost(static_cast<std::size_t>(std::max(months, 0)) + 1, fees);
+    Cents sum = fees;
+    for (std::size_t m = 1; m < cost.size(); ++m) {
+        if (m <= schedule.months.size()) {
+            sum += schedule.months[m - 1].interest;
+        }
+        cost[m] = sum;
+    }
+    return cost;
+}
+
+std::vector<Cents> BalanceSeries(const AmortizationSchedule& schedule, std::int32_t months) {
+    std::vector<Cents> balance(static_cast<std::size_t>(std::max(months, 0)) + 1, 0);
+    balance[0] = schedule.months.empty() ? 0 : schedule.loan;
+    for (std::size_t m = 1; m < balance.size() && m <= schedule.months.size(); ++m) {
+        balance[m] = schedule.months[m - 1].balance;
+    }
+    return balance;
+}
+
+std::vector<CostCrossing> CostCrossings(const std::vector<std::vector<Cents>>& costs) {
+    std::vector<CostCrossing> crossings;
+    for (std::size_t a = 0; a < costs.size(); ++a) {
+        for (std::size_t b = a + 1; b < costs.size(); ++b) {
+            const std::size_t n = std::min(costs[a].size(), costs[b].size());
+            int lastSign = 0; // sign of a - b the last time they differed
+            for (std::size_t m = 0; m < n; ++m) {
+                const Cents d = costs[a][m] - costs[b][m];
+                const int sign = (d > 0) - (d < 0);
+                if (sign == 0) {
+                    continue;
+                }
+                if (lastSign != 0 && sign != lastSign) {
+                    crossings.push_back(
+                        {a, b, static_cast<std::int32_t>(m), std::min(costs[a][m], costs[b][m])});
+                }
+                lastSign = sign;
+            }
+        }
+    }
+    return crossings;
+}
+
+} // namespace plumcrest

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The program's command line as a shell user meets it: --help and --version answer without a
+# display, and a start without any graphical session ends with one plain line and status 1.
+# Usage: command_line_test.sh <plumcrest executable> <version>
+set -uo pipefail
+exe=$1 version=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# No display of any kind, a fresh HOME, the default platform plugin.
+run() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" \
+    "$@" >"$tmp/out" 2>"$tmp/err"
+}
+
+for arg in --help -h; do
+  run timeout 20 "$exe" "$arg"
+  rc=$?
+  [ $rc -eq 0 ] || fail "$arg exited with $rc: $(cat "$tmp/err")"
+  [ "$(head -n 1 "$tmp/out")" = "Usage: plumcrest" ] || fail "$arg printed: $(cat "$tmp/out")"
+  grep -q -- '--version' "$tmp/out" || fail "$arg does not mention --version"
+  [ ! -s "$tmp/err" ] || fail "$arg wrote to stderr: $(cat "$tmp/err")"
+done
+
+run timeout 20 "$exe" --version
+rc=$?
+[ $rc -eq 0 ] || fail "--version exited with $rc: $(cat "$tmp/err")"
+[ "$(cat "$tmp/out")" = "plumcrest $version" ] || fail "--version printed: $(cat "$tmp/out")"
+
+# An argument the program does not know is ignored: it tries to start, and finds no display.
+for args in "" "--frobnicate" "somefile.txt"; do
+  # shellcheck disable=SC2086
+  run timeout 20 "$exe" $args
+  rc=$?
+  [ $rc -eq 1 ] || fail "start without display ($args) exited with $rc, not 1"
+  lines=$(wc -l <"$tmp/err")
+  [ "$lines" -eq 1 ] || fail "start without display ($args) wrote $lines lines: $(cat "$tmp/err")"
+  grep -q 'graphical session' "$tmp/err" || fail "no word of a graphical session: $(cat "$tmp/err")"
+  grep -q 'xvfb-run' "$tmp/err" || fail "no word of xvfb-run: $(cat "$tmp/err")"
+  [ ! -s "$tmp/out" ] || fail "start without display wrote to stdout: $(cat "$tmp/out")"
+done
+
+# A display that does not answer is the same as none.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4711 HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" \
+  timeout 20 "$exe" >"$tmp/out" 2>"$tmp/err"
+rc=$?
+[ $rc -eq 1 ] || fail "start with an unreachable display exited with $rc, not 1"
+[ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "unreachable display wrote: $(cat "$tmp/err")"
+
+[ $failures -eq 0 ] || exit 1
+echo "command line OK"
