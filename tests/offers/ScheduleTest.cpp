@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QChartView>
 #include <QDate>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenuBar>
@@ -304,6 +306,20 @@ void ScheduleTest::chart_series_hold_the_models_numbers() {
                  .arg(MoneyText(costAt84, kUs)));
     QCOMPARE(chart.HoverText(chart.BalanceLine(2), 15.0),
              QStringLiteral("Short Term\nMonth 180 (year 15), balance: 0.00"));
+
+    // The key names the break-even marks only while there are some.
+    const auto keyShown = [&chart] {
+        QScatterSeries* points = chart.BreakEvenPoints();
+        const QList<QLegendMarker*> markers = points->chart()->legend()->markers(points);
+        return !markers.isEmpty() && markers.constFirst()->isVisible();
+    };
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QVERIFY(keyShown());
+    chart.SetOffers({chartOffers[0]}, 7, kUs);
+    QCOMPARE(chart.BreakEvenPoints()->count(), 0);
+    QCoreApplication::processEvents(); // the legend lays out its new key
+    QVERIFY(!keyShown());
 }
 
 // Expected: each of the window's menu items has a shortcut, and no two share one.
