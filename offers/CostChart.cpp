@@ -228,6 +228,10 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
         chart.addSeries(points);
         points->attachAxis(xAxis);
         points->attachAxis(yAxis);
+        // A key for marks that are not there would send the reader looking for them.
+        for (QLegendMarker* marker : chart.legend()->markers(points)) {
+            marker->setVisible(!crossings_.empty());
+        }
         if (breakEven) {
             *breakEven = points;
         }

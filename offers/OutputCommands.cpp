@@ -49,6 +49,8 @@ bool WritePdfFile(const QString& path, const OutputDocument& document, const QPa
                   QString* error, int* pages) {
     QPrinter printer(QPrinter::HighResolution);
     SetUpPdfPrinter(printer, path, size);
+    // The title a PDF viewer shows in its window and document properties.
+    printer.setDocName(document.heading.title);
     if (!PrintDocument(printer, document.heading, document.table, document.chart, pages)) {
         if (error) {
             *error = QObject::tr("Could not save %1: the file cannot be written.")
@@ -109,6 +111,7 @@ OutputActions AddOutputActions(QMenu& menu, QWidget& window, const QString& base
         QPrinter printer(QPrinter::HighResolution);
         SetUpPaper(printer, DefaultPaperForLocale());
         const OutputDocument doc = document();
+        printer.setDocName(doc.heading.title);
         QPrintPreviewDialog preview(&printer, w);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [&doc](QPrinter* target) {
@@ -127,6 +130,7 @@ OutputActions AddOutputActions(QMenu& menu, QWidget& window, const QString& base
             return;
         }
         const OutputDocument doc = document();
+        printer.setDocName(doc.heading.title); // the job's name in the print queue
         if (!PrintDocument(printer, doc.heading, doc.table, doc.chart)) {
             ReportFailure(w, QObject::tr("The printer could not be started."));
         }

@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QChartView>
 #include <QDate>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenuBar>
@@ -171,8 +173,8 @@ void ScheduleTest::csv_of_a_small_loan_is_byte_exact_under_a_comma_locale() {
 // State: 108,000.00 at 6.75 % for 30 years on Letter paper with half-inch margins: 720 points
 //   of height give 48 rows under the heading and the column header, and the 391 rows
 //   (360 months, 30 year rows, the totals) fill 8 pages and 7 rows of a ninth.
-// Expected: 9 pages; page 1 names the program, version, date, offer and disclaimer and starts
-//   with month 1; page 2 repeats the column header and goes on with month 46.
+// Expected: 9 pages, titled after the offer; page 1 names the program, version, date, offer and
+//   disclaimer and starts with month 1; page 2 repeats the column header and goes on with month 46.
 void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
     ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
                           BuildSchedule(108000.0, 6.75, 360), kUs);
@@ -208,6 +210,11 @@ void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
     const QString last = Simplified(PdfText(path, {"-f", "9", "-l", "9"}));
     QVERIFY2(last.contains(QStringLiteral("Total 252,171.74 144,171.74 108,000.00")),
              qPrintable(last));
+    // The document's own title, which a viewer shows in its window and properties.
+    const QString meta = PdfText(path, {"-htmlmeta", "-l", "1"});
+    QVERIFY2(
+        meta.contains(QStringLiteral("<title>Amortization schedule: Lakeside Savings</title>")),
+        qPrintable(meta.left(400)));
 }
 
 // State: a PDF path in a folder that does not exist.
@@ -299,6 +306,20 @@ void ScheduleTest::chart_series_hold_the_models_numbers() {
                  .arg(MoneyText(costAt84, kUs)));
     QCOMPARE(chart.HoverText(chart.BalanceLine(2), 15.0),
              QStringLiteral("Short Term\nMonth 180 (year 15), balance: 0.00"));
+
+    // The key names the break-even marks only while there are some.
+    const auto keyShown = [&chart] {
+        QScatterSeries* points = chart.BreakEvenPoints();
+        const QList<QLegendMarker*> markers = points->chart()->legend()->markers(points);
+        return !markers.isEmpty() && markers.constFirst()->isVisible();
+    };
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    QVERIFY(keyShown());
+    chart.SetOffers({chartOffers[0]}, 7, kUs);
+    QCOMPARE(chart.BreakEvenPoints()->count(), 0);
+    QCoreApplication::processEvents(); // the legend lays out its new key
+    QVERIFY(!keyShown());
 }
 
 // Expected: each of the window's menu items has a shortcut, and no two share one.
