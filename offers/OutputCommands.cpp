@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -28,6 +29,13 @@ void ReportFailure(QWidget* parent, const QString& error) {
                                  error);
 }
 
+// Moves the finished file over the target. The explicit flush comes first because commit() in
+// this Qt does not notice a failed write of its last buffered bytes and would move a cut-off
+// file into place.
+bool Commit(QSaveFile& file) {
+    return file.flush() && file.commit();
+}
+
 } // namespace
 
 bool WriteCsvFile(const QString& path, const std::string& csv, QString* error) {
@@ -35,7 +43,7 @@ bool WriteCsvFile(const QString& path, const std::string& csv, QString* error) {
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
-        !file.commit()) {
+        !Commit(file)) {
         if (error) {
             *error = QObject::tr("Could not save %1: %2")
                          .arg(QDir::toNativeSeparators(path), file.errorString());
@@ -47,14 +55,25 @@ bool WriteCsvFile(const QString& path, const std::string& csv, QString* error) {
 
 bool WritePdfFile(const QString& path, const OutputDocument& document, const QPageSize& size,
                   QString* error, int* pages) {
-    QPrinter printer(QPrinter::HighResolution);
-    SetUpPdfPrinter(printer, path, size);
-    // The title a PDF viewer shows in its window and document properties.
-    printer.setDocName(document.heading.title);
-    if (!PrintDocument(printer, document.heading, document.table, document.chart, pages)) {
+    // Written beside the target and moved over it only when complete, so a full disk or a
+    // failed write never leaves a cut-off PDF nor spoils an older file of the same name.
+    QSaveFile file(path);
+    bool written = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        QPdfWriter writer(&file);
+        writer.setPageLayout(PaperLayout(size));
+        writer.setCreator(ProgramLine());
+        // The title a PDF viewer shows in its window and document properties.
+        writer.setTitle(document.heading.title);
+        written = PrintDocument(writer, document.heading, document.table, document.chart, pages);
+    }
+    if (!written || !Commit(file)) {
         if (error) {
-            *error = QObject::tr("Could not save %1: the file cannot be written.")
-                         .arg(QDir::toNativeSeparators(path));
+            const QString reason = file.error() != QFileDevice::NoError
+                                       ? file.errorString()
+                                       : QObject::tr("the file cannot be written.");
+            *error =
+                QObject::tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
         }
         return false;
     }

@@ -175,8 +175,8 @@ bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const
     int pageNumber = 0;
     double y = 0;
     for (int p = 0; p < pagination.tablePages; ++p) {
-        if (p > 0) {
-            device.newPage();
+        if (p > 0 && !device.newPage()) {
+            return false;
         }
         ++pageNumber;
         DrawFurniture(painter, page, heading, pageNumber, pagination.pages);
@@ -205,7 +205,9 @@ bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const
     }
     if (chart) {
         if (pagination.chartOnOwnPage) {
-            device.newPage();
+            if (!device.newPage()) {
+                return false;
+            }
             ++pageNumber;
             DrawFurniture(painter, page, heading, pageNumber, pagination.pages);
             y = kHeadingHeight;
@@ -218,23 +220,23 @@ bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const
         chart(painter, QRectF(0, y, page.width(), height));
         painter.restore();
     }
-    painter.end();
+    // A PDF is finished only here; a device that stopped taking bytes says so now.
+    if (!painter.end()) {
+        return false;
+    }
     if (pages) {
         *pages = pagination.pages;
     }
     return true;
 }
 
-void SetUpPaper(QPrinter& printer, const QPageSize& size) {
-    printer.setPageLayout(
-        QPageLayout(size, QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point));
-    printer.setCreator(ProgramLine());
+QPageLayout PaperLayout(const QPageSize& size) {
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
 }
 
-void SetUpPdfPrinter(QPrinter& printer, const QString& path, const QPageSize& size) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    SetUpPaper(printer, size);
+void SetUpPaper(QPrinter& printer, const QPageSize& size) {
+    printer.setPageLayout(PaperLayout(size));
+    printer.setCreator(ProgramLine());
 }
 
 QPageSize DefaultPaperForLocale() {

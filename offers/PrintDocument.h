@@ -6,6 +6,7 @@
 // rows on any printer resolution.
 
 #include <QList>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -53,16 +54,15 @@ PrintTable SchedulePrintTable(const ScheduleModel& model);
 // The number of pages PrintDocument will use on a device with this page area (points).
 int PageCount(const PrintTable& table, double pageHeightPoints, bool withChart);
 
-// Paints the document; false when the device could not be started (e.g. a PDF path that cannot
-// be written). `pages`, when given, receives the page count.
+// Paints the document; false when the device could not be started, could not open a page or
+// could not be finished (e.g. a PDF whose bytes could not all be written). `pages`, when given,
+// receives the page count.
 bool PrintDocument(QPagedPaintDevice& device, const PrintHeading& heading, const PrintTable& table,
                    const ChartPainter& chart = {}, int* pages = nullptr);
 
 // Paper of `size` with half-inch margins: what paper and PDF both start from.
+QPageLayout PaperLayout(const QPageSize& size);
 void SetUpPaper(QPrinter& printer, const QPageSize& size);
-
-// A printer that writes a PDF to `path` on paper of `size`, half-inch margins.
-void SetUpPdfPrinter(QPrinter& printer, const QString& path, const QPageSize& size);
 
 // Letter where the locale measures in inches, A4 elsewhere.
 QPageSize DefaultPaperForLocale();

@@ -26,6 +26,8 @@
 #include <QTreeView>
 #include <QtTest>
 #include <clocale>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace plumcrest;
 
@@ -89,6 +91,28 @@ QString Simplified(const QString& text) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// While alive, this process may not grow any file past `bytes`: writes stop partway, as they do
+// on a full disk, and fail with an error rather than a signal.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int);
+};
+
 } // namespace
 
 class ScheduleTest : public QObject {
@@ -100,6 +124,7 @@ private slots:
     void csv_of_a_small_loan_is_byte_exact_under_a_comma_locale();
     void pdf_of_a_30_year_schedule_repeats_the_header_on_each_page();
     void pdf_to_an_unwritable_path_reports_and_writes_nothing();
+    void a_save_cut_short_reports_and_keeps_the_older_file();
     void chart_series_hold_the_models_numbers();
     void every_command_has_a_menu_entry_and_a_shortcut();
     void long_term_opens_with_years_folded();
@@ -230,6 +255,48 @@ void ScheduleTest::pdf_to_an_unwritable_path_reports_and_writes_nothing() {
     QVERIFY(!QFile::exists(path));
     QVERIFY(!WriteCsvFile(dir.filePath(QStringLiteral("missing/schedule.csv")), "x", &error));
     QVERIFY(error.contains(QStringLiteral("schedule.csv")));
+}
+
+// State: an older PDF and CSV under the names being saved; no file may grow past 4 KiB, so
+//   the 30-year schedule (far larger as PDF and as CSV) stops partway, as on a full disk.
+// Expected: each save reports failure naming its file; the older files keep their bytes and no
+//   cut-off or temporary file is left in the folder.
+void ScheduleTest::a_save_cut_short_reports_and_keeps_the_older_file() {
+    ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
+                          BuildSchedule(108000.0, 6.75, 360), kUs);
+    const OutputDocument document = window.Document();
+    const std::string csv = window.Csv();
+    QTemporaryDir dir;
+    const QString pdfPath = dir.filePath(QStringLiteral("schedule.pdf"));
+    const QString csvPath = dir.filePath(QStringLiteral("schedule.csv"));
+    const QByteArray olderPdf("%PDF-1.4 an older schedule");
+    const QByteArray olderCsv("Month,Year\r\n1,1\r\n");
+    for (const auto& [path, bytes] : {std::pair{pdfPath, olderPdf}, std::pair{csvPath, olderCsv}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+    QString pdfError;
+    QString csvError;
+    bool pdfSaved = true;
+    bool csvSaved = true;
+    {
+        FileSizeLimit limit(4096);
+        pdfSaved = WritePdfFile(pdfPath, document, QPageSize(QPageSize::Letter), &pdfError);
+        csvSaved = WriteCsvFile(csvPath, csv, &csvError);
+    }
+    QVERIFY(!pdfSaved);
+    QVERIFY2(pdfError.contains(pdfPath), qPrintable(pdfError));
+    QVERIFY(!csvSaved);
+    QVERIFY2(csvError.contains(csvPath), qPrintable(csvError));
+    for (const auto& [path, bytes] : {std::pair{pdfPath, olderPdf}, std::pair{csvPath, olderCsv}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({QStringLiteral("schedule.csv"), QStringLiteral("schedule.pdf")}));
 }
 
 // State: two offers of 108,000.00 for 30 years: 6.75 % with 3,500.00 fees, 6.25 % with
