@@ -23,11 +23,12 @@ namespace plumcrest {
 
 namespace {
 
-// Okabe-Ito, ordered so the first colours keep the most contrast on each background.
+// Okabe-Ito first, then darker or lighter kin of its hues, so every line keeps at least 3:1
+// contrast against its background; black and white stay for the break-even marks alone.
 constexpr QRgb kLightLines[] = {0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7,
-                                0xE69F00, 0x56B4E9, 0x000000, 0xF0E442};
+                                0x9E6A00, 0x6A3D9A, 0x7A7300, 0x882255};
 constexpr QRgb kDarkLines[] = {0x56B4E9, 0xE69F00, 0x009E73, 0xCC79A7,
-                               0xD55E00, 0xF0E442, 0xFFFFFF, 0x0072B2};
+                               0xD55E00, 0xF0E442, 0xC3A6F0, 0x9ED98E};
 constexpr int kColours = 8;
 constexpr Qt::PenStyle kDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
 

@@ -1,10 +1,10 @@
 #pragma once
 // The comparison chart: for each kept offer, the cost of the loan so far (fees plus interest
 // paid) month by month over the longest term, with the horizon and the break-even crossings
-// marked; a second view shows each offer's balance. Colours come from the Okabe-Ito set, which
-// readers with the common colour-vision deficiencies tell apart, picked for a light or a dark
-// window; beyond the set's size the lines also differ in dash pattern. Pointing at a line names
-// the offer and its figure at that month.
+// marked; a second view shows each offer's balance. Colours start from the Okabe-Ito set, which
+// readers with the common colour-vision deficiencies tell apart, each readable on a light or a
+// dark window and none the colour of the break-even marks; beyond the set's size the lines also
+// differ in dash pattern. Pointing at a line names the offer and its figure at that month.
 
 #include "Amortization.h"
 #include "CostSeries.h"

@@ -25,7 +25,9 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
+#include <algorithm>
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -130,6 +132,7 @@ private slots:
     void long_term_opens_with_years_folded();
     void print_preview_shows_the_pages_of_the_pdf();
     void pointing_at_a_line_names_the_offer_and_its_figure();
+    void every_line_stands_out_from_the_background_and_the_marks();
 };
 
 // State: 5,000.00 at 9 % over 14 months (0.75 % a month), worked by hand:
@@ -481,6 +484,61 @@ void ScheduleTest::pointing_at_a_line_names_the_offer_and_its_figure() {
     QTRY_VERIFY(chart.LastHoverText().startsWith(QStringLiteral("Low Rate\n")));
     QVERIFY2(chart.LastHoverText().contains(QStringLiteral("cost so far: ")),
              qPrintable(chart.LastHoverText()));
+}
+
+// Relative luminance and contrast ratio as used for readable colours on screen.
+static double Luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+static double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// State: eight offers, so every colour of the set is on screen, under a light and a dark window.
+// Expected: each cost line differs from every other line and from the break-even marks, and has
+//   at least 3:1 contrast against every colour of the chart's background.
+void ScheduleTest::every_line_stands_out_from_the_background_and_the_marks() {
+    std::vector<ChartOffer> offers;
+    for (int i = 0; i < 8; ++i) {
+        offers.push_back({QStringLiteral("Offer %1").arg(i + 1), 100000 + 12345 * i,
+                          BuildSchedule(90000.0 + 1000.0 * i, 5.5 + 0.25 * i, 120 + 12 * i)});
+    }
+    for (const QColor window : {QColor(0xF0F0F0), QColor(0x202020)}) {
+        CostChart chart;
+        QPalette palette = chart.palette();
+        palette.setColor(QPalette::Window, window);
+        chart.setPalette(palette);
+        chart.SetOffers(offers, 7, kUs);
+        const QBrush brush = chart.Chart(CostChart::View::Cost)->backgroundBrush();
+        QList<QColor> background{brush.color()};
+        if (brush.gradient()) {
+            background.clear();
+            for (const QGradientStop& stop : brush.gradient()->stops()) {
+                background.append(stop.second);
+            }
+        }
+        const QColor mark = chart.BreakEvenPoints()->color();
+        QList<QColor> seen;
+        for (int i = 0; i < 8; ++i) {
+            const QColor line = chart.CostLine(i)->pen().color();
+            const QString what = QStringLiteral("line %1 (%2) on window %3")
+                                     .arg(i + 1)
+                                     .arg(line.name(), window.name());
+            QVERIFY2(line != mark, qPrintable(what));
+            QVERIFY2(!seen.contains(line), qPrintable(what));
+            seen.append(line);
+            for (const QColor& back : background) {
+                QVERIFY2(Contrast(line, back) >= 3.0,
+                         qPrintable(what + QStringLiteral(" against ") + back.name()));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(ScheduleTest)
