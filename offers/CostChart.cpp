@@ -2,6 +2,7 @@
 
 #include "MoneyText.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCursor>
@@ -57,6 +58,27 @@ QList<QPointF> Points(const std::vector<Cents>& values) {
         points.append(QPointF(static_cast<double>(m) / 12.0, Dollars(values[m])));
     }
     return points;
+}
+
+// The dollar axis from 0 to `top` on round ticks, labelled in whole dollars with the program's
+// group separator ("150,000"); a value axis's printf-style labels have no grouping.
+QCategoryAxis* DollarAxis(double top, const LocaleSeparators& separators) {
+    QValueAxis nice;
+    nice.setRange(0, top);
+    nice.applyNiceNumbers();
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(nice.min(), nice.max());
+    // Starts just below the range, since a category cannot end where it starts and "0" is one.
+    axis->setStartValue(nice.min() - 1.0);
+    const int ticks = std::max(2, nice.tickCount());
+    for (int i = 0; i < ticks; ++i) {
+        const double value = nice.min() + (nice.max() - nice.min()) * i / (ticks - 1);
+        QString text = MoneyText(static_cast<Cents>(std::llround(value)) * 100, separators);
+        text.chop(3); // the decimal separator and the cents
+        axis->append(text, value);
+    }
+    return axis;
 }
 
 Cents Highest(const std::vector<std::vector<Cents>>& series) {
@@ -181,13 +203,10 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
     xAxis->setLabelFormat(QStringLiteral("%.0f"));
     xAxis->setRange(0, std::max(1.0, months_ / 12.0));
     xAxis->applyNiceNumbers();
-    auto* yAxis = new QValueAxis;
-    yAxis->setTitleText(tr("Dollars"));
-    yAxis->setLabelFormat(QStringLiteral("%.0f"));
     const auto& data = view == View::Cost ? cost_ : balance_;
     const double top = Dollars(std::max(Highest(data), Cents{1}));
-    yAxis->setRange(0, top);
-    yAxis->applyNiceNumbers();
+    QCategoryAxis* yAxis = DollarAxis(top, separators_);
+    yAxis->setTitleText(tr("Dollars"));
     chart.addAxis(xAxis, Qt::AlignBottom);
     chart.addAxis(yAxis, Qt::AlignLeft);
 

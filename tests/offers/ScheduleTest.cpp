@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QDate>
 #include <QLegend>
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -133,6 +135,7 @@ private slots:
     void print_preview_shows_the_pages_of_the_pdf();
     void pointing_at_a_line_names_the_offer_and_its_figure();
     void every_line_stands_out_from_the_background_and_the_marks();
+    void dollar_axis_groups_thousands_with_the_programs_separator();
 };
 
 // State: 5,000.00 at 9 % over 14 months (0.75 % a month), worked by hand:
@@ -536,6 +539,37 @@ void ScheduleTest::every_line_stands_out_from_the_background_and_the_marks() {
             for (const QColor& back : background) {
                 QVERIFY2(Contrast(line, back) >= 3.0,
                          qPrintable(what + QStringLiteral(" against ") + back.name()));
+            }
+        }
+    }
+}
+
+// State: one offer of 108,000.00 at 6.75 % for 30 years with 3,500.00 fees (cost and balance
+//   reach six figures), once with "," grouping and once with ".".
+// Expected: every label of both views' dollar axes is grouped in threes by that separator, the
+//   axis starts at "0", and some label reaches six figures.
+void ScheduleTest::dollar_axis_groups_thousands_with_the_programs_separator() {
+    const std::vector<ChartOffer> offers{
+        {QStringLiteral("Lakeside"), 350000, BuildSchedule(108000.0, 6.75, 360)}};
+    for (const LocaleSeparators& separators : {kUs, LocaleSeparators{U',', U'.'}}) {
+        const QString group = QString::fromUcs4(&separators.thousands, 1);
+        const QRegularExpression grouped(
+            QStringLiteral("^\\d{1,3}(%1\\d{3})*$").arg(QRegularExpression::escape(group)));
+        CostChart chart;
+        chart.SetOffers(offers, 7, separators);
+        for (const CostChart::View view : {CostChart::View::Cost, CostChart::View::Balance}) {
+            const QList<QAbstractAxis*> axes = chart.Chart(view)->axes(Qt::Vertical);
+            QCOMPARE(axes.size(), 1);
+            auto* axis = qobject_cast<QCategoryAxis*>(axes.constFirst());
+            QVERIFY(axis);
+            const QStringList labels = axis->categoriesLabels();
+            QVERIFY2(labels.size() >= 3, qPrintable(labels.join(QLatin1Char('|'))));
+            QCOMPARE(labels.constFirst(), QStringLiteral("0"));
+            QVERIFY2(labels.constLast().size() == 7, qPrintable(labels.join(QLatin1Char('|'))));
+            for (const QString& label : labels) {
+                QVERIFY2(
+                    grouped.match(label).hasMatch(),
+                    qPrintable(label + QStringLiteral(" in ") + labels.join(QLatin1Char('|'))));
             }
         }
     }
