@@ -197,6 +197,14 @@ TEST(ScheduleInvariants, hold_over_random_loans) {
     }
 }
 
+// A month's interest of exactly half a cent rounds away from zero, for a rate below zero too.
+TEST(Schedule, half_cent_interest_rounds_away_from_zero) {
+    EXPECT_EQ(BuildSchedule(1000, 0.006, 12).months.at(0).interest, 1);
+    EXPECT_EQ(BuildSchedule(1000, -0.006, 12).months.at(0).interest, -1);
+    EXPECT_EQ(BuildSchedule(3000, 0.006, 12).months.at(0).interest, 2); // 1.5 cents
+    EXPECT_EQ(BuildSchedule(3000, -0.006, 12).months.at(0).interest, -2);
+}
+
 // Two 200,000.00 loans over 30 years: 6.5 % with 6,000.00 of fees (points bought) against 7 %
 // with 1,000.00. The cheaper rate saves about 83 a month at first against 5,000 more up front.
 class PointsAgainstRate : public ::testing::Test {
