@@ -142,11 +142,12 @@ QString TfrmMain::HomePageAddress() const {
 }
 
 void TfrmMain::ShowAbout() {
-    dialogs::ShowAbout(dialogs::AboutContext{exeFolder_, HomePageAddress(), sites::kWebAddress});
+    dialogs::ShowAbout(this,
+                       dialogs::AboutContext{exeFolder_, HomePageAddress(), sites::kWebAddress});
 }
 
 void TfrmMain::ShowDisclaimer() {
-    dialogs::ShowDisclaimer();
+    dialogs::ShowDisclaimer(this);
 }
 
 } // namespace plumcrest

@@ -35,7 +35,6 @@ TfrmMain::TfrmMain(QWidget* parent)
     // Opens centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    dialogs::SetMainForm(this);
 
     try {
         FormCreate();

@@ -1,5 +1,6 @@
 #include "PlumcrestApplication.h"
 
+#include "Guarded.h"
 #include "Hint.h"
 #include "IdleEvents.h"
 
@@ -88,21 +89,22 @@ PlumcrestApplication* PlumcrestApplication::Instance() {
 }
 
 void PlumcrestApplication::RunGuarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (...) {
-        ReportException(std::current_exception());
-    }
+    platform::RunGuarded(handler);
 }
 
 void PlumcrestApplication::ReportException(std::exception_ptr error) {
-    auto* app = Instance();
-    if (!app)
-        return;
-    QTimer::singleShot(0, app, [app, error] {
-        if (app->OnException)
-            RunGuarded([&] { app->OnException(error); });
-    });
+    platform::ReportException(std::move(error));
+}
+
+bool PlumcrestApplication::event(QEvent* event) {
+    if (event->type() != platform::ExceptionEvent::kType)
+        return QApplication::event(event);
+    // Reached through the event queue: the event that raised the exception has completed.
+    if (OnException) {
+        const std::exception_ptr error = static_cast<platform::ExceptionEvent*>(event)->Error();
+        RunGuarded([&] { OnException(error); });
+    }
+    return true;
 }
 
 bool PlumcrestApplication::notify(QObject* receiver, QEvent* event) {

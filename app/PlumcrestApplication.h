@@ -46,7 +46,8 @@ public:
     QString CurrentHint() const { return hint_; }
 
     // Runs one event handler; anything it throws goes to OnException, posted so the event that
-    // raised it (a focus change, say) completes before any report opens.
+    // raised it (a focus change, say) completes before any report opens. The same boundary as
+    // platform::RunGuarded, which the windows below app/ use.
     static void RunGuarded(const std::function<void()>& handler);
     static void ReportException(std::exception_ptr error);
 
@@ -56,6 +57,10 @@ public:
     std::function<QWidget*()> WidgetUnderPointer;
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+protected:
+    // Reports the exceptions posted by the boundary.
+    bool event(QEvent* event) override;
 
 private:
     void onStateChanged(Qt::ApplicationState state);

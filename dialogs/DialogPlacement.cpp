@@ -10,11 +10,6 @@
 namespace plumcrest::dialogs {
 namespace {
 
-QPointer<QWidget>& MainFormReference() {
-    static QPointer<QWidget> form;
-    return form;
-}
-
 // Hands the dialog to deleteLater when the show operation leaves, however it leaves; the dialog
 // is then destroyed once the event being handled has been processed.
 class ReleaseLater {
@@ -45,12 +40,11 @@ void MakeTransientFor(QWidget& dialog, QWidget* main) {
 }
 
 template <class Dialog, class... Args>
-void ShowModally(QPointer<Dialog>& reference, const Args&... args) {
-    QWidget* main = MainForm();
+void ShowModally(QPointer<Dialog>& reference, QWidget* main, const Args&... args) {
     const QRect over = main ? main->frameGeometry() : QRect();
     if (main)
-        main->repaint();                // nothing half-drawn stays behind the dialog
-    auto* dialog = new Dialog(args...); // released by `release` below
+        main->repaint();                      // nothing half-drawn stays behind the dialog
+    auto* dialog = new Dialog(args..., main); // released by `release` below
     ReleaseLater release(dialog);
     reference = dialog;
     MakeTransientFor(*dialog, main);
@@ -64,14 +58,6 @@ void ShowModally(QPointer<Dialog>& reference, const Args&... args) {
 
 } // namespace
 
-void SetMainForm(QWidget* form) {
-    MainFormReference() = form;
-}
-
-QWidget* MainForm() {
-    return MainFormReference().data();
-}
-
 QPoint CenteredOver(const QRect& over, const QSize& size) {
     // C++ integer division truncates toward zero, as the halving requires.
     return {over.left() + (over.width() - size.width()) / 2,
@@ -83,9 +69,9 @@ QPoint CenteredOverClamped(const QRect& over, const QSize& size) {
     return {std::max(at.x(), 0), std::max(at.y(), 0)};
 }
 
-void CenterForm(QWidget& form) {
-    if (QWidget* main = MainForm())
-        form.move(CenteredOverClamped(main->frameGeometry(), form.frameGeometry().size()));
+void CenterForm(QWidget& form, const QWidget* over) {
+    if (over)
+        form.move(CenteredOverClamped(over->frameGeometry(), form.frameGeometry().size()));
 }
 
 QPointer<TfrmAbout>& AboutBox() {
@@ -98,12 +84,12 @@ QPointer<TfrmDisclaim>& DisclaimerBox() {
     return box;
 }
 
-void ShowAbout(const AboutContext& context) {
-    ShowModally(AboutBox(), context);
+void ShowAbout(QWidget* main, const AboutContext& context) {
+    ShowModally(AboutBox(), main, context);
 }
 
-void ShowDisclaimer() {
-    ShowModally(DisclaimerBox());
+void ShowDisclaimer(QWidget* main) {
+    ShowModally(DisclaimerBox(), main);
 }
 
 } // namespace plumcrest::dialogs

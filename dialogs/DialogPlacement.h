@@ -21,11 +21,6 @@ struct AboutContext {
     QString webAddress; // the maker's web address as shown by the link
 };
 
-// The application's main form: the window dialogs are centred over. The main window registers
-// itself; the registry forgets it when it is destroyed.
-void SetMainForm(QWidget* form);
-QWidget* MainForm();
-
 // Top-left corner that centres a window of outer size `size` over `over` (outer rectangle).
 // Halves truncate toward zero; the result may be negative.
 QPoint CenteredOver(const QRect& over, const QSize& size);
@@ -33,17 +28,17 @@ QPoint CenteredOver(const QRect& over, const QSize& size);
 // As CenteredOver, but a coordinate below 0 becomes 0.
 QPoint CenteredOverClamped(const QRect& over, const QSize& size);
 
-// Centres `form` over the main form, clamped to the screen's top-left quadrant (>= 0). Without a
-// registered main form the form stays where it is.
-void CenterForm(QWidget& form);
+// Centres `form` over `over` (the main window), clamped to the screen's top-left quadrant (>= 0).
+// Without a window to centre over the form stays where it is.
+void CenterForm(QWidget& form, const QWidget* over);
 
 // The module-wide references to the dialog being shown; empty once that dialog is gone.
 QPointer<TfrmAbout>& AboutBox();
 QPointer<TfrmDisclaim>& DisclaimerBox();
 
-// Each creates a fresh dialog, shows it modally over the main form and releases it afterwards,
-// also when an exception passes through (it goes on to the caller).
-void ShowAbout(const AboutContext& context);
-void ShowDisclaimer();
+// Each creates a fresh dialog, shows it modally over `main` (the main window; may be null) and
+// releases it afterwards, also when an exception passes through (it goes on to the caller).
+void ShowAbout(QWidget* main, const AboutContext& context);
+void ShowDisclaimer(QWidget* main);
 
 } // namespace plumcrest::dialogs

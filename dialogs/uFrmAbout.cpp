@@ -1,5 +1,6 @@
 #include "uFrmAbout.h"
 
+#include "Guarded.h"
 #include "Hint.h"
 #include "JpegImage.h"
 #include "Services.h"
@@ -48,7 +49,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-TfrmAbout::TfrmAbout(const AboutContext& context, QWidget* parent)
+TfrmAbout::TfrmAbout(const AboutContext& context, const QWidget* over, QWidget* parent)
     : TFixedDialog(parent, kClientWidth, kClientHeight), context_(context) {
     setObjectName(QStringLiteral("frmAbout"));
     setFont(PixelFont(QStringLiteral("Tahoma"), 11));
@@ -56,11 +57,11 @@ TfrmAbout::TfrmAbout(const AboutContext& context, QWidget* parent)
     BuildLabels();
     BuildLinks();
     BuildButtons();
-    FormCreate();
+    FormCreate(over);
 }
 
-void TfrmAbout::FormCreate() {
-    CenterForm(*this);
+void TfrmAbout::FormCreate(const QWidget* over) {
+    CenterForm(*this, over);
 }
 
 void TfrmAbout::BuildGraphic() {
@@ -138,7 +139,8 @@ void TfrmAbout::BuildLinks() {
     urlHome_->resize(std::max(133, urlHome_->sizeHint().width()), 16);
     urlHome_->setToolTip(kLinkHint);
     SetHint(urlHome_, kLinkHint);
-    connect(urlHome_, &TUrlLabel::clicked, this, [this] { GoOnlineAbout(urlHome_); });
+    connect(urlHome_, &TUrlLabel::clicked, this,
+            platform::Guarded([this] { GoOnlineAbout(urlHome_); }));
 
     urlAboutOnline_ = new TUrlLabel(this);
     urlAboutOnline_->setObjectName(QStringLiteral("urlAboutOnline"));
@@ -155,8 +157,9 @@ void TfrmAbout::BuildButtons() {
                                  QStringLiteral(":/dialogs/license.png"), QRect(172, 252, 103, 26),
                                  QStringLiteral("Show Software License ..."));
     setTabOrder(btnClose_, btnShowLicense_);
-    connect(btnClose_, &QPushButton::clicked, this, &TfrmAbout::btnCloseClick);
-    connect(btnShowLicense_, &QPushButton::clicked, this, &TfrmAbout::btnShowLicenseClick);
+    connect(btnClose_, &QPushButton::clicked, this, platform::Guarded([this] { btnCloseClick(); }));
+    connect(btnShowLicense_, &QPushButton::clicked, this,
+            platform::Guarded([this] { btnShowLicenseClick(); }));
 }
 
 void TfrmAbout::showEvent(QShowEvent* event) {
@@ -201,7 +204,7 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             image->rect().contains(mouse->position().toPoint()))
-            GoOnlineAbout(image);
+            platform::RunGuarded([&] { GoOnlineAbout(image); });
     }
     return TFixedDialog::eventFilter(watched, event);
 }

@@ -24,7 +24,9 @@ public:
     static constexpr int kClientWidth = 447;
     static constexpr int kClientHeight = 290;
 
-    explicit TfrmAbout(const AboutContext& context, QWidget* parent = nullptr);
+    // Created centred over `over` (the main window), which is not its owner.
+    explicit TfrmAbout(const AboutContext& context, const QWidget* over = nullptr,
+                       QWidget* parent = nullptr);
 
     // Caption and label texts, filled again at every show.
     void FormShow();
@@ -38,7 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormCreate();
+    void FormCreate(const QWidget* over);
     void BuildGraphic();
     void BuildLabels();
     void BuildLinks();

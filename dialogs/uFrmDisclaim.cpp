@@ -1,6 +1,7 @@
 #include "uFrmDisclaim.h"
 
 #include "DialogPlacement.h"
+#include "Guarded.h"
 #include "Hint.h"
 
 #include <QCloseEvent>
@@ -35,7 +36,8 @@ QIcon ButtonPictures() {
 
 } // namespace
 
-TfrmDisclaim::TfrmDisclaim(QWidget* parent) : TFixedDialog(parent, kClientWidth, kClientHeight) {
+TfrmDisclaim::TfrmDisclaim(const QWidget* over, QWidget* parent)
+    : TFixedDialog(parent, kClientWidth, kClientHeight) {
     setObjectName(QStringLiteral("frmDisclaim"));
     setWindowTitle(QStringLiteral("Disclaimer"));
     setFont(PixelFont(QStringLiteral("Arial"), 13));
@@ -61,9 +63,9 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent) : TFixedDialog(parent, kClientWidth,
     btnClose_->setIconSize(QSize(16, 16));
     btnClose_->setText(QStringLiteral(" &OK"));
     SetHint(btnClose_, QStringLiteral("Close| Close Update Wizard"));
-    connect(btnClose_, &QToolButton::clicked, this, &TfrmDisclaim::btnCloseClick);
+    connect(btnClose_, &QToolButton::clicked, this, platform::Guarded([this] { btnCloseClick(); }));
 
-    FormCreate();
+    FormCreate(over);
 }
 
 TfrmDisclaim::~TfrmDisclaim() {
@@ -72,8 +74,8 @@ TfrmDisclaim::~TfrmDisclaim() {
         DisclaimerBox() = nullptr;
 }
 
-void TfrmDisclaim::FormCreate() {
-    CenterForm(*this);
+void TfrmDisclaim::FormCreate(const QWidget* over) {
+    CenterForm(*this, over);
 }
 
 void TfrmDisclaim::btnCloseClick() {

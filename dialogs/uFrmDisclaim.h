@@ -18,7 +18,8 @@ public:
     static constexpr int kClientWidth = 338;
     static constexpr int kClientHeight = 146;
 
-    explicit TfrmDisclaim(QWidget* parent = nullptr);
+    // Created centred over `over` (the main window), which is not its owner.
+    explicit TfrmDisclaim(const QWidget* over = nullptr, QWidget* parent = nullptr);
     ~TfrmDisclaim() override; // FormDestroy
 
     void btnCloseClick();
@@ -27,7 +28,7 @@ protected:
     void closeEvent(QCloseEvent* event) override; // FormClose
 
 private:
-    void FormCreate();
+    void FormCreate(const QWidget* over);
 
     QLabel* RichLabel1_ = nullptr;
     QToolButton* btnClose_ = nullptr;

@@ -17,7 +17,11 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # Which test programs see a folder's faults. Each is built by the target of the same name and
 # run from the build's bin/ folder.
 TESTS_FOR = {
-    "finance/": ["test_finance_loanmath", "test_loan_pipeline"],
+    "finance/": ["test_finance_loanmath", "test_finance_amortization", "test_loan_pipeline"],
+    "finance/Amortization": ["test_finance_amortization", "test_offers_schedule",
+                             "test_offers_output_text"],
+    "finance/OfferCost": ["test_finance_amortization", "test_offers_compare",
+                          "test_offers_output_text"],
     "loan/": ["test_loan_pipeline", "test_loan_saved", "test_loan_numbertext"],
     "platform/Profile": ["test_platform_profile", "test_loan_saved"],
     "widgets/PictureMask": ["plumcrest_masks_tests", "NumericFieldEntryTest", "NumericFieldFocusTest",

@@ -1,5 +1,6 @@
 #include "TNumericField.h"
 
+#include "Guarded.h"
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 
@@ -351,11 +352,12 @@ void TNumericField::keyPressEvent(QKeyEvent* event) {
         event->ignore(); // Tab belongs to the window's focus navigation
         return;
     }
+    // The entry rules and their error handler run guarded: nothing thrown reaches Qt.
     if (const auto command = Controller().EntryCommands.Translate(key, modifiers)) {
-        RunCommand(*command);
+        platform::RunGuarded([&] { RunCommand(*command); });
         return;
     }
-    TypeKeyText(*event);
+    platform::RunGuarded([&] { TypeKeyText(*event); });
 }
 
 // ---- Focus ----
@@ -393,7 +395,7 @@ void TNumericField::focusOutEvent(QFocusEvent* event) {
     Controller().InsertMode = insertMode_;
     // A result showing the overflow text holds nothing typed: leaving it must not report.
     if (!ShowsOverflow())
-        ValidateOnExit();
+        platform::RunGuarded([this] { ValidateOnExit(); });
     entry_ = {};
     selected_ = false;
     update();
@@ -474,7 +476,7 @@ std::unique_ptr<QMenu> TNumericField::CreateEditMenu() {
     auto add = [&](const QString& text, bool enabled, auto&& run) {
         QAction* action = menu->addAction(text);
         action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, run);
+        connect(action, &QAction::triggered, this, platform::Guarded(run));
     };
     add(QStringLiteral("&Restore"), modified_, [this] { Restore(); });
     menu->addSeparator();

@@ -1,5 +1,6 @@
 #include "TUrlLabel.h"
 
+#include "Guarded.h"
 #include "Services.h"
 
 #include <QCursor>
@@ -103,7 +104,7 @@ void TUrlLabel::leaveEvent(QEvent* event) {
 void TUrlLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Click();
+        platform::RunGuarded([this] { Click(); });
 }
 
 void TUrlLabel::Click() {

@@ -2,6 +2,7 @@
 
 #include "DialogPlacement.h"
 #include "FakePlatform.h"
+#include "Guarded.h"
 #include "Hint.h"
 #include "TUrlLabel.h"
 #include "uFrmAbout.h"
@@ -16,6 +17,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <functional>
+#include <stdexcept>
 
 using namespace plumcrest::dialogs;
 using plumcrest::TUrlLabel;
@@ -70,6 +72,35 @@ ModalSnapshot RunModal(QPointer<Dialog>& reference, const std::function<void()>&
     return seen;
 }
 
+// A shell that fails by throwing: it stands for any fault inside a dialog's handler.
+class ThrowingShell final : public plumcrest::platform::Shell {
+public:
+    bool Open(const QString& target) override {
+        throw std::runtime_error("cannot open " + target.toStdString());
+    }
+};
+
+// Collects what the exception boundary posts to the application object for reporting.
+class ReportWatch : public QObject {
+public:
+    ReportWatch() { qApp->installEventFilter(this); }
+    ~ReportWatch() override { qApp->removeEventFilter(this); }
+    QStringList reports;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != qApp || event->type() != plumcrest::platform::ExceptionEvent::kType)
+            return false;
+        try {
+            std::rethrow_exception(
+                static_cast<plumcrest::platform::ExceptionEvent*>(event)->Error());
+        } catch (const std::exception& error) {
+            reports << QString::fromStdString(error.what());
+        }
+        return true;
+    }
+};
+
 void RunDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -91,10 +122,8 @@ private slots:
         // margins, so the expected figures below hold whatever those margins are.
         main_->move(100, 50);
         QCOMPARE(main_->frameGeometry().topLeft(), QPoint(100, 50));
-        SetMainForm(main_.get());
     }
     void cleanup() {
-        SetMainForm(nullptr);
         main_.reset();
         RunDeferredDeletes();
     }
@@ -133,10 +162,11 @@ private slots:
         main_->resize(400, 300);
         QCOMPARE(main_->frameGeometry().topLeft(), QPoint(-300, -100));
         {
-            TfrmAbout created(TestContext());
+            TfrmAbout created(TestContext(), main_.get());
             QCOMPARE(created.pos(), QPoint(0, 0));
         }
-        const ModalSnapshot seen = RunModal(AboutBox(), [] { ShowAbout(TestContext()); });
+        const ModalSnapshot seen =
+            RunModal(AboutBox(), [this] { ShowAbout(main_.get(), TestContext()); });
         QVERIFY(seen.dialog);
         QCOMPARE(seen.position, QPoint(-323, -95));
     }
@@ -144,7 +174,8 @@ private slots:
     // The dialog has no owner, but is transient for the main window and blocks it while open.
     void show_runs_modal_without_owner_and_releases_the_dialog() {
         FakePlatform fake;
-        const ModalSnapshot seen = RunModal(AboutBox(), [] { ShowAbout(TestContext()); });
+        const ModalSnapshot seen =
+            RunModal(AboutBox(), [this] { ShowAbout(main_.get(), TestContext()); });
         QVERIFY(seen.dialog);
         QCOMPARE(seen.position, QPoint(208, 133));
         QVERIFY(!seen.hasParent);
@@ -156,11 +187,44 @@ private slots:
         QVERIFY(!AboutBox());
     }
 
+    // State: opening anything throws. Action: the licence button, the web-address link or the
+    // logo is clicked. Expected: the click returns normally (nothing crosses Qt's dispatch) and
+    // the fault reaches the report once, after the click's event has completed.
+    void handler_faults_end_in_the_report_not_in_qt_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("button");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("licence button")
+            << "btnShowLicense" << true << "cannot open /opt/plumcrest/License.txt";
+        QTest::newRow("web-address link") << "urlHome" << false << "cannot open " + kHomePage;
+        QTest::newRow("logo") << "imgLogo" << false << "cannot open " + kHomePage;
+    }
+    void handler_faults_end_in_the_report_not_in_qt() {
+        QFETCH(QString, control);
+        QFETCH(bool, button);
+        QFETCH(QString, report);
+        FakePlatform fake;
+        ThrowingShell throwing;
+        plumcrest::platform::ScopedServices services(plumcrest::platform::Services{
+            &throwing, &fake.sound, &fake.messages, &fake.help, &fake.folders, &fake.os});
+        TfrmAbout about(TestContext(), main_.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        ReportWatch watch;
+        auto* widget = Child<QWidget>(about, control.toLatin1().constData());
+        if (button)
+            QVERIFY_THROWS_NO_EXCEPTION(static_cast<QAbstractButton*>(widget)->click());
+        else
+            QVERIFY_THROWS_NO_EXCEPTION(QTest::mouseClick(widget, Qt::LeftButton));
+        QVERIFY(watch.reports.isEmpty());
+        QCoreApplication::sendPostedEvents(qApp, plumcrest::platform::ExceptionEvent::kType);
+        QCOMPARE(watch.reports, QStringList{report});
+    }
+
     void centre_form_without_main_form_leaves_position() {
-        SetMainForm(nullptr);
         TfrmDisclaim dialog;
         dialog.move(17, 19);
-        CenterForm(dialog);
+        CenterForm(dialog, nullptr);
         QCOMPARE(dialog.pos(), QPoint(17, 19));
     }
 
@@ -168,7 +232,7 @@ private slots:
     // Action: it is shown again.  Expected: caption and labels are the fixed texts again.
     void about_fills_caption_and_labels_at_every_show() {
         FakePlatform fake;
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         const char* labels[] = {"lblVersion", "lblCompileDate", "lblCopyright", "lblRights"};
         about.show();
         const QString caption = about.windowTitle();
@@ -194,7 +258,7 @@ private slots:
     }
 
     void about_layout_and_buttons() {
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         QCOMPARE(about.size(), QSize(447, 290));
         QVERIFY(!(about.windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(about.windowFlags() & Qt::WindowSystemMenuHint));
@@ -233,7 +297,7 @@ private slots:
     void home_page_opened_by_logo_icon_and_link() {
         QFETCH(QString, control);
         FakePlatform fake;
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         about.show();
         auto* target = Child<QWidget>(about, control.toLatin1().constData());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
@@ -245,7 +309,7 @@ private slots:
     void failed_home_page_open_beeps_once_per_click() {
         FakePlatform fake;
         fake.shell.succeed = false;
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         about.show();
         auto* link = Child<TUrlLabel>(about, "urlHome");
         for (int click = 1; click <= 3; ++click) {
@@ -262,7 +326,7 @@ private slots:
     void missing_license_does_nothing_visible() {
         FakePlatform fake;
         fake.shell.succeed = false;
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         about.show();
         Child<QPushButton>(about, "btnShowLicense")->click();
         QCOMPARE(fake.shell.opened, QStringList{"/opt/plumcrest/License.txt"});
@@ -272,7 +336,7 @@ private slots:
     }
 
     void images_show_hand_cursor_after_first_movement() {
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         about.show();
         for (const char* name : {"imgLogo", "imgAboutIcon"}) {
             auto* image = Child<QLabel>(about, name);
@@ -288,7 +352,7 @@ private slots:
     // Escape never closes; Enter presses the focused button (there is no default button).
     void keyboard_escape_ignored_enter_presses_focused_button() {
         FakePlatform fake;
-        TfrmAbout about(TestContext());
+        TfrmAbout about(TestContext(), main_.get());
         about.show();
         about.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -307,7 +371,7 @@ private slots:
     }
 
     void disclaimer_text_runs_and_bold() {
-        TfrmDisclaim disclaim;
+        TfrmDisclaim disclaim(main_.get());
         QCOMPARE(disclaim.windowTitle(), QStringLiteral("Disclaimer"));
         QCOMPARE(disclaim.size(), QSize(338, 146));
         auto* label = Child<QLabel>(disclaim, "RichLabel1");
@@ -340,7 +404,7 @@ private slots:
     }
 
     void disclaimer_button_never_takes_focus() {
-        TfrmDisclaim disclaim;
+        TfrmDisclaim disclaim(main_.get());
         auto* button = Child<QToolButton>(disclaim, "btnClose");
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
         QCOMPARE(button->text(), QStringLiteral(" &OK"));
@@ -366,7 +430,8 @@ private slots:
                 if (DisclaimerBox())
                     watch = connect(DisclaimerBox(), &QObject::destroyed, [&] { ++destroyed; });
             });
-            const ModalSnapshot seen = RunModal(DisclaimerBox(), [] { ShowDisclaimer(); });
+            const ModalSnapshot seen =
+                RunModal(DisclaimerBox(), [this] { ShowDisclaimer(main_.get()); });
             QVERIFY(seen.dialog);
             QCOMPARE(seen.position, QPoint(100 + (664 - 338) / 2, 50 + (457 - 146) / 2));
             QVERIFY(seen.modal);
@@ -389,7 +454,7 @@ private slots:
             openAfterEscape = dialog && dialog->isVisible();
             Child<QToolButton>(*dialog, "btnClose")->click();
         });
-        ShowDisclaimer();
+        ShowDisclaimer(main_.get());
         QVERIFY(found);
         QVERIFY(openAfterEscape);
         RunDeferredDeletes();

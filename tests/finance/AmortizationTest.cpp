@@ -197,6 +197,14 @@ TEST(ScheduleInvariants, hold_over_random_loans) {
     }
 }
 
+// A month's interest of exactly half a cent rounds away from zero, for a rate below zero too.
+TEST(Schedule, half_cent_interest_rounds_away_from_zero) {
+    EXPECT_EQ(BuildSchedule(1000, 0.006, 12).months.at(0).interest, 1);
+    EXPECT_EQ(BuildSchedule(1000, -0.006, 12).months.at(0).interest, -1);
+    EXPECT_EQ(BuildSchedule(3000, 0.006, 12).months.at(0).interest, 2); // 1.5 cents
+    EXPECT_EQ(BuildSchedule(3000, -0.006, 12).months.at(0).interest, -2);
+}
+
 // Two 200,000.00 loans over 30 years: 6.5 % with 6,000.00 of fees (points bought) against 7 %
 // with 1,000.00. The cheaper rate saves about 83 a month at first against 5,000 more up front.
 class PointsAgainstRate : public ::testing::Test {
@@ -220,6 +228,17 @@ TEST_F(PointsAgainstRate, horizon_cost_is_fees_plus_interest_in_those_years) {
     EXPECT_EQ(HorizonCost(low, lowFees, 0), lowFees);
 }
 
+// The shortest horizon a user can pick already counts its twelve months of interest; a horizon
+// below zero counts none.
+TEST_F(PointsAgainstRate, one_year_horizon_counts_that_years_interest) {
+    Cents firstYear = 0;
+    for (std::size_t month = 0; month < 12; ++month)
+        firstYear += low.months[month].interest;
+    EXPECT_GT(firstYear, 1200000); // about 12,950.00
+    EXPECT_EQ(HorizonCost(low, lowFees, 1), lowFees + firstYear);
+    EXPECT_EQ(HorizonCost(low, lowFees, -3), lowFees);
+}
+
 TEST_F(PointsAgainstRate, break_even_is_the_first_month_the_lower_rate_costs_less) {
     // Month 59: 68,054.58 against 67,999.99; month 60: 69,070.04 against 69,099.54.
     EXPECT_EQ(BreakEvenMonth(low, lowFees, high, highFees), std::optional<std::int32_t>(60));
@@ -236,6 +255,16 @@ TEST_F(PointsAgainstRate, fees_beyond_all_interest_saved_never_break_even) {
     EXPECT_EQ(BreakEvenMonth(low, highFees + saved, high, highFees), std::nullopt);
     EXPECT_EQ(BreakEvenMonth(low, highFees + saved - 1, high, highFees),
               std::optional<std::int32_t>(360));
+}
+
+// Loans of a single month: the cheaper one is cheaper from its first and only month.
+TEST(BreakEven, single_month_loans) {
+    const AmortizationSchedule cheap = BuildSchedule(50000, 6.0, 1);
+    const AmortizationSchedule dear = BuildSchedule(50000, 9.0, 1);
+    // Interest: 250.00 against 375.00.
+    EXPECT_EQ(BreakEvenMonth(cheap, 1500, dear, 2500), std::optional<std::int32_t>(1));
+    EXPECT_EQ(BreakEvenMonth(dear, 1000, cheap, 20000), std::optional<std::int32_t>(1));
+    EXPECT_EQ(BreakEvenMonth(dear, 20000, cheap, 1000), std::nullopt);
 }
 
 TEST(BreakEven, a_shorter_loan_stays_cheaper_after_it_is_paid_off) {

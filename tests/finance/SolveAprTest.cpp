@@ -100,6 +100,41 @@ INSTANTIATE_TEST_SUITE_P(
                       EarlyExitCase{"months_wrap_to_zero", 1073741824, 104500, 700}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct RootCase {
+    const char* name;
+    std::int32_t years;
+    double amountFinanced;
+    double payment;
+    bool hasRoot;
+};
+
+class AprRoot : public ::testing::TestWithParam<RootCase> {};
+
+// Whether a rate exists that discounts the payments to the amount financed: a loan of cents
+// has one as much as a large loan; nothing, a negative or an unbounded amount has none.
+TEST_P(AprRoot, exists_only_for_positive_finite_figures) {
+    const auto& c = GetParam();
+    EXPECT_EQ(AprHasRoot(c.years, c.amountFinanced, c.payment), c.hasRoot);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AprRoot,
+    ::testing::Values(RootCase{"defaults", 30, 104500, kDefaultPayment, true},
+                      RootCase{"cents_financed_and_paid", 1, 0.6, 0.07, true},
+                      RootCase{"one_year", 1, 104500, 9332.45, true},
+                      RootCase{"longest_term_without_wrap", 178956970, 104500, 700, true},
+                      RootCase{"term_whose_months_wrap", 178956971, 104500, 700, false},
+                      RootCase{"zero_years", 0, 104500, kDefaultPayment, false},
+                      RootCase{"negative_years", -1, 104500, kDefaultPayment, false},
+                      RootCase{"nothing_financed", 30, 0, kDefaultPayment, false},
+                      RootCase{"negative_financed", 30, -500, kDefaultPayment, false},
+                      RootCase{"zero_payment", 30, 104500, 0, false},
+                      RootCase{"negative_payment", 30, 104500, -700, false},
+                      RootCase{"infinite_financed", 30, INFINITY, kDefaultPayment, false},
+                      RootCase{"infinite_payment", 30, 104500, INFINITY, false},
+                      RootCase{"nan_payment", 30, 104500, NAN, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(SolveApr, amount_financed_zero_climbs_without_error) {
     AprTrace trace;
     const double apr = SolveAprTrace(30, 0, kDefaultPayment, trace);

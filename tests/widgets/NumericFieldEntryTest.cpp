@@ -492,7 +492,11 @@ private slots:
         QTest::newRow("Ctrl+Left") << int(Qt::Key_Left) << ctrl;
         QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << ctrl;
         QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << ctrl;
+        QTest::newRow("Ctrl+2") << int(Qt::Key_2) << ctrl;
+        QTest::newRow("Ctrl+4") << int(Qt::Key_4) << ctrl;
         QTest::newRow("Ctrl+5") << int(Qt::Key_5) << ctrl;
+        QTest::newRow("Ctrl+End") << int(Qt::Key_End) << ctrl;
+        QTest::newRow("Ctrl+Shift+End") << int(Qt::Key_End) << (ctrl | shift);
         QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << (ctrl | shift);
         QTest::newRow("Shift+Up") << int(Qt::Key_Up) << shift;
         QTest::newRow("Shift alone") << int(Qt::Key_Shift) << none;

@@ -285,6 +285,45 @@ TEST(LayoutEntry, SignsPointsAndShifts) {
     }
 }
 
+// While typing, the entry is right-aligned in the field: whatever was typed last (a digit of
+// the integer part, the point, a fraction digit, one beyond the mask's decimals) sits in the last
+// position, and the whole entry moves left as it grows.
+TEST(LayoutEntry, LastTypedCharacterSitsInTheLastPosition) {
+    // As many decimals as integer positions and one: the shift takes the whole width.
+    static const std::u32string kShortMask = U"#.##";
+    // A literal after the last digit stays where it is.
+    static const std::u32string kPercentMask = U"###.##%";
+    struct Row {
+        const std::u32string* mask;
+        const char* buffer;
+        bool minus;
+        const char* expected; // untrimmed, "." and ","
+    };
+    const std::vector<Row> rows = {
+        {&kMoneyMask, "1234", false, "        1,234"},
+        {&kMoneyMask, "1234.", false, "       1,234."},
+        {&kMoneyMask, "1234.5", false, "      1,234.5"},
+        {&kMoneyMask, "1234.56", false, "     1,234.56"},
+        {&kMoneyMask, "1234.567", false, "    1,234.567"},
+        {&kMoneyMask, "765432.1", true, "   -765,432.1"},
+        {&kRateMask, "12", false, "      12"},
+        {&kRateMask, "7.25", false, "    7.25"},
+        {&kRateMask, ".12345", true, "-0.12345"},
+        {&kShortMask, "5", false, "   5"},
+        {&kShortMask, "5.2", false, " 5.2"},
+        {&kPercentMask, "12.345", false, "12.345%"},
+        {&kPercentMask, "1.2", false, "   1.2%"},
+    };
+    for (const auto& pair : AllSeparators()) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(pair.name) + "/" + row.buffer);
+            const MaskLayout layout = AnalyseMask(*row.mask);
+            EXPECT_EQ(Show(LayoutEntry(row.buffer, row.minus, layout, pair.separators)),
+                      Show(Localised(row.expected, pair.separators)));
+        }
+    }
+}
+
 TEST(LayoutEntry, ShiftedNegativeEntryLeavesAsNegative) {
     const MaskLayout layout = AnalyseMask(kRateMask);
     const std::u32string text = LayoutEntry(".123456", true, layout, {});
