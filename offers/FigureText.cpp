@@ -17,10 +17,6 @@ QString FigureText(double value, MaskKind kind, const LocaleSeparators& separato
     return QString::fromStdU32String(TrimBlanks(text));
 }
 
-QString CentsText(Cents cents, const LocaleSeparators& separators) {
-    return FigureText(static_cast<double>(cents) / 100.0, MaskKind::Money, separators);
-}
-
 QString AprCheckText(const AprCheck& check, const LocaleSeparators& separators) {
     switch (check.kind) {
     case AprCheck::Kind::NotGiven:

@@ -12,7 +12,6 @@ namespace plumcrest::offers {
 
 // The value through the mask, blanks trimmed; a value the mask cannot hold shows its hashes.
 QString FigureText(double value, MaskKind kind, const LocaleSeparators& separators);
-QString CentsText(Cents cents, const LocaleSeparators& separators);
 // "within tolerance", "differs by 0.270 points: ask the lender why", or "not given".
 QString AprCheckText(const AprCheck& check, const LocaleSeparators& separators);
 

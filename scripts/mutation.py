@@ -28,7 +28,8 @@ TESTS_FOR = {
                             "NumericFieldRobustnessTest"],
     "widgets/DecimalDigits": ["plumcrest_masks_tests", "NumericFieldEntryTest"],
     "widgets/": ["NumericFieldEntryTest", "NumericFieldFocusTest", "NumericFieldRobustnessTest"],
-    "app/": ["test_app_mainwindowtest", "test_app_chrometest", "test_app_behaviourstest"],
+    "app/": ["test_app_mainwindowtest", "test_app_chrometest", "test_app_behaviourstest",
+             "test_app_desktoptest"],
 }
 
 SWAPS = [
