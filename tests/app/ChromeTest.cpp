@@ -6,6 +6,7 @@
 #include "WindowFixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -49,6 +50,7 @@ private slots:
     void help_commands_open_the_contents();
     void a_right_click_on_the_status_bar_clicks_then_opens_the_window_menu();
     void the_exit_button_closes_and_saves();
+    void each_product_page_names_its_product();
 };
 
 void ChromeTest::opens_the_page_of_each_sender_data() {
@@ -294,6 +296,24 @@ void ChromeTest::the_exit_button_closes_and_saves() {
     fx.Settle();
     QVERIFY(fx.ReadIni().contains("Run=1"));
     QVERIFY(fx.platform.help.calls.contains(QStringLiteral("quit")));
+}
+
+// State: the window open. Action: read the labels of the two product pages.
+// Expected: each page's heading names its product, so a user knows what the page offers.
+void ChromeTest::each_product_page_names_its_product() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    const std::array<std::pair<const char*, const char*>, 2> pages{
+        {{"Page2", "Rentwise"}, {"Page3", "Amortiza"}}};
+    for (const auto& [pageName, product] : pages) {
+        auto* page = w.findChild<QWidget*>(QString::fromLatin1(pageName));
+        QVERIFY2(page, pageName);
+        QStringList texts;
+        for (const QLabel* label : page->findChildren<QLabel*>())
+            texts << label->text();
+        const QString heading = QStringLiteral("%1</b> from Quillmore").arg(product);
+        QVERIFY2(texts.join(QChar('\n')).contains(heading), qPrintable(texts.join(QChar('|'))));
+    }
 }
 
 int main(int argc, char** argv) {
