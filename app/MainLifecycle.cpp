@@ -3,6 +3,7 @@
 
 #include "AltKeyFixUnit.h"
 #include "DialogPlacement.h"
+#include "HelpContexts.h"
 #include "LocaleSettings.h"
 #include "Main.h"
 #include "PlumcrestApplication.h"
@@ -21,7 +22,7 @@
 namespace plumcrest {
 
 namespace {
-constexpr int kFirstRunHelpContext = 10000;
+constexpr int kFirstRunHelpContext = help::kWelcomeContext;
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)

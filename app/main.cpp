@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     plumcrest::PlumcrestApplication app(argc, argv);
     guard.reset();
     const plumcrest::platform::ScopedServices help(
-        {.help = &plumcrest::platform::TheChmHelpViewer()});
+        {.help = &plumcrest::help::TheChmHelpViewer()});
     app.SetTitle(QString::fromLatin1(plumcrest::version::kProductTitle));
     QApplication::setApplicationName(QStringLiteral("plumcrest"));
     QApplication::setApplicationVersion(QString::fromLatin1(plumcrest::version::kVersionText));

@@ -16,7 +16,10 @@
 namespace {
 
 using namespace plumcrest;
-using namespace plumcrest::offers;
+using namespace plumcrest::store;
+using namespace plumcrest::compare;
+using namespace plumcrest::schedule;
+using namespace plumcrest::output;
 
 struct TenOffers {
     TenOffers() : store(dir.path()) {

@@ -14,6 +14,8 @@
 namespace {
 
 using namespace plumcrest;
+using namespace plumcrest::schedule;
+using namespace plumcrest::output;
 
 const LocaleSeparators kUs{U'.', U','};
 

@@ -7,13 +7,13 @@ string(REGEX REPLACE ", $" "" help_bytes "${help_bytes}")
 set(content "// Generated from ${HELP_FILE}; do not edit.
 #include \"HelpFileIdentity.h\"
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 const HelpFileIdentity& BuiltHelpFileIdentity() {
     static const HelpFileIdentity identity{${help_size}u, {{${help_bytes}}}};
     return identity;
 }
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help
 ")
 file(WRITE "${OUTPUT}" "${content}")

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QWindow>
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 ChmHelpViewer::ChmHelpViewer() = default;
 
@@ -98,9 +98,9 @@ HelpBrowser* ChmHelpViewer::Browser() const {
     return window_ ? &window_->Browser() : nullptr;
 }
 
-HelpSystem& TheChmHelpViewer() {
+platform::HelpSystem& TheChmHelpViewer() {
     static ChmHelpViewer viewer;
     return viewer;
 }
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -4,9 +4,9 @@
 
 #include "Services.h"
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 // The program-wide viewer behind the real HelpSystem service.
-HelpSystem& TheChmHelpViewer();
+platform::HelpSystem& TheChmHelpViewer();
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -7,14 +7,14 @@
 #include <QPointer>
 #include <memory>
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 class ChmFile;
 
 // Opens the help file on the first request (and again after the file changed or failed to
 // open), shows topics in one top-level window made on the first request and reused after, and
 // reports an unreadable file or an unknown topic in that window, never to the caller.
-class ChmHelpViewer final : public HelpSystem {
+class ChmHelpViewer final : public platform::HelpSystem {
 public:
     ChmHelpViewer();
     ~ChmHelpViewer() override;
@@ -46,4 +46,4 @@ private:
     QPointer<QWidget> owner_;
 };
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 namespace {
 
 // No topic, picture or stylesheet comes near this; a larger length means a damaged directory.
@@ -344,4 +344,4 @@ std::vector<ChmContentsEntry> ChmFile::Contents() const {
     return hhc ? ParseSiteMap(*hhc) : std::vector<ChmContentsEntry>{};
 }
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -14,7 +14,7 @@
 
 struct chmFile;
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 // What the #SYSTEM object records; empty texts where an entry is missing.
 struct ChmSystemInfo {
@@ -87,4 +87,4 @@ private:
     ChmSystemInfo system_;
 };
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 struct HelpFileIdentity {
     std::uint64_t size = 0;
@@ -15,4 +15,4 @@ struct HelpFileIdentity {
 // Recorded from the built plumcrestcalc.chm when the program is built.
 const HelpFileIdentity& BuiltHelpFileIdentity();
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

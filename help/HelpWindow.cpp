@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 namespace {
 
 const QString kTopicScheme = QStringLiteral("chm");
@@ -165,8 +165,8 @@ void HelpBrowser::FollowLink(const QUrl& link) {
         return;
     }
     // The viewer opens nothing outside the file itself; addresses go to the desktop.
-    if (!IsExternal(target) || !TheShell().Open(target.toString()))
-        TheSound().Beep();
+    if (!IsExternal(target) || !platform::TheShell().Open(target.toString()))
+        platform::TheSound().Beep();
 }
 
 HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBrowser(this)) {
@@ -269,4 +269,4 @@ void HelpWindow::OpenContentsItem(QTreeWidgetItem* item) {
         Show(url);
 }
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

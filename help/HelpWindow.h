@@ -9,7 +9,7 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 
 class ChmFile;
 
@@ -72,4 +72,4 @@ private:
     QUrl home_;
 };
 
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -45,7 +45,7 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("edtOfferName"));
-    name_->setMaxLength(kMaxOfferName);
+    name_->setMaxLength(store::kMaxOfferName);
     name_->setAccessibleName(QStringLiteral("Name"));
     name_->setPlaceholderText(QStringLiteral("the lender"));
     apr_ = new QLineEdit(this);
@@ -85,7 +85,7 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 std::optional<KeepAnswer> KeepOfferDialog::Answer() const {
     KeepAnswer answer;
     answer.name = name_->text().trimmed();
-    if (answer.name.isEmpty() || answer.name.size() > kMaxOfferName)
+    if (answer.name.isEmpty() || answer.name.size() > store::kMaxOfferName)
         return std::nullopt;
     if (!apr_->text().trimmed().isEmpty()) {
         answer.disclosedApr = ParsePercent(apr_->text(), separators_);

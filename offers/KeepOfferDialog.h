@@ -2,6 +2,7 @@
 // Asks for the name under which to keep the current offer and, optionally, the APR the lender
 // disclosed.
 
+#include "HelpContexts.h"
 #include "PictureMask.h"
 
 #include <QDialog>
@@ -28,7 +29,7 @@ class KeepOfferDialog : public QDialog {
     Q_DISABLE_COPY(KeepOfferDialog)
 
 public:
-    static constexpr int kHelpContext = 10100;
+    static constexpr int kHelpContext = help::kKeepOffersContext;
 
     KeepOfferDialog(const LocaleSeparators& separators, QWidget* parent);
 

@@ -26,7 +26,7 @@ void OfferDesk::Report(const QString& text) {
 bool OfferDesk::OpenStore() {
     // One store for the desk's life: the Compare window holds on to it.
     if (!store_)
-        store_ = std::make_unique<OfferStore>(folder_ ? folder_() : QString());
+        store_ = std::make_unique<store::OfferStore>(folder_ ? folder_() : QString());
     if (store_->IsOpen())
         return true;
     const bool open = store_->Open();
@@ -38,7 +38,7 @@ bool OfferDesk::OpenStore() {
 }
 
 bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
-    KeptOffer offer;
+    store::KeptOffer offer;
     offer.inputs = inputs;
     // The calculation of these inputs has just completed; it gives the same results again.
     RecalculateLoan(inputs, offer.results, decimalSeparator);
@@ -53,7 +53,7 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     }
     if (!answer)
         return false;
-    offer.name = answer->name.left(kMaxOfferName);
+    offer.name = answer->name.left(store::kMaxOfferName);
     offer.disclosedApr = answer->disclosedApr;
 
     if (!OpenStore())
@@ -69,16 +69,17 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     return true;
 }
 
-CompareWindow* OfferDesk::Compare() const {
+compare::CompareWindow* OfferDesk::Compare() const {
     return compare_;
 }
 
-CompareWindow* OfferDesk::ShowCompare() {
+compare::CompareWindow* OfferDesk::ShowCompare() {
     if (!compare_) {
         if (!OpenStore())
             return nullptr;
-        compare_ = new CompareWindow(*store_, mainWindow_);
-        connect(compare_, &CompareWindow::UseInCalculator, this, &OfferDesk::UseInCalculator);
+        compare_ = new compare::CompareWindow(*store_, mainWindow_);
+        connect(compare_, &compare::CompareWindow::UseInCalculator, this,
+                &OfferDesk::UseInCalculator);
         // Opens just below and right of the calculator's corner, so both stay in reach.
         compare_->move(mainWindow_->frameGeometry().topLeft() + QPoint(32, 32));
     }

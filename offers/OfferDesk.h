@@ -14,10 +14,15 @@
 
 class QWidget;
 
-namespace plumcrest::offers {
-
+namespace plumcrest::compare {
 class CompareWindow;
+} // namespace plumcrest::compare
+
+namespace plumcrest::store {
 class OfferStore;
+} // namespace plumcrest::store
+
+namespace plumcrest::offers {
 
 class OfferDesk : public QObject {
     Q_OBJECT
@@ -33,8 +38,8 @@ public:
     // False when nothing was kept (cancelled, or the store failed and said so).
     bool KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator);
     // Opens the Compare window, or brings it to the front.
-    CompareWindow* ShowCompare();
-    CompareWindow* Compare() const;
+    compare::CompareWindow* ShowCompare();
+    compare::CompareWindow* Compare() const;
 
     // Asks for the name and disclosed APR; tests answer it without a dialog.
     std::function<std::optional<KeepAnswer>(QWidget* parent)> AskToKeep;
@@ -48,8 +53,8 @@ private:
 
     QWidget* mainWindow_;
     std::function<QString()> folder_;
-    std::unique_ptr<OfferStore> store_;
-    QPointer<CompareWindow> compare_;
+    std::unique_ptr<store::OfferStore> store_;
+    QPointer<compare::CompareWindow> compare_;
 };
 
 } // namespace plumcrest::offers

@@ -6,7 +6,7 @@
 #include <QTest>
 
 using namespace plumcrest;
-using namespace plumcrest::platform;
+using namespace plumcrest::help;
 
 class FieldTopicsTest : public QObject {
     Q_OBJECT

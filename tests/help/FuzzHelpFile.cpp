@@ -18,10 +18,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using plumcrest::platform::ChmFile;
-using plumcrest::platform::ChmObjectPath;
-using plumcrest::platform::HelpFileIdentity;
-using plumcrest::platform::IdentityOf;
+using plumcrest::help::ChmFile;
+using plumcrest::help::ChmObjectPath;
+using plumcrest::help::HelpFileIdentity;
+using plumcrest::help::IdentityOf;
 
 namespace {
 
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
             ++identical;
             continue;
         }
-        const Result result = InChild(path, plumcrest::platform::BuiltHelpFileIdentity());
+        const Result result = InChild(path, plumcrest::help::BuiltHelpFileIdentity());
         guarded.Add(result);
         if (result.outcome == kOpened)
             ++damagedOpened;

@@ -9,11 +9,11 @@
 #include <QtTest>
 #include <optional>
 
-using plumcrest::platform::ChmContentsEntry;
-using plumcrest::platform::ChmFile;
-using plumcrest::platform::LookUpContext;
-using plumcrest::platform::ParseChmSystem;
-using plumcrest::platform::ParseSiteMap;
+using plumcrest::help::ChmContentsEntry;
+using plumcrest::help::ChmFile;
+using plumcrest::help::LookUpContext;
+using plumcrest::help::ParseChmSystem;
+using plumcrest::help::ParseSiteMap;
 
 Q_DECLARE_METATYPE(std::optional<QString>)
 

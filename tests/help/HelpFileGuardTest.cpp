@@ -17,7 +17,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace plumcrest::platform {
+namespace plumcrest::help {
 namespace {
 
 const QString kHelpFile = QStringLiteral(PLUMCREST_HELP_FILE);
@@ -221,4 +221,4 @@ TEST_F(HelpFileGuard, link_loop_is_refused) {
 }
 
 } // namespace
-} // namespace plumcrest::platform
+} // namespace plumcrest::help

@@ -21,8 +21,8 @@
 #include <sys/stat.h>
 #include <thread>
 
-using plumcrest::platform::ChmHelpViewer;
-using plumcrest::platform::HelpPage;
+using plumcrest::help::ChmHelpViewer;
+using plumcrest::help::HelpPage;
 using plumcrest::testing::FakePlatform;
 
 Q_DECLARE_METATYPE(HelpPage)

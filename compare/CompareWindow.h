@@ -1,0 +1,135 @@
+#pragma once
+// The Compare window: the kept offers side by side, the years the buyer expects to keep the loan,
+// the cheapest offer for those years, the break-even of every pair, a chart of cost and balance,
+// and renaming, deleting (with Undo while the window is open), putting an offer back into the
+// calculator, its schedule and the comparison as CSV, PDF and on paper. A window of its own, not
+// modal, belonging to the main window. The window owns one action per command: its menu items,
+// buttons and shortcuts all trigger that action and follow its enabled state.
+
+#include "KeptOffer.h"
+#include "OfferComparison.h"
+#include "OutputCommands.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+
+namespace plumcrest::schedule {
+class ScheduleWindow;
+} // namespace plumcrest::schedule
+
+namespace plumcrest::store {
+class OfferStore;
+} // namespace plumcrest::store
+
+namespace plumcrest::compare {
+
+class CompareModel;
+class CostChart;
+
+class CompareWindow : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(CompareWindow)
+
+public:
+    // The window's commands, each one action shared by its menu item, button and shortcut.
+    struct Actions {
+        QAction* use = nullptr;
+        QAction* rename = nullptr;
+        QAction* remove = nullptr;
+        QAction* undo = nullptr;
+        QAction* schedule = nullptr;
+        QAction* help = nullptr;
+        QAction* close = nullptr;
+        QAction* offersTab = nullptr;
+        QAction* costChart = nullptr;
+        QAction* balanceChart = nullptr;
+        output::OutputActions output;
+    };
+
+    // `store` must outlive the window; `owner` is the main window.
+    CompareWindow(store::OfferStore& store, QWidget* owner);
+
+    // Reads the offers again (another running copy may have kept some), keeping the selection.
+    void Reload();
+
+    CompareModel* Model() const { return model_; }
+    store::OfferStore& Store() const { return store_; }
+    QTabWidget* Tabs() const { return tabs_; }
+    QTableView* Table() const { return table_; }
+    QSpinBox* HorizonField() const { return horizon_; }
+    QListWidget* BreakEvenList() const { return breakEven_; }
+    CostChart* Chart() const { return chart_; }
+    QMenuBar* MenuBar() const { return menuBar_; }
+    const Actions& Commands() const { return actions_; }
+    QPushButton* UseButton() const { return useButton_; }
+    QPushButton* RenameButton() const { return renameButton_; }
+    QPushButton* DeleteButton() const { return deleteButton_; }
+    QPushButton* UndoButton() const { return undoButton_; }
+    QPushButton* ScheduleButton() const { return scheduleButton_; }
+
+    std::optional<store::KeptOffer> SelectedOffer() const;
+    void SelectOffer(qint64 id);
+
+    void RenameSelected();
+    void DeleteSelected();
+    void UndoDelete();
+    void UseSelected();
+    // Opens the schedule of the selected offer (nullptr when none is selected).
+    schedule::ScheduleWindow* OpenSchedule();
+
+    // The comparison as CSV and as a printable document.
+    std::string Csv() const;
+    output::OutputDocument Document() const;
+
+    // Asks for a new name; tests answer it without a dialog.
+    std::function<std::optional<QString>(const QString& current)> AskForName;
+
+signals:
+    void SelectedOfferChanged();
+    void UseInCalculator(const plumcrest::LoanInputs& inputs);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    QPushButton* ButtonFor(QAction* action, const QString& text, const char* objectName);
+    void ShowOffers(std::vector<store::KeptOffer> offers, std::optional<qint64> select);
+    void RefreshChart();
+    void UpdateControls();
+    void Report(const QString& text);
+
+    store::OfferStore& store_;
+    Actions actions_;
+    CompareModel* model_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableView* table_ = nullptr;
+    QSpinBox* horizon_ = nullptr;
+    QListWidget* breakEven_ = nullptr;
+    CostChart* chart_ = nullptr;
+    QLabel* empty_ = nullptr;
+    QPushButton* useButton_ = nullptr;
+    QPushButton* renameButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* scheduleButton_ = nullptr;
+    bool activatedBefore_ = false;
+    int wantedHorizon_ = OfferComparison::kDefaultHorizonYears;
+    std::vector<store::KeptOffer> deleted_; // most recent last; forgotten when the window closes
+};
+
+} // namespace plumcrest::compare

@@ -1,0 +1,104 @@
+#include "ComparisonExport.h"
+
+#include "CompareModel.h"
+#include "CostChart.h"
+#include "Csv.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QObject>
+
+namespace plumcrest::compare {
+
+using output::CsvNumber;
+using output::CsvRecord;
+using output::CsvText;
+
+namespace {
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+std::string ComparisonCsv(const CompareModel& model) {
+    std::vector<CsvRecord> records;
+    CsvRecord header;
+    for (int row = 0; row < CompareModel::RowCount; ++row) {
+        header.push_back(Utf8(model.headerData(row, Qt::Vertical).toString()));
+    }
+    records.push_back(std::move(header));
+    for (int column = 0; column < model.columnCount(); ++column) {
+        CsvRecord record;
+        for (int row = 0; row < CompareModel::RowCount; ++row) {
+            const QModelIndex cell = model.index(row, column);
+            const QVariant figure = cell.data(CompareModel::FigureRole);
+            switch (row) {
+            case CompareModel::NameRow:
+            case CompareModel::AprCheckRow:
+            case CompareModel::CheapestRow:
+                record.push_back(Utf8(cell.data().toString()));
+                break;
+            case CompareModel::TermRow:
+                record.push_back(CsvNumber(figure.toDouble(), 0));
+                break;
+            case CompareModel::NoteRateRow:
+            case CompareModel::AprRow:
+            case CompareModel::DisclosedAprRow:
+                record.push_back(figure.isValid() ? CsvNumber(figure.toDouble(), 4) : "");
+                break;
+            default:
+                record.push_back(CsvNumber(figure.toDouble(), 2));
+                break;
+            }
+        }
+        records.push_back(std::move(record));
+    }
+    return CsvText(records);
+}
+
+output::PrintTable ComparisonPrintTable(const CompareModel& model) {
+    output::PrintTable table;
+    table.headers.append(QString());
+    table.widths.append(2.6);
+    table.alignRight.append(false);
+    for (int column = 0; column < model.columnCount(); ++column) {
+        table.headers.append(model.headerData(column, Qt::Horizontal).toString());
+        table.widths.append(1.6);
+        table.alignRight.append(true);
+    }
+    for (int row = 0; row < CompareModel::RowCount; ++row) {
+        QStringList cells{model.headerData(row, Qt::Vertical).toString()};
+        for (int column = 0; column < model.columnCount(); ++column) {
+            cells.append(model.index(row, column).data().toString());
+        }
+        table.rows.push_back({cells, row == CompareModel::HorizonCostRow, false});
+    }
+    const QStringList breakEven = model.BreakEvenTexts();
+    if (!breakEven.isEmpty()) {
+        table.rows.push_back({{QObject::tr("Break-even")}, true, true});
+        for (const QString& line : breakEven) {
+            table.rows.push_back({{line}, false, true});
+        }
+    }
+    return table;
+}
+
+output::OutputDocument ComparisonDocument(const CompareModel& model, const CostChart& chart) {
+    output::OutputDocument document;
+    document.heading.title = QObject::tr("Offers compared");
+    document.heading.subtitle =
+        QObject::tr("Years you expect to keep this loan: %1").arg(model.HorizonYears());
+    document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    document.table = ComparisonPrintTable(model);
+    if (model.columnCount() > 0) {
+        const CostChart* drawn = &chart;
+        document.chart = [drawn](QPainter& painter, const QRectF& target) {
+            drawn->RenderCostChart(painter, target);
+        };
+    }
+    return document;
+}
+
+} // namespace plumcrest::compare

@@ -1,0 +1,369 @@
+#include "CostChart.h"
+
+#include "MoneyText.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QEvent>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QScatterSeries>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace plumcrest::compare {
+
+namespace {
+
+// Okabe-Ito first, then darker or lighter kin of its hues, so every line keeps at least 3:1
+// contrast against its background; black and white stay for the break-even marks alone.
+constexpr QRgb kLightLines[] = {0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7,
+                                0x9E6A00, 0x6A3D9A, 0x7A7300, 0x882255};
+constexpr QRgb kDarkLines[] = {0x56B4E9, 0xE69F00, 0x009E73, 0xCC79A7,
+                               0xD55E00, 0xF0E442, 0xC3A6F0, 0x9ED98E};
+constexpr int kColours = 8;
+constexpr Qt::PenStyle kDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+
+QPen LinePen(int index, bool dark) {
+    QPen pen(CostChart::LineColour(index, dark), 2.0);
+    pen.setStyle(kDashes[(index / kColours) % 4]);
+    return pen;
+}
+
+QString YearsText(int years) {
+    return years == 1 ? QObject::tr("1 year") : QObject::tr("%1 years").arg(years);
+}
+
+QString HorizonName(int years) {
+    return QObject::tr("Horizon: %1").arg(YearsText(years));
+}
+
+double Dollars(Cents cents) {
+    return static_cast<double>(cents) / 100.0;
+}
+
+QList<QPointF> Points(const std::vector<Cents>& values) {
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(values.size()));
+    for (std::size_t m = 0; m < values.size(); ++m) {
+        points.append(QPointF(static_cast<double>(m) / 12.0, Dollars(values[m])));
+    }
+    return points;
+}
+
+// The dollar axis from 0 to `top` on round ticks, labelled in whole dollars with the program's
+// group separator ("150,000"); a value axis's printf-style labels have no grouping.
+QCategoryAxis* DollarAxis(double top, const LocaleSeparators& separators) {
+    QValueAxis nice;
+    nice.setRange(0, top);
+    nice.applyNiceNumbers();
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(nice.min(), nice.max());
+    // Starts just below the range, since a category cannot end where it starts and "0" is one.
+    axis->setStartValue(nice.min() - 1.0);
+    const int ticks = std::max(2, nice.tickCount());
+    for (int i = 0; i < ticks; ++i) {
+        const double value = nice.min() + (nice.max() - nice.min()) * i / (ticks - 1);
+        QString text = output::MoneyText(static_cast<Cents>(std::llround(value)) * 100, separators);
+        text.chop(3); // the decimal separator and the cents
+        axis->append(text, value);
+    }
+    return axis;
+}
+
+Cents Highest(const std::vector<std::vector<Cents>>& series) {
+    Cents top = 0;
+    for (const auto& values : series) {
+        for (Cents v : values) {
+            top = std::max(top, v);
+        }
+    }
+    return top;
+}
+
+} // namespace
+
+QColor CostChart::LineColour(int index, bool darkBackground) {
+    const QRgb* set = darkBackground ? kDarkLines : kLightLines;
+    return QColor(set[index % kColours]);
+}
+
+CostChart::CostChart(QWidget* parent) : QWidget(parent) {
+    tabs_ = new QTabWidget(this);
+    costView_ = new QChartView(new QChart, tabs_);
+    balanceView_ = new QChartView(new QChart, tabs_);
+    for (QChartView* view : {costView_, balanceView_}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setFocusPolicy(Qt::StrongFocus);
+    }
+    costView_->setAccessibleName(tr("Cost of each offer over time"));
+    balanceView_->setAccessibleName(tr("Balance of each offer over time"));
+    tabs_->addTab(costView_, tr("C&ost over Time"));
+    tabs_->addTab(balanceView_, tr("Ba&lance"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_);
+    setMinimumSize(360, 260);
+}
+
+CostChart::~CostChart() = default;
+
+void CostChart::SetOffers(std::vector<ChartOffer> offers, int horizonYears,
+                          const LocaleSeparators& separators) {
+    offers_ = std::move(offers);
+    horizonYears_ = horizonYears;
+    separators_ = separators;
+    months_ = 0;
+    for (const ChartOffer& offer : offers_) {
+        months_ = std::max(months_, static_cast<int>(offer.schedule.months.size()));
+    }
+    cost_.clear();
+    balance_.clear();
+    for (const ChartOffer& offer : offers_) {
+        cost_.push_back(CumulativeCost(offer.fees, offer.schedule, months_));
+        balance_.push_back(BalanceSeries(offer.schedule, months_));
+    }
+    crossings_ = CostCrossings(cost_);
+    Rebuild();
+}
+
+void CostChart::SetHorizon(int horizonYears) {
+    horizonYears_ = horizonYears;
+    const double top = Dollars(std::max(Highest(cost_), Cents{1}));
+    const double topBalance = Dollars(std::max(Highest(balance_), Cents{1}));
+    if (horizon_) {
+        horizon_->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, top)});
+        horizon_->setName(HorizonName(horizonYears_));
+    }
+    if (balanceHorizon_) {
+        balanceHorizon_->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, topBalance)});
+        balanceHorizon_->setName(HorizonName(horizonYears_));
+    }
+    UpdateDescription();
+}
+
+void CostChart::ShowView(View view) {
+    tabs_->setCurrentIndex(view == View::Cost ? 0 : 1);
+}
+
+CostChart::View CostChart::CurrentView() const {
+    return tabs_->currentIndex() == 0 ? View::Cost : View::Balance;
+}
+
+QLineSeries* CostChart::CostLine(int offer) const {
+    return offer >= 0 && offer < static_cast<int>(costLines_.size()) ? costLines_[offer] : nullptr;
+}
+
+QLineSeries* CostChart::BalanceLine(int offer) const {
+    return offer >= 0 && offer < static_cast<int>(balanceLines_.size()) ? balanceLines_[offer]
+                                                                        : nullptr;
+}
+
+QScatterSeries* CostChart::BreakEvenPoints() const {
+    return breakEven_;
+}
+QLineSeries* CostChart::HorizonLine() const {
+    return horizon_;
+}
+
+QChart* CostChart::Chart(View view) const {
+    return (view == View::Cost ? costView_ : balanceView_)->chart();
+}
+
+bool CostChart::DarkPalette() const {
+    return palette().color(QPalette::Window).lightness() < 128;
+}
+
+void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
+                          QScatterSeries** breakEven, QLineSeries** horizon) const {
+    chart.removeAllSeries();
+    for (QAbstractAxis* axis : chart.axes()) {
+        chart.removeAxis(axis);
+        delete axis;
+    }
+    // The theme resets series colours, so it comes first.
+    chart.setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart.setBackgroundRoundness(0);
+    chart.legend()->setAlignment(Qt::AlignBottom);
+    chart.setTitle(view == View::Cost ? tr("Cost so far: fees plus interest paid")
+                                      : tr("Balance owed"));
+
+    auto* xAxis = new QValueAxis;
+    xAxis->setTitleText(tr("Years"));
+    xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    xAxis->setRange(0, std::max(1.0, months_ / 12.0));
+    xAxis->applyNiceNumbers();
+    const auto& data = view == View::Cost ? cost_ : balance_;
+    const double top = Dollars(std::max(Highest(data), Cents{1}));
+    QCategoryAxis* yAxis = DollarAxis(top, separators_);
+    yAxis->setTitleText(tr("Dollars"));
+    chart.addAxis(xAxis, Qt::AlignBottom);
+    chart.addAxis(yAxis, Qt::AlignLeft);
+
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        auto* line = new QLineSeries;
+        line->setName(offers_[i].name);
+        line->replace(Points(data[i]));
+        line->setPen(LinePen(static_cast<int>(i), dark));
+        chart.addSeries(line);
+        line->attachAxis(xAxis);
+        line->attachAxis(yAxis);
+        if (lines) {
+            lines->push_back(line);
+        }
+    }
+
+    auto* mark = new QLineSeries;
+    mark->setName(HorizonName(horizonYears_));
+    mark->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, top)});
+    QPen markPen(dark ? QColor(0xBBBBBB) : QColor(0x555555), 1.5, Qt::DashLine);
+    mark->setPen(markPen);
+    chart.addSeries(mark);
+    mark->attachAxis(xAxis);
+    mark->attachAxis(yAxis);
+    if (horizon) {
+        *horizon = mark;
+    }
+
+    if (view == View::Cost) {
+        auto* points = new QScatterSeries;
+        points->setName(tr("Break-even"));
+        points->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+        points->setMarkerSize(9);
+        points->setColor(dark ? Qt::white : Qt::black);
+        points->setBorderColor(dark ? Qt::black : Qt::white);
+        for (const CostCrossing& c : crossings_) {
+            points->append(c.month / 12.0, Dollars(c.cost));
+        }
+        chart.addSeries(points);
+        points->attachAxis(xAxis);
+        points->attachAxis(yAxis);
+        // A key for marks that are not there would send the reader looking for them.
+        for (QLegendMarker* marker : chart.legend()->markers(points)) {
+            marker->setVisible(!crossings_.empty());
+        }
+        if (breakEven) {
+            *breakEven = points;
+        }
+    }
+}
+
+void CostChart::Rebuild() {
+    costLines_.clear();
+    balanceLines_.clear();
+    const bool dark = DarkPalette();
+    FillChart(*costView_->chart(), View::Cost, dark, &costLines_, &breakEven_, &horizon_);
+    FillChart(*balanceView_->chart(), View::Balance, dark, &balanceLines_, nullptr,
+              &balanceHorizon_);
+    for (auto* lines : {&costLines_, &balanceLines_}) {
+        for (QLineSeries* line : *lines) {
+            connect(
+                line, &QLineSeries::hovered, this,
+                [this, line](const QPointF& point, bool state) { Hovered(line, point, state); });
+        }
+    }
+    connect(breakEven_, &QScatterSeries::hovered, this, [this](const QPointF& point, bool state) {
+        if (!state) {
+            QToolTip::hideText();
+            return;
+        }
+        const int month = static_cast<int>(std::lround(point.x() * 12.0));
+        for (const CostCrossing& c : crossings_) {
+            if (c.month == month) {
+                lastHover_ = tr("Break-even of %1 and %2 at month %3: %4")
+                                 .arg(offers_[c.first].name, offers_[c.second].name)
+                                 .arg(c.month)
+                                 .arg(output::MoneyText(c.cost, separators_));
+                QToolTip::showText(QCursor::pos(), lastHover_, costView_);
+                return;
+            }
+        }
+    });
+    UpdateDescription();
+}
+
+void CostChart::ApplyLook() {
+    if (!offers_.empty() || costView_->chart()->series().isEmpty()) {
+        Rebuild();
+    }
+}
+
+void CostChart::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ApplyLook();
+    }
+}
+
+QString CostChart::HoverText(const QLineSeries* series, double xYears) const {
+    const auto find = [series](const std::vector<QLineSeries*>& lines) {
+        return std::find(lines.begin(), lines.end(), series) - lines.begin();
+    };
+    const bool isCost = find(costLines_) < static_cast<std::ptrdiff_t>(costLines_.size());
+    const std::ptrdiff_t i = isCost ? find(costLines_) : find(balanceLines_);
+    if (i >= static_cast<std::ptrdiff_t>(offers_.size())) {
+        return {};
+    }
+    const int month = std::clamp(static_cast<int>(std::lround(xYears * 12.0)), 0, months_);
+    const Cents value =
+        (isCost ? cost_ : balance_)[static_cast<std::size_t>(i)][static_cast<std::size_t>(month)];
+    const QString what = isCost ? tr("cost so far") : tr("balance");
+    return tr("%1\nMonth %2 (year %3), %4: %5")
+        .arg(offers_[static_cast<std::size_t>(i)].name)
+        .arg(month)
+        .arg(month == 0 ? 0 : (month - 1) / 12 + 1)
+        .arg(what, output::MoneyText(value, separators_));
+}
+
+void CostChart::Hovered(QLineSeries* series, const QPointF& point, bool state) {
+    if (!state) {
+        QToolTip::hideText();
+        return;
+    }
+    lastHover_ = HoverText(series, point.x());
+    QToolTip::showText(QCursor::pos(), lastHover_, this);
+}
+
+void CostChart::UpdateDescription() {
+    // A screen reader gets in words what the lines show.
+    const auto horizonMonth = static_cast<std::size_t>(std::clamp(horizonYears_ * 12, 0, months_));
+    QStringList parts;
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        parts.append(tr("%1: %2 after %3")
+                         .arg(offers_[i].name,
+                              output::MoneyText(cost_[i][horizonMonth], separators_),
+                              YearsText(horizonYears_)));
+    }
+    for (const CostCrossing& c : crossings_) {
+        parts.append(tr("%1 and %2 cross at month %3")
+                         .arg(offers_[c.first].name, offers_[c.second].name)
+                         .arg(c.month));
+    }
+    costView_->setAccessibleDescription(parts.join(QStringLiteral("; ")));
+}
+
+void CostChart::RenderCostChart(QPainter& painter, const QRectF& target) const {
+    QGraphicsScene scene;
+    auto* chart = new QChart;
+    scene.addItem(chart);
+    FillChart(*chart, View::Cost, false, nullptr, nullptr, nullptr);
+    // Drawn larger and scaled down, so the chart's screen-sized fonts come out small on paper.
+    const QSizeF size = target.size() * 1.4;
+    chart->resize(size);
+    chart->setBackgroundVisible(false);
+    scene.setSceneRect(QRectF(QPointF(0, 0), size));
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene.render(&painter, target, scene.sceneRect());
+}
+
+} // namespace plumcrest::compare

@@ -1,0 +1,106 @@
+#pragma once
+// The comparison chart: for each kept offer, the cost of the loan so far (fees plus interest
+// paid) month by month over the longest term, with the horizon and the break-even crossings
+// marked; a second view shows each offer's balance. Colours start from the Okabe-Ito set, which
+// readers with the common colour-vision deficiencies tell apart, each readable on a light or a
+// dark window and none the colour of the break-even marks; beyond the set's size the lines also
+// differ in dash pattern. Pointing at a line names the offer and its figure at that month.
+
+#include "Amortization.h"
+#include "CostSeries.h"
+#include "PictureMask.h"
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+class QPainter;
+class QRectF;
+class QTabWidget;
+
+QT_BEGIN_NAMESPACE
+class QChart;
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+QT_END_NAMESPACE
+
+namespace plumcrest::compare {
+
+struct ChartOffer {
+    QString name;
+    Cents fees = 0;
+    AmortizationSchedule schedule;
+};
+
+class CostChart : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(CostChart)
+
+public:
+    enum class View { Cost, Balance };
+
+    explicit CostChart(QWidget* parent = nullptr);
+    ~CostChart() override;
+
+    void SetOffers(std::vector<ChartOffer> offers, int horizonYears,
+                   const LocaleSeparators& separators);
+    void SetHorizon(int horizonYears);
+    void ShowView(View view);
+    View CurrentView() const;
+
+    // The longest term in months; the x axis runs in years from 0 to it / 12.
+    int Months() const { return months_; }
+    const std::vector<CostCrossing>& Crossings() const { return crossings_; }
+
+    // The series on screen, in the order of the offers (for tests and the accessibility text).
+    QLineSeries* CostLine(int offer) const;
+    QLineSeries* BalanceLine(int offer) const;
+    QScatterSeries* BreakEvenPoints() const;
+    QLineSeries* HorizonLine() const;
+    QChart* Chart(View view) const;
+
+    // What pointing at a line shows (the last hover's text is kept for tests).
+    QString HoverText(const QLineSeries* series, double xYears) const;
+    QString LastHoverText() const { return lastHover_; }
+
+    // The cost view drawn into a rectangle of any painter, in light colours (paper).
+    void RenderCostChart(QPainter& painter, const QRectF& target) const;
+
+    // The colour of the i-th line, light or dark background.
+    static QColor LineColour(int index, bool darkBackground);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Rebuild();
+    void ApplyLook();
+    void FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
+                   QScatterSeries** breakEven, QLineSeries** horizon) const;
+    void Hovered(QLineSeries* series, const QPointF& point, bool state);
+    void UpdateDescription();
+    bool DarkPalette() const;
+
+    std::vector<ChartOffer> offers_;
+    std::vector<std::vector<Cents>> cost_;
+    std::vector<std::vector<Cents>> balance_;
+    std::vector<CostCrossing> crossings_;
+    int months_ = 0;
+    int horizonYears_ = 7;
+    LocaleSeparators separators_;
+
+    QTabWidget* tabs_ = nullptr;
+    QChartView* costView_ = nullptr;
+    QChartView* balanceView_ = nullptr;
+    std::vector<QLineSeries*> costLines_;
+    std::vector<QLineSeries*> balanceLines_;
+    QScatterSeries* breakEven_ = nullptr;
+    QLineSeries* horizon_ = nullptr;
+    QLineSeries* balanceHorizon_ = nullptr;
+    QString lastHover_;
+};
+
+} // namespace plumcrest::compare

@@ -1,0 +1,13 @@
+#pragma once
+// The help context numbers the program asks for, from the one list the help file is compiled
+// with.
+
+#include "context.h"
+
+namespace plumcrest::help {
+
+inline constexpr int kWelcomeContext = IDH_WELCOME;
+inline constexpr int kKeepOffersContext = IDH_KEEP_OFFERS;
+inline constexpr int kCompareOffersContext = IDH_COMPARE_OFFERS;
+
+} // namespace plumcrest::help

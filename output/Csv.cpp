@@ -1,0 +1,79 @@
+#include "Csv.h"
+
+#include "PictureMask.h"
+
+namespace plumcrest::output {
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '"';
+    for (char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string CsvText(const std::vector<CsvRecord>& records) {
+    std::string text;
+    for (const CsvRecord& record : records) {
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            if (i > 0) {
+                text += ',';
+            }
+            text += CsvField(record[i]);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string CsvMoney(Cents cents) {
+    // Cents are whole numbers: integer arithmetic, so no locale or rounding can reach the text.
+    const bool negative = cents < 0;
+    const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(cents)
+                                                  : static_cast<unsigned long long>(cents);
+    std::string text = std::to_string(magnitude / 100);
+    const unsigned long long fraction = magnitude % 100;
+    text += '.';
+    text += static_cast<char>('0' + fraction / 10);
+    text += static_cast<char>('0' + fraction % 10);
+    return negative ? "-" + text : text;
+}
+
+std::string CsvNumber(double value, int decimals) {
+    // A mask with no group positions and room for any figure a loan can have.
+    std::u32string mask(20, U'#');
+    if (decimals > 0) {
+        mask += U'.';
+        mask.append(static_cast<std::size_t>(decimals), U'#');
+    }
+    const std::u32string text =
+        TrimBlanks(FormatIntoMask(value, AnalyseMask(mask), LocaleSeparators{U'.', U','}));
+    return std::string(text.begin(), text.end()); // digits, "-" and "." only
+}
+
+std::string ScheduleCsv(const AmortizationSchedule& schedule) {
+    std::string text = "Month,Year,Payment,Interest,Principal,Balance\r\n";
+    text.reserve(text.size() + schedule.months.size() * 48);
+    for (const ScheduleMonth& m : schedule.months) {
+        text += std::to_string(m.month);
+        text += ',';
+        text += std::to_string((m.month - 1) / 12 + 1);
+        for (Cents value : {m.payment, m.interest, m.principal, m.balance}) {
+            text += ',';
+            text += CsvMoney(value);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace plumcrest::output

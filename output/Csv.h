@@ -1,0 +1,34 @@
+#pragma once
+// Comma-separated text that spreadsheets read the same everywhere: RFC 4180 (CRLF after every
+// record, a field quoted when it holds a comma, a quote, CR or LF, quotes inside doubled), money
+// with "." as the decimal point and no group separators whatever the user's locale. Plain C++.
+
+#include "Amortization.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plumcrest::output {
+
+using CsvRecord = std::vector<std::string>;
+
+// One field as it goes into a record (UTF-8 in, UTF-8 out).
+std::string CsvField(std::string_view text);
+
+// The records, each ended by CRLF.
+std::string CsvText(const std::vector<CsvRecord>& records);
+
+// Whole cents as "-1234.05": a "." and two decimals, no grouping.
+std::string CsvMoney(Cents cents);
+
+// A figure rounded half up to `decimals` places as the calculator's masks round it, with "."
+// and no grouping: 6.75 with 4 decimals is "6.7500".
+std::string CsvNumber(double value, int decimals);
+
+// The schedule, one record per month under the header
+// "Month,Year,Payment,Interest,Principal,Balance"; no subtotal rows, so a spreadsheet can sum
+// the columns itself.
+std::string ScheduleCsv(const AmortizationSchedule& schedule);
+
+} // namespace plumcrest::output

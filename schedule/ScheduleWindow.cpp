@@ -1,0 +1,147 @@
+#include "ScheduleWindow.h"
+
+#include "Csv.h"
+#include "MoneyText.h"
+#include "ScheduleModel.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace plumcrest::schedule {
+
+using output::MoneyText;
+using output::OutputDocument;
+
+namespace {
+
+// Terms up to this many years open with every month showing; longer ones show the years.
+constexpr int kExpandedYears = 40;
+
+QString FileSafe(QString name) {
+    for (QChar& c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':')) {
+            c = QLatin1Char('-');
+        }
+    }
+    return name;
+}
+
+} // namespace
+
+output::PrintTable SchedulePrintTable(const ScheduleModel& model) {
+    output::PrintTable table;
+    for (int c = 0; c < ScheduleModel::ColumnCount; ++c) {
+        table.headers.append(ScheduleModel::ColumnTitle(c));
+        table.alignRight.append(c != ScheduleModel::MonthColumn);
+        table.widths.append(c <= ScheduleModel::YearColumn ? 1.0 : 2.0);
+    }
+    auto cellsOf = [&model](const QModelIndex& parent, int row) {
+        QStringList cells;
+        for (int c = 0; c < ScheduleModel::ColumnCount; ++c) {
+            cells.append(model.index(row, c, parent).data().toString());
+        }
+        return cells;
+    };
+    table.rows.reserve(model.Schedule().months.size() + model.Schedule().years.size() + 1);
+    for (int y = 0; y < model.rowCount(); ++y) {
+        const QModelIndex year = model.index(y, 0);
+        for (int m = 0; m < model.rowCount(year); ++m) {
+            table.rows.push_back({cellsOf(year, m), false});
+        }
+        table.rows.push_back({cellsOf({}, y), true});
+    }
+    return table;
+}
+
+QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRatePercent,
+                         const LocaleSeparators& separators) {
+    static const MaskLayout rate = AnalyseMask(U"###.####");
+    const std::u32string rateText = TrimBlanks(FormatIntoMask(annualRatePercent, rate, separators));
+    const auto months = static_cast<int>(schedule.months.size());
+    return QObject::tr("Loan %1 at %2 % over %3; payment %4")
+        .arg(MoneyText(schedule.loan, separators),
+             QString::fromUcs4(rateText.data(), static_cast<qsizetype>(rateText.size())),
+             months == 1 ? QObject::tr("1 month") : QObject::tr("%1 months").arg(months),
+             MoneyText(schedule.payment, separators));
+}
+
+ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercent,
+                               const AmortizationSchedule& schedule,
+                               const LocaleSeparators& separators, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), offerName_(offerName),
+      subtitle_(ScheduleSubtitle(schedule, annualRatePercent, separators)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Schedule: %1").arg(offerName));
+    model_ = new ScheduleModel(schedule, separators, this);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    summary_ = new QLabel(subtitle_, central);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    view_ = new QTreeView(central);
+    // Every row the same height: the view never measures the 11,988 months of a 999-year term.
+    view_->setUniformRowHeights(true);
+    view_->setAlternatingRowColors(true);
+    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view_->setModel(model_);
+    view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName));
+    view_->setAccessibleDescription(subtitle_);
+    view_->header()->setStretchLastSection(false);
+    view_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    view_->header()->setSectionResizeMode(ScheduleModel::MonthColumn,
+                                          QHeaderView::ResizeToContents);
+    summary_->setBuddy(view_);
+    layout->addWidget(summary_);
+    layout->addWidget(view_);
+    setCentralWidget(central);
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    const QString baseName = FileSafe(tr("Schedule %1").arg(offerName));
+    output_ = output::AddOutputActions(
+        *file, *this, baseName, [this] { return Csv(); }, [this] { return Document(); });
+    file->addSeparator();
+    QAction* close = file->addAction(tr("&Close"));
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+    showMonths_ = viewMenu->addAction(tr("Show All &Months"));
+    showMonths_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(showMonths_, &QAction::triggered, view_, &QTreeView::expandAll);
+    yearsOnly_ = viewMenu->addAction(tr("&Years Only"));
+    yearsOnly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    connect(yearsOnly_, &QAction::triggered, view_, &QTreeView::collapseAll);
+
+    if (model_->TotalsRow() <= kExpandedYears) {
+        view_->expandAll();
+    } else if (model_->TotalsRow() > 0) {
+        view_->expand(model_->index(0, 0));
+    }
+    if (model_->rowCount() > 0) {
+        view_->setCurrentIndex(model_->index(0, 0));
+    }
+    resize(720, 560);
+}
+
+ScheduleWindow::~ScheduleWindow() = default;
+
+std::string ScheduleWindow::Csv() const {
+    return output::ScheduleCsv(model_->Schedule());
+}
+
+OutputDocument ScheduleWindow::Document() const {
+    OutputDocument document;
+    document.heading.title = tr("Amortization schedule: %1").arg(offerName_);
+    document.heading.subtitle = subtitle_;
+    document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    document.table = SchedulePrintTable(*model_);
+    return document;
+}
+
+} // namespace plumcrest::schedule

@@ -1,0 +1,62 @@
+#pragma once
+// The kept offers: an SQLite file ("offers.sqlite") beside the saved-values file, through Qt SQL.
+// The schema carries its version in PRAGMA user_version and is brought up to date step by step
+// from version 1. Every change is one transaction, and a writer waits for another running copy
+// rather than failing, so two copies keeping offers at once both keep theirs. A file that cannot
+// be opened or read as a database is moved aside under a name with the time and a fresh one is
+// started; nothing is deleted.
+
+#include "KeptOffer.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace plumcrest::store {
+
+class OfferStore {
+public:
+    static constexpr int kSchemaVersion = 2;
+    static constexpr const char* kFileName = "offers.sqlite";
+
+    // `folder`: where the file lives (created when missing). Nothing is opened yet.
+    explicit OfferStore(QString folder);
+    ~OfferStore();
+    OfferStore(const OfferStore&) = delete;
+    OfferStore& operator=(const OfferStore&) = delete;
+
+    // Opens the file, creating or bringing it up to date. False when the store cannot be used;
+    // Error() then says why in words for the user. A damaged file moved aside is told in
+    // Notice(), and the store is usable.
+    bool Open();
+    bool IsOpen() const { return open_; }
+
+    QString Path() const;
+    QString Error() const { return error_; }
+    QString Notice() const { return notice_; }
+
+    // Newest first. Empty (with Error()) when reading fails.
+    std::vector<KeptOffer> All();
+    // Keeps the offer; sets its id and, when unset, its time. False on failure (see Error()).
+    bool Add(KeptOffer& offer);
+    bool Rename(qint64 id, const QString& name);
+    bool Remove(qint64 id);
+    // Puts a removed offer back with its own id and time.
+    bool Restore(const KeptOffer& offer);
+
+private:
+    bool OpenFile();
+    bool Migrate();
+    bool MoveAside(const QString& why);
+    void Close();
+    bool Fail(const QString& what, const QString& detail);
+
+    QString folder_;
+    QString connection_;
+    bool open_ = false;
+    bool damaged_ = false; // the last open failed because the file is not a usable database
+    QString error_;
+    QString notice_;
+};
+
+} // namespace plumcrest::store

@@ -1,0 +1,235 @@
+// The Compare window's chart tab, schedules, comparison CSV and PDF, and its menu bar.
+
+#include "CompareModel.h"
+#include "CompareWindow.h"
+#include "ComparisonExport.h"
+#include "CostChart.h"
+#include "FakePlatform.h"
+#include "LocaleSettings.h"
+#include "OfferStore.h"
+#include "ScheduleModel.h"
+#include "ScheduleWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace plumcrest;
+using namespace plumcrest::store;
+using namespace plumcrest::compare;
+using namespace plumcrest::schedule;
+using namespace plumcrest::output;
+
+namespace {
+
+// The calculator's default example and its second example: 108,000.00 at 6.75 % for 30 years
+// with 3,500.00 of fees (payment 700.49, APR 7.0746), and 200,000.00 at 5.5 % for 15 years with
+// 2,500.00 (payment 1,634.17, APR 5.6942).
+KeptOffer Offer(const QString& name, LoanInputs inputs, std::optional<double> disclosed) {
+    KeptOffer offer;
+    offer.name = name;
+    offer.inputs = inputs;
+    RecalculateLoan(inputs, offer.results, '.');
+    offer.disclosedApr = disclosed;
+    return offer;
+}
+
+KeptOffer ThirtyYear(const QString& name) {
+    return Offer(name, {120000, 10, 30, 6.75, 1200, 1200, 500, 500, 0, 50, 50, 0, 0}, 7.0);
+}
+
+KeptOffer FifteenYear(const QString& name) {
+    return Offer(name, {250000, 20, 15, 5.5, 2000, 0, 300, 0, 0, 25, 75, 100, 0}, std::nullopt);
+}
+
+} // namespace
+
+class CompareOutputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>(); // every test starts with no offers kept
+        QVERIFY(dir_->isValid());
+        store_ = std::make_unique<OfferStore>(dir_->path() + QStringLiteral("/Plumcrest"));
+        QVERIFY(store_->Open());
+    }
+    void cleanup() {
+        store_.reset();
+        dir_.reset();
+    }
+
+    void comparison_csv_is_byte_exact_under_a_comma_locale();
+    void chart_tab_follows_the_offers_and_the_horizon();
+    void schedule_opens_for_the_selected_offer();
+    void comparison_pdf_holds_the_table_and_the_break_even();
+    void every_command_has_a_menu_entry_and_a_shortcut();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<OfferStore> store_;
+};
+
+// State: German separators; the two examples, one named with a comma, one with quotes.
+// Hand-worked: total interest 144,171.74 and 94,149.77; interest of the first 84 months
+//   48,891.24 and 63,956.26, so over 7 years 52,391.24 and 66,456.26 with the fees.
+// Expected: one record per offer, figures with "." and no grouping, names quoted, CRLF.
+void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
+    const ScopedLocaleSeparators german({U',', U'.'});
+    CompareModel model(TheLocaleSeparators());
+    model.SetOffers({ThirtyYear(QStringLiteral("Smith, Jones & Co")),
+                     FifteenYear(QStringLiteral("The \"Best\" Bank"))});
+    model.SetHorizonYears(7);
+    QCOMPARE(model.index(CompareModel::LoanRow, 0).data().toString(), QStringLiteral("108.000,00"));
+    const std::string expected =
+        "Name,Price,Down payment,Loan,Term (years),Note rate (%),Total fees,Monthly payment,"
+        "APR (%),APR the lender disclosed (%),APR check,Total of payments,Total interest,"
+        "Cost over the whole term,Cost over 7 years,Cheapest over 7 years\r\n"
+        "\"Smith, Jones & Co\",120000.00,12000.00,108000.00,30,6.7500,3500.00,700.49,7.0746,"
+        "7.0000,within tolerance,252171.74,144171.74,147671.74,52391.24,cheapest\r\n"
+        "\"The \"\"Best\"\" Bank\",250000.00,50000.00,200000.00,15,5.5000,2500.00,1634.17,"
+        "5.6942,,not given,294149.77,94149.77,96649.77,66456.26,\r\n";
+    QCOMPARE(QByteArray::fromStdString(ComparisonCsv(model)), QByteArray::fromStdString(expected));
+}
+
+// State: the two examples kept; the Compare window open at 7 years.
+// Action: the horizon goes to 12 years; a third offer is kept and the window reloads.
+// Expected: a chart tab with one cost line per offer, named as the offer, over the longest term;
+//   its horizon mark moves with the field; the new offer gets its line.
+void CompareOutputTest::chart_tab_follows_the_offers_and_the_horizon() {
+    KeptOffer a = ThirtyYear(QStringLiteral("Lakeside"));
+    KeptOffer b = FifteenYear(QStringLiteral("Harbor"));
+    QVERIFY(store_->Add(a));
+    QVERIFY(store_->Add(b));
+    CompareWindow window(*store_, nullptr);
+    window.HorizonField()->setValue(7);
+    CostChart* chart = window.Chart();
+    QCOMPARE(window.Tabs()->indexOf(chart), 1);
+    QCOMPARE(chart->Months(), 360);
+    QVERIFY(chart->CostLine(0) && chart->CostLine(1) && !chart->CostLine(2));
+    QCOMPARE(chart->CostLine(0)->name(), window.Model()->Offer(0).name);
+    QCOMPARE(chart->CostLine(1)->name(), window.Model()->Offer(1).name);
+    QCOMPARE(chart->HorizonLine()->at(0).x(), 7.0);
+
+    window.HorizonField()->setValue(12);
+    QCOMPARE(chart->HorizonLine()->at(0).x(), 12.0);
+
+    KeptOffer c = ThirtyYear(QStringLiteral("Summit"));
+    c.inputs.Interest = 6.25;
+    RecalculateLoan(c.inputs, c.results, '.');
+    QVERIFY(store_->Add(c));
+    window.Reload();
+    QVERIFY(chart->CostLine(2));
+    QCOMPARE(chart->HorizonLine()->at(0).x(), 12.0);
+}
+
+// State: two offers kept; the older (30-year) one selected.
+// Action: File > Schedule... (and the Schedule button for the other).
+// Expected: a window of the Compare window's with that offer's schedule: 360 months, first
+//   payment 700.49; the other opens with 180 months.
+void CompareOutputTest::schedule_opens_for_the_selected_offer() {
+    KeptOffer a = ThirtyYear(QStringLiteral("Lakeside"));
+    KeptOffer b = FifteenYear(QStringLiteral("Harbor"));
+    QVERIFY(store_->Add(a));
+    QVERIFY(store_->Add(b));
+    CompareWindow window(*store_, nullptr);
+    window.SelectOffer(a.id);
+    QVERIFY(window.Commands().schedule->isEnabled());
+    window.Commands().schedule->trigger();
+    auto schedules = window.findChildren<ScheduleWindow*>();
+    QCOMPARE(schedules.size(), 1);
+    ScheduleWindow* first = schedules.first();
+    QVERIFY(first->isWindow());
+    QCOMPARE(first->windowTitle(), QStringLiteral("Schedule: Lakeside"));
+    QCOMPARE(first->Model()->Schedule().months.size(), 360u);
+    QCOMPARE(first->Model()
+                 ->index(0, ScheduleModel::PaymentColumn, first->Model()->index(0, 0))
+                 .data()
+                 .toString(),
+             QStringLiteral("700.49"));
+
+    window.SelectOffer(b.id);
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("btnSchedule"));
+    QVERIFY(button && button->isEnabled());
+    button->click();
+    schedules = window.findChildren<ScheduleWindow*>();
+    QCOMPARE(schedules.size(), 2);
+    const ScheduleWindow* second =
+        schedules.first() == first ? schedules.last() : schedules.first();
+    QCOMPARE(second->Model()->Schedule().months.size(), 180u);
+    QCOMPARE(second->Model()->Schedule().payment, Cents{163417});
+}
+
+// State: the two examples; horizon 7 years.
+// Expected: one page with the program line, the title, the offers' names and horizon costs,
+//   the break-even line and the disclaimer.
+void CompareOutputTest::comparison_pdf_holds_the_table_and_the_break_even() {
+    KeptOffer a = ThirtyYear(QStringLiteral("Lakeside"));
+    KeptOffer b = FifteenYear(QStringLiteral("Harbor"));
+    QVERIFY(store_->Add(a));
+    QVERIFY(store_->Add(b));
+    CompareWindow window(*store_, nullptr);
+    window.HorizonField()->setValue(7);
+    const QString path = dir_->filePath(QStringLiteral("compare.pdf"));
+    QString error;
+    int pages = 0;
+    QVERIFY2(WritePdfFile(path, window.Document(), QPageSize(QPageSize::Letter), &error, &pages),
+             qPrintable(error));
+    QCOMPARE(pages, 1);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(PLUMCREST_PDFTOTEXT),
+                    {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
+        lines.append(line.simplified());
+    }
+    const QString text = lines.join('\n');
+    for (const QString& expected :
+         {ProgramLine(), QStringLiteral("Offers compared"), QStringLiteral("Harbor Lakeside"),
+          QStringLiteral("Cost over 7 years 66,456.26 52,391.24"),
+          window.Model()->BreakEvenTexts().value(0), DisclaimerLine(),
+          QStringLiteral("Page 1 of 1")}) {
+        QVERIFY2(!expected.isEmpty() && text.contains(expected),
+                 qPrintable(expected + QStringLiteral(" not in: ") + text));
+    }
+}
+
+// Expected: every item of the Compare window's menus has a shortcut, none shared, and the
+//   offer commands follow their buttons' enabled state.
+void CompareOutputTest::every_command_has_a_menu_entry_and_a_shortcut() {
+    KeptOffer a = ThirtyYear(QStringLiteral("Lakeside"));
+    QVERIFY(store_->Add(a));
+    CompareWindow window(*store_, nullptr);
+    QSet<QString> seen;
+    int commands = 0;
+    for (QAction* menu : window.MenuBar()->actions()) {
+        for (QAction* item : menu->menu()->actions()) {
+            if (item->isSeparator()) {
+                continue;
+            }
+            ++commands;
+            QVERIFY2(!item->shortcut().isEmpty(), qPrintable(item->text()));
+            QVERIFY2(!seen.contains(item->shortcut().toString()), qPrintable(item->text()));
+            seen.insert(item->shortcut().toString());
+            if (item->text() == window.UndoButton()->text()) {
+                QCOMPARE(item->isEnabled(), window.UndoButton()->isEnabled());
+                window.DeleteSelected();
+                QVERIFY(window.UndoButton()->isEnabled());
+                QVERIFY(item->isEnabled());
+            }
+        }
+    }
+    QCOMPARE(commands, 14);
+}
+
+QTEST_MAIN(CompareOutputTest)
+#include "CompareOutputTest.moc"

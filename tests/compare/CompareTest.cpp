@@ -1,0 +1,416 @@
+// The comparison as the user reads it (the model behind the Compare window), the window's
+// commands, and the two File menu commands of the main window.
+
+#include "CompareModel.h"
+#include "CompareWindow.h"
+#include "KeepOfferDialog.h"
+#include "OfferDesk.h"
+#include "OfferStore.h"
+#include "PlumcrestApplication.h"
+#include "WindowFixture.h"
+
+#include <QAccessible>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+using namespace plumcrest;
+using namespace plumcrest::offers;
+using namespace plumcrest::store;
+using namespace plumcrest::compare;
+using namespace plumcrest::schedule;
+using namespace plumcrest::output;
+using plumcrest::testing::Shown;
+using plumcrest::testing::WindowFixture;
+
+namespace {
+
+// Hand-worked offers: two 200,000.00 loans over 30 years, 6.5 % with 6,000.00 of fees and 7 %
+// with 1,000.00, and 180,000.00 over 15 years at 6.875 % with 2,500.00.
+KeptOffer Offer(qint64 id, const char* name, double loan, double rate, double years, double fees,
+                double apr, std::optional<double> disclosed) {
+    KeptOffer offer;
+    offer.id = id;
+    offer.name = QString::fromLatin1(name);
+    offer.inputs.PurchasePrice = loan + 50000;
+    offer.inputs.DownPaymentPercent = 50000 / (loan + 50000) * 100;
+    offer.inputs.Term = years;
+    offer.inputs.Interest = rate;
+    offer.inputs.Points = fees - 500;
+    offer.inputs.FloodCheck = 500;
+    offer.results.DownPayment = 50000;
+    offer.results.Loan = loan;
+    offer.results.FixedFees = fees;
+    offer.results.APR = apr;
+    offer.results.Payment = 1234.5678;
+    offer.disclosedApr = disclosed;
+    return offer;
+}
+
+std::vector<KeptOffer> ThreeOffers() {
+    return {Offer(3, "Cedar Bank", 180000, 6.875, 15, 2500, 7.0001, std::nullopt),
+            Offer(2, "Birch Lending", 200000, 7.0, 30, 1000, 7.0964, 7.2),
+            Offer(1, "Aspen Mortgage", 200000, 6.5, 30, 6000, 6.7773, 7.0473)};
+}
+
+QString Cell(const CompareModel& model, int row, int column) {
+    return model.data(model.index(row, column)).toString();
+}
+
+} // namespace
+
+class CompareTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void model_shows_hand_worked_costs_and_marks_the_cheapest_data();
+    void model_shows_hand_worked_costs_and_marks_the_cheapest();
+    void model_break_even_per_pair();
+    void model_apr_check_against_an_eighth_of_a_point();
+    void model_uses_the_locale_separators();
+    void window_deletes_with_undo_until_it_closes();
+    void window_renames_and_puts_an_offer_back_into_the_calculator();
+    void window_fields_are_named_for_screen_readers();
+    void keep_dialog_needs_a_name_and_a_readable_apr_data();
+    void keep_dialog_needs_a_name_and_a_readable_apr();
+    void file_menu_carries_the_offer_commands_after_reset();
+    void keep_stores_the_calculated_offer();
+    void keep_after_a_failed_calculation_keeps_nothing();
+    void use_in_calculator_fills_the_inputs_and_calculates();
+};
+
+void CompareTest::model_shows_hand_worked_costs_and_marks_the_cheapest_data() {
+    QTest::addColumn<int>("years");
+    QTest::addColumn<QStringList>("costs"); // Cedar, Birch, Aspen
+    QTest::addColumn<QString>("label");
+    // Fees plus the interest of the first years, worked month by month in whole cents.
+    QTest::newRow("seven_years") << 7 << QStringList{"75,634.94", "95,065.75", "93,019.78"}
+                                 << QStringLiteral("Cost over 7 years");
+    QTest::newRow("four_years") << 4 << QStringList{"47,941.93", "55,818.16", "56,797.62"}
+                                << QStringLiteral("Cost over 4 years");
+    QTest::newRow("beyond_the_longest_term_is_the_whole_term")
+        << 99 << QStringList{"111,460.51", "280,021.94", "261,085.82"}
+        << QStringLiteral("Cost over 30 years");
+}
+
+void CompareTest::model_shows_hand_worked_costs_and_marks_the_cheapest() {
+    QFETCH(int, years);
+    QFETCH(QStringList, costs);
+    QFETCH(QString, label);
+    CompareModel model(LocaleSeparators{U'.', U','});
+    model.SetOffers(ThreeOffers());
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.SetHorizonYears(years);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(model.columnCount(), 3);
+    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Cedar Bank"));
+    QCOMPARE(model.headerData(CompareModel::HorizonCostRow, Qt::Vertical).toString(), label);
+    QStringList shown;
+    for (int column = 0; column < 3; ++column)
+        shown << Cell(model, CompareModel::HorizonCostRow, column);
+    QCOMPARE(shown, costs);
+    // The 15-year loan costs least for every horizon here.
+    QCOMPARE(Cell(model, CompareModel::CheapestRow, 0), QStringLiteral("cheapest"));
+    QCOMPARE(Cell(model, CompareModel::CheapestRow, 1), QString());
+    QCOMPARE(Cell(model, CompareModel::CheapestRow, 2), QString());
+    QVERIFY(model.data(model.index(CompareModel::HorizonCostRow, 0), Qt::FontRole)
+                .value<QFont>()
+                .bold());
+    // The whole-term rows do not follow the horizon.
+    QCOMPARE(Cell(model, CompareModel::TotalPaymentsRow, 2), QStringLiteral("455,085.82"));
+    QCOMPARE(Cell(model, CompareModel::TotalInterestRow, 2), QStringLiteral("255,085.82"));
+    QCOMPARE(Cell(model, CompareModel::WholeTermCostRow, 2), QStringLiteral("261,085.82"));
+    QCOMPARE(Cell(model, CompareModel::WholeTermCostRow, 0), QStringLiteral("111,460.51"));
+    QCOMPARE(Cell(model, CompareModel::TermRow, 0), QStringLiteral("15"));
+    QCOMPARE(Cell(model, CompareModel::NoteRateRow, 0), QStringLiteral("6.8750"));
+    QCOMPARE(Cell(model, CompareModel::TotalFeesRow, 2), QStringLiteral("6,000.00"));
+    QCOMPARE(Cell(model, CompareModel::LoanRow, 0), QStringLiteral("180,000.00"));
+    QCOMPARE(Cell(model, CompareModel::PriceRow, 0), QStringLiteral("230,000.00"));
+    QCOMPARE(Cell(model, CompareModel::PaymentRow, 0), QStringLiteral("1,234.57"));
+}
+
+void CompareTest::model_break_even_per_pair() {
+    CompareModel model(LocaleSeparators{U'.', U','});
+    model.SetOffers(ThreeOffers());
+    // Cedar saves about 135 a month of interest against Birch's 1,500.00 less in fees: it has
+    // cost less from month 11 on (12,662.21 against 12,622.96 in month 10). Aspen buys its lower
+    // rate with 5,000.00 more in fees than Birch: cheaper from month 60 (69,070.04 against
+    // 69,099.54; 68,054.58 against 67,999.99 in month 59). Against Cedar's 15-year loan Aspen never
+    // catches up.
+    QCOMPARE(model.BreakEvenTexts(),
+             (QStringList{"Cedar Bank (6.8750 %) against Birch Lending (7.0000 %): cheaper from "
+                          "month 11 (year 1)",
+                          "Aspen Mortgage (6.5000 %) against Cedar Bank (6.8750 %): never within "
+                          "the term",
+                          "Aspen Mortgage (6.5000 %) against Birch Lending (7.0000 %): cheaper "
+                          "from month 60 (year 5)"}));
+}
+
+void CompareTest::model_apr_check_against_an_eighth_of_a_point() {
+    CompareModel model(LocaleSeparators{U'.', U','});
+    auto offers = ThreeOffers();
+    offers.push_back(Offer(4, "Exactly an eighth", 200000, 6.5, 30, 6000, 6.7773, 6.9023));
+    offers.push_back(Offer(5, "Below", 200000, 6.5, 30, 6000, 6.7773, 6.507));
+    model.SetOffers(offers);
+    QCOMPARE(Cell(model, CompareModel::AprCheckRow, 0), QStringLiteral("not given"));
+    QCOMPARE(Cell(model, CompareModel::DisclosedAprRow, 0), QStringLiteral("not given"));
+    QCOMPARE(Cell(model, CompareModel::AprCheckRow, 1), QStringLiteral("within tolerance"));
+    QCOMPARE(Cell(model, CompareModel::DisclosedAprRow, 2), QStringLiteral("7.0473"));
+    QCOMPARE(Cell(model, CompareModel::AprCheckRow, 2),
+             QStringLiteral("differs by 0.270 points: ask the lender why"));
+    QCOMPARE(Cell(model, CompareModel::AprCheckRow, 3), QStringLiteral("within tolerance"));
+    QCOMPARE(Cell(model, CompareModel::AprCheckRow, 4),
+             QStringLiteral("differs by 0.270 points: ask the lender why"));
+}
+
+void CompareTest::model_uses_the_locale_separators() {
+    CompareModel model(LocaleSeparators{U',', U'.'});
+    model.SetOffers(ThreeOffers());
+    QCOMPARE(Cell(model, CompareModel::HorizonCostRow, 2), QStringLiteral("93.019,78"));
+    QCOMPARE(Cell(model, CompareModel::NoteRateRow, 2), QStringLiteral("6,5000"));
+    QCOMPARE(Cell(model, CompareModel::AprCheckRow, 2),
+             QStringLiteral("differs by 0,270 points: ask the lender why"));
+}
+
+namespace {
+
+// A store in a temporary folder holding the three offers, oldest kept first.
+struct StoreWithOffers {
+    StoreWithOffers() : store(dir.path()) {
+        QVERIFY(store.Open());
+        auto offers = ThreeOffers();
+        for (int i = 2; i >= 0; --i) {
+            offers[i].keptAt = QDateTime(QDate(2026, 12, 1 + (2 - i)), QTime(10, 0), Qt::UTC);
+            QVERIFY(store.Add(offers[i]));
+        }
+    }
+    QTemporaryDir dir;
+    OfferStore store;
+};
+
+QStringList ColumnNames(const CompareWindow& window) {
+    QStringList names;
+    for (int i = 0; i < window.Model()->columnCount(); ++i)
+        names << window.Model()->Offer(i).name;
+    return names;
+}
+
+} // namespace
+
+void CompareTest::window_deletes_with_undo_until_it_closes() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    QPointer<CompareWindow> window = new CompareWindow(fx.store, &owner);
+    QCOMPARE(ColumnNames(*window), (QStringList{"Cedar Bank", "Birch Lending", "Aspen Mortgage"}));
+    window->SelectOffer(window->Model()->Offer(1).id);
+    QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Birch Lending"));
+    QVERIFY(!window->UndoButton()->isEnabled());
+    QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
+    QCOMPARE(ColumnNames(*window), (QStringList{"Cedar Bank", "Aspen Mortgage"}));
+    QCOMPARE(fx.store.All().size(), 2u);
+    QCOMPARE(window->BreakEvenList()->count(), 1);
+    QVERIFY(window->UndoButton()->isEnabled());
+    QTest::mouseClick(window->UndoButton(), Qt::LeftButton);
+    // Back in its place, with its own figures, and selected again.
+    QCOMPARE(ColumnNames(*window), (QStringList{"Cedar Bank", "Birch Lending", "Aspen Mortgage"}));
+    QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Birch Lending"));
+    QCOMPARE(window->SelectedOffer()->disclosedApr, std::optional<double>(7.2));
+    QCOMPARE(window->BreakEvenList()->count(), 3);
+
+    QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
+    window->close(); // the delete is final now
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window);
+    auto* again = new CompareWindow(fx.store, &owner);
+    QVERIFY(!again->UndoButton()->isEnabled());
+    QCOMPARE(ColumnNames(*again), (QStringList{"Cedar Bank", "Aspen Mortgage"}));
+    QVERIFY(platform.messages.shown.empty());
+}
+
+void CompareTest::window_renames_and_puts_an_offer_back_into_the_calculator() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    CompareWindow window(fx.store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.SelectOffer(window.Model()->Offer(2).id);
+    window.AskForName = [](const QString& current) {
+        return std::optional<QString>(current + QStringLiteral(" (revised)"));
+    };
+    QTest::mouseClick(window.RenameButton(), Qt::LeftButton);
+    QCOMPARE(window.Model()->Offer(2).name, QStringLiteral("Aspen Mortgage (revised)"));
+    QCOMPARE(fx.store.All()[2].name, QStringLiteral("Aspen Mortgage (revised)"));
+    // A name too long is refused with a message and changes nothing.
+    window.AskForName = [](const QString&) { return std::optional<QString>(QString(61, 'x')); };
+    QTest::mouseClick(window.RenameButton(), Qt::LeftButton);
+    QCOMPARE(window.Model()->Offer(2).name, QStringLiteral("Aspen Mortgage (revised)"));
+    QCOMPARE(platform.messages.shown.size(), std::size_t(1));
+
+    QSignalSpy used(&window, &CompareWindow::UseInCalculator);
+    QTest::mouseClick(window.UseButton(), Qt::LeftButton);
+    QCOMPARE(used.size(), 1);
+    const auto inputs = used.first().first().value<LoanInputs>();
+    QCOMPARE(inputs.Interest, 6.5);
+    QCOMPARE(inputs.Points, 5500.0);
+    QCOMPARE(inputs.Term, 30.0);
+}
+
+void CompareTest::window_fields_are_named_for_screen_readers() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    CompareWindow window(fx.store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(window.HorizonField()->accessibleName(),
+             QStringLiteral("Years you expect to keep this loan"));
+    QCOMPARE(window.HorizonField()->value(), 7);
+    QCOMPARE(window.HorizonField()->minimum(), 1);
+    QCOMPARE(window.HorizonField()->maximum(), 30);
+    window.HorizonField()->setValue(4);
+    QCOMPARE(Cell(*window.Model(), CompareModel::HorizonCostRow, 2), QStringLiteral("56,797.62"));
+    QVERIFY(!window.Table()->accessibleName().isEmpty());
+    QVERIFY(!window.BreakEvenList()->accessibleName().isEmpty());
+    QCOMPARE(window.Tabs()->count(), 2); // the offers and the chart
+    QVERIFY(window.windowFlags() & Qt::Window);
+    QCOMPARE(window.parentWidget(), &owner);
+    QVERIFY(!window.isModal());
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnCompareHelp")),
+                      Qt::LeftButton);
+    QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10101")});
+}
+
+void CompareTest::keep_dialog_needs_a_name_and_a_readable_apr_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("apr");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<double>("disclosed"); // -1: none
+    QTest::newRow("name_only") << "Maple Bank"
+                               << "" << true << -1.0;
+    QTest::newRow("with_apr_comma") << "Maple Bank"
+                                    << "7,125" << true << 7.125;
+    QTest::newRow("blank_name") << "   "
+                                << "7,125" << false << -1.0;
+    QTest::newRow("apr_with_point_where_comma_is_decimal") << "Maple Bank"
+                                                           << "7.125" << false << -1.0;
+    QTest::newRow("apr_not_a_number") << "Maple Bank"
+                                      << "seven" << false << -1.0;
+    QTest::newRow("apr_too_large") << "Maple Bank"
+                                   << "1000" << false << -1.0;
+}
+
+void CompareTest::keep_dialog_needs_a_name_and_a_readable_apr() {
+    QFETCH(QString, name);
+    QFETCH(QString, apr);
+    QFETCH(bool, accepted);
+    QFETCH(double, disclosed);
+    KeepOfferDialog dialog(LocaleSeparators{U',', U'.'}, nullptr);
+    QCOMPARE(dialog.NameField()->maxLength(), 60);
+    QTest::keyClicks(dialog.NameField(), name);
+    QTest::keyClicks(dialog.AprField(), apr);
+    QCOMPARE(dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled(), accepted);
+    const auto answer = dialog.Answer();
+    QCOMPARE(answer.has_value(), accepted);
+    if (answer) {
+        QCOMPARE(answer->name, name.trimmed());
+        QCOMPARE(answer->disclosedApr.value_or(-1.0), disclosed);
+    }
+}
+
+void CompareTest::file_menu_carries_the_offer_commands_after_reset() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    auto* file = w.menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QStringList items;
+    for (QAction* a : file->actions())
+        items << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(items,
+             (QStringList{"&Reset", "&Keep This Offer...", "&Compare Offers...", "-", "E&xit"}));
+    QCOMPARE(w.mnuFileKeepOffer->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
+    QCOMPARE(w.mnuFileCompareOffers->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+O")));
+}
+
+void CompareTest::keep_stores_the_calculated_offer() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    w.edtInterest->setFloatValue(6.125);
+    w.edtPoints->setFloatValue(2150);
+    w.OfferDesk()->AskToKeep = [](QWidget*) {
+        return std::optional<KeepAnswer>(KeepAnswer{QStringLiteral("Maple Bank"), 6.45});
+    };
+    w.mnuFileKeepOffer->trigger();
+    // Keeping calculated first: the results show the kept inputs.
+    QCOMPARE(Shown(w.edtPayment), QStringLiteral("656.22"));
+    OfferStore store(QFileInfo(fx.IniPath()).absolutePath());
+    QVERIFY(store.Open());
+    const auto kept = store.All();
+    QCOMPARE(kept.size(), std::size_t(1));
+    QCOMPARE(kept[0].name, QStringLiteral("Maple Bank"));
+    QCOMPARE(kept[0].disclosedApr, std::optional<double>(6.45));
+    QCOMPARE(kept[0].inputs.Interest, 6.125);
+    QCOMPARE(kept[0].inputs.Points, 2150.0);
+    QCOMPARE(kept[0].inputs.PurchasePrice, 120000.0);
+    QCOMPARE(kept[0].results.Loan, 108000.0);
+    QCOMPARE(kept[0].results.FixedFees, 4450.0);
+    QVERIFY(std::abs(kept[0].results.Payment - 656.2194) < 0.0001);
+    QVERIFY(kept[0].keptAt.isValid());
+    QVERIFY(fx.platform.messages.shown.empty());
+}
+
+void CompareTest::keep_after_a_failed_calculation_keeps_nothing() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    // Fees above the loan: the calculation ends in a math error.
+    w.edtOther2->setFloatValue(200000);
+    bool asked = false;
+    w.OfferDesk()->AskToKeep = [&](QWidget*) {
+        asked = true;
+        return std::optional<KeepAnswer>(KeepAnswer{QStringLiteral("Never"), std::nullopt});
+    };
+    w.mnuFileKeepOffer->trigger();
+    fx.Settle();
+    QVERIFY(!asked);
+    QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
+    QVERIFY(!QFile::exists(QFileInfo(fx.IniPath()).absolutePath() + "/offers.sqlite"));
+}
+
+void CompareTest::use_in_calculator_fills_the_inputs_and_calculates() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    OfferStore store(QFileInfo(fx.IniPath()).absolutePath());
+    QVERIFY(store.Open());
+    KeptOffer offer = ThreeOffers()[0];
+    offer.id = 0;
+    offer.inputs.PurchasePrice = 250000;
+    offer.inputs.DownPaymentPercent = 20;
+    QVERIFY(store.Add(offer));
+    w.mnuFileCompareOffers->trigger();
+    CompareWindow* compare = w.OfferDesk()->Compare();
+    QVERIFY(compare);
+    QVERIFY(compare->isVisible());
+    QCOMPARE(compare->Model()->columnCount(), 1);
+    QTest::mouseClick(compare->UseButton(), Qt::LeftButton);
+    QCOMPARE(Shown(w.edtPurchasePrice), QStringLiteral("250,000.00"));
+    QCOMPARE(Shown(w.edtTerm), QStringLiteral("15"));
+    QCOMPARE(Shown(w.edtInterest), QStringLiteral("6.8750"));
+    QCOMPARE(Shown(w.edtLoan), QStringLiteral("200,000.00"));
+    QCOMPARE(Shown(w.edtFixedFees), QStringLiteral("2,500.00"));
+    QCOMPARE(Shown(w.edtPayment), QStringLiteral("1,783.71"));
+    QCOMPARE(w.RememberedInputs().Interest, 6.875);
+}
+
+int main(int argc, char** argv) {
+    plumcrest::PlumcrestApplication app(argc, argv);
+    CompareTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "CompareTest.moc"
