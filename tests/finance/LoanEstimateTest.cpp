@@ -97,9 +97,9 @@ struct PlanCase {
     std::optional<std::int32_t> reaches80;
 };
 
-class Plan : public ::testing::TestWithParam<PlanCase> {};
+class InsurancePlanRow : public ::testing::TestWithParam<PlanCase> {};
 
-TEST_P(Plan, matches) {
+TEST_P(InsurancePlanRow, matches) {
     const PlanCase& c = GetParam();
     const InsurancePlan plan =
         PlanInsurance(BuildSchedule(c.loan, c.rate, c.months), c.end, c.yearlyPercent, c.homeValue);
@@ -112,7 +112,7 @@ constexpr auto Fha = InsuranceEnd::Fha;
 constexpr auto Conventional = InsuranceEnd::Conventional;
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, Plan,
+    Rows, InsurancePlanRow,
     ::testing::Values(
         // 270,000 * 0.55 % / 12 = 123.75.
         PlanCase{"fha_at_90_percent_runs_11_years", Fha, 270000, 6.25, 360, 0.55, 30000000, 12375,
