@@ -1,0 +1,113 @@
+#pragma once
+// The figures a US Loan Estimate shows, so kept offers can be set side by side the way borrowers
+// read them: mortgage insurance and when it ends, the projected monthly payment by range of
+// years, what is paid by a given month, the Total Interest Percentage, and the cost of an offer
+// over a horizon, plain or with the money's earnings counted. Everything comes from the schedule
+// in whole cents. Plain C++, no Qt.
+
+#include "Amortization.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace plumcrest {
+
+// Which rule ends the mortgage insurance.
+enum class InsuranceEnd {
+    None,
+    // Private insurance: ends automatically at 78 % of the home's value, at the latest at the
+    // middle of the term; the buyer may ask to cancel it at 80 %.
+    Conventional,
+    // Government-backed: 11 years when the loan was at most 90 % of the value, else for the life
+    // of the loan.
+    Fha,
+};
+
+struct InsurancePlan {
+    Cents monthly = 0;
+    std::int32_t lastMonth = 0; // the last payment that carries insurance; 0: none paid
+    // Conventional only: the first payment after which the balance is at most 80 % of the value,
+    // so the buyer may ask to cancel then. Unset when insurance has ended by then (or never ran).
+    std::optional<std::int32_t> reaches80;
+};
+
+// Mortgage insurance of `yearlyPercent` a year of the original loan, paid monthly: the loan times
+// the percentage / 100 / 12, rounded half up to the cent, with the percentage taken to a
+// ten-thousandth of a point. Conventional: paid with every payment up to and including the one
+// that brings the balance to 78 % of `homeValue` or below, and with none after the middle of the
+// term; nothing when the loan starts at or below 78 %. The term is the schedule's own length:
+// a rounded-up payment that ends the schedule early brings the middle forward with it, since the
+// loan is then amortized over those months. The middle of an odd term falls inside a month, so
+// its last payment is term / 2 rounded down. FHA: 132 payments when the loan is at most 90 % of
+// the value, else every payment. Never beyond the schedule's last month. No insurance for
+// `None`, a rate of zero or less, a home value of zero or less, or an empty schedule.
+InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd end,
+                            double yearlyPercent, Cents homeValue);
+
+// The insurance paid with payment `month` (1-based).
+Cents InsuranceInMonth(const InsurancePlan& plan, std::int32_t month);
+
+// One column of the Projected Payments table: the years in which the estimated monthly payment
+// stays the same.
+struct PaymentRange {
+    std::int32_t firstYear = 0;
+    std::int32_t lastYear = 0;
+    Cents principalInterest = 0; // the regular payment
+    Cents insurance = 0;
+    Cents escrow = 0;
+    Cents total = 0;
+};
+
+// The ranges, first year to last. A year shows insurance when any of its payments carries it, so
+// insurance that ends mid-year runs to that year's end and the next range starts the year after.
+// The form shows the regular payment throughout; a smaller last payment does not make a range.
+// Empty for an empty schedule.
+std::vector<PaymentRange> ProjectedPayments(const AmortizationSchedule& schedule,
+                                            const InsurancePlan& plan, Cents monthlyEscrow);
+
+// In the first `months` payments, and the balance owed after them. Months beyond the schedule
+// count all of it (balance 0); `months` <= 0 counts nothing and owes the whole loan.
+struct PaidThrough {
+    Cents principal = 0;
+    Cents interest = 0;
+    Cents insurance = 0;
+    Cents balance = 0;
+};
+PaidThrough PaidInFirst(const AmortizationSchedule& schedule, const InsurancePlan& plan,
+                        std::int32_t months);
+
+// The form's "In 5 Years" for any number of months: all paid in principal, interest, mortgage
+// insurance and loan costs (sections A to C of the form, paid at closing so counted even at
+// `months` <= 0), the principal paid off, and the balance still owed.
+struct InYears {
+    Cents totalPaid = 0;
+    Cents principalPaidOff = 0;
+    Cents balance = 0;
+};
+InYears InFirstMonths(const AmortizationSchedule& schedule, const InsurancePlan& plan,
+                      Cents loanCostsAtoC, std::int32_t months);
+
+// Total Interest Percentage: the interest over the whole schedule plus the prepaid interest, as a
+// percentage of the loan. Not rounded; the form shows three decimals. 0 for an empty schedule.
+double TotalInterestPercent(const AmortizationSchedule& schedule, Cents prepaidInterest);
+
+// What the offer costs over the first `months` payments: `loanCosts` (the caller's choice: sections
+// A to C plus prepaid interest less lender credits) plus the interest and insurance paid in them.
+Cents PlainCost(const AmortizationSchedule& schedule, const InsurancePlan& plan, Cents loanCosts,
+                std::int32_t months);
+
+// The same cost when the money would otherwise earn `savingsPercent` a year, compounded monthly:
+// `loanCosts`, plus each month's principal, interest and insurance discounted by (1 + r/12)^m,
+// plus the balance owed after `months` discounted the same way, less the loan. Equal to
+// PlainCost at 0 %, and smaller the more the money earns. Worked in long double and rounded half
+// away from zero to the cent at the end. A rate at or below -1200 % (no discount factor) or not
+// finite gives the plain cost.
+Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& plan,
+                     Cents loanCosts, std::int32_t months, double savingsPercent);
+
+// The monthly payments a lender runs the APR on: each month's principal and interest plus its
+// insurance, one per month of the schedule.
+std::vector<Cents> PaymentStream(const AmortizationSchedule& schedule, const InsurancePlan& plan);
+
+} // namespace plumcrest
