@@ -80,6 +80,12 @@ TEST(StreamApr, payments_short_of_the_amount_give_a_negative_rate) {
     EXPECT_NEAR(static_cast<double>(PresentValueCents(payments, *apr)), 200000, 1e-6);
 }
 
+TEST(StreamApr, no_finance_charge_is_a_zero_rate) {
+    const auto apr = StreamApr(100000, {40017, 38123, 21860});
+    ASSERT_TRUE(apr.has_value());
+    EXPECT_NEAR(*apr, 0, 1e-12);
+}
+
 TEST(StreamApr, no_rate_without_payments_or_a_positive_amount) {
     EXPECT_FALSE(StreamApr(1876543, {}).has_value());
     EXPECT_FALSE(StreamApr(0, {39712, 39713}).has_value());
@@ -138,6 +144,7 @@ TEST(AprTolerance, only_a_change_before_the_last_payment_makes_a_loan_irregular)
     EXPECT_EQ(AprToleranceFor(payments), 0.125);
 
     EXPECT_EQ(AprToleranceFor(InsuredPayments()), 0.25);
+    EXPECT_EQ(AprToleranceFor({39712, 39713, 39712, 39712}), 0.25);
     EXPECT_EQ(AprToleranceFor({39712, 39712, 39713, 39712}), 0.25);
     EXPECT_EQ(AprToleranceFor({39712, 39712, 39712, 39713}), 0.125);
     EXPECT_EQ(AprToleranceFor({39712, 41234}), 0.125);
