@@ -28,9 +28,9 @@ inline constexpr double kIrregularAprTolerance = 0.25;
 double AprToleranceFor(const std::vector<Cents>& payments);
 
 // Differences this far beyond the tolerance still count as within it, so that figures typed as
-// decimals (6.625 against 6.5, 5.225 against 5.1) are not judged by the binary rounding of their
-// difference. Far below the thousandth of a point an APR is disclosed to, far above that rounding
-// (about 1e-14 of a point for APRs up to a thousand percent).
+// decimals are not judged by the binary rounding of their difference (4.001 less 3.876 comes out
+// 0.12500000000000044). Far below the thousandth of a point an APR is disclosed to, far above that
+// rounding (about 1e-14 of a point for APRs up to a thousand percent).
 inline constexpr double kAprComparisonMargin = 1e-9;
 
 struct DisclosedAprCheck {
