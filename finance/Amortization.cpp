@@ -1,5 +1,7 @@
 #include "Amortization.h"
 
+#include "LoanMath.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -89,14 +91,18 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
     const std::int64_t rateE4 =
         std::llround(static_cast<long double>(annualRatePercent) * 10000.0L);
 
-    const long double r =
-        static_cast<long double>(rateE4) / static_cast<long double>(kMonthlyDivisor);
-    const long double amount = static_cast<long double>(loanCents) / 100.0L;
-    long double level =
-        rateE4 == 0 ? amount / months : amount * r / (1.0L - std::pow(1.0L + r, -months));
+    // The calculator's own payment formula, on the loan in whole cents and the rate as shown.
+    const double r = static_cast<double>(rateE4) / static_cast<double>(kMonthlyDivisor);
+    const double amount = static_cast<double>(loanCents) / 100.0;
+    double level = 0;
+    try {
+        level = MonthlyPayment(months, amount, r);
+    } catch (const MathError&) {
+        level = 0; // raised below to just over the first month's interest
+    }
     if (!std::isfinite(level) || level < 0)
         level = 0;
-    Cents payment = ToCents(static_cast<double>(level));
+    Cents payment = ToCents(level);
     const Cents firstInterest = MonthInterest(loanCents, rateE4);
     if (payment <= firstInterest)
         payment = firstInterest + 1;
