@@ -42,6 +42,7 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     offer.inputs = inputs;
     // The calculation of these inputs has just completed; it gives the same results again.
     RecalculateLoan(inputs, offer.results, decimalSeparator);
+    offer.estimate = EstimateFromCalculator(inputs, offer.results);
 
     std::optional<KeepAnswer> answer;
     if (AskToKeep) {

@@ -1,5 +1,7 @@
 #include "OfferStore.h"
 
+#include "Schema.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <map>
 #include <utility>
 
 namespace plumcrest::store {
@@ -16,31 +19,6 @@ namespace {
 
 // How long a change waits for another running copy that is writing, in milliseconds.
 constexpr int kBusyTimeoutMs = 10000;
-
-QStringList FigureColumns() {
-    QStringList columns;
-    for (const auto& field : kLoanInputFields)
-        columns << QString::fromLatin1(field.key);
-    for (const auto& result : kLoanResultFields)
-        columns << QString::fromLatin1(result.key);
-    return columns;
-}
-
-// Each step takes the schema from the version before it to its own number (index + 1).
-QStringList MigrationSteps() {
-    QStringList figures;
-    for (const QString& column : FigureColumns())
-        figures << QStringLiteral("\"%1\" REAL NOT NULL").arg(column);
-    return {
-        // 1: the offers with their inputs, results and time.
-        QStringLiteral("CREATE TABLE offers (id INTEGER PRIMARY KEY AUTOINCREMENT, "
-                       "name TEXT NOT NULL, kept_at TEXT NOT NULL, %1)")
-            .arg(figures.join(QStringLiteral(", "))),
-        // 2: the APR the lender disclosed, when the user gave it; newest-first listing.
-        QStringLiteral("ALTER TABLE offers ADD COLUMN disclosed_apr REAL; "
-                       "CREATE INDEX offers_by_time ON offers (kept_at)"),
-    };
-}
 
 QString NewConnectionName() {
     static QAtomicInteger<int> counter;
@@ -72,8 +50,8 @@ bool Exec(QSqlDatabase& db, const QString& sql, QString* error) {
 
 } // namespace
 
-OfferStore::OfferStore(QString folder)
-    : folder_(std::move(folder)), connection_(NewConnectionName()) {}
+OfferStore::OfferStore(QString folder, std::vector<QString> steps)
+    : folder_(std::move(folder)), steps_(std::move(steps)), connection_(NewConnectionName()) {}
 
 OfferStore::~OfferStore() {
     Close();
@@ -162,16 +140,16 @@ bool OfferStore::Migrate() {
     }
     const int version = query.value(0).toInt();
     query.finish();
-    if (version > kSchemaVersion) {
+    const int latest = SchemaVersion();
+    if (version > latest) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
         error_ = QStringLiteral("The kept offers in %1 were written by a newer Plumcrest; they are "
                                 "left as they are.")
                      .arg(QDir::toNativeSeparators(Path()));
         return false;
     }
-    const QStringList steps = MigrationSteps();
-    for (int next = version + 1; next <= kSchemaVersion; ++next) {
-        if (!Exec(db, steps[next - 1], &detail) ||
+    for (int next = version + 1; next <= latest; ++next) {
+        if (!Exec(db, steps_[static_cast<std::size_t>(next - 1)], &detail) ||
             !Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(next), &detail)) {
             Exec(db, QStringLiteral("ROLLBACK"), &detail);
             return Fail(QStringLiteral("The kept offers could not be brought up to date."), detail);
@@ -204,48 +182,267 @@ bool OfferStore::MoveAside(const QString& why) {
     return true;
 }
 
+namespace {
+
+// The calculator's record, column by column as the first schema step named them.
+struct FigureColumn {
+    const char* name;
+    double LoanInputs::*input;
+    double LoanResults::*result;
+};
+constexpr FigureColumn kFigureColumns[] = {
+    {"PurchasePrice", &LoanInputs::PurchasePrice, nullptr},
+    {"DownPaymentPercent", &LoanInputs::DownPaymentPercent, nullptr},
+    {"Term", &LoanInputs::Term, nullptr},
+    {"Interest", &LoanInputs::Interest, nullptr},
+    {"OriginationFees", &LoanInputs::OriginationFees, nullptr},
+    {"Points", &LoanInputs::Points, nullptr},
+    {"PrepaidInterest", &LoanInputs::PrepaidInterest, nullptr},
+    {"MIP", &LoanInputs::MIP, nullptr},
+    {"Buydown", &LoanInputs::Buydown, nullptr},
+    {"FloodCheck", &LoanInputs::FloodCheck, nullptr},
+    {"TaxService", &LoanInputs::TaxService, nullptr},
+    {"Other1", &LoanInputs::Other1, nullptr},
+    {"Other2", &LoanInputs::Other2, nullptr},
+    {"DownPayment", nullptr, &LoanResults::DownPayment},
+    {"Loan", nullptr, &LoanResults::Loan},
+    {"Payment", nullptr, &LoanResults::Payment},
+    {"FixedFees", nullptr, &LoanResults::FixedFees},
+    {"APR", nullptr, &LoanResults::APR},
+};
+
+// The offer's Loan Estimate, column by column as the third step named them.
+enum class Kind { Real, Integer, Text };
+struct EstimateColumn {
+    const char* name;
+    double LoanEstimate::*figure;
+    std::optional<double> LoanEstimate::*optional;
+};
+constexpr EstimateColumn kEstimateColumns[] = {
+    {"price", &LoanEstimate::price, nullptr},
+    {"loan_amount", &LoanEstimate::loanAmount, nullptr},
+    {"note_rate", &LoanEstimate::noteRate, nullptr},
+    {"lender_credits", &LoanEstimate::lenderCredits, nullptr},
+    {"insurance_rate", &LoanEstimate::insurancePercent, nullptr},
+    {"property_tax_yearly", &LoanEstimate::propertyTaxYearly, nullptr},
+    {"home_insurance_yearly", &LoanEstimate::homeInsuranceYearly, nullptr},
+    {"hoa_monthly", &LoanEstimate::hoaMonthly, nullptr},
+    {"disclosed_tip", nullptr, &LoanEstimate::disclosedTip},
+    {"disclosed_in5_total", nullptr, &LoanEstimate::disclosedInFiveTotal},
+    {"disclosed_in5_principal", nullptr, &LoanEstimate::disclosedInFivePrincipal},
+};
+
+constexpr std::pair<LoanType, const char*> kLoanTypes[] = {{LoanType::Conventional, "conventional"},
+                                                           {LoanType::Fha, "fha"},
+                                                           {LoanType::Va, "va"},
+                                                           {LoanType::Other, "other"}};
+constexpr std::pair<InsuranceEnd, const char*> kInsuranceEnds[] = {
+    {InsuranceEnd::None, "none"},
+    {InsuranceEnd::Conventional, "conventional"},
+    {InsuranceEnd::Fha, "fha"}};
+
+template <class Enum, std::size_t N>
+QString NameOf(const std::pair<Enum, const char*> (&names)[N], Enum value) {
+    for (const auto& [each, name] : names)
+        if (each == value)
+            return QString::fromLatin1(name);
+    return QString::fromLatin1(names[0].second);
+}
+
+template <class Enum, std::size_t N>
+std::optional<Enum> ValueOf(const std::pair<Enum, const char*> (&names)[N], const QString& text) {
+    for (const auto& [each, name] : names)
+        if (text == QLatin1String(name))
+            return each;
+    return std::nullopt;
+}
+
+QString Quoted(const char* column) {
+    return QLatin1Char('"') + QLatin1String(column) + QLatin1Char('"');
+}
+
+QStringList OfferColumns() {
+    QStringList columns{QStringLiteral("id"), QStringLiteral("name"), QStringLiteral("kept_at"),
+                        QStringLiteral("disclosed_apr")};
+    for (const auto& column : kFigureColumns)
+        columns << Quoted(column.name);
+    columns << QStringLiteral("loan_type") << QStringLiteral("term_months")
+            << QStringLiteral("insurance_end");
+    for (const auto& column : kEstimateColumns)
+        columns << Quoted(column.name);
+    return columns;
+}
+
+QVariant Optional(const std::optional<double>& value) {
+    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
+}
+
+std::optional<double> OptionalOf(const QVariant& value) {
+    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
+}
+
+// One row of the offers table, in OfferColumns() order. False when the row's Loan Estimate is
+// not one this program wrote.
+bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
+    int column = 0;
+    offer.id = query.value(column++).toLongLong();
+    offer.name = query.value(column++).toString();
+    offer.keptAt = QDateTime::fromString(query.value(column++).toString(), Qt::ISODateWithMs);
+    offer.disclosedApr = OptionalOf(query.value(column++));
+    for (const auto& figure : kFigureColumns) {
+        const double value = query.value(column++).toDouble();
+        if (figure.input)
+            offer.inputs.*figure.input = value;
+        else
+            offer.results.*figure.result = value;
+    }
+    const QVariant loanType = query.value(column++);
+    const QVariant months = query.value(column++);
+    const QVariant insuranceEnd = query.value(column++);
+    // Offers kept before they had a Loan Estimate of their own leave it empty: the calculator's
+    // figures say it.
+    if (loanType.isNull())
+        return true;
+    LoanEstimate estimate;
+    const auto type = ValueOf(kLoanTypes, loanType.toString());
+    const auto end = ValueOf(kInsuranceEnds, insuranceEnd.toString());
+    if (!type || !end)
+        return false;
+    estimate.loanType = *type;
+    estimate.insuranceEnd = *end;
+    estimate.months = months.toInt();
+    for (const auto& figure : kEstimateColumns) {
+        const QVariant value = query.value(column++);
+        if (figure.figure)
+            estimate.*figure.figure = value.toDouble();
+        else
+            estimate.*figure.optional = OptionalOf(value);
+    }
+    offer.estimate = std::move(estimate);
+    return true;
+}
+
+bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, QString* error) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT offer_id, section, label, amount, finance_charge FROM "
+                                   "offer_costs ORDER BY offer_id, position"))) {
+        *error = query.lastError().text();
+        return false;
+    }
+    std::map<qint64, KeptOffer*> byId;
+    for (KeptOffer& offer : offers)
+        if (offer.estimate)
+            byId[offer.id] = &offer;
+    while (query.next()) {
+        const auto found = byId.find(query.value(0).toLongLong());
+        if (found == byId.end())
+            continue;
+        const auto section = SectionFromLetter(query.value(1).toString().toStdString());
+        if (!section) {
+            *error = QStringLiteral("a closing cost of an unknown section");
+            return false;
+        }
+        found->second->estimate->costs.push_back({*section, query.value(2).toString().toStdString(),
+                                                  query.value(3).toDouble(),
+                                                  query.value(4).toInt() != 0});
+    }
+    return true;
+}
+
+bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
+    QSqlQuery erase(db);
+    erase.prepare(QStringLiteral("DELETE FROM offer_costs WHERE offer_id = ?"));
+    erase.addBindValue(offer.id);
+    if (!erase.exec()) {
+        *error = erase.lastError().text();
+        return false;
+    }
+    if (!offer.estimate)
+        return true;
+    int position = 0;
+    for (const CostItem& item : offer.estimate->costs) {
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral("INSERT INTO offer_costs (offer_id, position, section, "
+                                      "label, amount, finance_charge) VALUES (?, ?, ?, ?, ?, ?)"));
+        insert.addBindValue(offer.id);
+        insert.addBindValue(position++);
+        insert.addBindValue(
+            QString::fromLatin1(SectionLetter(item.section).data(),
+                                static_cast<qsizetype>(SectionLetter(item.section).size())));
+        insert.addBindValue(QString::fromStdString(item.label));
+        insert.addBindValue(item.amount);
+        insert.addBindValue(item.financeCharge ? 1 : 0);
+        if (!insert.exec()) {
+            *error = insert.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Binds every column but the id, in OfferColumns() order.
+void BindOffer(QSqlQuery& query, const KeptOffer& offer) {
+    query.addBindValue(offer.name);
+    query.addBindValue(TimeText(offer.keptAt));
+    query.addBindValue(Optional(offer.disclosedApr));
+    for (const auto& figure : kFigureColumns)
+        query.addBindValue(figure.input ? offer.inputs.*figure.input
+                                        : offer.results.*figure.result);
+    if (!offer.estimate) {
+        for (int i = 0; i < 3 + static_cast<int>(std::size(kEstimateColumns)); ++i)
+            query.addBindValue(QVariant());
+        return;
+    }
+    const LoanEstimate& estimate = *offer.estimate;
+    query.addBindValue(NameOf(kLoanTypes, estimate.loanType));
+    query.addBindValue(estimate.months);
+    query.addBindValue(NameOf(kInsuranceEnds, estimate.insuranceEnd));
+    for (const auto& figure : kEstimateColumns)
+        query.addBindValue(figure.figure ? QVariant(estimate.*figure.figure)
+                                         : Optional(estimate.*figure.optional));
+}
+
+} // namespace
+
+int OfferStore::SchemaVersion() const {
+    return static_cast<int>(steps_.size());
+}
+
 std::vector<KeptOffer> OfferStore::All() {
     std::vector<KeptOffer> offers;
     if (!open_)
         return offers;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    const QStringList figures = FigureColumns();
-    QStringList quoted;
-    for (const QString& column : figures)
-        quoted << QLatin1Char('"') + column + QLatin1Char('"');
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT id, name, kept_at, disclosed_apr, %1 FROM offers "
-                                   "ORDER BY kept_at DESC, id DESC")
-                        .arg(quoted.join(QStringLiteral(", "))))) {
+    if (!query.exec(QStringLiteral("SELECT %1 FROM offers ORDER BY kept_at DESC, id DESC")
+                        .arg(OfferColumns().join(QStringLiteral(", "))))) {
         Fail(QStringLiteral("The kept offers could not be read."), query.lastError().text());
         return offers;
     }
     while (query.next()) {
         KeptOffer offer;
-        offer.id = query.value(0).toLongLong();
-        offer.name = query.value(1).toString();
-        offer.keptAt = QDateTime::fromString(query.value(2).toString(), Qt::ISODateWithMs);
-        if (!query.value(3).isNull())
-            offer.disclosedApr = query.value(3).toDouble();
-        int column = 4;
-        for (const auto& field : kLoanInputFields)
-            offer.inputs.*field.member = query.value(column++).toDouble();
-        for (const auto& result : kLoanResultFields)
-            offer.results.*result.result = query.value(column++).toDouble();
+        if (!ReadOffer(query, offer)) {
+            Fail(QStringLiteral("The kept offers could not be read."),
+                 QStringLiteral("offer %1 is not one this program wrote").arg(offer.id));
+            return {};
+        }
         offers.push_back(std::move(offer));
+    }
+    QString detail;
+    if (!ReadCosts(db, offers, &detail)) {
+        Fail(QStringLiteral("The kept offers could not be read."), detail);
+        return {};
     }
     return offers;
 }
 
 namespace {
 
-bool Insert(QSqlDatabase& db, const KeptOffer& offer, bool withId, QString* error) {
-    const QStringList figures = FigureColumns();
-    QStringList columns{QStringLiteral("name"), QStringLiteral("kept_at"),
-                        QStringLiteral("disclosed_apr")};
-    for (const QString& column : figures)
-        columns << QLatin1Char('"') + column + QLatin1Char('"');
+bool Insert(QSqlDatabase& db, KeptOffer& offer, bool withId, QString* error) {
+    QStringList columns = OfferColumns();
+    columns.removeFirst(); // the id goes last, when it is given
     if (withId)
         columns << QStringLiteral("id");
     QStringList marks;
@@ -254,21 +451,22 @@ bool Insert(QSqlDatabase& db, const KeptOffer& offer, bool withId, QString* erro
     QSqlQuery query(db);
     query.prepare(QStringLiteral("INSERT INTO offers (%1) VALUES (%2)")
                       .arg(columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    query.addBindValue(offer.name);
-    query.addBindValue(TimeText(offer.keptAt));
-    query.addBindValue(offer.disclosedApr ? QVariant(*offer.disclosedApr)
-                                          : QVariant(QMetaType::fromType<double>()));
-    for (const auto& field : kLoanInputFields)
-        query.addBindValue(offer.inputs.*field.member);
-    for (const auto& result : kLoanResultFields)
-        query.addBindValue(offer.results.*result.result);
+    BindOffer(query, offer);
     if (withId)
         query.addBindValue(offer.id);
     if (!query.exec()) {
         *error = query.lastError().text();
         return false;
     }
-    return true;
+    if (!withId) {
+        QSqlQuery last(db);
+        if (!last.exec(QStringLiteral("SELECT last_insert_rowid()")) || !last.next()) {
+            *error = last.lastError().text();
+            return false;
+        }
+        offer.id = last.value(0).toLongLong();
+    }
+    return WriteCosts(db, offer, error);
 }
 
 // Runs `change` inside one transaction that waits for other writers; rolled back on failure.
@@ -292,20 +490,37 @@ bool OfferStore::Add(KeptOffer& offer) {
         offer.keptAt = QDateTime::currentDateTimeUtc();
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
-    qint64 id = 0;
-    const bool done = InTransaction(db, &detail, [&] {
-        if (!Insert(db, offer, false, &detail))
-            return false;
-        QSqlQuery last(db);
-        if (!last.exec(QStringLiteral("SELECT last_insert_rowid()")) || !last.next())
-            return false;
-        id = last.value(0).toLongLong();
-        return true;
-    });
-    if (!done)
+    KeptOffer kept = offer;
+    if (!InTransaction(db, &detail, [&] { return Insert(db, kept, false, &detail); }))
         return Fail(QStringLiteral("The offer could not be kept."), detail);
-    offer.id = id;
+    offer.id = kept.id;
     return true;
+}
+
+bool OfferStore::Update(const KeptOffer& offer) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QString detail;
+    const bool done = open_ && InTransaction(db, &detail, [&] {
+                          QStringList columns = OfferColumns();
+                          columns.removeFirst();
+                          for (QString& column : columns)
+                              column += QStringLiteral(" = ?");
+                          QSqlQuery query(db);
+                          query.prepare(QStringLiteral("UPDATE offers SET %1 WHERE id = ?")
+                                            .arg(columns.join(QStringLiteral(", "))));
+                          BindOffer(query, offer);
+                          query.addBindValue(offer.id);
+                          if (!query.exec()) {
+                              detail = query.lastError().text();
+                              return false;
+                          }
+                          if (query.numRowsAffected() != 1) {
+                              detail = QStringLiteral("it is no longer kept");
+                              return false;
+                          }
+                          return WriteCosts(db, offer, &detail);
+                      });
+    return done || Fail(QStringLiteral("The offer could not be changed."), detail);
 }
 
 bool OfferStore::Rename(qint64 id, const QString& name) {
@@ -328,25 +543,62 @@ bool OfferStore::Rename(qint64 id, const QString& name) {
 bool OfferStore::Remove(qint64 id) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
-    const bool done = open_ && InTransaction(db, &detail, [&] {
-                          QSqlQuery query(db);
-                          query.prepare(QStringLiteral("DELETE FROM offers WHERE id = ?"));
-                          query.addBindValue(id);
-                          if (!query.exec()) {
-                              detail = query.lastError().text();
-                              return false;
-                          }
-                          return true;
-                      });
+    const bool done =
+        open_ && InTransaction(db, &detail, [&] {
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral("DELETE FROM offers WHERE id = ?"));
+            query.addBindValue(id);
+            QSqlQuery costs(db);
+            costs.prepare(QStringLiteral("DELETE FROM offer_costs WHERE offer_id = ?"));
+            costs.addBindValue(id);
+            if (!query.exec() || !costs.exec()) {
+                detail = query.lastError().isValid() ? query.lastError().text()
+                                                     : costs.lastError().text();
+                return false;
+            }
+            return true;
+        });
     return done || Fail(QStringLiteral("The offer could not be deleted."), detail);
 }
 
 bool OfferStore::Restore(const KeptOffer& offer) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
-    const bool done =
-        open_ && InTransaction(db, &detail, [&] { return Insert(db, offer, true, &detail); });
+    const bool done = open_ && InTransaction(db, &detail, [&] {
+                          KeptOffer restored = offer;
+                          return Insert(db, restored, true, &detail);
+                      });
     return done || Fail(QStringLiteral("The offer could not be put back."), detail);
+}
+
+std::optional<QString> OfferStore::Setting(const QString& key) {
+    if (!open_)
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT value FROM settings WHERE key = ?"));
+    query.addBindValue(key);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return query.value(0).toString();
+}
+
+bool OfferStore::SetSetting(const QString& key, const QString& value) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QString detail;
+    const bool done = open_ && InTransaction(db, &detail, [&] {
+                          QSqlQuery query(db);
+                          query.prepare(QStringLiteral(
+                              "INSERT OR REPLACE INTO settings (key, value) VALUES (?, ?)"));
+                          query.addBindValue(key);
+                          query.addBindValue(value);
+                          if (!query.exec()) {
+                              detail = query.lastError().text();
+                              return false;
+                          }
+                          return true;
+                      });
+    return done || Fail(QStringLiteral("The setting could not be kept."), detail);
 }
 
 } // namespace plumcrest::store

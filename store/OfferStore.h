@@ -1,12 +1,13 @@
 #pragma once
 // The kept offers: an SQLite file ("offers.sqlite") beside the saved-values file, through Qt SQL.
 // The schema carries its version in PRAGMA user_version and is brought up to date step by step
-// from version 1. Every change is one transaction, and a writer waits for another running copy
-// rather than failing, so two copies keeping offers at once both keep theirs. A file that cannot
-// be opened or read as a database is moved aside under a name with the time and a fresh one is
-// started; nothing is deleted.
+// from version 1 (Schema.h). Every change is one transaction, and a writer waits for another
+// running copy rather than failing, so two copies keeping offers at once both keep theirs. A file
+// that cannot be opened or read as a database is moved aside under a name with the time and a fresh
+// one is started; nothing is deleted.
 
 #include "KeptOffer.h"
+#include "Schema.h"
 
 #include <QString>
 #include <optional>
@@ -16,11 +17,11 @@ namespace plumcrest::store {
 
 class OfferStore {
 public:
-    static constexpr int kSchemaVersion = 2;
     static constexpr const char* kFileName = "offers.sqlite";
 
-    // `folder`: where the file lives (created when missing). Nothing is opened yet.
-    explicit OfferStore(QString folder);
+    // `folder`: where the file lives (created when missing). Nothing is opened yet. `steps`: the
+    // schema's steps, the shipped ones unless a test adds its own.
+    explicit OfferStore(QString folder, std::vector<QString> steps = ShippedSchemaSteps());
     ~OfferStore();
     OfferStore(const OfferStore&) = delete;
     OfferStore& operator=(const OfferStore&) = delete;
@@ -32,6 +33,8 @@ public:
     bool IsOpen() const { return open_; }
 
     QString Path() const;
+    // The version the steps bring a file to.
+    int SchemaVersion() const;
     QString Error() const { return error_; }
     QString Notice() const { return notice_; }
 
@@ -39,8 +42,13 @@ public:
     std::vector<KeptOffer> All();
     // Keeps the offer; sets its id and, when unset, its time. False on failure (see Error()).
     bool Add(KeptOffer& offer);
+    // Writes the offer's name, figures and Loan Estimate over the kept one of its id.
+    bool Update(const KeptOffer& offer);
     bool Rename(qint64 id, const QString& name);
     bool Remove(qint64 id);
+    // The comparison's own settings (the years to keep the loan, the savings rate), as text.
+    std::optional<QString> Setting(const QString& key);
+    bool SetSetting(const QString& key, const QString& value);
     // Puts a removed offer back with its own id and time.
     bool Restore(const KeptOffer& offer);
 
@@ -52,6 +60,7 @@ private:
     bool Fail(const QString& what, const QString& detail);
 
     QString folder_;
+    std::vector<QString> steps_;
     QString connection_;
     bool open_ = false;
     bool damaged_ = false; // the last open failed because the file is not a usable database

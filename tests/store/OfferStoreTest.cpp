@@ -1,12 +1,14 @@
 #include "OfferStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>
@@ -264,6 +266,179 @@ TEST_F(OfferStoreTest, a_first_version_file_is_migrated_with_its_offers) {
     added.disclosedApr = 7.2;
     ASSERT_TRUE(store.Add(added));
     EXPECT_EQ(store.All().front().disclosedApr, std::optional<double>(7.2));
+}
+
+// An offer with a Loan Estimate in which every figure differs from every other.
+LoanEstimate SampleEstimate() {
+    LoanEstimate estimate;
+    estimate.loanType = LoanType::Fha;
+    estimate.price = 318000.5;
+    estimate.loanAmount = 306870.25;
+    estimate.months = 348;
+    estimate.noteRate = 6.125;
+    estimate.costs = {
+        {CostSection::A, "0.25 % of Loan Amount (Points)", 767.18, true},
+        {CostSection::B, "Appraisal Fee", 505, false},
+        {CostSection::C, "Title - Lender's Title Policy \"Plus\", Inc.", 1260.4, false},
+        {CostSection::F, "Prepaid Interest ($51.22 per day for 9 days)", 460.98, true},
+        {CostSection::H, "Home Inspection Fee", 395, true}};
+    estimate.lenderCredits = 333.33;
+    estimate.insuranceEnd = InsuranceEnd::Fha;
+    estimate.insurancePercent = 0.55;
+    estimate.propertyTaxYearly = 4104.12;
+    estimate.homeInsuranceYearly = 1386.6;
+    estimate.hoaMonthly = 47.5;
+    estimate.disclosedTip = 117.204;
+    estimate.disclosedInFiveTotal = 126011;
+    estimate.disclosedInFivePrincipal = 20502;
+    return estimate;
+}
+
+TEST_F(OfferStoreTest, an_offers_loan_estimate_is_kept_changed_and_put_back_whole) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    KeptOffer offer = SampleOffer(QStringLiteral("Juniper Home Loans"));
+    offer.estimate = SampleEstimate();
+    KeptOffer plain = SampleOffer(QStringLiteral("Plain"), 2);
+    ASSERT_TRUE(store.Add(offer));
+    ASSERT_TRUE(store.Add(plain));
+
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    auto read = again.All();
+    ASSERT_EQ(read.size(), 2u);
+    const auto byName = [&](const QString& name) {
+        return *std::find_if(read.begin(), read.end(),
+                             [&](const KeptOffer& o) { return o.name == name; });
+    };
+    EXPECT_EQ(byName(offer.name).estimate, offer.estimate);
+    EXPECT_FALSE(byName(plain.name).estimate);
+
+    // A change reaches every column and replaces the items, not adds to them.
+    offer.estimate->costs.erase(offer.estimate->costs.begin());
+    offer.estimate->costs.push_back({CostSection::E, "Recording Fees", 131, false});
+    offer.estimate->insuranceEnd = InsuranceEnd::Conventional;
+    offer.estimate->disclosedTip.reset();
+    offer.name = QStringLiteral("Juniper");
+    offer.disclosedApr = 6.875;
+    ASSERT_TRUE(again.Update(offer)) << again.Error().toStdString();
+    read = store.All();
+    EXPECT_EQ(byName(QStringLiteral("Juniper")).estimate, offer.estimate);
+    EXPECT_EQ(byName(QStringLiteral("Juniper")).disclosedApr, offer.disclosedApr);
+
+    // Deleting takes the items with it; Undo brings them back.
+    ASSERT_TRUE(store.Remove(offer.id));
+    KeptOffer stranger = SampleOffer(QStringLiteral("Stranger"), 3);
+    ASSERT_TRUE(store.Add(stranger));
+    EXPECT_FALSE(store.All().front().estimate);
+    ASSERT_TRUE(store.Restore(offer));
+    read = store.All();
+    EXPECT_EQ(byName(QStringLiteral("Juniper")).estimate, offer.estimate);
+
+    // Changing an offer another copy has deleted says so.
+    ASSERT_TRUE(again.Remove(offer.id));
+    EXPECT_FALSE(store.Update(offer));
+}
+
+// The file kept in tests/store/fixtures was written by version 2 of the store, as it shipped:
+// three offers kept from the calculator (one name with quotes and a comma), two with a disclosed
+// APR.
+class ShippedFileTest : public OfferStoreTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(Folder()));
+        ASSERT_TRUE(
+            QFile::copy(QStringLiteral(PLUMCREST_STORE_FIXTURES "/offers-v2.sqlite"), FilePath()));
+        ASSERT_TRUE(QFile::setPermissions(FilePath(), QFile::ReadOwner | QFile::WriteOwner));
+    }
+
+    static void ExpectShippedOffers(const std::vector<KeptOffer>& offers, std::size_t extra) {
+        ASSERT_EQ(offers.size(), 3 + extra);
+        const KeptOffer& aspen = offers[extra];
+        const KeptOffer& birch = offers[extra + 1];
+        const KeptOffer& cedar = offers[extra + 2];
+        EXPECT_EQ(aspen.name, QStringLiteral("Aspen \"Mortgage\", Inc."));
+        EXPECT_EQ(birch.name, QStringLiteral("Birch Lending"));
+        EXPECT_EQ(cedar.id, 1);
+        EXPECT_EQ(cedar.keptAt, QDateTime(QDate(2026, 3, 2), QTime(15, 4, 5, 123), Qt::UTC));
+        EXPECT_EQ(cedar.inputs.PurchasePrice, 300000);
+        EXPECT_EQ(cedar.inputs.Points, 2700);
+        EXPECT_EQ(cedar.inputs.Other2, 900);
+        EXPECT_EQ(cedar.results.Payment, 1706.5836634310022);
+        EXPECT_EQ(cedar.results.APR, 6.747731666149144);
+        EXPECT_EQ(cedar.disclosedApr, std::optional<double>(6.875));
+        EXPECT_FALSE(birch.disclosedApr);
+        EXPECT_EQ(aspen.results.FixedFees, 3575);
+        // Their Loan Estimate is the calculator's: the nine fees as items.
+        EXPECT_FALSE(cedar.estimate);
+        const LoanEstimate estimate = EstimateOf(cedar);
+        EXPECT_EQ(estimate.loanAmount, 270000);
+        EXPECT_EQ(estimate.months, 360);
+        EXPECT_EQ(estimate.costs.size(), 9u);
+        EXPECT_EQ(estimate.disclosedApr, std::optional<double>(6.875));
+    }
+
+    int UserVersion() {
+        int version = -1;
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+            db.setDatabaseName(FilePath());
+            if (db.open()) {
+                QSqlQuery q(db);
+                if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+                    version = q.value(0).toInt();
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+        return version;
+    }
+};
+
+TEST_F(ShippedFileTest, opens_upgrades_keeps_its_offers_whole_and_takes_new_ones) {
+    {
+        OfferStore store(Folder());
+        ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+        EXPECT_TRUE(store.Notice().isEmpty());
+        ExpectShippedOffers(store.All(), 0);
+        KeptOffer added = SampleOffer(QStringLiteral("Dogwood"));
+        added.estimate = SampleEstimate();
+        added.keptAt = QDateTime(QDate(2026, 12, 1), QTime(8, 0), Qt::UTC);
+        ASSERT_TRUE(store.Add(added)) << store.Error().toStdString();
+        const auto offers = store.All();
+        ExpectShippedOffers(offers, 1);
+        EXPECT_EQ(offers.front().estimate, added.estimate);
+    }
+    EXPECT_EQ(UserVersion(), static_cast<int>(ShippedSchemaSteps().size()));
+
+    // A later version adds a column in a step of its own: the file upgrades again and goes on.
+    std::vector<QString> steps = ShippedSchemaSteps();
+    steps.push_back(QStringLiteral("ALTER TABLE offers ADD COLUMN later_note TEXT"));
+    OfferStore later(Folder(), steps);
+    ASSERT_TRUE(later.Open()) << later.Error().toStdString();
+    ExpectShippedOffers(later.All(), 1);
+    KeptOffer another = SampleOffer(QStringLiteral("Elm"), 4);
+    another.keptAt = QDateTime(QDate(2026, 12, 2), QTime(8, 0), Qt::UTC);
+    ASSERT_TRUE(later.Add(another)) << later.Error().toStdString();
+    ExpectShippedOffers(later.All(), 2);
+    EXPECT_EQ(UserVersion(), static_cast<int>(steps.size()));
+
+    // This version then leaves the newer file alone.
+    OfferStore older(Folder());
+    EXPECT_FALSE(older.Open());
+    EXPECT_TRUE(older.Error().contains(QStringLiteral("newer Plumcrest")));
+}
+
+TEST_F(ShippedFileTest, the_settings_of_the_comparison_are_kept) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    EXPECT_FALSE(store.Setting(QStringLiteral("horizon_years")));
+    ASSERT_TRUE(store.SetSetting(QStringLiteral("horizon_years"), QStringLiteral("12")));
+    ASSERT_TRUE(store.SetSetting(QStringLiteral("horizon_years"), QStringLiteral("9")));
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    EXPECT_EQ(again.Setting(QStringLiteral("horizon_years")), std::optional<QString>("9"));
 }
 
 TEST_F(OfferStoreTest, a_file_from_a_newer_program_is_left_alone) {

@@ -1,4 +1,4 @@
-#include "LoanEstimate.h"
+#include "LoanEstimateMath.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,116 @@
+#include "LoanEstimate.h"
+
+#include "LoanTerms.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace plumcrest {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+} // namespace
+
+std::string_view SectionLetter(CostSection section) {
+    switch (section) {
+    case CostSection::A:
+        return "A";
+    case CostSection::B:
+        return "B";
+    case CostSection::C:
+        return "C";
+    case CostSection::E:
+        return "E";
+    case CostSection::F:
+        return "F";
+    case CostSection::G:
+        return "G";
+    case CostSection::H:
+        return "H";
+    }
+    return "";
+}
+
+std::string_view SectionTitle(CostSection section) {
+    switch (section) {
+    case CostSection::A:
+        return "Origination Charges";
+    case CostSection::B:
+        return "Services You Cannot Shop For";
+    case CostSection::C:
+        return "Services You Can Shop For";
+    case CostSection::E:
+        return "Taxes and Other Government Fees";
+    case CostSection::F:
+        return "Prepaids";
+    case CostSection::G:
+        return "Initial Escrow Payment at Closing";
+    case CostSection::H:
+        return "Other";
+    }
+    return "";
+}
+
+std::optional<CostSection> SectionFromLetter(std::string_view letter) {
+    for (CostSection section : kCostSections)
+        if (SectionLetter(section) == letter)
+            return section;
+    return std::nullopt;
+}
+
+bool IsLoanCost(CostSection section) {
+    return section == CostSection::A || section == CostSection::B || section == CostSection::C;
+}
+
+bool DefaultFinanceCharge(CostSection section, std::string_view label) {
+    if (section == CostSection::E || section == CostSection::G)
+        return false;
+    const std::string lower = Lower(label);
+    for (const char* word : {"appraisal", "credit report", "title", "recording", "inspection",
+                             "homeowner", "escrow", "property tax"})
+        if (lower.find(word) != std::string::npos)
+            return false;
+    return true;
+}
+
+bool IsPrepaidInterest(const CostItem& item) {
+    return item.section == CostSection::F &&
+           Lower(item.label).find("interest") != std::string::npos;
+}
+
+LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results) {
+    LoanEstimate estimate;
+    estimate.price = inputs.PurchasePrice;
+    estimate.loanAmount = results.Loan;
+    estimate.months = MonthsOfTerm(inputs.Term);
+    estimate.noteRate = inputs.Interest;
+    const struct {
+        double LoanInputs::*fee;
+        CostSection section;
+        const char* label;
+        bool financeCharge;
+    } fees[] = {
+        {&LoanInputs::OriginationFees, CostSection::A, "Origination Fees", true},
+        {&LoanInputs::Points, CostSection::A, "Discount Points", true},
+        {&LoanInputs::MIP, CostSection::B, "Mortgage Insurance Premiums", true},
+        {&LoanInputs::FloodCheck, CostSection::B, "Flood check fee", true},
+        {&LoanInputs::TaxService, CostSection::B, "Tax Servicing Fee", true},
+        {&LoanInputs::Other1, CostSection::B, "Appraisal", false},
+        {&LoanInputs::PrepaidInterest, CostSection::F, "Prepaid Mortgage Interest", true},
+        {&LoanInputs::Buydown, CostSection::H, "Buydown funds", true},
+        {&LoanInputs::Other2, CostSection::H, "Other Loan & Closing Fees", true},
+    };
+    for (const auto& fee : fees)
+        if (inputs.*fee.fee != 0)
+            estimate.costs.push_back({fee.section, fee.label, inputs.*fee.fee, fee.financeCharge});
+    return estimate;
+}
+
+} // namespace plumcrest

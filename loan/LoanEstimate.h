@@ -1,0 +1,81 @@
+#pragma once
+// A mortgage offer as the Loan Estimate lays it out: the loan, the closing costs as line items in
+// the form's sections, lender credits, monthly mortgage insurance, escrow and dues, and what the
+// lender disclosed. Kept with each offer beside the calculator's own inputs. Plain C++, no Qt.
+
+#include "LoanEstimateMath.h"
+#include "LoanFields.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plumcrest {
+
+enum class LoanType { Conventional, Fha, Va, Other };
+
+// The closing-cost sections of the form; D (A to C) and I (E to H) are their totals.
+enum class CostSection { A, B, C, E, F, G, H };
+
+inline constexpr std::array<CostSection, 7> kCostSections{
+    CostSection::A, CostSection::B, CostSection::C, CostSection::E,
+    CostSection::F, CostSection::G, CostSection::H};
+
+// "A", "B", ... as stored and printed; the section's heading as the form words it.
+std::string_view SectionLetter(CostSection section);
+std::string_view SectionTitle(CostSection section);
+std::optional<CostSection> SectionFromLetter(std::string_view letter);
+
+// Loan costs (A to C) as against other costs (E to H).
+bool IsLoanCost(CostSection section);
+
+struct CostItem {
+    CostSection section = CostSection::A;
+    std::string label; // UTF-8
+    double amount = 0; // dollars
+    bool financeCharge = true;
+
+    bool operator==(const CostItem&) const = default;
+};
+
+// Whether a line with this label counts as a finance charge unless the user says otherwise.
+// Government fees (E) and the initial escrow deposit (G) do not; elsewhere appraisal, credit
+// report, title, recording, inspection, homeowner's insurance, escrow and property tax do not,
+// everything else does.
+bool DefaultFinanceCharge(CostSection section, std::string_view label);
+
+// Prepaid interest is the section F line whose label speaks of interest.
+bool IsPrepaidInterest(const CostItem& item);
+
+struct LoanEstimate {
+    LoanType loanType = LoanType::Conventional;
+    double price = 0;      // the home's value
+    double loanAmount = 0; // dollars
+    std::int32_t months = 0;
+    double noteRate = 0; // percent a year
+    std::vector<CostItem> costs;
+    double lenderCredits = 0; // dollars, a positive figure
+    InsuranceEnd insuranceEnd = InsuranceEnd::None;
+    double insurancePercent = 0; // a year, of the original loan amount
+    double propertyTaxYearly = 0;
+    double homeInsuranceYearly = 0;
+    double hoaMonthly = 0;
+    std::optional<double> disclosedApr; // percent
+    std::optional<double> disclosedTip; // percent
+    std::optional<double> disclosedInFiveTotal;
+    std::optional<double> disclosedInFivePrincipal;
+
+    bool operator==(const LoanEstimate&) const = default;
+};
+
+// What the calculator's inputs say of an offer: its price, loan, term and rate, and the nine fees
+// as items (Origination Fees and Discount Points to A; Mortgage Insurance Premiums, Flood check
+// fee, Tax Servicing Fee and Appraisal to B; Prepaid Mortgage Interest to F; Buydown funds and
+// Other Loan & Closing Fees to H), every one a finance charge but the appraisal; fees of 0.00 are
+// left out. No monthly insurance, escrow or dues.
+LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results);
+
+} // namespace plumcrest

@@ -1,0 +1,43 @@
+#include "LoanTerms.h"
+
+#include <cmath>
+
+namespace plumcrest {
+
+std::int32_t MonthsOfTerm(double years) {
+    if (!(years > 0))
+        return 0;
+    const double months = std::round(years * 12);
+    return months > kScheduleMaxMonths ? kScheduleMaxMonths + 1 // too long: no schedule
+                                       : static_cast<std::int32_t>(months);
+}
+
+LoanTerms TermsOfCalculator(const LoanInputs& inputs, const LoanResults& results) {
+    LoanTerms terms;
+    terms.loan = results.Loan;
+    terms.ratePercent = inputs.Interest;
+    terms.months = MonthsOfTerm(inputs.Term);
+    return terms;
+}
+
+LoanTerms TermsOfEstimate(const LoanEstimate& estimate) {
+    LoanTerms terms;
+    terms.loan = estimate.loanAmount;
+    terms.ratePercent = estimate.noteRate;
+    terms.months = estimate.months;
+    terms.insuranceEnd = estimate.insuranceEnd;
+    terms.insurancePercent = estimate.insurancePercent;
+    terms.homeValue = ToCents(estimate.price);
+    terms.monthlyEscrow = ToCents((estimate.propertyTaxYearly + estimate.homeInsuranceYearly) / 12);
+    return terms;
+}
+
+AmortizationSchedule ScheduleOf(const LoanTerms& terms) {
+    return BuildSchedule(terms.loan, terms.ratePercent, terms.months);
+}
+
+InsurancePlan InsuranceOf(const LoanTerms& terms, const AmortizationSchedule& schedule) {
+    return PlanInsurance(schedule, terms.insuranceEnd, terms.insurancePercent, terms.homeValue);
+}
+
+} // namespace plumcrest

@@ -1,0 +1,67 @@
+#pragma once
+// The figures of one offer as the Loan Estimate defines them, beside the comparison's costs: the
+// projected monthly payments, cash to close, "In 5 Years", the Total Interest Percentage, the APR
+// as a lender must figure it with the check of the disclosed one, and the cost over the years the
+// buyer expects to keep the loan, plain and with the money's earnings counted. Plain C++, no Qt.
+
+#include "Amortization.h"
+#include "LoanEstimate.h"
+#include "LoanEstimateMath.h"
+#include "LoanTerms.h"
+#include "StreamApr.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace plumcrest {
+
+// What the buyer's money earns elsewhere, a year, until they say otherwise.
+inline constexpr double kDefaultSavingsPercent = 4.0;
+
+struct SectionTotals {
+    Cents loanCosts = 0;    // D = A + B + C
+    Cents otherCosts = 0;   // I = E + F + G + H
+    Cents closingCosts = 0; // D + I
+    Cents lenderCredits = 0;
+    Cents prepaidInterest = 0;
+    Cents prepaidFinanceCharges = 0; // items marked as finance charges, less lender credits
+};
+
+SectionTotals TotalsOf(const LoanEstimate& estimate);
+Cents SectionTotal(const LoanEstimate& estimate, CostSection section);
+
+struct OfferFigures {
+    LoanTerms terms;
+    AmortizationSchedule schedule;
+    InsurancePlan insurance;
+    SectionTotals totals;
+    Cents downPayment = 0;
+    Cents cashToClose = 0; // down payment plus closing costs less lender credits
+    std::vector<PaymentRange> projected;
+    InYears inFiveYears;
+    double tip = 0; // percent
+    Cents amountFinanced = 0;
+    std::optional<double> lenderApr; // from the finance charges and the whole payment stream
+    DisclosedAprCheck aprCheck;
+    // The disclosed "In 5 Years" and TIP less the computed ones, where the lender gave them.
+    std::optional<Cents> inFiveTotalDifference;
+    std::optional<Cents> inFivePrincipalDifference;
+    std::optional<double> tipDifference;
+};
+
+OfferFigures FigureOffer(const LoanEstimate& estimate);
+
+// The figures that follow the years kept and the savings rate.
+struct HorizonFigures {
+    InYears paid; // totals over the years kept, loan costs A to C included
+    Cents plainCost = 0;
+    Cents discountedCost = 0;
+};
+
+// The horizon costs count the loan costs (A to C), prepaid interest less lender credits, and the
+// interest and insurance paid in the first `years` years.
+HorizonFigures FigureHorizon(const OfferFigures& figures, std::int32_t years,
+                             double savingsPercent);
+
+} // namespace plumcrest

@@ -1,0 +1,46 @@
+#include "Schema.h"
+
+namespace plumcrest::store {
+
+std::vector<QString> ShippedSchemaSteps() {
+    return {
+        // 1: the offers with the calculator's thirteen inputs, its five results and the time.
+        QStringLiteral(
+            "CREATE TABLE offers (id INTEGER PRIMARY KEY AUTOINCREMENT, name TEXT NOT NULL, "
+            "kept_at TEXT NOT NULL, \"PurchasePrice\" REAL NOT NULL, "
+            "\"DownPaymentPercent\" REAL NOT NULL, \"Term\" REAL NOT NULL, "
+            "\"Interest\" REAL NOT NULL, \"OriginationFees\" REAL NOT NULL, "
+            "\"Points\" REAL NOT NULL, \"PrepaidInterest\" REAL NOT NULL, \"MIP\" REAL NOT NULL, "
+            "\"Buydown\" REAL NOT NULL, \"FloodCheck\" REAL NOT NULL, "
+            "\"TaxService\" REAL NOT NULL, \"Other1\" REAL NOT NULL, \"Other2\" REAL NOT NULL, "
+            "\"DownPayment\" REAL NOT NULL, \"Loan\" REAL NOT NULL, \"Payment\" REAL NOT NULL, "
+            "\"FixedFees\" REAL NOT NULL, \"APR\" REAL NOT NULL)"),
+        // 2: the APR the lender disclosed, when the user gave it; newest-first listing.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN disclosed_apr REAL; "
+                       "CREATE INDEX offers_by_time ON offers (kept_at)"),
+        // 3: the offer as the Loan Estimate lays it out (left empty for offers kept before, which
+        // are read from the calculator's figures), its closing costs as line items, and the
+        // comparison's own settings.
+        QStringLiteral(
+            "ALTER TABLE offers ADD COLUMN loan_type TEXT; "
+            "ALTER TABLE offers ADD COLUMN price REAL; "
+            "ALTER TABLE offers ADD COLUMN loan_amount REAL; "
+            "ALTER TABLE offers ADD COLUMN term_months INTEGER; "
+            "ALTER TABLE offers ADD COLUMN note_rate REAL; "
+            "ALTER TABLE offers ADD COLUMN lender_credits REAL; "
+            "ALTER TABLE offers ADD COLUMN insurance_end TEXT; "
+            "ALTER TABLE offers ADD COLUMN insurance_rate REAL; "
+            "ALTER TABLE offers ADD COLUMN property_tax_yearly REAL; "
+            "ALTER TABLE offers ADD COLUMN home_insurance_yearly REAL; "
+            "ALTER TABLE offers ADD COLUMN hoa_monthly REAL; "
+            "ALTER TABLE offers ADD COLUMN disclosed_tip REAL; "
+            "ALTER TABLE offers ADD COLUMN disclosed_in5_total REAL; "
+            "ALTER TABLE offers ADD COLUMN disclosed_in5_principal REAL; "
+            "CREATE TABLE offer_costs (offer_id INTEGER NOT NULL, position INTEGER NOT NULL, "
+            "section TEXT NOT NULL, label TEXT NOT NULL, amount REAL NOT NULL, "
+            "finance_charge INTEGER NOT NULL, PRIMARY KEY (offer_id, position)); "
+            "CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+    };
+}
+
+} // namespace plumcrest::store
