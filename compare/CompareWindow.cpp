@@ -128,6 +128,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     // Created in the order they stand, so Tab follows their places.
     useButton_ = ButtonFor(actions_.use, tr("&Use in Calculator"), "btnUseInCalculator");
+    editButton_ = ButtonFor(actions_.edit, tr("&Edit..."), "btnEditOffer");
     renameButton_ = ButtonFor(actions_.rename, tr("&Rename..."), "btnRename");
     deleteButton_ = ButtonFor(actions_.remove, tr("&Delete"), "btnDelete");
     undoButton_ = ButtonFor(actions_.undo, tr("U&ndo Delete"), "btnUndoDelete");
@@ -136,7 +137,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     QPushButton* close = ButtonFor(actions_.close, tr("&Close"), "btnCompareClose");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button :
-         {useButton_, renameButton_, deleteButton_, undoButton_, scheduleButton_})
+         {useButton_, editButton_, renameButton_, deleteButton_, undoButton_, scheduleButton_})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(help);
@@ -170,6 +171,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
 void CompareWindow::CreateActions() {
     actions_.use = NewAction(this, tr("&Use in Calculator"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    actions_.edit = NewAction(this, tr("&Edit..."), QKeySequence(Qt::CTRL | Qt::Key_D));
     actions_.rename = NewAction(this, tr("&Rename..."), QKeySequence(Qt::Key_F2));
     actions_.remove = NewAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete));
     actions_.undo = NewAction(this, tr("U&ndo Delete"), QKeySequence(QKeySequence::Undo));
@@ -184,6 +186,10 @@ void CompareWindow::CreateActions() {
     actions_.close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
 
     connect(actions_.use, &QAction::triggered, this, Guarded([this] { UseSelected(); }));
+    connect(actions_.edit, &QAction::triggered, this, Guarded([this] {
+                if (const auto offer = SelectedOffer())
+                    emit EditOfferRequested(offer->id);
+            }));
     connect(actions_.rename, &QAction::triggered, this, Guarded([this] { RenameSelected(); }));
     connect(actions_.remove, &QAction::triggered, this, Guarded([this] { DeleteSelected(); }));
     connect(actions_.undo, &QAction::triggered, this, Guarded([this] { UndoDelete(); }));
@@ -215,7 +221,8 @@ void CompareWindow::CreateMenus() {
     file->addAction(actions_.close);
 
     QMenu* offer = menuBar_->addMenu(tr("&Offer"));
-    for (QAction* action : {actions_.use, actions_.rename, actions_.remove, actions_.undo})
+    for (QAction* action :
+         {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.undo})
         offer->addAction(action);
 
     QMenu* view = menuBar_->addMenu(tr("&View"));
@@ -312,7 +319,8 @@ void CompareWindow::UpdateControls() {
     const bool any = model_->columnCount() > 0;
     const bool selected = SelectedOffer().has_value();
     empty_->setVisible(!any);
-    for (QAction* action : {actions_.use, actions_.rename, actions_.remove, actions_.schedule})
+    for (QAction* action :
+         {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.schedule})
         action->setEnabled(selected);
     actions_.undo->setEnabled(!deleted_.empty());
 }

@@ -45,6 +45,7 @@ public:
     // The window's commands, each one action shared by its menu item, button and shortcut.
     struct Actions {
         QAction* use = nullptr;
+        QAction* edit = nullptr;
         QAction* rename = nullptr;
         QAction* remove = nullptr;
         QAction* undo = nullptr;
@@ -73,6 +74,7 @@ public:
     QMenuBar* MenuBar() const { return menuBar_; }
     const Actions& Commands() const { return actions_; }
     QPushButton* UseButton() const { return useButton_; }
+    QPushButton* EditButton() const { return editButton_; }
     QPushButton* RenameButton() const { return renameButton_; }
     QPushButton* DeleteButton() const { return deleteButton_; }
     QPushButton* UndoButton() const { return undoButton_; }
@@ -98,6 +100,8 @@ public:
 signals:
     void SelectedOfferChanged();
     void UseInCalculator(const plumcrest::LoanInputs& inputs);
+    // The user asked to edit the selected offer's Loan Estimate.
+    void EditOfferRequested(qint64 id);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -123,6 +127,7 @@ private:
     CostChart* chart_ = nullptr;
     QLabel* empty_ = nullptr;
     QPushButton* useButton_ = nullptr;
+    QPushButton* editButton_ = nullptr;
     QPushButton* renameButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     QPushButton* undoButton_ = nullptr;

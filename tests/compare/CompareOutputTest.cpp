@@ -228,7 +228,7 @@ void CompareOutputTest::every_command_has_a_menu_entry_and_a_shortcut() {
             }
         }
     }
-    QCOMPARE(commands, 14);
+    QCOMPARE(commands, 15);
 }
 
 QTEST_MAIN(CompareOutputTest)
