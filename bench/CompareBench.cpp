@@ -71,16 +71,13 @@ void BM_HorizonChangeInTheWindow(benchmark::State& state) {
 BENCHMARK(BM_HorizonChangeInTheWindow)->Unit(benchmark::kMillisecond);
 
 void BM_HorizonChangeFiguresOnly(benchmark::State& state) {
-    OfferComparison comparison;
-    std::vector<OfferTerms> terms;
-    for (const KeptOffer& offer : Offers().store.All())
-        terms.push_back({offer.results.Loan, offer.inputs.Interest, offer.inputs.Term,
-                         offer.results.FixedFees});
-    comparison.SetOffers(terms);
+    CompareModel model(LocaleSeparators{U'.', U','});
+    model.SetOffers(Offers().store.All());
+    const OfferComparison& comparison = model.Comparison();
     int years = 5;
     for (auto _ : state) {
         years = years == 5 ? 9 : 5;
-        comparison.SetHorizonYears(years);
+        model.SetHorizonYears(years);
         benchmark::DoNotOptimize(comparison.HorizonCost(0));
     }
 }

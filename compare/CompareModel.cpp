@@ -1,31 +1,87 @@
 #include "CompareModel.h"
 
 #include "FigureText.h"
+#include "MoneyText.h"
 
 #include <QFont>
+#include <cmath>
 
 namespace plumcrest::compare {
+
+namespace {
+
+double Dollars(Cents cents) {
+    return static_cast<double>(cents) / 100.0;
+}
+
+// A Loan Estimate shows whole dollars: a disclosed figure within a dollar of ours agrees.
+constexpr Cents kWholeDollar = 100;
+// The form shows the TIP to three decimals at most, some lenders to two.
+constexpr double kTipAgreement = 0.005;
+
+} // namespace
 
 CompareModel::CompareModel(const LocaleSeparators& separators, QObject* parent)
     : QAbstractTableModel(parent), separators_(separators) {}
 
+CompareModel::RowKind CompareModel::KindOf(int row) {
+    switch (row) {
+    case NameRow:
+    case LoanTypeRow:
+    case InsuranceEndsRow:
+    case ProjectedRow:
+    case InFiveCheckRow:
+    case TipCheckRow:
+    case AprCheckRow:
+    case CheapestRow:
+        return RowKind::Text;
+    case TermRow:
+        return RowKind::Years;
+    case NoteRateRow:
+    case AprRow:
+    case LenderAprRow:
+    case DisclosedAprRow:
+        return RowKind::Rate;
+    case TipRow:
+        return RowKind::Percent3;
+    default:
+        return RowKind::Money;
+    }
+}
+
 void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
     beginResetModel();
     offers_ = std::move(offers);
-    std::vector<OfferTerms> terms;
-    terms.reserve(offers_.size());
-    for (const store::KeptOffer& offer : offers_)
-        terms.push_back({offer.results.Loan, offer.inputs.Interest, offer.inputs.Term,
-                         offer.results.FixedFees});
-    comparison_.SetOffers(terms);
+    figures_.clear();
+    figures_.reserve(offers_.size());
+    std::vector<ComparedOffer> compared;
+    compared.reserve(offers_.size());
+    for (const store::KeptOffer& offer : offers_) {
+        OfferFigures figures = FigureOffer(store::EstimateOf(offer));
+        const SectionTotals& totals = figures.totals;
+        compared.push_back({figures.schedule, figures.insurance,
+                            totals.loanCosts + totals.prepaidInterest - totals.lenderCredits,
+                            figures.terms.ratePercent});
+        figures_.push_back(std::move(figures));
+    }
+    comparison_.SetOffers(std::move(compared));
     endResetModel();
 }
 
 void CompareModel::SetHorizonYears(int years) {
     comparison_.SetHorizonYears(years);
-    headerDataChanged(Qt::Vertical, HorizonCostRow, CheapestRow);
+    HorizonChanged();
+}
+
+void CompareModel::SetSavingsPercent(double percent) {
+    comparison_.SetSavingsPercent(percent);
+    HorizonChanged();
+}
+
+void CompareModel::HorizonChanged() {
+    headerDataChanged(Qt::Vertical, HorizonPaidRow, CheapestRow);
     if (!offers_.empty())
-        dataChanged(index(HorizonCostRow, 0), index(CheapestRow, columnCount() - 1));
+        dataChanged(index(HorizonPaidRow, 0), index(CheapestRow, columnCount() - 1));
 }
 
 int CompareModel::rowCount(const QModelIndex& parent) const {
@@ -38,104 +94,249 @@ int CompareModel::columnCount(const QModelIndex& parent) const {
 
 QString CompareModel::RowLabel(int row) const {
     const int years = comparison_.HorizonYears();
-    const QString over =
-        years == 1 ? QStringLiteral("1 year") : QStringLiteral("%1 years").arg(years);
     switch (row) {
     case NameRow:
-        return QStringLiteral("Name");
+        return tr("Name");
+    case LoanTypeRow:
+        return tr("Loan type");
     case PriceRow:
-        return QStringLiteral("Price");
+        return tr("Price");
     case DownPaymentRow:
-        return QStringLiteral("Down payment");
+        return tr("Down payment");
     case LoanRow:
-        return QStringLiteral("Loan");
+        return tr("Loan");
     case TermRow:
-        return QStringLiteral("Term (years)");
+        return tr("Term (years)");
     case NoteRateRow:
-        return QStringLiteral("Note rate (%)");
-    case TotalFeesRow:
-        return QStringLiteral("Total fees");
+        return tr("Note rate (%)");
     case PaymentRow:
-        return QStringLiteral("Monthly payment");
+        return tr("Monthly principal and interest");
+    case InsuranceRow:
+        return tr("Monthly mortgage insurance");
+    case InsuranceEndsRow:
+        return tr("Mortgage insurance ends");
+    case EscrowRow:
+        return tr("Monthly escrow (property tax, homeowner's insurance)");
+    case TotalMonthlyRow:
+        return tr("Estimated total monthly payment, first years");
+    case ProjectedRow:
+        return tr("Estimated total monthly payment by years");
+    case DuesRow:
+        return tr("Monthly HOA dues (not in escrow)");
+    case TotalFeesRow:
+        return tr("Closing costs (D + I)");
+    case LoanCostsRow:
+        return tr("Loan costs (D = A + B + C)");
+    case OtherCostsRow:
+        return tr("Other costs (I = E + F + G + H)");
+    case LenderCreditsRow:
+        return tr("Lender credits");
+    case CashToCloseRow:
+        return tr("Cash to close (down payment, closing costs, less credits)");
+    case InFiveTotalRow:
+        return tr("In 5 years: paid in principal, interest, insurance and loan costs");
+    case InFivePrincipalRow:
+        return tr("In 5 years: principal paid off");
+    case InFiveCheckRow:
+        return tr("In 5 years: as the lender disclosed");
+    case TipRow:
+        return tr("Total Interest Percentage (TIP, %)");
+    case TipCheckRow:
+        return tr("TIP as the lender disclosed");
     case AprRow:
-        return QStringLiteral("APR (%)");
+        return tr("Calculator's APR: every fee counted (%)");
+    case LenderAprRow:
+        return tr("Lender's APR: finance charges and insurance (%)");
     case DisclosedAprRow:
-        return QStringLiteral("APR the lender disclosed (%)");
+        return tr("APR the lender disclosed (%)");
     case AprCheckRow:
-        return QStringLiteral("APR check");
+        return tr("Check of the disclosed APR");
     case TotalPaymentsRow:
-        return QStringLiteral("Total of payments");
+        return tr("Total of payments");
     case TotalInterestRow:
-        return QStringLiteral("Total interest");
+        return tr("Total interest");
     case WholeTermCostRow:
-        return QStringLiteral("Cost over the whole term");
+        return tr("Cost over the whole term");
+    case HorizonPaidRow:
+        return tr("Paid in %n years (principal, interest, insurance, loan costs)", nullptr, years);
+    case HorizonPrincipalRow:
+        return tr("Principal paid off in %n years", nullptr, years);
+    case HorizonBalanceRow:
+        return tr("Balance owed after %n years", nullptr, years);
     case HorizonCostRow:
-        return QStringLiteral("Cost over ") + over;
+        return tr("Cost over %n years", nullptr, years);
+    case DiscountedCostRow:
+        return tr("Cost over %n years, your savings earning %1 %", nullptr, years)
+            .arg(PercentText(comparison_.SavingsPercent(), 2, separators_));
     case CheapestRow:
-        return QStringLiteral("Cheapest over ") + over;
+        return tr("Cheapest over %n years", nullptr, years);
     }
     return {};
 }
 
 QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     const store::KeptOffer& offer = offers_[column];
-    const auto dollars = [](Cents cents) { return static_cast<double>(cents) / 100.0; };
+    const OfferFigures& figures = figures_[column];
+    const LoanEstimate estimate = store::EstimateOf(offer);
+    const auto optional = [](const std::optional<double>& value) {
+        return value ? QVariant(*value) : QVariant();
+    };
+    const auto horizon = [&] {
+        return FigureHorizon(figures, comparison_.HorizonYears(), comparison_.SavingsPercent());
+    };
     switch (row) {
     case PriceRow:
-        return offer.inputs.PurchasePrice;
+        return estimate.price;
     case DownPaymentRow:
-        return offer.results.DownPayment;
+        return Dollars(figures.downPayment);
     case LoanRow:
-        return offer.results.Loan;
+        return estimate.loanAmount;
     case TermRow:
-        return offer.inputs.Term;
+        return estimate.months / 12.0;
     case NoteRateRow:
-        return offer.inputs.Interest;
-    case TotalFeesRow:
-        return offer.results.FixedFees;
+        return estimate.noteRate;
     case PaymentRow:
-        return offer.results.Payment;
+        return Dollars(figures.schedule.payment);
+    case InsuranceRow:
+        return Dollars(figures.insurance.monthly);
+    case EscrowRow:
+        return Dollars(figures.terms.monthlyEscrow);
+    case TotalMonthlyRow:
+        return figures.projected.empty() ? QVariant() : Dollars(figures.projected.front().total);
+    case DuesRow:
+        return estimate.hoaMonthly;
+    case TotalFeesRow:
+        return Dollars(figures.totals.closingCosts);
+    case LoanCostsRow:
+        return Dollars(figures.totals.loanCosts);
+    case OtherCostsRow:
+        return Dollars(figures.totals.otherCosts);
+    case LenderCreditsRow:
+        return Dollars(figures.totals.lenderCredits);
+    case CashToCloseRow:
+        return Dollars(figures.cashToClose);
+    case InFiveTotalRow:
+        return Dollars(figures.inFiveYears.totalPaid);
+    case InFivePrincipalRow:
+        return Dollars(figures.inFiveYears.principalPaidOff);
+    case TipRow:
+        return figures.tip;
     case AprRow:
         return offer.results.APR;
+    case LenderAprRow:
+        return optional(figures.lenderApr);
     case DisclosedAprRow:
-        return offer.disclosedApr ? QVariant(*offer.disclosedApr) : QVariant();
+        return optional(offer.disclosedApr);
     case TotalPaymentsRow:
-        return dollars(comparison_.Schedule(column).totalPayments);
+        return Dollars(figures.schedule.totalPayments);
     case TotalInterestRow:
-        return dollars(comparison_.Schedule(column).totalInterest);
+        return Dollars(figures.schedule.totalInterest);
     case WholeTermCostRow:
-        return dollars(comparison_.WholeTermCost(column));
+        return Dollars(comparison_.WholeTermCost(column));
+    case HorizonPaidRow:
+        return Dollars(horizon().paid.totalPaid);
+    case HorizonPrincipalRow:
+        return Dollars(horizon().paid.principalPaidOff);
+    case HorizonBalanceRow:
+        return Dollars(horizon().paid.balance);
     case HorizonCostRow:
-        return dollars(comparison_.HorizonCost(column));
+        return Dollars(comparison_.HorizonCost(column));
+    case DiscountedCostRow:
+        return Dollars(comparison_.DiscountedCost(column));
     default:
         return {};
     }
 }
 
+QString CompareModel::MoneyOf(Cents cents) const {
+    return output::MoneyText(cents, separators_);
+}
+
 QString CompareModel::CellText(int row, std::size_t column) const {
     const store::KeptOffer& offer = offers_[column];
-    const auto money = [this](double value) {
-        return FigureText(value, MaskKind::Money, separators_);
-    };
+    const OfferFigures& figures = figures_[column];
     const auto rate = [this](double value) {
         return FigureText(value, MaskKind::Rate, separators_);
     };
+    const auto percent3 = [this](double value) { return PercentText(value, 3, separators_); };
     switch (row) {
     case NameRow:
         return offer.name;
+    case LoanTypeRow:
+        switch (store::EstimateOf(offer).loanType) {
+        case LoanType::Conventional:
+            return tr("Conventional");
+        case LoanType::Fha:
+            return tr("FHA");
+        case LoanType::Va:
+            return tr("VA");
+        case LoanType::Other:
+            return tr("Other");
+        }
+        return {};
     case TermRow:
-        return FigureText(offer.inputs.Term, MaskKind::Years, separators_);
+        return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators_);
     case NoteRateRow:
     case AprRow:
         return rate(CellFigure(row, column).toDouble());
+    case LenderAprRow:
+        return figures.lenderApr ? rate(*figures.lenderApr) : tr("no rate");
     case DisclosedAprRow:
-        return offer.disclosedApr ? rate(*offer.disclosedApr) : QStringLiteral("not given");
+        return offer.disclosedApr ? rate(*offer.disclosedApr) : tr("not given");
     case AprCheckRow:
-        return AprCheckText(CheckApr(offer.results.APR, offer.disclosedApr), separators_);
+        return AprCheckText(figures.aprCheck, separators_);
+    case InsuranceEndsRow: {
+        const InsurancePlan& plan = figures.insurance;
+        if (plan.lastMonth == 0)
+            return tr("no monthly insurance");
+        QString text =
+            tr("with payment %1 (year %2)").arg(plan.lastMonth).arg((plan.lastMonth - 1) / 12 + 1);
+        if (plan.reaches80)
+            text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
+        return text;
+    }
+    case ProjectedRow: {
+        QStringList ranges;
+        for (const PaymentRange& range : figures.projected)
+            ranges << (range.firstYear == range.lastYear
+                           ? tr("year %1: %2").arg(range.firstYear).arg(MoneyOf(range.total))
+                           : tr("years %1-%2: %3")
+                                 .arg(range.firstYear)
+                                 .arg(range.lastYear)
+                                 .arg(MoneyOf(range.total)));
+        return ranges.join(QStringLiteral("; "));
+    }
+    case InFiveCheckRow: {
+        if (!figures.inFiveTotalDifference && !figures.inFivePrincipalDifference)
+            return tr("not given");
+        QStringList parts;
+        const auto part = [&](const std::optional<Cents>& difference, const QString& what) {
+            if (difference && std::llabs(*difference) >= kWholeDollar)
+                parts << tr("%1 differs by %2").arg(what, MoneyOf(std::llabs(*difference)));
+        };
+        part(figures.inFiveTotalDifference, tr("total paid"));
+        part(figures.inFivePrincipalDifference, tr("principal paid off"));
+        return parts.isEmpty() ? tr("agrees to the dollar")
+                               : parts.join(QStringLiteral("; ")) + tr(": ask the lender why");
+    }
+    case TipRow:
+        return percent3(figures.tip);
+    case TipCheckRow: {
+        const auto disclosed = store::EstimateOf(offer).disclosedTip;
+        if (!disclosed || !figures.tipDifference)
+            return tr("not given");
+        if (std::fabs(*figures.tipDifference) < kTipAgreement)
+            return tr("%1: agrees").arg(percent3(*disclosed));
+        return tr("%1: differs by %2 points")
+            .arg(percent3(*disclosed), percent3(std::fabs(*figures.tipDifference)));
+    }
     case CheapestRow:
-        return comparison_.IsCheapest(column) ? QStringLiteral("cheapest") : QString();
-    default:
-        return money(CellFigure(row, column).toDouble());
+        return comparison_.IsCheapest(column) ? tr("cheapest") : QString();
+    default: {
+        const QVariant figure = CellFigure(row, column);
+        return figure.isValid() ? FigureText(figure.toDouble(), MaskKind::Money, separators_)
+                                : QString();
+    }
     }
 }
 
@@ -151,11 +352,10 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     case FigureRole:
         return CellFigure(index.row(), column);
     case Qt::TextAlignmentRole:
-        return index.row() == NameRow || index.row() == AprCheckRow || index.row() == CheapestRow
-                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return KindOf(index.row()) == RowKind::Text ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-        if ((index.row() == HorizonCostRow || index.row() == CheapestRow ||
+        if ((index.row() == DiscountedCostRow || index.row() == CheapestRow ||
              index.row() == NameRow) &&
             comparison_.IsCheapest(column)) {
             QFont bold;
@@ -183,16 +383,19 @@ QStringList CompareModel::BreakEvenTexts() const {
     for (const PairBreakEven& pair : comparison_.BreakEvens()) {
         const store::KeptOffer& low = offers_[pair.lowerRate];
         const store::KeptOffer& high = offers_[pair.higherRate];
-        QString line =
-            QStringLiteral("%1 (%2 %) against %3 (%4 %): ")
-                .arg(low.name, FigureText(low.inputs.Interest, MaskKind::Rate, separators_),
-                     high.name, FigureText(high.inputs.Interest, MaskKind::Rate, separators_));
+        QString line = tr("%1 (%2 %) against %3 (%4 %): ")
+                           .arg(low.name,
+                                FigureText(figures_[pair.lowerRate].terms.ratePercent,
+                                           MaskKind::Rate, separators_),
+                                high.name,
+                                FigureText(figures_[pair.higherRate].terms.ratePercent,
+                                           MaskKind::Rate, separators_));
         if (pair.month)
-            line += QStringLiteral("cheaper from month %1 (year %2)")
+            line += tr("cheaper from month %1 (year %2)")
                         .arg(*pair.month)
                         .arg((*pair.month - 1) / 12 + 1);
         else
-            line += QStringLiteral("never within the term");
+            line += tr("never within the term");
         lines << line;
     }
     return lines;

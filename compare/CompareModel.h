@@ -1,10 +1,13 @@
 #pragma once
 // The kept offers side by side as a table: one column per offer, newest first, one row per figure.
-// The Compare window shows it; anything that exports or prints the comparison reads the same
-// rows, labels and texts.
+// The rows follow the Loan Estimate (the whole monthly payment, cash to close, "In 5 Years", the
+// Total Interest Percentage, the APR as a lender must figure it) and then the comparison's own
+// costs over the years the buyer expects to keep the loan. The Compare window shows it; anything
+// that exports or prints the comparison reads the same rows, labels and texts.
 
 #include "KeptOffer.h"
 #include "OfferComparison.h"
+#include "OfferFigures.h"
 #include "PictureMask.h"
 
 #include <QAbstractTableModel>
@@ -20,25 +23,50 @@ class CompareModel : public QAbstractTableModel {
 public:
     enum Row {
         NameRow,
+        LoanTypeRow,
         PriceRow,
         DownPaymentRow,
         LoanRow,
         TermRow,
         NoteRateRow,
-        TotalFeesRow,
         PaymentRow,
+        InsuranceRow,
+        InsuranceEndsRow,
+        EscrowRow,
+        TotalMonthlyRow,
+        ProjectedRow,
+        DuesRow,
+        TotalFeesRow,
+        LoanCostsRow,
+        OtherCostsRow,
+        LenderCreditsRow,
+        CashToCloseRow,
+        InFiveTotalRow,
+        InFivePrincipalRow,
+        InFiveCheckRow,
+        TipRow,
+        TipCheckRow,
         AprRow,
+        LenderAprRow,
         DisclosedAprRow,
         AprCheckRow,
         TotalPaymentsRow,
         TotalInterestRow,
         WholeTermCostRow,
+        HorizonPaidRow,
+        HorizonPrincipalRow,
+        HorizonBalanceRow,
         HorizonCostRow,
+        DiscountedCostRow,
         CheapestRow,
         RowCount
     };
+    // How a row's figure is written where it leaves the program.
+    enum class RowKind { Text, Money, Rate, Percent3, Years };
+    static RowKind KindOf(int row);
+
     // The figure behind a cell, for sorting and export: dollars or percent as a double, the
-    // term in years; nothing for texts.
+    // term in years; nothing for texts and for figures not given.
     static constexpr int FigureRole = Qt::UserRole + 1;
 
     explicit CompareModel(const LocaleSeparators& separators, QObject* parent = nullptr);
@@ -46,13 +74,18 @@ public:
     // Newest first, as the store gives them.
     void SetOffers(std::vector<store::KeptOffer> offers);
     void SetHorizonYears(int years);
+    void SetSavingsPercent(double percent);
 
     const std::vector<store::KeptOffer>& Offers() const { return offers_; }
     const store::KeptOffer& Offer(int column) const {
         return offers_[static_cast<std::size_t>(column)];
     }
+    const OfferFigures& Figures(int column) const {
+        return figures_[static_cast<std::size_t>(column)];
+    }
     const OfferComparison& Comparison() const { return comparison_; }
     int HorizonYears() const { return comparison_.HorizonYears(); }
+    double SavingsPercent() const { return comparison_.SavingsPercent(); }
     int LongestTermYears() const { return comparison_.LongestTermYears(); }
 
     // One line per pair of offers: "A (6.5000 %) against B (7.0000 %): cheaper from month 60
@@ -69,9 +102,12 @@ private:
     QString RowLabel(int row) const;
     QString CellText(int row, std::size_t column) const;
     QVariant CellFigure(int row, std::size_t column) const;
+    QString MoneyOf(Cents cents) const;
+    void HorizonChanged();
 
     LocaleSeparators separators_;
     std::vector<store::KeptOffer> offers_;
+    std::vector<OfferFigures> figures_;
     OfferComparison comparison_;
 };
 

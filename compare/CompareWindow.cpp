@@ -11,6 +11,7 @@
 #include "Services.h"
 
 #include <QAction>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -73,9 +74,25 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     horizon_->setRange(1, 1);
     horizon_->installEventFilter(this);
     horizonLabel->setBuddy(horizon_);
+    auto* savingsLabel = new QLabel(tr("Your savings &earn:"), this);
+    savings_ = new QDoubleSpinBox(this);
+    savings_->setObjectName(QStringLiteral("edtSavingsRate"));
+    savings_->setAccessibleName(tr("Your savings earn, percent a year"));
+    savings_->setToolTip(tr("What your money would earn a year if it were not paid to the "
+                            "lender: the fair cost counts it"));
+    savings_->setRange(0, 20);
+    savings_->setDecimals(2);
+    savings_->setSingleStep(0.25);
+    savings_->setSuffix(tr(" % a year"));
+    savings_->setValue(OfferComparison::kDefaultSavingsPercent);
+    savings_->installEventFilter(this);
+    savingsLabel->setBuddy(savings_);
     auto* top = new QHBoxLayout;
     top->addWidget(horizonLabel);
     top->addWidget(horizon_);
+    top->addSpacing(24);
+    top->addWidget(savingsLabel);
+    top->addWidget(savings_);
     top->addStretch();
 
     table_ = new QTableView(this);
@@ -154,6 +171,13 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
         platform::RunGuarded([this, years] {
             wantedHorizon_ = years; // kept across reloads, which come with every activation
             model_->SetHorizonYears(years);
+            KeepSetting(QStringLiteral("horizon_years"), QString::number(years));
+        });
+    });
+    connect(savings_, &QDoubleSpinBox::valueChanged, this, [this](double percent) {
+        platform::RunGuarded([this, percent] {
+            model_->SetSavingsPercent(percent);
+            KeepSetting(QStringLiteral("savings_percent"), QString::number(percent, 'f', 2));
         });
     });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, Guarded([this] {
@@ -165,8 +189,33 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     connect(model_, &QAbstractItemModel::dataChanged, this,
             Guarded([this] { chart_->SetHorizon(model_->HorizonYears()); }));
 
+    RestoreSettings();
     Reload();
     resize(860, 600);
+}
+
+void CompareWindow::RestoreSettings() {
+    // Saved as plain "C" numbers; anything else is ignored and the defaults stand.
+    bool ok = false;
+    if (const auto years = store_.Setting(QStringLiteral("horizon_years"))) {
+        const int value = years->toInt(&ok);
+        if (ok && value >= 1 && value <= 1000)
+            wantedHorizon_ = value;
+    }
+    if (const auto savings = store_.Setting(QStringLiteral("savings_percent"))) {
+        const double value = savings->toDouble(&ok);
+        if (ok && value >= savings_->minimum() && value <= savings_->maximum()) {
+            const QSignalBlocker block(savings_);
+            savings_->setValue(value);
+        }
+    }
+    model_->SetSavingsPercent(savings_->value());
+}
+
+void CompareWindow::KeepSetting(const QString& key, const QString& value) {
+    // Losing a preference is not worth a message box each time a field changes.
+    if (store_.Setting(key) != value)
+        store_.SetSetting(key, value);
 }
 
 void CompareWindow::CreateActions() {
@@ -247,7 +296,7 @@ QPushButton* CompareWindow::ButtonFor(QAction* action, const QString& text,
 bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
     // The years field would take Ctrl+E, Ctrl+U and the like as line-editing keys; the window's
     // commands come first, plain editing keys stay the field's.
-    if (watched == horizon_ && event->type() == QEvent::ShortcutOverride) {
+    if ((watched == horizon_ || watched == savings_) && event->type() == QEvent::ShortcutOverride) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         if (!IsEditingKey(key)) {
             const QKeySequence pressed(key.keyCombination());
@@ -296,7 +345,7 @@ void CompareWindow::RefreshChart() {
     std::vector<ChartOffer> offers;
     for (int i = 0; i < model_->columnCount(); ++i) {
         const auto column = static_cast<std::size_t>(i);
-        offers.push_back({model_->Offer(i).name, model_->Comparison().Fees(column),
+        offers.push_back({model_->Offer(i).name, model_->Comparison().LoanCosts(column),
                           model_->Comparison().Schedule(column)});
     }
     chart_->SetOffers(std::move(offers), model_->HorizonYears(), TheLocaleSeparators());

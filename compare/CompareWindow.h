@@ -16,6 +16,7 @@
 #include <vector>
 
 class QAction;
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QMenuBar;
@@ -69,6 +70,7 @@ public:
     QTabWidget* Tabs() const { return tabs_; }
     QTableView* Table() const { return table_; }
     QSpinBox* HorizonField() const { return horizon_; }
+    QDoubleSpinBox* SavingsField() const { return savings_; }
     QListWidget* BreakEvenList() const { return breakEven_; }
     CostChart* Chart() const { return chart_; }
     QMenuBar* MenuBar() const { return menuBar_; }
@@ -113,6 +115,8 @@ private:
     QPushButton* ButtonFor(QAction* action, const QString& text, const char* objectName);
     void ShowOffers(std::vector<store::KeptOffer> offers, std::optional<qint64> select);
     void RefreshChart();
+    void RestoreSettings();
+    void KeepSetting(const QString& key, const QString& value);
     void UpdateControls();
     void Report(const QString& text);
 
@@ -123,6 +127,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QTableView* table_ = nullptr;
     QSpinBox* horizon_ = nullptr;
+    QDoubleSpinBox* savings_ = nullptr;
     QListWidget* breakEven_ = nullptr;
     CostChart* chart_ = nullptr;
     QLabel* empty_ = nullptr;

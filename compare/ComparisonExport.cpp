@@ -34,22 +34,21 @@ std::string ComparisonCsv(const CompareModel& model) {
         for (int row = 0; row < CompareModel::RowCount; ++row) {
             const QModelIndex cell = model.index(row, column);
             const QVariant figure = cell.data(CompareModel::FigureRole);
-            switch (row) {
-            case CompareModel::NameRow:
-            case CompareModel::AprCheckRow:
-            case CompareModel::CheapestRow:
+            switch (CompareModel::KindOf(row)) {
+            case CompareModel::RowKind::Text:
                 record.push_back(Utf8(cell.data().toString()));
                 break;
-            case CompareModel::TermRow:
+            case CompareModel::RowKind::Years:
                 record.push_back(CsvNumber(figure.toDouble(), 0));
                 break;
-            case CompareModel::NoteRateRow:
-            case CompareModel::AprRow:
-            case CompareModel::DisclosedAprRow:
+            case CompareModel::RowKind::Rate:
                 record.push_back(figure.isValid() ? CsvNumber(figure.toDouble(), 4) : "");
                 break;
-            default:
-                record.push_back(CsvNumber(figure.toDouble(), 2));
+            case CompareModel::RowKind::Percent3:
+                record.push_back(figure.isValid() ? CsvNumber(figure.toDouble(), 3) : "");
+                break;
+            case CompareModel::RowKind::Money:
+                record.push_back(figure.isValid() ? CsvNumber(figure.toDouble(), 2) : "");
                 break;
             }
         }
@@ -73,7 +72,7 @@ output::PrintTable ComparisonPrintTable(const CompareModel& model) {
         for (int column = 0; column < model.columnCount(); ++column) {
             cells.append(model.index(row, column).data().toString());
         }
-        table.rows.push_back({cells, row == CompareModel::HorizonCostRow, false});
+        table.rows.push_back({cells, row == CompareModel::DiscountedCostRow, false});
     }
     const QStringList breakEven = model.BreakEvenTexts();
     if (!breakEven.isEmpty()) {

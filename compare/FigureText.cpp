@@ -1,5 +1,6 @@
 #include "FigureText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace plumcrest::compare {
@@ -17,21 +18,31 @@ QString FigureText(double value, MaskKind kind, const LocaleSeparators& separato
     return QString::fromStdU32String(TrimBlanks(text));
 }
 
-QString AprCheckText(const AprCheck& check, const LocaleSeparators& separators) {
-    switch (check.kind) {
-    case AprCheck::Kind::NotGiven:
-        return QStringLiteral("not given");
-    case AprCheck::Kind::WithinTolerance:
-        return QStringLiteral("within tolerance");
-    case AprCheck::Kind::Differs:
+QString PercentText(double value, int decimals, const LocaleSeparators& separators) {
+    std::u32string mask = U"###,###";
+    if (decimals > 0)
+        mask += U'.' + std::u32string(static_cast<std::size_t>(decimals), U'#');
+    const MaskLayout layout = AnalyseMask(mask);
+    return QString::fromStdU32String(TrimBlanks(std::isfinite(value) && FitsMask(value, layout)
+                                                    ? FormatIntoMask(value, layout, separators)
+                                                    : OverflowText(layout, separators)));
+}
+
+QString AprCheckText(const DisclosedAprCheck& check, const LocaleSeparators& separators) {
+    using Verdict = DisclosedAprCheck::Verdict;
+    switch (check.verdict) {
+    case Verdict::NotGiven:
+        return QCoreApplication::translate("CompareModel", "not given");
+    case Verdict::CannotCheck:
+        return QCoreApplication::translate("CompareModel", "cannot be checked: no rate");
+    case Verdict::Accurate:
+        return QCoreApplication::translate("CompareModel", "within %1 points")
+            .arg(PercentText(check.tolerance, 3, separators));
+    case Verdict::Inaccurate:
         break;
     }
-    static const MaskLayout points = AnalyseMask(U"###,###.###");
-    const double difference = std::fabs(check.difference);
-    const QString amount = QString::fromStdU32String(
-        TrimBlanks(FitsMask(difference, points) ? FormatIntoMask(difference, points, separators)
-                                                : OverflowText(points, separators)));
-    return QStringLiteral("differs by %1 points: ask the lender why").arg(amount);
+    return QCoreApplication::translate("CompareModel", "differs by %1 points: ask the lender why")
+        .arg(PercentText(std::fabs(check.difference), 3, separators));
 }
 
 } // namespace plumcrest::compare

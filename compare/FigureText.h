@@ -3,8 +3,8 @@
 
 #include "Amortization.h"
 #include "LoanPipeline.h"
-#include "OfferComparison.h"
 #include "PictureMask.h"
+#include "StreamApr.h"
 
 #include <QString>
 
@@ -12,7 +12,10 @@ namespace plumcrest::compare {
 
 // The value through the mask, blanks trimmed; a value the mask cannot hold shows its hashes.
 QString FigureText(double value, MaskKind kind, const LocaleSeparators& separators);
-// "within tolerance", "differs by 0.270 points: ask the lender why", or "not given".
-QString AprCheckText(const AprCheck& check, const LocaleSeparators& separators);
+// A percentage to `decimals` places with the locale's separators (no "%").
+QString PercentText(double value, int decimals, const LocaleSeparators& separators);
+// "within 0.125 points", "differs by 0.270 points: ask the lender why", "not given" or "cannot be
+// checked".
+QString AprCheckText(const DisclosedAprCheck& check, const LocaleSeparators& separators);
 
 } // namespace plumcrest::compare

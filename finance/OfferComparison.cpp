@@ -3,59 +3,33 @@
 #include "OfferCost.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace plumcrest {
 
-AprCheck CheckApr(double computedApr, std::optional<double> disclosedApr) {
-    if (!disclosedApr)
-        return {};
-    const double difference = *disclosedApr - computedApr;
-    // A hair of binary error must not turn an exact eighth of a point into a difference.
-    if (std::fabs(difference) <= kAprTolerance + 1e-9)
-        return {AprCheck::Kind::WithinTolerance, difference};
-    return {AprCheck::Kind::Differs, difference};
-}
-
-namespace {
-
-std::int32_t MonthsOfTerm(double years) {
-    if (!(years > 0))
-        return 0;
-    const double months = std::round(years * 12);
-    return months > kScheduleMaxMonths ? kScheduleMaxMonths + 1 // too long: no schedule
-                                       : static_cast<std::int32_t>(months);
-}
-
-} // namespace
-
-void OfferComparison::SetOffers(const std::vector<OfferTerms>& offers) {
+void OfferComparison::SetOffers(std::vector<ComparedOffer> offers) {
     offers_.clear();
     pairs_.clear();
     longest_ = 1;
     offers_.reserve(offers.size());
-    for (const OfferTerms& terms : offers) {
-        Offer offer;
-        offer.schedule =
-            BuildSchedule(terms.loan, terms.ratePercent, MonthsOfTerm(terms.termYears));
-        offer.rate = terms.ratePercent;
-        offer.fees = ToCents(terms.fixedFees);
-        offers_.push_back(std::move(offer));
-        if (terms.termYears >= 1 && terms.termYears <= kScheduleMaxMonths / 12)
-            longest_ = std::max(longest_, static_cast<int>(terms.termYears));
+    for (ComparedOffer& offer : offers) {
+        const auto months = static_cast<int>(offer.schedule.months.size());
+        longest_ = std::max(longest_, (months + 11) / 12);
+        offers_.push_back({std::move(offer), 0, 0});
     }
     for (std::size_t i = 0; i < offers_.size(); ++i) {
         for (std::size_t j = i + 1; j < offers_.size(); ++j) {
-            const Offer& a = offers_[i];
-            const Offer& b = offers_[j];
-            const bool aLower = a.rate < b.rate || (a.rate == b.rate && a.fees <= b.fees);
+            const ComparedOffer& a = offers_[i].offer;
+            const ComparedOffer& b = offers_[j].offer;
+            const bool aLower = a.ratePercent < b.ratePercent ||
+                                (a.ratePercent == b.ratePercent && a.loanCosts <= b.loanCosts);
             PairBreakEven pair;
             pair.lowerRate = aLower ? i : j;
             pair.higherRate = aLower ? j : i;
-            const Offer& low = offers_[pair.lowerRate];
-            const Offer& high = offers_[pair.higherRate];
-            pair.month = BreakEvenMonth(low.schedule, low.fees, high.schedule, high.fees);
+            const ComparedOffer& low = offers_[pair.lowerRate].offer;
+            const ComparedOffer& high = offers_[pair.higherRate].offer;
+            pair.month = BreakEvenMonth(low.schedule, low.insurance, low.loanCosts, high.schedule,
+                                        high.insurance, high.loanCosts);
             pairs_.push_back(pair);
         }
     }
@@ -65,15 +39,31 @@ void OfferComparison::SetOffers(const std::vector<OfferTerms>& offers) {
 void OfferComparison::SetHorizonYears(int years) {
     wanted_ = years;
     horizon_ = std::clamp(years, 1, longest_);
+    Recompute();
+}
+
+void OfferComparison::SetSavingsPercent(double percent) {
+    savings_ = percent;
+    Recompute();
+}
+
+void OfferComparison::Recompute() {
+    const std::int32_t months = horizon_ * 12;
     cheapest_ = std::numeric_limits<Cents>::max();
-    for (Offer& offer : offers_) {
-        offer.horizonCost = plumcrest::HorizonCost(offer.schedule, offer.fees, horizon_);
-        cheapest_ = std::min(cheapest_, offer.horizonCost);
+    for (Entry& entry : offers_) {
+        const ComparedOffer& offer = entry.offer;
+        entry.plainCost =
+            plumcrest::PlainCost(offer.schedule, offer.insurance, offer.loanCosts, months);
+        entry.discountedCost = plumcrest::DiscountedCost(offer.schedule, offer.insurance,
+                                                         offer.loanCosts, months, savings_);
+        cheapest_ = std::min(cheapest_, entry.discountedCost);
     }
 }
 
 Cents OfferComparison::WholeTermCost(std::size_t i) const {
-    return offers_[i].fees + offers_[i].schedule.totalInterest;
+    const ComparedOffer& offer = offers_[i].offer;
+    return PlainCost(offer.schedule, offer.insurance, offer.loanCosts,
+                     static_cast<std::int32_t>(offer.schedule.months.size()));
 }
 
 } // namespace plumcrest

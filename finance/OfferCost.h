@@ -3,6 +3,7 @@
 // so far, from the schedule in whole cents. Plain C++, no Qt.
 
 #include "Amortization.h"
+#include "LoanEstimateMath.h"
 
 #include <cstdint>
 #include <optional>
@@ -17,5 +18,11 @@ Cents HorizonCost(const AmortizationSchedule& schedule, Cents fees, std::int32_t
 // Month 1 means `a` is cheaper from the start.
 std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a, Cents feesA,
                                            const AmortizationSchedule& b, Cents feesB);
+
+// The same with each loan's mortgage insurance counted beside its interest.
+std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a,
+                                           const InsurancePlan& insuranceA, Cents feesA,
+                                           const AmortizationSchedule& b,
+                                           const InsurancePlan& insuranceB, Cents feesB);
 
 } // namespace plumcrest
