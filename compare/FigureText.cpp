@@ -1,8 +1,20 @@
 #include "FigureText.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace plumcrest::compare {
+
+namespace {
+
+// A difference of two APRs in percentage points, to a thousandth.
+constexpr std::u32string_view kPointsMask = U"###,###.###";
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(plumcrest::compare::FigureText)
+};
+
+} // namespace
 
 QString FigureText(double value, MaskKind kind, const LocaleSeparators& separators) {
     static const MaskLayout money = AnalyseMask(MaskText(MaskKind::Money));
@@ -20,18 +32,18 @@ QString FigureText(double value, MaskKind kind, const LocaleSeparators& separato
 QString AprCheckText(const AprCheck& check, const LocaleSeparators& separators) {
     switch (check.kind) {
     case AprCheck::Kind::NotGiven:
-        return QStringLiteral("not given");
+        return Words::tr("not given");
     case AprCheck::Kind::WithinTolerance:
-        return QStringLiteral("within tolerance");
+        return Words::tr("within tolerance");
     case AprCheck::Kind::Differs:
         break;
     }
-    static const MaskLayout points = AnalyseMask(U"###,###.###");
+    static const MaskLayout points = AnalyseMask(kPointsMask);
     const double difference = std::fabs(check.difference);
     const QString amount = QString::fromStdU32String(
         TrimBlanks(FitsMask(difference, points) ? FormatIntoMask(difference, points, separators)
                                                 : OverflowText(points, separators)));
-    return QStringLiteral("differs by %1 points: ask the lender why").arg(amount);
+    return Words::tr("differs by %1 points: ask the lender why").arg(amount);
 }
 
 } // namespace plumcrest::compare
