@@ -8,8 +8,10 @@
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 #include "PlumcrestApplication.h"
+#include "Translations.h"
 #include "Version.h"
 
+#include <QLocale>
 #include <cstdio>
 #include <optional>
 
@@ -31,12 +33,12 @@ int main(int argc, char** argv) {
     std::optional<plumcrest::DisplayStartGuard> guard(std::in_place, program);
     plumcrest::PlumcrestApplication app(argc, argv);
     guard.reset();
-    const plumcrest::platform::ScopedServices help(
-        {.help = &plumcrest::help::TheChmHelpViewer()});
+    const plumcrest::platform::ScopedServices help({.help = &plumcrest::help::TheChmHelpViewer()});
     app.SetTitle(QString::fromLatin1(plumcrest::version::kProductTitle));
     QApplication::setApplicationName(QStringLiteral("plumcrest"));
     QApplication::setApplicationVersion(QString::fromLatin1(plumcrest::version::kVersionText));
     QApplication::setDesktopFileName(QStringLiteral("example.quillmore.Plumcrest"));
+    plumcrest::translations::InstallTranslators(app, QLocale());
     // The separators are fixed from here on, whatever the locale does later.
     plumcrest::TheLocaleSeparators();
 

@@ -4,9 +4,9 @@
 #include "CostChart.h"
 #include "Csv.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
-#include <QObject>
 
 namespace plumcrest::compare {
 
@@ -76,7 +76,10 @@ output::PrintTable ComparisonPrintTable(const CompareModel& model) {
     }
     const QStringList breakEven = model.BreakEvenTexts();
     if (!breakEven.isEmpty()) {
-        table.rows.push_back({{QObject::tr("Break-even")}, true, true});
+        table.rows.push_back(
+            {{QCoreApplication::translate("plumcrest::compare::ComparisonExport", "Break-even")},
+             true,
+             true});
         for (const QString& line : breakEven) {
             table.rows.push_back({{line}, false, true});
         }
@@ -86,9 +89,12 @@ output::PrintTable ComparisonPrintTable(const CompareModel& model) {
 
 output::OutputDocument ComparisonDocument(const CompareModel& model, const CostChart& chart) {
     output::OutputDocument document;
-    document.heading.title = QObject::tr("Offers compared");
+    document.heading.title =
+        QCoreApplication::translate("plumcrest::compare::ComparisonExport", "Offers compared");
     document.heading.subtitle =
-        QObject::tr("Years you expect to keep this loan: %1").arg(model.HorizonYears());
+        QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                    "Years you expect to keep this loan: %1")
+            .arg(model.HorizonYears());
     document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
     document.table = ComparisonPrintTable(model);
     if (model.columnCount() > 0) {

@@ -1,5 +1,6 @@
 #include "CostChart.h"
 
+#include "Guarded.h"
 #include "MoneyText.h"
 
 #include <QCategoryAxis>
@@ -40,11 +41,11 @@ QPen LinePen(int index, bool dark) {
 }
 
 QString YearsText(int years) {
-    return years == 1 ? QObject::tr("1 year") : QObject::tr("%1 years").arg(years);
+    return CostChart::tr("%n year(s)", nullptr, years);
 }
 
 QString HorizonName(int years) {
-    return QObject::tr("Horizon: %1").arg(YearsText(years));
+    return CostChart::tr("Horizon: %n year(s)", nullptr, years);
 }
 
 double Dollars(Cents cents) {
@@ -108,8 +109,9 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     }
     costView_->setAccessibleName(tr("Cost of each offer over time"));
     balanceView_->setAccessibleName(tr("Balance of each offer over time"));
-    tabs_->addTab(costView_, tr("C&ost over Time"));
-    tabs_->addTab(balanceView_, tr("Ba&lance"));
+    // Alt letters of their own: O and L belong to the window's Offer menu and Help button.
+    tabs_->addTab(costView_, tr("Cost over Ti&me"));
+    tabs_->addTab(balanceView_, tr("&Balance"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
@@ -267,29 +269,34 @@ void CostChart::Rebuild() {
               &balanceHorizon_);
     for (auto* lines : {&costLines_, &balanceLines_}) {
         for (QLineSeries* line : *lines) {
-            connect(
-                line, &QLineSeries::hovered, this,
-                [this, line](const QPointF& point, bool state) { Hovered(line, point, state); });
+            connect(line, &QLineSeries::hovered, this,
+                    [this, line](const QPointF& point, bool state) {
+                        platform::RunGuarded([&] { Hovered(line, point, state); });
+                    });
         }
     }
     connect(breakEven_, &QScatterSeries::hovered, this, [this](const QPointF& point, bool state) {
-        if (!state) {
-            QToolTip::hideText();
-            return;
-        }
-        const int month = static_cast<int>(std::lround(point.x() * 12.0));
-        for (const CostCrossing& c : crossings_) {
-            if (c.month == month) {
-                lastHover_ = tr("Break-even of %1 and %2 at month %3: %4")
-                                 .arg(offers_[c.first].name, offers_[c.second].name)
-                                 .arg(c.month)
-                                 .arg(output::MoneyText(c.cost, separators_));
-                QToolTip::showText(QCursor::pos(), lastHover_, costView_);
-                return;
-            }
-        }
+        platform::RunGuarded([&] { BreakEvenHovered(point, state); });
     });
     UpdateDescription();
+}
+
+void CostChart::BreakEvenHovered(const QPointF& point, bool state) {
+    if (!state) {
+        QToolTip::hideText();
+        return;
+    }
+    const int month = static_cast<int>(std::lround(point.x() * 12.0));
+    for (const CostCrossing& c : crossings_) {
+        if (c.month == month) {
+            lastHover_ = tr("Break-even of %1 and %2 at month %3: %4")
+                             .arg(offers_[c.first].name, offers_[c.second].name)
+                             .arg(c.month)
+                             .arg(output::MoneyText(c.cost, separators_));
+            QToolTip::showText(QCursor::pos(), lastHover_, costView_);
+            return;
+        }
+    }
 }
 
 void CostChart::ApplyLook() {

@@ -81,6 +81,7 @@ private:
     void FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
                    QScatterSeries** breakEven, QLineSeries** horizon) const;
     void Hovered(QLineSeries* series, const QPointF& point, bool state);
+    void BreakEvenHovered(const QPointF& point, bool state);
     void UpdateDescription();
     bool DarkPalette() const;
 

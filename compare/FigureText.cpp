@@ -5,6 +5,15 @@
 
 namespace plumcrest::compare {
 
+namespace {
+
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(plumcrest::compare::FigureText)
+};
+
+} // namespace
+
 QString FigureText(double value, MaskKind kind, const LocaleSeparators& separators) {
     static const MaskLayout money = AnalyseMask(MaskText(MaskKind::Money));
     static const MaskLayout rate = AnalyseMask(MaskText(MaskKind::Rate));
@@ -32,16 +41,16 @@ QString AprCheckText(const DisclosedAprCheck& check, const LocaleSeparators& sep
     using Verdict = DisclosedAprCheck::Verdict;
     switch (check.verdict) {
     case Verdict::NotGiven:
-        return QCoreApplication::translate("CompareModel", "not given");
+        return Words::tr("not given");
     case Verdict::CannotCheck:
-        return QCoreApplication::translate("CompareModel", "cannot be checked: no rate");
+        return Words::tr("cannot be checked: no rate");
     case Verdict::Accurate:
-        return QCoreApplication::translate("CompareModel", "within %1 points")
+        return Words::tr("within %1 points")
             .arg(PercentText(check.tolerance, 3, separators));
     case Verdict::Inaccurate:
         break;
     }
-    return QCoreApplication::translate("CompareModel", "differs by %1 points: ask the lender why")
+    return Words::tr("differs by %1 points: ask the lender why")
         .arg(PercentText(std::fabs(check.difference), 3, separators));
 }
 

@@ -1,6 +1,7 @@
 #include "uFrmDisclaim.h"
 
 #include "DialogPlacement.h"
+#include "DisclaimerText.h"
 #include "Guarded.h"
 #include "Hint.h"
 
@@ -8,19 +9,23 @@
 #include <QIcon>
 #include <QLabel>
 #include <QToolButton>
+#include <string_view>
 
 namespace plumcrest::dialogs {
 namespace {
 
-// One centred paragraph of three runs, the middle one bold. pre-wrap keeps the double blanks
-// that HTML would otherwise collapse, while the paragraph still wraps at the label's width.
-const QString kDisclaimerHtml = QStringLiteral(
-    "<p align=\"center\" style=\"white-space: pre-wrap;\">"
-    "Though effort was made to ensure the accuracy of these calculations, "
-    "<b>there is NO WARRANTY,  expressed or implied, for the accuracy or applicability of this "
-    "information to your particular financial question.</b>"
-    "  Consult your financial advisor before making any financial decision."
-    "</p>");
+QString Latin1(std::string_view run) {
+    return QString::fromLatin1(run.data(), static_cast<qsizetype>(run.size()));
+}
+
+// One centred paragraph of the three runs, the middle one bold. pre-wrap keeps the double blanks
+// that HTML would otherwise collapse, while the paragraph still wraps at the label's width. The
+// runs hold no character HTML would read as markup.
+QString DisclaimerHtml() {
+    return QStringLiteral("<p align=\"center\" style=\"white-space: pre-wrap;\">") +
+           Latin1(kDisclaimerLead) + QStringLiteral("<b>") + Latin1(kDisclaimerWarranty) +
+           QStringLiteral("</b>") + Latin1(kDisclaimerAdvice) + QStringLiteral("</p>");
+}
 
 QFont PixelFont(const QString& family, int pixelSize) {
     QFont font(family);
@@ -51,7 +56,7 @@ TfrmDisclaim::TfrmDisclaim(const QWidget* over, QWidget* parent)
     RichLabel1_->setTextFormat(Qt::RichText);
     RichLabel1_->setWordWrap(true);
     RichLabel1_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    RichLabel1_->setText(kDisclaimerHtml);
+    RichLabel1_->setText(DisclaimerHtml());
 
     btnClose_ = new QToolButton(this);
     btnClose_->setObjectName(QStringLiteral("btnClose"));

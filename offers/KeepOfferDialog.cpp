@@ -1,6 +1,8 @@
 #include "KeepOfferDialog.h"
 
+#include "Guarded.h"
 #include "KeptOffer.h"
+#include "NumberText.h"
 #include "Services.h"
 
 #include <QDialogButtonBox>
@@ -9,30 +11,28 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <charconv>
-#include <cmath>
 #include <string>
 
 namespace plumcrest::offers {
 
+namespace {
+
+// The largest percentage the calculator's rate field shows.
+constexpr double kLargestPercent = 999.9999;
+
+} // namespace
+
 std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& separators) {
+    // Only digits and the decimal separator: no sign, exponent or group separator, which the
+    // calculator's parser below would otherwise take.
     const QString trimmed = text.trimmed();
-    std::string plain;
-    int points = 0;
     for (const char32_t c : trimmed.toStdU32String()) {
-        if (c >= U'0' && c <= U'9') {
-            plain += static_cast<char>(c);
-        } else if (c == separators.decimal && points++ == 0) {
-            plain += '.';
-        } else {
+        if ((c < U'0' || c > U'9') && c != separators.decimal)
             return std::nullopt;
-        }
     }
-    if (plain.empty() || plain == ".")
-        return std::nullopt;
-    double value = 0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (ec != std::errc() || end != plain.data() + plain.size() || !(value <= 999.9999))
+    const std::string utf8 = trimmed.toStdString();
+    const std::optional<double> value = ParseFloat(utf8, separators.decimal);
+    if (!value || !(*value <= kLargestPercent))
         return std::nullopt;
     return value;
 }
@@ -40,22 +40,22 @@ std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& 
 KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* parent)
     : QDialog(parent), separators_(separators) {
     setObjectName(QStringLiteral("dlgKeepOffer"));
-    setWindowTitle(QStringLiteral("Keep This Offer"));
+    setWindowTitle(tr("Keep This Offer"));
     setModal(true);
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("edtOfferName"));
     name_->setMaxLength(store::kMaxOfferName);
-    name_->setAccessibleName(QStringLiteral("Name"));
-    name_->setPlaceholderText(QStringLiteral("the lender"));
+    name_->setAccessibleName(tr("Name"));
+    name_->setPlaceholderText(tr("the lender"));
     apr_ = new QLineEdit(this);
     apr_->setObjectName(QStringLiteral("edtDisclosedApr"));
-    apr_->setAccessibleName(QStringLiteral("APR the lender disclosed"));
-    apr_->setPlaceholderText(QStringLiteral("optional"));
+    apr_->setAccessibleName(tr("APR the lender disclosed"));
+    apr_->setPlaceholderText(tr("optional"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Name (the lender):"), name_);
-    form->addRow(QStringLiteral("&APR the lender disclosed (%):"), apr_);
+    form->addRow(tr("&Name (the lender):"), name_);
+    form->addRow(tr("&APR the lender disclosed (%):"), apr_);
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblKeepProblem"));
@@ -63,22 +63,22 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 
     buttons_ = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Keep"));
-    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttons_->button(QDialogButtonBox::Ok)->setText(tr("&Keep"));
+    using platform::Guarded;
+    connect(buttons_, &QDialogButtonBox::accepted, this, Guarded([this] { accept(); }));
+    connect(buttons_, &QDialogButtonBox::rejected, this, Guarded([this] { reject(); }));
     connect(buttons_, &QDialogButtonBox::helpRequested, this,
-            [] { platform::TheHelp().ShowContext(kHelpContext); });
+            Guarded([] { platform::TheHelp().ShowContext(kHelpContext); }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
-        QStringLiteral("The inputs and results now in the calculator are kept under this name."),
-        this));
+        tr("The inputs and results now in the calculator are kept under this name."), this));
     layout->addLayout(form);
     layout->addWidget(problem_);
     layout->addWidget(buttons_);
 
-    connect(name_, &QLineEdit::textChanged, this, &KeepOfferDialog::Check);
-    connect(apr_, &QLineEdit::textChanged, this, &KeepOfferDialog::Check);
+    connect(name_, &QLineEdit::textChanged, this, Guarded([this] { Check(); }));
+    connect(apr_, &QLineEdit::textChanged, this, Guarded([this] { Check(); }));
     Check();
 }
 
@@ -98,10 +98,13 @@ std::optional<KeepAnswer> KeepOfferDialog::Answer() const {
 void KeepOfferDialog::Check() {
     QString problem;
     if (name_->text().trimmed().isEmpty())
-        problem = QStringLiteral("Type a name, such as the lender's.");
+        problem = tr("Type a name, such as the lender's.");
     else if (!apr_->text().trimmed().isEmpty() && !ParsePercent(apr_->text(), separators_))
-        problem = QStringLiteral("The APR must be a percentage such as 7%1125, or left empty.")
-                      .arg(QString::fromStdU32String(std::u32string(1, separators_.decimal)));
+        // The example is one argument: "%1125" would read as placeholder 11.
+        problem = tr("The APR must be a percentage such as %1, or left empty.")
+                      .arg(QStringLiteral("7") +
+                           QString::fromStdU32String(std::u32string(1, separators_.decimal)) +
+                           QStringLiteral("1125"));
     problem_->setText(problem);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(problem.isEmpty());
 }

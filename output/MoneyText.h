@@ -1,7 +1,7 @@
 #pragma once
-// Money in whole cents as the calculator shows it: through the money picture mask
-// "##,###,###.##" with the given separators, blanks trimmed. A sum too large for that mask gets
-// the same picture with more integer groups rather than a row of hashes.
+// Money in whole cents as the calculator shows it: through the calculator's money picture mask
+// with the given separators, blanks trimmed. A sum too large for that mask gets the same picture
+// with more integer groups rather than a row of hashes.
 
 #include "Amortization.h"
 #include "PictureMask.h"

@@ -1,8 +1,10 @@
 #include "OutputCommands.h"
 
+#include "Guarded.h"
 #include "Services.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,6 +20,10 @@ namespace plumcrest::output {
 
 namespace {
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(plumcrest::output::OutputCommands)
+};
+
 // The folder of the last save in this session; the home folder at first.
 QString& LastFolder() {
     static QString folder = QDir::homePath();
@@ -25,7 +31,7 @@ QString& LastFolder() {
 }
 
 void ReportFailure(QWidget* parent, const QString& error) {
-    platform::TheMessages().Show(parent, platform::MessageIcon::Error, QObject::tr("Not Saved"),
+    platform::TheMessages().Show(parent, platform::MessageIcon::Error, Words::tr("Not Saved"),
                                  error);
 }
 
@@ -45,7 +51,7 @@ bool WriteCsvFile(const QString& path, const std::string& csv, QString* error) {
             static_cast<qint64>(csv.size()) ||
         !Commit(file)) {
         if (error) {
-            *error = QObject::tr("Could not save %1: %2")
+            *error = Words::tr("Could not save %1: %2")
                          .arg(QDir::toNativeSeparators(path), file.errorString());
         }
         return false;
@@ -71,9 +77,8 @@ bool WritePdfFile(const QString& path, const OutputDocument& document, const QPa
         if (error) {
             const QString reason = file.error() != QFileDevice::NoError
                                        ? file.errorString()
-                                       : QObject::tr("the file cannot be written.");
-            *error =
-                QObject::tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
+                                       : Words::tr("the file cannot be written.");
+            *error = Words::tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason);
         }
         return false;
     }
@@ -101,59 +106,66 @@ OutputActions AddOutputActions(QMenu& menu, QWidget& window, const QString& base
     OutputActions actions;
     QWidget* w = &window;
 
-    actions.exportCsv = menu.addAction(QObject::tr("&Export as CSV..."));
+    actions.exportCsv = menu.addAction(Words::tr("&Export as CSV..."));
     actions.exportCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    QObject::connect(actions.exportCsv, &QAction::triggered, w, [w, baseName, csv] {
-        const QString path = AskSavePath(w, QObject::tr("Export as CSV"), baseName + ".csv",
-                                         QObject::tr("CSV files (*.csv)"), QStringLiteral("csv"));
-        QString error;
-        if (!path.isEmpty() && !WriteCsvFile(path, csv(), &error)) {
-            ReportFailure(w, error);
-        }
-    });
+    using platform::Guarded;
+    QObject::connect(actions.exportCsv, &QAction::triggered, w, Guarded([w, baseName, csv] {
+                         const QString path =
+                             AskSavePath(w, Words::tr("Export as CSV"), baseName + ".csv",
+                                         Words::tr("CSV files (*.csv)"), QStringLiteral("csv"));
+                         QString error;
+                         if (!path.isEmpty() && !WriteCsvFile(path, csv(), &error)) {
+                             ReportFailure(w, error);
+                         }
+                     }));
 
-    actions.savePdf = menu.addAction(QObject::tr("Save as P&DF..."));
+    actions.savePdf = menu.addAction(Words::tr("Save as P&DF..."));
     actions.savePdf->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    QObject::connect(actions.savePdf, &QAction::triggered, w, [w, baseName, document] {
-        const QString path = AskSavePath(w, QObject::tr("Save as PDF"), baseName + ".pdf",
-                                         QObject::tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
-        QString error;
-        if (!path.isEmpty() && !WritePdfFile(path, document(), DefaultPaperForLocale(), &error)) {
-            ReportFailure(w, error);
-        }
-    });
+    QObject::connect(actions.savePdf, &QAction::triggered, w, Guarded([w, baseName, document] {
+                         const QString path =
+                             AskSavePath(w, Words::tr("Save as PDF"), baseName + ".pdf",
+                                         Words::tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+                         QString error;
+                         if (!path.isEmpty() &&
+                             !WritePdfFile(path, document(), DefaultPaperForLocale(), &error)) {
+                             ReportFailure(w, error);
+                         }
+                     }));
 
     menu.addSeparator();
-    actions.printPreview = menu.addAction(QObject::tr("Print Pre&view..."));
+    actions.printPreview = menu.addAction(Words::tr("Print Pre&view..."));
     actions.printPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QObject::connect(actions.printPreview, &QAction::triggered, w, [w, document] {
-        QPrinter printer(QPrinter::HighResolution);
-        SetUpPaper(printer, DefaultPaperForLocale());
-        const OutputDocument doc = document();
-        printer.setDocName(doc.heading.title);
-        QPrintPreviewDialog preview(&printer, w);
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&doc](QPrinter* target) {
-                             PrintDocument(*target, doc.heading, doc.table, doc.chart);
-                         });
-        preview.exec();
-    });
+    QObject::connect(actions.printPreview, &QAction::triggered, w, Guarded([w, document] {
+                         QPrinter printer(QPrinter::HighResolution);
+                         SetUpPaper(printer, DefaultPaperForLocale());
+                         const OutputDocument doc = document();
+                         printer.setDocName(doc.heading.title);
+                         QPrintPreviewDialog preview(&printer, w);
+                         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                                          [&doc](QPrinter* target) {
+                                              platform::RunGuarded([&doc, target] {
+                                                  PrintDocument(*target, doc.heading, doc.table,
+                                                                doc.chart);
+                                              });
+                                          });
+                         preview.exec();
+                     }));
 
-    actions.print = menu.addAction(QObject::tr("&Print..."));
+    actions.print = menu.addAction(Words::tr("&Print..."));
     actions.print->setShortcut(QKeySequence::Print);
-    QObject::connect(actions.print, &QAction::triggered, w, [w, document] {
-        QPrinter printer(QPrinter::HighResolution);
-        SetUpPaper(printer, DefaultPaperForLocale());
-        QPrintDialog dialog(&printer, w);
-        if (dialog.exec() != QDialog::Accepted) {
-            return;
-        }
-        const OutputDocument doc = document();
-        printer.setDocName(doc.heading.title); // the job's name in the print queue
-        if (!PrintDocument(printer, doc.heading, doc.table, doc.chart)) {
-            ReportFailure(w, QObject::tr("The printer could not be started."));
-        }
-    });
+    QObject::connect(actions.print, &QAction::triggered, w, Guarded([w, document] {
+                         QPrinter printer(QPrinter::HighResolution);
+                         SetUpPaper(printer, DefaultPaperForLocale());
+                         QPrintDialog dialog(&printer, w);
+                         if (dialog.exec() != QDialog::Accepted) {
+                             return;
+                         }
+                         const OutputDocument doc = document();
+                         printer.setDocName(doc.heading.title); // the job's name in the print queue
+                         if (!PrintDocument(printer, doc.heading, doc.table, doc.chart)) {
+                             ReportFailure(w, Words::tr("The printer could not be started."));
+                         }
+                     }));
     for (QAction* action :
          {actions.exportCsv, actions.savePdf, actions.printPreview, actions.print}) {
         window.addAction(action); // shortcuts work while the menu is closed

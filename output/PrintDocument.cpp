@@ -1,7 +1,9 @@
 #include "PrintDocument.h"
 
+#include "DisclaimerText.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -18,12 +20,19 @@ namespace {
 
 // Everything below is in points (1/72 inch).
 constexpr double kRowHeight = 13.0;
-constexpr double kHeadingHeight = 56.0; // program line, title, subtitle and a gap
-constexpr double kFooterHeight = 22.0;
+constexpr double kHeadingHeight = 52.0; // program line, title, subtitle and a gap
+constexpr double kFooterHeight = 26.0;  // a rule, then the disclaimer in two lines
+constexpr double kFooterTextTop = 6.0;
 constexpr double kChartMinHeight = 260.0;
 constexpr double kChartGap = 12.0;
 constexpr int kBodySize = 9;
 constexpr int kTitleSize = 13;
+// The disclaimer takes the largest of these that fits its two lines.
+constexpr int kFinePrintSizes[] = {8, 7, 6};
+
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(plumcrest::output::PrintDocument)
+};
 
 QFont PageFont(int size, bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -83,14 +92,24 @@ void DrawFurniture(QPainter& painter, const QSizeF& page, const PrintHeading& he
     painter.setPen(QPen(Qt::gray, 0.5));
     painter.drawLine(QPointF(0, footerTop + 4), QPointF(page.width(), footerTop + 4));
     painter.setPen(Qt::black);
-    painter.setFont(PageFont(kBodySize - 1, false));
-    const QRectF footer(0, footerTop + 6, page.width(), kFooterHeight - 6);
-    const QString pageText = QObject::tr("Page %1 of %2").arg(pageNumber).arg(pageCount);
-    painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, pageText);
+    const QRectF footer(0, footerTop + kFooterTextTop, page.width(),
+                        kFooterHeight - kFooterTextTop);
+    const QString pageText = Words::tr("Page %1 of %2").arg(pageNumber).arg(pageCount);
+    painter.setFont(PageFont(kFinePrintSizes[0], false));
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, pageText);
     const double pageTextWidth = QFontMetricsF(painter.font()).horizontalAdvance(pageText) + 12;
-    painter.drawText(
-        QRectF(footer.left(), footer.top(), footer.width() - pageTextWidth, footer.height()),
-        Qt::AlignLeft | Qt::AlignVCenter, DisclaimerLine());
+    const QRectF disclaimer(footer.left(), footer.top(), footer.width() - pageTextWidth,
+                            footer.height());
+    const QString line = DisclaimerLine();
+    for (const int size : kFinePrintSizes) { // the smallest stays when none fits
+        painter.setFont(PageFont(size, false));
+        if (painter.boundingRect(disclaimer, Qt::TextWordWrap, line).height() <=
+            disclaimer.height()) {
+            break;
+        }
+    }
+    // Ends on the line of the page number, so text read back in lines keeps the sentence whole.
+    painter.drawText(disclaimer, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, line);
 }
 
 QList<double> ColumnEdges(const PrintTable& table, double width) {
@@ -127,8 +146,8 @@ QString ProgramLine() {
 }
 
 QString DisclaimerLine() {
-    return QObject::tr("Estimates only, with no warranty: consult your financial advisor before "
-                       "any financial decision.");
+    // The dialog's words, untranslated like the dialog itself.
+    return QString::fromStdString(dialogs::DisclaimerSentence());
 }
 
 int PageCount(const PrintTable& table, double pageHeightPoints, bool withChart) {

@@ -1,7 +1,7 @@
 #pragma once
 // Paper and PDF output of a table (and optionally a chart) on the pages of any paged device:
 // a printer, a print preview or a PDF file. Every page carries the program's name and version,
-// the date, a title and the disclaimer's one line; a table longer than a page goes on over the
+// the date, a title and the disclaimer; a table longer than a page goes on over the
 // next pages with its header row repeated. The layout is in points, so a page holds the same
 // rows on any printer resolution.
 
@@ -42,7 +42,8 @@ struct PrintHeading {
 // last page of the table has too little room left.
 using ChartPainter = std::function<void(QPainter&, const QRectF&)>;
 
-// "Plumcrest 4.0" and the disclaimer in one line, as the pages show them.
+// "Plumcrest 4.0", and the disclaimer dialog's words as one plain sentence, as the pages show
+// them.
 QString ProgramLine();
 QString DisclaimerLine();
 

@@ -1,6 +1,8 @@
 #include "ScheduleWindow.h"
 
 #include "Csv.h"
+#include "Guarded.h"
+#include "LoanFields.h"
 #include "MoneyText.h"
 #include "ScheduleModel.h"
 
@@ -61,13 +63,12 @@ output::PrintTable SchedulePrintTable(const ScheduleModel& model) {
 
 QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRatePercent,
                          const LocaleSeparators& separators) {
-    static const MaskLayout rate = AnalyseMask(U"###.####");
+    static const MaskLayout rate = AnalyseMask(MaskText(MaskKind::Rate));
     const std::u32string rateText = TrimBlanks(FormatIntoMask(annualRatePercent, rate, separators));
     const auto months = static_cast<int>(schedule.months.size());
-    return QObject::tr("Loan %1 at %2 % over %3; payment %4")
+    return ScheduleWindow::tr("Loan %1 at %2 % over %n month(s); payment %3", nullptr, months)
         .arg(MoneyText(schedule.loan, separators),
              QString::fromUcs4(rateText.data(), static_cast<qsizetype>(rateText.size())),
-             months == 1 ? QObject::tr("1 month") : QObject::tr("%1 months").arg(months),
              MoneyText(schedule.payment, separators));
 }
 
@@ -108,15 +109,17 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     file->addSeparator();
     QAction* close = file->addAction(tr("&Close"));
     close->setShortcut(QKeySequence::Close);
-    connect(close, &QAction::triggered, this, &QWidget::close);
+    connect(close, &QAction::triggered, this, platform::Guarded([this] { this->close(); }));
 
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     showMonths_ = viewMenu->addAction(tr("Show All &Months"));
     showMonths_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(showMonths_, &QAction::triggered, view_, &QTreeView::expandAll);
+    connect(showMonths_, &QAction::triggered, view_,
+            platform::Guarded([this] { view_->expandAll(); }));
     yearsOnly_ = viewMenu->addAction(tr("&Years Only"));
     yearsOnly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    connect(yearsOnly_, &QAction::triggered, view_, &QTreeView::collapseAll);
+    connect(yearsOnly_, &QAction::triggered, view_,
+            platform::Guarded([this] { view_->collapseAll(); }));
 
     if (model_->TotalsRow() <= kExpandedYears) {
         view_->expandAll();

@@ -6,6 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6sql6-sqlite libjpeg62-turbo-dev libsimpleini-dev fp-utils libchm-dev
   qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL module's CMake files, which its package omits
+  qt6-tools-dev qt6-l10n-tools  # Qt6LinguistTools' CMake files; lupdate and lrelease
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 imagemagick poppler-utils
