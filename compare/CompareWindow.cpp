@@ -74,7 +74,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     horizon_->setRange(1, 1);
     horizon_->installEventFilter(this);
     horizonLabel->setBuddy(horizon_);
-    auto* savingsLabel = new QLabel(tr("Your savings &earn:"), this);
+    auto* savingsLabel = new QLabel(tr("Your savings e&arn:"), this);
     savings_ = new QDoubleSpinBox(this);
     savings_->setObjectName(QStringLiteral("edtSavingsRate"));
     savings_->setAccessibleName(tr("Your savings earn, percent a year"));
