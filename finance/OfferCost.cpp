@@ -8,8 +8,9 @@ Cents HorizonCost(const AmortizationSchedule& schedule, Cents fees, std::int32_t
     if (years <= 0)
         return fees;
     const std::int64_t months = std::int64_t{years} * 12;
-    return fees + InterestThrough(schedule, static_cast<std::int32_t>(std::min<std::int64_t>(
-                                                months, kScheduleMaxMonths)));
+    return AddCents(fees, InterestThrough(schedule, static_cast<std::int32_t>(
+                                                        std::min<std::int64_t>(
+                                                            months, kScheduleMaxMonths))));
 }
 
 std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a, Cents feesA,
@@ -21,9 +22,9 @@ std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a, Cents 
     for (std::size_t i = 0; i < end; ++i) {
         // A loan paid off adds no more interest.
         if (i < a.months.size())
-            costA += a.months[i].interest;
+            costA = AddCents(costA, a.months[i].interest);
         if (i < b.months.size())
-            costB += b.months[i].interest;
+            costB = AddCents(costB, b.months[i].interest);
         if (costA >= costB)
             lastNotCheaper = i + 1;
     }
