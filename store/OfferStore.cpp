@@ -434,8 +434,8 @@ QStringList SelectColumns() {
 // A figure as typed input could have given it: a number, finite, within its field's range.
 std::optional<double> FigureOf(const QVariant& value, Range range) {
     const int type = value.metaType().id();
-    if (value.isNull() || (type != QMetaType::Double && type != QMetaType::LongLong &&
-                           type != QMetaType::Int))
+    if (value.isNull() ||
+        (type != QMetaType::Double && type != QMetaType::LongLong && type != QMetaType::Int))
         return std::nullopt;
     const double figure = value.toDouble();
     if (!std::isfinite(figure) || figure < range.low || figure > range.high)
@@ -525,8 +525,7 @@ bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64
         const auto section = SectionFromLetter(query.value(1).toString().toStdString());
         const QString label = query.value(2).toString();
         const auto amount = FigureOf(query.value(3), kMoney);
-        if (!section || label.size() > kMaxCostLabel || !amount ||
-            costs.size() >= kMaxCostItems) {
+        if (!section || label.size() > kMaxCostLabel || !amount || costs.size() >= kMaxCostItems) {
             unreadable.insert(found->first);
             costs.clear();
             continue;
@@ -649,10 +648,11 @@ std::vector<KeptOffer> OfferStore::All() {
         QStringList ids;
         for (const qint64 id : unreadable)
             ids << QString::number(id);
-        notice_ = QStringLiteral("%1 of the kept offers could not be read and are not shown (number "
-                                 "%2); the file is left as it is.")
-                      .arg(unreadable.size())
-                      .arg(ids.join(QStringLiteral(", ")));
+        notice_ =
+            QStringLiteral("%1 of the kept offers could not be read and are not shown (number "
+                           "%2); the file is left as it is.")
+                .arg(unreadable.size())
+                .arg(ids.join(QStringLiteral(", ")));
     }
     return offers;
 }

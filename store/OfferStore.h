@@ -4,9 +4,9 @@
 // from version 1 (Schema.h). Every change is one transaction, and a writer waits for another
 // running copy rather than failing, so two copies keeping offers at once both keep theirs. A file
 // that cannot be opened or read as a database is moved aside under a name with the time and a fresh
-// one is started; nothing is deleted. A file this user may not open is not damaged: it is left as it
-// is. Everything read back is checked against what typed input allows; an offer that fails is not
-// shown and is counted in Notice(), the file left as it is.
+// one is started; nothing is deleted. A file this user may not open is not damaged: it is left as
+// it is. Everything read back is checked against what typed input allows; an offer that fails is
+// not shown and is counted in Notice(), the file left as it is.
 
 #include "KeptOffer.h"
 #include "Schema.h"
