@@ -167,9 +167,9 @@ Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& 
         balance = row.balance;
     }
     present += static_cast<long double>(balance) * discount;
-    const long double gain = std::clamp(present - static_cast<long double>(schedule.loan),
-                                        static_cast<long double>(INT64_MIN),
-                                        static_cast<long double>(INT64_MAX));
+    const long double gain =
+        std::clamp(present - static_cast<long double>(schedule.loan),
+                   static_cast<long double>(INT64_MIN), static_cast<long double>(INT64_MAX));
     return AddCents(loanCosts, std::llroundl(gain));
 }
 

@@ -8,9 +8,9 @@ Cents HorizonCost(const AmortizationSchedule& schedule, Cents fees, std::int32_t
     if (years <= 0)
         return fees;
     const std::int64_t months = std::int64_t{years} * 12;
-    return AddCents(fees, InterestThrough(schedule, static_cast<std::int32_t>(
-                                                        std::min<std::int64_t>(
-                                                            months, kScheduleMaxMonths))));
+    return AddCents(
+        fees, InterestThrough(schedule, static_cast<std::int32_t>(
+                                            std::min<std::int64_t>(months, kScheduleMaxMonths))));
 }
 
 std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a, Cents feesA,

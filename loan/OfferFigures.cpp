@@ -58,9 +58,8 @@ OfferFigures FigureOffer(const LoanEstimate& estimate) {
         figures.inFiveTotalDifference =
             SubtractCents(ToCents(*estimate.disclosedInFiveTotal), figures.inFiveYears.totalPaid);
     if (estimate.disclosedInFivePrincipal)
-        figures.inFivePrincipalDifference =
-            SubtractCents(ToCents(*estimate.disclosedInFivePrincipal),
-                          figures.inFiveYears.principalPaidOff);
+        figures.inFivePrincipalDifference = SubtractCents(
+            ToCents(*estimate.disclosedInFivePrincipal), figures.inFiveYears.principalPaidOff);
     if (estimate.disclosedTip)
         figures.tipDifference = *estimate.disclosedTip - figures.tip;
     return figures;
