@@ -28,6 +28,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace plumcrest::compare {
@@ -123,6 +124,14 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
                         this);
     empty_->setObjectName(QStringLiteral("lblNoOffers"));
     empty_->setWordWrap(true);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblOffersStatus"));
+    status_->setWordWrap(true);
+    status_->hide();
+    retry_ = new QTimer(this);
+    retry_->setSingleShot(true);
+    retry_->setInterval(2000);
+    connect(retry_, &QTimer::timeout, this, Guarded([this] { Reload(); }));
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("splOffers"));
@@ -133,6 +142,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     auto* offersPage = new QWidget(this);
     auto* pageLayout = new QVBoxLayout(offersPage);
     pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(status_);
     pageLayout->addWidget(empty_);
     pageLayout->addWidget(splitter, 1);
 
@@ -315,7 +325,21 @@ bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void CompareWindow::Reload() {
     const auto selected = SelectedOffer();
-    ShowOffers(store_.All(), selected ? std::optional<qint64>(selected->id) : std::nullopt);
+    auto offers = store_.All();
+    if (store_.ReadFailed()) {
+        // What was read before stays on show; a busy file is tried again without waiting here.
+        status_->setText(store_.Busy() ? tr("The kept offers are in use by another program; "
+                                            "the list is read again in a moment.")
+                                       : store_.Error());
+        status_->show();
+        empty_->hide();
+        if (store_.Busy())
+            retry_->start();
+        return;
+    }
+    status_->setText(store_.Notice());
+    status_->setVisible(!store_.Notice().isEmpty());
+    ShowOffers(std::move(offers), selected ? std::optional<qint64>(selected->id) : std::nullopt);
 }
 
 void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint64> select) {
@@ -412,6 +436,7 @@ void CompareWindow::DeleteSelected() {
         return;
     if (!store_.Remove(offer->id)) {
         Report(store_.Error());
+        Reload();
         return;
     }
     deleted_.push_back(*offer);
@@ -427,7 +452,8 @@ void CompareWindow::UndoDelete() {
         return;
     }
     deleted_.pop_back();
-    ShowOffers(store_.All(), offer.id);
+    Reload();
+    SelectOffer(offer.id);
 }
 
 void CompareWindow::UseSelected() {

@@ -24,6 +24,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
+class QTimer;
 
 namespace plumcrest::schedule {
 class ScheduleWindow;
@@ -63,7 +64,11 @@ public:
     CompareWindow(store::OfferStore& store, QWidget* owner);
 
     // Reads the offers again (another running copy may have kept some), keeping the selection.
+    // When the file is busy, what was read before stays, a line says so, and it is read again
+    // shortly.
     void Reload();
+    // The line that tells the offers could not be read (hidden when they were).
+    QLabel* StatusLine() const { return status_; }
 
     CompareModel* Model() const { return model_; }
     store::OfferStore& Store() const { return store_; }
@@ -131,6 +136,8 @@ private:
     QListWidget* breakEven_ = nullptr;
     CostChart* chart_ = nullptr;
     QLabel* empty_ = nullptr;
+    QLabel* status_ = nullptr;
+    QTimer* retry_ = nullptr;
     QPushButton* useButton_ = nullptr;
     QPushButton* editButton_ = nullptr;
     QPushButton* renameButton_ = nullptr;

@@ -15,6 +15,21 @@ using Cents = std::int64_t;
 // A figure in dollars rounded half up (away from zero) to whole cents.
 Cents ToCents(double dollars);
 
+// Sums of whole cents that never wrap: a figure beyond the range stops at its end, so hostile
+// input shows as the largest amount rather than turning negative.
+constexpr Cents AddCents(Cents a, Cents b) {
+    Cents sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? INT64_MAX : INT64_MIN;
+    return sum;
+}
+constexpr Cents SubtractCents(Cents a, Cents b) {
+    Cents difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference))
+        return b < 0 ? INT64_MAX : INT64_MIN;
+    return difference;
+}
+
 struct ScheduleMonth {
     std::int32_t month = 0; // 1-based
     Cents payment = 0;

@@ -44,7 +44,8 @@ InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd e
     if (percentE4 <= 0)
         return plan;
     const Wide product = Wide{schedule.loan} * percentE4;
-    const Cents monthly = static_cast<Cents>((product + kMonthlyDivisor / 2) / kMonthlyDivisor);
+    const Cents monthly = static_cast<Cents>(
+        std::min<Wide>((product + kMonthlyDivisor / 2) / kMonthlyDivisor, INT64_MAX));
     if (monthly <= 0)
         return plan;
 
@@ -102,7 +103,7 @@ std::vector<PaymentRange> ProjectedPayments(const AmortizationSchedule& schedule
         range.principalInterest = schedule.payment;
         range.insurance = insurance;
         range.escrow = monthlyEscrow;
-        range.total = schedule.payment + insurance + monthlyEscrow;
+        range.total = AddCents(AddCents(schedule.payment, insurance), monthlyEscrow);
         ranges.push_back(range);
     }
     return ranges;
@@ -115,9 +116,9 @@ PaidThrough PaidInFirst(const AmortizationSchedule& schedule, const InsurancePla
     const std::int32_t counted = Counted(schedule, months);
     for (std::int32_t i = 0; i < counted; ++i) {
         const ScheduleMonth& row = schedule.months[static_cast<std::size_t>(i)];
-        paid.principal += row.principal;
-        paid.interest += row.interest;
-        paid.insurance += InsuranceInMonth(plan, row.month);
+        paid.principal = AddCents(paid.principal, row.principal);
+        paid.interest = AddCents(paid.interest, row.interest);
+        paid.insurance = AddCents(paid.insurance, InsuranceInMonth(plan, row.month));
         paid.balance = row.balance;
     }
     return paid;
@@ -127,7 +128,8 @@ InYears InFirstMonths(const AmortizationSchedule& schedule, const InsurancePlan&
                       Cents loanCostsAtoC, std::int32_t months) {
     const PaidThrough paid = PaidInFirst(schedule, plan, months);
     InYears in;
-    in.totalPaid = paid.principal + paid.interest + paid.insurance + loanCostsAtoC;
+    in.totalPaid =
+        AddCents(AddCents(AddCents(paid.principal, paid.interest), paid.insurance), loanCostsAtoC);
     in.principalPaidOff = paid.principal;
     in.balance = paid.balance;
     return in;
@@ -136,14 +138,14 @@ InYears InFirstMonths(const AmortizationSchedule& schedule, const InsurancePlan&
 double TotalInterestPercent(const AmortizationSchedule& schedule, Cents prepaidInterest) {
     if (schedule.loan <= 0)
         return 0;
-    return static_cast<double>(schedule.totalInterest + prepaidInterest) * 100.0 /
+    return static_cast<double>(AddCents(schedule.totalInterest, prepaidInterest)) * 100.0 /
            static_cast<double>(schedule.loan);
 }
 
 Cents PlainCost(const AmortizationSchedule& schedule, const InsurancePlan& plan, Cents loanCosts,
                 std::int32_t months) {
     const PaidThrough paid = PaidInFirst(schedule, plan, months);
-    return loanCosts + paid.interest + paid.insurance;
+    return AddCents(AddCents(loanCosts, paid.interest), paid.insurance);
 }
 
 Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& plan,
@@ -159,19 +161,23 @@ Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& 
     for (std::int32_t i = 0; i < counted; ++i) {
         const ScheduleMonth& row = schedule.months[static_cast<std::size_t>(i)];
         discount /= growth;
-        const Cents paid = row.principal + row.interest + InsuranceInMonth(plan, row.month);
+        const Cents paid =
+            AddCents(AddCents(row.principal, row.interest), InsuranceInMonth(plan, row.month));
         present += static_cast<long double>(paid) * discount;
         balance = row.balance;
     }
     present += static_cast<long double>(balance) * discount;
-    return loanCosts + std::llroundl(present - static_cast<long double>(schedule.loan));
+    const long double gain =
+        std::clamp(present - static_cast<long double>(schedule.loan),
+                   static_cast<long double>(INT64_MIN), static_cast<long double>(INT64_MAX));
+    return AddCents(loanCosts, std::llroundl(gain));
 }
 
 std::vector<Cents> PaymentStream(const AmortizationSchedule& schedule, const InsurancePlan& plan) {
     std::vector<Cents> stream;
     stream.reserve(schedule.months.size());
     for (const ScheduleMonth& row : schedule.months)
-        stream.push_back(row.payment + InsuranceInMonth(plan, row.month));
+        stream.push_back(AddCents(row.payment, InsuranceInMonth(plan, row.month)));
     return stream;
 }
 

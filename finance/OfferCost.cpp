@@ -8,8 +8,9 @@ Cents HorizonCost(const AmortizationSchedule& schedule, Cents fees, std::int32_t
     if (years <= 0)
         return fees;
     const std::int64_t months = std::int64_t{years} * 12;
-    return fees + InterestThrough(schedule, static_cast<std::int32_t>(std::min<std::int64_t>(
-                                                months, kScheduleMaxMonths)));
+    return AddCents(
+        fees, InterestThrough(schedule, static_cast<std::int32_t>(
+                                            std::min<std::int64_t>(months, kScheduleMaxMonths))));
 }
 
 std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a, Cents feesA,
@@ -29,9 +30,11 @@ std::optional<std::int32_t> BreakEvenMonth(const AmortizationSchedule& a,
         const auto month = static_cast<std::int32_t>(i + 1);
         // A loan paid off adds no more interest.
         if (i < a.months.size())
-            costA += a.months[i].interest + InsuranceInMonth(insuranceA, month);
+            costA = AddCents(costA,
+                             AddCents(a.months[i].interest, InsuranceInMonth(insuranceA, month)));
         if (i < b.months.size())
-            costB += b.months[i].interest + InsuranceInMonth(insuranceB, month);
+            costB = AddCents(costB,
+                             AddCents(b.months[i].interest, InsuranceInMonth(insuranceB, month)));
         if (costA >= costB)
             lastNotCheaper = i + 1;
     }

@@ -9,7 +9,7 @@ Cents SectionTotal(const LoanEstimate& estimate, CostSection section) {
     Cents total = 0;
     for (const CostItem& item : estimate.costs)
         if (item.section == section)
-            total += ToCents(item.amount);
+            total = AddCents(total, ToCents(item.amount));
     return total;
 }
 
@@ -18,17 +18,19 @@ SectionTotals TotalsOf(const LoanEstimate& estimate) {
     Cents financeCharges = 0;
     for (const CostItem& item : estimate.costs) {
         const Cents amount = ToCents(item.amount);
-        (IsLoanCost(item.section) ? totals.loanCosts : totals.otherCosts) += amount;
+        Cents& costs = IsLoanCost(item.section) ? totals.loanCosts : totals.otherCosts;
+        costs = AddCents(costs, amount);
         if (IsPrepaidInterest(item))
-            totals.prepaidInterest += amount;
+            totals.prepaidInterest = AddCents(totals.prepaidInterest, amount);
         if (item.financeCharge)
-            financeCharges += amount;
+            financeCharges = AddCents(financeCharges, amount);
     }
-    totals.closingCosts = totals.loanCosts + totals.otherCosts;
+    totals.closingCosts = AddCents(totals.loanCosts, totals.otherCosts);
     totals.lenderCredits = ToCents(estimate.lenderCredits);
     // A lender's credit pays closing costs, the finance charges first; it never makes them
     // negative.
-    totals.prepaidFinanceCharges = std::max<Cents>(0, financeCharges - totals.lenderCredits);
+    totals.prepaidFinanceCharges =
+        std::max<Cents>(0, SubtractCents(financeCharges, totals.lenderCredits));
     return totals;
 }
 
@@ -39,25 +41,25 @@ OfferFigures FigureOffer(const LoanEstimate& estimate) {
     figures.insurance = InsuranceOf(figures.terms, figures.schedule);
     figures.totals = TotalsOf(estimate);
     const Cents loan = figures.schedule.loan;
-    figures.downPayment = ToCents(estimate.price) - ToCents(estimate.loanAmount);
-    figures.cashToClose =
-        figures.downPayment + figures.totals.closingCosts - figures.totals.lenderCredits;
+    figures.downPayment = SubtractCents(ToCents(estimate.price), ToCents(estimate.loanAmount));
+    figures.cashToClose = SubtractCents(AddCents(figures.downPayment, figures.totals.closingCosts),
+                                        figures.totals.lenderCredits);
     figures.projected =
         ProjectedPayments(figures.schedule, figures.insurance, figures.terms.monthlyEscrow);
     figures.inFiveYears =
         InFirstMonths(figures.schedule, figures.insurance, figures.totals.loanCosts, 60);
     figures.tip = TotalInterestPercent(figures.schedule, figures.totals.prepaidInterest);
-    figures.amountFinanced = loan - figures.totals.prepaidFinanceCharges;
+    figures.amountFinanced = SubtractCents(loan, figures.totals.prepaidFinanceCharges);
     const std::vector<Cents> stream = PaymentStream(figures.schedule, figures.insurance);
     figures.lenderApr = StreamApr(figures.amountFinanced, stream);
     figures.aprCheck =
         CheckDisclosedApr(figures.lenderApr, estimate.disclosedApr, AprToleranceFor(stream));
     if (estimate.disclosedInFiveTotal)
         figures.inFiveTotalDifference =
-            ToCents(*estimate.disclosedInFiveTotal) - figures.inFiveYears.totalPaid;
+            SubtractCents(ToCents(*estimate.disclosedInFiveTotal), figures.inFiveYears.totalPaid);
     if (estimate.disclosedInFivePrincipal)
-        figures.inFivePrincipalDifference =
-            ToCents(*estimate.disclosedInFivePrincipal) - figures.inFiveYears.principalPaidOff;
+        figures.inFivePrincipalDifference = SubtractCents(
+            ToCents(*estimate.disclosedInFivePrincipal), figures.inFiveYears.principalPaidOff);
     if (estimate.disclosedTip)
         figures.tipDifference = *estimate.disclosedTip - figures.tip;
     return figures;
@@ -68,7 +70,8 @@ HorizonFigures FigureHorizon(const OfferFigures& figures, std::int32_t years,
     const std::int32_t months = static_cast<std::int32_t>(
         std::min<std::int64_t>(std::int64_t{std::max(years, 0)} * 12, kScheduleMaxMonths));
     const Cents loanCosts =
-        figures.totals.loanCosts + figures.totals.prepaidInterest - figures.totals.lenderCredits;
+        SubtractCents(AddCents(figures.totals.loanCosts, figures.totals.prepaidInterest),
+                      figures.totals.lenderCredits);
     HorizonFigures horizon;
     horizon.paid =
         InFirstMonths(figures.schedule, figures.insurance, figures.totals.loanCosts, months);

@@ -9,9 +9,18 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
 #include <map>
+#include <set>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace plumcrest::store {
@@ -19,6 +28,41 @@ namespace {
 
 // How long a change waits for another running copy that is writing, in milliseconds.
 constexpr int kBusyTimeoutMs = 10000;
+// How long reading the offers waits: the window reads, and must not freeze behind another program.
+constexpr int kReadBusyTimeoutMs = 250;
+
+// An exclusive lock on a file beside the offers, held while a damaged one is looked at again and
+// moved aside, so that of several copies starting at once exactly one moves it.
+class AsideLock {
+public:
+    explicit AsideLock(const QString& path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        if (fd_ < 0) {
+            error_ = errno;
+            return;
+        }
+        while (::flock(fd_, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                error_ = errno;
+                ::close(fd_);
+                fd_ = -1;
+                return;
+            }
+        }
+    }
+    ~AsideLock() {
+        if (fd_ >= 0)
+            ::close(fd_); // releases the lock
+    }
+    AsideLock(const AsideLock&) = delete;
+    AsideLock& operator=(const AsideLock&) = delete;
+    bool Held() const { return fd_ >= 0; }
+    QString Why() const { return QString::fromLocal8Bit(std::strerror(error_)); }
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
 
 QString NewConnectionName() {
     static QAtomicInteger<int> counter;
@@ -89,17 +133,54 @@ bool OfferStore::Open() {
                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
                     {});
     damaged_ = false;
+    if (!MayOpen())
+        return false;
     if (OpenFile() && Migrate())
         return open_ = true;
     Close();
     // Only a file that is not a database this program can read is set aside: a busy or newer
     // one is left as it is.
+    if (!damaged_ || !QFileInfo::exists(Path()))
+        return false;
+    // Another copy may be setting it aside right now: one at a time, and under the lock look
+    // again, since the copy before may already have replaced it with a fresh one.
+    const AsideLock lock(Path() + QStringLiteral(".lock"));
+    if (!lock.Held())
+        return Fail(QStringLiteral("The kept offers in %1 could not be read, and the file could "
+                                   "not be moved aside.")
+                        .arg(QDir::toNativeSeparators(Path())),
+                    lock.Why());
+    damaged_ = false;
+    if (OpenFile() && Migrate())
+        return open_ = true;
+    Close();
     if (!damaged_ || !QFileInfo::exists(Path()) || !MoveAside(error_))
         return false;
     if (OpenFile() && Migrate())
         return open_ = true;
     Close();
     return false;
+}
+
+bool OfferStore::MayOpen() {
+    // SQLite reports a file it may not open much as a damaged one; asked first, a permission
+    // problem is told as such and the file is never moved aside for it.
+    const QByteArray path = QFile::encodeName(Path());
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    const int error = errno;
+    if (error != EACCES && error != EPERM && error != EROFS)
+        return true; // missing (made anew) or something SQLite reports itself
+    QString why = QString::fromLocal8Bit(std::strerror(error));
+    struct stat status {};
+    if (::stat(path.constData(), &status) == 0 && status.st_uid != ::geteuid())
+        why += QStringLiteral("; it belongs to another user");
+    return Fail(QStringLiteral("The kept offers in %1 cannot be opened; the file is left as it is.")
+                    .arg(QDir::toNativeSeparators(Path())),
+                why);
 }
 
 bool OfferStore::OpenFile() {
@@ -148,6 +229,12 @@ bool OfferStore::Migrate() {
                      .arg(QDir::toNativeSeparators(Path()));
         return false;
     }
+    if (!MatchesSteps(version, &detail)) {
+        QString ignored;
+        Exec(db, QStringLiteral("ROLLBACK"), &ignored);
+        damaged_ = true;
+        return Fail(QStringLiteral("The kept offers could not be read."), detail);
+    }
     for (int next = version + 1; next <= latest; ++next) {
         if (!Exec(db, steps_[static_cast<std::size_t>(next - 1)], &detail) ||
             !Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(next), &detail)) {
@@ -160,21 +247,58 @@ bool OfferStore::Migrate() {
     return true;
 }
 
+bool OfferStore::MatchesSteps(int version, QString* detail) {
+    // The tables and columns the steps up to `version` make, as an empty database shows them.
+    std::map<QString, QStringList> expected;
+    const QString name = connection_ + QStringLiteral("-steps");
+    {
+        QSqlDatabase steps = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        steps.setDatabaseName(QStringLiteral(":memory:"));
+        QString ignored;
+        bool made = steps.open();
+        for (int i = 0; made && i < version; ++i)
+            made = Exec(steps, steps_[static_cast<std::size_t>(i)], &ignored);
+        for (const QString& table : made ? steps.tables() : QStringList()) {
+            const QSqlRecord columns = steps.record(table);
+            for (int c = 0; c < columns.count(); ++c)
+                expected[table] << columns.fieldName(c);
+        }
+        steps.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    const QStringList tables = db.tables();
+    for (const auto& [table, columns] : expected) {
+        const QSqlRecord found = tables.contains(table) ? db.record(table) : QSqlRecord();
+        for (const QString& column : columns) {
+            if (!found.contains(column)) {
+                *detail = QStringLiteral("the file says it is version %1, but its table %2 has no "
+                                         "column %3")
+                              .arg(version)
+                              .arg(table, column);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 bool OfferStore::MoveAside(const QString& why) {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside =
         folder_ + QStringLiteral("/offers-damaged-") + stamp + QStringLiteral(".sqlite");
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = folder_ + QStringLiteral("/offers-damaged-%1-%2.sqlite").arg(stamp).arg(n);
+    // Its journal belongs to it, and goes first: once the file is gone another copy may start a
+    // fresh one with a journal of its own.
+    for (const char* suffix : {"-journal", "-wal", "-shm"})
+        if (QFileInfo::exists(Path() + QLatin1String(suffix)))
+            QFile::rename(Path() + QLatin1String(suffix), aside + QLatin1String(suffix));
     if (!QFile::rename(Path(), aside))
         return Fail(QStringLiteral("The kept offers in %1 could not be read, and the file could "
                                    "not be moved aside.")
                         .arg(QDir::toNativeSeparators(Path())),
                     why);
-    // Its journal belongs to it.
-    for (const char* suffix : {"-journal", "-wal", "-shm"})
-        if (QFileInfo::exists(Path() + QLatin1String(suffix)))
-            QFile::rename(Path() + QLatin1String(suffix), aside + QLatin1String(suffix));
     notice_ = QStringLiteral("The kept offers could not be read (%1). The file was moved to %2 and "
                              "a new, empty one was started.")
                   .arg(why, QDir::toNativeSeparators(aside));
@@ -184,52 +308,71 @@ bool OfferStore::MoveAside(const QString& why) {
 
 namespace {
 
+// What typed input allows a figure to be: the fields' masks show money to 99,999,999.99 and
+// rates to 999.9999; results may fall below zero.
+struct Range {
+    double low;
+    double high;
+};
+constexpr double kMaxMoney = 99999999.99;
+constexpr double kMaxRate = 999.9999;
+constexpr Range kMoney{0, kMaxMoney};
+constexpr Range kResultMoney{-kMaxMoney, kMaxMoney};
+constexpr Range kRate{0, kMaxRate};
+constexpr Range kResultRate{-kMaxRate, kMaxRate};
+constexpr Range kYears{1, 999};
+constexpr int kMaxMonths = 11988;
+// Longest cost label, in characters, and most cost items an offer may have.
+constexpr int kMaxCostLabel = 200;
+constexpr std::size_t kMaxCostItems = 200;
+
 // The calculator's record, column by column as the first schema step named them.
 struct FigureColumn {
     const char* name;
     double LoanInputs::*input;
     double LoanResults::*result;
+    Range range;
 };
 constexpr FigureColumn kFigureColumns[] = {
-    {"PurchasePrice", &LoanInputs::PurchasePrice, nullptr},
-    {"DownPaymentPercent", &LoanInputs::DownPaymentPercent, nullptr},
-    {"Term", &LoanInputs::Term, nullptr},
-    {"Interest", &LoanInputs::Interest, nullptr},
-    {"OriginationFees", &LoanInputs::OriginationFees, nullptr},
-    {"Points", &LoanInputs::Points, nullptr},
-    {"PrepaidInterest", &LoanInputs::PrepaidInterest, nullptr},
-    {"MIP", &LoanInputs::MIP, nullptr},
-    {"Buydown", &LoanInputs::Buydown, nullptr},
-    {"FloodCheck", &LoanInputs::FloodCheck, nullptr},
-    {"TaxService", &LoanInputs::TaxService, nullptr},
-    {"Other1", &LoanInputs::Other1, nullptr},
-    {"Other2", &LoanInputs::Other2, nullptr},
-    {"DownPayment", nullptr, &LoanResults::DownPayment},
-    {"Loan", nullptr, &LoanResults::Loan},
-    {"Payment", nullptr, &LoanResults::Payment},
-    {"FixedFees", nullptr, &LoanResults::FixedFees},
-    {"APR", nullptr, &LoanResults::APR},
+    {"PurchasePrice", &LoanInputs::PurchasePrice, nullptr, kMoney},
+    {"DownPaymentPercent", &LoanInputs::DownPaymentPercent, nullptr, kRate},
+    {"Term", &LoanInputs::Term, nullptr, kYears},
+    {"Interest", &LoanInputs::Interest, nullptr, kRate},
+    {"OriginationFees", &LoanInputs::OriginationFees, nullptr, kMoney},
+    {"Points", &LoanInputs::Points, nullptr, kMoney},
+    {"PrepaidInterest", &LoanInputs::PrepaidInterest, nullptr, kMoney},
+    {"MIP", &LoanInputs::MIP, nullptr, kMoney},
+    {"Buydown", &LoanInputs::Buydown, nullptr, kMoney},
+    {"FloodCheck", &LoanInputs::FloodCheck, nullptr, kMoney},
+    {"TaxService", &LoanInputs::TaxService, nullptr, kMoney},
+    {"Other1", &LoanInputs::Other1, nullptr, kMoney},
+    {"Other2", &LoanInputs::Other2, nullptr, kMoney},
+    {"DownPayment", nullptr, &LoanResults::DownPayment, kResultMoney},
+    {"Loan", nullptr, &LoanResults::Loan, kResultMoney},
+    {"Payment", nullptr, &LoanResults::Payment, kResultMoney},
+    {"FixedFees", nullptr, &LoanResults::FixedFees, kResultMoney},
+    {"APR", nullptr, &LoanResults::APR, kResultRate},
 };
 
 // The offer's Loan Estimate, column by column as the third step named them.
-enum class Kind { Real, Integer, Text };
 struct EstimateColumn {
     const char* name;
     double LoanEstimate::*figure;
     std::optional<double> LoanEstimate::*optional;
+    Range range;
 };
 constexpr EstimateColumn kEstimateColumns[] = {
-    {"price", &LoanEstimate::price, nullptr},
-    {"loan_amount", &LoanEstimate::loanAmount, nullptr},
-    {"note_rate", &LoanEstimate::noteRate, nullptr},
-    {"lender_credits", &LoanEstimate::lenderCredits, nullptr},
-    {"insurance_rate", &LoanEstimate::insurancePercent, nullptr},
-    {"property_tax_yearly", &LoanEstimate::propertyTaxYearly, nullptr},
-    {"home_insurance_yearly", &LoanEstimate::homeInsuranceYearly, nullptr},
-    {"hoa_monthly", &LoanEstimate::hoaMonthly, nullptr},
-    {"disclosed_tip", nullptr, &LoanEstimate::disclosedTip},
-    {"disclosed_in5_total", nullptr, &LoanEstimate::disclosedInFiveTotal},
-    {"disclosed_in5_principal", nullptr, &LoanEstimate::disclosedInFivePrincipal},
+    {"price", &LoanEstimate::price, nullptr, kMoney},
+    {"loan_amount", &LoanEstimate::loanAmount, nullptr, kMoney},
+    {"note_rate", &LoanEstimate::noteRate, nullptr, kRate},
+    {"lender_credits", &LoanEstimate::lenderCredits, nullptr, kMoney},
+    {"insurance_rate", &LoanEstimate::insurancePercent, nullptr, kRate},
+    {"property_tax_yearly", &LoanEstimate::propertyTaxYearly, nullptr, kMoney},
+    {"home_insurance_yearly", &LoanEstimate::homeInsuranceYearly, nullptr, kMoney},
+    {"hoa_monthly", &LoanEstimate::hoaMonthly, nullptr, kMoney},
+    {"disclosed_tip", nullptr, &LoanEstimate::disclosedTip, kRate},
+    {"disclosed_in5_total", nullptr, &LoanEstimate::disclosedInFiveTotal, kMoney},
+    {"disclosed_in5_principal", nullptr, &LoanEstimate::disclosedInFivePrincipal, kMoney},
 };
 
 constexpr std::pair<LoanType, const char*> kLoanTypes[] = {{LoanType::Conventional, "conventional"},
@@ -273,28 +416,59 @@ QStringList OfferColumns() {
     return columns;
 }
 
+// OfferColumns() as read: texts length-limited in SQL, so a huge one never reaches memory whole
+// (one character beyond the longest allowed shows it is too long).
+QStringList SelectColumns() {
+    QStringList columns = OfferColumns();
+    const auto limit = [&](const QString& column, int characters) {
+        columns.replace(columns.indexOf(column),
+                        QStringLiteral("substr(%1, 1, %2)").arg(column).arg(characters + 1));
+    };
+    limit(QStringLiteral("name"), kMaxOfferName);
+    limit(QStringLiteral("kept_at"), 40);
+    limit(QStringLiteral("loan_type"), 20);
+    limit(QStringLiteral("insurance_end"), 20);
+    return columns;
+}
+
+// A figure as typed input could have given it: a number, finite, within its field's range.
+std::optional<double> FigureOf(const QVariant& value, Range range) {
+    const int type = value.metaType().id();
+    if (value.isNull() ||
+        (type != QMetaType::Double && type != QMetaType::LongLong && type != QMetaType::Int))
+        return std::nullopt;
+    const double figure = value.toDouble();
+    if (!std::isfinite(figure) || figure < range.low || figure > range.high)
+        return std::nullopt;
+    return figure;
+}
+
 QVariant Optional(const std::optional<double>& value) {
     return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
 }
 
-std::optional<double> OptionalOf(const QVariant& value) {
-    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
-}
-
-// One row of the offers table, in OfferColumns() order. False when the row's Loan Estimate is
-// not one this program wrote.
+// One row of the offers table, in SelectColumns() order. False when a text or figure is not one
+// this program could have written; the id is read first, to name the row.
 bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
     int column = 0;
     offer.id = query.value(column++).toLongLong();
     offer.name = query.value(column++).toString();
+    if (offer.name.trimmed().isEmpty() || offer.name.size() > kMaxOfferName)
+        return false;
     offer.keptAt = QDateTime::fromString(query.value(column++).toString(), Qt::ISODateWithMs);
-    offer.disclosedApr = OptionalOf(query.value(column++));
+    if (!offer.keptAt.isValid())
+        return false;
+    const QVariant disclosedApr = query.value(column++);
+    if (!disclosedApr.isNull() && !(offer.disclosedApr = FigureOf(disclosedApr, kRate)))
+        return false;
     for (const auto& figure : kFigureColumns) {
-        const double value = query.value(column++).toDouble();
+        const auto value = FigureOf(query.value(column++), figure.range);
+        if (!value)
+            return false;
         if (figure.input)
-            offer.inputs.*figure.input = value;
+            offer.inputs.*figure.input = *value;
         else
-            offer.results.*figure.result = value;
+            offer.results.*figure.result = *value;
     }
     const QVariant loanType = query.value(column++);
     const QVariant months = query.value(column++);
@@ -306,28 +480,37 @@ bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
     LoanEstimate estimate;
     const auto type = ValueOf(kLoanTypes, loanType.toString());
     const auto end = ValueOf(kInsuranceEnds, insuranceEnd.toString());
-    if (!type || !end)
+    const auto term = FigureOf(months, {1, kMaxMonths});
+    if (!type || !end || !term || *term != std::floor(*term))
         return false;
     estimate.loanType = *type;
     estimate.insuranceEnd = *end;
-    estimate.months = months.toInt();
+    estimate.months = static_cast<std::int32_t>(*term);
     for (const auto& figure : kEstimateColumns) {
         const QVariant value = query.value(column++);
+        const auto checked = FigureOf(value, figure.range);
+        if (figure.figure && !checked)
+            return false;
         if (figure.figure)
-            estimate.*figure.figure = value.toDouble();
-        else
-            estimate.*figure.optional = OptionalOf(value);
+            estimate.*figure.figure = *checked;
+        else if (!value.isNull() && !(estimate.*figure.optional = checked))
+            return false;
     }
     offer.estimate = std::move(estimate);
     return true;
 }
 
-bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, QString* error) {
+// The cost items of the offers that have a Loan Estimate. An offer with an item that is not one
+// this program could have written gets its id in `unreadable`.
+bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64>& unreadable,
+               QSqlError* error) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT offer_id, section, label, amount, finance_charge FROM "
-                                   "offer_costs ORDER BY offer_id, position"))) {
-        *error = query.lastError().text();
+    if (!query.exec(QStringLiteral("SELECT offer_id, substr(section, 1, 2), substr(label, 1, %1), "
+                                   "amount, finance_charge FROM offer_costs ORDER BY offer_id, "
+                                   "position")
+                        .arg(kMaxCostLabel + 1))) {
+        *error = query.lastError();
         return false;
     }
     std::map<qint64, KeptOffer*> byId;
@@ -336,16 +519,22 @@ bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, QString* error)
             byId[offer.id] = &offer;
     while (query.next()) {
         const auto found = byId.find(query.value(0).toLongLong());
-        if (found == byId.end())
+        if (found == byId.end() || unreadable.count(found->first))
             continue;
+        std::vector<CostItem>& costs = found->second->estimate->costs;
         const auto section = SectionFromLetter(query.value(1).toString().toStdString());
-        if (!section) {
-            *error = QStringLiteral("a closing cost of an unknown section");
-            return false;
+        const QString label = query.value(2).toString();
+        const auto amount = FigureOf(query.value(3), kMoney);
+        if (!section || label.size() > kMaxCostLabel || !amount || costs.size() >= kMaxCostItems) {
+            unreadable.insert(found->first);
+            costs.clear();
+            continue;
         }
-        found->second->estimate->costs.push_back({*section, query.value(2).toString().toStdString(),
-                                                  query.value(3).toDouble(),
-                                                  query.value(4).toInt() != 0});
+        costs.push_back({*section, label.toStdString(), *amount, query.value(4).toInt() != 0});
+    }
+    if (query.lastError().isValid()) {
+        *error = query.lastError();
+        return false;
     }
     return true;
 }
@@ -410,30 +599,60 @@ int OfferStore::SchemaVersion() const {
 }
 
 std::vector<KeptOffer> OfferStore::All() {
-    std::vector<KeptOffer> offers;
+    readFailed_ = true;
+    busy_ = false;
     if (!open_)
-        return offers;
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM offers ORDER BY kept_at DESC, id DESC")
-                        .arg(OfferColumns().join(QStringLiteral(", "))))) {
-        Fail(QStringLiteral("The kept offers could not be read."), query.lastError().text());
-        return offers;
-    }
-    while (query.next()) {
-        KeptOffer offer;
-        if (!ReadOffer(query, offer)) {
-            Fail(QStringLiteral("The kept offers could not be read."),
-                 QStringLiteral("offer %1 is not one this program wrote").arg(offer.id));
-            return {};
-        }
-        offers.push_back(std::move(offer));
-    }
-    QString detail;
-    if (!ReadCosts(db, offers, &detail)) {
-        Fail(QStringLiteral("The kept offers could not be read."), detail);
         return {};
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QString ignored;
+    // The window reads: a file another program holds is told at once, not after the long wait a
+    // change makes.
+    Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(kReadBusyTimeoutMs), &ignored);
+    std::vector<KeptOffer> offers;
+    std::set<qint64> unreadable;
+    QSqlError error;
+    bool read = false;
+    {
+        // One read transaction, so the offers and their items are of the same moment.
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("BEGIN")) &&
+            query.exec(QStringLiteral("SELECT %1 FROM offers ORDER BY kept_at DESC, id DESC")
+                           .arg(SelectColumns().join(QStringLiteral(", "))))) {
+            while (query.next()) {
+                KeptOffer offer;
+                if (ReadOffer(query, offer))
+                    offers.push_back(std::move(offer));
+                else
+                    unreadable.insert(offer.id);
+            }
+            read = !query.lastError().isValid() && ReadCosts(db, offers, unreadable, &error);
+        }
+        if (query.lastError().isValid())
+            error = query.lastError();
+    }
+    Exec(db, QStringLiteral("ROLLBACK"), &ignored);
+    Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs), &ignored);
+    if (!read) {
+        busy_ = IsBusy(error);
+        Fail(busy_ ? QStringLiteral("The kept offers could not be read: another program is using "
+                                    "the file.")
+                   : QStringLiteral("The kept offers could not be read."),
+             busy_ ? QString() : error.text());
+        return {};
+    }
+    readFailed_ = false;
+    notice_.clear();
+    if (!unreadable.empty()) {
+        std::erase_if(offers, [&](const KeptOffer& offer) { return unreadable.count(offer.id); });
+        QStringList ids;
+        for (const qint64 id : unreadable)
+            ids << QString::number(id);
+        notice_ =
+            QStringLiteral("%1 of the kept offers could not be read and are not shown (number "
+                           "%2); the file is left as it is.")
+                .arg(unreadable.size())
+                .arg(ids.join(QStringLiteral(", ")));
     }
     return offers;
 }
@@ -535,6 +754,10 @@ bool OfferStore::Rename(qint64 id, const QString& name) {
                               detail = query.lastError().text();
                               return false;
                           }
+                          if (query.numRowsAffected() != 1) {
+                              detail = QStringLiteral("it is no longer kept");
+                              return false;
+                          }
                           return true;
                       });
     return done || Fail(QStringLiteral("The offer could not be renamed."), detail);
@@ -551,9 +774,17 @@ bool OfferStore::Remove(qint64 id) {
             QSqlQuery costs(db);
             costs.prepare(QStringLiteral("DELETE FROM offer_costs WHERE offer_id = ?"));
             costs.addBindValue(id);
-            if (!query.exec() || !costs.exec()) {
-                detail = query.lastError().isValid() ? query.lastError().text()
-                                                     : costs.lastError().text();
+            if (!query.exec()) {
+                detail = query.lastError().text();
+                return false;
+            }
+            // SQLite counts the changes of the connection's last statement: asked before the next.
+            if (query.numRowsAffected() != 1) {
+                detail = QStringLiteral("it is no longer kept");
+                return false;
+            }
+            if (!costs.exec()) {
+                detail = costs.lastError().text();
                 return false;
             }
             return true;

@@ -4,7 +4,9 @@
 // from version 1 (Schema.h). Every change is one transaction, and a writer waits for another
 // running copy rather than failing, so two copies keeping offers at once both keep theirs. A file
 // that cannot be opened or read as a database is moved aside under a name with the time and a fresh
-// one is started; nothing is deleted.
+// one is started; nothing is deleted. A file this user may not open is not damaged: it is left as
+// it is. Everything read back is checked against what typed input allows; an offer that fails is
+// not shown and is counted in Notice(), the file left as it is.
 
 #include "KeptOffer.h"
 #include "Schema.h"
@@ -38,8 +40,12 @@ public:
     QString Error() const { return error_; }
     QString Notice() const { return notice_; }
 
-    // Newest first. Empty (with Error()) when reading fails.
+    // Newest first. Empty (with Error()) when reading fails; ReadFailed() then says so and Busy()
+    // whether another program holds the file, which reading waits for only briefly. Offers that
+    // cannot be read are left out and named in Notice().
     std::vector<KeptOffer> All();
+    bool ReadFailed() const { return readFailed_; }
+    bool Busy() const { return busy_; }
     // Keeps the offer; sets its id and, when unset, its time. False on failure (see Error()).
     bool Add(KeptOffer& offer);
     // Writes the offer's name, figures and Loan Estimate over the kept one of its id.
@@ -53,8 +59,10 @@ public:
     bool Restore(const KeptOffer& offer);
 
 private:
+    bool MayOpen();
     bool OpenFile();
     bool Migrate();
+    bool MatchesSteps(int version, QString* detail);
     bool MoveAside(const QString& why);
     void Close();
     bool Fail(const QString& what, const QString& detail);
@@ -64,6 +72,8 @@ private:
     QString connection_;
     bool open_ = false;
     bool damaged_ = false; // the last open failed because the file is not a usable database
+    bool readFailed_ = false;
+    bool busy_ = false;
     QString error_;
     QString notice_;
 };

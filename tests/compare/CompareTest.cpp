@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -80,6 +83,8 @@ private slots:
     void model_uses_the_locale_separators();
     void window_deletes_with_undo_until_it_closes();
     void window_renames_and_puts_an_offer_back_into_the_calculator();
+    void window_keeps_its_offers_while_another_program_holds_the_file();
+    void window_reports_renaming_an_offer_another_copy_deleted();
     void window_fields_are_named_for_screen_readers();
     void keep_dialog_needs_a_name_and_a_readable_apr_data();
     void keep_dialog_needs_a_name_and_a_readable_apr();
@@ -330,6 +335,50 @@ void CompareTest::window_deletes_with_undo_until_it_closes() {
     QVERIFY(!again->UndoButton()->isEnabled());
     QCOMPARE(ColumnNames(*again), (QStringList{"Cedar Bank", "Aspen Mortgage"}));
     QVERIFY(platform.messages.shown.empty());
+}
+
+void CompareTest::window_keeps_its_offers_while_another_program_holds_the_file() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    CompareWindow window(fx.store, &owner);
+    QCOMPARE(window.Model()->columnCount(), 3);
+    QVERIFY(window.StatusLine()->isHidden());
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(fx.store.Path());
+        QVERIFY(db.open());
+        QSqlQuery hold(db);
+        QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        window.Reload();
+        QCOMPARE(window.Model()->columnCount(), 3);
+        QVERIFY(!window.StatusLine()->isHidden());
+        QVERIFY(window.StatusLine()->text().contains(QStringLiteral("another program")));
+        QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    // Read again by itself once the file is free.
+    QTRY_VERIFY_WITH_TIMEOUT(window.StatusLine()->isHidden(), 10000);
+    QCOMPARE(window.Model()->columnCount(), 3);
+    QVERIFY(platform.messages.shown.empty());
+}
+
+void CompareTest::window_reports_renaming_an_offer_another_copy_deleted() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    CompareWindow window(fx.store, &owner);
+    window.SelectOffer(window.Model()->Offer(0).id);
+    OfferStore other(fx.dir.path());
+    QVERIFY(other.Open());
+    QVERIFY(other.Remove(window.Model()->Offer(0).id));
+    window.AskForName = [](const QString&) { return std::optional<QString>("Renamed"); };
+    QTest::mouseClick(window.RenameButton(), Qt::LeftButton);
+    QCOMPARE(platform.messages.shown.size(), std::size_t(1));
+    QVERIFY(platform.messages.shown.front().text.contains(QStringLiteral("no longer kept")));
+    QCOMPARE(ColumnNames(window), (QStringList{"Birch Lending", "Aspen Mortgage"}));
 }
 
 void CompareTest::window_renames_and_puts_an_offer_back_into_the_calculator() {

@@ -2,6 +2,7 @@
 
 #include "MathError.h"
 #include "NumberText.h"
+#include "OfferFigures.h"
 
 #include <array>
 #include <bit>
@@ -293,6 +294,29 @@ TEST(RecalculateLoan, is_bit_identical_to_the_reference_for_long_terms) {
                   std::bit_cast<ResultBits>(reference.results))
             << term;
     }
+}
+
+// Fees far beyond any typed figure sum to the largest amount, never wrap to a negative one (under
+// UBSan a wrapped sum stops the test).
+TEST(OfferFigures, hostile_fees_saturate_rather_than_wrap) {
+    LoanEstimate estimate;
+    estimate.price = 300000;
+    estimate.loanAmount = 270000;
+    estimate.months = 360;
+    estimate.noteRate = 6.5;
+    for (const CostSection section : {CostSection::A, CostSection::B, CostSection::F})
+        estimate.costs.push_back({section, "Prepaid interest", 1e300, true});
+    estimate.disclosedInFiveTotal = -1e300;
+    const OfferFigures figures = FigureOffer(estimate);
+    EXPECT_EQ(figures.totals.closingCosts, INT64_MAX);
+    EXPECT_EQ(figures.cashToClose, INT64_MAX);
+    EXPECT_LT(figures.amountFinanced, 0);
+    ASSERT_TRUE(figures.inFiveTotalDifference);
+    EXPECT_EQ(*figures.inFiveTotalDifference, INT64_MIN);
+    const HorizonFigures horizon = FigureHorizon(figures, 10, 2.0);
+    EXPECT_EQ(horizon.plainCost, INT64_MAX);
+    EXPECT_EQ(horizon.discountedCost, INT64_MAX);
+    EXPECT_EQ(horizon.paid.totalPaid, INT64_MAX);
 }
 
 } // namespace

@@ -42,6 +42,9 @@ TEST(CsvMoney, PointDecimalsWithoutGrouping) {
     EXPECT_EQ(CsvMoney(5), "0.05");
     EXPECT_EQ(CsvMoney(-70049), "-700.49");
     EXPECT_EQ(CsvMoney(0), "0.00");
+    // The ends of the range, as a saturated sum reaches them.
+    EXPECT_EQ(CsvMoney(INT64_MIN), "-92233720368547758.08");
+    EXPECT_EQ(CsvMoney(INT64_MAX), "92233720368547758.07");
 }
 
 // Two 30-year loans of 108,000.00: 6.75 % with 3,500.00 of fees, and 6.25 % with 5,660.00

@@ -8,8 +8,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QThread>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 #include <thread>
 #include <unistd.h>
@@ -459,6 +461,249 @@ TEST_F(OfferStoreTest, a_file_from_a_newer_program_is_left_alone) {
     EXPECT_TRUE(store.Error().contains(QStringLiteral("newer Plumcrest")));
     EXPECT_TRUE(QFile::exists(FilePath()));
     EXPECT_TRUE(QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
+}
+
+// Set by the test for the copies of itself it starts at once on a damaged file.
+constexpr const char* kCopyFolderVariable = "PLUMCREST_TEST_COPY_FOLDER";
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(OfferStoreTest, copies_starting_at_once_set_a_damaged_file_aside_once_and_whole) {
+    const QString given = qEnvironmentVariable(kCopyFolderVariable);
+    if (!given.isEmpty()) {
+        // A copy: start when the others are running too, then keep an offer.
+        for (int i = 0; i < 5000 && !QFile::exists(given + QStringLiteral("/go")); ++i)
+            QThread::msleep(1);
+        OfferStore store(given);
+        ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+        KeptOffer offer = SampleOffer(QStringLiteral("Copy"));
+        EXPECT_TRUE(store.Add(offer)) << store.Error().toStdString();
+        return;
+    }
+    constexpr int kRounds = 6;
+    constexpr int kCopies = 4;
+    for (int round = 0; round < kRounds; ++round) {
+        const QString folder = dir.path() + QStringLiteral("/round%1").arg(round);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QByteArray garbage = QByteArray("Not a database, but someone's file of round ") +
+                                   QByteArray::number(round) + QByteArray(64 * 1024, 'x');
+        {
+            QFile file(folder + QStringLiteral("/offers.sqlite"));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(garbage);
+        }
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (int i = 0; i < kCopies; ++i) {
+            auto copy = std::make_unique<QProcess>();
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QString::fromLatin1(kCopyFolderVariable), folder);
+            copy->setProcessEnvironment(environment);
+            copy->setProcessChannelMode(QProcess::MergedChannels);
+            copy->start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--gtest_filter=OfferStoreTest.copies_starting_at_once*")});
+            ASSERT_TRUE(copy->waitForStarted());
+            copies.push_back(std::move(copy));
+        }
+        QFile go(folder + QStringLiteral("/go"));
+        ASSERT_TRUE(go.open(QIODevice::WriteOnly));
+        go.close();
+        for (auto& copy : copies) {
+            ASSERT_TRUE(copy->waitForFinished(60000));
+            EXPECT_EQ(copy->exitCode(), 0) << copy->readAll().toStdString();
+        }
+        const QStringList aside =
+            QDir(folder).entryList({QStringLiteral("offers-damaged-*")}, QDir::Files);
+        ASSERT_EQ(aside.size(), 1) << aside.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(ReadAll(folder + QLatin1Char('/') + aside.first()), garbage);
+        OfferStore store(folder);
+        ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+        EXPECT_TRUE(store.Notice().isEmpty());
+        EXPECT_EQ(store.All().size(), std::size_t{kCopies});
+    }
+}
+
+// Set by the test for the copy of itself it runs as an unprivileged user.
+constexpr const char* kLockedFileVariable = "PLUMCREST_TEST_LOCKED_FILE_FOLDER";
+
+void ExpectLockedFileLeftAlone(const QString& folder, const QByteArray& bytes) {
+    OfferStore store(folder);
+    EXPECT_FALSE(store.Open());
+    EXPECT_TRUE(store.Error().contains(folder + QStringLiteral("/offers.sqlite")))
+        << store.Error().toStdString();
+    EXPECT_TRUE(store.Error().contains(QStringLiteral("Permission denied")))
+        << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    EXPECT_TRUE(QDir(folder).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
+    QFile::setPermissions(folder + QStringLiteral("/offers.sqlite"),
+                          QFile::ReadOwner | QFile::WriteOwner);
+    if (geteuid() == QFileInfo(folder + QStringLiteral("/offers.sqlite")).ownerId()) {
+        EXPECT_EQ(ReadAll(folder + QStringLiteral("/offers.sqlite")), bytes);
+    }
+}
+
+TEST_F(OfferStoreTest, a_file_this_user_may_not_open_is_reported_and_left_where_it_is) {
+    const QString given = qEnvironmentVariable(kLockedFileVariable);
+    if (!given.isEmpty()) {
+        ExpectLockedFileLeftAlone(given, {});
+        return;
+    }
+    {
+        OfferStore store(Folder());
+        ASSERT_TRUE(store.Open());
+        KeptOffer offer = SampleOffer(QStringLiteral("Kept"));
+        ASSERT_TRUE(store.Add(offer));
+    }
+    const QByteArray bytes = ReadAll(FilePath());
+    ASSERT_TRUE(QFile::setPermissions(FilePath(), QFile::Permissions()));
+    if (geteuid() != 0) {
+        ExpectLockedFileLeftAlone(Folder(), bytes);
+        return;
+    }
+    // Permissions do not bind root: run this test again as nobody, with the folder open to it
+    // and the file root's, mode 000.
+    for (const QString& path : {dir.path(), Folder()})
+        ASSERT_TRUE(QFile::setPermissions(path, QFile::Permissions(0x7777)));
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kLockedFileVariable), Folder());
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QStringLiteral("setpriv"),
+                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                 QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(),
+                 QStringLiteral("--gtest_filter=OfferStoreTest.a_file_this_user_may_not*")});
+    if (!child.waitForStarted())
+        GTEST_SKIP() << "running as root without setpriv to drop to another user";
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    ASSERT_TRUE(QFile::setPermissions(FilePath(), QFile::ReadOwner | QFile::WriteOwner));
+    EXPECT_EQ(ReadAll(FilePath()), bytes);
+    EXPECT_TRUE(QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
+}
+
+// Runs `sql` on the store's file through a connection of its own.
+void Change(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("change"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        for (const QString& statement : statements) {
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("change"));
+}
+
+TEST_F(OfferStoreTest, offers_with_figures_typing_could_not_give_are_not_shown_nor_trusted) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    std::vector<KeptOffer> offers;
+    for (int i = 0; i < 6; ++i) {
+        KeptOffer offer = SampleOffer(QStringLiteral("Lender %1").arg(i), i);
+        offer.estimate = SampleEstimate();
+        ASSERT_TRUE(store.Add(offer));
+        offers.push_back(offer);
+    }
+    const auto id = [&](int i) { return QString::number(offers[static_cast<std::size_t>(i)].id); };
+    Change(
+        FilePath(),
+        {QStringLiteral("UPDATE offers SET name = printf('%.*c', 200000, 'n') WHERE id = ") + id(1),
+         QStringLiteral("UPDATE offers SET \"OriginationFees\" = 1e300 WHERE id = ") + id(2),
+         QStringLiteral("UPDATE offer_costs SET amount = 9e999 WHERE offer_id = ") + id(3),
+         QStringLiteral("UPDATE offer_costs SET label = printf('%.*c', 201, 'l') WHERE "
+                        "position = 1 AND offer_id = ") +
+             id(4),
+         QStringLiteral("UPDATE offers SET term_months = 11989 WHERE id = ") + id(5)});
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open()) << again.Error().toStdString();
+    const auto read = again.All();
+    EXPECT_FALSE(again.ReadFailed());
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].id, offers[0].id);
+    EXPECT_EQ(read[0].estimate, offers[0].estimate);
+    EXPECT_EQ(again.Notice(), QStringLiteral("5 of the kept offers could not be read and are not "
+                                             "shown (number %1, %2, %3, %4, %5); the file is "
+                                             "left as it is.")
+                                  .arg(id(1), id(2), id(3), id(4), id(5)));
+    EXPECT_TRUE(QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
+}
+
+TEST_F(OfferStoreTest, a_file_whose_tables_do_not_match_its_version_is_moved_aside) {
+    // Version 2 without the figures, and version 3 without the cost items.
+    const std::vector<std::pair<int, QString>> files = {
+        {2, QStringLiteral("CREATE TABLE offers (id INTEGER PRIMARY KEY, name TEXT, kept_at TEXT, "
+                           "disclosed_apr REAL)")},
+        {3, ShippedSchemaSteps()[0] + QStringLiteral("; ") + ShippedSchemaSteps()[1] +
+                QStringLiteral("; CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT)")}};
+    for (const auto& [version, schema] : files) {
+        const QString folder = dir.path() + QStringLiteral("/v%1").arg(version);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QStringList statements = schema.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        statements << QStringLiteral("PRAGMA user_version = %1").arg(version);
+        Change(folder + QStringLiteral("/offers.sqlite"), statements);
+        const QByteArray bytes = ReadAll(folder + QStringLiteral("/offers.sqlite"));
+        OfferStore store(folder);
+        ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+        EXPECT_TRUE(store.Notice().contains(QStringLiteral("moved to")))
+            << store.Notice().toStdString();
+        const QStringList aside =
+            QDir(folder).entryList({QStringLiteral("offers-damaged-*")}, QDir::Files);
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(ReadAll(folder + QLatin1Char('/') + aside.first()), bytes);
+        KeptOffer offer = SampleOffer(QStringLiteral("After"));
+        offer.estimate = SampleEstimate();
+        ASSERT_TRUE(store.Add(offer)) << store.Error().toStdString();
+        EXPECT_EQ(store.All().front().estimate, offer.estimate);
+    }
+}
+
+TEST_F(OfferStoreTest, reading_a_file_another_program_holds_says_busy_at_once) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    KeptOffer offer = SampleOffer(QStringLiteral("Kept"));
+    ASSERT_TRUE(store.Add(offer));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        EXPECT_TRUE(store.All().empty());
+        EXPECT_TRUE(store.ReadFailed());
+        EXPECT_TRUE(store.Busy());
+        EXPECT_TRUE(store.Error().contains(QStringLiteral("another program")))
+            << store.Error().toStdString();
+        ASSERT_TRUE(q.exec(QStringLiteral("ROLLBACK")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    EXPECT_EQ(store.All().size(), 1u);
+    EXPECT_FALSE(store.ReadFailed());
+}
+
+TEST_F(OfferStoreTest, renaming_or_deleting_an_offer_another_copy_deleted_fails) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    KeptOffer offer = SampleOffer(QStringLiteral("Lender"));
+    ASSERT_TRUE(store.Add(offer));
+    OfferStore other(Folder());
+    ASSERT_TRUE(other.Open());
+    ASSERT_TRUE(other.Remove(offer.id));
+    EXPECT_FALSE(store.Rename(offer.id, QStringLiteral("New name")));
+    EXPECT_TRUE(store.Error().startsWith(QStringLiteral("The offer could not be renamed")));
+    EXPECT_TRUE(store.Error().contains(QStringLiteral("it is no longer kept")));
+    EXPECT_FALSE(store.Remove(offer.id));
+    EXPECT_TRUE(store.Error().startsWith(QStringLiteral("The offer could not be deleted")));
+    EXPECT_TRUE(store.Error().contains(QStringLiteral("it is no longer kept")));
 }
 
 } // namespace
