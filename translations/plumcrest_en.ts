@@ -2,6 +2,263 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>plumcrest::compare::CompareModel</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note rate (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly principal and interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly mortgage insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly escrow (property tax, homeowner&apos;s insurance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated total monthly payment, first years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated total monthly payment by years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly HOA dues (not in escrow)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs (D + I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan costs (D = A + B + C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other costs (I = E + F + G + H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash to close (down payment, closing costs, less credits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: paid in principal, interest, insurance and loan costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: principal paid off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: as the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Percentage (TIP, %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIP as the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator&apos;s APR: every fee counted (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender&apos;s APR: finance charges and insurance (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APR the lender disclosed (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check of the disclosed APR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost over the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Paid in %n years (principal, interest, insurance, loan costs)</source>
+        <translation>
+            <numerusform>Paid in %n year (principal, interest, insurance, loan costs)</numerusform>
+            <numerusform>Paid in %n years (principal, interest, insurance, loan costs)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Principal paid off in %n years</source>
+        <translation>
+            <numerusform>Principal paid off in %n year</numerusform>
+            <numerusform>Principal paid off in %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Balance owed after %n years</source>
+        <translation>
+            <numerusform>Balance owed after %n year</numerusform>
+            <numerusform>Balance owed after %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cost over %n years</source>
+        <translation>
+            <numerusform>Cost over %n year</numerusform>
+            <numerusform>Cost over %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cost over %n years, your savings earning %1 %</source>
+        <translation>
+            <numerusform>Cost over %n year, your savings earning %1 %</numerusform>
+            <numerusform>Cost over %n years, your savings earning %1 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cheapest over %n years</source>
+        <translation>
+            <numerusform>Cheapest over %n year</numerusform>
+            <numerusform>Cheapest over %n years</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FHA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no monthly insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with payment %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; you may ask to cancel it after payment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years %1-%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 differs by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>principal paid off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>agrees to the dollar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: ask the lender why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: agrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs by %2 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 %) against %3 (%4 %): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cheaper from month %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never within the term</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>plumcrest::compare::CompareWindow</name>
     <message>
         <source>Compare Offers</source>
@@ -122,6 +379,30 @@
             <numerusform>A name must have 1 to %n characters; the offer keeps its name.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Your savings e&amp;arn:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your savings earn, percent a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What your money would earn a year if it were not paid to the lender: the fair cost counts it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> % a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers are in use by another program; the list is read again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>plumcrest::compare::ComparisonExport</name>
@@ -160,14 +441,6 @@
     </message>
     <message>
         <source>Balance of each offer over time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;ost over Time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ba&amp;lance</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -215,6 +488,14 @@ Month %2 (year %3), %4: %5</source>
         <source>%1 and %2 cross at month %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cost over Ti&amp;me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>plumcrest::compare::FigureText</name>
@@ -223,11 +504,15 @@ Month %2 (year %3), %4: %5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>within tolerance</source>
+        <source>differs by %1 points: ask the lender why</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>differs by %1 points: ask the lender why</source>
+        <source>cannot be checked: no rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>within %1 points</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
