@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "LocaleSettings.h"
+#include "OfferFigures.h"
 #include "OfferStore.h"
 #include "ScheduleWindow.h"
 #include "Services.h"
@@ -295,9 +296,13 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
 void CompareWindow::RefreshChart() {
     std::vector<ChartOffer> offers;
     for (int i = 0; i < model_->columnCount(); ++i) {
-        const auto column = static_cast<std::size_t>(i);
-        offers.push_back({model_->Offer(i).name, model_->Comparison().Fees(column),
-                          model_->Comparison().Schedule(column)});
+        // The loan costs as the comparison counts them, from the same Loan Estimate figures the
+        // schedule window shows, so the chart's insurance ends where the schedule's does.
+        OfferFigures figures = FigureOffer(store::EstimateOf(model_->Offer(i)));
+        const Cents fees = figures.totals.loanCosts + figures.totals.prepaidInterest -
+                           figures.totals.lenderCredits;
+        offers.push_back(
+            {model_->Offer(i).name, fees, std::move(figures.schedule), figures.insurance});
     }
     chart_->SetOffers(std::move(offers), model_->HorizonYears(), TheLocaleSeparators());
 }
@@ -390,17 +395,13 @@ schedule::ScheduleWindow* CompareWindow::OpenSchedule() {
     const auto offer = SelectedOffer();
     if (!offer)
         return nullptr;
-    for (int i = 0; i < model_->columnCount(); ++i) {
-        if (model_->Offer(i).id == offer->id) {
-            auto* window = new schedule::ScheduleWindow(
-                offer->name, offer->inputs.Interest,
-                model_->Comparison().Schedule(static_cast<std::size_t>(i)), TheLocaleSeparators(),
-                this);
-            window->show();
-            return window;
-        }
-    }
-    return nullptr;
+    // The offer's Loan Estimate says the loan, rate, term and insurance the schedule lays out.
+    const OfferFigures figures = FigureOffer(store::EstimateOf(*offer));
+    auto* window =
+        new schedule::ScheduleWindow(offer->name, figures.terms.ratePercent, figures.schedule,
+                                     figures.insurance, TheLocaleSeparators(), this);
+    window->show();
+    return window;
 }
 
 std::string CompareWindow::Csv() const {
