@@ -1,8 +1,10 @@
-// The Compare window with ten kept 30-year offers: opening it until it has painted (target 50 ms
+// The Compare window with ten kept 30-year offers, each with a Loan Estimate that carries mortgage
+// insurance and several cost lines: opening it until it has painted (target 50 ms
 // of CPU time), and recomputing every offer's cost when the horizon changes, figures and repaint
 // included (target 10 ms). Runs on Qt's offscreen platform.
 #include "CompareModel.h"
 #include "CompareWindow.h"
+#include "LoanEstimate.h"
 #include "LoanPipeline.h"
 #include "OfferComparison.h"
 #include "OfferStore.h"
@@ -28,9 +30,26 @@ struct TenOffers {
             KeptOffer offer;
             offer.name = QStringLiteral("Lender %1").arg(i + 1);
             offer.inputs = DefaultLoanInputs();
+            offer.inputs.DownPaymentPercent = 5 + i; // every loan above 78 %: insured
             offer.inputs.Interest = 5.5 + 0.25 * i;
             offer.inputs.Points = 4000 - 400 * i;
             RecalculateLoan(offer.inputs, offer.results, U'.');
+            // A Loan Estimate of its own, as an offer typed from the lender's form has: more
+            // cost lines than the calculator's, lender credits, escrow, and mortgage insurance
+            // that ends (conventional) or runs all the term (FHA), so the schedule and the chart
+            // do all their work.
+            LoanEstimate estimate = EstimateFromCalculator(offer.inputs, offer.results);
+            estimate.loanType = i % 2 == 0 ? LoanType::Conventional : LoanType::Fha;
+            estimate.insuranceEnd = i % 2 == 0 ? InsuranceEnd::Conventional : InsuranceEnd::Fha;
+            estimate.insurancePercent = 0.3 + 0.05 * i;
+            estimate.costs.push_back(
+                {CostSection::C, "Title - lender's policy", 650.0 + 10 * i, false});
+            estimate.costs.push_back({CostSection::E, "Recording fees", 180.0 + 5 * i, false});
+            estimate.costs.push_back({CostSection::G, "Property taxes, 3 months", 900.0, false});
+            estimate.lenderCredits = 250.0 * i;
+            estimate.propertyTaxYearly = 3600;
+            estimate.homeInsuranceYearly = 1500 + 20 * i;
+            offer.estimate = estimate;
             offer.keptAt = QDateTime::currentDateTimeUtc().addSecs(i);
             store.Add(offer);
         }

@@ -26,7 +26,7 @@ AmortizationSchedule LongSchedule() {
 
 void BM_ScheduleModel999Years(benchmark::State& state) {
     for (auto _ : state) {
-        ScheduleModel model(LongSchedule(), kUs);
+        ScheduleModel model(LongSchedule(), {}, kUs);
         // What the view asks for first: the years and the first year's months.
         const QModelIndex first = model.index(0, 0);
         for (int r = 0; r < 40; ++r) {
@@ -40,14 +40,14 @@ void BM_ScheduleModel999Years(benchmark::State& state) {
 
 void BM_ScheduleWindow999Years(benchmark::State& state) {
     for (auto _ : state) {
-        ScheduleWindow window(QStringLiteral("Bench"), 0.8, LongSchedule(), kUs);
+        ScheduleWindow window(QStringLiteral("Bench"), 0.8, LongSchedule(), {}, kUs);
         benchmark::DoNotOptimize(window.Model()->rowCount());
     }
 }
 
 // "Show All Months" on a 999-year term: every one of the 11,988 rows laid out.
 void BM_ScheduleShowAllMonths999Years(benchmark::State& state) {
-    ScheduleWindow window(QStringLiteral("Bench"), 0.8, LongSchedule(), kUs);
+    ScheduleWindow window(QStringLiteral("Bench"), 0.8, LongSchedule(), {}, kUs);
     for (auto _ : state) {
         window.ShowMonthsAction()->trigger();
         state.PauseTiming();
@@ -59,7 +59,8 @@ void BM_ScheduleShowAllMonths999Years(benchmark::State& state) {
 void BM_SchedulePdf30Years(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("schedule.pdf"));
-    ScheduleWindow window(QStringLiteral("Bench"), 6.75, BuildSchedule(108000.0, 6.75, 360), kUs);
+    ScheduleWindow window(QStringLiteral("Bench"), 6.75, BuildSchedule(108000.0, 6.75, 360), {},
+                          kUs);
     for (auto _ : state) {
         QString error;
         if (!WritePdfFile(path, window.Document(), QPageSize(QPageSize::Letter), &error)) {

@@ -6,6 +6,7 @@
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "LocaleSettings.h"
+#include "OfferFigures.h"
 #include "OfferStore.h"
 #include "ScheduleWindow.h"
 #include "Services.h"
@@ -368,9 +369,12 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
 void CompareWindow::RefreshChart() {
     std::vector<ChartOffer> offers;
     for (int i = 0; i < model_->columnCount(); ++i) {
+        // The loan costs as the comparison counts them, from the same Loan Estimate figures the
+        // schedule window shows, so the chart's insurance ends where the schedule's does.
         const auto column = static_cast<std::size_t>(i);
+        const OfferFigures& figures = model_->Figures(i);
         offers.push_back({model_->Offer(i).name, model_->Comparison().LoanCosts(column),
-                          model_->Comparison().Schedule(column)});
+                          figures.schedule, figures.insurance});
     }
     chart_->SetOffers(std::move(offers), model_->HorizonYears(), TheLocaleSeparators());
 }
@@ -465,17 +469,13 @@ schedule::ScheduleWindow* CompareWindow::OpenSchedule() {
     const auto offer = SelectedOffer();
     if (!offer)
         return nullptr;
-    for (int i = 0; i < model_->columnCount(); ++i) {
-        if (model_->Offer(i).id == offer->id) {
-            auto* window = new schedule::ScheduleWindow(
-                offer->name, offer->inputs.Interest,
-                model_->Comparison().Schedule(static_cast<std::size_t>(i)), TheLocaleSeparators(),
-                this);
-            window->show();
-            return window;
-        }
-    }
-    return nullptr;
+    // The offer's Loan Estimate says the loan, rate, term and insurance the schedule lays out.
+    const OfferFigures figures = FigureOffer(store::EstimateOf(*offer));
+    auto* window =
+        new schedule::ScheduleWindow(offer->name, figures.terms.ratePercent, figures.schedule,
+                                     figures.insurance, TheLocaleSeparators(), this);
+    window->show();
+    return window;
 }
 
 std::string CompareWindow::Csv() const {

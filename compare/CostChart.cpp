@@ -132,7 +132,7 @@ void CostChart::SetOffers(std::vector<ChartOffer> offers, int horizonYears,
     cost_.clear();
     balance_.clear();
     for (const ChartOffer& offer : offers_) {
-        cost_.push_back(CumulativeCost(offer.fees, offer.schedule, months_));
+        cost_.push_back(CumulativeCost(offer.fees, offer.schedule, offer.insurance, months_));
         balance_.push_back(BalanceSeries(offer.schedule, months_));
     }
     crossings_ = CostCrossings(cost_);
@@ -197,8 +197,9 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
     chart.setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart.setBackgroundRoundness(0);
     chart.legend()->setAlignment(Qt::AlignBottom);
-    chart.setTitle(view == View::Cost ? tr("Cost so far: fees plus interest paid")
-                                      : tr("Balance owed"));
+    chart.setTitle(view == View::Cost
+                       ? tr("Cost so far: loan costs plus interest and mortgage insurance paid")
+                       : tr("Balance owed"));
 
     auto* xAxis = new QValueAxis;
     xAxis->setTitleText(tr("Years"));

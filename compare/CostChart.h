@@ -1,10 +1,11 @@
 #pragma once
-// The comparison chart: for each kept offer, the cost of the loan so far (fees plus interest
-// paid) month by month over the longest term, with the horizon and the break-even crossings
-// marked; a second view shows each offer's balance. Colours start from the Okabe-Ito set, which
-// readers with the common colour-vision deficiencies tell apart, each readable on a light or a
-// dark window and none the colour of the break-even marks; beyond the set's size the lines also
-// differ in dash pattern. Pointing at a line names the offer and its figure at that month.
+// The comparison chart: for each kept offer, the cost of the loan so far (fees plus interest and
+// mortgage insurance paid) month by month over the longest term, with the horizon and the
+// break-even crossings marked; a second view shows each offer's balance. Colours start from the
+// Okabe-Ito set, which readers with the common colour-vision deficiencies tell apart, each readable
+// on a light or a dark window and none the colour of the break-even marks; beyond the set's size
+// the lines also differ in dash pattern. Pointing at a line names the offer and its figure at that
+// month.
 
 #include "Amortization.h"
 #include "CostSeries.h"
@@ -31,8 +32,9 @@ namespace plumcrest::compare {
 
 struct ChartOffer {
     QString name;
-    Cents fees = 0;
+    Cents fees = 0; // loan costs less lender credits, paid at closing
     AmortizationSchedule schedule;
+    InsurancePlan insurance;
 };
 
 class CostChart : public QWidget {

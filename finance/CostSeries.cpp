@@ -5,12 +5,13 @@
 namespace plumcrest {
 
 std::vector<Cents> CumulativeCost(Cents fees, const AmortizationSchedule& schedule,
-                                  std::int32_t months) {
+                                  const InsurancePlan& insurance, std::int32_t months) {
     std::vector<Cents> cost(static_cast<std::size_t>(std::max(months, 0)) + 1, fees);
     Cents sum = fees;
     for (std::size_t m = 1; m < cost.size(); ++m) {
         if (m <= schedule.months.size()) {
-            sum += schedule.months[m - 1].interest;
+            const auto month = static_cast<std::int32_t>(m);
+            sum += schedule.months[m - 1].interest + InsuranceInMonth(insurance, month);
         }
         cost[m] = sum;
     }

@@ -1,10 +1,12 @@
 #pragma once
 // What the comparison chart draws, as plain numbers: for each offer, month by month from month 0
-// (closing) to the longest term, the cost of the loan so far (fees plus the interest paid) and
-// the balance owed; and the months at which one offer's cost line crosses another's. An offer
-// paid off before the longest term stays flat after its last payment. Plain C++.
+// (closing) to the longest term, the cost of the loan so far (fees plus the interest and mortgage
+// insurance paid) and the balance owed; and the months at which one offer's cost line crosses
+// another's. An offer paid off before the longest term stays flat after its last payment. Plain
+// C++.
 
 #include "Amortization.h"
+#include "LoanEstimateMath.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +14,10 @@
 
 namespace plumcrest {
 
-// Element m is the cost after m payments; m runs 0..months.
+// Element m is the cost after m payments: the fees plus the interest and the insurance paid with
+// them; m runs 0..months.
 std::vector<Cents> CumulativeCost(Cents fees, const AmortizationSchedule& schedule,
-                                  std::int32_t months);
+                                  const InsurancePlan& insurance, std::int32_t months);
 
 // Element m is the balance after m payments; element 0 is the loan.
 std::vector<Cents> BalanceSeries(const AmortizationSchedule& schedule, std::int32_t months);

@@ -60,14 +60,17 @@ std::string CsvNumber(double value, int decimals) {
     return std::string(text.begin(), text.end()); // digits, "-" and "." only
 }
 
-std::string ScheduleCsv(const AmortizationSchedule& schedule) {
-    std::string text = "Month,Year,Payment,Interest,Principal,Balance\r\n";
-    text.reserve(text.size() + schedule.months.size() * 48);
+std::string ScheduleCsv(const AmortizationSchedule& schedule, const InsurancePlan& insurance) {
+    std::string text =
+        "Month,Year,Payment,Interest,Principal,Balance,Mortgage insurance,Total payment\r\n";
+    text.reserve(text.size() + schedule.months.size() * 64);
     for (const ScheduleMonth& m : schedule.months) {
         text += std::to_string(m.month);
         text += ',';
         text += std::to_string((m.month - 1) / 12 + 1);
-        for (Cents value : {m.payment, m.interest, m.principal, m.balance}) {
+        const Cents paidInsurance = InsuranceInMonth(insurance, m.month);
+        for (Cents value : {m.payment, m.interest, m.principal, m.balance, paidInsurance,
+                            m.payment + paidInsurance}) {
             text += ',';
             text += CsvMoney(value);
         }

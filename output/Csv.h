@@ -4,6 +4,7 @@
 // with "." as the decimal point and no group separators whatever the user's locale. Plain C++.
 
 #include "Amortization.h"
+#include "LoanEstimateMath.h"
 
 #include <string>
 #include <string_view>
@@ -27,8 +28,9 @@ std::string CsvMoney(Cents cents);
 std::string CsvNumber(double value, int decimals);
 
 // The schedule, one record per month under the header
-// "Month,Year,Payment,Interest,Principal,Balance"; no subtotal rows, so a spreadsheet can sum
-// the columns itself.
-std::string ScheduleCsv(const AmortizationSchedule& schedule);
+// "Month,Year,Payment,Interest,Principal,Balance,Mortgage insurance,Total payment", the total
+// being principal and interest plus insurance; no subtotal rows, so a spreadsheet can sum the
+// columns itself. A loan without insurance keeps both columns, so the layout never changes.
+std::string ScheduleCsv(const AmortizationSchedule& schedule, const InsurancePlan& insurance);
 
 } // namespace plumcrest::output

@@ -3,6 +3,7 @@
 #include "MoneyText.h"
 
 #include <QFont>
+#include <algorithm>
 
 namespace plumcrest::schedule {
 
@@ -11,9 +12,17 @@ namespace {
 constexpr quintptr kTopLevel = 0;
 } // namespace
 
-ScheduleModel::ScheduleModel(AmortizationSchedule schedule, const LocaleSeparators& separators,
-                             QObject* parent)
-    : QAbstractItemModel(parent), schedule_(std::move(schedule)), separators_(separators) {}
+ScheduleModel::ScheduleModel(AmortizationSchedule schedule, const InsurancePlan& insurance,
+                             const LocaleSeparators& separators, QObject* parent)
+    : QAbstractItemModel(parent), schedule_(std::move(schedule)), insurance_(insurance),
+      separators_(separators) {}
+
+Cents ScheduleModel::InsuranceIn(std::int32_t first, std::int32_t last) const {
+    // Insurance runs from payment 1 to its last month, never past the schedule's end.
+    const auto scheduleEnd = static_cast<std::int32_t>(schedule_.months.size());
+    const std::int32_t to = std::min({last, insurance_.lastMonth, scheduleEnd});
+    return to >= first ? insurance_.monthly * (to - first + 1) : 0;
+}
 
 QModelIndex ScheduleModel::index(int row, int column, const QModelIndex& parent) const {
     if (column < 0 || column >= ColumnCount || row < 0 || row >= rowCount(parent)) {
@@ -57,12 +66,14 @@ ScheduleModel::Cells ScheduleModel::CellsAt(const QModelIndex& index) const {
         const ScheduleYear& year = schedule_.years[index.internalId() - 1];
         const ScheduleMonth& month =
             schedule_.months[static_cast<std::size_t>(year.firstMonth - 1 + index.row())];
-        cells = {RowKind::Month, month.month,     year.year,     month.payment,
-                 month.interest, month.principal, month.balance, true};
+        cells = {RowKind::Month, month.month,    year.year,
+                 month.payment,  month.interest, month.principal,
+                 month.balance,  true,           InsuranceIn(month.month, month.month)};
     } else if (index.row() < TotalsRow()) {
         const ScheduleYear& year = schedule_.years[static_cast<std::size_t>(index.row())];
-        cells = {RowKind::Year, year.year,      year.year,    year.payment,
-                 year.interest, year.principal, year.balance, true};
+        cells = {RowKind::Year, year.year,     year.year,
+                 year.payment,  year.interest, year.principal,
+                 year.balance,  true,          InsuranceIn(year.firstMonth, year.lastMonth)};
     } else {
         cells = {RowKind::Total,
                  0,
@@ -71,7 +82,8 @@ ScheduleModel::Cells ScheduleModel::CellsAt(const QModelIndex& index) const {
                  schedule_.totalInterest,
                  schedule_.totalPayments - schedule_.totalInterest,
                  0,
-                 false};
+                 false,
+                 InsuranceIn(1, static_cast<std::int32_t>(schedule_.months.size()))};
     }
     return cells;
 }
@@ -92,6 +104,10 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
             return cells.principal;
         case BalanceColumn:
             return cells.hasBalance ? std::optional<Cents>(cells.balance) : std::nullopt;
+        case InsuranceColumn:
+            return cells.insurance;
+        case TotalPaymentColumn:
+            return cells.payment + cells.insurance;
         default:
             return std::nullopt;
         }
@@ -153,6 +169,10 @@ QString ScheduleModel::ColumnTitle(int column) {
         return tr("Principal");
     case BalanceColumn:
         return tr("Balance");
+    case InsuranceColumn:
+        return tr("Mortgage insurance");
+    case TotalPaymentColumn:
+        return tr("Total payment");
     default:
         return {};
     }
@@ -164,6 +184,14 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     }
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
         return ColumnTitle(section);
+    }
+    if (role == Qt::ToolTipRole && section == TotalPaymentColumn) {
+        return tr("Principal and interest plus mortgage insurance. Property tax and homeowner's "
+                  "insurance (escrow) are not part of the schedule.");
+    }
+    if (role == Qt::ToolTipRole && section == InsuranceColumn) {
+        return tr("The mortgage insurance paid with the payment; 0.00 once it has ended or when "
+                  "the loan has none.");
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(section == MonthColumn ? Qt::AlignLeft | Qt::AlignVCenter

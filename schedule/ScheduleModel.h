@@ -1,10 +1,12 @@
 #pragma once
 // The amortization schedule as a tree for QTreeView: one row per year carrying the year's sums,
-// its months as children, and a totals row last. Nothing is built per row: every index and text
-// comes from the schedule on request, so a 999-year term (11,988 months) costs no more to open
-// than a 1-year one.
+// its months as children, and a totals row last. Beside principal and interest each row shows the
+// mortgage insurance paid with it and the two together; escrow is no part of the schedule. Nothing
+// is built per row: every index and text comes from the schedule on request, so a 999-year term
+// (11,988 months) costs no more to open than a 1-year one.
 
 #include "Amortization.h"
+#include "LoanEstimateMath.h"
 #include "PictureMask.h"
 
 #include <QAbstractItemModel>
@@ -24,6 +26,8 @@ public:
         InterestColumn,
         PrincipalColumn,
         BalanceColumn,
+        InsuranceColumn,
+        TotalPaymentColumn, // principal and interest plus insurance
         ColumnCount
     };
     enum class RowKind { Year, Month, Total };
@@ -31,10 +35,11 @@ public:
     static constexpr int CentsRole = Qt::UserRole + 1;
     static constexpr int KindRole = Qt::UserRole + 2;
 
-    ScheduleModel(AmortizationSchedule schedule, const LocaleSeparators& separators,
-                  QObject* parent = nullptr);
+    ScheduleModel(AmortizationSchedule schedule, const InsurancePlan& insurance,
+                  const LocaleSeparators& separators, QObject* parent = nullptr);
 
     const AmortizationSchedule& Schedule() const { return schedule_; }
+    const InsurancePlan& Insurance() const { return insurance_; }
     const LocaleSeparators& Separators() const { return separators_; }
     // The top-level row of the totals.
     int TotalsRow() const { return static_cast<int>(schedule_.years.size()); }
@@ -61,10 +66,15 @@ private:
         Cents principal = 0;
         Cents balance = 0;
         bool hasBalance = false;
+        Cents insurance = 0;
     };
     Cells CellsAt(const QModelIndex& index) const;
 
+    // The insurance paid with months first..last of the schedule.
+    Cents InsuranceIn(std::int32_t first, std::int32_t last) const;
+
     AmortizationSchedule schedule_;
+    InsurancePlan insurance_;
     LocaleSeparators separators_;
 };
 

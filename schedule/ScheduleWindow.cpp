@@ -37,11 +37,14 @@ QString FileSafe(QString name) {
 } // namespace
 
 output::PrintTable SchedulePrintTable(const ScheduleModel& model) {
+    // Sized so "Mortgage insurance" and a six-figure balance fit on A4 as well as on Letter.
+    static constexpr double kWidths[ScheduleModel::ColumnCount] = {1.0,  0.55, 1.25, 1.25,
+                                                                   1.25, 1.35, 2.0,  1.6};
     output::PrintTable table;
     for (int c = 0; c < ScheduleModel::ColumnCount; ++c) {
         table.headers.append(ScheduleModel::ColumnTitle(c));
         table.alignRight.append(c != ScheduleModel::MonthColumn);
-        table.widths.append(c <= ScheduleModel::YearColumn ? 1.0 : 2.0);
+        table.widths.append(kWidths[c]);
     }
     auto cellsOf = [&model](const QModelIndex& parent, int row) {
         QStringList cells;
@@ -58,6 +61,14 @@ output::PrintTable SchedulePrintTable(const ScheduleModel& model) {
         }
         table.rows.push_back({cellsOf({}, y), true});
     }
+    if (!model.Schedule().months.empty()) {
+        table.rows.push_back(
+            {{InsuranceSummary(model.Insurance(),
+                               static_cast<std::int32_t>(model.Schedule().months.size()),
+                               model.Separators())},
+             false,
+             true});
+    }
     return table;
 }
 
@@ -72,18 +83,45 @@ QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRate
              MoneyText(schedule.payment, separators));
 }
 
+QString InsuranceSummary(const InsurancePlan& insurance, std::int32_t scheduleMonths,
+                         const LocaleSeparators& separators) {
+    if (insurance.monthly <= 0 || insurance.lastMonth <= 0 || scheduleMonths <= 0) {
+        return QObject::tr("No mortgage insurance.");
+    }
+    const QString monthly = MoneyText(insurance.monthly, separators);
+    if (insurance.lastMonth >= scheduleMonths) {
+        return QObject::tr("Mortgage insurance %1 a month, paid with every payment (1 to %2).")
+            .arg(monthly)
+            .arg(scheduleMonths);
+    }
+    if (insurance.reaches80) {
+        return QObject::tr("Mortgage insurance %1 a month, paid with payments 1 to %2; the balance "
+                           "reaches 80 % of the home's value after payment %3, when you may ask "
+                           "to cancel it.")
+            .arg(monthly)
+            .arg(insurance.lastMonth)
+            .arg(*insurance.reaches80);
+    }
+    return QObject::tr("Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.")
+        .arg(monthly)
+        .arg(insurance.lastMonth);
+}
+
 ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercent,
-                               const AmortizationSchedule& schedule,
+                               const AmortizationSchedule& schedule, const InsurancePlan& insurance,
                                const LocaleSeparators& separators, QWidget* parent)
     : QMainWindow(parent, Qt::Window), offerName_(offerName),
       subtitle_(ScheduleSubtitle(schedule, annualRatePercent, separators)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Schedule: %1").arg(offerName));
-    model_ = new ScheduleModel(schedule, separators, this);
+    model_ = new ScheduleModel(schedule, insurance, separators, this);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    summary_ = new QLabel(subtitle_, central);
+    const QString summary =
+        subtitle_ + QLatin1Char('\n') +
+        InsuranceSummary(insurance, static_cast<std::int32_t>(schedule.months.size()), separators);
+    summary_ = new QLabel(summary, central);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     view_ = new QTreeView(central);
     // Every row the same height: the view never measures the 11,988 months of a 999-year term.
@@ -92,7 +130,7 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setModel(model_);
     view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName));
-    view_->setAccessibleDescription(subtitle_);
+    view_->setAccessibleDescription(summary);
     view_->header()->setStretchLastSection(false);
     view_->header()->setSectionResizeMode(QHeaderView::Stretch);
     view_->header()->setSectionResizeMode(ScheduleModel::MonthColumn,
@@ -129,13 +167,17 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     if (model_->rowCount() > 0) {
         view_->setCurrentIndex(model_->index(0, 0));
     }
-    resize(720, 560);
+    resize(900, 560);
 }
 
 ScheduleWindow::~ScheduleWindow() = default;
 
+QString ScheduleWindow::SummaryText() const {
+    return summary_->text();
+}
+
 std::string ScheduleWindow::Csv() const {
-    return output::ScheduleCsv(model_->Schedule());
+    return output::ScheduleCsv(model_->Schedule(), model_->Insurance());
 }
 
 OutputDocument ScheduleWindow::Document() const {

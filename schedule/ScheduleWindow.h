@@ -1,20 +1,20 @@
 #pragma once
 // The amortization schedule of one offer in a window of its own: the yearly rows with their
-// months beneath (collapsible) and the totals, with export, PDF and printing in its File menu.
+// months beneath (collapsible) and the totals, each with the mortgage insurance paid and the
+// whole payment, and a summary of when the insurance ends; export, PDF and printing in its File
+// menu.
 
+#include "LoanEstimateMath.h"
 #include "OutputCommands.h"
 #include "PictureMask.h"
 
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 #include <string>
 
 class QLabel;
 class QTreeView;
-
-namespace plumcrest {
-struct AmortizationSchedule;
-} // namespace plumcrest
 
 namespace plumcrest::schedule {
 
@@ -25,10 +25,11 @@ class ScheduleWindow : public QMainWindow {
     Q_DISABLE_COPY(ScheduleWindow)
 
 public:
-    // The window takes a copy of the schedule; `parent` is the window it belongs to.
+    // The window takes a copy of the schedule and its insurance, both figured from the same
+    // terms; `parent` is the window it belongs to.
     ScheduleWindow(const QString& offerName, double annualRatePercent,
-                   const AmortizationSchedule& schedule, const LocaleSeparators& separators,
-                   QWidget* parent = nullptr);
+                   const AmortizationSchedule& schedule, const InsurancePlan& insurance,
+                   const LocaleSeparators& separators, QWidget* parent = nullptr);
     ~ScheduleWindow() override;
 
     ScheduleModel* Model() const { return model_; }
@@ -36,6 +37,7 @@ public:
     const output::OutputActions& Output() const { return output_; }
     QAction* ShowMonthsAction() const { return showMonths_; }
     QAction* YearsOnlyAction() const { return yearsOnly_; }
+    QString SummaryText() const;
 
     // The schedule as CSV and as a printable document.
     std::string Csv() const;
@@ -52,11 +54,17 @@ private:
     QAction* yearsOnly_ = nullptr;
 };
 
-// The schedule for paper: each year's months, then the year's subtotal; the totals last.
+// The schedule for paper: each year's months, then the year's subtotal; the totals, then a note
+// of when the mortgage insurance ends.
 output::PrintTable SchedulePrintTable(const ScheduleModel& model);
 
 // Heading text of a schedule: loan, rate, months and payment in the calculator's masks.
 QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRatePercent,
+                         const LocaleSeparators& separators);
+
+// One sentence on the mortgage insurance: how much a month, with which payments, and after which
+// payment the buyer may ask to cancel it.
+QString InsuranceSummary(const InsurancePlan& insurance, std::int32_t scheduleMonths,
                          const LocaleSeparators& separators);
 
 } // namespace plumcrest::schedule

@@ -76,7 +76,8 @@ def save_schedule_and_comparison(program, artifacts):
 
         def row(r):
             return [s.name_of(table.getAccessibleAt(r, c)) for c in range(table.nColumns)]
-        wait_until(lambda: row(1) == ["1", "1", "700.49", "607.50", "92.99", "107,907.01"],
+        wait_until(lambda: row(1) == ["1", "1", "700.49", "607.50", "92.99", "107,907.01",
+                                   "0.00", "700.49"],
                    s.timeout, f"month 1 over the accessibility bus (reads {row(1)!r})")
         if row(0)[:3] != ["Year 1", "1", "8,405.88"]:
             raise HarnessError(f"the first year's row reads {row(0)!r}")
@@ -86,13 +87,15 @@ def save_schedule_and_comparison(program, artifacts):
         csv_path = os.path.join(s.home, "lakeside schedule.csv")
         data = save_through_dialog(s, calc.app, "ctrl+e", "Export as CSV", csv_path)
         lines = data.split(b"\r\n")
-        if lines[0] != b"Month,Year,Payment,Interest,Principal,Balance":
+        if lines[0] != (b"Month,Year,Payment,Interest,Principal,Balance,"
+                        b"Mortgage insurance,Total payment"):
             raise HarnessError(f"the CSV header is {lines[0]!r}")
-        if lines[1] != b"1,1,700.49,607.50,92.99,107907.01":
+        if lines[1] != b"1,1,700.49,607.50,92.99,107907.01,0.00,700.49":
             raise HarnessError(f"the CSV's first month is {lines[1]!r}")
         if len(lines) != 362 or lines[-1] != b"" or not lines[360].startswith(b"360,30,"):
             raise HarnessError(f"the CSV has {len(lines)} pieces, ending {lines[-3:]!r}")
-        if not lines[360].endswith(b",0.00") or b"\n" in data.replace(b"\r\n", b""):
+        if (lines[360].split(b",")[5:7] != [b"0.00", b"0.00"]
+                or b"\n" in data.replace(b"\r\n", b"")):
             raise HarnessError(f"the last month is {lines[360]!r}, or a line ends without CR")
 
         s.focus(s.window_id(title=SCHEDULE_TITLE))
@@ -101,7 +104,7 @@ def save_schedule_and_comparison(program, artifacts):
         pages = pdf_pages(pdf_path)
         first = pages[0]
         for needle in ["Plumcrest 4.0", "Amortization schedule: " + LAKESIDE,
-                       "Month Year Payment Interest Principal Balance",
+                       "Month Year Payment Interest Principal Balance Mortgage insurance Total payment",
                        "1 1 700.49 607.50 92.99 107,907.01", f"Page 1 of {len(pages)}"]:
             if not any(needle in line for line in first):
                 raise HarnessError(f"{needle!r} is not on the PDF's first page: {first!r}")

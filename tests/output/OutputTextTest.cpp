@@ -52,8 +52,8 @@ TEST(CsvMoney, PointDecimalsWithoutGrouping) {
 TEST(CostSeries, CrossingIsTheBreakEvenMonthOfTheComparison) {
     const AmortizationSchedule high = BuildSchedule(108000.0, 6.75, 360);
     const AmortizationSchedule low = BuildSchedule(108000.0, 6.25, 360);
-    const std::vector<std::vector<Cents>> costs = {CumulativeCost(350000, high, 360),
-                                                   CumulativeCost(566000, low, 360)};
+    const std::vector<std::vector<Cents>> costs = {CumulativeCost(350000, high, {}, 360),
+                                                   CumulativeCost(566000, low, {}, 360)};
     ASSERT_EQ(costs[0].size(), 361u);
     EXPECT_EQ(costs[0][0], 350000);
     EXPECT_EQ(costs[0][1], 350000 + 60750); // the first month's interest, 607.50
@@ -76,7 +76,7 @@ TEST(CostSeries, CrossingIsTheBreakEvenMonthOfTheComparison) {
 // where it ended and its balance stays at zero, to the end of the longer term.
 TEST(CostSeries, ShorterTermStaysFlatAfterItsEnd) {
     const AmortizationSchedule shortLoan = BuildSchedule(90000.0, 5.5, 180);
-    const std::vector<Cents> cost = CumulativeCost(123400, shortLoan, 360);
+    const std::vector<Cents> cost = CumulativeCost(123400, shortLoan, {}, 360);
     const std::vector<Cents> balance = BalanceSeries(shortLoan, 360);
     ASSERT_EQ(cost.size(), 361u);
     EXPECT_EQ(balance[0], 9000000);

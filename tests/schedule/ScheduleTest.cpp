@@ -1,11 +1,15 @@
 // The schedule window and its model, its CSV and PDF, and the comparison chart's series.
 
 #include "Amortization.h"
+#include "CompareModel.h"
+#include "CompareWindow.h"
 #include "CostChart.h"
 #include "FakePlatform.h"
+#include "LoanPipeline.h"
 #include "LocaleSettings.h"
 #include "MoneyText.h"
 #include "OfferCost.h"
+#include "OfferStore.h"
 #include "OutputCommands.h"
 #include "ScheduleModel.h"
 #include "ScheduleWindow.h"
@@ -21,6 +25,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
@@ -121,6 +126,47 @@ private:
     void (*oldHandler_)(int);
 };
 
+// A conventional loan of 270,000.00 on a 300,000.00 home at 6.5 % for 30 years with insurance of
+// 0.5 % a year (112.50 a month); loan costs 1,350.00 (A), 575.00 (B) and 890.00 (C), a recording
+// fee of 210.00 (E, not a loan cost), prepaid interest 443.84, lender credits 600.00, and escrow
+// of 425.00 a month, which the schedule leaves out. The calculator's rate of 7.125 % is not the
+// Loan Estimate's, so a schedule taken from it would show.
+struct InsuredOfferStore {
+    InsuredOfferStore() : store(dir.path()) {
+        QVERIFY(store.Open());
+        store::KeptOffer offer;
+        offer.name = QStringLiteral("Harbor Trust");
+        offer.inputs = DefaultLoanInputs();
+        offer.inputs.PurchasePrice = 300000;
+        offer.inputs.DownPaymentPercent = 10;
+        offer.inputs.Term = 30;
+        offer.inputs.Interest = 7.125;
+        RecalculateLoan(offer.inputs, offer.results, U'.');
+        offer.keptAt = QDateTime(QDate(2026, 3, 4), QTime(9, 30), Qt::UTC);
+        LoanEstimate estimate;
+        estimate.loanType = LoanType::Conventional;
+        estimate.price = 300000;
+        estimate.loanAmount = 270000;
+        estimate.months = 360;
+        estimate.noteRate = 6.5;
+        estimate.costs = {{CostSection::A, "Origination fee", 1350.0, true},
+                          {CostSection::B, "Appraisal fee", 575.0, false},
+                          {CostSection::C, "Survey fee", 890.0, true},
+                          {CostSection::E, "Recording fees", 210.0, false},
+                          {CostSection::F, "Prepaid interest", 443.84, true}};
+        estimate.lenderCredits = 600;
+        estimate.insuranceEnd = InsuranceEnd::Conventional;
+        estimate.insurancePercent = 0.5;
+        estimate.propertyTaxYearly = 3600;
+        estimate.homeInsuranceYearly = 1500;
+        estimate.hoaMonthly = 45;
+        offer.estimate = estimate;
+        QVERIFY(store.Add(offer));
+    }
+    QTemporaryDir dir;
+    store::OfferStore store;
+};
+
 } // namespace
 
 class ScheduleTest : public QObject {
@@ -143,6 +189,8 @@ private slots:
     void pointing_at_a_line_names_the_offer_and_its_figure();
     void every_line_stands_out_from_the_background_and_the_marks();
     void dollar_axis_groups_thousands_with_the_programs_separator();
+    void schedule_shows_insurance_until_it_ends_and_the_whole_payment();
+    void chart_cost_counts_loan_costs_interest_and_insurance();
 };
 
 // State: 5,000.00 at 9 % over 14 months (0.75 % a month), worked by hand:
@@ -151,7 +199,7 @@ private slots:
 //   remaining 374.72 plus 2.81 of interest, 377.53.
 // Expected: year 1 holds months 1-12, year 2 months 13-14, each with its sums, then the totals.
 void ScheduleTest::model_shows_hand_worked_months_and_year_subtotals() {
-    ScheduleModel model(BuildSchedule(5000.0, 9.0, 14), kUs);
+    ScheduleModel model(BuildSchedule(5000.0, 9.0, 14), {}, kUs);
     QCOMPARE(model.rowCount(), 3);
     const QModelIndex year1 = model.index(0, 0);
     const QModelIndex year2 = model.index(1, 0);
@@ -159,14 +207,22 @@ void ScheduleTest::model_shows_hand_worked_months_and_year_subtotals() {
     QCOMPARE(model.rowCount(year2), 2);
     QCOMPARE(model.rowCount(model.index(2, 0)), 0);
 
-    QCOMPARE(RowText(model, 0), Texts({"Year 1", "1", "4,530.72", "277.40", "4,253.32", "746.68"}));
-    QCOMPARE(RowText(model, 0, year1), Texts({"1", "1", "377.56", "37.50", "340.06", "4,659.94"}));
-    QCOMPARE(RowText(model, 1, year1), Texts({"2", "1", "377.56", "34.95", "342.61", "4,317.33"}));
-    QCOMPARE(RowText(model, 11, year1), Texts({"12", "1", "377.56", "8.37", "369.19", "746.68"}));
-    QCOMPARE(RowText(model, 1), Texts({"Year 2", "2", "755.09", "8.41", "746.68", "0.00"}));
-    QCOMPARE(RowText(model, 0, year2), Texts({"13", "2", "377.56", "5.60", "371.96", "374.72"}));
-    QCOMPARE(RowText(model, 1, year2), Texts({"14", "2", "377.53", "2.81", "374.72", "0.00"}));
-    QCOMPARE(RowText(model, 2), Texts({"Total", "", "5,285.81", "285.81", "5,000.00", ""}));
+    QCOMPARE(RowText(model, 0), Texts({"Year 1", "1", "4,530.72", "277.40", "4,253.32", "746.68",
+                                       "0.00", "4,530.72"}));
+    QCOMPARE(RowText(model, 0, year1),
+             Texts({"1", "1", "377.56", "37.50", "340.06", "4,659.94", "0.00", "377.56"}));
+    QCOMPARE(RowText(model, 1, year1),
+             Texts({"2", "1", "377.56", "34.95", "342.61", "4,317.33", "0.00", "377.56"}));
+    QCOMPARE(RowText(model, 11, year1),
+             Texts({"12", "1", "377.56", "8.37", "369.19", "746.68", "0.00", "377.56"}));
+    QCOMPARE(RowText(model, 1),
+             Texts({"Year 2", "2", "755.09", "8.41", "746.68", "0.00", "0.00", "755.09"}));
+    QCOMPARE(RowText(model, 0, year2),
+             Texts({"13", "2", "377.56", "5.60", "371.96", "374.72", "0.00", "377.56"}));
+    QCOMPARE(RowText(model, 1, year2),
+             Texts({"14", "2", "377.53", "2.81", "374.72", "0.00", "0.00", "377.53"}));
+    QCOMPARE(RowText(model, 2),
+             Texts({"Total", "", "5,285.81", "285.81", "5,000.00", "", "0.00", "5,285.81"}));
 
     const QModelIndex month13 = model.index(0, ScheduleModel::InterestColumn, year2);
     QCOMPARE(model.parent(month13), year2);
@@ -187,8 +243,9 @@ void ScheduleTest::subtitle_counts_one_month_in_the_singular() {
 // State: the same loan with "," as decimal and "." as group separator.
 // Expected: the figures read as the calculator's fields would show them.
 void ScheduleTest::model_uses_the_locale_separators() {
-    ScheduleModel model(BuildSchedule(5000.0, 9.0, 14), kGerman);
-    QCOMPARE(RowText(model, 0), Texts({"Year 1", "1", "4.530,72", "277,40", "4.253,32", "746,68"}));
+    ScheduleModel model(BuildSchedule(5000.0, 9.0, 14), {}, kGerman);
+    QCOMPARE(RowText(model, 0), Texts({"Year 1", "1", "4.530,72", "277,40", "4.253,32", "746,68",
+                                       "0,00", "4.530,72"}));
 }
 
 // State: German C and Qt locales; 3,600.00 at 7.5 % over 3 months, worked by hand (0.625 % a
@@ -197,14 +254,16 @@ void ScheduleTest::model_uses_the_locale_separators() {
 // Expected: "." decimals, no grouping, CRLF line ends, a header row.
 void ScheduleTest::csv_of_a_small_loan_is_byte_exact_under_a_comma_locale() {
     GermanLocale german;
-    ScheduleWindow window(QStringLiteral("Bank, Süd"), 7.5, BuildSchedule(3600.0, 7.5, 3),
+    ScheduleWindow window(QStringLiteral("Bank, Süd"), 7.5, BuildSchedule(3600.0, 7.5, 3), {},
                           TheLocaleSeparators());
     QCOMPARE(window.Model()->index(0, ScheduleModel::PaymentColumn).data().toString(),
              QStringLiteral("3.645,10"));
-    const std::string expected = "Month,Year,Payment,Interest,Principal,Balance\r\n"
-                                 "1,1,1215.03,22.50,1192.53,2407.47\r\n"
-                                 "2,1,1215.03,15.05,1199.98,1207.49\r\n"
-                                 "3,1,1215.04,7.55,1207.49,0.00\r\n";
+    // No insurance: its column stays, at 0.00, so the layout never changes.
+    const std::string expected =
+        "Month,Year,Payment,Interest,Principal,Balance,Mortgage insurance,Total payment\r\n"
+        "1,1,1215.03,22.50,1192.53,2407.47,0.00,1215.03\r\n"
+        "2,1,1215.03,15.05,1199.98,1207.49,0.00,1215.03\r\n"
+        "3,1,1215.04,7.55,1207.49,0.00,0.00,1215.04\r\n";
     QCOMPARE(QByteArray::fromStdString(window.Csv()), QByteArray::fromStdString(expected));
 
     QTemporaryDir dir;
@@ -223,7 +282,7 @@ void ScheduleTest::csv_of_a_small_loan_is_byte_exact_under_a_comma_locale() {
 //   disclaimer and starts with month 1; page 2 repeats the column header and goes on with month 46.
 void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
     ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
-                          BuildSchedule(108000.0, 6.75, 360), kUs);
+                          BuildSchedule(108000.0, 6.75, 360), {}, kUs);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("schedule.pdf"));
     QString error;
@@ -236,15 +295,16 @@ void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
     QCOMPARE(all.count(QLatin1Char('\f')), 9);
     const QString first = Simplified(PdfText(path, {"-f", "1", "-l", "1"}));
     const QString second = Simplified(PdfText(path, {"-f", "2", "-l", "2"}));
-    const QString header = QStringLiteral("Month Year Payment Interest Principal Balance");
+    const QString header = QStringLiteral(
+        "Month Year Payment Interest Principal Balance Mortgage insurance Total payment");
     for (const QString& text :
          {QStringLiteral("Plumcrest 4.0"),
           QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
           QStringLiteral("Amortization schedule: Lakeside Savings"),
           QStringLiteral("Loan 108,000.00 at 6.7500 % over 360 months; payment 700.49"),
           QStringLiteral("Page 1 of 9"), header,
-          QStringLiteral("\n1 1 700.49 607.50 92.99 107,907.01\n"),
-          QStringLiteral("\nYear 1 1 8,405.88 7,254.83 1,151.05 106,848.95\n"),
+          QStringLiteral("\n1 1 700.49 607.50 92.99 107,907.01 0.00 700.49\n"),
+          QStringLiteral("\nYear 1 1 8,405.88 7,254.83 1,151.05 106,848.95 0.00 8,405.88\n"),
           QStringLiteral("\n45 4 700.49")}) {
         QVERIFY2(first.contains(text), qPrintable(text + QStringLiteral(" not in:\n") + first));
     }
@@ -256,8 +316,10 @@ void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
         QVERIFY2(second.contains(text), qPrintable(text + QStringLiteral(" not in:\n") + second));
     }
     const QString last = Simplified(PdfText(path, {"-f", "9", "-l", "9"}));
-    QVERIFY2(last.contains(QStringLiteral("Total 252,171.74 144,171.74 108,000.00")),
-             qPrintable(last));
+    QVERIFY2(
+        last.contains(QStringLiteral("Total 252,171.74 144,171.74 108,000.00 0.00 252,171.74")),
+        qPrintable(last));
+    QVERIFY2(last.contains(QStringLiteral("\nNo mortgage insurance.\n")), qPrintable(last));
     // The document's own title, which a viewer shows in its window and properties.
     const QString meta = PdfText(path, {"-htmlmeta", "-l", "1"});
     QVERIFY2(
@@ -269,7 +331,7 @@ void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
 // Expected: a clear message naming the file; no file appears.
 void ScheduleTest::pdf_to_an_unwritable_path_reports_and_writes_nothing() {
     ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
-                          BuildSchedule(108000.0, 6.75, 12), kUs);
+                          BuildSchedule(108000.0, 6.75, 12), {}, kUs);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("missing/schedule.pdf"));
     QString error;
@@ -286,7 +348,7 @@ void ScheduleTest::pdf_to_an_unwritable_path_reports_and_writes_nothing() {
 //   cut-off or temporary file is left in the folder.
 void ScheduleTest::a_save_cut_short_reports_and_keeps_the_older_file() {
     ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
-                          BuildSchedule(108000.0, 6.75, 360), kUs);
+                          BuildSchedule(108000.0, 6.75, 360), {}, kUs);
     const OutputDocument document = window.Document();
     const std::string csv = window.Csv();
     QTemporaryDir dir;
@@ -341,14 +403,14 @@ void ScheduleTest::chart_series_hold_the_models_numbers() {
     std::vector<ChartOffer> chartOffers;
     for (const Offer& o : offers) {
         chartOffers.push_back(
-            {QString::fromUtf8(o.name), o.fees, BuildSchedule(o.loan, o.rate, o.months)});
+            {QString::fromUtf8(o.name), o.fees, BuildSchedule(o.loan, o.rate, o.months), {}});
     }
     CostChart chart;
     chart.SetOffers(chartOffers, 7, kUs);
     QCOMPARE(chart.Months(), 360);
 
     for (int i = 0; i < 3; ++i) {
-        ScheduleModel model(chartOffers[static_cast<std::size_t>(i)].schedule, kUs);
+        ScheduleModel model(chartOffers[static_cast<std::size_t>(i)].schedule, {}, kUs);
         QLineSeries* cost = chart.CostLine(i);
         QLineSeries* balance = chart.BalanceLine(i);
         QVERIFY(cost && balance);
@@ -415,7 +477,7 @@ void ScheduleTest::chart_series_hold_the_models_numbers() {
 // Expected: each of the window's menu items has a shortcut, and no two share one.
 void ScheduleTest::every_command_has_a_menu_entry_and_a_shortcut() {
     ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
-                          BuildSchedule(108000.0, 6.75, 24), kUs);
+                          BuildSchedule(108000.0, 6.75, 24), {}, kUs);
     QSet<QString> seen;
     int commands = 0;
     for (QAction* menu : window.menuBar()->actions()) {
@@ -441,7 +503,7 @@ void ScheduleTest::every_command_has_a_menu_entry_and_a_shortcut() {
 //   first, and the last year and the totals reachable.
 void ScheduleTest::long_term_opens_with_years_folded() {
     ScheduleWindow window(QStringLiteral("Forever Bank"), 6.75, BuildSchedule(108000.0, 0.8, 11988),
-                          kUs);
+                          {}, kUs);
     QCOMPARE(window.Model()->Schedule().months.size(), 11988u); // 0.8 %: the payment rounds down
     QVERIFY(window.View()->uniformRowHeights());
     QCOMPARE(window.Model()->rowCount(), 1000);
@@ -459,7 +521,7 @@ void ScheduleTest::long_term_opens_with_years_folded() {
 // Expected: the preview shows as many pages as the PDF on the same paper has.
 void ScheduleTest::print_preview_shows_the_pages_of_the_pdf() {
     ScheduleWindow window(QStringLiteral("Lakeside Savings"), 6.75,
-                          BuildSchedule(108000.0, 6.75, 360), kUs);
+                          BuildSchedule(108000.0, 6.75, 360), {}, kUs);
     QTemporaryDir dir;
     int pdfPages = 0;
     QString error;
@@ -485,8 +547,8 @@ void ScheduleTest::print_preview_shows_the_pages_of_the_pdf() {
 // Expected: the hover text names that offer and its cost at month 120.
 void ScheduleTest::pointing_at_a_line_names_the_offer_and_its_figure() {
     std::vector<ChartOffer> offers{
-        {QStringLiteral("High Rate"), 350000, BuildSchedule(108000.0, 6.75, 360)},
-        {QStringLiteral("Low Rate"), 566000, BuildSchedule(108000.0, 6.25, 360)}};
+        {QStringLiteral("High Rate"), 350000, BuildSchedule(108000.0, 6.75, 360), {}},
+        {QStringLiteral("Low Rate"), 566000, BuildSchedule(108000.0, 6.25, 360), {}}};
     CostChart chart;
     chart.resize(800, 520);
     chart.SetOffers(offers, 7, kUs);
@@ -526,8 +588,10 @@ static double Contrast(const QColor& a, const QColor& b) {
 void ScheduleTest::every_line_stands_out_from_the_background_and_the_marks() {
     std::vector<ChartOffer> offers;
     for (int i = 0; i < 8; ++i) {
-        offers.push_back({QStringLiteral("Offer %1").arg(i + 1), 100000 + 12345 * i,
-                          BuildSchedule(90000.0 + 1000.0 * i, 5.5 + 0.25 * i, 120 + 12 * i)});
+        offers.push_back({QStringLiteral("Offer %1").arg(i + 1),
+                          100000 + 12345 * i,
+                          BuildSchedule(90000.0 + 1000.0 * i, 5.5 + 0.25 * i, 120 + 12 * i),
+                          {}});
     }
     for (const QColor window : {QColor(0xF0F0F0), QColor(0x202020)}) {
         CostChart chart;
@@ -567,7 +631,7 @@ void ScheduleTest::every_line_stands_out_from_the_background_and_the_marks() {
 //   axis starts at "0", and some label reaches six figures.
 void ScheduleTest::dollar_axis_groups_thousands_with_the_programs_separator() {
     const std::vector<ChartOffer> offers{
-        {QStringLiteral("Lakeside"), 350000, BuildSchedule(108000.0, 6.75, 360)}};
+        {QStringLiteral("Lakeside"), 350000, BuildSchedule(108000.0, 6.75, 360), {}}};
     for (const LocaleSeparators& separators : {kUs, LocaleSeparators{U',', U'.'}}) {
         const QString group = QString::fromUcs4(&separators.thousands, 1);
         const QRegularExpression grouped(
@@ -590,6 +654,84 @@ void ScheduleTest::dollar_axis_groups_thousands_with_the_programs_separator() {
             }
         }
     }
+}
+
+// State: the insured offer kept; Compare open with it selected.
+// Action: Schedule.
+// Expected: the schedule of the Loan Estimate's loan (6.5 %, not the calculator's 7.125 %);
+//   insurance 112.50 with payments 1 to 109 and 0.00 from 110, the total payment P&I plus
+//   insurance and never escrow; year rows and totals sum the insurance; the summary and the
+//   paper's note say when it ends; the CSV's rows say the same.
+void ScheduleTest::schedule_shows_insurance_until_it_ends_and_the_whole_payment() {
+    plumcrest::testing::FakePlatform platform;
+    InsuredOfferStore fx;
+    QWidget owner;
+    CompareWindow compare(fx.store, &owner);
+    compare.SelectOffer(compare.Model()->Offer(0).id);
+    QPointer<ScheduleWindow> window = compare.OpenSchedule();
+    QVERIFY(window);
+    const ScheduleModel& model = *window->Model();
+    const QModelIndex year1 = model.index(0, 0);
+    const QModelIndex year10 = model.index(9, 0);
+    QCOMPARE(RowText(model, 0, year1), Texts({"1", "1", "1,706.58", "1,462.50", "244.08",
+                                              "269,755.92", "112.50", "1,819.08"}));
+    QCOMPARE(RowText(model, 0, year10).mid(0, 3), Texts({"109", "10", "1,706.58"}));
+    QCOMPARE(RowText(model, 0, year10).mid(6), Texts({"112.50", "1,819.08"}));
+    QCOMPARE(RowText(model, 1, year10).mid(6), Texts({"0.00", "1,706.58"}));
+    QCOMPARE(RowText(model, 0).mid(6), Texts({"1,350.00", "21,828.96"}));
+    QCOMPARE(RowText(model, 9).mid(6), Texts({"112.50", "20,591.46"}));
+    QCOMPARE(RowText(model, 10).mid(6), Texts({"0.00", "20,478.96"}));
+    QCOMPARE(model.index(model.TotalsRow(), ScheduleModel::InsuranceColumn).data().toString(),
+             QStringLiteral("12,262.50"));
+
+    const QString insurance = QStringLiteral(
+        "Mortgage insurance 112.50 a month, paid with payments 1 to 109; the balance reaches "
+        "80 % of the home's value after payment 95, when you may ask to cancel it.");
+    QCOMPARE(window->SummaryText(),
+             QStringLiteral("Loan 270,000.00 at 6.5000 % over 360 months; payment 1,706.58\n") +
+                 insurance);
+    const OutputDocument document = window->Document();
+    QVERIFY(document.table.rows.back().span);
+    QCOMPARE(document.table.rows.back().cells, QStringList{insurance});
+
+    const QStringList lines = QString::fromStdString(window->Csv()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 362);
+    QCOMPARE(lines[0], QStringLiteral("Month,Year,Payment,Interest,Principal,Balance,"
+                                      "Mortgage insurance,Total payment"));
+    QCOMPARE(lines[1], QStringLiteral("1,1,1706.58,1462.50,244.08,269755.92,112.50,1819.08"));
+    QVERIFY2(lines[109].startsWith(QStringLiteral("109,10,1706.58,")) &&
+                 lines[109].endsWith(QStringLiteral(",112.50,1819.08")),
+             qPrintable(lines[109]));
+    QVERIFY2(lines[110].startsWith(QStringLiteral("110,10,1706.58,")) &&
+                 lines[110].endsWith(QStringLiteral(",0.00,1706.58")),
+             qPrintable(lines[110]));
+    window->close();
+}
+
+// State: the insured offer kept; Compare open.
+// Expected: the cost line starts at the loan costs as the comparison counts them (A to C plus
+//   prepaid interest less lender credits: 2,658.84; the recording fee is not one) and adds each
+//   month's interest and, through payment 109 only, 112.50 of insurance.
+void ScheduleTest::chart_cost_counts_loan_costs_interest_and_insurance() {
+    plumcrest::testing::FakePlatform platform;
+    InsuredOfferStore fx;
+    QWidget owner;
+    CompareWindow compare(fx.store, &owner);
+    QLineSeries* cost = compare.Chart()->CostLine(0);
+    QVERIFY(cost);
+    const AmortizationSchedule schedule = BuildSchedule(270000.0, 6.5, 360);
+    const auto interestThrough = [&schedule](int months) {
+        Cents sum = 0;
+        for (int m = 0; m < months; ++m) {
+            sum += schedule.months[static_cast<std::size_t>(m)].interest;
+        }
+        return sum;
+    };
+    const Cents closing = 265884;
+    const auto costAt = [cost](int month) { return qRound64(cost->at(month).y() * 100); };
+    QCOMPARE(costAt(0), closing);
+    QCOMPARE(costAt(12), closing + interestThrough(12) + 12 * 11250);
+    QCOMPARE(costAt(120), closing + interestThrough(120) + 109 * 11250);
 }
 
 QTEST_MAIN(ScheduleTest)
