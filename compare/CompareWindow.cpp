@@ -115,7 +115,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     breakEven_->setObjectName(QStringLiteral("lstBreakEven"));
     breakEven_->setAccessibleName(tr("Break-even"));
     auto* breakEvenBox = new QGroupBox(tr("Break-even: from which month the lower rate has cost "
-                                          "less (fees plus interest paid so far)"),
+                                          "less (loan costs plus interest and mortgage insurance "
+                                          "paid so far)"),
                                        this);
     auto* breakEvenLayout = new QVBoxLayout(breakEvenBox);
     breakEvenLayout->addWidget(breakEven_);

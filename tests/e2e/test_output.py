@@ -122,11 +122,11 @@ def save_schedule_and_comparison(program, artifacts):
         compare_path = os.path.join(s.home, "offers.csv")
         data = save_through_dialog(s, calc.app, "ctrl+e", "Export as CSV", compare_path)
         records = data.split(b"\r\n")
-        if not records[0].startswith(b"Name,Price,Down payment,Loan,Term (years)"):
+        if not records[0].startswith(b"Name,Loan type,Price,Down payment,Loan,Term (years)"):
             raise HarnessError(f"the comparison's header is {records[0]!r}")
-        if not records[1].startswith(b"Harbor Bank,250000.00,50000.00,200000.00,15,5.5000,"):
+        if not records[1].startswith(b"Harbor Bank,Conventional,250000.00,50000.00,200000.00,15,5.5000,"):
             raise HarnessError(f"the first offer's record is {records[1]!r}")
-        if not records[2].startswith(b'"Lakeside, Savings",120000.00,12000.00,108000.00,30,'):
+        if not records[2].startswith(b'"Lakeside, Savings",Conventional,120000.00,12000.00,108000.00,30,'):
             raise HarnessError(f"the second offer's record is {records[2]!r}")
         if len(records) != 4 or records[3] != b"":
             raise HarnessError(f"the comparison CSV has {len(records)} pieces")
