@@ -24,10 +24,12 @@ QString Char(char32_t c) {
 QString Example(EntryKind kind, const LocaleSeparators& separators) {
     switch (kind) {
     case EntryKind::Money:
-        return Tr("Type an amount such as 1%1234%2%3.")
-            .arg(Char(separators.thousands), Char(separators.decimal), QStringLiteral("56"));
+        return Tr("Type an amount such as %1.")
+            .arg(QStringLiteral("1") + Char(separators.thousands) + QStringLiteral("234") +
+                 Char(separators.decimal) + QStringLiteral("56"));
     case EntryKind::Percent:
-        return Tr("Type a percentage such as 6%1875.").arg(Char(separators.decimal));
+        return Tr("Type a percentage such as %1.")
+            .arg(QStringLiteral("6") + Char(separators.decimal) + QStringLiteral("875"));
     case EntryKind::Years:
         return Tr("Type a whole number of years such as 30.");
     }

@@ -175,6 +175,7 @@ void HelpChmFileTest::readsBuiltFileFacts() {
     // The Compare window and the keep command open their topics by number.
     QCOMPARE(file->TopicForContext(10100), std::optional<QString>("/keep_offers.htm"));
     QCOMPARE(file->TopicForContext(10101), std::optional<QString>("/compare_offers.htm"));
+    QCOMPARE(file->TopicForContext(10102), std::optional<QString>("/edit_offer.htm"));
     QCOMPARE(file->TopicForContext(-1), std::optional<QString>());
 }
 
