@@ -233,7 +233,11 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     QCOMPARE(editor.NumberField(Field::HomeInsurance)->text(), QStringLiteral("1,495.60"));
 
     QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Help), Qt::LeftButton);
-    QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10102")});
+    QApplication::setActiveWindow(&editor);
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    QTest::keyClick(editor.focusWidget(), Qt::Key_F1);
+    QCOMPARE(platform.help.calls,
+             (QStringList{QStringLiteral("context 10102"), QStringLiteral("context 10102")}));
 
     Retype(prepaid.amount, QStringLiteral("611.85"));
     QVERIFY(!prepaid.problem->isVisible());
