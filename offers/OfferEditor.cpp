@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -123,9 +124,14 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     insuranceEnd_ = new QComboBox(monthlyBox);
     insuranceEnd_->setObjectName(QStringLiteral("cboInsuranceEnd"));
     // In the order of InsuranceEnd.
-    insuranceEnd_->addItems(
-        {tr("None"), tr("Conventional: ends at 78 % of the value, at the latest mid-term"),
-         tr("FHA: 11 years at 90 % of the value or less, else the whole term")});
+    insuranceEnd_->addItems({tr("None"), tr("Conventional: at 78 % of the value"),
+                             tr("FHA: after 11 years, or the whole term")});
+    insuranceEnd_->setItemData(
+        1, tr("Ends when the balance reaches 78 % of the value, at the latest mid-term"),
+        Qt::ToolTipRole);
+    insuranceEnd_->setItemData(
+        2, tr("11 years when the loan is 90 % of the value or less, else the whole term"),
+        Qt::ToolTipRole);
     insuranceEnd_->setCurrentIndex(static_cast<int>(estimate.insuranceEnd));
     insuranceEnd_->setAccessibleName(tr("Mortgage insurance ends"));
     auto* endLabel = new QLabel(tr("Mortgage insurance &ends:"), monthlyBox);
@@ -191,9 +197,16 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     for (const CostItem& item : estimate.costs)
         InsertLine(item.section, &item);
     auto* scroll = new QScrollArea(this);
+    scroll_ = scroll;
     scroll->setWidget(costsPage);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Its lines take the focus; the area itself need not.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    // Scrolls down only: a line is always seen whole.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(costsPage->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
 
     auto* totalsBox = new QGroupBox(tr("Totals"), this);
     auto* totalsGrid = new QGridLayout(totalsBox);
@@ -339,9 +352,11 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
     auto* fields = new QHBoxLayout;
     line->label = new QLineEdit(line->row);
     line->label->setMaxLength(kMaxLabel);
+    line->label->setMinimumWidth(160);
     line->label->setPlaceholderText(tr("what the charge is for"));
     line->amount = new QLineEdit(line->row);
     line->amount->setAlignment(Qt::AlignRight);
+    line->amount->setMinimumWidth(90);
     line->amount->setMaximumWidth(130);
     line->financeCharge = new QCheckBox(tr("Finance charge"), line->row);
     line->remove = new QPushButton(tr("Remove"), line->row);
@@ -399,6 +414,7 @@ const OfferEditor::CostLine& OfferEditor::AddLine(CostSection section) {
     UpdateTabOrder();
     UpdateTotals();
     line.label->setFocus();
+    scroll_->ensureWidgetVisible(line.row);
     return line;
 }
 
@@ -579,7 +595,10 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
         problem_->setText(
             tr("Entries to correct: %n. %1", nullptr, static_cast<int>(problems.size()))
                 .arg(problems.front().second));
-        problems.front().first->setFocus();
+        QWidget* first = problems.front().first;
+        first->setFocus();
+        if (scroll_->isAncestorOf(first))
+            scroll_->ensureWidgetVisible(first);
         return std::nullopt;
     }
     problem_->clear();

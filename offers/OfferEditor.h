@@ -22,6 +22,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace plumcrest::offers {
@@ -134,6 +135,7 @@ private:
     QLabel* totalD_ = nullptr;
     QLabel* totalI_ = nullptr;
     QLabel* totalJ_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QLabel* problem_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 };
