@@ -9,5 +9,6 @@ namespace plumcrest::help {
 inline constexpr int kWelcomeContext = IDH_WELCOME;
 inline constexpr int kKeepOffersContext = IDH_KEEP_OFFERS;
 inline constexpr int kCompareOffersContext = IDH_COMPARE_OFFERS;
+inline constexpr int kEditOfferContext = IDH_EDIT_OFFER;
 
 } // namespace plumcrest::help

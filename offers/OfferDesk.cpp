@@ -1,12 +1,15 @@
 #include "OfferDesk.h"
 
 #include "CompareWindow.h"
+#include "Guarded.h"
 #include "LocaleSettings.h"
+#include "OfferEditor.h"
 #include "OfferStore.h"
 #include "Services.h"
 
 #include <QPoint>
 #include <QWidget>
+#include <algorithm>
 
 namespace plumcrest::offers {
 
@@ -70,6 +73,45 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     return true;
 }
 
+bool OfferDesk::EditOffer(qint64 id) {
+    if (!OpenStore())
+        return false;
+    const std::vector<store::KeptOffer> kept = store_->All();
+    const auto found = std::find_if(kept.begin(), kept.end(),
+                                    [id](const store::KeptOffer& offer) { return offer.id == id; });
+    if (found == kept.end()) {
+        Report(store_->Error().isEmpty() ? tr("This offer cannot be edited: it is no longer kept.")
+                                         : store_->Error());
+        if (compare_)
+            compare_->Reload();
+        return false;
+    }
+    QWidget* parent = compare_ ? static_cast<QWidget*>(compare_) : mainWindow_;
+    std::optional<store::KeptOffer> edited;
+    if (AskToEdit) {
+        edited = AskToEdit(*found, parent);
+    } else {
+        OfferEditor editor(*found, TheLocaleSeparators(), parent);
+        if (editor.exec() == QDialog::Accepted)
+            edited = editor.EditedOffer();
+    }
+    if (!edited)
+        return false;
+    store::KeptOffer offer = *edited;
+    offer.id = id;
+    offer.name = offer.name.left(store::kMaxOfferName);
+    MatchCalculatorRecord(offer, TheLocaleSeparators().decimal);
+    const bool written = store_->Update(offer);
+    if (!written)
+        Report(store_->Error());
+    if (compare_) {
+        compare_->Reload();
+        if (written)
+            compare_->SelectOffer(id);
+    }
+    return written;
+}
+
 compare::CompareWindow* OfferDesk::Compare() const {
     return compare_;
 }
@@ -81,6 +123,8 @@ compare::CompareWindow* OfferDesk::ShowCompare() {
         compare_ = new compare::CompareWindow(*store_, mainWindow_);
         connect(compare_, &compare::CompareWindow::UseInCalculator, this,
                 &OfferDesk::UseInCalculator);
+        connect(compare_, &compare::CompareWindow::EditOfferRequested, this,
+                [this](qint64 id) { platform::RunGuarded([this, id] { EditOffer(id); }); });
         // Opens just below and right of the calculator's corner, so both stay in reach.
         compare_->move(mainWindow_->frameGeometry().topLeft() + QPoint(32, 32));
     }

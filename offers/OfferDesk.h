@@ -1,7 +1,7 @@
 #pragma once
 // What the main window calls for its two offer commands: keeping the current offer and opening
-// the Compare window. Owns the store and the window; every problem gets a clear message and the
-// calculator goes on.
+// the Compare window, and the Compare window's editing of a kept offer. Owns the store and the
+// window; every problem gets a clear message and the calculator goes on.
 
 #include "KeepOfferDialog.h"
 #include "KeptOffer.h"
@@ -43,6 +43,13 @@ public:
 
     // Asks for the name and disclosed APR; tests answer it without a dialog.
     std::function<std::optional<KeepAnswer>(QWidget* parent)> AskToKeep;
+    // Lets the user edit a kept offer's name and Loan Estimate: the offer as edited, or nothing
+    // when cancelled. Tests answer it without a modal dialog.
+    std::function<std::optional<store::KeptOffer>(const store::KeptOffer& offer, QWidget* parent)>
+        AskToEdit;
+
+    // Edits the kept offer of this id and writes it back; false when nothing was written.
+    bool EditOffer(qint64 id);
 
 signals:
     void UseInCalculator(const plumcrest::LoanInputs& inputs);

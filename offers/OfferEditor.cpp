@@ -1,0 +1,614 @@
+#include "OfferEditor.h"
+
+#include "Amortization.h"
+#include "FigureText.h"
+#include "Guarded.h"
+#include "NumberText.h"
+#include "OfferFigures.h"
+#include "Services.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace plumcrest::offers {
+
+using platform::Guarded;
+
+namespace {
+
+constexpr int kMaxYears = kScheduleMaxMonths / 12;
+constexpr int kMaxLabel = 120;
+
+std::size_t IndexOf(CostSection section) {
+    return static_cast<std::size_t>(section);
+}
+
+QString Heading(CostSection section) {
+    return QStringLiteral("%1. %2").arg(QString::fromUtf8(SectionLetter(section).data()),
+                                        OfferEditor::tr(SectionTitle(section).data()));
+}
+
+QLabel* NewProblemLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setWordWrap(true);
+    // Dark red: read as a warning, and legible on the light and dark palettes alike.
+    label->setStyleSheet(QStringLiteral("color: #b3261e;"));
+    label->setVisible(false);
+    return label;
+}
+
+void ShowProblem(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+QString Money(Cents cents, const LocaleSeparators& separators) {
+    return compare::FigureText(static_cast<double>(cents) / 100, MaskKind::Money, separators);
+}
+
+} // namespace
+
+OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& separators,
+                         QWidget* parent)
+    : QDialog(parent), offer_(offer), separators_(separators) {
+    setObjectName(QStringLiteral("dlgEditOffer"));
+    setWindowTitle(tr("Edit Offer"));
+    setModal(true);
+    const LoanEstimate estimate = store::EstimateOf(offer);
+    keptMonths_ = estimate.months;
+
+    // The loan.
+    auto* loanBox = new QGroupBox(tr("Loan"), this);
+    auto* loanGrid = new QGridLayout(loanBox);
+    name_ = new QLineEdit(offer.name, loanBox);
+    name_->setObjectName(QStringLiteral("edtEditName"));
+    name_->setMaxLength(store::kMaxOfferName);
+    name_->setAccessibleName(tr("Name"));
+    auto* nameLabel = new QLabel(tr("&Name:"), loanBox);
+    nameLabel->setBuddy(name_);
+    loanGrid->addWidget(nameLabel, 0, 0);
+    loanGrid->addWidget(name_, 0, 1);
+    auto* nameProblem = NewProblemLabel(loanBox);
+    nameProblem->setObjectName(QStringLiteral("lblNameProblem"));
+    loanGrid->addWidget(nameProblem, 0, 2);
+    connect(name_, &QLineEdit::textChanged, this, Guarded([this, nameProblem] {
+                ShowProblem(nameProblem, name_->text().trimmed().isEmpty()
+                                             ? tr("Type a name, such as the lender's.")
+                                             : QString());
+            }));
+
+    loanType_ = new QComboBox(loanBox);
+    loanType_->setObjectName(QStringLiteral("cboLoanType"));
+    // In the order of LoanType.
+    loanType_->addItems({tr("Conventional"), tr("FHA"), tr("VA"), tr("Other")});
+    loanType_->setCurrentIndex(static_cast<int>(estimate.loanType));
+    loanType_->setAccessibleName(tr("Loan type"));
+    auto* typeLabel = new QLabel(tr("Loan &type:"), loanBox);
+    typeLabel->setBuddy(loanType_);
+    loanGrid->addWidget(typeLabel, 1, 0);
+    loanGrid->addWidget(loanType_, 1, 1);
+
+    const EntryRule positiveMoney{EntryKind::Money, 0, kMaxMoney, true, false};
+    const EntryRule money{EntryKind::Money, 0, kMaxMoney, false, false};
+    const EntryRule optionalMoney{EntryKind::Money, 0, kMaxMoney, false, true};
+    AddNumber(Field::Price, tr("&Price:"), tr("Price"), positiveMoney, estimate.price, loanBox,
+              loanGrid);
+    AddNumber(Field::LoanAmount, tr("Loan a&mount:"), tr("Loan amount"), positiveMoney,
+              estimate.loanAmount, loanBox, loanGrid);
+    AddNumber(Field::Term, tr("Term (&years):"), tr("Term in years"),
+              {EntryKind::Years, 1, kMaxYears, false, false}, std::nullopt, loanBox, loanGrid);
+    // A term of whole years shows as such; any other stays as it was until it is retyped.
+    Entry(Field::Term).keptText =
+        estimate.months % 12 == 0
+            ? QString::number(estimate.months / 12)
+            : QString::fromStdString(FormatGeneral15(estimate.months / 12.0L, separators.decimal));
+    Entry(Field::Term).edit->setText(Entry(Field::Term).keptText);
+    AddNumber(Field::NoteRate, tr("Note &rate (%):"), tr("Note rate"),
+              {EntryKind::Percent, 0, 100, false, false}, estimate.noteRate, loanBox, loanGrid);
+
+    // Monthly costs.
+    auto* monthlyBox = new QGroupBox(tr("Monthly costs"), this);
+    auto* monthlyGrid = new QGridLayout(monthlyBox);
+    insuranceEnd_ = new QComboBox(monthlyBox);
+    insuranceEnd_->setObjectName(QStringLiteral("cboInsuranceEnd"));
+    // In the order of InsuranceEnd.
+    insuranceEnd_->addItems({tr("None"), tr("Conventional: at 78 % of the value"),
+                             tr("FHA: after 11 years, or the whole term")});
+    insuranceEnd_->setItemData(
+        1, tr("Ends when the balance reaches 78 % of the value, at the latest mid-term"),
+        Qt::ToolTipRole);
+    insuranceEnd_->setItemData(
+        2, tr("11 years when the loan is 90 % of the value or less, else the whole term"),
+        Qt::ToolTipRole);
+    insuranceEnd_->setCurrentIndex(static_cast<int>(estimate.insuranceEnd));
+    insuranceEnd_->setAccessibleName(tr("Mortgage insurance ends"));
+    auto* endLabel = new QLabel(tr("Mortgage insurance &ends:"), monthlyBox);
+    endLabel->setBuddy(insuranceEnd_);
+    monthlyGrid->addWidget(endLabel, 0, 0);
+    monthlyGrid->addWidget(insuranceEnd_, 0, 1);
+    AddNumber(Field::InsurancePercent, tr("Mortgage insurance a year, % of the &loan:"),
+              tr("Mortgage insurance rate"), {EntryKind::Percent, 0, 100, false, false},
+              estimate.insurancePercent, monthlyBox, monthlyGrid);
+    AddNumber(Field::PropertyTax, tr("Property ta&x a year:"), tr("Property tax a year"), money,
+              estimate.propertyTaxYearly, monthlyBox, monthlyGrid);
+    AddNumber(Field::HomeInsurance, tr("Home&owner's insurance a year:"),
+              tr("Homeowner's insurance a year"), money, estimate.homeInsuranceYearly, monthlyBox,
+              monthlyGrid);
+    AddNumber(Field::Hoa, tr("HOA &dues a month:"), tr("HOA dues a month"), money,
+              estimate.hoaMonthly, monthlyBox, monthlyGrid);
+
+    // What the lender disclosed.
+    auto* disclosedBox = new QGroupBox(tr("What the lender disclosed (empty: not given)"), this);
+    auto* disclosedGrid = new QGridLayout(disclosedBox);
+    AddNumber(Field::DisclosedApr, tr("&APR (%):"), tr("APR the lender disclosed"),
+              {EntryKind::Percent, 0, 100, false, true}, estimate.disclosedApr, disclosedBox,
+              disclosedGrid);
+    AddNumber(Field::DisclosedTip, tr("T&IP (%):"), tr("Total Interest Percentage disclosed"),
+              {EntryKind::Percent, 0, 999.9999, false, true}, estimate.disclosedTip, disclosedBox,
+              disclosedGrid);
+    AddNumber(Field::InFiveTotal, tr("In &5 Years, total paid:"),
+              tr("In 5 Years, total paid, disclosed"), optionalMoney, estimate.disclosedInFiveTotal,
+              disclosedBox, disclosedGrid);
+    AddNumber(Field::InFivePrincipal, tr("In 5 Years, principal paid o&ff:"),
+              tr("In 5 Years, principal paid off, disclosed"), optionalMoney,
+              estimate.disclosedInFivePrincipal, disclosedBox, disclosedGrid);
+
+    // Closing costs, one box per section.
+    auto* costsPage = new QWidget;
+    auto* costsLayout = new QVBoxLayout(costsPage);
+    for (CostSection section : kCostSections) {
+        Section& part = sections_[IndexOf(section)];
+        auto* box = new QGroupBox(Heading(section), costsPage);
+        auto* boxLayout = new QVBoxLayout(box);
+        part.lines = new QVBoxLayout;
+        boxLayout->addLayout(part.lines);
+        auto* bottom = new QHBoxLayout;
+        part.add = new QPushButton(tr("Add line"), box);
+        part.add->setObjectName(
+            QStringLiteral("btnAddLine%1").arg(QString::fromUtf8(SectionLetter(section).data())));
+        part.add->setAccessibleName(tr("Add a line to %1").arg(Heading(section)));
+        part.add->setAutoDefault(false);
+        connect(part.add, &QPushButton::clicked, this,
+                Guarded([this, section] { AddLine(section); }));
+        bottom->addWidget(part.add);
+        bottom->addStretch();
+        bottom->addWidget(new QLabel(tr("Section total:"), box));
+        part.total = new QLabel(box);
+        part.total->setObjectName(
+            QStringLiteral("lblTotal%1").arg(QString::fromUtf8(SectionLetter(section).data())));
+        part.total->setAccessibleName(tr("Total of %1").arg(Heading(section)));
+        bottom->addWidget(part.total);
+        boxLayout->addLayout(bottom);
+        costsLayout->addWidget(box);
+    }
+    costsLayout->addStretch();
+    for (const CostItem& item : estimate.costs)
+        InsertLine(item.section, &item);
+    auto* scroll = new QScrollArea(this);
+    scroll_ = scroll;
+    scroll->setWidget(costsPage);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Its lines take the focus; the area itself need not.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    // Scrolls down only: a line is always seen whole.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(costsPage->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
+
+    auto* totalsBox = new QGroupBox(tr("Totals"), this);
+    auto* totalsGrid = new QGridLayout(totalsBox);
+    AddNumber(Field::LenderCredits, tr("Lender &credits:"), tr("Lender credits"), money,
+              estimate.lenderCredits, totalsBox, totalsGrid);
+    const auto addTotal = [&](const QString& caption, const char* objectName) {
+        const int row = totalsGrid->rowCount();
+        auto* value = new QLabel(totalsBox);
+        value->setObjectName(QString::fromLatin1(objectName));
+        value->setAccessibleName(caption);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        totalsGrid->addWidget(new QLabel(caption, totalsBox), row, 0);
+        totalsGrid->addWidget(value, row, 1);
+        return value;
+    };
+    totalD_ = addTotal(tr("D. Total Loan Costs (A + B + C)"), "lblTotalD");
+    totalI_ = addTotal(tr("I. Total Other Costs (E + F + G + H)"), "lblTotalI");
+    totalJ_ = addTotal(tr("J. Total Closing Costs (D + I - lender credits)"), "lblTotalJ");
+
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("lblEditProblem"));
+    problem_->setWordWrap(true);
+    problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
+
+    buttons_ = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, Guarded([this] { accept(); }));
+    connect(buttons_, &QDialogButtonBox::rejected, this, Guarded([this] { reject(); }));
+    connect(buttons_, &QDialogButtonBox::helpRequested, this, Guarded([this] { ShowHelp(); }));
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, Guarded([this] { ShowHelp(); }));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(loanBox);
+    left->addWidget(monthlyBox);
+    left->addWidget(disclosedBox);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    auto* costsHeading = new QLabel(tr("<b>Closing costs</b>"), this);
+    right->addWidget(costsHeading);
+    right->addWidget(scroll, 1);
+    right->addWidget(totalsBox);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(problem_);
+    layout->addWidget(buttons_);
+    resize(1040, 700);
+
+    UpdateTabOrder();
+    UpdateTotals();
+}
+
+OfferEditor::~OfferEditor() = default;
+
+QLineEdit* OfferEditor::AddNumber(Field field, const QString& caption, const QString& name,
+                                  const EntryRule& rule, std::optional<double> value,
+                                  QWidget* parent, QGridLayout* grid) {
+    NumberEntry entry;
+    entry.field = field;
+    entry.name = name;
+    entry.rule = rule;
+    entry.edit = new QLineEdit(parent);
+    entry.edit->setAccessibleName(name);
+    entry.edit->setObjectName(QStringLiteral("edtNumber%1").arg(static_cast<int>(field)));
+    entry.keptValue = value;
+    if (value)
+        entry.keptText = EntryText(*value, rule.kind, separators_);
+    entry.edit->setText(entry.keptText);
+    if (rule.kind != EntryKind::Years)
+        entry.edit->setAlignment(Qt::AlignRight);
+    if (rule.optional)
+        entry.edit->setPlaceholderText(tr("not given"));
+    entry.problem = NewProblemLabel(parent);
+    auto* label = new QLabel(caption, parent);
+    label->setBuddy(entry.edit);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(entry.edit, row, 1);
+    grid->addWidget(entry.problem, row, 2);
+    numbers_.push_back(entry);
+    connect(entry.edit, &QLineEdit::textChanged, this, Guarded([this, field] {
+                CheckEntry(Entry(field));
+                // The loan is checked against the price.
+                if (field == Field::Price)
+                    CheckEntry(Entry(Field::LoanAmount));
+                if (field == Field::LenderCredits)
+                    UpdateTotals();
+            }));
+    return entry.edit;
+}
+
+OfferEditor::NumberEntry& OfferEditor::Entry(Field field) {
+    return *std::find_if(numbers_.begin(), numbers_.end(),
+                         [field](const NumberEntry& entry) { return entry.field == field; });
+}
+
+const OfferEditor::NumberEntry& OfferEditor::Entry(Field field) const {
+    return *std::find_if(numbers_.begin(), numbers_.end(),
+                         [field](const NumberEntry& entry) { return entry.field == field; });
+}
+
+QLineEdit* OfferEditor::NumberField(Field field) const {
+    return Entry(field).edit;
+}
+
+QLabel* OfferEditor::ProblemBeside(Field field) const {
+    return Entry(field).problem;
+}
+
+EntryReading OfferEditor::Read(const NumberEntry& entry) const {
+    const bool unchanged = entry.edit->text() == entry.keptText;
+    if (entry.field == Field::Term && unchanged && keptMonths_ >= 1 &&
+        keptMonths_ <= kScheduleMaxMonths)
+        return {keptMonths_ / 12.0, {}};
+    EntryReading reading = ReadEntry(entry.edit->text(), entry.rule, separators_);
+    // The stored figure, not its rounding for the field, while the text is as it was shown.
+    if (reading.value && unchanged)
+        reading.value = entry.keptValue;
+    if (entry.field == Field::LoanAmount && reading.value) {
+        const EntryReading price = Read(Entry(Field::Price));
+        if (price.value && *reading.value > *price.value)
+            return {std::nullopt, tr("Cannot be more than the price.")};
+    }
+    return reading;
+}
+
+void OfferEditor::CheckEntry(NumberEntry& entry) {
+    ShowProblem(entry.problem, Read(entry).problem);
+}
+
+OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostItem* item) {
+    Section& part = sections_[IndexOf(section)];
+    auto owned = std::make_unique<CostLine>();
+    CostLine* line = owned.get();
+    line->section = section;
+    QWidget* page = part.add->parentWidget();
+    line->row = new QWidget(page);
+    auto* rowLayout = new QVBoxLayout(line->row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    auto* fields = new QHBoxLayout;
+    line->label = new QLineEdit(line->row);
+    line->label->setMaxLength(kMaxLabel);
+    line->label->setMinimumWidth(160);
+    line->label->setPlaceholderText(tr("what the charge is for"));
+    line->amount = new QLineEdit(line->row);
+    line->amount->setAlignment(Qt::AlignRight);
+    line->amount->setMinimumWidth(90);
+    line->amount->setMaximumWidth(130);
+    line->financeCharge = new QCheckBox(tr("Finance charge"), line->row);
+    line->remove = new QPushButton(tr("Remove"), line->row);
+    line->remove->setAutoDefault(false);
+    line->problem = NewProblemLabel(line->row);
+    fields->addWidget(line->label, 1);
+    fields->addWidget(line->amount);
+    fields->addWidget(line->financeCharge);
+    fields->addWidget(line->remove);
+    rowLayout->addLayout(fields);
+    rowLayout->addWidget(line->problem);
+    part.lines->addWidget(line->row);
+
+    if (item) {
+        line->label->setText(QString::fromStdString(item->label));
+        line->keptAmount = item->amount;
+        line->keptText = EntryText(item->amount, EntryKind::Money, separators_);
+        line->amount->setText(line->keptText);
+        line->financeCharge->setChecked(item->financeCharge);
+        // A kept line's mark is the user's word already.
+        line->boxSetByUser = true;
+    } else {
+        line->financeCharge->setChecked(DefaultFinanceCharge(section, ""));
+    }
+    part.items.push_back(std::move(owned));
+
+    const auto name = [this, line] {
+        const QString which = LineName(*line);
+        line->label->setAccessibleName(tr("%1: label").arg(which));
+        line->amount->setAccessibleName(tr("%1: amount").arg(which));
+        line->financeCharge->setAccessibleName(tr("%1: finance charge").arg(which));
+        line->remove->setAccessibleName(tr("Remove %1").arg(which));
+    };
+    name();
+    connect(line->label, &QLineEdit::textChanged, this, Guarded([this, line, name] {
+                if (!line->boxSetByUser)
+                    line->financeCharge->setChecked(DefaultFinanceCharge(
+                        line->section, line->label->text().trimmed().toStdString()));
+                name();
+                CheckLine(*line);
+            }));
+    connect(line->amount, &QLineEdit::textChanged, this, Guarded([this, line] {
+                CheckLine(*line);
+                UpdateTotals();
+            }));
+    // clicked, unlike toggled, comes from the user only.
+    connect(line->financeCharge, &QCheckBox::clicked, this,
+            Guarded([line] { line->boxSetByUser = true; }));
+    connect(line->remove, &QPushButton::clicked, this, Guarded([this, line] { RemoveLine(line); }));
+    return *line;
+}
+
+const OfferEditor::CostLine& OfferEditor::AddLine(CostSection section) {
+    CostLine& line = InsertLine(section, nullptr);
+    UpdateTabOrder();
+    UpdateTotals();
+    line.label->setFocus();
+    scroll_->ensureWidgetVisible(line.row);
+    return line;
+}
+
+void OfferEditor::RemoveLine(CostLine* line) {
+    Section& part = sections_[IndexOf(line->section)];
+    const auto found = std::find_if(part.items.begin(), part.items.end(),
+                                    [line](const auto& item) { return item.get() == line; });
+    if (found == part.items.end())
+        return;
+    QWidget* row = line->row;
+    part.items.erase(found);
+    // The row's own button is still delivering this click.
+    row->hide();
+    row->deleteLater();
+    part.add->setFocus();
+    UpdateTabOrder();
+    UpdateTotals();
+}
+
+int OfferEditor::LineCount(CostSection section) const {
+    return static_cast<int>(sections_[IndexOf(section)].items.size());
+}
+
+const OfferEditor::CostLine& OfferEditor::Line(CostSection section, int index) const {
+    return *sections_[IndexOf(section)].items.at(static_cast<std::size_t>(index));
+}
+
+QPushButton* OfferEditor::AddLineButton(CostSection section) const {
+    return sections_[IndexOf(section)].add;
+}
+
+QLabel* OfferEditor::SectionTotalLabel(CostSection section) const {
+    return sections_[IndexOf(section)].total;
+}
+
+QString OfferEditor::LineName(const CostLine& line) const {
+    const QString label = line.label->text().trimmed();
+    if (!label.isEmpty())
+        return tr("%1, line \"%2\"").arg(Heading(line.section), label);
+    const auto& items = sections_[IndexOf(line.section)].items;
+    const auto at = std::find_if(items.begin(), items.end(),
+                                 [&line](const auto& item) { return item.get() == &line; });
+    return tr("%1, line %2").arg(Heading(line.section)).arg(at - items.begin() + 1);
+}
+
+EntryReading OfferEditor::Read(const CostLine& line) const {
+    const bool noLabel = line.label->text().trimmed().isEmpty();
+    const bool noAmount = line.amount->text().trimmed().isEmpty();
+    if (noLabel && noAmount)
+        return {}; // an unused line is left out
+    if (noLabel)
+        return {std::nullopt, tr("Say what this charge is for.")};
+    EntryReading reading =
+        ReadEntry(line.amount->text(), {EntryKind::Money, 0, kMaxMoney, false, false}, separators_);
+    if (reading.value && line.amount->text() == line.keptText)
+        reading.value = line.keptAmount;
+    return reading;
+}
+
+void OfferEditor::CheckLine(CostLine& line) {
+    ShowProblem(line.problem, Read(line).problem);
+}
+
+void OfferEditor::UpdateTotals() {
+    LoanEstimate typed;
+    std::array<bool, kCostSections.size()> readable{};
+    for (CostSection section : kCostSections) {
+        bool all = true;
+        for (const auto& line : sections_[IndexOf(section)].items) {
+            const EntryReading reading = Read(*line);
+            all = all && reading.problem.isEmpty();
+            if (reading.value)
+                typed.costs.push_back({section, {}, *reading.value, true});
+        }
+        readable[IndexOf(section)] = all;
+    }
+    const EntryReading credits = Read(Entry(Field::LenderCredits));
+    typed.lenderCredits = credits.value.value_or(0);
+    const SectionTotals totals = TotalsOf(typed);
+    // A total that counts an entry which cannot be read shows a dash, not a wrong figure.
+    const QString unknown = tr("-");
+    const auto all = [&](std::initializer_list<CostSection> which) {
+        return std::all_of(which.begin(), which.end(),
+                           [&](CostSection s) { return readable[IndexOf(s)]; });
+    };
+    for (CostSection section : kCostSections)
+        sections_[IndexOf(section)].total->setText(
+            readable[IndexOf(section)] ? Money(SectionTotal(typed, section), separators_)
+                                       : unknown);
+    const bool loanCosts = all({CostSection::A, CostSection::B, CostSection::C});
+    const bool otherCosts = all({CostSection::E, CostSection::F, CostSection::G, CostSection::H});
+    totalD_->setText(loanCosts ? Money(totals.loanCosts, separators_) : unknown);
+    totalI_->setText(otherCosts ? Money(totals.otherCosts, separators_) : unknown);
+    totalJ_->setText(loanCosts && otherCosts && credits.problem.isEmpty()
+                         ? Money(totals.closingCosts - totals.lenderCredits, separators_)
+                         : unknown);
+}
+
+void OfferEditor::UpdateTabOrder() {
+    // Down the left column, then the closing costs section by section, then the buttons.
+    std::vector<QWidget*> order{name_, loanType_};
+    for (Field field : {Field::Price, Field::LoanAmount, Field::Term, Field::NoteRate})
+        order.push_back(Entry(field).edit);
+    order.push_back(insuranceEnd_);
+    for (Field field :
+         {Field::InsurancePercent, Field::PropertyTax, Field::HomeInsurance, Field::Hoa,
+          Field::DisclosedApr, Field::DisclosedTip, Field::InFiveTotal, Field::InFivePrincipal})
+        order.push_back(Entry(field).edit);
+    for (const Section& part : sections_) {
+        for (const auto& line : part.items)
+            order.insert(order.end(),
+                         {line->label, line->amount, line->financeCharge, line->remove});
+        order.push_back(part.add);
+    }
+    order.push_back(Entry(Field::LenderCredits).edit);
+    for (QAbstractButton* button : buttons_->buttons())
+        order.push_back(button);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void OfferEditor::ShowHelp() {
+    platform::TheHelp().ShowContext(kHelpContext);
+}
+
+std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
+    std::vector<std::pair<QWidget*, QString>> problems;
+    store::KeptOffer offer = offer_;
+    offer.name = name_->text().trimmed();
+    if (offer.name.isEmpty())
+        problems.emplace_back(name_, tr("Name: type a name, such as the lender's."));
+
+    LoanEstimate estimate = store::EstimateOf(offer_);
+    estimate.loanType = static_cast<LoanType>(loanType_->currentIndex());
+    estimate.insuranceEnd = static_cast<InsuranceEnd>(insuranceEnd_->currentIndex());
+    const auto number = [&](Field field) {
+        NumberEntry& entry = Entry(field);
+        const EntryReading reading = Read(entry);
+        ShowProblem(entry.problem, reading.problem);
+        if (!reading.problem.isEmpty())
+            problems.emplace_back(entry.edit, tr("%1: %2").arg(entry.name, reading.problem));
+        return reading.value;
+    };
+    // In the order of the tab chain, so the first problem is the first one met.
+    estimate.price = number(Field::Price).value_or(0);
+    estimate.loanAmount = number(Field::LoanAmount).value_or(0);
+    const std::optional<double> years = number(Field::Term);
+    estimate.months = Entry(Field::Term).edit->text() == Entry(Field::Term).keptText
+                          ? keptMonths_
+                          : static_cast<std::int32_t>(years.value_or(0) * 12);
+    estimate.noteRate = number(Field::NoteRate).value_or(0);
+    estimate.insurancePercent = number(Field::InsurancePercent).value_or(0);
+    estimate.propertyTaxYearly = number(Field::PropertyTax).value_or(0);
+    estimate.homeInsuranceYearly = number(Field::HomeInsurance).value_or(0);
+    estimate.hoaMonthly = number(Field::Hoa).value_or(0);
+    estimate.disclosedApr = number(Field::DisclosedApr);
+    estimate.disclosedTip = number(Field::DisclosedTip);
+    estimate.disclosedInFiveTotal = number(Field::InFiveTotal);
+    estimate.disclosedInFivePrincipal = number(Field::InFivePrincipal);
+    estimate.costs.clear();
+    for (CostSection section : kCostSections) {
+        for (const auto& line : sections_[IndexOf(section)].items) {
+            const EntryReading reading = Read(*line);
+            ShowProblem(line->problem, reading.problem);
+            if (!reading.problem.isEmpty()) {
+                QWidget* field =
+                    line->label->text().trimmed().isEmpty() ? line->label : line->amount;
+                problems.emplace_back(field, tr("%1: %2").arg(LineName(*line), reading.problem));
+            } else if (reading.value) {
+                estimate.costs.push_back({section, line->label->text().trimmed().toStdString(),
+                                          *reading.value, line->financeCharge->isChecked()});
+            }
+        }
+    }
+    estimate.lenderCredits = number(Field::LenderCredits).value_or(0);
+
+    if (!problems.empty()) {
+        problem_->setText(
+            tr("Entries to correct: %n. %1", nullptr, static_cast<int>(problems.size()))
+                .arg(problems.front().second));
+        QWidget* first = problems.front().first;
+        first->setFocus();
+        if (scroll_->isAncestorOf(first))
+            scroll_->ensureWidgetVisible(first);
+        return std::nullopt;
+    }
+    problem_->clear();
+    offer.estimate = estimate;
+    return offer;
+}
+
+void OfferEditor::accept() {
+    if (EditedOffer())
+        QDialog::accept();
+}
+
+} // namespace plumcrest::offers

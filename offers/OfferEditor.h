@@ -1,0 +1,143 @@
+#pragma once
+// The Edit Offer dialog: a kept offer's name and its Loan Estimate as the form lays it out (the
+// loan, the closing costs by section with their finance-charge marks, lender credits, the
+// monthly costs and what the lender disclosed), with the totals D, I and J kept up as amounts
+// are typed. An entry that cannot be read keeps the dialog open with a message beside it; what
+// was typed stays.
+
+#include "HelpContexts.h"
+#include "KeptOffer.h"
+#include "OfferEntry.h"
+
+#include <QDialog>
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDialogButtonBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace plumcrest::offers {
+
+class OfferEditor : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY(OfferEditor)
+
+public:
+    static constexpr int kHelpContext = help::kEditOfferContext;
+
+    // One line of closing costs.
+    struct CostLine {
+        CostSection section = CostSection::A;
+        QWidget* row = nullptr;
+        QLineEdit* label = nullptr;
+        QLineEdit* amount = nullptr;
+        QCheckBox* financeCharge = nullptr;
+        QPushButton* remove = nullptr;
+        QLabel* problem = nullptr;
+        bool boxSetByUser = false;        // the box no longer follows the label
+        std::optional<double> keptAmount; // the stored amount while the text is unchanged
+        QString keptText;
+    };
+
+    OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& separators, QWidget* parent);
+    ~OfferEditor() override;
+
+    QLineEdit* NameField() const { return name_; }
+    QComboBox* LoanTypeField() const { return loanType_; }
+    QComboBox* InsuranceEndField() const { return insuranceEnd_; }
+    // The number fields, by what they hold.
+    enum class Field {
+        Price,
+        LoanAmount,
+        Term,
+        NoteRate,
+        LenderCredits,
+        InsurancePercent,
+        PropertyTax,
+        HomeInsurance,
+        Hoa,
+        DisclosedApr,
+        DisclosedTip,
+        InFiveTotal,
+        InFivePrincipal,
+    };
+    QLineEdit* NumberField(Field field) const;
+    QLabel* ProblemBeside(Field field) const;
+
+    int LineCount(CostSection section) const;
+    const CostLine& Line(CostSection section, int index) const;
+    QPushButton* AddLineButton(CostSection section) const;
+    // Adds an empty line to the section and puts the cursor in its label.
+    const CostLine& AddLine(CostSection section);
+    QLabel* SectionTotalLabel(CostSection section) const;
+    QLabel* LoanCostsTotal() const { return totalD_; }
+    QLabel* OtherCostsTotal() const { return totalI_; }
+    QLabel* ClosingCostsTotal() const { return totalJ_; }
+    QLabel* Problem() const { return problem_; }
+    QDialogButtonBox* Buttons() const { return buttons_; }
+
+    // The offer with the name and estimate as typed, when every entry can be read; else nothing,
+    // and the first problem is shown and its field has the focus.
+    std::optional<store::KeptOffer> EditedOffer();
+
+    void accept() override;
+
+private:
+    struct NumberEntry {
+        Field field = Field::Price;
+        QString name; // for the message below the fields
+        EntryRule rule;
+        QLineEdit* edit = nullptr;
+        QLabel* problem = nullptr;
+        std::optional<double> keptValue;
+        QString keptText;
+    };
+    struct Section {
+        QVBoxLayout* lines = nullptr;
+        QPushButton* add = nullptr;
+        QLabel* total = nullptr;
+        std::vector<std::unique_ptr<CostLine>> items;
+    };
+
+    QLineEdit* AddNumber(Field field, const QString& caption, const QString& name,
+                         const EntryRule& rule, std::optional<double> value, QWidget* parent,
+                         QGridLayout* grid);
+    CostLine& InsertLine(CostSection section, const CostItem* item);
+    void RemoveLine(CostLine* line);
+    NumberEntry& Entry(Field field);
+    const NumberEntry& Entry(Field field) const;
+    EntryReading Read(const NumberEntry& entry) const;
+    EntryReading Read(const CostLine& line) const;
+    void CheckEntry(NumberEntry& entry);
+    void CheckLine(CostLine& line);
+    void UpdateTotals();
+    void UpdateTabOrder();
+    void ShowHelp();
+    QString LineName(const CostLine& line) const;
+
+    store::KeptOffer offer_;
+    LocaleSeparators separators_;
+    std::int32_t keptMonths_ = 0;
+    QLineEdit* name_ = nullptr;
+    QComboBox* loanType_ = nullptr;
+    QComboBox* insuranceEnd_ = nullptr;
+    std::vector<NumberEntry> numbers_;
+    std::array<Section, kCostSections.size()> sections_;
+    QLabel* totalD_ = nullptr;
+    QLabel* totalI_ = nullptr;
+    QLabel* totalJ_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QLabel* problem_ = nullptr;
+    QDialogButtonBox* buttons_ = nullptr;
+};
+
+} // namespace plumcrest::offers

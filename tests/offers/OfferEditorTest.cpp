@@ -1,0 +1,320 @@
+// Editing a kept offer's Loan Estimate as the user does it: through the Edit Offer dialog's
+// fields, from the Compare window's Edit command to the store.
+
+#include "OfferEditor.h"
+
+#include "CompareWindow.h"
+#include "FakePlatform.h"
+#include "LocaleSettings.h"
+#include "OfferDesk.h"
+#include "OfferEntry.h"
+#include "OfferStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+using namespace plumcrest;
+using namespace plumcrest::offers;
+using namespace plumcrest::store;
+using Field = OfferEditor::Field;
+
+namespace {
+
+const LocaleSeparators kUs{U'.', U','};
+
+// An FHA offer on a 350,000.00 home: 280,000.00 over 30 years at 6.625 %, a line in every
+// section, insurance, escrow, dues and every disclosed figure.
+KeptOffer SampleOffer() {
+    KeptOffer offer;
+    offer.name = QStringLiteral("Juniper Bank");
+    offer.inputs.PurchasePrice = 350000;
+    offer.inputs.DownPaymentPercent = 20;
+    offer.inputs.Term = 30;
+    offer.inputs.Interest = 6.625;
+    offer.inputs.OriginationFees = 1150;
+    offer.inputs.Other1 = 615;
+    RecalculateLoan(offer.inputs, offer.results, U'.');
+    LoanEstimate estimate;
+    estimate.loanType = LoanType::Fha;
+    estimate.price = 350000;
+    estimate.loanAmount = 280000;
+    estimate.months = 360;
+    estimate.noteRate = 6.625;
+    estimate.costs = {{CostSection::A, "Origination fee", 1150, true},
+                      {CostSection::B, "Appraisal Fee", 615, false},
+                      {CostSection::C, "Survey Fee", 890, true},
+                      {CostSection::E, "Recording Fees", 147, false},
+                      {CostSection::F, "Prepaid Interest", 522.40, true},
+                      {CostSection::G, "Property Taxes", 1633.33, false},
+                      {CostSection::H, "Home Warranty", 425, false}};
+    estimate.lenderCredits = 750;
+    estimate.insuranceEnd = InsuranceEnd::Conventional;
+    estimate.insurancePercent = 0.55;
+    estimate.propertyTaxYearly = 4200;
+    estimate.homeInsuranceYearly = 1380;
+    estimate.hoaMonthly = 85;
+    estimate.disclosedApr = 6.912;
+    estimate.disclosedTip = 128.44;
+    estimate.disclosedInFiveTotal = 118234.56;
+    estimate.disclosedInFivePrincipal = 19876.54;
+    offer.estimate = estimate;
+    offer.disclosedApr = 6.912;
+    return offer;
+}
+
+void Retype(QLineEdit* field, const QString& text) {
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        QTest::keyClicks(field, text);
+}
+
+void ClickOk(OfferEditor& editor) {
+    QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+} // namespace
+
+class OfferEditorTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void edit_from_compare_writes_sections_and_monthly_costs_to_the_store();
+    void finance_charge_box_follows_a_new_label_until_the_user_sets_it();
+    void bad_amount_keeps_the_dialog_open_names_the_field_and_loses_nothing();
+    void totals_follow_a_typed_amount();
+    void entries_are_read_in_the_locale_data();
+    void entries_are_read_in_the_locale();
+};
+
+void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the_store() {
+    testing::FakePlatform platform;
+    ScopedLocaleSeparators separators(kUs);
+    QTemporaryDir dir;
+    KeptOffer kept = SampleOffer();
+    {
+        OfferStore seed(dir.path());
+        QVERIFY(seed.Open());
+        QVERIFY(seed.Add(kept));
+    }
+    QWidget owner;
+    OfferDesk desk(&owner, [&] { return dir.path(); });
+    desk.AskToEdit = [](const KeptOffer& offer, QWidget* parent) -> std::optional<KeptOffer> {
+        OfferEditor editor(offer, kUs, parent);
+        Retype(editor.NameField(), QStringLiteral("Juniper Bank (revised)"));
+        Retype(editor.NumberField(Field::LoanAmount), QStringLiteral("290,000"));
+        Retype(editor.NumberField(Field::Term), QStringLiteral("25"));
+        Retype(editor.NumberField(Field::NoteRate), QStringLiteral("6.5"));
+        Retype(editor.Line(CostSection::A, 0).amount, QStringLiteral("1,325.75"));
+        QTest::mouseClick(editor.AddLineButton(CostSection::B), Qt::LeftButton);
+        QTest::keyClicks(editor.Line(CostSection::B, 1).label, QStringLiteral("Pest Inspection"));
+        QTest::keyClicks(editor.Line(CostSection::B, 1).amount, QStringLiteral("175.50"));
+        QTest::mouseClick(editor.Line(CostSection::H, 0).remove, Qt::LeftButton);
+        editor.InsuranceEndField()->setCurrentIndex(2); // FHA
+        Retype(editor.NumberField(Field::InsurancePercent), QStringLiteral("0.85"));
+        Retype(editor.NumberField(Field::PropertyTax), QStringLiteral("4,560"));
+        Retype(editor.NumberField(Field::Hoa), QStringLiteral("92.5"));
+        Retype(editor.NumberField(Field::DisclosedTip), QString());
+        Retype(editor.NumberField(Field::DisclosedApr), QStringLiteral("6.781"));
+        ClickOk(editor);
+        if (editor.result() != QDialog::Accepted)
+            return std::nullopt;
+        return editor.EditedOffer();
+    };
+    compare::CompareWindow* window = desk.ShowCompare();
+    QVERIFY(window);
+    window->SelectOffer(kept.id);
+    window->Commands().edit->trigger();
+
+    OfferStore reader(dir.path());
+    QVERIFY(reader.Open());
+    const auto all = reader.All();
+    QCOMPARE(all.size(), std::size_t(1));
+    const KeptOffer& saved = all[0];
+    QCOMPARE(saved.name, QStringLiteral("Juniper Bank (revised)"));
+    QVERIFY(saved.estimate);
+    const LoanEstimate& e = *saved.estimate;
+    const std::vector<CostItem> costs{{CostSection::A, "Origination fee", 1325.75, true},
+                                      {CostSection::B, "Appraisal Fee", 615, false},
+                                      {CostSection::B, "Pest Inspection", 175.50, false},
+                                      {CostSection::C, "Survey Fee", 890, true},
+                                      {CostSection::E, "Recording Fees", 147, false},
+                                      {CostSection::F, "Prepaid Interest", 522.40, true},
+                                      {CostSection::G, "Property Taxes", 1633.33, false}};
+    QCOMPARE(e.costs, costs);
+    QCOMPARE(e.loanType, LoanType::Fha);
+    QCOMPARE(e.loanAmount, 290000.0);
+    QCOMPARE(e.months, 300);
+    QCOMPARE(e.noteRate, 6.5);
+    QCOMPARE(e.lenderCredits, 750.0);
+    QCOMPARE(e.insuranceEnd, InsuranceEnd::Fha);
+    QCOMPARE(e.insurancePercent, 0.85);
+    QCOMPARE(e.propertyTaxYearly, 4560.0);
+    QCOMPARE(e.homeInsuranceYearly, 1380.0);
+    QCOMPARE(e.hoaMonthly, 92.5);
+    QCOMPARE(e.disclosedTip, std::optional<double>());
+    QCOMPARE(e.disclosedInFiveTotal, std::optional<double>(118234.56));
+    QCOMPARE(saved.disclosedApr, std::optional<double>(6.781));
+    // The calculator's record follows: 60,000.00 down on 350,000.00, 290,000.00 over 25 years
+    // at 6.5 % pays 1,958.10 a month.
+    QCOMPARE(saved.inputs.Term, 25.0);
+    QCOMPARE(saved.inputs.Interest, 6.5);
+    QVERIFY(std::abs(saved.inputs.DownPaymentPercent - 17.142857142857) < 1e-9);
+    QCOMPARE(saved.results.Loan, 290000.0);
+    QCOMPARE(saved.results.DownPayment, 60000.0);
+    QVERIFY(std::abs(saved.results.Payment - 1958.1008) < 0.0001);
+    // The window shows the edited offer, still selected.
+    QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Juniper Bank (revised)"));
+    QVERIFY(platform.messages.shown.empty());
+}
+
+void OfferEditorTest::finance_charge_box_follows_a_new_label_until_the_user_sets_it() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    QTest::mouseClick(editor.AddLineButton(CostSection::C), Qt::LeftButton);
+    const OfferEditor::CostLine& typed = editor.Line(CostSection::C, 1);
+    QTest::keyClicks(typed.label, QStringLiteral("Appraisal Fee"));
+    QVERIFY(!typed.financeCharge->isChecked());
+    Retype(typed.label, QStringLiteral("Underwriting Fee"));
+    QVERIFY(typed.financeCharge->isChecked());
+
+    QTest::mouseClick(editor.AddLineButton(CostSection::C), Qt::LeftButton);
+    const OfferEditor::CostLine& set = editor.Line(CostSection::C, 2);
+    QTest::keyClicks(set.label, QStringLiteral("Lender's Title Policy"));
+    QVERIFY(!set.financeCharge->isChecked());
+    set.financeCharge->click(); // the user says it is one
+    Retype(set.label, QStringLiteral("Title - Lender's Policy"));
+    QVERIFY(set.financeCharge->isChecked());
+    QTest::keyClicks(set.amount, QStringLiteral("1,104.20"));
+    QTest::keyClicks(typed.amount, QStringLiteral("2,310"));
+
+    // A kept line keeps its mark whatever its label becomes.
+    Retype(editor.Line(CostSection::B, 0).label, QStringLiteral("Processing Fee"));
+    QVERIFY(!editor.Line(CostSection::B, 0).financeCharge->isChecked());
+
+    const auto edited = editor.EditedOffer();
+    QVERIFY(edited);
+    const auto& costs = edited->estimate->costs;
+    QCOMPARE(costs[1], (CostItem{CostSection::B, "Processing Fee", 615, false}));
+    QCOMPARE(costs[3], (CostItem{CostSection::C, "Underwriting Fee", 2310, true}));
+    QCOMPARE(costs[4], (CostItem{CostSection::C, "Title - Lender's Policy", 1104.20, true}));
+}
+
+void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses_nothing() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    Retype(editor.NameField(), QStringLiteral("Juniper Bank, second quote"));
+    Retype(editor.NumberField(Field::HomeInsurance), QStringLiteral("1,495.60"));
+    // A decimal comma where the point is the separator.
+    const OfferEditor::CostLine& prepaid = editor.Line(CostSection::F, 0);
+    Retype(prepaid.amount, QStringLiteral("611,85"));
+    ClickOk(editor);
+    QVERIFY(editor.isVisible());
+    QVERIFY(editor.result() != QDialog::Accepted);
+    QVERIFY(editor.Problem()->text().contains(QStringLiteral("F. Prepaids")));
+    QVERIFY(editor.Problem()->text().contains(QStringLiteral("Prepaid Interest")));
+    QVERIFY(prepaid.problem->isVisible());
+    QVERIFY(prepaid.problem->text().contains(QStringLiteral("1,234.56")));
+    QCOMPARE(editor.focusWidget(), prepaid.amount);
+    QCOMPARE(prepaid.amount->text(), QStringLiteral("611,85"));
+    QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank, second quote"));
+    QCOMPARE(editor.NumberField(Field::HomeInsurance)->text(), QStringLiteral("1,495.60"));
+
+    QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Help), Qt::LeftButton);
+    QApplication::setActiveWindow(&editor);
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    QTest::keyClick(editor.focusWidget(), Qt::Key_F1);
+    QCOMPARE(platform.help.calls,
+             (QStringList{QStringLiteral("context 10102"), QStringLiteral("context 10102")}));
+
+    Retype(prepaid.amount, QStringLiteral("611.85"));
+    QVERIFY(!prepaid.problem->isVisible());
+    ClickOk(editor);
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    const auto edited = editor.EditedOffer();
+    QVERIFY(edited);
+    QCOMPARE(edited->name, QStringLiteral("Juniper Bank, second quote"));
+    QCOMPARE(edited->estimate->homeInsuranceYearly, 1495.60);
+    QCOMPARE(edited->estimate->costs[4].amount, 611.85);
+}
+
+void OfferEditorTest::totals_follow_a_typed_amount() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    // D = 1,150.00 + 615.00 + 890.00; I = 147.00 + 522.40 + 1,633.33 + 425.00; J = D + I - 750.00.
+    QCOMPARE(editor.LoanCostsTotal()->text(), QStringLiteral("2,655.00"));
+    QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("2,727.73"));
+    QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("4,632.73"));
+    Retype(editor.Line(CostSection::C, 0).amount, QStringLiteral("1,237.45"));
+    QCOMPARE(editor.SectionTotalLabel(CostSection::C)->text(), QStringLiteral("1,237.45"));
+    QCOMPARE(editor.LoanCostsTotal()->text(), QStringLiteral("3,002.45"));
+    QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("2,727.73"));
+    QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("4,980.18"));
+    Retype(editor.Line(CostSection::G, 0).amount, QStringLiteral("1,8x0"));
+    QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("-"));
+    QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("-"));
+    Retype(editor.Line(CostSection::G, 0).amount, QStringLiteral("1,820.10"));
+    Retype(editor.NumberField(Field::LenderCredits), QStringLiteral("1,005"));
+    QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("2,914.50"));
+    QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("4,911.95"));
+}
+
+void OfferEditorTest::entries_are_read_in_the_locale_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("optional");
+    QTest::addColumn<double>("value"); // -1: none
+    QTest::addColumn<QString>("problem");
+    const int money = int(EntryKind::Money);
+    const int percent = int(EntryKind::Percent);
+    const int years = int(EntryKind::Years);
+    // Decimal comma, point between thousands.
+    QTest::newRow("grouped_money") << " 12.345,67 " << money << false << 12345.67 << "";
+    QTest::newRow("plain_money") << "2345,5" << money << false << 2345.5 << "";
+    QTest::newRow("group_of_two_is_no_thousand")
+        << "12.34" << money << false << -1.0 << "Type an amount such as 1.234,56.";
+    QTest::newRow("negative") << "-45,10" << money << false << -1.0 << "Cannot be negative.";
+    QTest::newRow("cents_beyond_two")
+        << "3,125" << money << false << -1.0 << "Use at most 2 decimals.";
+    QTest::newRow("no_groups_in_a_rate")
+        << "6.875" << percent << false << -1.0 << "Type a percentage such as 6,875.";
+    QTest::newRow("rate") << "6,8125" << percent << false << 6.8125 << "";
+    QTest::newRow("rate_above_range")
+        << "100,5" << percent << false << -1.0 << "Must be from 0,0000 to 100,0000.";
+    QTest::newRow("optional_left_empty") << "  " << percent << true << -1.0 << "";
+    QTest::newRow("required_left_empty")
+        << "" << years << false << -1.0 << "Type a whole number of years such as 30.";
+    QTest::newRow("part_years") << "17,5" << years << false << -1.0
+                                << "Type a whole number of years such as 30.";
+}
+
+void OfferEditorTest::entries_are_read_in_the_locale() {
+    QFETCH(QString, text);
+    QFETCH(int, kind);
+    QFETCH(bool, optional);
+    QFETCH(double, value);
+    QFETCH(QString, problem);
+    EntryRule rule{static_cast<EntryKind>(kind), 0, kMaxMoney, false, optional};
+    if (rule.kind == EntryKind::Percent)
+        rule.max = 100;
+    if (rule.kind == EntryKind::Years)
+        rule = {EntryKind::Years, 1, 1000, false, optional};
+    const EntryReading reading = ReadEntry(text, rule, LocaleSeparators{U',', U'.'});
+    QCOMPARE(reading.problem, problem);
+    QCOMPARE(reading.value.value_or(-1.0), value);
+}
+
+QTEST_MAIN(OfferEditorTest)
+#include "OfferEditorTest.moc"
