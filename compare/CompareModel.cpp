@@ -110,47 +110,47 @@ QString CompareModel::RowLabel(int row) const {
     case NoteRateRow:
         return tr("Note rate (%)");
     case PaymentRow:
-        return tr("Monthly principal and interest");
+        return tr("Principal and interest a month");
     case InsuranceRow:
-        return tr("Monthly mortgage insurance");
+        return tr("Mortgage insurance a month");
     case InsuranceEndsRow:
         return tr("Mortgage insurance ends");
     case EscrowRow:
-        return tr("Monthly escrow (property tax, homeowner's insurance)");
+        return tr("Escrow a month (tax, insurance)");
     case TotalMonthlyRow:
-        return tr("Estimated total monthly payment, first years");
+        return tr("Total a month, first years");
     case ProjectedRow:
-        return tr("Estimated total monthly payment by years");
+        return tr("Total a month by years");
     case DuesRow:
-        return tr("Monthly HOA dues (not in escrow)");
+        return tr("HOA dues a month");
     case TotalFeesRow:
         return tr("Closing costs (D + I)");
     case LoanCostsRow:
         return tr("Loan costs (D = A + B + C)");
     case OtherCostsRow:
-        return tr("Other costs (I = E + F + G + H)");
+        return tr("Other costs (I = E to H)");
     case LenderCreditsRow:
         return tr("Lender credits");
     case CashToCloseRow:
-        return tr("Cash to close (down payment, closing costs, less credits)");
+        return tr("Cash to close");
     case InFiveTotalRow:
-        return tr("In 5 years: paid in principal, interest, insurance and loan costs");
+        return tr("In 5 years: total paid");
     case InFivePrincipalRow:
         return tr("In 5 years: principal paid off");
     case InFiveCheckRow:
-        return tr("In 5 years: as the lender disclosed");
+        return tr("In 5 years: lender's figures");
     case TipRow:
-        return tr("Total Interest Percentage (TIP, %)");
+        return tr("TIP (%)");
     case TipCheckRow:
-        return tr("TIP as the lender disclosed");
+        return tr("TIP the lender disclosed");
     case AprRow:
-        return tr("Calculator's APR: every fee counted (%)");
+        return tr("Calculator's APR, all fees (%)");
     case LenderAprRow:
-        return tr("Lender's APR: finance charges and insurance (%)");
+        return tr("Lender's APR (%)");
     case DisclosedAprRow:
         return tr("APR the lender disclosed (%)");
     case AprCheckRow:
-        return tr("Check of the disclosed APR");
+        return tr("Disclosed APR check");
     case TotalPaymentsRow:
         return tr("Total of payments");
     case TotalInterestRow:
@@ -158,7 +158,7 @@ QString CompareModel::RowLabel(int row) const {
     case WholeTermCostRow:
         return tr("Cost over the whole term");
     case HorizonPaidRow:
-        return tr("Paid in %n years (principal, interest, insurance, loan costs)", nullptr, years);
+        return tr("Total paid in %n years", nullptr, years);
     case HorizonPrincipalRow:
         return tr("Principal paid off in %n years", nullptr, years);
     case HorizonBalanceRow:
@@ -166,7 +166,7 @@ QString CompareModel::RowLabel(int row) const {
     case HorizonCostRow:
         return tr("Cost over %n years", nullptr, years);
     case DiscountedCostRow:
-        return tr("Cost over %n years, your savings earning %1 %", nullptr, years)
+        return tr("Cost over %n years, savings at %1 %", nullptr, years)
             .arg(PercentText(comparison_.SavingsPercent(), 2, separators_));
     case CheapestRow:
         return tr("Cheapest over %n years", nullptr, years);
@@ -368,7 +368,55 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+QString CompareModel::RowExplanation(int row) {
+    switch (row) {
+    case EscrowRow:
+        return tr("Property tax and homeowner's insurance, a twelfth of a year's each");
+    case TotalMonthlyRow:
+    case ProjectedRow:
+        return tr("Principal and interest, mortgage insurance and escrow, as the Loan Estimate's "
+                  "Projected Payments show them; HOA dues come on top");
+    case TotalFeesRow:
+        return tr("All closing costs: loan costs (A to C) and other costs (E to H)");
+    case CashToCloseRow:
+        return tr("Down payment plus all closing costs, less lender credits");
+    case InFiveTotalRow:
+        return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
+                  "plus the loan costs (A to C)");
+    case InFiveCheckRow:
+        return tr("The Loan Estimate's own In 5 Years figures, in whole dollars, against these");
+    case TipRow:
+        return tr("Total Interest Percentage: all the interest over the term plus prepaid "
+                  "interest, as a percentage of the loan");
+    case AprRow:
+        return tr("The calculator's own APR: every fee typed counts as a finance charge, no "
+                  "monthly insurance");
+    case LenderAprRow:
+        return tr("The APR as a lender must figure it: only finance charges, with monthly "
+                  "mortgage insurance until it ends");
+    case AprCheckRow:
+        return tr("A disclosed APR is accurate within 1/8 of a point, within 1/4 when the "
+                  "payment changes over the term");
+    case HorizonPaidRow:
+        return tr("Principal, interest and mortgage insurance paid in the years you keep the "
+                  "loan, plus the loan costs (A to C)");
+    case HorizonCostRow:
+        return tr("Loan costs (A to C) and prepaid interest, less lender credits, plus the "
+                  "interest and mortgage insurance paid in the years you keep the loan");
+    case DiscountedCostRow:
+    case CheapestRow:
+        return tr("The same cost with what your money would earn counted: each payment and the "
+                  "balance left are discounted at your savings rate. This marks the cheapest.");
+    default:
+        return {};
+    }
+}
+
 QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role == Qt::ToolTipRole && orientation == Qt::Vertical) {
+        const QString explanation = RowExplanation(section);
+        return explanation.isEmpty() ? QVariant() : QVariant(explanation);
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

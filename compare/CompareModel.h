@@ -100,6 +100,8 @@ public:
 
 private:
     QString RowLabel(int row) const;
+    // What a row counts, for its tooltip; empty when the label says it all.
+    static QString RowExplanation(int row);
     QString CellText(int row, std::size_t column) const;
     QVariant CellFigure(int row, std::size_t column) const;
     QString MoneyOf(Cents cents) const;

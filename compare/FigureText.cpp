@@ -7,7 +7,6 @@ namespace plumcrest::compare {
 
 namespace {
 
-
 struct Words {
     Q_DECLARE_TR_FUNCTIONS(plumcrest::compare::FigureText)
 };
@@ -45,8 +44,7 @@ QString AprCheckText(const DisclosedAprCheck& check, const LocaleSeparators& sep
     case Verdict::CannotCheck:
         return Words::tr("cannot be checked: no rate");
     case Verdict::Accurate:
-        return Words::tr("within %1 points")
-            .arg(PercentText(check.tolerance, 3, separators));
+        return Words::tr("within %1 points").arg(PercentText(check.tolerance, 3, separators));
     case Verdict::Inaccurate:
         break;
     }

@@ -96,20 +96,16 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
     // plus loan costs, principal that less the interest, the balance the rest; the cost with
     // savings at 4 % worked apart in decimal arithmetic from the cent schedules.
     const std::string expected =
-        "Name,Loan type,Price,Down payment,Loan,Term (years),Note rate (%),"
-        "Monthly principal and interest,Monthly mortgage insurance,Mortgage insurance ends,"
-        "\"Monthly escrow (property tax, homeowner's insurance)\","
-        "\"Estimated total monthly payment, first years\",Estimated total monthly payment by "
-        "years,Monthly HOA dues (not in escrow),Closing costs (D + I),Loan costs (D = A + B + C),"
-        "Other costs (I = E + F + G + H),Lender credits,\"Cash to close (down payment, closing "
-        "costs, less credits)\",\"In 5 years: paid in principal, interest, insurance and loan "
-        "costs\",In 5 years: principal paid off,In 5 years: as the lender disclosed,\"Total "
-        "Interest Percentage (TIP, %)\",TIP as the lender disclosed,Calculator's APR: every fee "
-        "counted (%),Lender's APR: finance charges and insurance (%),APR the lender disclosed "
-        "(%),Check of the disclosed APR,Total of payments,Total interest,Cost over the whole "
-        "term,\"Paid in 7 years (principal, interest, insurance, loan costs)\",Principal paid off "
-        "in 7 years,Balance owed after 7 years,Cost over 7 years,\"Cost over 7 years, your "
-        "savings earning 4,00 %\",Cheapest over 7 years\r\n"
+        "Name,Loan type,Price,Down payment,Loan,Term (years),Note rate (%),Principal and "
+        "interest a month,Mortgage insurance a month,Mortgage insurance ends,\"Escrow a month "
+        "(tax, insurance)\",\"Total a month, first years\",Total a month by years,HOA dues a "
+        "month,Closing costs (D + I),Loan costs (D = A + B + C),Other costs (I = E to H),Lender "
+        "credits,Cash to close,In 5 years: total paid,In 5 years: principal paid off,In 5 years: "
+        "lender's figures,TIP (%),TIP the lender disclosed,\"Calculator's APR, all fees (%)\","
+        "Lender's APR (%),APR the lender disclosed (%),Disclosed APR check,Total of payments,"
+        "Total interest,Cost over the whole term,Total paid in 7 years,Principal paid off in 7 "
+        "years,Balance owed after 7 years,Cost over 7 years,\"Cost over 7 years, savings at "
+        "4,00 %\",Cheapest over 7 years\r\n"
         "\"Smith, Jones & Co\",Conventional,120000.00,12000.00,108000.00,30,6.7500,700.49,0.00,"
         "no monthly insurance,0.00,700.49,\"years 1-30: 700,49\",0.00,3500.00,3000.00,500.00,"
         "0.00,15500.00,45029.40,6614.47,not given,133.955,not given,7.0746,7.0746,7.0000,"
@@ -219,8 +215,7 @@ void CompareOutputTest::comparison_pdf_holds_the_table_and_the_break_even() {
     for (const QString& expected :
          {ProgramLine(), QStringLiteral("Offers compared"), QStringLiteral("Harbor Lakeside"),
           QStringLiteral("Cost over 7 years 66,456.26 52,391.24"),
-          window.Model()->BreakEvenTexts().value(0),
-          QStringLiteral("Page 1 of 2")}) {
+          window.Model()->BreakEvenTexts().value(0), QStringLiteral("Page 1 of 2")}) {
         QVERIFY2(!expected.isEmpty() && text.contains(expected),
                  qPrintable(expected + QStringLiteral(" not in: ") + text));
     }

@@ -109,9 +109,10 @@ def keep_and_compare(program, artifacts):
         wait_until(lambda: cmp.break_even_lines() == expected_break_even, s.timeout,
                    f"the break-even lines {expected_break_even!r} "
                    f"(shows {cmp.break_even_lines()!r})")
-        # Disclosed 7.0654 against the computed 6.7954 (6.79537 before rounding).
+        # Disclosed 7.0654 against the lender's way of figuring it: the appraisal (100.00) is no
+        # finance charge, so 6.7903 (6.79032, worked apart from the cent schedule).
         aspen_check = cmp.cell(APR_CHECK_ROW, 2)
-        if aspen_check != "differs by 0.270 points: ask the lender why":
+        if aspen_check != "differs by 0.275 points: ask the lender why":
             raise HarnessError(f"Aspen's APR check reads {aspen_check!r}")
         s.screenshot("compare-three-offers")
 
