@@ -87,5 +87,18 @@ TEST(CostSeries, ShorterTermStaysFlatAfterItsEnd) {
     EXPECT_GT(balance[179], 0);
 }
 
+// The cheaper of two changes by a single cent, each way: the first offer falls behind at month 2
+// and catches up again at month 4 (a tie in between changes nothing).
+TEST(CostSeries, ACrossingByOneCentCountsEitherWay) {
+    const std::vector<std::vector<Cents>> costs = {{500, 500, 501, 501, 502},
+                                                   {500, 501, 500, 501, 503}};
+    const auto crossings = CostCrossings(costs);
+    ASSERT_EQ(crossings.size(), 2u);
+    EXPECT_EQ(crossings[0].month, 2);
+    EXPECT_EQ(crossings[0].cost, 500);
+    EXPECT_EQ(crossings[1].month, 4);
+    EXPECT_EQ(crossings[1].cost, 502);
+}
+
 } // namespace
 } // namespace plumcrest
