@@ -184,7 +184,7 @@ OutputDocument ScheduleWindow::Document() const {
     OutputDocument document;
     document.heading.title = tr("Amortization schedule: %1").arg(offerName_);
     document.heading.subtitle = subtitle_;
-    document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    document.heading.date = output::PageDate(QDate::currentDate());
     document.table = SchedulePrintTable(*model_);
     return document;
 }

@@ -299,7 +299,9 @@ void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
         "Month Year Payment Interest Principal Balance Mortgage insurance Total payment");
     for (const QString& text :
          {QStringLiteral("Plumcrest 4.0"),
-          QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+          // English pages carry an English date, whatever the system's locale.
+          QLocale(QLocale::English, QLocale::UnitedStates)
+              .toString(QDate::currentDate(), QLocale::LongFormat),
           QStringLiteral("Amortization schedule: Lakeside Savings"),
           QStringLiteral("Loan 108,000.00 at 6.7500 % over 360 months; payment 700.49"),
           QStringLiteral("Page 1 of 9"), header,
