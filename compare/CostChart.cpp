@@ -334,12 +334,24 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
         for (const CostCrossing& c : crossings_) {
             points->append(c.month / 12.0, Dollars(c.cost));
         }
-        // Each mark says its month beside it; pointing at it names the pair.
-        points->setPointLabelsFormat(tr("month %1").arg(QStringLiteral("@xPoint")));
-        points->setPointLabelsVisible(true);
-        points->setPointLabelsClipping(true);
-        points->setPointLabelsColor(dark ? Qt::white : Qt::black);
         chart.addSeries(points);
+        // Each mark says its month beside it (a label of its own, as a point label can only
+        // show the x value in years); pointing at the mark names the pair.
+        for (const CostCrossing& c : crossings_) {
+            auto* label = new QScatterSeries;
+            label->append(c.month / 12.0, Dollars(c.cost));
+            label->setMarkerSize(1);
+            label->setColor(Qt::transparent);
+            label->setBorderColor(Qt::transparent);
+            label->setPointLabelsFormat(tr("month %1").arg(c.month));
+            label->setPointLabelsVisible(true);
+            label->setPointLabelsColor(dark ? Qt::white : Qt::black);
+            chart.addSeries(label);
+            label->attachAxis(xAxis);
+            label->attachAxis(yAxis);
+            for (QLegendMarker* marker : chart.legend()->markers(label))
+                marker->setVisible(false);
+        }
         points->attachAxis(xAxis);
         points->attachAxis(yAxis);
         // A key for marks that are not there would send the reader looking for them.
