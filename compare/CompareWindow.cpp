@@ -190,6 +190,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     choice_->setAccessibleName(tr("Offers to compare"));
     choice_->setToolTip(tr("Tick the offers to set side by side; the newest six at first"));
     choice_->setUniformItemSizes(true);
+    // Wide enough for a name and its rate; longer names show whole in their tooltip.
+    choice_->setMinimumWidth(choice_->fontMetrics().averageCharWidth() * 24);
     auto* choiceBox = new QGroupBox(tr("Com&pare"), this);
     auto* choiceLayout = new QVBoxLayout(choiceBox);
     choiceLayout->addWidget(choice_);
