@@ -417,6 +417,10 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
         const QString explanation = RowExplanation(section);
         return explanation.isEmpty() ? QVariant() : QVariant(explanation);
     }
+    // A long name is cut short in the header; the tooltip and the Name row keep it whole.
+    if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
+        section < static_cast<int>(offers_.size()))
+        return offers_[static_cast<std::size_t>(section)].name;
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
@@ -426,9 +430,25 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
                : QVariant();
 }
 
+void CompareModel::SetBreakEvenReference(std::optional<qint64> offerId) {
+    reference_ = offerId;
+}
+
+int CompareModel::BreakEvenReference() const {
+    for (int i = 0; reference_ && i < columnCount(); ++i)
+        if (offers_[static_cast<std::size_t>(i)].id == *reference_)
+            return i;
+    const auto cheapest = comparison_.Cheapest();
+    return cheapest ? static_cast<int>(*cheapest) : -1;
+}
+
 QStringList CompareModel::BreakEvenTexts() const {
     QStringList lines;
-    for (const PairBreakEven& pair : comparison_.BreakEvens()) {
+    const int reference = BreakEvenReference();
+    if (reference < 0)
+        return lines;
+    for (const PairBreakEven& pair :
+         comparison_.BreakEvensAgainst(static_cast<std::size_t>(reference))) {
         const store::KeptOffer& low = offers_[pair.lowerRate];
         const store::KeptOffer& high = offers_[pair.higherRate];
         QString line = tr("%1 (%2 %) against %3 (%4 %): ")

@@ -12,6 +12,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace plumcrest::compare {
@@ -88,8 +89,13 @@ public:
     double SavingsPercent() const { return comparison_.SavingsPercent(); }
     int LongestTermYears() const { return comparison_.LongestTermYears(); }
 
-    // One line per pair of offers: "A (6.5000 %) against B (7.0000 %): cheaper from month 60
-    // (year 5)", or ": never within the term".
+    // The offer the others are set against for the break-even: the one chosen while it is
+    // compared, else the cheapest. -1 without offers.
+    void SetBreakEvenReference(std::optional<qint64> offerId);
+    int BreakEvenReference() const;
+
+    // One line for the reference against each other offer: "A (6.5000 %) against B (7.0000 %):
+    // cheaper from month 60 (year 5)", or ": never within the term"; the lower rate first.
     QStringList BreakEvenTexts() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -111,6 +117,7 @@ private:
     std::vector<store::KeptOffer> offers_;
     std::vector<OfferFigures> figures_;
     OfferComparison comparison_;
+    std::optional<qint64> reference_;
 };
 
 } // namespace plumcrest::compare

@@ -3,6 +3,7 @@
 #include "CompareModel.h"
 #include "ComparisonExport.h"
 #include "CostChart.h"
+#include "FigureText.h"
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "LocaleSettings.h"
@@ -11,7 +12,10 @@
 #include "ScheduleWindow.h"
 #include "Services.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -25,12 +29,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace plumcrest::compare {
 
@@ -58,10 +66,53 @@ bool IsEditingKey(const QKeyEvent& key) {
     return key.modifiers() == Qt::NoModifier || key.modifiers() == Qt::ShiftModifier;
 }
 
+double Luminance(const QColor& colour) {
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+// The Compare window reads as a window to a screen reader, with its title as its name.
+QAccessibleInterface* CompareWindowFactory(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<CompareWindow*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette ReadableSelection(QPalette palette) {
+    // The selected offer's column must stay readable: its text on the highlight at 4.5:1 or
+    // more, the highlight darkened under light text and lightened under dark text.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor text = palette.color(group, QPalette::HighlightedText);
+        QColor back = palette.color(group, QPalette::Highlight);
+        const bool lightText = Luminance(text) > 0.5;
+        for (int step = 0; step < 40 && ContrastRatio(text, back) < kReadableContrast; ++step) {
+            float h = 0, s = 0, l = 0, a = 0;
+            back.getHslF(&h, &s, &l, &a);
+            back.setHslF(h, s, std::clamp(l + (lightText ? -0.025F : 0.025F), 0.0F, 1.0F), a);
+        }
+        palette.setColor(group, QPalette::Highlight, back);
+    }
+    return palette;
+}
 
 CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     : QWidget(owner, Qt::Window), store_(store) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&CompareWindowFactory);
+        return true;
+    }();
+    (void)accessible;
     setObjectName(QStringLiteral("frmCompare"));
     setWindowTitle(tr("Compare Offers"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -101,10 +152,13 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     table_->setObjectName(QStringLiteral("tblOffers"));
     table_->setAccessibleName(tr("Kept offers"));
     table_->setModel(model_);
+    table_->setPalette(ReadableSelection(palette()));
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
+    // Long names and texts wrap within a bounded column instead of pushing the others away.
+    table_->setWordWrap(true);
+    table_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     // Tab moves on to the next control; the arrow keys move within the table.
     table_->setTabKeyNavigation(false);
     // Sized to the contents when the offers are read; a new horizon never needs more room, as
@@ -118,8 +172,29 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
                                           "less (loan costs plus interest and mortgage insurance "
                                           "paid so far)"),
                                        this);
+    reference_ = new QComboBox(this);
+    reference_->setObjectName(QStringLiteral("cboBreakEvenAgainst"));
+    reference_->setAccessibleName(tr("Break-even against"));
+    reference_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* referenceLabel = new QLabel(tr("A&gainst:"), this);
+    referenceLabel->setBuddy(reference_);
+    auto* referenceRow = new QHBoxLayout;
+    referenceRow->addWidget(referenceLabel);
+    referenceRow->addWidget(reference_, 1);
     auto* breakEvenLayout = new QVBoxLayout(breakEvenBox);
+    breakEvenLayout->addLayout(referenceRow);
     breakEvenLayout->addWidget(breakEven_);
+
+    choice_ = new QListWidget(this);
+    choice_->setObjectName(QStringLiteral("lstCompared"));
+    choice_->setAccessibleName(tr("Offers to compare"));
+    choice_->setToolTip(tr("Tick the offers to set side by side; the newest six at first"));
+    choice_->setUniformItemSizes(true);
+    // Wide enough for a name and its rate; longer names show whole in their tooltip.
+    choice_->setMinimumWidth(choice_->fontMetrics().averageCharWidth() * 24);
+    auto* choiceBox = new QGroupBox(tr("Com&pare"), this);
+    auto* choiceLayout = new QVBoxLayout(choiceBox);
+    choiceLayout->addWidget(choice_);
 
     empty_ = new QLabel(tr("No offers are kept yet. In the calculator, choose File > Keep This "
                            "Offer... for each offer you want to compare."),
@@ -141,12 +216,19 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     splitter->addWidget(breakEvenBox);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    auto* beside = new QSplitter(Qt::Horizontal, this);
+    beside->setObjectName(QStringLiteral("splChoice"));
+    beside->addWidget(choiceBox);
+    beside->addWidget(splitter);
+    beside->setStretchFactor(0, 0);
+    beside->setStretchFactor(1, 1);
+    beside->setSizes({190, 670});
     auto* offersPage = new QWidget(this);
     auto* pageLayout = new QVBoxLayout(offersPage);
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(status_);
     pageLayout->addWidget(empty_);
-    pageLayout->addWidget(splitter, 1);
+    pageLayout->addWidget(beside, 1);
 
     chart_ = new CostChart(this);
     chart_->setObjectName(QStringLiteral("chtCompare"));
@@ -198,12 +280,160 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
             }));
     connect(table_, &QAbstractItemView::doubleClicked, this, Guarded([this] { OpenSchedule(); }));
     connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] { RefreshChart(); }));
-    connect(model_, &QAbstractItemModel::dataChanged, this,
-            Guarded([this] { chart_->SetHorizon(model_->HorizonYears()); }));
+    connect(model_, &QAbstractItemModel::dataChanged, this, Guarded([this] {
+                chart_->SetHorizon(model_->HorizonYears());
+                FillBreakEven(); // the cheapest, the default reference, may have changed
+            }));
+    connect(choice_, &QListWidget::itemChanged, this, Guarded([this] { ChoiceToggled(); }));
+    connect(reference_, &QComboBox::activated, this, Guarded([this] {
+                const QVariant id = reference_->currentData();
+                model_->SetBreakEvenReference(id.isValid() ? std::optional<qint64>(id.toLongLong())
+                                                           : std::nullopt);
+                FillBreakEven();
+            }));
 
     RestoreSettings();
     Reload();
     resize(860, 600);
+}
+
+void CompareWindow::PlaceWithin(const QWidget& owner) {
+    const QScreen* screen = owner.screen();
+    if (!screen) {
+        move(owner.frameGeometry().topLeft() + QPoint(32, 32));
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    // The frame is the window manager's; the owner's shows how much it adds.
+    const QSize frame = owner.isVisible() ? owner.frameGeometry().size() - owner.size() : QSize();
+    FitToRows();
+    const QSize room = area.size() - frame;
+    resize(std::min(width(), room.width()), std::min(height(), room.height()));
+    const QSize outer = size() + frame;
+    QPoint at = owner.frameGeometry().topLeft() + QPoint(32, 32);
+    at.setX(
+        std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+    at.setY(
+        std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    move(at);
+}
+
+void CompareWindow::FitToRows() {
+    // Grows the window until the table shows every row without a vertical scroll bar; the
+    // caller keeps it within the screen.
+    auto* layout = this->layout();
+    for (int step = 0; step < 4 && layout; ++step) {
+        layout->activate();
+        if (QLayout* page = tabs_->widget(0)->layout())
+            page->activate();
+        for (QSplitter* splitter : findChildren<QSplitter*>())
+            splitter->refresh();
+        const int wanted = table_->horizontalHeader()->height() +
+                           table_->verticalHeader()->length() + 2 * table_->frameWidth() +
+                           (table_->horizontalScrollBar()->maximum() > 0
+                                ? table_->horizontalScrollBar()->sizeHint().height()
+                                : 0);
+        const int missing = wanted - table_->height();
+        if (missing <= 0)
+            break;
+        resize(width(), height() + missing);
+    }
+}
+
+void CompareWindow::ReadChoice() {
+    // The offers compared are kept by id in the settings, with the newest id seen then: an
+    // offer kept later joins the comparison when it first appears.
+    chosen_.clear();
+    const auto saved = store_.Setting(QStringLiteral("compared_offers"));
+    const auto through = store_.Setting(QStringLiteral("compared_through_id"));
+    if (!saved || !through) {
+        for (std::size_t i = 0; i < all_.size() && i < kComparedAtFirst; ++i)
+            chosen_.push_back(all_[i].id);
+        seenThrough_ = 0;
+        for (const KeptOffer& offer : all_)
+            seenThrough_ = std::max(seenThrough_, offer.id);
+        return;
+    }
+    bool ok = false;
+    const qint64 seen = through->toLongLong(&ok);
+    seenThrough_ = ok ? seen : 0;
+    std::vector<qint64> ids;
+    for (const QString& part : saved->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const qint64 id = part.toLongLong(&ok);
+        if (ok)
+            ids.push_back(id);
+    }
+    std::sort(ids.begin(), ids.end());
+    for (const KeptOffer& offer : all_)
+        if (offer.id > seenThrough_ || std::binary_search(ids.begin(), ids.end(), offer.id))
+            chosen_.push_back(offer.id);
+}
+
+void CompareWindow::FillChoiceList() {
+    const QSignalBlocker block(choice_);
+    choice_->setUpdatesEnabled(false);
+    choice_->clear();
+    std::vector<qint64> sorted = chosen_;
+    std::sort(sorted.begin(), sorted.end());
+    for (const KeptOffer& offer : all_) {
+        auto* item = new QListWidgetItem(
+            tr("%1 (%2 %)")
+                .arg(offer.name,
+                     FigureText(offer.inputs.Interest, MaskKind::Rate, TheLocaleSeparators())),
+            choice_);
+        item->setData(Qt::UserRole, offer.id);
+        item->setToolTip(offer.name);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(std::binary_search(sorted.begin(), sorted.end(), offer.id)
+                                ? Qt::Checked
+                                : Qt::Unchecked);
+    }
+    choice_->setUpdatesEnabled(true);
+}
+
+void CompareWindow::ChoiceToggled() {
+    chosen_.clear();
+    QStringList ids;
+    for (int i = 0; i < choice_->count(); ++i) {
+        const QListWidgetItem* item = choice_->item(i);
+        if (item->checkState() == Qt::Checked) {
+            chosen_.push_back(item->data(Qt::UserRole).toLongLong());
+            ids << QString::number(chosen_.back());
+        }
+    }
+    for (const KeptOffer& offer : all_)
+        seenThrough_ = std::max(seenThrough_, offer.id);
+    KeepSetting(QStringLiteral("compared_offers"), ids.join(QLatin1Char(',')));
+    KeepSetting(QStringLiteral("compared_through_id"), QString::number(seenThrough_));
+    const auto selected = SelectedOffer();
+    ShowChosen(selected ? std::optional<qint64>(selected->id) : std::nullopt);
+}
+
+void CompareWindow::ShowChosen(std::optional<qint64> select) {
+    std::vector<qint64> sorted = chosen_;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<KeptOffer> compared;
+    for (const KeptOffer& offer : all_)
+        if (std::binary_search(sorted.begin(), sorted.end(), offer.id))
+            compared.push_back(offer);
+    ShowOffers(std::move(compared), select);
+}
+
+void CompareWindow::FillBreakEven() {
+    {
+        const QSignalBlocker block(reference_);
+        const QVariant wanted = reference_->currentData();
+        reference_->clear();
+        reference_->addItem(tr("The cheapest"));
+        for (int i = 0; i < model_->columnCount(); ++i)
+            reference_->addItem(model_->Offer(i).name, model_->Offer(i).id);
+        const int at = wanted.isValid() ? reference_->findData(wanted) : 0;
+        reference_->setCurrentIndex(std::max(0, at));
+        if (at < 0)
+            model_->SetBreakEvenReference(std::nullopt);
+    }
+    breakEven_->clear();
+    breakEven_->addItems(model_->BreakEvenTexts());
 }
 
 void CompareWindow::RestoreSettings() {
@@ -341,7 +571,10 @@ void CompareWindow::Reload() {
     }
     status_->setText(store_.Notice());
     status_->setVisible(!store_.Notice().isEmpty());
-    ShowOffers(std::move(offers), selected ? std::optional<qint64>(selected->id) : std::nullopt);
+    all_ = std::move(offers);
+    ReadChoice();
+    FillChoiceList();
+    ShowChosen(selected ? std::optional<qint64>(selected->id) : std::nullopt);
 }
 
 void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint64> select) {
@@ -354,8 +587,13 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
     }
     model_->SetHorizonYears(horizon_->value());
     table_->resizeColumnsToContents();
-    breakEven_->clear();
-    breakEven_->addItems(model_->BreakEvenTexts());
+    // Bounded, so one long name or text wraps in its own column and the others stay in view.
+    const int widest = table_->fontMetrics().averageCharWidth() * 26;
+    for (int i = 0; i < model_->columnCount(); ++i)
+        if (table_->columnWidth(i) > widest)
+            table_->setColumnWidth(i, widest);
+    table_->resizeRowsToContents();
+    FillBreakEven();
     if (model_->columnCount() > 0) {
         int column = 0;
         for (int i = 0; select && i < model_->columnCount(); ++i)
@@ -488,6 +726,8 @@ output::OutputDocument CompareWindow::Document() const {
 }
 
 void CompareWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && table_)
+        table_->setPalette(ReadableSelection(palette()));
     // Coming back to the window shows what other running copies kept meanwhile; the first
     // activation follows the opening, which has just read them.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {

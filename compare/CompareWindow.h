@@ -10,12 +10,14 @@
 #include "OfferComparison.h"
 #include "OutputCommands.h"
 
+#include <QPalette>
 #include <QWidget>
 #include <functional>
 #include <optional>
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
@@ -39,11 +41,21 @@ namespace plumcrest::compare {
 class CompareModel;
 class CostChart;
 
+// The contrast of two colours as readers with low vision need it (1 to 21); text wants 4.5 or
+// more.
+constexpr double kReadableContrast = 4.5;
+double ContrastRatio(const QColor& a, const QColor& b);
+// The palette with its selection colours made readable at that contrast.
+QPalette ReadableSelection(QPalette palette);
+
 class CompareWindow : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(CompareWindow)
 
 public:
+    // How many offers are compared until the user chooses: the newest.
+    static constexpr int kComparedAtFirst = 6;
+
     // The window's commands, each one action shared by its menu item, button and shortcut.
     struct Actions {
         QAction* use = nullptr;
@@ -77,6 +89,10 @@ public:
     QSpinBox* HorizonField() const { return horizon_; }
     QDoubleSpinBox* SavingsField() const { return savings_; }
     QListWidget* BreakEvenList() const { return breakEven_; }
+    // Every kept offer, newest first, ticked when it is compared.
+    QListWidget* ChoiceList() const { return choice_; }
+    // The offer the break-even sets the others against; the first item follows the cheapest.
+    QComboBox* ReferenceField() const { return reference_; }
     CostChart* Chart() const { return chart_; }
     QMenuBar* MenuBar() const { return menuBar_; }
     const Actions& Commands() const { return actions_; }
@@ -86,6 +102,10 @@ public:
     QPushButton* DeleteButton() const { return deleteButton_; }
     QPushButton* UndoButton() const { return undoButton_; }
     QPushButton* ScheduleButton() const { return scheduleButton_; }
+
+    // Opens within the available area of the owner's screen, at the owner's corner where it
+    // fits, as tall as its rows need where the screen allows.
+    void PlaceWithin(const QWidget& owner);
 
     std::optional<store::KeptOffer> SelectedOffer() const;
     void SelectOffer(qint64 id);
@@ -119,6 +139,12 @@ private:
     void CreateMenus();
     QPushButton* ButtonFor(QAction* action, const QString& text, const char* objectName);
     void ShowOffers(std::vector<store::KeptOffer> offers, std::optional<qint64> select);
+    void ReadChoice();
+    void FillChoiceList();
+    void ChoiceToggled();
+    void ShowChosen(std::optional<qint64> select);
+    void FillBreakEven();
+    void FitToRows();
     void RefreshChart();
     void RestoreSettings();
     void KeepSetting(const QString& key, const QString& value);
@@ -134,6 +160,8 @@ private:
     QSpinBox* horizon_ = nullptr;
     QDoubleSpinBox* savings_ = nullptr;
     QListWidget* breakEven_ = nullptr;
+    QListWidget* choice_ = nullptr;
+    QComboBox* reference_ = nullptr;
     CostChart* chart_ = nullptr;
     QLabel* empty_ = nullptr;
     QLabel* status_ = nullptr;
@@ -146,6 +174,9 @@ private:
     QPushButton* scheduleButton_ = nullptr;
     bool activatedBefore_ = false;
     int wantedHorizon_ = OfferComparison::kDefaultHorizonYears;
+    std::vector<store::KeptOffer> all_;     // every kept offer, newest first
+    std::vector<qint64> chosen_;            // the compared ones, by id
+    qint64 seenThrough_ = 0;                // offers kept later are compared when they appear
     std::vector<store::KeptOffer> deleted_; // most recent last; forgotten when the window closes
 };
 

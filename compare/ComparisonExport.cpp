@@ -95,7 +95,7 @@ output::OutputDocument ComparisonDocument(const CompareModel& model, const CostC
         QCoreApplication::translate("plumcrest::compare::ComparisonExport",
                                     "Years you expect to keep this loan: %1")
             .arg(model.HorizonYears());
-    document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    document.heading.date = output::PageDate(QDate::currentDate());
     document.table = ComparisonPrintTable(model);
     if (model.columnCount() > 0) {
         const CostChart* drawn = &chart;

@@ -3,15 +3,22 @@
 #include "Guarded.h"
 #include "MoneyText.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QCursor>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QGraphicsScene>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScatterSeries>
 #include <QTabWidget>
@@ -32,12 +39,19 @@ constexpr QRgb kLightLines[] = {0x0072B2, 0xD55E00, 0x009E73, 0xCC79A7,
 constexpr QRgb kDarkLines[] = {0x56B4E9, 0xE69F00, 0x009E73, 0xCC79A7,
                                0xD55E00, 0xF0E442, 0xC3A6F0, 0x9ED98E};
 constexpr int kColours = 8;
-constexpr Qt::PenStyle kDashes[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+static_assert(kColours == CostChart::kMostLines);
+// How near the pointer must come to a line, in pixels, to be told its figure.
+constexpr double kNearPixels = 6.0;
 
 QPen LinePen(int index, bool dark) {
-    QPen pen(CostChart::LineColour(index, dark), 2.0);
-    pen.setStyle(kDashes[(index / kColours) % 4]);
-    return pen;
+    return QPen(CostChart::LineColour(index, dark), 2.0);
+}
+
+// A chart reads as a chart to a screen reader, not as an unnamed filler.
+QAccessibleInterface* ChartViewFactory(const QString&, QObject* object) {
+    if (auto* view = qobject_cast<QChartView*>(object))
+        return new QAccessibleWidget(view, QAccessible::Chart);
+    return nullptr;
 }
 
 QString YearsText(int years) {
@@ -82,11 +96,12 @@ QCategoryAxis* DollarAxis(double top, const LocaleSeparators& separators) {
     return axis;
 }
 
-Cents Highest(const std::vector<std::vector<Cents>>& series) {
+Cents Highest(const std::vector<std::vector<Cents>>& series,
+              std::size_t months = static_cast<std::size_t>(-1)) {
     Cents top = 0;
     for (const auto& values : series) {
-        for (Cents v : values) {
-            top = std::max(top, v);
+        for (std::size_t m = 0; m < values.size() && m <= months; ++m) {
+            top = std::max(top, values[m]);
         }
     }
     return top;
@@ -100,6 +115,26 @@ QColor CostChart::LineColour(int index, bool darkBackground) {
 }
 
 CostChart::CostChart(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&ChartViewFactory);
+        return true;
+    }();
+    (void)accessible;
+    range_ = new QComboBox(this);
+    range_->setObjectName(QStringLiteral("cboChartYears"));
+    range_->setAccessibleName(tr("Years shown"));
+    range_->addItem(tr("Whole term"), 0);
+    range_->addItem(tr("First 5 years"), 5);
+    range_->addItem(tr("First 10 years"), 10);
+    auto* rangeLabel = new QLabel(tr("Sho&w:"), this);
+    rangeLabel->setBuddy(range_);
+    drawn_ = new QLabel(this);
+    drawn_->setObjectName(QStringLiteral("lblChartDrawn"));
+    drawn_->setWordWrap(true);
+    drawn_->setTextFormat(Qt::PlainText);
+    drawn_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    connect(range_, &QComboBox::activated, this,
+            [this] { platform::RunGuarded([this] { ShowYears(range_->currentData().toInt()); }); });
     tabs_ = new QTabWidget(this);
     costView_ = new QChartView(new QChart, tabs_);
     balanceView_ = new QChartView(new QChart, tabs_);
@@ -112,9 +147,19 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     // Alt letters of their own: O and L belong to the window's Offer menu and Help button.
     tabs_->addTab(costView_, tr("Cost over Ti&me"));
     tabs_->addTab(balanceView_, tr("&Balance"));
+    for (QChartView* view : {costView_, balanceView_}) {
+        view->viewport()->setMouseTracking(true);
+        view->viewport()->installEventFilter(this);
+    }
+    auto* top = new QHBoxLayout;
+    top->addWidget(rangeLabel);
+    top->addWidget(range_);
+    top->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tabs_);
+    layout->addLayout(top);
+    layout->addWidget(tabs_, 1);
+    layout->addWidget(drawn_);
     setMinimumSize(360, 260);
 }
 
@@ -122,6 +167,9 @@ CostChart::~CostChart() = default;
 
 void CostChart::SetOffers(std::vector<ChartOffer> offers, int horizonYears,
                           const LocaleSeparators& separators) {
+    const std::size_t given = offers.size();
+    if (offers.size() > static_cast<std::size_t>(kMostLines))
+        offers.resize(static_cast<std::size_t>(kMostLines));
     offers_ = std::move(offers);
     horizonYears_ = horizonYears;
     separators_ = separators;
@@ -136,7 +184,39 @@ void CostChart::SetOffers(std::vector<ChartOffer> offers, int horizonYears,
         balance_.push_back(BalanceSeries(offer.schedule, months_));
     }
     crossings_ = CostCrossings(cost_);
+    UpdateDrawnLine(given);
     Rebuild();
+}
+
+void CostChart::UpdateDrawnLine(std::size_t given) {
+    QStringList names;
+    for (const ChartOffer& offer : offers_)
+        names << offer.name;
+    if (names.isEmpty())
+        drawn_->clear();
+    else if (given > offers_.size())
+        drawn_->setText(tr("Drawn: the first %1 of the %n offers compared, as many as their "
+                           "colours tell apart: %2",
+                           nullptr, static_cast<int>(given))
+                            .arg(offers_.size())
+                            .arg(names.join(QStringLiteral("; "))));
+    else
+        drawn_->setText(tr("Drawn: %1").arg(names.join(QStringLiteral("; "))));
+}
+
+void CostChart::ShowYears(int years) {
+    rangeYears_ = std::max(0, years);
+    const int at = range_->findData(rangeYears_);
+    if (at >= 0)
+        range_->setCurrentIndex(at);
+    Rebuild();
+}
+
+QString CostChart::PairText(const CostCrossing& crossing) const {
+    // Named in the order the offers are listed.
+    const std::size_t a = std::min(crossing.first, crossing.second);
+    const std::size_t b = std::max(crossing.first, crossing.second);
+    return tr("%1 and %2").arg(offers_[a].name, offers_[b].name);
 }
 
 void CostChart::SetHorizon(int horizonYears) {
@@ -204,10 +284,16 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
     auto* xAxis = new QValueAxis;
     xAxis->setTitleText(tr("Years"));
     xAxis->setLabelFormat(QStringLiteral("%.0f"));
-    xAxis->setRange(0, std::max(1.0, months_ / 12.0));
-    xAxis->applyNiceNumbers();
+    const double wholeYears = std::max(1.0, months_ / 12.0);
+    const bool part = rangeYears_ > 0 && rangeYears_ < wholeYears;
+    xAxis->setRange(0, part ? rangeYears_ : wholeYears);
+    if (!part)
+        xAxis->applyNiceNumbers();
+    else
+        xAxis->setTickCount(rangeYears_ + 1);
     const auto& data = view == View::Cost ? cost_ : balance_;
-    const double top = Dollars(std::max(Highest(data), Cents{1}));
+    const auto shownMonths = static_cast<std::size_t>(part ? rangeYears_ * 12 : months_);
+    const double top = Dollars(std::max(Highest(data, shownMonths), Cents{1}));
     QCategoryAxis* yAxis = DollarAxis(top, separators_);
     yAxis->setTitleText(tr("Dollars"));
     chart.addAxis(xAxis, Qt::AlignBottom);
@@ -249,6 +335,23 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
             points->append(c.month / 12.0, Dollars(c.cost));
         }
         chart.addSeries(points);
+        // Each mark says its month beside it (a label of its own, as a point label can only
+        // show the x value in years); pointing at the mark names the pair.
+        for (const CostCrossing& c : crossings_) {
+            auto* label = new QScatterSeries;
+            label->append(c.month / 12.0, Dollars(c.cost));
+            label->setMarkerSize(1);
+            label->setColor(Qt::transparent);
+            label->setBorderColor(Qt::transparent);
+            label->setPointLabelsFormat(tr("month %1").arg(c.month));
+            label->setPointLabelsVisible(true);
+            label->setPointLabelsColor(dark ? Qt::white : Qt::black);
+            chart.addSeries(label);
+            label->attachAxis(xAxis);
+            label->attachAxis(yAxis);
+            for (QLegendMarker* marker : chart.legend()->markers(label))
+                marker->setVisible(false);
+        }
         points->attachAxis(xAxis);
         points->attachAxis(yAxis);
         // A key for marks that are not there would send the reader looking for them.
@@ -290,8 +393,8 @@ void CostChart::BreakEvenHovered(const QPointF& point, bool state) {
     const int month = static_cast<int>(std::lround(point.x() * 12.0));
     for (const CostCrossing& c : crossings_) {
         if (c.month == month) {
-            lastHover_ = tr("Break-even of %1 and %2 at month %3: %4")
-                             .arg(offers_[c.first].name, offers_[c.second].name)
+            lastHover_ = tr("Break-even of %1 at month %2: %3")
+                             .arg(PairText(c))
                              .arg(c.month)
                              .arg(output::MoneyText(c.cost, separators_));
             QToolTip::showText(QCursor::pos(), lastHover_, costView_);
@@ -352,26 +455,137 @@ void CostChart::UpdateDescription() {
                               output::MoneyText(cost_[i][horizonMonth], separators_),
                               YearsText(horizonYears_)));
     }
+    QStringList balances;
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        balances.append(tr("%1: %2 owed after %3")
+                            .arg(offers_[i].name,
+                                 output::MoneyText(balance_[i][horizonMonth], separators_),
+                                 YearsText(horizonYears_)));
+    }
     for (const CostCrossing& c : crossings_) {
-        parts.append(tr("%1 and %2 cross at month %3")
-                         .arg(offers_[c.first].name, offers_[c.second].name)
-                         .arg(c.month));
+        parts.append(tr("%1 cross at month %2").arg(PairText(c)).arg(c.month));
     }
     costView_->setAccessibleDescription(parts.join(QStringLiteral("; ")));
+    balanceView_->setAccessibleDescription(balances.join(QStringLiteral("; ")));
+}
+
+QString CostChart::NearestText(View view, const QPoint& viewportPos) const {
+    const QChartView* chartView = view == View::Cost ? costView_ : balanceView_;
+    const std::vector<QLineSeries*>& lines = view == View::Cost ? costLines_ : balanceLines_;
+    QChart* chart = chartView->chart();
+    const QPointF scenePos = chartView->mapToScene(viewportPos);
+    const QPointF chartPos = chart->mapFromScene(scenePos);
+    if (!chart->plotArea()
+             .adjusted(-kNearPixels, -kNearPixels, kNearPixels, kNearPixels)
+             .contains(chartPos))
+        return {};
+    const QLineSeries* nearest = nullptr;
+    double best = kNearPixels;
+    double bestYears = 0;
+    for (const QLineSeries* line : lines) {
+        if (line->count() == 0)
+            continue;
+        const double years = chart->mapToValue(chartPos, const_cast<QLineSeries*>(line)).x();
+        // The points of the months around the pointer, measured on screen.
+        const int month = std::clamp(static_cast<int>(std::lround(years * 12.0)), 0,
+                                     static_cast<int>(line->count()) - 1);
+        for (int m = std::max(0, month - 2);
+             m <= std::min(static_cast<int>(line->count()) - 1, month + 2); ++m) {
+            const QPointF at = chart->mapToPosition(line->at(m), const_cast<QLineSeries*>(line));
+            const double distance = std::hypot(at.x() - chartPos.x(), at.y() - chartPos.y());
+            if (distance <= best) {
+                best = distance;
+                nearest = line;
+                bestYears = line->at(m).x();
+            }
+        }
+    }
+    return nearest ? HoverText(nearest, bestYears) : QString();
+}
+
+bool CostChart::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove &&
+        (watched == costView_->viewport() || watched == balanceView_->viewport())) {
+        const View view = watched == costView_->viewport() ? View::Cost : View::Balance;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        platform::RunGuarded([&] {
+            const QString text = NearestText(view, mouse->position().toPoint());
+            if (!text.isEmpty()) {
+                lastHover_ = text;
+                QToolTip::showText(mouse->globalPosition().toPoint(), text,
+                                   static_cast<QWidget*>(watched));
+            }
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CostChart::RenderCostChart(QPainter& painter, const QRectF& target) const {
+    // The key goes beneath the chart in full names that wrap; a chart's own legend cuts long
+    // names short.
+    QFont keyFont(QStringLiteral("Liberation Sans"));
+    keyFont.setStyleHint(QFont::SansSerif);
+    keyFont.setPixelSize(8);
+    const QFontMetricsF metrics(keyFont);
+    constexpr double kSwatch = 14.0;
+    const double textWidth = std::max(20.0, target.width() - kSwatch);
+    struct Key {
+        QColor colour;
+        Qt::PenStyle style;
+        QString text;
+        double height;
+    };
+    std::vector<Key> keys;
+    const auto add = [&](const QColor& colour, Qt::PenStyle style, const QString& text) {
+        // Measured a point narrower than drawn, so the drawn text never needs a line more.
+        const double height =
+            metrics.boundingRect(QRectF(0, 0, textWidth - 1, 1e6), Qt::TextWordWrap, text).height();
+        keys.push_back({colour, style, text, std::max(height, metrics.height()) + 2});
+    };
+    for (std::size_t i = 0; i < offers_.size(); ++i)
+        add(LineColour(static_cast<int>(i), false), Qt::SolidLine, offers_[i].name);
+    add(QColor(0x555555), Qt::DashLine, HorizonName(horizonYears_));
+    if (!crossings_.empty()) {
+        QStringList marks;
+        for (const CostCrossing& c : crossings_)
+            marks << tr("%1 at month %2").arg(PairText(c)).arg(c.month);
+        add(Qt::black, Qt::NoPen, tr("Break-even: %1").arg(marks.join(QStringLiteral("; "))));
+    }
+    double keyHeight = 4;
+    for (const Key& key : keys)
+        keyHeight += key.height;
+    keyHeight = std::min(keyHeight, target.height() * 0.6);
+
     QGraphicsScene scene;
     auto* chart = new QChart;
     scene.addItem(chart);
     FillChart(*chart, View::Cost, false, nullptr, nullptr, nullptr);
+    chart->legend()->hide();
+    const QRectF chartArea(target.topLeft(), QSizeF(target.width(), target.height() - keyHeight));
     // Drawn larger and scaled down, so the chart's screen-sized fonts come out small on paper.
-    const QSizeF size = target.size() * 1.4;
+    const QSizeF size = chartArea.size() * 1.4;
     chart->resize(size);
     chart->setBackgroundVisible(false);
     scene.setSceneRect(QRectF(QPointF(0, 0), size));
     painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, target, scene.sceneRect());
+    scene.render(&painter, chartArea, scene.sceneRect());
+
+    painter.save();
+    painter.setFont(keyFont);
+    double y = chartArea.bottom() + 4;
+    for (const Key& key : keys) {
+        if (key.style == Qt::NoPen) {
+            painter.fillRect(QRectF(target.left() + 3, y + 3, 6, 6), key.colour);
+        } else {
+            painter.setPen(QPen(key.colour, 2.0, key.style));
+            painter.drawLine(QPointF(target.left(), y + 6), QPointF(target.left() + 10, y + 6));
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(target.left() + kSwatch, y, textWidth, key.height),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, key.text);
+        y += key.height;
+    }
+    painter.restore();
 }
 
 } // namespace plumcrest::compare

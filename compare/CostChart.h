@@ -3,9 +3,10 @@
 // mortgage insurance paid) month by month over the longest term, with the horizon and the
 // break-even crossings marked; a second view shows each offer's balance. Colours start from the
 // Okabe-Ito set, which readers with the common colour-vision deficiencies tell apart, each readable
-// on a light or a dark window and none the colour of the break-even marks; beyond the set's size
-// the lines also differ in dash pattern. Pointing at a line names the offer and its figure at that
-// month.
+// on a light or a dark window and none the colour of the break-even marks. Only as many offers
+// are drawn as there are colours; a line under the chart says which. Pointing at or near a line
+// names the offer and its figure at that month; the first years, where offers usually cross, can
+// be shown on their own.
 
 #include "Amortization.h"
 #include "CostSeries.h"
@@ -17,6 +18,8 @@
 #include <QWidget>
 #include <vector>
 
+class QComboBox;
+class QLabel;
 class QPainter;
 class QRectF;
 class QTabWidget;
@@ -43,12 +46,21 @@ class CostChart : public QWidget {
 
 public:
     enum class View { Cost, Balance };
+    // The most lines drawn: beyond the colour set's size they no longer tell apart.
+    static constexpr int kMostLines = 8;
 
     explicit CostChart(QWidget* parent = nullptr);
     ~CostChart() override;
 
+    // Draws the first kMostLines of the offers.
     void SetOffers(std::vector<ChartOffer> offers, int horizonYears,
                    const LocaleSeparators& separators);
+    // The years shown from the start, 0 for the whole term.
+    void ShowYears(int years);
+    int ShownYears() const { return rangeYears_; }
+    QComboBox* RangeField() const { return range_; }
+    // Which offers are drawn, in full names (empty when there are none).
+    QLabel* DrawnLine() const { return drawn_; }
     void SetHorizon(int horizonYears);
     void ShowView(View view);
     View CurrentView() const;
@@ -66,6 +78,9 @@ public:
 
     // What pointing at a line shows (the last hover's text is kept for tests).
     QString HoverText(const QLineSeries* series, double xYears) const;
+    // The text of the line point nearest to a position in a chart view's viewport, within a
+    // few pixels; empty when no line is that near.
+    QString NearestText(View view, const QPoint& viewportPos) const;
     QString LastHoverText() const { return lastHover_; }
 
     // The cost view drawn into a rectangle of any painter, in light colours (paper).
@@ -76,6 +91,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Rebuild();
@@ -85,6 +101,8 @@ private:
     void Hovered(QLineSeries* series, const QPointF& point, bool state);
     void BreakEvenHovered(const QPointF& point, bool state);
     void UpdateDescription();
+    void UpdateDrawnLine(std::size_t given);
+    QString PairText(const CostCrossing& crossing) const;
     bool DarkPalette() const;
 
     std::vector<ChartOffer> offers_;
@@ -93,9 +111,12 @@ private:
     std::vector<CostCrossing> crossings_;
     int months_ = 0;
     int horizonYears_ = 7;
+    int rangeYears_ = 0;
     LocaleSeparators separators_;
 
     QTabWidget* tabs_ = nullptr;
+    QComboBox* range_ = nullptr;
+    QLabel* drawn_ = nullptr;
     QChartView* costView_ = nullptr;
     QChartView* balanceView_ = nullptr;
     std::vector<QLineSeries*> costLines_;

@@ -2,8 +2,8 @@
 // The figures that set kept offers side by side: each offer's cost over the years the buyer
 // expects to keep the loan (its loan costs plus the interest and mortgage insurance paid by
 // then), the same cost when the buyer's money earns a yearly rate elsewhere, the cheapest offer
-// by that fairer cost, and the break-even month of every pair. Plain C++: the window and any
-// export read the same figures.
+// by that fairer cost, and the break-even month of one offer against the others. Plain C++: the
+// window and any export read the same figures.
 
 #include "Amortization.h"
 #include "LoanEstimateMath.h"
@@ -34,8 +34,7 @@ public:
     static constexpr int kDefaultHorizonYears = 7;
     static constexpr double kDefaultSavingsPercent = 4.0;
 
-    // Takes the offers and works out the break-evens; keeps the horizon, clamped to
-    // 1 .. longest term, and the savings rate.
+    // Takes the offers; keeps the horizon, clamped to 1 .. longest term, and the savings rate.
     void SetOffers(std::vector<ComparedOffer> offers);
     // Recompute only the horizon costs and the cheapest offer.
     void SetHorizonYears(int years);
@@ -57,7 +56,11 @@ public:
     // Whether offer i costs least over the horizon with the money's earnings counted (every
     // offer that ties for least).
     bool IsCheapest(std::size_t i) const { return offers_[i].discountedCost == cheapest_; }
-    const std::vector<PairBreakEven>& BreakEvens() const { return pairs_; }
+    // The first offer that costs least, none when there are no offers.
+    std::optional<std::size_t> Cheapest() const;
+    // The break-even of `reference` against each other offer, in the offers' order: a long list
+    // compared pair by pair would be thousands of lines nobody reads.
+    std::vector<PairBreakEven> BreakEvensAgainst(std::size_t reference) const;
 
 private:
     void Recompute();
@@ -68,7 +71,6 @@ private:
         Cents discountedCost = 0;
     };
     std::vector<Entry> offers_;
-    std::vector<PairBreakEven> pairs_;
     int wanted_ = kDefaultHorizonYears; // as asked for; horizon_ is it within the terms
     int horizon_ = kDefaultHorizonYears;
     double savings_ = kDefaultSavingsPercent;

@@ -10,5 +10,8 @@ inline constexpr int kWelcomeContext = IDH_WELCOME;
 inline constexpr int kKeepOffersContext = IDH_KEEP_OFFERS;
 inline constexpr int kCompareOffersContext = IDH_COMPARE_OFFERS;
 inline constexpr int kEditOfferContext = IDH_EDIT_OFFER;
+inline constexpr int kScheduleContext = IDH_SCHEDULE;
+inline constexpr int kChartContext = IDH_CHART;
+inline constexpr int kOutputContext = IDH_OUTPUT;
 
 } // namespace plumcrest::help

@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "Guarded.h"
 #include "HelpChmFile.h"
 #include "Services.h"
 
@@ -9,6 +10,7 @@
 #include <QStringDecoder>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QUrlQuery>
 #include <QVBoxLayout>
 #include <vector>
@@ -206,6 +208,10 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     browser_->setAccessibleName(QStringLiteral("Topic"));
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);
     connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenContentsItem);
+    // The contents follow the topic shown, however it was reached (a link, F1, Back).
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+        platform::RunGuarded([this, &url] { SelectContentsItem(url); });
+    });
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(contents_);
@@ -261,6 +267,27 @@ void HelpWindow::FillContents(const ChmFile* file) {
     }
     contents_->expandAll(); // a short list; every topic in sight
     contents_->setVisible(contents_->topLevelItemCount() > 0);
+}
+
+void HelpWindow::SelectContentsItem(const QUrl& url) {
+    const QUrl page = WithoutFragment(url);
+    QTreeWidgetItem* best = nullptr;
+    for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+        const QUrl itemUrl = (*it)->data(0, kTopicRole).toUrl();
+        if (itemUrl == url) {
+            best = *it;
+            break;
+        }
+        if (!best && itemUrl.isValid() && WithoutFragment(itemUrl) == page)
+            best = *it;
+    }
+    const QSignalBlocker block(contents_);
+    if (best) {
+        contents_->setCurrentItem(best);
+        contents_->scrollToItem(best);
+    } else {
+        contents_->clearSelection();
+    }
 }
 
 void HelpWindow::OpenContentsItem(QTreeWidgetItem* item) {

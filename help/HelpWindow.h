@@ -66,6 +66,7 @@ public:
 private:
     void FillContents(const ChmFile* file);
     void OpenContentsItem(QTreeWidgetItem* item);
+    void SelectContentsItem(const QUrl& url);
 
     QTreeWidget* contents_;
     HelpBrowser* browser_;

@@ -24,8 +24,12 @@ constexpr double kLargestPercent = 999.9999;
 
 std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& separators) {
     // Only digits and the decimal separator: no sign, exponent or group separator, which the
-    // calculator's parser below would otherwise take.
-    const QString trimmed = text.trimmed();
+    // calculator's parser below would otherwise take; a trailing "%" as the lender writes it.
+    QString trimmed = text.trimmed();
+    if (trimmed.endsWith(QLatin1Char('%')))
+        trimmed = trimmed.chopped(1).trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
     for (const char32_t c : trimmed.toStdU32String()) {
         if ((c < U'0' || c > U'9') && c != separators.decimal)
             return std::nullopt;

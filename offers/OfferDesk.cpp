@@ -125,8 +125,9 @@ compare::CompareWindow* OfferDesk::ShowCompare() {
                 &OfferDesk::UseInCalculator);
         connect(compare_, &compare::CompareWindow::EditOfferRequested, this,
                 [this](qint64 id) { platform::RunGuarded([this, id] { EditOffer(id); }); });
-        // Opens just below and right of the calculator's corner, so both stay in reach.
-        compare_->move(mainWindow_->frameGeometry().topLeft() + QPoint(32, 32));
+        // Opens just below and right of the calculator's corner, so both stay in reach, within
+        // the screen.
+        compare_->PlaceWithin(*mainWindow_);
     }
     compare_->show();
     compare_->raise();

@@ -98,7 +98,14 @@ std::optional<Plain> PlainNumber(const QString& trimmed, EntryKind kind,
 EntryReading ReadEntry(const QString& text, const EntryRule& rule,
                        const LocaleSeparators& separators) {
     EntryReading reading;
-    const QString trimmed = text.trimmed();
+    QString trimmed = text.trimmed();
+    // "6.40%" or "6.40 %" as the lender's form writes a rate.
+    if (rule.kind == EntryKind::Percent && trimmed.endsWith(QLatin1Char('%')))
+        trimmed = trimmed.chopped(1).trimmed();
+    if (trimmed.isEmpty() && !text.trimmed().isEmpty()) {
+        reading.problem = Example(rule.kind, separators);
+        return reading;
+    }
     if (trimmed.isEmpty()) {
         if (!rule.optional)
             reading.problem = Example(rule.kind, separators);

@@ -2,17 +2,20 @@
 // Paper and PDF output of a table (and optionally a chart) on the pages of any paged device:
 // a printer, a print preview or a PDF file. Every page carries the program's name and version,
 // the date, a title and the disclaimer; a table longer than a page goes on over the
-// next pages with its header row repeated. The layout is in points, so a page holds the same
-// rows on any printer resolution.
+// next pages with its header row repeated. Every text wraps within its column or the margins,
+// never cut short: a row grows as tall as its longest cell. The layout is in points, so a page
+// holds the same rows on any printer resolution.
 
 #include <QList>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <vector>
 
+class QDate;
 class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
@@ -48,7 +51,13 @@ QString ProgramLine();
 QString DisclaimerLine();
 
 // The number of pages PrintDocument will use on a device with this page area (points).
-int PageCount(const PrintTable& table, double pageHeightPoints, bool withChart);
+int PageCount(const PrintTable& table, const QSizeF& pagePoints, const PrintHeading& heading,
+              bool withChart);
+
+// The heading's date in the language of the page texts: the locale the loaded translation names
+// (United States English when none is loaded), so an English page never carries a date in
+// another language.
+QString PageDate(const QDate& date);
 
 // Paints the document; false when the device could not be started, could not open a page or
 // could not be finished (e.g. a PDF whose bytes could not all be written). `pages`, when given,

@@ -128,7 +128,8 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
                 return tr("Total");
             }
         }
-        if (column == YearColumn && cells.kind != RowKind::Total) {
+        // A year row names its year once, under Month.
+        if (column == YearColumn && cells.kind == RowKind::Month) {
             return QString::number(cells.year);
         }
         return QString();

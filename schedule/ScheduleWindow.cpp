@@ -2,9 +2,11 @@
 
 #include "Csv.h"
 #include "Guarded.h"
+#include "HelpContexts.h"
 #include "LoanFields.h"
 #include "MoneyText.h"
 #include "ScheduleModel.h"
+#include "Services.h"
 
 #include <QDate>
 #include <QHeaderView>
@@ -141,7 +143,13 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     setCentralWidget(central);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    const QString baseName = FileSafe(tr("Schedule %1").arg(offerName));
+    // The file says whose schedule it is and of which loan, so several sit apart in a folder.
+    const auto months = static_cast<int>(schedule.months.size());
+    const QString baseName = FileSafe(
+        months % 12 == 0 ? tr("Schedule %1 %2% %n year(s)", nullptr, months / 12)
+                               .arg(offerName, QString::number(annualRatePercent, 'f', 3))
+                         : tr("Schedule %1 %2% %n month(s)", nullptr, months)
+                               .arg(offerName, QString::number(annualRatePercent, 'f', 3)));
     output_ = output::AddOutputActions(
         *file, *this, baseName, [this] { return Csv(); }, [this] { return Document(); });
     file->addSeparator();
@@ -158,6 +166,14 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     yearsOnly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     connect(yearsOnly_, &QAction::triggered, view_,
             platform::Guarded([this] { view_->collapseAll(); }));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* topic = help->addAction(tr("&The Amortization Schedule"));
+    topic->setShortcut(QKeySequence::HelpContents);
+    topic->setShortcutContext(Qt::WindowShortcut);
+    addAction(topic);
+    connect(topic, &QAction::triggered, this,
+            platform::Guarded([] { platform::TheHelp().ShowContext(help::kScheduleContext); }));
 
     if (model_->TotalsRow() <= kExpandedYears) {
         view_->expandAll();
@@ -184,7 +200,7 @@ OutputDocument ScheduleWindow::Document() const {
     OutputDocument document;
     document.heading.title = tr("Amortization schedule: %1").arg(offerName_);
     document.heading.subtitle = subtitle_;
-    document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    document.heading.date = output::PageDate(QDate::currentDate());
     document.table = SchedulePrintTable(*model_);
     return document;
 }

@@ -435,6 +435,13 @@
             <numerusform>Horizon: %n years</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Drawn: the first %1 of the %n offers compared, as many as their colours tell apart: %2</source>
+        <translation>
+            <numerusform>Drawn: the first %1 of the %n offer compared, as many as their colours tell apart: %2</numerusform>
+            <numerusform>Drawn: the first %1 of the %n offers compared, as many as their colours tell apart: %2</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Cost of each offer over time</source>
         <translation type="unfinished"></translation>
@@ -663,6 +670,20 @@ Month %2 (year %3), %4: %5</source>
         <translation>
             <numerusform>Loan %1 at %2 % over %n month; payment %3</numerusform>
             <numerusform>Loan %1 at %2 % over %n months; payment %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Schedule %1 %2% %n year(s)</source>
+        <translation>
+            <numerusform>Schedule %1 %2% %n year</numerusform>
+            <numerusform>Schedule %1 %2% %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Schedule %1 %2% %n month(s)</source>
+        <translation>
+            <numerusform>Schedule %1 %2% %n month</numerusform>
+            <numerusform>Schedule %1 %2% %n months</numerusform>
         </translation>
     </message>
     <message>

@@ -17,6 +17,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -72,6 +74,7 @@ private slots:
     void schedule_opens_for_the_selected_offer();
     void comparison_pdf_holds_the_table_and_the_break_even();
     void every_command_has_a_menu_entry_and_a_shortcut();
+    void comparison_pdf_keeps_every_word_of_a_long_name();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -221,6 +224,62 @@ void CompareOutputTest::comparison_pdf_holds_the_table_and_the_break_even() {
     }
     // The disclaimer may wrap; read as one run of words it is the dialog's sentence.
     QVERIFY2(text.simplified().contains(DisclaimerLine()), qPrintable(text.right(400)));
+}
+
+// State: three offers, one named with 56 characters, one whose disclosed APR is 0.216 points
+//   off (so its check row carries a warning).
+// Expected: every word of the window's row labels, cells, break-even lines and chart key is on
+//   the PDF's pages: texts wrap, none is cut short with "...".
+void CompareOutputTest::comparison_pdf_keeps_every_word_of_a_long_name() {
+    const QString longName =
+        QStringLiteral("Northfield Cooperative Savings & Mortgage Lending Group.");
+    QCOMPARE(longName.size(), 56);
+    KeptOffer a = ThirtyYear(longName);
+    a.disclosedApr = a.results.APR + 0.216;
+    KeptOffer b = FifteenYear(QStringLiteral("Harbor"));
+    KeptOffer c = ThirtyYear(QStringLiteral("Summit Federal"));
+    c.inputs.Interest = 6.25;
+    RecalculateLoan(c.inputs, c.results, '.');
+    for (KeptOffer* offer : {&a, &b, &c})
+        QVERIFY(store_->Add(*offer));
+    CompareWindow window(*store_, nullptr);
+    window.HorizonField()->setValue(7);
+    const QString path = dir_->filePath(QStringLiteral("long.pdf"));
+    QString error;
+    QVERIFY2(WritePdfFile(path, window.Document(), QPageSize(QPageSize::Letter), &error),
+             qPrintable(error));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral(PLUMCREST_PDFTOTEXT), {path, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY(!text.contains(QChar(0x2026)));
+    QSet<QString> onPage;
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+"))))
+        onPage.insert(word);
+
+    const CompareModel& model = *window.Model();
+    QStringList texts = model.BreakEvenTexts();
+    QVERIFY(!texts.isEmpty());
+    for (int row = 0; row < CompareModel::RowCount; ++row) {
+        texts << model.headerData(row, Qt::Vertical).toString();
+        for (int column = 0; column < model.columnCount(); ++column)
+            texts << model.index(row, column).data().toString();
+    }
+    const QString check = model.index(CompareModel::AprCheckRow, 2).data().toString();
+    QVERIFY2(check.contains(QStringLiteral("0.216")), qPrintable(check));
+    for (int i = 0; i < model.columnCount(); ++i)
+        texts << model.Offer(i).name; // the chart's key
+    QStringList missing;
+    for (const QString& line : texts)
+        for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (!onPage.contains(word))
+                missing << word;
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+    // Wherever the long name starts (header, Name row, break-even lines, the chart's key), it
+    // goes on to its end.
+    const QString read = text.simplified();
+    QVERIFY(read.count(longName) >= 3);
+    QCOMPARE(read.count(QStringLiteral("Northfield Cooperative")), read.count(longName));
 }
 
 // Expected: every item of the Compare window's menus has a shortcut, none shared, and the

@@ -10,6 +10,7 @@
 #include "WindowFixture.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QSqlDatabase>
@@ -24,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <cmath>
 
 using namespace plumcrest;
 using namespace plumcrest::offers;
@@ -86,6 +89,9 @@ private slots:
     void window_keeps_its_offers_while_another_program_holds_the_file();
     void window_reports_renaming_an_offer_another_copy_deleted();
     void window_fields_are_named_for_screen_readers();
+    void window_compares_the_newest_six_and_keeps_the_choice();
+    void window_opens_within_the_screen_beside_the_calculator();
+    void selected_column_is_readable_on_light_and_dark();
     void keep_dialog_needs_a_name_and_a_readable_apr_data();
     void keep_dialog_needs_a_name_and_a_readable_apr();
     void file_menu_carries_the_offer_commands_after_reset();
@@ -147,16 +153,28 @@ void CompareTest::model_shows_hand_worked_costs_and_marks_the_cheapest() {
 void CompareTest::model_break_even_per_pair() {
     CompareModel model(LocaleSeparators{U'.', U','});
     model.SetOffers(ThreeOffers());
+    // Set against the cheapest over 7 years (Cedar, the 15-year loan) by default, against one
+    // chosen otherwise; each pair reads the same from either side.
+    QCOMPARE(model.Offer(model.BreakEvenReference()).name, QStringLiteral("Cedar Bank"));
+    QCOMPARE(model.BreakEvenTexts(),
+             (QStringList{"Cedar Bank (6.8750 %) against Birch Lending (7.0000 %): cheaper from "
+                          "month 11 (year 1)",
+                          "Aspen Mortgage (6.5000 %) against Cedar Bank (6.8750 %): never within "
+                          "the term"}));
+    model.SetBreakEvenReference(2); // Birch Lending
+    QStringList lines = model.BreakEvenTexts();
+    model.SetBreakEvenReference(1); // Aspen Mortgage
+    lines << model.BreakEvenTexts().value(1);
     // Cedar saves about 135 a month of interest against Birch's 1,500.00 less in fees: it has
     // cost less from month 11 on (12,662.21 against 12,622.96 in month 10). Aspen buys its lower
     // rate with 5,000.00 more in fees than Birch: cheaper from month 60 (69,070.04 against
     // 69,099.54; 68,054.58 against 67,999.99 in month 59). Against Cedar's 15-year loan Aspen never
     // catches up.
-    QCOMPARE(model.BreakEvenTexts(),
+    QCOMPARE(lines,
              (QStringList{"Cedar Bank (6.8750 %) against Birch Lending (7.0000 %): cheaper from "
                           "month 11 (year 1)",
-                          "Aspen Mortgage (6.5000 %) against Cedar Bank (6.8750 %): never within "
-                          "the term",
+                          "Aspen Mortgage (6.5000 %) against Birch Lending (7.0000 %): cheaper "
+                          "from month 60 (year 5)",
                           "Aspen Mortgage (6.5000 %) against Birch Lending (7.0000 %): cheaper "
                           "from month 60 (year 5)"}));
 }
@@ -325,7 +343,7 @@ void CompareTest::window_deletes_with_undo_until_it_closes() {
     QCOMPARE(ColumnNames(*window), (QStringList{"Cedar Bank", "Birch Lending", "Aspen Mortgage"}));
     QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Birch Lending"));
     QCOMPARE(window->SelectedOffer()->disclosedApr, std::optional<double>(7.2));
-    QCOMPARE(window->BreakEvenList()->count(), 3);
+    QCOMPARE(window->BreakEvenList()->count(), 2); // the cheapest against each of the others
 
     QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
     window->close(); // the delete is final now
@@ -433,6 +451,131 @@ void CompareTest::window_fields_are_named_for_screen_readers() {
     QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10101")});
 }
 
+namespace {
+
+double Luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QStringList Ticked(const CompareWindow& window) {
+    QStringList names;
+    for (int i = 0; i < window.ChoiceList()->count(); ++i)
+        if (window.ChoiceList()->item(i)->checkState() == Qt::Checked)
+            names << window.ChoiceList()->item(i)->toolTip();
+    return names;
+}
+
+} // namespace
+
+// State: eight offers kept, one a day ("Lender 1" first).
+// Action: open Compare; tick the second oldest; set 11 years; close; open again; then another
+//   offer is kept and the window reloads.
+// Expected: the six newest compared at first, all eight listed; the ticked one joins and stays
+//   compared, with the 11 years, in the window opened again; the offer kept later joins too.
+void CompareTest::window_compares_the_newest_six_and_keeps_the_choice() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (int i = 1; i <= 8; ++i) {
+        KeptOffer offer = Offer(0, "", 150000 + 5000 * i, 5.25 + 0.125 * i, 30, 900 + 150 * i,
+                                5.5 + 0.125 * i, std::nullopt);
+        offer.name = QStringLiteral("Lender %1").arg(i);
+        offer.keptAt = QDateTime(QDate(2026, 11, i), QTime(9, 0), Qt::UTC);
+        QVERIFY(store.Add(offer));
+    }
+    const QStringList newestSix{"Lender 8", "Lender 7", "Lender 6",
+                                "Lender 5", "Lender 4", "Lender 3"};
+    QPointer<CompareWindow> window = new CompareWindow(store, &owner);
+    QCOMPARE(window->ChoiceList()->count(), 8);
+    QCOMPARE(ColumnNames(*window), newestSix);
+    QCOMPARE(Ticked(*window), newestSix);
+    // The break-even sets the cheapest against the five others, not every pair.
+    QCOMPARE(window->BreakEvenList()->count(), 5);
+
+    window->ChoiceList()->item(6)->setCheckState(Qt::Checked); // Lender 2
+    QCOMPARE(ColumnNames(*window), newestSix + QStringList{"Lender 2"});
+    window->HorizonField()->setValue(11);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window);
+
+    CompareWindow again(store, &owner);
+    again.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(ColumnNames(again), newestSix + QStringList{"Lender 2"});
+    QCOMPARE(again.HorizonField()->value(), 11);
+    QCOMPARE(again.Model()->HorizonYears(), 11);
+
+    KeptOffer later = Offer(0, "Lender 9", 210000, 6.125, 30, 2100, 6.3, std::nullopt);
+    later.keptAt = QDateTime(QDate(2026, 11, 20), QTime(9, 0), Qt::UTC);
+    QVERIFY(store.Add(later));
+    again.Reload();
+    QCOMPARE(ColumnNames(again).value(0), QStringLiteral("Lender 9"));
+    QCOMPARE(again.Model()->columnCount(), 8);
+    QVERIFY(platform.messages.shown.empty());
+}
+
+// State: the calculator near the bottom right corner of the screen.
+// Action: File > Compare Offers....
+// Expected: the Compare window lies within the screen's available area, its buttons in view.
+void CompareTest::window_opens_within_the_screen_beside_the_calculator() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    const QRect area = w.screen()->availableGeometry();
+    w.move(area.right() - w.width() / 2, area.bottom() - w.height() / 2);
+    w.mnuFileCompareOffers->trigger();
+    CompareWindow* compare = w.OfferDesk()->Compare();
+    QVERIFY(compare);
+    const QRect frame = compare->frameGeometry();
+    const QString where = QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                              .arg(frame.x())
+                              .arg(frame.y())
+                              .arg(frame.width())
+                              .arg(frame.height())
+                              .arg(area.width())
+                              .arg(area.height());
+    QVERIFY2(frame.top() >= area.top() && frame.bottom() <= area.bottom(), qPrintable(where));
+    // As wide as its buttons need at least: at the screen's left edge when wider than it.
+    QVERIFY2(frame.left() >= area.left() &&
+                 (frame.right() <= area.right() || frame.left() == area.left()),
+             qPrintable(where));
+    QVERIFY(compare->height() > 500); // shrunk to fit, not to nothing
+}
+
+// Expected: the selected offer's text on its highlight, as the table draws them, has a contrast
+//   of at least 4.5:1 under the default palette and under a dark one.
+void CompareTest::selected_column_is_readable_on_light_and_dark() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    CompareWindow window(fx.store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    for (const QPalette& palette : {QApplication::palette(), dark}) {
+        window.setPalette(palette);
+        const QPalette used = window.Table()->palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            const double ratio = Contrast(used.color(group, QPalette::HighlightedText),
+                                          used.color(group, QPalette::Highlight));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+        }
+    }
+}
+
 void CompareTest::keep_dialog_needs_a_name_and_a_readable_apr_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("apr");
@@ -442,6 +585,10 @@ void CompareTest::keep_dialog_needs_a_name_and_a_readable_apr_data() {
                                << "" << true << -1.0;
     QTest::newRow("with_apr_comma") << "Maple Bank"
                                     << "7,125" << true << 7.125;
+    QTest::newRow("apr_with_percent_sign") << "Maple Bank"
+                                           << "6,40%" << true << 6.4;
+    QTest::newRow("percent_sign_alone") << "Maple Bank"
+                                        << "%" << false << -1.0;
     QTest::newRow("blank_name") << "   "
                                 << "7,125" << false << -1.0;
     QTest::newRow("apr_with_point_where_comma_is_decimal") << "Maple Bank"

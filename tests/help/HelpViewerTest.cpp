@@ -231,8 +231,9 @@ void HelpViewerTest::contents_tree_opens_its_topics() {
     viewer.ShowContext(10000);
     auto* tree = viewer.Window()->findChild<QTreeWidget*>();
     QVERIFY(tree && tree->isVisible());
-    // Using Plumcrest, the welcome, inputs and results, keeping, comparing and editing offers.
-    QCOMPARE(tree->topLevelItemCount(), 6);
+    // Using Plumcrest, the welcome, inputs and results, keeping, comparing and editing offers,
+    // the chart, the schedule, and CSV, PDF and printing.
+    QCOMPARE(tree->topLevelItemCount(), 9);
     const auto found =
         tree->findItems(QStringLiteral("Loan Amount"), Qt::MatchExactly | Qt::MatchRecursive);
     QCOMPARE(found.size(), 1);
@@ -240,6 +241,11 @@ void HelpViewerTest::contents_tree_opens_its_topics() {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
                       tree->visualItemRect(found.front()).center());
     QCOMPARE(viewer.Topic(), QStringLiteral("/loan_amount.htm"));
+    // Opened by number, a topic is the one the contents mark.
+    viewer.ShowContext(10103);
+    QCOMPARE(viewer.Topic(), QStringLiteral("/schedule.htm"));
+    QVERIFY(tree->currentItem());
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("The amortization schedule"));
     viewer.Quit();
 }
 

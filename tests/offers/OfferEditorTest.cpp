@@ -291,6 +291,9 @@ void OfferEditorTest::entries_are_read_in_the_locale_data() {
     QTest::newRow("no_groups_in_a_rate")
         << "6.875" << percent << false << -1.0 << "Type a percentage such as 6,875.";
     QTest::newRow("rate") << "6,8125" << percent << false << 6.8125 << "";
+    QTest::newRow("rate_with_percent_sign") << "6,40 %" << percent << false << 6.4 << "";
+    QTest::newRow("percent_sign_alone")
+        << "%" << percent << true << -1.0 << "Type a percentage such as 6,875.";
     QTest::newRow("rate_above_range")
         << "100,5" << percent << false << -1.0 << "Must be from 0,0000 to 100,0000.";
     QTest::newRow("optional_left_empty") << "  " << percent << true << -1.0 << "";

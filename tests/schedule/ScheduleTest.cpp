@@ -184,6 +184,7 @@ private slots:
     void a_save_cut_short_reports_and_keeps_the_older_file();
     void chart_series_hold_the_models_numbers();
     void every_command_has_a_menu_entry_and_a_shortcut();
+    void f1_shows_each_windows_own_topic();
     void long_term_opens_with_years_folded();
     void print_preview_shows_the_pages_of_the_pdf();
     void pointing_at_a_line_names_the_offer_and_its_figure();
@@ -207,8 +208,8 @@ void ScheduleTest::model_shows_hand_worked_months_and_year_subtotals() {
     QCOMPARE(model.rowCount(year2), 2);
     QCOMPARE(model.rowCount(model.index(2, 0)), 0);
 
-    QCOMPARE(RowText(model, 0), Texts({"Year 1", "1", "4,530.72", "277.40", "4,253.32", "746.68",
-                                       "0.00", "4,530.72"}));
+    QCOMPARE(RowText(model, 0),
+             Texts({"Year 1", "", "4,530.72", "277.40", "4,253.32", "746.68", "0.00", "4,530.72"}));
     QCOMPARE(RowText(model, 0, year1),
              Texts({"1", "1", "377.56", "37.50", "340.06", "4,659.94", "0.00", "377.56"}));
     QCOMPARE(RowText(model, 1, year1),
@@ -216,7 +217,7 @@ void ScheduleTest::model_shows_hand_worked_months_and_year_subtotals() {
     QCOMPARE(RowText(model, 11, year1),
              Texts({"12", "1", "377.56", "8.37", "369.19", "746.68", "0.00", "377.56"}));
     QCOMPARE(RowText(model, 1),
-             Texts({"Year 2", "2", "755.09", "8.41", "746.68", "0.00", "0.00", "755.09"}));
+             Texts({"Year 2", "", "755.09", "8.41", "746.68", "0.00", "0.00", "755.09"}));
     QCOMPARE(RowText(model, 0, year2),
              Texts({"13", "2", "377.56", "5.60", "371.96", "374.72", "0.00", "377.56"}));
     QCOMPARE(RowText(model, 1, year2),
@@ -244,8 +245,8 @@ void ScheduleTest::subtitle_counts_one_month_in_the_singular() {
 // Expected: the figures read as the calculator's fields would show them.
 void ScheduleTest::model_uses_the_locale_separators() {
     ScheduleModel model(BuildSchedule(5000.0, 9.0, 14), {}, kGerman);
-    QCOMPARE(RowText(model, 0), Texts({"Year 1", "1", "4.530,72", "277,40", "4.253,32", "746,68",
-                                       "0,00", "4.530,72"}));
+    QCOMPARE(RowText(model, 0),
+             Texts({"Year 1", "", "4.530,72", "277,40", "4.253,32", "746,68", "0,00", "4.530,72"}));
 }
 
 // State: German C and Qt locales; 3,600.00 at 7.5 % over 3 months, worked by hand (0.625 % a
@@ -299,12 +300,14 @@ void ScheduleTest::pdf_of_a_30_year_schedule_repeats_the_header_on_each_page() {
         "Month Year Payment Interest Principal Balance Mortgage insurance Total payment");
     for (const QString& text :
          {QStringLiteral("Plumcrest 4.0"),
-          QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+          // English pages carry an English date, whatever the system's locale.
+          QLocale(QLocale::English, QLocale::UnitedStates)
+              .toString(QDate::currentDate(), QLocale::LongFormat),
           QStringLiteral("Amortization schedule: Lakeside Savings"),
           QStringLiteral("Loan 108,000.00 at 6.7500 % over 360 months; payment 700.49"),
           QStringLiteral("Page 1 of 9"), header,
           QStringLiteral("\n1 1 700.49 607.50 92.99 107,907.01 0.00 700.49\n"),
-          QStringLiteral("\nYear 1 1 8,405.88 7,254.83 1,151.05 106,848.95 0.00 8,405.88\n"),
+          QStringLiteral("\nYear 1 8,405.88 7,254.83 1,151.05 106,848.95 0.00 8,405.88\n"),
           QStringLiteral("\n45 4 700.49")}) {
         QVERIFY2(first.contains(text), qPrintable(text + QStringLiteral(" not in:\n") + first));
     }
@@ -491,11 +494,35 @@ void ScheduleTest::every_command_has_a_menu_entry_and_a_shortcut() {
             seen.insert(item->shortcut().toString());
         }
     }
-    QCOMPARE(commands, 7);
+    QCOMPARE(commands, 8);
     window.YearsOnlyAction()->trigger();
     QVERIFY(!window.View()->isExpanded(window.Model()->index(0, 0)));
     window.ShowMonthsAction()->trigger();
     QVERIFY(window.View()->isExpanded(window.Model()->index(1, 0)));
+}
+
+// Action: F1 in a schedule window, then in the Compare window.
+// Expected: each asks the help for its own topic: the schedule's (10103), the comparison's
+//   (10101).
+void ScheduleTest::f1_shows_each_windows_own_topic() {
+    plumcrest::testing::FakePlatform platform;
+    ScheduleWindow schedule(QStringLiteral("Lakeside Savings"), 6.75,
+                            BuildSchedule(108000.0, 6.75, 24), {}, kUs);
+    schedule.show();
+    QVERIFY(QTest::qWaitForWindowActive(&schedule));
+    QTest::keyClick(&schedule, Qt::Key_F1);
+    QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10103")});
+
+    QTemporaryDir dir;
+    store::OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    compare::CompareWindow window(store, nullptr);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QCOMPARE(platform.help.calls,
+             (QStringList{QStringLiteral("context 10103"), QStringLiteral("context 10101")}));
 }
 
 // State: a 999-year term, 11,988 months (at 0.8 % no rounded-up payment ends it early).
