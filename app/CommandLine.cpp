@@ -38,10 +38,23 @@ std::string VersionText(std::string_view program, std::string_view version) {
     return std::string(program) + " " + std::string(version) + "\n";
 }
 
-std::string NoDisplayText(std::string_view program) {
+std::string NoDisplayText(std::string_view program, std::string_view display) {
     const std::string name(program);
+    if (!display.empty())
+        return name + ": needs a graphical session and could not reach the display " +
+               std::string(display) + "; check that its server runs and lets you in, " +
+               "or run it under a virtual X server with: xvfb-run -a " + name + "\n";
     return name + ": needs a graphical session and found no display; run it from the desktop, " +
            "or under a virtual X server with: xvfb-run -a " + name + "\n";
+}
+
+std::string DisplayInEnvironment() {
+    for (const char* variable : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value)
+            return std::string(variable) + "=" + value;
+    }
+    return {};
 }
 
 namespace {
@@ -75,7 +88,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 DisplayStartGuard::DisplayStartGuard(std::string_view program) {
     heldMessages.clear();
-    noDisplayLine = NoDisplayText(program);
+    noDisplayLine = NoDisplayText(program, DisplayInEnvironment());
     previousHandler = qInstallMessageHandler(HoldMessage);
 }
 

@@ -16,8 +16,11 @@ CommandLineRequest ReadCommandLine(int argc, const char* const* argv);
 std::string HelpText(std::string_view program);
 std::string VersionText(std::string_view program, std::string_view version);
 
-// The one line printed when the program is started without a graphical session.
-std::string NoDisplayText(std::string_view program);
+// The one line printed when the program is started without a graphical session: none named, or
+// `display` ("DISPLAY=:1") named but not reachable.
+std::string NoDisplayText(std::string_view program, std::string_view display = {});
+// The display the environment names ("WAYLAND_DISPLAY=wayland-0", "DISPLAY=:1"), or empty.
+std::string DisplayInEnvironment();
 
 // While alive, Qt's messages are held back; a fatal one (the window system could not be reached)
 // ends the program with NoDisplayText and status 1 instead of an abort. When the guard ends

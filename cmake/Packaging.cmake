@@ -39,8 +39,28 @@ endif()
 # Debian keeps every package's licence as /usr/share/doc/<package>/copyright, beside its
 # changelog; manual pages and changelogs are installed compressed with gzip -9n (no name or
 # time stamp inside, so the package builds the same every time).
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/../LICENSE
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plumcrest RENAME copyright)
+# In the machine-readable (DEP-5) form, with the licence's text taken from LICENSE itself.
+file(READ ${CMAKE_CURRENT_LIST_DIR}/../LICENSE _plumcrest_licence)
+string(REGEX REPLACE "\n+$" "" _plumcrest_licence "${_plumcrest_licence}")
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" _ "${_plumcrest_licence}")
+set(_plumcrest_copyright_holder "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "^MIT License\n\n[^\n]*\n\n" "" _plumcrest_licence_body "${_plumcrest_licence}")
+string(REGEX REPLACE "\n\n" "\n.\n" _plumcrest_licence_body "${_plumcrest_licence_body}")
+string(REGEX REPLACE "\n" "\n " _plumcrest_licence_body "${_plumcrest_licence_body}")
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/copyright
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: Plumcrest
+Source: https://www.quillmore.example/plumcrest.htm
+
+Files: *
+Copyright: ${_plumcrest_copyright_holder}
+License: Expat
+
+License: Expat
+ ${_plumcrest_licence_body}
+")
+install(FILES ${CMAKE_BINARY_DIR}/packaging/copyright
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plumcrest)
 set(_plumcrest_gzipped)
 foreach(_doc plumcrest.1 changelog)
   set(_gz ${CMAKE_BINARY_DIR}/packaging/${_doc}.gz)
@@ -95,7 +115,7 @@ endif()
 string(TOLOWER ${PROJECT_NAME} CPACK_PACKAGE_NAME)
 set(CPACK_PACKAGE_VENDOR "Quillmore Financial Software")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mortgage calculator that compares offers by their APR")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mortgage calculator that compares offers as Loan Estimates do")
 # One line of the extended description per line here: dpkg shows them as they are, so each
 # stays within 80 columns.
 set(CPACK_PACKAGE_DESCRIPTION [=[
@@ -105,8 +125,16 @@ term, the note rate and nine closing costs that count as finance charges,
 and shows the down payment, the loan amount, the monthly payment, the total
 of the fixed fees and the Annual Percentage Rate.
 .
+Offers can be kept and compared side by side as the lender's Loan Estimate
+lays them out: the whole monthly payment with mortgage insurance and escrow,
+cash to close, In 5 Years, the Total Interest Percentage, the APR as lenders
+must figure it, and the cost over the years the buyer expects to keep the
+loan, with what their savings would earn counted. Each offer has its
+amortization schedule and a chart of cost and balance over time; both save
+as CSV and PDF and print.
+.
 The last values calculated are kept for the next start, and a help file
-explains every field.]=])
+explains every field and window.]=])
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.quillmore.example/plumcrest.htm")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_LIST_DIR}/../LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -117,7 +145,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebFinish.cmake)
 
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Plumcrest developers <plumcrest@quillmore.example>")
-set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SECTION math) # where desktop calculators are
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # plumcrest_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -42,12 +42,14 @@ for args in "" "--frobnicate" "somefile.txt"; do
   [ ! -s "$tmp/out" ] || fail "start without display wrote to stdout: $(cat "$tmp/out")"
 done
 
-# A display that does not answer is the same as none.
+# A display that is named but does not answer is said to be unreachable, by its name.
 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:4711 HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" \
   timeout 20 "$exe" >"$tmp/out" 2>"$tmp/err"
 rc=$?
 [ $rc -eq 1 ] || fail "start with an unreachable display exited with $rc, not 1"
 [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "unreachable display wrote: $(cat "$tmp/err")"
+grep -q 'could not reach the display DISPLAY=:4711' "$tmp/err" ||
+  fail "the unreachable display is not named: $(cat "$tmp/err")"
 
 [ $failures -eq 0 ] || exit 1
 echo "command line OK"
