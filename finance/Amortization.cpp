@@ -177,10 +177,15 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
     Cents balance = loanCents;
     for (std::int32_t m = 1; m <= months && balance > 0; ++m) {
         if (adjustable && m >= firstChange && (m - firstChange) % between == 0) {
-            rateE4 = AdjustedRateE4(*adjustable, noteE4, rateE4, change++, path);
-            rateE4 = std::clamp(rateE4, -kMaxRateE4, kMaxRateE4);
-            payment = LevelPayment(balance, rateE4, months - m + 1);
-            schedule.changes.push_back({m, PercentOfE4(rateE4), payment});
+            const std::int64_t next =
+                std::clamp(AdjustedRateE4(*adjustable, noteE4, rateE4, change++, path), -kMaxRateE4,
+                           kMaxRateE4);
+            // A change date that leaves the rate as it was leaves the payment too.
+            if (next != rateE4) {
+                rateE4 = next;
+                payment = LevelPayment(balance, rateE4, months - m + 1);
+                schedule.changes.push_back({m, PercentOfE4(rateE4), payment});
+            }
         }
         Cents extra = 0;
         if (extras.monthly > 0 && m >= extras.monthlyFrom)

@@ -131,8 +131,9 @@ inline constexpr std::int32_t kScheduleMaxMonths = 12000; // 1,000 years
 AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months);
 
 // The same schedule with extra payments and, when `adjustable` is given, a rate that changes along
-// `path`. At each change date the regular payment is figured again, as lenders do, over the months
-// left on the balance owed then, in whole cents. No extras and no changes give BuildSchedule's
+// `path`. When a change date brings a new rate, the regular payment is figured again, as lenders
+// do, over the months left on the balance owed then, in whole cents; a rate that stays leaves the
+// payment as it is. No extras and no changes give BuildSchedule's
 // schedule exactly. Extras less than zero count as none.
 AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months,
                                    const ExtraPayments& extras, const AdjustableRate* adjustable,
