@@ -380,7 +380,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         const std::int32_t month = figures.savings.payoffMonth;
         const QString when = tr("payment %1 (year %2)").arg(month).arg((month - 1) / 12 + 1);
         return figures.savings.monthsSaved > 0
-                   ? tr("%1, %n month(s) sooner", nullptr, figures.savings.monthsSaved).arg(when)
+                   ? tr("%1, %n months sooner", nullptr, figures.savings.monthsSaved).arg(when)
                    : when;
     }
     case HighestPaymentRow:

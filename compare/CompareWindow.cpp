@@ -257,7 +257,8 @@ void CompareWindow::CreateActions() {
         NewAction(this, tr("&Balance Chart"), QKeySequence(Qt::CTRL | Qt::Key_3));
     actions_.extraPlan = NewAction(this, tr("&Extra Payments for All Offers..."),
                                    QKeySequence(Qt::CTRL | Qt::Key_R));
-    actions_.clearPlan = NewAction(this, tr("&No Extra Payments"), QKeySequence());
+    actions_.clearPlan =
+        NewAction(this, tr("&No Extra Payments"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     // Escape closes the window too; it is not one of the calculator's dialogs.
     actions_.close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
 

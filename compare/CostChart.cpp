@@ -137,9 +137,9 @@ void CostChart::SetOffers(std::vector<ChartOffer> offers, int horizonYears,
         cost_.push_back(CumulativeCost(offer.fees, offer.schedule, offer.insurance, months_));
         balance_.push_back(BalanceSeries(offer.schedule, months_));
         const auto& extras = offer.withExtras;
-        extrasCost_.push_back(extras ? CumulativeCost(offer.fees, extras->schedule,
-                                                      extras->insurance, months_)
-                                     : std::vector<Cents>());
+        extrasCost_.push_back(
+            extras ? CumulativeCost(offer.fees, extras->schedule, extras->insurance, months_)
+                   : std::vector<Cents>());
         extrasBalance_.push_back(extras ? BalanceSeries(extras->schedule, months_)
                                         : std::vector<Cents>());
     }

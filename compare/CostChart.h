@@ -41,7 +41,7 @@ struct ChartOffer {
         AmortizationSchedule schedule;
         InsurancePlan insurance;
     };
-    std::optional<Extras> withExtras;
+    std::optional<Extras> withExtras = std::nullopt;
 };
 
 class CostChart : public QWidget {

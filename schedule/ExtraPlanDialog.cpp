@@ -43,8 +43,7 @@ Cents CentsOf(double dollars) {
 
 } // namespace
 
-ExtraPlanDialog::ExtraPlanDialog(const ExtraPayments& plan, std::int32_t lastMonth,
-                                 QWidget* parent)
+ExtraPlanDialog::ExtraPlanDialog(const ExtraPayments& plan, std::int32_t lastMonth, QWidget* parent)
     : QDialog(parent), lastMonth_(std::max(1, lastMonth)) {
     setObjectName(QStringLiteral("dlgExtraPayments"));
     setWindowTitle(tr("Extra Payments"));

@@ -78,7 +78,7 @@ output::PrintTable SchedulePrintTable(const ScheduleModel& model, const QStringL
 }
 
 QString SavingsSummary(const ExtraSavings& savings, const LocaleSeparators& separators) {
-    return ScheduleWindow::tr("Paid off with payment %1 (year %2): %n month(s) sooner, %3 less "
+    return ScheduleWindow::tr("Paid off with payment %1 (year %2): %n months sooner, %3 less "
                               "interest.",
                               nullptr, savings.monthsSaved)
         .arg(savings.payoffMonth)
@@ -139,9 +139,8 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, const LoanTerms& terms,
     QMenu* whatIf = menuBar()->addMenu(tr("&What If"));
     extraPayments_ = whatIf->addAction(tr("&Extra Payments..."));
     extraPayments_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(extraPayments_, &QAction::triggered, this, platform::Guarded([this] {
-                AskAndApplyPlan();
-            }));
+    connect(extraPayments_, &QAction::triggered, this,
+            platform::Guarded([this] { AskAndApplyPlan(); }));
     if (terms.adjustable) {
         whatIf->addSeparator();
         auto* rates = new QActionGroup(this);
@@ -210,8 +209,8 @@ QString ScheduleWindow::WhatIfText() const {
         const auto percent = [this](double value) {
             return QLocale::c()
                 .toString(value, 'f', 4)
-                .replace(QLatin1Char('.'), QString::fromStdU32String(
-                                               std::u32string(1, separators_.decimal)));
+                .replace(QLatin1Char('.'),
+                         QString::fromStdU32String(std::u32string(1, separators_.decimal)));
         };
         const HighestPayment highest = HighestPaymentOf(schedule);
         lines << tr("Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, "
@@ -221,8 +220,8 @@ QString ScheduleWindow::WhatIfText() const {
                      .arg(rate->initialMonths)
                      .arg(percent(rate->indexPercent), percent(rate->marginPercent))
                      .arg(rate->monthsBetween)
-                     .arg(percent(rate->firstCap), percent(rate->laterCap),
-                          percent(rate->lifeCap), percent(rate->floor));
+                     .arg(percent(rate->firstCap), percent(rate->laterCap), percent(rate->lifeCap),
+                          percent(rate->floor));
         lines << (paid.ratePath == RatePath::WorstCase
                       ? tr("Shown: the worst case, each change as high as the caps allow. Highest "
                            "payment %1, from month %2.")
@@ -321,8 +320,8 @@ OutputDocument ScheduleWindow::Document() const {
     document.heading.subtitle = subtitle_;
     document.heading.date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
     const QString whatIf = WhatIfText();
-    document.table =
-        SchedulePrintTable(*model_, whatIf.isEmpty() ? QStringList() : whatIf.split(QLatin1Char('\n')));
+    document.table = SchedulePrintTable(
+        *model_, whatIf.isEmpty() ? QStringList() : whatIf.split(QLatin1Char('\n')));
     return document;
 }
 

@@ -51,7 +51,6 @@ public:
     std::function<std::optional<ExtraPayments>(const ExtraPayments& current, std::int32_t months)>
         AskForPlan;
 
-
     ScheduleModel* Model() const { return model_; }
     QTreeView* View() const { return view_; }
     const output::OutputActions& Output() const { return output_; }
