@@ -1,7 +1,9 @@
 #include "ExtraPlanDialog.h"
 
 #include "Guarded.h"
+#include "HelpContexts.h"
 #include "MoneyText.h"
+#include "Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -120,7 +122,10 @@ ExtraPlanDialog::ExtraPlanDialog(const ExtraPayments& plan, std::int32_t lastMon
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kWhatIfContext); }));
     connect(buttons, &QDialogButtonBox::accepted, this, Guarded([this] { accept(); }));
     connect(buttons, &QDialogButtonBox::rejected, this, Guarded([this] { reject(); }));
 
