@@ -276,13 +276,13 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     left->addWidget(loanBox);
     left->addWidget(monthlyBox);
     left->addWidget(disclosedBox);
+    left->addWidget(adjustableBox_);
     left->addStretch();
     auto* right = new QVBoxLayout;
     auto* costsHeading = new QLabel(tr("<b>Closing costs</b>"), this);
     right->addWidget(costsHeading);
     right->addWidget(scroll, 1);
     right->addWidget(totalsBox);
-    right->addWidget(adjustableBox_);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right, 1);
@@ -557,6 +557,11 @@ void OfferEditor::UpdateTabOrder() {
          {Field::InsurancePercent, Field::PropertyTax, Field::HomeInsurance, Field::Hoa,
           Field::DisclosedApr, Field::DisclosedTip, Field::InFiveTotal, Field::InFivePrincipal})
         order.push_back(Entry(field).edit);
+    order.push_back(adjustableBox_);
+    for (Field field :
+         {Field::ArmInitialMonths, Field::ArmIndex, Field::ArmMargin, Field::ArmMonthsBetween,
+          Field::ArmFirstCap, Field::ArmLaterCap, Field::ArmLifeCap, Field::ArmFloor})
+        order.push_back(Entry(field).edit);
     for (const Section& part : sections_) {
         for (const auto& line : part.items)
             order.insert(order.end(),
@@ -564,11 +569,6 @@ void OfferEditor::UpdateTabOrder() {
         order.push_back(part.add);
     }
     order.push_back(Entry(Field::LenderCredits).edit);
-    order.push_back(adjustableBox_);
-    for (Field field :
-         {Field::ArmInitialMonths, Field::ArmIndex, Field::ArmMargin, Field::ArmMonthsBetween,
-          Field::ArmFirstCap, Field::ArmLaterCap, Field::ArmLifeCap, Field::ArmFloor})
-        order.push_back(Entry(field).edit);
     for (QAbstractButton* button : buttons_->buttons())
         order.push_back(button);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
