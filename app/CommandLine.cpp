@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ScheduleCommand.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -26,12 +28,13 @@ std::string HelpText(std::string_view program) {
            "A mortgage calculator: the down payment, loan amount, monthly payment, total of the\n"
            "fixed fees and Annual Percentage Rate of a home loan.\n"
            "\n"
-           "It takes no arguments and opens its window; the last values calculated are kept in\n"
+           "Without --schedule it opens its window; the last values calculated are kept in\n"
            "$XDG_CONFIG_HOME/Quillmore Financial Software/Plumcrest/Plumcrest.ini.\n"
            "F1 in the window opens the help.\n"
            "\n"
            "  -h, --help     show this text and exit\n"
-           "      --version  show the version and exit\n";
+           "      --version  show the version and exit\n" +
+           ScheduleCommandHelp();
 }
 
 std::string VersionText(std::string_view program, std::string_view version) {

@@ -8,6 +8,7 @@
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 #include "PlumcrestApplication.h"
+#include "ScheduleCommand.h"
 #include "Translations.h"
 #include "Version.h"
 
@@ -17,6 +18,10 @@
 
 int main(int argc, char** argv) {
     constexpr const char* program = "plumcrest";
+    // A schedule for a script needs no display: answered before any Qt object exists.
+    if (plumcrest::IsScheduleCommand(argc, argv) &&
+        plumcrest::ReadCommandLine(argc, argv) == plumcrest::CommandLineRequest::Run)
+        return plumcrest::RunScheduleCommand(argc, argv, stdout, stderr);
     switch (plumcrest::ReadCommandLine(argc, argv)) {
     case plumcrest::CommandLineRequest::Help:
         std::fputs(plumcrest::HelpText(program).c_str(), stdout);

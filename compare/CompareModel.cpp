@@ -4,6 +4,7 @@
 #include "MoneyText.h"
 
 #include <QFont>
+#include <algorithm>
 #include <cmath>
 
 namespace plumcrest::compare {
@@ -34,6 +35,9 @@ CompareModel::RowKind CompareModel::KindOf(int row) {
     case TipCheckRow:
     case AprCheckRow:
     case CheapestRow:
+    case PayoffRow:
+    case HighestPaymentRow:
+    case WorstHighestPaymentRow:
         return RowKind::Text;
     case TermRow:
         return RowKind::Years;
@@ -57,15 +61,28 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
     std::vector<ComparedOffer> compared;
     compared.reserve(offers_.size());
     for (const store::KeptOffer& offer : offers_) {
-        OfferFigures figures = FigureOffer(store::EstimateOf(offer));
+        OfferFigures figures = FigureOffer(store::EstimateOf(offer), plan_);
         const SectionTotals& totals = figures.totals;
-        compared.push_back({figures.schedule, figures.insurance,
+        // Compared as the buyer pays: with the plan of extra payments.
+        compared.push_back({figures.paid, figures.paidInsurance,
                             totals.loanCosts + totals.prepaidInterest - totals.lenderCredits,
                             figures.terms.ratePercent});
         figures_.push_back(std::move(figures));
     }
     comparison_.SetOffers(std::move(compared));
     endResetModel();
+}
+
+void CompareModel::SetExtraPlan(const ExtraPayments& plan) {
+    plan_ = plan;
+    const int years = comparison_.HorizonYears();
+    SetOffers(std::vector<store::KeptOffer>(offers_));
+    comparison_.SetHorizonYears(years);
+}
+
+bool CompareModel::ShowsWhatIf() const {
+    return plan_.Any() || std::any_of(figures_.begin(), figures_.end(),
+                                      [](const OfferFigures& f) { return f.adjustable; });
 }
 
 void CompareModel::SetHorizonYears(int years) {
@@ -79,13 +96,16 @@ void CompareModel::SetSavingsPercent(double percent) {
 }
 
 void CompareModel::HorizonChanged() {
-    headerDataChanged(Qt::Vertical, HorizonPaidRow, CheapestRow);
+    const int last = rowCount() - 1;
+    headerDataChanged(Qt::Vertical, HorizonPaidRow, last);
     if (!offers_.empty())
-        dataChanged(index(HorizonPaidRow, 0), index(CheapestRow, columnCount() - 1));
+        dataChanged(index(HorizonPaidRow, 0), index(last, columnCount() - 1));
 }
 
 int CompareModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : RowCount;
+    if (parent.isValid())
+        return 0;
+    return ShowsWhatIf() ? RowCount : PayoffRow;
 }
 
 int CompareModel::columnCount(const QModelIndex& parent) const {
@@ -170,6 +190,18 @@ QString CompareModel::RowLabel(int row) const {
             .arg(PercentText(comparison_.SavingsPercent(), 2, separators_));
     case CheapestRow:
         return tr("Cheapest over %n years", nullptr, years);
+    case PayoffRow:
+        return tr("With extra payments: paid off");
+    case InterestSavedRow:
+        return tr("With extra payments: interest saved");
+    case HighestPaymentRow:
+        return tr("Highest payment");
+    case WorstHighestPaymentRow:
+        return tr("Worst case: highest payment");
+    case WorstHorizonCostRow:
+        return tr("Worst case: cost over %n years", nullptr, years);
+    case WorstWholeTermCostRow:
+        return tr("Worst case: cost over the whole term");
     }
     return {};
 }
@@ -228,9 +260,9 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     case DisclosedAprRow:
         return optional(offer.disclosedApr);
     case TotalPaymentsRow:
-        return Dollars(figures.schedule.totalPayments);
+        return Dollars(figures.paid.totalPayments);
     case TotalInterestRow:
-        return Dollars(figures.schedule.totalInterest);
+        return Dollars(figures.paid.totalInterest);
     case WholeTermCostRow:
         return Dollars(comparison_.WholeTermCost(column));
     case HorizonPaidRow:
@@ -243,6 +275,18 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return Dollars(comparison_.HorizonCost(column));
     case DiscountedCostRow:
         return Dollars(comparison_.DiscountedCost(column));
+    case InterestSavedRow:
+        return Dollars(figures.savings.interestSaved);
+    case WorstHorizonCostRow:
+        return Dollars(horizon().worstPlainCost);
+    case WorstWholeTermCostRow:
+        return Dollars(FigureHorizon(figures, kScheduleMaxMonths / 12, 0).worstPlainCost);
+    case PayoffRow:
+        return figures.savings.payoffMonth;
+    case HighestPaymentRow:
+        return Dollars(figures.highest.payment);
+    case WorstHighestPaymentRow:
+        return Dollars(figures.adjustable ? figures.worstHighest.payment : figures.highest.payment);
     default:
         return {};
     }
@@ -332,6 +376,20 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     }
     case CheapestRow:
         return comparison_.IsCheapest(column) ? tr("cheapest") : QString();
+    case PayoffRow: {
+        const std::int32_t month = figures.savings.payoffMonth;
+        const QString when = tr("payment %1 (year %2)").arg(month).arg((month - 1) / 12 + 1);
+        return figures.savings.monthsSaved > 0
+                   ? tr("%1, %n months sooner", nullptr, figures.savings.monthsSaved).arg(when)
+                   : when;
+    }
+    case HighestPaymentRow:
+    case WorstHighestPaymentRow: {
+        const HighestPayment& highest = row == WorstHighestPaymentRow && figures.adjustable
+                                            ? figures.worstHighest
+                                            : figures.highest;
+        return tr("%1 from month %2").arg(MoneyOf(highest.payment)).arg(highest.month);
+    }
     default: {
         const QVariant figure = CellFigure(row, column);
         return figure.isValid() ? FigureText(figure.toDouble(), MaskKind::Money, separators_)
@@ -378,6 +436,18 @@ QString CompareModel::RowExplanation(int row) {
                   "Projected Payments show them; HOA dues come on top");
     case TotalFeesRow:
         return tr("All closing costs: loan costs (A to C) and other costs (E to H)");
+    case PayoffRow:
+    case InterestSavedRow:
+        return tr("With the extra payments set in What If > Extra Payments for All Offers, "
+                  "against the offer's own schedule");
+    case HighestPaymentRow:
+        return tr("The highest principal and interest a month and the month it first applies; "
+                  "an adjustable rate as the index stands today");
+    case WorstHighestPaymentRow:
+    case WorstHorizonCostRow:
+    case WorstWholeTermCostRow:
+        return tr("An adjustable rate with each change as high as its caps allow; a fixed rate "
+                  "as it is");
     case CashToCloseRow:
         return tr("Down payment plus all closing costs, less lender credits");
     case InFiveTotalRow:

@@ -60,6 +60,13 @@ public:
         HorizonCostRow,
         DiscountedCostRow,
         CheapestRow,
+        // What if: shown when a plan of extra payments is applied or an offer's rate adjusts.
+        PayoffRow,
+        InterestSavedRow,
+        HighestPaymentRow,
+        WorstHighestPaymentRow,
+        WorstHorizonCostRow,
+        WorstWholeTermCostRow,
         RowCount
     };
     // How a row's figure is written where it leaves the program.
@@ -76,6 +83,11 @@ public:
     void SetOffers(std::vector<store::KeptOffer> offers);
     void SetHorizonYears(int years);
     void SetSavingsPercent(double percent);
+    // One plan of extra payments for every offer, so they are compared as the buyer will pay.
+    void SetExtraPlan(const ExtraPayments& plan);
+    const ExtraPayments& ExtraPlan() const { return plan_; }
+    // Whether the rows from PayoffRow on are shown.
+    bool ShowsWhatIf() const;
 
     const std::vector<store::KeptOffer>& Offers() const { return offers_; }
     const store::KeptOffer& Offer(int column) const {
@@ -118,6 +130,7 @@ private:
     std::vector<OfferFigures> figures_;
     OfferComparison comparison_;
     std::optional<qint64> reference_;
+    ExtraPayments plan_;
 };
 
 } // namespace plumcrest::compare

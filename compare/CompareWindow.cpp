@@ -3,6 +3,7 @@
 #include "CompareModel.h"
 #include "ComparisonExport.h"
 #include "CostChart.h"
+#include "ExtraPlanDialog.h"
 #include "FigureText.h"
 #include "Guarded.h"
 #include "HelpContexts.h"
@@ -11,6 +12,7 @@
 #include "OfferStore.h"
 #include "ScheduleWindow.h"
 #include "Services.h"
+#include "WhatIf.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -452,6 +454,16 @@ void CompareWindow::RestoreSettings() {
         }
     }
     model_->SetSavingsPercent(savings_->value());
+    // A plan this version cannot read is left in the file and not applied.
+    if (const auto text = store_.Setting(QStringLiteral("extra_plan")))
+        if (const auto plan = ParseExtraPlan(text->toStdString()))
+            model_->SetExtraPlan(*plan);
+}
+
+void CompareWindow::ApplyExtraPlan(const ExtraPayments& plan) {
+    model_->SetExtraPlan(plan);
+    KeepSetting(QStringLiteral("extra_plan"), QString::fromStdString(ExtraPlanText(plan)));
+    Reload();
 }
 
 void CompareWindow::KeepSetting(const QString& key, const QString& value) {
@@ -473,6 +485,10 @@ void CompareWindow::CreateActions() {
     actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
     actions_.balanceChart =
         NewAction(this, tr("&Balance Chart"), QKeySequence(Qt::CTRL | Qt::Key_3));
+    actions_.extraPlan = NewAction(this, tr("&Extra Payments for All Offers..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_R));
+    actions_.clearPlan =
+        NewAction(this, tr("&No Extra Payments"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     // Escape closes the window too; it is not one of the calculator's dialogs.
     actions_.close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
 
@@ -488,6 +504,21 @@ void CompareWindow::CreateActions() {
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
+    connect(actions_.extraPlan, &QAction::triggered, this, Guarded([this] {
+                const auto months = static_cast<std::int32_t>(model_->LongestTermYears() * 12);
+                std::optional<ExtraPayments> plan;
+                if (AskForPlan) {
+                    plan = AskForPlan(model_->ExtraPlan(), months);
+                } else {
+                    schedule::ExtraPlanDialog dialog(model_->ExtraPlan(), months, this);
+                    if (dialog.exec() == QDialog::Accepted)
+                        plan = dialog.Plan();
+                }
+                if (plan)
+                    ApplyExtraPlan(*plan);
+            }));
+    connect(actions_.clearPlan, &QAction::triggered, this,
+            Guarded([this] { ApplyExtraPlan(ExtraPayments{}); }));
     connect(actions_.offersTab, &QAction::triggered, this,
             Guarded([this] { tabs_->setCurrentIndex(0); }));
     connect(actions_.costChart, &QAction::triggered, this, Guarded([this] {
@@ -519,6 +550,10 @@ void CompareWindow::CreateMenus() {
     QMenu* view = menuBar_->addMenu(tr("&View"));
     for (QAction* action : {actions_.offersTab, actions_.costChart, actions_.balanceChart})
         view->addAction(action);
+
+    QMenu* whatIf = menuBar_->addMenu(tr("&What If"));
+    whatIf->addAction(actions_.extraPlan);
+    whatIf->addAction(actions_.clearPlan);
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->addAction(actions_.help);
@@ -612,8 +647,18 @@ void CompareWindow::RefreshChart() {
         // schedule window shows, so the chart's insurance ends where the schedule's does.
         const auto column = static_cast<std::size_t>(i);
         const OfferFigures& figures = model_->Figures(i);
-        offers.push_back({model_->Offer(i).name, model_->Comparison().LoanCosts(column),
-                          figures.schedule, figures.insurance});
+        ChartOffer offer{model_->Offer(i).name, model_->Comparison().LoanCosts(column),
+                         figures.schedule, figures.insurance, std::nullopt};
+        // The plan for every offer, or else the one a schedule window set for this offer.
+        if (model_->ExtraPlan().Any()) {
+            offer.withExtras = ChartOffer::Extras{figures.paid, figures.paidInsurance};
+        } else if (schedulePlan_ && schedulePlan_->first == model_->Offer(i).id &&
+                   schedulePlan_->second.Any()) {
+            const LoanTerms terms = WithExtras(figures.terms, schedulePlan_->second);
+            const AmortizationSchedule schedule = ScheduleOf(terms);
+            offer.withExtras = ChartOffer::Extras{schedule, InsuranceOf(terms, schedule)};
+        }
+        offers.push_back(std::move(offer));
     }
     chart_->SetOffers(std::move(offers), model_->HorizonYears(), TheLocaleSeparators());
 }
@@ -708,11 +753,19 @@ schedule::ScheduleWindow* CompareWindow::OpenSchedule() {
     const auto offer = SelectedOffer();
     if (!offer)
         return nullptr;
-    // The offer's Loan Estimate says the loan, rate, term and insurance the schedule lays out.
+    // The offer's Loan Estimate says the loan, rate, term and insurance the schedule lays out;
+    // the plan for every offer comes with it.
     const OfferFigures figures = FigureOffer(store::EstimateOf(*offer));
-    auto* window =
-        new schedule::ScheduleWindow(offer->name, figures.terms.ratePercent, figures.schedule,
-                                     figures.insurance, TheLocaleSeparators(), this);
+    auto* window = new schedule::ScheduleWindow(
+        offer->name, WithExtras(figures.terms, model_->ExtraPlan()), TheLocaleSeparators(), this);
+    const qint64 id = offer->id;
+    connect(window, &schedule::ScheduleWindow::PlanChanged, this,
+            [this, id](const ExtraPayments& plan) {
+                platform::RunGuarded([&] {
+                    schedulePlan_ = std::pair{id, plan};
+                    RefreshChart();
+                });
+            });
     window->show();
     return window;
 }

@@ -70,6 +70,8 @@ public:
         QAction* costChart = nullptr;
         QAction* balanceChart = nullptr;
         output::OutputActions output;
+        QAction* extraPlan = nullptr; // extra payments for every offer
+        QAction* clearPlan = nullptr;
     };
 
     // `store` must outlive the window; `owner` is the main window.
@@ -120,6 +122,12 @@ public:
     // The comparison as CSV and as a printable document.
     std::string Csv() const;
     output::OutputDocument Document() const;
+
+    // Applies one plan of extra payments to every offer and keeps it.
+    void ApplyExtraPlan(const ExtraPayments& plan);
+    // Asks for a plan (the Extra Payments dialog); tests answer it without one.
+    std::function<std::optional<ExtraPayments>(const ExtraPayments& current, std::int32_t months)>
+        AskForPlan;
 
     // Asks for a new name; tests answer it without a dialog.
     std::function<std::optional<QString>(const QString& current)> AskForName;
@@ -178,6 +186,8 @@ private:
     std::vector<qint64> chosen_;            // the compared ones, by id
     qint64 seenThrough_ = 0;                // offers kept later are compared when they appear
     std::vector<store::KeptOffer> deleted_; // most recent last; forgotten when the window closes
+    // The plan last set in a schedule window of one offer, drawn beside that offer's cost.
+    std::optional<std::pair<qint64, ExtraPayments>> schedulePlan_;
 };
 
 } // namespace plumcrest::compare

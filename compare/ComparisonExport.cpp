@@ -25,13 +25,13 @@ std::string Utf8(const QString& text) {
 std::string ComparisonCsv(const CompareModel& model) {
     std::vector<CsvRecord> records;
     CsvRecord header;
-    for (int row = 0; row < CompareModel::RowCount; ++row) {
+    for (int row = 0; row < model.rowCount(); ++row) {
         header.push_back(Utf8(model.headerData(row, Qt::Vertical).toString()));
     }
     records.push_back(std::move(header));
     for (int column = 0; column < model.columnCount(); ++column) {
         CsvRecord record;
-        for (int row = 0; row < CompareModel::RowCount; ++row) {
+        for (int row = 0; row < model.rowCount(); ++row) {
             const QModelIndex cell = model.index(row, column);
             const QVariant figure = cell.data(CompareModel::FigureRole);
             switch (CompareModel::KindOf(row)) {
@@ -67,7 +67,7 @@ output::PrintTable ComparisonPrintTable(const CompareModel& model) {
         table.widths.append(1.6);
         table.alignRight.append(true);
     }
-    for (int row = 0; row < CompareModel::RowCount; ++row) {
+    for (int row = 0; row < model.rowCount(); ++row) {
         QStringList cells{model.headerData(row, Qt::Vertical).toString()};
         for (int column = 0; column < model.columnCount(); ++column) {
             cells.append(model.index(row, column).data().toString());

@@ -126,7 +126,7 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     range_->addItem(tr("Whole term"), 0);
     range_->addItem(tr("First 5 years"), 5);
     range_->addItem(tr("First 10 years"), 10);
-    auto* rangeLabel = new QLabel(tr("Sho&w:"), this);
+    auto* rangeLabel = new QLabel(tr("Ran&ge:"), this);
     rangeLabel->setBuddy(range_);
     drawn_ = new QLabel(this);
     drawn_->setObjectName(QStringLiteral("lblChartDrawn"));
@@ -179,9 +179,17 @@ void CostChart::SetOffers(std::vector<ChartOffer> offers, int horizonYears,
     }
     cost_.clear();
     balance_.clear();
+    extrasCost_.clear();
+    extrasBalance_.clear();
     for (const ChartOffer& offer : offers_) {
         cost_.push_back(CumulativeCost(offer.fees, offer.schedule, offer.insurance, months_));
         balance_.push_back(BalanceSeries(offer.schedule, months_));
+        const auto& extras = offer.withExtras;
+        extrasCost_.push_back(
+            extras ? CumulativeCost(offer.fees, extras->schedule, extras->insurance, months_)
+                   : std::vector<Cents>());
+        extrasBalance_.push_back(extras ? BalanceSeries(extras->schedule, months_)
+                                        : std::vector<Cents>());
     }
     crossings_ = CostCrossings(cost_);
     UpdateDrawnLine(given);
@@ -251,6 +259,12 @@ QLineSeries* CostChart::BalanceLine(int offer) const {
                                                                         : nullptr;
 }
 
+QLineSeries* CostChart::ExtrasCostLine(int offer) const {
+    return offer >= 0 && offer < static_cast<int>(extrasCostLines_.size())
+               ? extrasCostLines_[static_cast<std::size_t>(offer)]
+               : nullptr;
+}
+
 QScatterSeries* CostChart::BreakEvenPoints() const {
     return breakEven_;
 }
@@ -267,7 +281,8 @@ bool CostChart::DarkPalette() const {
 }
 
 void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
-                          QScatterSeries** breakEven, QLineSeries** horizon) const {
+                          QScatterSeries** breakEven, QLineSeries** horizon,
+                          std::vector<QLineSeries*>* extrasLines) const {
     chart.removeAllSeries();
     for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -309,6 +324,26 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
         line->attachAxis(yAxis);
         if (lines) {
             lines->push_back(line);
+        }
+    }
+    // Each offer's cost with extra payments beside it: its colour, a finer dashed pen.
+    const auto& extras = view == View::Cost ? extrasCost_ : extrasBalance_;
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        QLineSeries* line = nullptr;
+        if (!extras[i].empty()) {
+            line = new QLineSeries;
+            line->setName(tr("%1 with extra payments").arg(offers_[i].name));
+            line->replace(Points(extras[i]));
+            QPen pen = LinePen(static_cast<int>(i), dark);
+            pen.setStyle(Qt::DashLine);
+            pen.setWidthF(1.5);
+            line->setPen(pen);
+            chart.addSeries(line);
+            line->attachAxis(xAxis);
+            line->attachAxis(yAxis);
+        }
+        if (extrasLines) {
+            extrasLines->push_back(line);
         }
     }
 
@@ -367,8 +402,10 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
 void CostChart::Rebuild() {
     costLines_.clear();
     balanceLines_.clear();
+    extrasCostLines_.clear();
     const bool dark = DarkPalette();
-    FillChart(*costView_->chart(), View::Cost, dark, &costLines_, &breakEven_, &horizon_);
+    FillChart(*costView_->chart(), View::Cost, dark, &costLines_, &breakEven_, &horizon_,
+              &extrasCostLines_);
     FillChart(*balanceView_->chart(), View::Balance, dark, &balanceLines_, nullptr,
               &balanceHorizon_);
     for (auto* lines : {&costLines_, &balanceLines_}) {
@@ -461,6 +498,12 @@ void CostChart::UpdateDescription() {
                             .arg(offers_[i].name,
                                  output::MoneyText(balance_[i][horizonMonth], separators_),
                                  YearsText(horizonYears_)));
+        if (!extrasCost_[i].empty()) {
+            parts.append(tr("%1 with extra payments: %2 after %3")
+                             .arg(offers_[i].name,
+                                  output::MoneyText(extrasCost_[i][horizonMonth], separators_),
+                                  YearsText(horizonYears_)));
+        }
     }
     for (const CostCrossing& c : crossings_) {
         parts.append(tr("%1 cross at month %2").arg(PairText(c)).arg(c.month));

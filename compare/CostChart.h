@@ -16,6 +16,7 @@
 #include <QList>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -38,6 +39,12 @@ struct ChartOffer {
     Cents fees = 0; // loan costs less lender credits, paid at closing
     AmortizationSchedule schedule;
     InsurancePlan insurance;
+    // The same loan with extra payments, drawn as a second, dashed line of the offer's colour.
+    struct Extras {
+        AmortizationSchedule schedule;
+        InsurancePlan insurance;
+    };
+    std::optional<Extras> withExtras = std::nullopt;
 };
 
 class CostChart : public QWidget {
@@ -72,6 +79,8 @@ public:
     // The series on screen, in the order of the offers (for tests and the accessibility text).
     QLineSeries* CostLine(int offer) const;
     QLineSeries* BalanceLine(int offer) const;
+    // The offer's line with extra payments; nullptr when it has none.
+    QLineSeries* ExtrasCostLine(int offer) const;
     QScatterSeries* BreakEvenPoints() const;
     QLineSeries* HorizonLine() const;
     QChart* Chart(View view) const;
@@ -97,7 +106,8 @@ private:
     void Rebuild();
     void ApplyLook();
     void FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
-                   QScatterSeries** breakEven, QLineSeries** horizon) const;
+                   QScatterSeries** breakEven, QLineSeries** horizon,
+                   std::vector<QLineSeries*>* extrasLines = nullptr) const;
     void Hovered(QLineSeries* series, const QPointF& point, bool state);
     void BreakEvenHovered(const QPointF& point, bool state);
     void UpdateDescription();
@@ -108,6 +118,8 @@ private:
     std::vector<ChartOffer> offers_;
     std::vector<std::vector<Cents>> cost_;
     std::vector<std::vector<Cents>> balance_;
+    std::vector<std::vector<Cents>> extrasCost_; // empty for an offer without extras
+    std::vector<std::vector<Cents>> extrasBalance_;
     std::vector<CostCrossing> crossings_;
     int months_ = 0;
     int horizonYears_ = 7;
@@ -121,6 +133,7 @@ private:
     QChartView* balanceView_ = nullptr;
     std::vector<QLineSeries*> costLines_;
     std::vector<QLineSeries*> balanceLines_;
+    std::vector<QLineSeries*> extrasCostLines_; // one per offer, nullptr without extras
     QScatterSeries* breakEven_ = nullptr;
     QLineSeries* horizon_ = nullptr;
     QLineSeries* balanceHorizon_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "LoanMath.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -79,21 +80,14 @@ Cents ToCents(double dollars) {
     return dollars < 0 ? -cents : cents;
 }
 
-AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months) {
-    AmortizationSchedule schedule;
-    if (months <= 0 || months > kScheduleMaxMonths || !std::isfinite(loan) ||
-        !std::isfinite(annualRatePercent) || loan > kScheduleMaxLoan ||
-        std::fabs(annualRatePercent) > kScheduleMaxRatePercent)
-        return schedule;
-    const Cents loanCents = ToCents(loan);
-    if (loanCents <= 0)
-        return schedule;
-    const std::int64_t rateE4 =
-        std::llround(static_cast<long double>(annualRatePercent) * 10000.0L);
+namespace {
 
-    // The calculator's own payment formula, on the loan in whole cents and the rate as shown.
+// The level payment of `balance` cents over `months` at the rate, with the calculator's own
+// payment formula, raised to a cent above the month's interest when rounding would leave it at or
+// below that, so the balance falls every month.
+Cents LevelPayment(Cents balance, std::int64_t rateE4, std::int32_t months) {
     const double r = static_cast<double>(rateE4) / static_cast<double>(kMonthlyDivisor);
-    const double amount = static_cast<double>(loanCents) / 100.0;
+    const double amount = static_cast<double>(balance) / 100.0;
     double level = 0;
     try {
         level = MonthlyPayment(months, amount, r);
@@ -103,29 +97,124 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
     if (!std::isfinite(level) || level < 0)
         level = 0;
     Cents payment = ToCents(level);
-    const Cents firstInterest = MonthInterest(loanCents, rateE4);
+    const Cents firstInterest = MonthInterest(balance, rateE4);
     if (payment <= firstInterest)
         payment = firstInterest + 1;
+    return payment;
+}
+
+constexpr std::int64_t kMaxRateE4 =
+    static_cast<std::int64_t>(kScheduleMaxRatePercent) * static_cast<std::int64_t>(kRateScale);
+
+std::int64_t RateE4(double percent) {
+    return std::llround(static_cast<long double>(percent) * 10000.0L);
+}
+
+double PercentOfE4(std::int64_t rateE4) {
+    return static_cast<double>(rateE4) / static_cast<double>(kRateScale);
+}
+
+// The largest a rate may move or reach, in ten-thousandths; clamps absurd caps into the
+// schedule's range so no sum overflows.
+std::int64_t ClampedE4(double percent) {
+    const double limit = kScheduleMaxRatePercent * 2;
+    if (!std::isfinite(percent))
+        return 0;
+    return RateE4(std::clamp(percent, -limit, limit));
+}
+
+} // namespace
+
+std::int64_t AdjustedRateE4(const AdjustableRate& rate, std::int64_t noteE4, std::int64_t currentE4,
+                            int change, RatePath path) {
+    const std::int64_t cap =
+        std::max<std::int64_t>(0, ClampedE4(change == 0 ? rate.firstCap : rate.laterCap));
+    const std::int64_t ceiling = noteE4 + std::max<std::int64_t>(0, ClampedE4(rate.lifeCap));
+    const std::int64_t floor = ClampedE4(rate.floor);
+    std::int64_t next = currentE4 + cap;
+    if (path == RatePath::Indexed)
+        next = std::clamp(ClampedE4(rate.indexPercent) + ClampedE4(rate.marginPercent),
+                          currentE4 - cap, currentE4 + cap);
+    next = std::min(next, ceiling);
+    return std::max(next, floor);
+}
+
+AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months) {
+    return BuildSchedule(loan, annualRatePercent, months, ExtraPayments{}, nullptr);
+}
+
+AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months,
+                                   const ExtraPayments& extras, const AdjustableRate* adjustable,
+                                   RatePath path) {
+    AmortizationSchedule schedule;
+    if (months <= 0 || months > kScheduleMaxMonths || !std::isfinite(loan) ||
+        !std::isfinite(annualRatePercent) || loan > kScheduleMaxLoan ||
+        std::fabs(annualRatePercent) > kScheduleMaxRatePercent)
+        return schedule;
+    const Cents loanCents = ToCents(loan);
+    if (loanCents <= 0)
+        return schedule;
+    const std::int64_t noteE4 = RateE4(annualRatePercent);
+    std::int64_t rateE4 = noteE4;
+    // The calculator's own payment formula, on the loan in whole cents and the rate as shown.
+    Cents payment = LevelPayment(loanCents, rateE4, months);
 
     schedule.loan = loanCents;
     schedule.payment = payment;
     schedule.months.reserve(static_cast<std::size_t>(months));
+    if (adjustable)
+        schedule.changes.push_back({1, PercentOfE4(rateE4), payment});
+    const std::int32_t firstChange = adjustable ? std::max(1, adjustable->initialMonths) + 1 : 0;
+    const std::int32_t between = adjustable ? std::max(1, adjustable->monthsBetween) : 1;
+    int change = 0;
+
+    // One-off extras in month order, walked alongside the months.
+    std::vector<std::pair<std::int32_t, Cents>> once = extras.once;
+    std::sort(once.begin(), once.end());
+    auto nextOnce = once.begin();
+    const std::int32_t yearlyMonth = std::clamp(extras.yearlyMonth, 1, 12);
+
     Cents balance = loanCents;
     for (std::int32_t m = 1; m <= months && balance > 0; ++m) {
+        if (adjustable && m >= firstChange && (m - firstChange) % between == 0) {
+            const std::int64_t next =
+                std::clamp(AdjustedRateE4(*adjustable, noteE4, rateE4, change++, path), -kMaxRateE4,
+                           kMaxRateE4);
+            // A change date that leaves the rate as it was leaves the payment too.
+            if (next != rateE4) {
+                rateE4 = next;
+                payment = LevelPayment(balance, rateE4, months - m + 1);
+                schedule.changes.push_back({m, PercentOfE4(rateE4), payment});
+            }
+        }
+        Cents extra = 0;
+        if (extras.monthly > 0 && m >= extras.monthlyFrom)
+            extra = AddCents(extra, extras.monthly);
+        for (; nextOnce != once.end() && nextOnce->first <= m; ++nextOnce)
+            if (nextOnce->first == m && nextOnce->second > 0)
+                extra = AddCents(extra, nextOnce->second);
+        if (extras.yearly > 0 && (m - 1) % 12 + 1 == yearlyMonth)
+            extra = AddCents(extra, extras.yearly);
+        if (extras.biweekly && m % 12 == 0)
+            extra = AddCents(extra, payment);
+
         ScheduleMonth row;
         row.month = m;
         row.interest = MonthInterest(balance, rateE4);
-        if (m == months || balance + row.interest <= payment) {
+        if (m == months || balance + row.interest <= AddCents(payment, extra)) {
             row.principal = balance;
             row.payment = balance + row.interest;
+            row.extra = std::max<Cents>(0, row.payment - payment);
         } else {
-            row.principal = payment - row.interest;
-            row.payment = payment;
+            row.principal = payment - row.interest + extra;
+            row.payment = payment + extra;
+            row.extra = extra;
         }
         balance -= row.principal;
         row.balance = balance;
         schedule.totalPayments += row.payment;
         schedule.totalInterest += row.interest;
+        schedule.totalExtra += row.extra;
         schedule.months.push_back(row);
     }
 
@@ -145,6 +234,25 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
         sum.balance = row.balance;
     }
     return schedule;
+}
+
+ExtraSavings SavingsOf(const AmortizationSchedule& without, const AmortizationSchedule& with) {
+    ExtraSavings savings;
+    savings.payoffMonth = with.months.empty() ? 0 : with.months.back().month;
+    savings.interestSaved = SubtractCents(without.totalInterest, with.totalInterest);
+    savings.monthsSaved = static_cast<std::int32_t>(without.months.size()) -
+                          static_cast<std::int32_t>(with.months.size());
+    return savings;
+}
+
+HighestPayment HighestPaymentOf(const AmortizationSchedule& schedule) {
+    if (schedule.months.empty())
+        return {};
+    HighestPayment highest{schedule.payment, 1};
+    for (const PaymentChange& change : schedule.changes)
+        if (change.payment > highest.payment)
+            highest = {change.payment, change.month};
+    return highest;
 }
 
 Cents InterestThrough(const AmortizationSchedule& schedule, std::int32_t months) {

@@ -6,6 +6,7 @@
 // calculator's own (unrounded) results, which stay as they are.
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace plumcrest {
@@ -32,10 +33,11 @@ constexpr Cents SubtractCents(Cents a, Cents b) {
 
 struct ScheduleMonth {
     std::int32_t month = 0; // 1-based
-    Cents payment = 0;
+    Cents payment = 0;      // all paid this month, an extra payment included
     Cents interest = 0;
     Cents principal = 0;
     Cents balance = 0; // after this month's payment
+    Cents extra = 0;   // the part of the payment beyond the regular one, all to principal
 };
 
 struct ScheduleYear {
@@ -48,14 +50,71 @@ struct ScheduleYear {
     Cents balance = 0; // at the end of the year
 };
 
+// From `month` on, the note rate and the regular payment are these (the first entry is month 1).
+struct PaymentChange {
+    std::int32_t month = 0;
+    double ratePercent = 0; // to a ten-thousandth of a point
+    Cents payment = 0;
+};
+
 struct AmortizationSchedule {
     Cents loan = 0;
-    Cents payment = 0; // the regular monthly payment
+    Cents payment = 0; // the regular monthly payment (the first one, when the rate adjusts)
     std::vector<ScheduleMonth> months;
     std::vector<ScheduleYear> years;
     Cents totalPayments = 0;
     Cents totalInterest = 0;
+    Cents totalExtra = 0;
+    // Every change of rate or regular payment; empty for a schedule with none.
+    std::vector<PaymentChange> changes;
 };
+
+// Payments beyond the regular one, each all to principal; the regular payment stays as it is and
+// the schedule ends when the balance is paid.
+struct ExtraPayments {
+    Cents monthly = 0;                                // every month from `monthlyFrom` on
+    std::int32_t monthlyFrom = 1;                     // 1-based
+    std::vector<std::pair<std::int32_t, Cents>> once; // (month, amount); a month may repeat
+    Cents yearly = 0;                                 // once a year, in `yearlyMonth`
+    std::int32_t yearlyMonth = 1;                     // 1..12, month 1 being the first payment's
+    // Half the regular payment every two weeks: 26 halves a year, that is one regular payment
+    // more each year, which servicers apply as principal once a year; counted in month 12 of
+    // each year of the loan.
+    bool biweekly = false;
+
+    bool Any() const { return monthly > 0 || !once.empty() || yearly > 0 || biweekly; }
+    bool operator==(const ExtraPayments&) const = default;
+};
+
+// An adjustable rate as the Loan Estimate's Adjustable Interest Rate table gives it. The note rate
+// holds for `initialMonths`; then it changes every `monthsBetween` months, each change at most
+// `firstCap` (the first) or `laterCap` (each later one) points, never above the note rate plus
+// `lifeCap` nor below `floor`. All rates in percent a year.
+struct AdjustableRate {
+    std::int32_t initialMonths = 60;
+    double indexPercent = 0;
+    double marginPercent = 0;
+    double firstCap = 0;
+    double laterCap = 0;
+    double lifeCap = 0;
+    double floor = 0;
+    std::int32_t monthsBetween = 12;
+
+    bool operator==(const AdjustableRate&) const = default;
+};
+
+// Which rates an adjustable loan is laid out with.
+enum class RatePath {
+    // The index stays where it stands today: each change moves toward the fully indexed rate
+    // (index plus margin) as far as the caps allow.
+    Indexed,
+    // Each change is as high as the caps allow, up to the lifetime ceiling.
+    WorstCase,
+};
+
+// The rate after a change from `current`, the `change`-th (0 is the first), in ten-thousandths.
+std::int64_t AdjustedRateE4(const AdjustableRate& rate, std::int64_t noteE4, std::int64_t currentE4,
+                            int change, RatePath path);
 
 // The largest figures a schedule is built for; they hold every loan the calculator's fields can
 // describe and keep every sum far inside 64 bits.
@@ -70,6 +129,30 @@ inline constexpr std::int32_t kScheduleMaxMonths = 12000; // 1,000 years
 // ends the schedule early, with a smaller last payment. No months, a loan of zero or less, or a
 // figure beyond the limits above (or not finite) gives an empty schedule.
 AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months);
+
+// The same schedule with extra payments and, when `adjustable` is given, a rate that changes along
+// `path`. When a change date brings a new rate, the regular payment is figured again, as lenders
+// do, over the months left on the balance owed then, in whole cents; a rate that stays leaves the
+// payment as it is. No extras and no changes give BuildSchedule's
+// schedule exactly. Extras less than zero count as none.
+AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months,
+                                   const ExtraPayments& extras, const AdjustableRate* adjustable,
+                                   RatePath path = RatePath::Indexed);
+
+// What a plan of extra payments changes against the schedule without it.
+struct ExtraSavings {
+    std::int32_t payoffMonth = 0; // the last payment's month; its year is (month - 1) / 12 + 1
+    Cents interestSaved = 0;
+    std::int32_t monthsSaved = 0;
+};
+ExtraSavings SavingsOf(const AmortizationSchedule& without, const AmortizationSchedule& with);
+
+// The highest regular payment and the month it first applies (0 for an empty schedule).
+struct HighestPayment {
+    Cents payment = 0;
+    std::int32_t month = 0;
+};
+HighestPayment HighestPaymentOf(const AmortizationSchedule& schedule);
 
 // Interest paid in the first `months` months (all of it when `months` reaches the end).
 Cents InterestThrough(const AmortizationSchedule& schedule, std::int32_t months);

@@ -13,5 +13,6 @@ inline constexpr int kEditOfferContext = IDH_EDIT_OFFER;
 inline constexpr int kScheduleContext = IDH_SCHEDULE;
 inline constexpr int kChartContext = IDH_CHART;
 inline constexpr int kOutputContext = IDH_OUTPUT;
+inline constexpr int kWhatIfContext = IDH_WHAT_IF;
 
 } // namespace plumcrest::help

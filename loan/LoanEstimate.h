@@ -67,6 +67,8 @@ struct LoanEstimate {
     std::optional<double> disclosedTip; // percent
     std::optional<double> disclosedInFiveTotal;
     std::optional<double> disclosedInFivePrincipal;
+    // The Adjustable Interest Rate table; none for a fixed rate.
+    std::optional<AdjustableRate> adjustable;
 
     bool operator==(const LoanEstimate&) const = default;
 };

@@ -29,11 +29,23 @@ LoanTerms TermsOfEstimate(const LoanEstimate& estimate) {
     terms.insurancePercent = estimate.insurancePercent;
     terms.homeValue = ToCents(estimate.price);
     terms.monthlyEscrow = ToCents((estimate.propertyTaxYearly + estimate.homeInsuranceYearly) / 12);
+    terms.adjustable = estimate.adjustable;
     return terms;
 }
 
 AmortizationSchedule ScheduleOf(const LoanTerms& terms) {
-    return BuildSchedule(terms.loan, terms.ratePercent, terms.months);
+    return BuildSchedule(terms.loan, terms.ratePercent, terms.months, terms.extras,
+                         terms.adjustable ? &*terms.adjustable : nullptr, terms.ratePath);
+}
+
+LoanTerms WithExtras(LoanTerms terms, const ExtraPayments& extras) {
+    terms.extras = extras;
+    return terms;
+}
+
+LoanTerms AlongPath(LoanTerms terms, RatePath path) {
+    terms.ratePath = path;
+    return terms;
 }
 
 InsurancePlan InsuranceOf(const LoanTerms& terms, const AmortizationSchedule& schedule) {

@@ -8,6 +8,7 @@
 #include "LoanFields.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace plumcrest {
 
@@ -20,6 +21,11 @@ struct LoanTerms {
     double insurancePercent = 0;
     Cents homeValue = 0;
     Cents monthlyEscrow = 0; // property tax and homeowner's insurance, a month
+    // Payments beyond the regular one, and the rate's changes for an adjustable loan (none:
+    // fixed), laid out along `ratePath`.
+    ExtraPayments extras;
+    std::optional<AdjustableRate> adjustable;
+    RatePath ratePath = RatePath::Indexed;
 };
 
 // Months of a term given in years: whole months, rounded; none for a term that is not positive;
@@ -32,7 +38,11 @@ LoanTerms TermsOfCalculator(const LoanInputs& inputs, const LoanResults& results
 // The offer's loan with its monthly mortgage insurance and escrow.
 LoanTerms TermsOfEstimate(const LoanEstimate& estimate);
 
+// The terms' schedule, with their extras and rate changes.
 AmortizationSchedule ScheduleOf(const LoanTerms& terms);
+// The same terms with other extras, or along another rate path.
+LoanTerms WithExtras(LoanTerms terms, const ExtraPayments& extras);
+LoanTerms AlongPath(LoanTerms terms, RatePath path);
 InsurancePlan InsuranceOf(const LoanTerms& terms, const AmortizationSchedule& schedule);
 
 } // namespace plumcrest

@@ -34,11 +34,28 @@ SectionTotals TotalsOf(const LoanEstimate& estimate) {
     return totals;
 }
 
-OfferFigures FigureOffer(const LoanEstimate& estimate) {
+OfferFigures FigureOffer(const LoanEstimate& estimate, const ExtraPayments& plan) {
     OfferFigures figures;
     figures.terms = TermsOfEstimate(estimate);
     figures.schedule = ScheduleOf(figures.terms);
     figures.insurance = InsuranceOf(figures.terms, figures.schedule);
+    if (plan.Any()) {
+        const LoanTerms paid = WithExtras(figures.terms, plan);
+        figures.paid = ScheduleOf(paid);
+        figures.paidInsurance = InsuranceOf(paid, figures.paid);
+    } else {
+        figures.paid = figures.schedule;
+        figures.paidInsurance = figures.insurance;
+    }
+    figures.savings = SavingsOf(figures.schedule, figures.paid);
+    figures.highest = HighestPaymentOf(figures.paid);
+    figures.adjustable = figures.terms.adjustable.has_value();
+    if (figures.adjustable) {
+        const LoanTerms worst = AlongPath(WithExtras(figures.terms, plan), RatePath::WorstCase);
+        figures.worst = ScheduleOf(worst);
+        figures.worstInsurance = InsuranceOf(worst, figures.worst);
+        figures.worstHighest = HighestPaymentOf(figures.worst);
+    }
     figures.totals = TotalsOf(estimate);
     const Cents loan = figures.schedule.loan;
     figures.downPayment = SubtractCents(ToCents(estimate.price), ToCents(estimate.loanAmount));
@@ -50,6 +67,9 @@ OfferFigures FigureOffer(const LoanEstimate& estimate) {
         InFirstMonths(figures.schedule, figures.insurance, figures.totals.loanCosts, 60);
     figures.tip = TotalInterestPercent(figures.schedule, figures.totals.prepaidInterest);
     figures.amountFinanced = SubtractCents(loan, figures.totals.prepaidFinanceCharges);
+    // An adjustable loan's APR runs on the fully indexed rate after the initial period, within the
+    // caps: the disclosed schedule, which takes the index as it stands. Extra payments are the
+    // buyer's choice and no part of it.
     const std::vector<Cents> stream = PaymentStream(figures.schedule, figures.insurance);
     figures.lenderApr = StreamApr(figures.amountFinanced, stream);
     figures.aprCheck =
@@ -74,10 +94,13 @@ HorizonFigures FigureHorizon(const OfferFigures& figures, std::int32_t years,
                       figures.totals.lenderCredits);
     HorizonFigures horizon;
     horizon.paid =
-        InFirstMonths(figures.schedule, figures.insurance, figures.totals.loanCosts, months);
-    horizon.plainCost = PlainCost(figures.schedule, figures.insurance, loanCosts, months);
+        InFirstMonths(figures.paid, figures.paidInsurance, figures.totals.loanCosts, months);
+    horizon.plainCost = PlainCost(figures.paid, figures.paidInsurance, loanCosts, months);
     horizon.discountedCost =
-        DiscountedCost(figures.schedule, figures.insurance, loanCosts, months, savingsPercent);
+        DiscountedCost(figures.paid, figures.paidInsurance, loanCosts, months, savingsPercent);
+    horizon.worstPlainCost =
+        figures.adjustable ? PlainCost(figures.worst, figures.worstInsurance, loanCosts, months)
+                           : horizon.plainCost;
     return horizon;
 }
 

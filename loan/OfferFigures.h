@@ -32,9 +32,21 @@ SectionTotals TotalsOf(const LoanEstimate& estimate);
 Cents SectionTotal(const LoanEstimate& estimate, CostSection section);
 
 struct OfferFigures {
+    // The loan as the lender discloses it: no extra payments and, for an adjustable rate, the
+    // index as it stands today. The Loan Estimate's figures and the APR come from it.
     LoanTerms terms;
     AmortizationSchedule schedule;
     InsurancePlan insurance;
+    // As the buyer will pay it, with the plan of extra payments (the schedule above when none).
+    AmortizationSchedule paid;
+    InsurancePlan paidInsurance;
+    ExtraSavings savings; // of the plan, against the schedule above
+    HighestPayment highest;
+    // An adjustable rate's worst case, each change as high as the caps allow, with the plan.
+    bool adjustable = false;
+    AmortizationSchedule worst;
+    InsurancePlan worstInsurance;
+    HighestPayment worstHighest;
     SectionTotals totals;
     Cents downPayment = 0;
     Cents cashToClose = 0; // down payment plus closing costs less lender credits
@@ -50,17 +62,19 @@ struct OfferFigures {
     std::optional<double> tipDifference;
 };
 
-OfferFigures FigureOffer(const LoanEstimate& estimate);
+OfferFigures FigureOffer(const LoanEstimate& estimate, const ExtraPayments& plan = {});
 
 // The figures that follow the years kept and the savings rate.
 struct HorizonFigures {
     InYears paid; // totals over the years kept, loan costs A to C included
     Cents plainCost = 0;
     Cents discountedCost = 0;
+    // The same cost in an adjustable rate's worst case (the cost above for a fixed rate).
+    Cents worstPlainCost = 0;
 };
 
 // The horizon costs count the loan costs (A to C), prepaid interest less lender credits, and the
-// interest and insurance paid in the first `years` years.
+// interest and insurance paid in the first `years` years, as the buyer pays (extras included).
 HorizonFigures FigureHorizon(const OfferFigures& figures, std::int32_t years,
                              double savingsPercent);
 

@@ -208,6 +208,39 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     scroll->setMinimumWidth(costsPage->minimumSizeHint().width() +
                             scroll->verticalScrollBar()->sizeHint().width());
 
+    // The Adjustable Interest Rate table; unchecked, the rate is fixed.
+    const std::optional<AdjustableRate> adjustable = estimate.adjustable;
+    const AdjustableRate shown = adjustable.value_or(AdjustableRate{});
+    adjustableBox_ = new QGroupBox(tr("Ad&justable rate"), this);
+    adjustableBox_->setObjectName(QStringLiteral("grpAdjustable"));
+    adjustableBox_->setCheckable(true);
+    adjustableBox_->setChecked(adjustable.has_value());
+    adjustableBox_->setToolTip(tr("As the Loan Estimate's Adjustable Interest Rate (AIR) table "
+                                  "gives it; the note rate above is the initial rate"));
+    auto* adjustableGrid = new QGridLayout(adjustableBox_);
+    const EntryRule months{EntryKind::Months, 1, kScheduleMaxMonths, false, false};
+    const EntryRule rate{EntryKind::Percent, 0, 100, false, false};
+    const auto known = [&](double value) {
+        return adjustable ? std::optional<double>(value) : std::nullopt;
+    };
+    AddNumber(Field::ArmInitialMonths, tr("Initial rate lasts (months):"),
+              tr("Months of the initial rate"), months, shown.initialMonths, adjustableBox_,
+              adjustableGrid);
+    AddNumber(Field::ArmIndex, tr("Index today (%):"), tr("Index"), rate, known(shown.indexPercent),
+              adjustableBox_, adjustableGrid);
+    AddNumber(Field::ArmMargin, tr("Margin (%):"), tr("Margin"), rate, known(shown.marginPercent),
+              adjustableBox_, adjustableGrid);
+    AddNumber(Field::ArmMonthsBetween, tr("Changes every (months):"), tr("Months between changes"),
+              months, shown.monthsBetween, adjustableBox_, adjustableGrid);
+    AddNumber(Field::ArmFirstCap, tr("First change at most (points):"), tr("First change cap"),
+              rate, known(shown.firstCap), adjustableBox_, adjustableGrid);
+    AddNumber(Field::ArmLaterCap, tr("Each later change at most (points):"), tr("Later change cap"),
+              rate, known(shown.laterCap), adjustableBox_, adjustableGrid);
+    AddNumber(Field::ArmLifeCap, tr("Over the life of the loan at most (points):"),
+              tr("Lifetime cap"), rate, known(shown.lifeCap), adjustableBox_, adjustableGrid);
+    AddNumber(Field::ArmFloor, tr("Minimum rate (%):"), tr("Minimum rate"), rate,
+              known(shown.floor), adjustableBox_, adjustableGrid);
+
     auto* totalsBox = new QGroupBox(tr("Totals"), this);
     auto* totalsGrid = new QGridLayout(totalsBox);
     AddNumber(Field::LenderCredits, tr("Lender &credits:"), tr("Lender credits"), money,
@@ -243,6 +276,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     left->addWidget(loanBox);
     left->addWidget(monthlyBox);
     left->addWidget(disclosedBox);
+    left->addWidget(adjustableBox_);
     left->addStretch();
     auto* right = new QVBoxLayout;
     auto* costsHeading = new QLabel(tr("<b>Closing costs</b>"), this);
@@ -278,7 +312,7 @@ QLineEdit* OfferEditor::AddNumber(Field field, const QString& caption, const QSt
     if (value)
         entry.keptText = EntryText(*value, rule.kind, separators_);
     entry.edit->setText(entry.keptText);
-    if (rule.kind != EntryKind::Years)
+    if (rule.kind != EntryKind::Years && rule.kind != EntryKind::Months)
         entry.edit->setAlignment(Qt::AlignRight);
     if (rule.optional)
         entry.edit->setPlaceholderText(tr("not given"));
@@ -523,6 +557,11 @@ void OfferEditor::UpdateTabOrder() {
          {Field::InsurancePercent, Field::PropertyTax, Field::HomeInsurance, Field::Hoa,
           Field::DisclosedApr, Field::DisclosedTip, Field::InFiveTotal, Field::InFivePrincipal})
         order.push_back(Entry(field).edit);
+    order.push_back(adjustableBox_);
+    for (Field field :
+         {Field::ArmInitialMonths, Field::ArmIndex, Field::ArmMargin, Field::ArmMonthsBetween,
+          Field::ArmFirstCap, Field::ArmLaterCap, Field::ArmLifeCap, Field::ArmFloor})
+        order.push_back(Entry(field).edit);
     for (const Section& part : sections_) {
         for (const auto& line : part.items)
             order.insert(order.end(),
@@ -590,6 +629,19 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
         }
     }
     estimate.lenderCredits = number(Field::LenderCredits).value_or(0);
+    estimate.adjustable.reset();
+    if (adjustableBox_->isChecked()) {
+        AdjustableRate rate;
+        rate.initialMonths = static_cast<std::int32_t>(number(Field::ArmInitialMonths).value_or(1));
+        rate.indexPercent = number(Field::ArmIndex).value_or(0);
+        rate.marginPercent = number(Field::ArmMargin).value_or(0);
+        rate.monthsBetween = static_cast<std::int32_t>(number(Field::ArmMonthsBetween).value_or(1));
+        rate.firstCap = number(Field::ArmFirstCap).value_or(0);
+        rate.laterCap = number(Field::ArmLaterCap).value_or(0);
+        rate.lifeCap = number(Field::ArmLifeCap).value_or(0);
+        rate.floor = number(Field::ArmFloor).value_or(0);
+        estimate.adjustable = rate;
+    }
 
     if (!problems.empty()) {
         problem_->setText(

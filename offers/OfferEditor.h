@@ -19,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -54,6 +55,8 @@ public:
     QLineEdit* NameField() const { return name_; }
     QComboBox* LoanTypeField() const { return loanType_; }
     QComboBox* InsuranceEndField() const { return insuranceEnd_; }
+    // Checked for an adjustable rate; its fields count only then.
+    QGroupBox* AdjustableBox() const { return adjustableBox_; }
     // The number fields, by what they hold.
     enum class Field {
         Price,
@@ -69,6 +72,15 @@ public:
         DisclosedTip,
         InFiveTotal,
         InFivePrincipal,
+        // The Adjustable Interest Rate table.
+        ArmInitialMonths,
+        ArmIndex,
+        ArmMargin,
+        ArmFirstCap,
+        ArmLaterCap,
+        ArmLifeCap,
+        ArmFloor,
+        ArmMonthsBetween,
     };
     QLineEdit* NumberField(Field field) const;
     QLabel* ProblemBeside(Field field) const;
@@ -130,6 +142,7 @@ private:
     QLineEdit* name_ = nullptr;
     QComboBox* loanType_ = nullptr;
     QComboBox* insuranceEnd_ = nullptr;
+    QGroupBox* adjustableBox_ = nullptr;
     std::vector<NumberEntry> numbers_;
     std::array<Section, kCostSections.size()> sections_;
     QLabel* totalD_ = nullptr;

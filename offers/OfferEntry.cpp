@@ -32,6 +32,8 @@ QString Example(EntryKind kind, const LocaleSeparators& separators) {
             .arg(QStringLiteral("6") + Char(separators.decimal) + QStringLiteral("875"));
     case EntryKind::Years:
         return Tr("Type a whole number of years such as 30.");
+    case EntryKind::Months:
+        return Tr("Type a whole number of months such as 60.");
     }
     return {};
 }
@@ -76,7 +78,7 @@ std::optional<Plain> PlainNumber(const QString& trimmed, EntryKind kind,
     }
     std::string fraction;
     if (i < text.size()) { // the decimal separator
-        if (kind == EntryKind::Years)
+        if (kind == EntryKind::Years || kind == EntryKind::Months)
             return std::nullopt;
         for (++i; i < text.size(); ++i) {
             if (text[i] < U'0' || text[i] > U'9')
@@ -126,8 +128,9 @@ EntryReading ReadEntry(const QString& text, const EntryRule& rule,
         return reading;
     }
     const auto shown = [&](double bound) {
-        return rule.kind == EntryKind::Years ? QString::number(bound)
-                                             : EntryText(bound, rule.kind, separators);
+        return rule.kind == EntryKind::Years || rule.kind == EntryKind::Months
+                   ? QString::number(bound)
+                   : EntryText(bound, rule.kind, separators);
     };
     if (value < 0 && rule.min >= 0)
         reading.problem = Tr("Cannot be negative.");
@@ -150,6 +153,7 @@ QString EntryText(double value, EntryKind kind, const LocaleSeparators& separato
     case EntryKind::Percent:
         return compare::FigureText(value, MaskKind::Rate, separators);
     case EntryKind::Years:
+    case EntryKind::Months:
         return QString::number(value);
     }
     return {};

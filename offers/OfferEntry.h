@@ -18,6 +18,7 @@ enum class EntryKind {
     Money,   // dollars: up to 2 decimals, group separators allowed
     Percent, // up to 4 decimals, no group separators
     Years,   // a whole number
+    Months,  // a whole number
 };
 
 struct EntryRule {

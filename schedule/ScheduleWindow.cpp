@@ -1,6 +1,7 @@
 #include "ScheduleWindow.h"
 
 #include "Csv.h"
+#include "ExtraPlanDialog.h"
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "LoanFields.h"
@@ -8,6 +9,7 @@
 #include "ScheduleModel.h"
 #include "Services.h"
 
+#include <QActionGroup>
 #include <QDate>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -38,7 +40,7 @@ QString FileSafe(QString name) {
 
 } // namespace
 
-output::PrintTable SchedulePrintTable(const ScheduleModel& model) {
+output::PrintTable SchedulePrintTable(const ScheduleModel& model, const QStringList& notes) {
     // Sized so "Mortgage insurance" and a six-figure balance fit on A4 as well as on Letter.
     static constexpr double kWidths[ScheduleModel::ColumnCount] = {1.0,  0.55, 1.25, 1.25,
                                                                    1.25, 1.35, 2.0,  1.6};
@@ -71,7 +73,19 @@ output::PrintTable SchedulePrintTable(const ScheduleModel& model) {
              false,
              true});
     }
+    for (const QString& note : notes) {
+        table.rows.push_back({{note}, false, true});
+    }
     return table;
+}
+
+QString SavingsSummary(const ExtraSavings& savings, const LocaleSeparators& separators) {
+    return ScheduleWindow::tr("Paid off with payment %1 (year %2): %n months sooner, %3 less "
+                              "interest.",
+                              nullptr, savings.monthsSaved)
+        .arg(savings.payoffMonth)
+        .arg((savings.payoffMonth - 1) / 12 + 1)
+        .arg(MoneyText(savings.interestSaved, separators));
 }
 
 QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRatePercent,
@@ -112,44 +126,156 @@ QString InsuranceSummary(const InsurancePlan& insurance, std::int32_t scheduleMo
 ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercent,
                                const AmortizationSchedule& schedule, const InsurancePlan& insurance,
                                const LocaleSeparators& separators, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), offerName_(offerName),
-      subtitle_(ScheduleSubtitle(schedule, annualRatePercent, separators)) {
+    : QMainWindow(parent, Qt::Window), offerName_(offerName), ratePercent_(annualRatePercent),
+      separators_(separators) {
+    Build(schedule, insurance);
+    AddHelpMenu();
+}
+
+void ScheduleWindow::AddHelpMenu() {
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* topic = help->addAction(tr("&The Amortization Schedule"));
+    topic->setShortcut(QKeySequence::HelpContents);
+    topic->setShortcutContext(Qt::WindowShortcut);
+    addAction(topic);
+    connect(topic, &QAction::triggered, this,
+            platform::Guarded([] { platform::TheHelp().ShowContext(help::kScheduleContext); }));
+}
+
+ScheduleWindow::ScheduleWindow(const QString& offerName, const LoanTerms& terms,
+                               const LocaleSeparators& separators, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), offerName_(offerName), ratePercent_(terms.ratePercent),
+      separators_(separators), terms_(WithExtras(terms, {})), plan_(terms.extras) {
+    const AmortizationSchedule schedule = ScheduleOf(terms);
+    Build(schedule, InsuranceOf(terms, schedule));
+
+    QMenu* whatIf = menuBar()->addMenu(tr("&What If"));
+    extraPayments_ = whatIf->addAction(tr("&Extra Payments..."));
+    extraPayments_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(extraPayments_, &QAction::triggered, this,
+            platform::Guarded([this] { AskAndApplyPlan(); }));
+    if (terms.adjustable) {
+        whatIf->addSeparator();
+        auto* rates = new QActionGroup(this);
+        QAction* indexed = whatIf->addAction(tr("Rate as the &Index Stands Today"));
+        worstCase_ = whatIf->addAction(tr("&Worst Case"));
+        for (QAction* action : {indexed, worstCase_}) {
+            action->setCheckable(true);
+            rates->addAction(action);
+        }
+        (terms.ratePath == RatePath::WorstCase ? worstCase_ : indexed)->setChecked(true);
+        connect(indexed, &QAction::triggered, this,
+                platform::Guarded([this] { SetRatePath(RatePath::Indexed); }));
+        connect(worstCase_, &QAction::triggered, this,
+                platform::Guarded([this] { SetRatePath(RatePath::WorstCase); }));
+    }
+    AddHelpMenu();
+    Relayout();
+}
+
+void ScheduleWindow::AskAndApplyPlan() {
+    std::optional<ExtraPayments> plan;
+    if (AskForPlan) {
+        plan = AskForPlan(plan_, terms_->months);
+    } else {
+        ExtraPlanDialog dialog(plan_, terms_->months, this);
+        if (dialog.exec() == QDialog::Accepted)
+            plan = dialog.Plan();
+    }
+    if (plan)
+        SetPlan(*plan);
+}
+
+void ScheduleWindow::SetPlan(const ExtraPayments& plan) {
+    if (!terms_)
+        return;
+    plan_ = plan;
+    Relayout();
+    emit PlanChanged(plan_);
+}
+
+void ScheduleWindow::SetRatePath(RatePath path) {
+    if (!terms_ || !terms_->adjustable)
+        return;
+    terms_->ratePath = path;
+    if (worstCase_)
+        worstCase_->setChecked(path == RatePath::WorstCase);
+    Relayout();
+}
+
+void ScheduleWindow::Relayout() {
+    const LoanTerms paid = WithExtras(*terms_, plan_);
+    const AmortizationSchedule schedule = ScheduleOf(paid);
+    ShowSchedule(schedule, InsuranceOf(paid, schedule));
+}
+
+QString ScheduleWindow::WhatIfText() const {
+    if (!terms_)
+        return {};
+    QStringList lines;
+    const LoanTerms paid = WithExtras(*terms_, plan_);
+    const AmortizationSchedule& schedule = model_->Schedule();
+    if (plan_.Any()) {
+        lines << tr("Extra payments: %1.").arg(PlanSummary(plan_, separators_)) + QLatin1Char(' ') +
+                     SavingsSummary(SavingsOf(ScheduleOf(*terms_), schedule), separators_);
+    }
+    if (const auto& rate = terms_->adjustable) {
+        const auto percent = [this](double value) {
+            return QLocale::c()
+                .toString(value, 'f', 4)
+                .replace(QLatin1Char('.'),
+                         QString::fromStdU32String(std::u32string(1, separators_.decimal)));
+        };
+        const HighestPayment highest = HighestPaymentOf(schedule);
+        lines << tr("Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, "
+                    "changing every %5 months by at most %6 points the first time and %7 after, "
+                    "never more than %8 points above the initial rate nor below %9 %.")
+                     .arg(percent(paid.ratePercent))
+                     .arg(rate->initialMonths)
+                     .arg(percent(rate->indexPercent), percent(rate->marginPercent))
+                     .arg(rate->monthsBetween)
+                     .arg(percent(rate->firstCap), percent(rate->laterCap), percent(rate->lifeCap),
+                          percent(rate->floor));
+        lines << (paid.ratePath == RatePath::WorstCase
+                      ? tr("Shown: the worst case, each change as high as the caps allow. Highest "
+                           "payment %1, from month %2.")
+                      : tr("Shown: the index as it stands today. Highest payment %1, from month "
+                           "%2."))
+                     .arg(MoneyText(highest.payment, separators_))
+                     .arg(highest.month);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ScheduleWindow::Build(const AmortizationSchedule& schedule, const InsurancePlan& insurance) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Schedule: %1").arg(offerName));
-    model_ = new ScheduleModel(schedule, insurance, separators, this);
+    setWindowTitle(tr("Schedule: %1").arg(offerName_));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    const QString summary =
-        subtitle_ + QLatin1Char('\n') +
-        InsuranceSummary(insurance, static_cast<std::int32_t>(schedule.months.size()), separators);
-    summary_ = new QLabel(summary, central);
+    summary_ = new QLabel(central);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setWordWrap(true);
     view_ = new QTreeView(central);
     // Every row the same height: the view never measures the 11,988 months of a 999-year term.
     view_->setUniformRowHeights(true);
     view_->setAlternatingRowColors(true);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setModel(model_);
-    view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName));
-    view_->setAccessibleDescription(summary);
-    view_->header()->setStretchLastSection(false);
-    view_->header()->setSectionResizeMode(QHeaderView::Stretch);
-    view_->header()->setSectionResizeMode(ScheduleModel::MonthColumn,
-                                          QHeaderView::ResizeToContents);
+    view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName_));
     summary_->setBuddy(view_);
     layout->addWidget(summary_);
     layout->addWidget(view_);
     setCentralWidget(central);
+    ShowSchedule(schedule, insurance);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
     // The file says whose schedule it is and of which loan, so several sit apart in a folder.
     const auto months = static_cast<int>(schedule.months.size());
-    const QString baseName = FileSafe(
-        months % 12 == 0 ? tr("Schedule %1 %2% %n year(s)", nullptr, months / 12)
-                               .arg(offerName, QString::number(annualRatePercent, 'f', 3))
-                         : tr("Schedule %1 %2% %n month(s)", nullptr, months)
-                               .arg(offerName, QString::number(annualRatePercent, 'f', 3)));
+    const QString rate = QString::number(ratePercent_, 'f', 3);
+    const QString baseName =
+        FileSafe(months % 12 == 0
+                     ? tr("Schedule %1 %2% %n year(s)", nullptr, months / 12).arg(offerName_, rate)
+                     : tr("Schedule %1 %2% %n month(s)", nullptr, months).arg(offerName_, rate));
     output_ = output::AddOutputActions(
         *file, *this, baseName, [this] { return Csv(); }, [this] { return Document(); });
     file->addSeparator();
@@ -166,15 +292,28 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     yearsOnly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     connect(yearsOnly_, &QAction::triggered, view_,
             platform::Guarded([this] { view_->collapseAll(); }));
+    resize(900, 560);
+}
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* topic = help->addAction(tr("&The Amortization Schedule"));
-    topic->setShortcut(QKeySequence::HelpContents);
-    topic->setShortcutContext(Qt::WindowShortcut);
-    addAction(topic);
-    connect(topic, &QAction::triggered, this,
-            platform::Guarded([] { platform::TheHelp().ShowContext(help::kScheduleContext); }));
-
+void ScheduleWindow::ShowSchedule(const AmortizationSchedule& schedule,
+                                  const InsurancePlan& insurance) {
+    subtitle_ = ScheduleSubtitle(schedule, ratePercent_, separators_);
+    ScheduleModel* old = model_;
+    model_ = new ScheduleModel(schedule, insurance, separators_, this);
+    view_->setModel(model_);
+    delete old;
+    QString summary =
+        subtitle_ + QLatin1Char('\n') +
+        InsuranceSummary(insurance, static_cast<std::int32_t>(schedule.months.size()), separators_);
+    const QString whatIf = WhatIfText();
+    if (!whatIf.isEmpty())
+        summary += QLatin1Char('\n') + whatIf;
+    summary_->setText(summary);
+    view_->setAccessibleDescription(summary);
+    view_->header()->setStretchLastSection(false);
+    view_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    view_->header()->setSectionResizeMode(ScheduleModel::MonthColumn,
+                                          QHeaderView::ResizeToContents);
     if (model_->TotalsRow() <= kExpandedYears) {
         view_->expandAll();
     } else if (model_->TotalsRow() > 0) {
@@ -183,7 +322,6 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
     if (model_->rowCount() > 0) {
         view_->setCurrentIndex(model_->index(0, 0));
     }
-    resize(900, 560);
 }
 
 ScheduleWindow::~ScheduleWindow() = default;
@@ -201,7 +339,9 @@ OutputDocument ScheduleWindow::Document() const {
     document.heading.title = tr("Amortization schedule: %1").arg(offerName_);
     document.heading.subtitle = subtitle_;
     document.heading.date = output::PageDate(QDate::currentDate());
-    document.table = SchedulePrintTable(*model_);
+    const QString whatIf = WhatIfText();
+    document.table = SchedulePrintTable(
+        *model_, whatIf.isEmpty() ? QStringList() : whatIf.split(QLatin1Char('\n')));
     return document;
 }
 

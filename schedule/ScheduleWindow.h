@@ -5,12 +5,15 @@
 // menu.
 
 #include "LoanEstimateMath.h"
+#include "LoanTerms.h"
 #include "OutputCommands.h"
 #include "PictureMask.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -30,7 +33,23 @@ public:
     ScheduleWindow(const QString& offerName, double annualRatePercent,
                    const AmortizationSchedule& schedule, const InsurancePlan& insurance,
                    const LocaleSeparators& separators, QWidget* parent = nullptr);
+    // The schedule of the terms, with a What If menu: extra payments and, for an adjustable
+    // rate, the rate as the index stands today or the worst case.
+    ScheduleWindow(const QString& offerName, const LoanTerms& terms,
+                   const LocaleSeparators& separators, QWidget* parent = nullptr);
     ~ScheduleWindow() override;
+
+    // Lays the schedule out again with these extras (the terms' own when the window opened).
+    void SetPlan(const ExtraPayments& plan);
+    void SetRatePath(RatePath path);
+    const ExtraPayments& Plan() const { return plan_; }
+    QAction* ExtraPaymentsAction() const { return extraPayments_; }
+    QAction* WorstCaseAction() const { return worstCase_; }
+    // What the plan and the rate make of the loan, in words; empty without either.
+    QString WhatIfText() const;
+    // Asks for a plan (the Extra Payments dialog); tests answer it without one.
+    std::function<std::optional<ExtraPayments>(const ExtraPayments& current, std::int32_t months)>
+        AskForPlan;
 
     ScheduleModel* Model() const { return model_; }
     QTreeView* View() const { return view_; }
@@ -43,8 +62,23 @@ public:
     std::string Csv() const;
     output::OutputDocument Document() const;
 
+signals:
+    void PlanChanged(const plumcrest::ExtraPayments& plan);
+
 private:
+    void AddHelpMenu();
+    void Build(const AmortizationSchedule& schedule, const InsurancePlan& insurance);
+    void ShowSchedule(const AmortizationSchedule& schedule, const InsurancePlan& insurance);
+    void Relayout();
+    void AskAndApplyPlan();
+
     QString offerName_;
+    double ratePercent_ = 0;
+    LocaleSeparators separators_;
+    std::optional<LoanTerms> terms_; // without extras; unset for a bare schedule
+    ExtraPayments plan_;
+    QAction* extraPayments_ = nullptr;
+    QAction* worstCase_ = nullptr;
     QString subtitle_;
     ScheduleModel* model_ = nullptr;
     QTreeView* view_ = nullptr;
@@ -55,8 +89,12 @@ private:
 };
 
 // The schedule for paper: each year's months, then the year's subtotal; the totals, then a note
-// of when the mortgage insurance ends.
-output::PrintTable SchedulePrintTable(const ScheduleModel& model);
+// of when the mortgage insurance ends and the notes given.
+output::PrintTable SchedulePrintTable(const ScheduleModel& model, const QStringList& notes = {});
+
+// What extra payments change against the schedule without them: the payoff, the months and the
+// interest saved, in one sentence.
+QString SavingsSummary(const ExtraSavings& savings, const LocaleSeparators& separators);
 
 // Heading text of a schedule: loan, rate, months and payment in the calculator's masks.
 QString ScheduleSubtitle(const AmortizationSchedule& schedule, double annualRatePercent,

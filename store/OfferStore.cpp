@@ -375,6 +375,21 @@ constexpr EstimateColumn kEstimateColumns[] = {
     {"disclosed_in5_principal", nullptr, &LoanEstimate::disclosedInFivePrincipal, kMoney},
 };
 
+// The adjustable rate, column by column as the fourth step named them: all empty (a fixed rate) or
+// all set.
+constexpr const char* kAdjustableMonthColumns[] = {"arm_initial_months", "arm_months_between"};
+struct AdjustableColumn {
+    const char* name;
+    double AdjustableRate::*figure;
+};
+constexpr AdjustableColumn kAdjustableColumns[] = {
+    {"arm_index", &AdjustableRate::indexPercent}, {"arm_margin", &AdjustableRate::marginPercent},
+    {"arm_first_cap", &AdjustableRate::firstCap}, {"arm_later_cap", &AdjustableRate::laterCap},
+    {"arm_life_cap", &AdjustableRate::lifeCap},   {"arm_floor", &AdjustableRate::floor},
+};
+constexpr int kAdjustableColumnCount =
+    static_cast<int>(std::size(kAdjustableMonthColumns) + std::size(kAdjustableColumns));
+
 constexpr std::pair<LoanType, const char*> kLoanTypes[] = {{LoanType::Conventional, "conventional"},
                                                            {LoanType::Fha, "fha"},
                                                            {LoanType::Va, "va"},
@@ -413,6 +428,10 @@ QStringList OfferColumns() {
             << QStringLiteral("insurance_end");
     for (const auto& column : kEstimateColumns)
         columns << Quoted(column.name);
+    for (const char* column : kAdjustableMonthColumns)
+        columns << Quoted(column);
+    for (const auto& column : kAdjustableColumns)
+        columns << Quoted(column.name);
     return columns;
 }
 
@@ -445,6 +464,34 @@ std::optional<double> FigureOf(const QVariant& value, Range range) {
 
 QVariant Optional(const std::optional<double>& value) {
     return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
+}
+
+// The adjustable-rate columns from `column` on: all empty for a fixed rate, or all within what
+// the offer editor takes.
+bool ReadAdjustable(const QSqlQuery& query, int column, LoanEstimate& estimate) {
+    int empty = 0;
+    for (int i = 0; i < kAdjustableColumnCount; ++i)
+        empty += query.value(column + i).isNull() ? 1 : 0;
+    if (empty == kAdjustableColumnCount)
+        return true;
+    if (empty != 0)
+        return false;
+    AdjustableRate rate;
+    const auto initial = FigureOf(query.value(column++), {1, kMaxMonths});
+    const auto between = FigureOf(query.value(column++), {1, kMaxMonths});
+    if (!initial || !between || *initial != std::floor(*initial) ||
+        *between != std::floor(*between))
+        return false;
+    rate.initialMonths = static_cast<std::int32_t>(*initial);
+    rate.monthsBetween = static_cast<std::int32_t>(*between);
+    for (const auto& figure : kAdjustableColumns) {
+        const auto value = FigureOf(query.value(column++), kRate);
+        if (!value)
+            return false;
+        rate.*figure.figure = *value;
+    }
+    estimate.adjustable = rate;
+    return true;
 }
 
 // One row of the offers table, in SelectColumns() order. False when a text or figure is not one
@@ -496,6 +543,8 @@ bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
         else if (!value.isNull() && !(estimate.*figure.optional = checked))
             return false;
     }
+    if (!ReadAdjustable(query, column, estimate))
+        return false;
     offer.estimate = std::move(estimate);
     return true;
 }
@@ -579,7 +628,8 @@ void BindOffer(QSqlQuery& query, const KeptOffer& offer) {
         query.addBindValue(figure.input ? offer.inputs.*figure.input
                                         : offer.results.*figure.result);
     if (!offer.estimate) {
-        for (int i = 0; i < 3 + static_cast<int>(std::size(kEstimateColumns)); ++i)
+        for (int i = 0;
+             i < 3 + static_cast<int>(std::size(kEstimateColumns)) + kAdjustableColumnCount; ++i)
             query.addBindValue(QVariant());
         return;
     }
@@ -590,6 +640,12 @@ void BindOffer(QSqlQuery& query, const KeptOffer& offer) {
     for (const auto& figure : kEstimateColumns)
         query.addBindValue(figure.figure ? QVariant(estimate.*figure.figure)
                                          : Optional(estimate.*figure.optional));
+    const auto& rate = estimate.adjustable;
+    query.addBindValue(rate ? QVariant(rate->initialMonths) : QVariant(QMetaType::fromType<int>()));
+    query.addBindValue(rate ? QVariant(rate->monthsBetween) : QVariant(QMetaType::fromType<int>()));
+    for (const auto& figure : kAdjustableColumns)
+        query.addBindValue(rate ? QVariant((*rate).*figure.figure)
+                                : QVariant(QMetaType::fromType<double>()));
 }
 
 } // namespace

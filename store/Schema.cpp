@@ -40,6 +40,15 @@ std::vector<QString> ShippedSchemaSteps() {
             "section TEXT NOT NULL, label TEXT NOT NULL, amount REAL NOT NULL, "
             "finance_charge INTEGER NOT NULL, PRIMARY KEY (offer_id, position)); "
             "CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+        // 4: the Loan Estimate's Adjustable Interest Rate table, all empty for a fixed rate.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN arm_initial_months INTEGER; "
+                       "ALTER TABLE offers ADD COLUMN arm_index REAL; "
+                       "ALTER TABLE offers ADD COLUMN arm_margin REAL; "
+                       "ALTER TABLE offers ADD COLUMN arm_first_cap REAL; "
+                       "ALTER TABLE offers ADD COLUMN arm_later_cap REAL; "
+                       "ALTER TABLE offers ADD COLUMN arm_life_cap REAL; "
+                       "ALTER TABLE offers ADD COLUMN arm_floor REAL; "
+                       "ALTER TABLE offers ADD COLUMN arm_months_between INTEGER"),
     };
 }
 

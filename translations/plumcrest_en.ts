@@ -169,6 +169,20 @@
             <numerusform>Cheapest over %n years</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Worst case: cost over %n years</source>
+        <translation>
+            <numerusform>Worst case: cost over %n year</numerusform>
+            <numerusform>Worst case: cost over %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n months sooner</source>
+        <translation>
+            <numerusform>%1, %n month sooner</numerusform>
+            <numerusform>%1, %n months sooner</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Conventional</source>
         <translation type="unfinished"></translation>
@@ -665,6 +679,13 @@ Month %2 (year %3), %4: %5</source>
 </context>
 <context>
     <name>plumcrest::schedule::ScheduleWindow</name>
+    <message numerus="yes">
+        <source>Paid off with payment %1 (year %2): %n months sooner, %3 less interest.</source>
+        <translation>
+            <numerusform>Paid off with payment %1 (year %2): %n month sooner, %3 less interest.</numerusform>
+            <numerusform>Paid off with payment %1 (year %2): %n months sooner, %3 less interest.</numerusform>
+        </translation>
+    </message>
     <message numerus="yes">
         <source>Loan %1 at %2 % over %n month(s); payment %3</source>
         <translation>

@@ -6,3 +6,4 @@
 #define IDH_SCHEDULE 10103
 #define IDH_CHART 10104
 #define IDH_OUTPUT 10105
+#define IDH_WHAT_IF 10110

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,6 +96,7 @@ private slots:
     void totals_follow_a_typed_amount();
     void entries_are_read_in_the_locale_data();
     void entries_are_read_in_the_locale();
+    void adjustable_rate_is_typed_checked_and_taken_away_again();
 };
 
 void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the_store() {
@@ -317,6 +319,47 @@ void OfferEditorTest::entries_are_read_in_the_locale() {
     const EntryReading reading = ReadEntry(text, rule, LocaleSeparators{U',', U'.'});
     QCOMPARE(reading.problem, problem);
     QCOMPARE(reading.value.value_or(-1.0), value);
+}
+
+void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
+    testing::FakePlatform platform;
+    KeptOffer offer = SampleOffer();
+    {
+        OfferEditor editor(offer, kUs, nullptr);
+        QVERIFY(!editor.AdjustableBox()->isChecked());
+        QVERIFY(!editor.NumberField(Field::ArmMargin)->isEnabled());
+        editor.AdjustableBox()->setChecked(true);
+        Retype(editor.NumberField(Field::ArmInitialMonths), QStringLiteral("84"));
+        Retype(editor.NumberField(Field::ArmIndex), QStringLiteral("4.125"));
+        Retype(editor.NumberField(Field::ArmMargin), QStringLiteral("2.75"));
+        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
+        Retype(editor.NumberField(Field::ArmFirstCap), QStringLiteral("5"));
+        Retype(editor.NumberField(Field::ArmLaterCap), QStringLiteral("1"));
+        Retype(editor.NumberField(Field::ArmLifeCap), QStringLiteral("5.5"));
+        // A part month is not a change date: the dialog stays, says so, keeps the rest.
+        Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("2.875"));
+        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6.5"));
+        ClickOk(editor);
+        QVERIFY(editor.result() != QDialog::Accepted);
+        QVERIFY(editor.Problem()->text().contains(QStringLiteral("Months between changes")));
+        QCOMPARE(editor.NumberField(Field::ArmLifeCap)->text(), QStringLiteral("5.5"));
+        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
+        const auto edited = editor.EditedOffer();
+        QVERIFY(edited && edited->estimate);
+        QCOMPARE(edited->estimate->adjustable, std::optional<AdjustableRate>(AdjustableRate{
+                                                   84, 4.125, 2.75, 5, 1, 5.5, 2.875, 6}));
+        offer = *edited;
+    }
+    // Opened again it shows the table; unchecked, the rate is fixed again.
+    OfferEditor editor(offer, kUs, nullptr);
+    QVERIFY(editor.AdjustableBox()->isChecked());
+    QCOMPARE(editor.NumberField(Field::ArmIndex)->text(), QStringLiteral("4.1250"));
+    QCOMPARE(editor.NumberField(Field::ArmMonthsBetween)->text(), QStringLiteral("6"));
+    editor.AdjustableBox()->setChecked(false);
+    Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("x"));
+    const auto edited = editor.EditedOffer();
+    QVERIFY(edited && edited->estimate);
+    QVERIFY(!edited->estimate->adjustable);
 }
 
 QTEST_MAIN(OfferEditorTest)

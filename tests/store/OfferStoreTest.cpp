@@ -706,6 +706,58 @@ TEST_F(OfferStoreTest, renaming_or_deleting_an_offer_another_copy_deleted_fails)
     EXPECT_TRUE(store.Error().contains(QStringLiteral("it is no longer kept")));
 }
 
+// The file kept in tests/store/fixtures/offers-v3.sqlite was written by version 3 of the schema,
+// before offers could have an adjustable rate: one offer from the calculator, one with its Loan
+// Estimate and five cost items, and the comparison's years.
+TEST_F(OfferStoreTest, a_third_version_file_upgrades_whole_and_keeps_adjustable_rates) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(PLUMCREST_STORE_FIXTURES "/offers-v3.sqlite"), FilePath()));
+    ASSERT_TRUE(QFile::setPermissions(FilePath(), QFile::ReadOwner | QFile::WriteOwner));
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 2u);
+    const KeptOffer hemlock = offers[0];
+    const KeptOffer fir = offers[1];
+    EXPECT_EQ(fir.name, QStringLiteral("Fir Mortgage"));
+    EXPECT_EQ(fir.inputs.PurchasePrice, 375000);
+    EXPECT_EQ(fir.results.APR, 6.3107);
+    EXPECT_EQ(fir.disclosedApr, std::optional<double>(6.25));
+    EXPECT_FALSE(fir.estimate);
+    ASSERT_TRUE(hemlock.estimate);
+    EXPECT_EQ(hemlock.estimate->loanAmount, 369000);
+    EXPECT_EQ(hemlock.estimate->insurancePercent, 0.55);
+    EXPECT_EQ(hemlock.estimate->disclosedInFivePrincipal, std::optional<double>(22650));
+    ASSERT_EQ(hemlock.estimate->costs.size(), 5u);
+    EXPECT_EQ(hemlock.estimate->costs[3].amount, 410.4);
+    EXPECT_FALSE(hemlock.estimate->adjustable); // a fixed rate, as it was kept
+    EXPECT_EQ(store.Setting(QStringLiteral("horizon_years")), std::optional<QString>("9"));
+
+    // The upgraded file takes an adjustable rate and gives it back whole.
+    KeptOffer arm = hemlock;
+    arm.name = QStringLiteral("Larch 5/1");
+    arm.keptAt = QDateTime(QDate(2026, 6, 1), QTime(9, 0), Qt::UTC);
+    arm.estimate->adjustable = AdjustableRate{60, 4.125, 2.75, 2, 1.5, 5, 2.875, 12};
+    ASSERT_TRUE(store.Add(arm)) << store.Error().toStdString();
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 3u);
+    EXPECT_EQ(offers[0].estimate, arm.estimate);
+    EXPECT_EQ(offers[1].estimate, hemlock.estimate);
+
+    // Half a table, or a rate no field takes, is not trusted.
+    Change(FilePath(),
+           {QStringLiteral("UPDATE offers SET arm_floor = NULL WHERE id = %1").arg(offers[0].id)});
+    EXPECT_EQ(again.All().size(), 2u);
+    Change(FilePath(), {QStringLiteral("UPDATE offers SET arm_floor = 2, arm_months_between = 0 "
+                                       "WHERE id = %1")
+                            .arg(offers[0].id)});
+    EXPECT_EQ(again.All().size(), 2u);
+}
+
 } // namespace
 } // namespace plumcrest::store
 
