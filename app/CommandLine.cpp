@@ -15,8 +15,17 @@ CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
             return CommandLineRequest::Help;
         if (arg == "--version")
             return CommandLineRequest::Version;
+        if (arg == "--read-loan-estimate" && i + 1 < argc && argv[i + 1])
+            return CommandLineRequest::ReadLoanEstimate;
     }
     return CommandLineRequest::Run;
+}
+
+const char* ReadLoanEstimatePath(int argc, const char* const* argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] && std::string_view(argv[i]) == "--read-loan-estimate")
+            return argv[i + 1];
+    return "";
 }
 
 std::string HelpText(std::string_view program) {
@@ -31,7 +40,11 @@ std::string HelpText(std::string_view program) {
            "F1 in the window opens the help.\n"
            "\n"
            "  -h, --help     show this text and exit\n"
-           "      --version  show the version and exit\n";
+           "      --version  show the version and exit\n"
+           "      --read-loan-estimate FILE\n"
+           "                 read a lender's Loan Estimate (PDF) without opening a window and\n"
+           "                 print what it says as JSON; status 2 and one line on standard\n"
+           "                 error when the file cannot be read as one\n";
 }
 
 std::string VersionText(std::string_view program, std::string_view version) {
