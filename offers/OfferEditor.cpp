@@ -606,6 +606,11 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
     return offer;
 }
 
+void OfferEditor::AddNotes(QWidget* notes) {
+    notes->setParent(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, notes);
+}
+
 void OfferEditor::accept() {
     if (EditedOffer())
         QDialog::accept();

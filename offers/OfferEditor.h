@@ -91,6 +91,9 @@ public:
 
     void accept() override;
 
+    // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
+    void AddNotes(QWidget* notes);
+
 private:
     struct NumberEntry {
         Field field = Field::Price;
