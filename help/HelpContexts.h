@@ -10,5 +10,6 @@ inline constexpr int kWelcomeContext = IDH_WELCOME;
 inline constexpr int kKeepOffersContext = IDH_KEEP_OFFERS;
 inline constexpr int kCompareOffersContext = IDH_COMPARE_OFFERS;
 inline constexpr int kEditOfferContext = IDH_EDIT_OFFER;
+inline constexpr int kImportContext = IDH_IMPORT;
 
 } // namespace plumcrest::help

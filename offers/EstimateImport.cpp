@@ -213,6 +213,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     add(Tr("TIP"), percent(r.tip.value), r.tip.where, "tip", true);
     grid->setColumnStretch(3, 1);
     editor.AddNotes(box);
+    editor.SetHelpContext(help::kImportContext);
 }
 
 } // namespace plumcrest::offers

@@ -537,7 +537,7 @@ void OfferEditor::UpdateTabOrder() {
 }
 
 void OfferEditor::ShowHelp() {
-    platform::TheHelp().ShowContext(kHelpContext);
+    platform::TheHelp().ShowContext(helpContext_);
 }
 
 std::optional<store::KeptOffer> OfferEditor::EditedOffer() {

@@ -93,6 +93,8 @@ public:
 
     // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
     void AddNotes(QWidget* notes);
+    // The help topic F1 and the Help button open (the editing topic unless set).
+    void SetHelpContext(int context) { helpContext_ = context; }
 
 private:
     struct NumberEntry {
@@ -130,6 +132,7 @@ private:
     store::KeptOffer offer_;
     LocaleSeparators separators_;
     std::int32_t keptMonths_ = 0;
+    int helpContext_ = kHelpContext;
     QLineEdit* name_ = nullptr;
     QComboBox* loanType_ = nullptr;
     QComboBox* insuranceEnd_ = nullptr;

@@ -176,6 +176,7 @@ void HelpChmFileTest::readsBuiltFileFacts() {
     QCOMPARE(file->TopicForContext(10100), std::optional<QString>("/keep_offers.htm"));
     QCOMPARE(file->TopicForContext(10101), std::optional<QString>("/compare_offers.htm"));
     QCOMPARE(file->TopicForContext(10102), std::optional<QString>("/edit_offer.htm"));
+    QCOMPARE(file->TopicForContext(10104), std::optional<QString>("/import.htm"));
     QCOMPARE(file->TopicForContext(-1), std::optional<QString>());
 }
 
@@ -205,16 +206,16 @@ void HelpChmFileTest::everyContentsEntryAndLinkIsInTheFile() {
     const auto file = BuiltFile();
     QVERIFY(file);
     const auto contents = file->Contents();
-    // 6 pages (3 of the calculator, keeping, comparing and editing offers), 2 group heads, 13
-    // inputs, 5 results
-    QCOMPARE(contents.size(), std::size_t(26));
+    // 7 pages (3 of the calculator, keeping, comparing, editing offers and importing a Loan
+    // Estimate), 2 group heads, 13 inputs, 5 results
+    QCOMPARE(contents.size(), std::size_t(27));
     for (const ChmContentsEntry& entry : contents)
         QVERIFY2(file->Contains("/" + entry.local), qPrintable(entry.local));
 
     const QRegularExpression link(QStringLiteral(R"re((?:href|src)="([^"#:]+)(?:#[^"]*)?")re"));
     const QDir sources(QStringLiteral(PLUMCREST_HELP_SOURCE_DIR));
     const QStringList topics = sources.entryList({QStringLiteral("*.htm")});
-    QCOMPARE(topics.size(), 24);
+    QCOMPARE(topics.size(), 25);
     int links = 0;
     for (const QString& topic : topics) {
         const auto html = file->Read("/" + topic);

@@ -231,8 +231,9 @@ void HelpViewerTest::contents_tree_opens_its_topics() {
     viewer.ShowContext(10000);
     auto* tree = viewer.Window()->findChild<QTreeWidget*>();
     QVERIFY(tree && tree->isVisible());
-    // Using Plumcrest, the welcome, inputs and results, keeping, comparing and editing offers.
-    QCOMPARE(tree->topLevelItemCount(), 6);
+    // Using Plumcrest, the welcome, inputs and results, keeping, comparing and editing offers,
+    // importing a Loan Estimate.
+    QCOMPARE(tree->topLevelItemCount(), 7);
     const auto found =
         tree->findItems(QStringLiteral("Loan Amount"), Qt::MatchExactly | Qt::MatchRecursive);
     QCOMPARE(found.size(), 1);
