@@ -237,7 +237,8 @@ void CompareWindow::CreateActions() {
     actions_.remove = NewAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete));
     actions_.undo = NewAction(this, tr("U&ndo Delete"), QKeySequence(QKeySequence::Undo));
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
-    actions_.importEstimate = NewAction(this, tr("Import &Loan Estimate..."), QKeySequence());
+    actions_.importEstimate =
+        NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));

@@ -58,9 +58,11 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
         process.kill();
         process.waitForFinished(1000);
         result.outcome = ImportReading::Outcome::TimedOut;
-        result.problem = Tr("Reading this file took longer than %n seconds and was stopped. The "
-                            "file may be damaged.",
-                            nullptr, timeLimitMs / 1000);
+        result.problem = QCoreApplication::translate(
+            "plumcrest::offers::EstimateImport",
+            "Reading this file took longer than %n seconds and was stopped. The file may be "
+            "damaged.",
+            nullptr, timeLimitMs / 1000);
         return result;
     }
     if (process.exitStatus() == QProcess::CrashExit) {

@@ -183,8 +183,14 @@ bool OfferDesk::ImportEstimate(const QString& given) {
     const ImportReading reading = ReadInReaderProcess(program, file);
     QApplication::restoreOverrideCursor();
     if (!reading.read) {
-        Report(tr("The Loan Estimate %1 cannot be imported. %2")
-                   .arg(QFileInfo(file).fileName(), reading.problem));
+        const QString why =
+            reading.outcome == ImportReading::Outcome::TimedOut
+                ? tr("Reading it took longer than %n seconds and was stopped. The file may be "
+                     "damaged.",
+                     nullptr, kReaderTimeLimitMs / 1000)
+                : reading.problem;
+        Report(
+            tr("The Loan Estimate %1 cannot be imported. %2").arg(QFileInfo(file).fileName(), why));
         return false;
     }
     const store::KeptOffer offer =
