@@ -17,8 +17,17 @@ CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
             return CommandLineRequest::Help;
         if (arg == "--version")
             return CommandLineRequest::Version;
+        if (arg == "--read-loan-estimate" && i + 1 < argc && argv[i + 1])
+            return CommandLineRequest::ReadLoanEstimate;
     }
     return CommandLineRequest::Run;
+}
+
+const char* ReadLoanEstimatePath(int argc, const char* const* argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] && std::string_view(argv[i]) == "--read-loan-estimate")
+            return argv[i + 1];
+    return "";
 }
 
 std::string HelpText(std::string_view program) {
@@ -28,12 +37,17 @@ std::string HelpText(std::string_view program) {
            "A mortgage calculator: the down payment, loan amount, monthly payment, total of the\n"
            "fixed fees and Annual Percentage Rate of a home loan.\n"
            "\n"
-           "Without --schedule it opens its window; the last values calculated are kept in\n"
+           "Without --schedule or --read-loan-estimate it opens its window; the last values\n"
+           "calculated are kept in "
            "$XDG_CONFIG_HOME/Quillmore Financial Software/Plumcrest/Plumcrest.ini.\n"
            "F1 in the window opens the help.\n"
            "\n"
            "  -h, --help     show this text and exit\n"
-           "      --version  show the version and exit\n" +
+           "      --version  show the version and exit\n"
+           "      --read-loan-estimate FILE\n"
+           "                 read a lender's Loan Estimate (PDF) without opening a window and\n"
+           "                 print what it says as JSON; status 2 and one line on standard\n"
+           "                 error when the file cannot be read as one\n" +
            ScheduleCommandHelp();
 }
 

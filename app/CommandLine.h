@@ -1,17 +1,20 @@
 #pragma once
 // What the command line may ask before any window opens, and a clean end when the window system
-// cannot start. The calculator itself takes no arguments: everything but --help and --version is
-// ignored.
+// cannot start. The calculator itself takes no arguments: everything but --help, --version and
+// --read-loan-estimate FILE is ignored.
 
 #include <string>
 #include <string_view>
 
 namespace plumcrest {
 
-enum class CommandLineRequest { Run, Help, Version };
+enum class CommandLineRequest { Run, Help, Version, ReadLoanEstimate };
 
 // The first of "--help"/"-h" or "--version" among the arguments after the program name.
+// "--read-loan-estimate" counts only with the file after it.
 CommandLineRequest ReadCommandLine(int argc, const char* const* argv);
+// The file after "--read-loan-estimate".
+const char* ReadLoanEstimatePath(int argc, const char* const* argv);
 
 std::string HelpText(std::string_view program);
 std::string VersionText(std::string_view program, std::string_view version);

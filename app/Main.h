@@ -124,6 +124,7 @@ public:
     QAction* mnuFileReset = nullptr;
     QAction* mnuFileKeepOffer = nullptr;
     QAction* mnuFileCompareOffers = nullptr;
+    QAction* mnuFileImportEstimate = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuQOApplicationInformation = nullptr;
     QAction* mnuQOHome = nullptr;

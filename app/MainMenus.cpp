@@ -163,6 +163,8 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     mnuFileCompareOffers =
         AddItem(file, QStringLiteral("mnuFileCompareOffers"), QStringLiteral("&Compare Offers..."));
     mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"),
+                                    QStringLiteral("Import &Loan Estimate..."));
     // The offers live beside the saved-values file.
     offerDesk_ = new offers::OfferDesk(this, [this] {
         const QString path = SavedValuesPath();
@@ -174,6 +176,7 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
         offerDesk_->KeepOffer(remembered_, TheLocaleSeparators().decimal);
     });
     Bind(mnuFileCompareOffers, this, [this] { offerDesk_->ShowCompare(); });
+    Bind(mnuFileImportEstimate, this, [this] { offerDesk_->ImportEstimate(); });
     connect(offerDesk_, &offers::OfferDesk::UseInCalculator, this,
             [this](const LoanInputs& inputs) {
                 const auto fields = InputFields();

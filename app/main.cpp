@@ -1,5 +1,5 @@
-// Program entry: the command line's two informational requests, the application object, the
-// main window, the message loop.
+// Program entry: the command line's two informational requests, the reading of a Loan Estimate
+// without a display, the application object, the main window, the message loop.
 
 #include "Main.h"
 
@@ -8,10 +8,12 @@
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 #include "PlumcrestApplication.h"
+#include "ReadCommand.h"
 #include "ScheduleCommand.h"
 #include "Translations.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cstdio>
 #include <optional>
@@ -30,6 +32,11 @@ int main(int argc, char** argv) {
         std::fputs(plumcrest::VersionText(program, plumcrest::version::kVersionText).c_str(),
                    stdout);
         return 0;
+    case plumcrest::CommandLineRequest::ReadLoanEstimate: {
+        // No display, no settings, no offers: the window runs this as its reader process.
+        QCoreApplication app(argc, argv);
+        return plumcrest::reader::RunReadCommand(plumcrest::ReadLoanEstimatePath(argc, argv));
+    }
     case plumcrest::CommandLineRequest::Run:
         break;
     }

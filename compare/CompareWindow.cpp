@@ -479,6 +479,8 @@ void CompareWindow::CreateActions() {
     actions_.remove = NewAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete));
     actions_.undo = NewAction(this, tr("U&ndo Delete"), QKeySequence(QKeySequence::Undo));
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+    actions_.importEstimate =
+        NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
@@ -501,6 +503,8 @@ void CompareWindow::CreateActions() {
     connect(actions_.remove, &QAction::triggered, this, Guarded([this] { DeleteSelected(); }));
     connect(actions_.undo, &QAction::triggered, this, Guarded([this] { UndoDelete(); }));
     connect(actions_.schedule, &QAction::triggered, this, Guarded([this] { OpenSchedule(); }));
+    connect(actions_.importEstimate, &QAction::triggered, this,
+            Guarded([this] { emit ImportRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
@@ -535,6 +539,7 @@ void CompareWindow::CreateMenus() {
     menuBar_ = new QMenuBar(this);
     QMenu* file = menuBar_->addMenu(tr("&File"));
     file->addAction(actions_.schedule);
+    file->addAction(actions_.importEstimate);
     file->addSeparator();
     actions_.output = output::AddOutputActions(
         *file, *this, tr("Offers compared"), [this] { return Csv(); },

@@ -64,6 +64,7 @@ public:
         QAction* remove = nullptr;
         QAction* undo = nullptr;
         QAction* schedule = nullptr;
+        QAction* importEstimate = nullptr;
         QAction* help = nullptr;
         QAction* close = nullptr;
         QAction* offersTab = nullptr;
@@ -137,6 +138,8 @@ signals:
     void UseInCalculator(const plumcrest::LoanInputs& inputs);
     // The user asked to edit the selected offer's Loan Estimate.
     void EditOfferRequested(qint64 id);
+    // The user asked to import a lender's Loan Estimate.
+    void ImportRequested();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -14,5 +14,6 @@ inline constexpr int kScheduleContext = IDH_SCHEDULE;
 inline constexpr int kChartContext = IDH_CHART;
 inline constexpr int kOutputContext = IDH_OUTPUT;
 inline constexpr int kWhatIfContext = IDH_WHAT_IF;
+inline constexpr int kImportContext = IDH_IMPORT;
 
 } // namespace plumcrest::help

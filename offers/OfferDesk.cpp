@@ -1,20 +1,73 @@
 #include "OfferDesk.h"
 
 #include "CompareWindow.h"
+#include "EstimateImport.h"
 #include "Guarded.h"
 #include "LocaleSettings.h"
 #include "OfferEditor.h"
 #include "OfferStore.h"
 #include "Services.h"
 
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QPoint>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
 namespace plumcrest::offers {
 
+namespace {
+
+// The one local PDF file of a drag, if that is what it carries.
+QString DroppedPdf(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() ||
+        !url.toLocalFile().endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
+
+} // namespace
+
 OfferDesk::OfferDesk(QWidget* mainWindow, std::function<QString()> folder)
-    : QObject(mainWindow), mainWindow_(mainWindow), folder_(std::move(folder)) {}
+    : QObject(mainWindow), mainWindow_(mainWindow), folder_(std::move(folder)) {
+    AcceptDrops(mainWindow_);
+}
+
+void OfferDesk::AcceptDrops(QWidget* window) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool OfferDesk::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!DroppedPdf(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString file = DroppedPdf(drop->mimeData());
+        if (!file.isEmpty()) {
+            drop->acceptProposedAction();
+            // Not inside the drop: the review is modal and the dragging application waits.
+            QTimer::singleShot(0, this, [this, file] {
+                platform::RunGuarded([this, file] { ImportEstimate(file); });
+            });
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 OfferDesk::~OfferDesk() {
     // The window reads the store: it goes first.
@@ -112,6 +165,66 @@ bool OfferDesk::EditOffer(qint64 id) {
     return written;
 }
 
+bool OfferDesk::ImportEstimate(const QString& given) {
+    QWidget* parent =
+        compare_ && compare_->isActiveWindow() ? static_cast<QWidget*>(compare_) : mainWindow_;
+    QString file = given;
+    if (file.isEmpty()) {
+        file = AskForEstimateFile
+                   ? AskForEstimateFile(parent)
+                   : QFileDialog::getOpenFileName(parent, tr("Import Loan Estimate"), QString(),
+                                                  tr("Loan Estimates (*.pdf);;All files (*)"));
+        if (file.isEmpty())
+            return false;
+    }
+    const QString program =
+        readerProgram.isEmpty() ? QCoreApplication::applicationFilePath() : readerProgram;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ImportReading reading = ReadInReaderProcess(program, file);
+    QApplication::restoreOverrideCursor();
+    if (!reading.read) {
+        const QString why =
+            reading.outcome == ImportReading::Outcome::TimedOut
+                ? tr("Reading it took longer than %n seconds and was stopped. The file may be "
+                     "damaged.",
+                     nullptr, kReaderTimeLimitMs / 1000)
+                : reading.problem;
+        Report(
+            tr("The Loan Estimate %1 cannot be imported. %2").arg(QFileInfo(file).fileName(), why));
+        return false;
+    }
+    const store::KeptOffer offer =
+        OfferOfReading(reading.read->reading, TheLocaleSeparators().decimal);
+    std::optional<store::KeptOffer> reviewed;
+    if (AskToReview) {
+        reviewed = AskToReview(offer, *reading.read, parent);
+    } else {
+        OfferEditor editor(offer, TheLocaleSeparators(), parent);
+        editor.setWindowTitle(tr("Review Loan Estimate"));
+        ShowReadingIn(editor, *reading.read, TheLocaleSeparators());
+        editor.resize(editor.width(), std::max(editor.height(), 900));
+        if (editor.exec() == QDialog::Accepted)
+            reviewed = editor.EditedOffer();
+    }
+    if (!reviewed)
+        return false;
+    store::KeptOffer kept = *reviewed;
+    kept.id = 0;
+    kept.name = kept.name.left(store::kMaxOfferName);
+    MatchCalculatorRecord(kept, TheLocaleSeparators().decimal);
+    if (!OpenStore())
+        return false;
+    if (!store_->Add(kept)) {
+        Report(store_->Error());
+        return false;
+    }
+    if (compare_) {
+        compare_->Reload();
+        compare_->SelectOffer(kept.id);
+    }
+    return true;
+}
+
 compare::CompareWindow* OfferDesk::Compare() const {
     return compare_;
 }
@@ -125,6 +238,9 @@ compare::CompareWindow* OfferDesk::ShowCompare() {
                 &OfferDesk::UseInCalculator);
         connect(compare_, &compare::CompareWindow::EditOfferRequested, this,
                 [this](qint64 id) { platform::RunGuarded([this, id] { EditOffer(id); }); });
+        connect(compare_, &compare::CompareWindow::ImportRequested, this,
+                [this] { platform::RunGuarded([this] { ImportEstimate(); }); });
+        AcceptDrops(compare_);
         // Opens just below and right of the calculator's corner, so both stay in reach, within
         // the screen.
         compare_->PlaceWithin(*mainWindow_);

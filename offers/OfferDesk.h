@@ -1,10 +1,12 @@
 #pragma once
-// What the main window calls for its two offer commands: keeping the current offer and opening
-// the Compare window, and the Compare window's editing of a kept offer. Owns the store and the
-// window; every problem gets a clear message and the calculator goes on.
+// What the main window calls for its offer commands: keeping the current offer, opening the
+// Compare window and importing a lender's Loan Estimate (a PDF dropped on either window too), and
+// the Compare window's editing of a kept offer. Owns the store and the window; every problem gets
+// a clear message and the calculator goes on.
 
 #include "KeepOfferDialog.h"
 #include "KeptOffer.h"
+#include "ReadingJson.h"
 
 #include <QObject>
 #include <QPointer>
@@ -51,11 +53,29 @@ public:
     // Edits the kept offer of this id and writes it back; false when nothing was written.
     bool EditOffer(qint64 id);
 
+    // Reads a Loan Estimate (asking for the file when none is given) in a reader process, lets
+    // the buyer review it and keeps it as a new offer; false when nothing was kept.
+    bool ImportEstimate(const QString& file = QString());
+    // The program run as the reader process: this program itself unless tests say otherwise.
+    QString readerProgram;
+    // Asks for the PDF to import; tests answer it without a dialog.
+    std::function<QString(QWidget* parent)> AskForEstimateFile;
+    // The review of an imported offer: the offer as the buyer left it, or nothing when cancelled.
+    // Tests answer it without a modal dialog.
+    std::function<std::optional<store::KeptOffer>(const store::KeptOffer& offer,
+                                                  const reader::ReadBack& read, QWidget* parent)>
+        AskToReview;
+
 signals:
     void UseInCalculator(const plumcrest::LoanInputs& inputs);
 
+protected:
+    // A PDF dragged onto the calculator or the Compare window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool OpenStore();
+    void AcceptDrops(QWidget* window);
     void Report(const QString& text);
 
     QWidget* mainWindow_;

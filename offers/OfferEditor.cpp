@@ -576,7 +576,7 @@ void OfferEditor::UpdateTabOrder() {
 }
 
 void OfferEditor::ShowHelp() {
-    platform::TheHelp().ShowContext(kHelpContext);
+    platform::TheHelp().ShowContext(helpContext_);
 }
 
 std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
@@ -656,6 +656,11 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
     problem_->clear();
     offer.estimate = estimate;
     return offer;
+}
+
+void OfferEditor::AddNotes(QWidget* notes) {
+    notes->setParent(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, notes);
 }
 
 void OfferEditor::accept() {

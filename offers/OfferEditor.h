@@ -103,6 +103,11 @@ public:
 
     void accept() override;
 
+    // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
+    void AddNotes(QWidget* notes);
+    // The help topic F1 and the Help button open (the editing topic unless set).
+    void SetHelpContext(int context) { helpContext_ = context; }
+
 private:
     struct NumberEntry {
         Field field = Field::Price;
@@ -139,6 +144,7 @@ private:
     store::KeptOffer offer_;
     LocaleSeparators separators_;
     std::int32_t keptMonths_ = 0;
+    int helpContext_ = kHelpContext;
     QLineEdit* name_ = nullptr;
     QComboBox* loanType_ = nullptr;
     QComboBox* insuranceEnd_ = nullptr;

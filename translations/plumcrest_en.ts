@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>No mortgage insurance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance %1 a month, paid with every payment (1 to %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance %1 a month, paid with payments 1 to %2; the balance reaches 80 % of the home&apos;s value after payment %3, when you may ask to cancel it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>plumcrest::compare::CompareModel</name>
     <message>
         <source>Name</source>
@@ -32,31 +51,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Monthly principal and interest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly mortgage insurance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Mortgage insurance ends</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly escrow (property tax, homeowner&apos;s insurance)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Estimated total monthly payment, first years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Estimated total monthly payment by years</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monthly HOA dues (not in escrow)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -68,19 +63,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Other costs (I = E + F + G + H)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Lender credits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cash to close (down payment, closing costs, less credits)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>In 5 years: paid in principal, interest, insurance and loan costs</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -88,31 +71,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>In 5 years: as the lender disclosed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total Interest Percentage (TIP, %)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TIP as the lender disclosed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calculator&apos;s APR: every fee counted (%)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lender&apos;s APR: finance charges and insurance (%)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>APR the lender disclosed (%)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check of the disclosed APR</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -126,13 +85,6 @@
     <message>
         <source>Cost over the whole term</source>
         <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Paid in %n years (principal, interest, insurance, loan costs)</source>
-        <translation>
-            <numerusform>Paid in %n year (principal, interest, insurance, loan costs)</numerusform>
-            <numerusform>Paid in %n years (principal, interest, insurance, loan costs)</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <source>Principal paid off in %n years</source>
@@ -153,13 +105,6 @@
         <translation>
             <numerusform>Cost over %n year</numerusform>
             <numerusform>Cost over %n years</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Cost over %n years, your savings earning %1 %</source>
-        <translation>
-            <numerusform>Cost over %n year, your savings earning %1 %</numerusform>
-            <numerusform>Cost over %n years, your savings earning %1 %</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -271,6 +216,172 @@
         <source>never within the term</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Principal and interest a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escrow a month (tax, insurance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a month, first years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a month by years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA dues a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other costs (I = E to H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash to close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: total paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: lender&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIP (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIP the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator&apos;s APR, all fees (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender&apos;s APR (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disclosed APR check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Total paid in %n years</source>
+        <translation>
+            <numerusform>Total paid in %n year</numerusform>
+            <numerusform>Total paid in %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cost over %n years, savings at %1 %</source>
+        <translation>
+            <numerusform>Cost over %n year, savings at %1 %</numerusform>
+            <numerusform>Cost over %n years, savings at %1 %</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Property tax and homeowner&apos;s insurance, a twelfth of a year&apos;s each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest, mortgage insurance and escrow, as the Loan Estimate&apos;s Projected Payments show them; HOA dues come on top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All closing costs: loan costs (A to C) and other costs (E to H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down payment plus all closing costs, less lender credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal, interest and mortgage insurance paid in the first 60 payments, plus the loan costs (A to C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Loan Estimate&apos;s own In 5 Years figures, in whole dollars, against these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Percentage: all the interest over the term plus prepaid interest, as a percentage of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s own APR: every fee typed counts as a finance charge, no monthly insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The APR as a lender must figure it: only finance charges, with monthly mortgage insurance until it ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A disclosed APR is accurate within 1/8 of a point, within 1/4 when the payment changes over the term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal, interest and mortgage insurance paid in the years you keep the loan, plus the loan costs (A to C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan costs (A to C) and prepaid interest, less lender credits, plus the interest and mortgage insurance paid in the years you keep the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same cost with what your money would earn counted: each payment and the balance left are discounted at your savings rate. This marks the cheapest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With extra payments: paid off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With extra payments: interest saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worst case: highest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worst case: cost over the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>payment %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With the extra payments set in What If &gt; Extra Payments for All Offers, against the offer&apos;s own schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest principal and interest a month and the month it first applies; an adjustable rate as the index stands today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An adjustable rate with each change as high as its caps allow; a fixed rate as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>plumcrest::compare::CompareWindow</name>
@@ -292,10 +403,6 @@
     </message>
     <message>
         <source>Break-even</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Break-even: from which month the lower rate has cost less (fees plus interest paid so far)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -417,6 +524,54 @@
         <source>The kept offers are in use by another program; the list is read again in a moment.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Break-even: from which month the lower rate has cost less (loan costs plus interest and mortgage insurance paid so far)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;Loan Estimate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;gainst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers to compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the offers to set side by side; the newest six at first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extra Payments for All Offers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No Extra Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What If</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>plumcrest::compare::ComparisonExport</name>
@@ -465,10 +620,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cost so far: fees plus interest paid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Balance owed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -482,10 +633,6 @@
     </message>
     <message>
         <source>Break-even</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Break-even of %1 and %2 at month %3: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -506,15 +653,75 @@ Month %2 (year %3), %4: %5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 and %2 cross at month %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cost over Ti&amp;me</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost so far: loan costs plus interest and mortgage insurance paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First 5 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First 10 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ran&amp;ge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with extra payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even of %1 at month %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 owed after %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with extra payments: %2 after %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cross at month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -585,6 +792,398 @@ Month %2 (year %3), %4: %5</source>
     </message>
 </context>
 <context>
+    <name>plumcrest::offers::OfferDesk</name>
+    <message>
+        <source>This offer cannot be edited: it is no longer kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Estimates (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Loan Estimate %1 cannot be imported. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading it took longer than %n seconds and was stopped. The file may be damaged.</source>
+        <translation>
+            <numerusform>Reading it took longer than %n second and was stopped. The file may be damaged.</numerusform>
+            <numerusform>Reading it took longer than %n seconds and was stopped. The file may be damaged.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::offers::OfferEditor</name>
+    <message>
+        <source>Edit Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, such as the lender&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FHA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan &amp;type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan a&amp;mount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (&amp;years):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term in years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note &amp;rate (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conventional: at 78 % of the value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FHA: after 11 years, or the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends when the balance reaches 78 % of the value, at the latest mid-term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11 years when the loan is 90 % of the value or less, else the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance &amp;ends:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a year, % of the &amp;loan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property ta&amp;x a year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property tax a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home&amp;owner&apos;s insurance a year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homeowner&apos;s insurance a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA &amp;dues a month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA dues a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the lender disclosed (empty: not given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;APR (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APR the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;IP (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Percentage disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In &amp;5 Years, total paid:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 Years, total paid, disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 Years, principal paid o&amp;ff:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 Years, principal paid off, disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a line to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender &amp;credits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D. Total Loan Costs (A + B + C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I. Total Other Costs (E + F + G + H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J. Total Closing Costs (D + I - lender credits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Closing costs&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be more than the price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what the charge is for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finance charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: finance charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say what this charge is for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: type a name, such as the lender&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries to correct: %n. %1</source>
+        <translation>
+            <numerusform>Entries to correct: %n. %1</numerusform>
+            <numerusform>Entries to correct: %n. %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ad&amp;justable rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the Loan Estimate&apos;s Adjustable Interest Rate (AIR) table gives it; the note rate above is the initial rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial rate lasts (months):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Months of the initial rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index today (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes every (months):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Months between changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First change at most (points):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First change cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each later change at most (points):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later change cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the life of the loan at most (points):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lifetime cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum rate (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>plumcrest::output::OutputCommands</name>
     <message>
         <source>Not Saved</source>
@@ -641,6 +1240,126 @@ Month %2 (year %3), %4: %5</source>
         <source>Page %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>en_US</source>
+        <comment>the locale whose long date format the printed pages use: this translation&apos;s own</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::schedule::ExtraPlanDialog</name>
+    <message>
+        <source>Extra Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every extra payment goes to principal. The regular payment stays the same; the loan ends sooner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xtra every month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-off extra payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In month of each year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month %1 of each year of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra every &amp;year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;In:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay &amp;biweekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half the monthly payment every two weeks makes 26 halves, that is 13 payments, a year. Servicers apply the one payment more to principal once a year; the schedule counts it in month 12 of each year of the loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-off line %1: the month must be from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-off line %1: the amount must be from 0 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 a month from month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in month %2 of each year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>biweekly (one payment more a year, in month 12)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no extra payments</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>plumcrest::schedule::ScheduleModel</name>
@@ -674,6 +1393,22 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
         <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest plus mortgage insurance. Property tax and homeowner&apos;s insurance (escrow) are not part of the schedule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mortgage insurance paid with the payment; 0.00 once it has ended or when the loan has none.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -720,10 +1455,6 @@ Month %2 (year %3), %4: %5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Schedule %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Close</source>
         <translation type="unfinished"></translation>
     </message>
@@ -741,6 +1472,46 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
         <source>Amortization schedule: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;The Amortization Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What If</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extra Payments...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate as the &amp;Index Stands Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Worst Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra payments: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, changing every %5 months by at most %6 points the first time and %7 after, never more than %8 points above the initial rate nor below %9 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown: the worst case, each change as high as the caps allow. Highest payment %1, from month %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown: the index as it stands today. Highest payment %1, from month %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,3 +7,4 @@
 #define IDH_CHART 10104
 #define IDH_OUTPUT 10105
 #define IDH_WHAT_IF 10110
+#define IDH_IMPORT 10106

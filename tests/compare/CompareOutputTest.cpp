@@ -307,7 +307,7 @@ void CompareOutputTest::every_command_has_a_menu_entry_and_a_shortcut() {
             }
         }
     }
-    QCOMPARE(commands, 17); // with What If: extra payments for all offers, and none
+    QCOMPARE(commands, 18); // with What If (extra payments for all offers, and none) and Import
 }
 
 QTEST_MAIN(CompareOutputTest)

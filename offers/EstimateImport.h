@@ -1,0 +1,50 @@
+#pragma once
+// Importing a lender's Loan Estimate: the file is read by the program itself started as a reader
+// process (`--read-loan-estimate`), with a time and a memory limit, so a damaged or hostile PDF
+// can at most end that process; then the reading becomes a kept offer for the buyer to review in
+// the Edit Offer dialog, each figure showing where it was read and what the checks found.
+
+#include "KeptOffer.h"
+#include "PictureMask.h"
+#include "ReadingJson.h"
+
+#include <QString>
+#include <optional>
+
+namespace plumcrest::offers {
+
+class OfferEditor;
+
+inline constexpr int kReaderTimeLimitMs = 5000;
+inline constexpr qint64 kReaderMemoryLimit = qint64{512} * 1024 * 1024; // bytes of address space
+
+struct ImportReading {
+    enum class Outcome {
+        Read,
+        Refused,  // the reader said why (not a PDF, damaged, a scan, not the form)
+        Stopped,  // the reader crashed or ran out of memory
+        TimedOut, // and was stopped
+        NoReader, // the program could not be started
+    };
+    Outcome outcome = Outcome::NoReader;
+    std::optional<reader::ReadBack> read;
+    QString problem; // for the user, when nothing was read
+};
+
+// Runs `program --read-loan-estimate file` and waits for it, at most `timeLimitMs`.
+ImportReading ReadInReaderProcess(const QString& program, const QString& file,
+                                  int timeLimitMs = kReaderTimeLimitMs,
+                                  qint64 memoryLimit = kReaderMemoryLimit);
+
+// The offer of a reading: named after the lender, its Loan Estimate from the reading, and the
+// calculator's inputs brought in line with it as an edited offer's are (price, down payment,
+// term, rate; the calculator's own fee inputs stay at zero, the estimate's lines carry the costs).
+store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t decimalSeparator);
+
+// Shows, in the editor, where each figure was read (a tooltip on its field) and a panel with the
+// figures the editor does not hold (date issued, purpose, product, projected payments, the totals
+// and cash to close as printed) and each check beside the figure it checks.
+void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
+                   const LocaleSeparators& separators);
+
+} // namespace plumcrest::offers

@@ -1,0 +1,34 @@
+#pragma once
+// The words of a PDF file and their boxes, page by page, through Poppler; or why the file cannot
+// give them. Runs in the reader process only: a damaged or hostile file can at most end that.
+
+#include "EstimateReading.h"
+
+#include <QString>
+#include <vector>
+
+namespace plumcrest::reader {
+
+enum class Refusal {
+    None,
+    NotPdf,     // does not begin as a PDF file
+    Damaged,    // begins as one but cannot be opened or read
+    Locked,     // needs a password
+    NoText,     // pages without words: a scan, most likely
+    NotTheForm, // words, but not those of the standard Loan Estimate
+};
+
+struct PdfWords {
+    std::vector<Page> pages;
+    Refusal refusal = Refusal::None;
+};
+
+// Pages beyond this many are not read: the form has three, a long one four or five.
+inline constexpr int kMaxPages = 8;
+
+PdfWords ReadPdfWords(const QString& path);
+
+// The one line that says why a file was refused, for the user.
+QString RefusalText(Refusal refusal);
+
+} // namespace plumcrest::reader

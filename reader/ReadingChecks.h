@@ -1,0 +1,37 @@
+#pragma once
+// What a Loan Estimate's figures say when worked out again, and the offer they make for the
+// calculator's records. Nothing read is ever corrected: a check only says whether the lender's
+// figure agrees with the one worked out from the others. Plain C++.
+
+#include "EstimateReading.h"
+#include "LoanEstimate.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plumcrest::reader {
+
+struct Check {
+    std::string name; // the key of the figure checked
+    bool ok = false;
+    std::optional<double> expected; // worked out from the other figures
+    std::optional<double> found;    // as read
+};
+
+// The checks whose figures were all read: the monthly principal and interest from the amount,
+// rate and term to the cent; D = A + B + C, I = E + F + G + H and J = D + I less lender credits
+// (each figure of the form rounded to the dollar, so within the roundings); In 5 Years to the
+// dollar; the TIP within 0.005 points; and the APR within the tolerance of the law (an eighth of
+// a point for a regular loan, a quarter for an irregular one).
+std::vector<Check> CheckReading(const EstimateReading& reading);
+
+// The offer as the calculator keeps it: the price (the estimated value of a refinance), loan,
+// term, rate and type; every section line with an amount and its default finance-charge mark;
+// lender credits; the monthly mortgage insurance of the first years as a yearly percentage of
+// the loan (ending as the loan type's does); the escrowed property taxes and homeowner's insurance
+// from the initial escrow lines' monthly figures, else the whole escrow as property taxes; and
+// what the lender disclosed (APR, TIP, In 5 Years).
+LoanEstimate EstimateOfReading(const EstimateReading& reading);
+
+} // namespace plumcrest::reader

@@ -1,0 +1,655 @@
+#include "LoanEstimatePdf.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <random>
+
+namespace plumcrest::testing {
+
+using reader::EstimateReading;
+using reader::Figure;
+using reader::ProjectedColumn;
+using reader::SectionLine;
+
+namespace {
+
+// Dollars as the form prints them: "$1,802", "$761.78", "–$750" (an en dash).
+QString Money(double value, bool cents = false) {
+    const bool negative = value < 0;
+    const double magnitude = std::fabs(value);
+    const qint64 whole = static_cast<qint64>(cents ? std::floor(magnitude) : std::round(magnitude));
+    QString digits = QString::number(whole);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    if (cents)
+        digits += QStringLiteral(".%1").arg(
+            static_cast<int>(std::round((magnitude - std::floor(magnitude)) * 100)), 2, 10,
+            QLatin1Char('0'));
+    return (negative ? QStringLiteral("\u2013$") : QStringLiteral("$")) + digits;
+}
+
+QString Percent(double value) {
+    QString text = QString::number(value, 'f', 3);
+    while (text.endsWith(QLatin1Char('0')) && !text.endsWith(QStringLiteral(".0")))
+        text.chop(1);
+    return text + QLatin1Char('%');
+}
+
+QString DateText(const std::string& iso) {
+    // "2024-03-14" as "3/14/2024".
+    const QString date = QString::fromStdString(iso);
+    return QStringLiteral("%1/%2/%3")
+        .arg(date.mid(5, 2).toInt())
+        .arg(date.mid(8, 2).toInt())
+        .arg(date.left(4));
+}
+
+struct Text {
+    QPointF at; // baseline start, or baseline end when aligned right
+    QString text;
+    double size = 9;
+    bool bold = false;
+    bool right = false;
+};
+
+struct Box {
+    QRectF rect;
+    bool marked = false;
+};
+
+struct Sheet {
+    std::vector<Text> texts;
+    std::vector<Box> boxes;
+};
+
+class Form {
+public:
+    Form(const EstimateReading& figures, const FormStyle& style)
+        : f_(figures), style_(style), sheets_(style.carriedOver > 0 ? 4 : 3) {}
+
+    bool Write(const QString& path) {
+        FirstPage();
+        CostsPage();
+        ComparisonsPage();
+        const int pages = static_cast<int>(sheets_.size());
+        for (int p = 0; p < pages; ++p)
+            Put(p, 36, 770, QStringLiteral("LOAN ESTIMATE"), 7, true);
+        for (int p = 0; p < pages; ++p)
+            Put(p, 400, 770,
+                QStringLiteral("PAGE %1 OF %2 \u2022 LOAN ID # 4417-2093").arg(p + 1).arg(pages),
+                7);
+        return Draw(path);
+    }
+
+private:
+    void Put(int page, double x, double y, const QString& text, double size = 9, bool bold = false,
+             bool right = false) {
+        sheets_[static_cast<std::size_t>(page)].texts.push_back(
+            {QPointF(x, y), text, size, bold, right});
+    }
+    void Amount(int page, double right, double y, const std::optional<double>& value,
+                bool cents = false) {
+        if (value)
+            Put(page, right, y, Money(*value, cents), 9, false, true);
+    }
+
+    void Mark(int page, double x, double y, const QString& option, bool marked) {
+        if (style_.glyphMarks) {
+            Put(page, x, y, marked ? QStringLiteral("\u2612") : QStringLiteral("\u2610"));
+        } else {
+            sheets_[static_cast<std::size_t>(page)].boxes.push_back(
+                {QRectF(x, y - 7, 7, 7), marked});
+            if (marked)
+                Put(page, x + 1, y - 0.5, QStringLiteral("X"), 7);
+        }
+        Put(page, x + 11, y, option);
+    }
+
+    void FirstPage() {
+        if (f_.lender.value)
+            Put(0, 36, 40, QString::fromStdString(*f_.lender.value), 12, true);
+        Put(0, 36, 72, QStringLiteral("Loan Estimate"), 20, true);
+        Put(0, 36, 100, QStringLiteral("DATE ISSUED"), 7.5, true);
+        if (f_.dateIssued.value)
+            Put(0, 110, 100, DateText(*f_.dateIssued.value));
+        Put(0, 36, 114, QStringLiteral("APPLICANTS"), 7.5, true);
+        Put(0, 110, 114, QStringLiteral("Jordan Sample"));
+        Put(0, 110, 126, QStringLiteral("Springfield, IL 62704"));
+        Put(0, 36, 142, QStringLiteral("PROPERTY"), 7.5, true);
+        Put(0, 110, 142, QStringLiteral("845 Harbor Lane"));
+        if (f_.salePrice.value) {
+            Put(0, 36, 170, QStringLiteral("SALE PRICE"), 7.5, true);
+            Amount(0, 110 + QFontMetricsF(Font(9)).horizontalAdvance(Money(*f_.salePrice.value)),
+                   170, f_.salePrice.value);
+        } else if (f_.propertyValue.value) {
+            Put(0, 36, 170, QStringLiteral("EST. PROP. VALUE"), 7.5, true);
+            Put(0, 110, 170, Money(*f_.propertyValue.value));
+        }
+        Put(0, 250, 100, QStringLiteral("LOAN TERM"), 7.5, true);
+        if (f_.loanTermYears.value)
+            Put(0, 320, 100, QStringLiteral("%1 years").arg(*f_.loanTermYears.value));
+        Put(0, 250, 114, QStringLiteral("PURPOSE"), 7.5, true);
+        if (f_.purpose.value)
+            Put(0, 320, 114, QString::fromStdString(*f_.purpose.value));
+        Put(0, 250, 128, QStringLiteral("PRODUCT"), 7.5, true);
+        if (f_.product.value)
+            Put(0, 320, 128, QString::fromStdString(*f_.product.value));
+        Put(0, 250, 142, QStringLiteral("LOAN TYPE"), 7.5, true);
+        const std::string type = f_.loanType.value.value_or("");
+        Mark(0, 320, 142, QStringLiteral("Conventional"), type == "Conventional");
+        Mark(0, 400, 142, QStringLiteral("FHA"), type == "FHA");
+        Mark(0, 440, 142, QStringLiteral("VA"), type == "VA");
+        const bool other = !type.empty() && type != "Conventional" && type != "FHA" && type != "VA";
+        Mark(0, 475, 142, other ? QString::fromStdString(type) : QStringLiteral("_____"), other);
+        Put(0, 250, 156, QStringLiteral("LOAN ID #"), 7.5, true);
+        Put(0, 320, 156, QStringLiteral("4417-2093"));
+        Put(0, 250, 170, QStringLiteral("RATE LOCK"), 7.5, true);
+        Mark(0, 320, 170, QStringLiteral("NO"), false);
+        Mark(0, 360, 170, QStringLiteral("YES, until 4/16/2024 at 5:00 p.m. EDT"), true);
+
+        Put(0, 36, 205, QStringLiteral("Loan Terms"), 12, true);
+        Put(0, 330, 205, QStringLiteral("Can this amount increase after closing?"), 8, true);
+        Put(0, 36, 225, QStringLiteral("Loan Amount"), 9, true);
+        Amount(0, 280, 225, f_.loanAmount.value);
+        Put(0, 330, 225, QStringLiteral("NO"), 9, true);
+        Put(0, 36, 243, QStringLiteral("Interest Rate"), 9, true);
+        if (f_.interestRate.value)
+            Put(0, 280, 243, Percent(*f_.interestRate.value), 9, false, true);
+        Put(0, 330, 243, QStringLiteral("NO"), 9, true);
+        Put(0, 36, 261, QStringLiteral("Monthly Principal & Interest"), 9, true);
+        Amount(0, 280, 261, f_.monthlyPrincipalInterest.value, true);
+        Put(0, 330, 261, QStringLiteral("NO"), 9, true);
+        Put(0, 36, 272,
+            QStringLiteral("See Projected Payments below for your Estimated Total Monthly Payment"),
+            6.5);
+        Put(0, 36, 292, QStringLiteral("Prepayment Penalty"), 9, true);
+        Put(0, 330, 292, QStringLiteral("NO"), 9, true);
+        Put(0, 36, 308, QStringLiteral("Balloon Payment"), 9, true);
+        Put(0, 330, 308, QStringLiteral("NO"), 9, true);
+
+        Put(0, 36, 340, QStringLiteral("Projected Payments"), 12, true);
+        Put(0, 36, 360, QStringLiteral("Payment Calculation"), 9, true);
+        const auto& columns = f_.projectedPayments;
+        const auto columnRight = [&](std::size_t c) { return 260 + 100 * static_cast<double>(c); };
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            Put(0, columnRight(c), 360,
+                QStringLiteral("Years %1").arg(QString::fromStdString(columns[c].years)), 9, true,
+                true);
+        const auto row = [&](double y, const QString& label,
+                             Figure<double> ProjectedColumn::*member, bool plus, bool cents) {
+            Put(0, 36, y, label, 9, true);
+            for (std::size_t c = 0; c < columns.size(); ++c) {
+                const auto& value = (columns[c].*member).value;
+                if (!value)
+                    continue;
+                const QString text = plus ? (*value == 0 ? QStringLiteral("\u2014")
+                                                         : QString::number(*value, 'f', 0))
+                                          : Money(*value, cents);
+                if (plus)
+                    Put(0, columnRight(c) - 45, y, QStringLiteral("+"));
+                Put(0, columnRight(c), y, text, 9, false, true);
+            }
+        };
+        row(380, QStringLiteral("Principal & Interest"), &ProjectedColumn::principalInterest, false,
+            true);
+        row(397, QStringLiteral("Mortgage Insurance"), &ProjectedColumn::mortgageInsurance, true,
+            false);
+        row(414, QStringLiteral("Estimated Escrow"), &ProjectedColumn::escrow, true, false);
+        Put(0, 36, 423, QStringLiteral("Amount can increase over time"), 6.5);
+        row(442, QStringLiteral("Estimated Total Monthly Payment"), &ProjectedColumn::total, false,
+            false);
+        Put(0, 36, 470, QStringLiteral("Estimated Taxes, Insurance & Assessments"), 9, true);
+        Put(0, 36, 480, QStringLiteral("Amount can increase over time"), 6.5);
+        Put(0, 250, 470, QStringLiteral("This estimate includes"), 8);
+        Mark(0, 360, 470, QStringLiteral("Property Taxes"), true);
+        Mark(0, 360, 482, QStringLiteral("Homeowner's Insurance"), true);
+
+        Put(0, 36, 520, QStringLiteral("Costs at Closing"), 12, true);
+        Put(0, 36, 540, QStringLiteral("Estimated Closing Costs"), 9, true);
+        Amount(0, 230, 540, f_.totalClosingCosts.value);
+        Put(0, 250, 540,
+            QStringLiteral(
+                "Includes %1 in Loan Costs + %2 in Other Costs \u2013 %3 in Lender Credits.")
+                .arg(Money(f_.totalLoanCosts.value.value_or(0)),
+                     Money(f_.totalOtherCosts.value.value_or(0)),
+                     Money(f_.lenderCredits.value.value_or(0))),
+            7.5);
+        Put(0, 36, 560, QStringLiteral("Estimated Cash to Close"), 9, true);
+        Amount(0, 230, 560, f_.cashToClose.value);
+        Put(0, 250, 560,
+            QStringLiteral(
+                "Includes Closing Costs. See Calculating Cash to Close on page 2 for details."),
+            7.5);
+    }
+
+    // One section: its heading with its total, then its lines; returns the next line's y.
+    double Section(int page, double left, double right, double y, CostSection section,
+                   bool continued, std::size_t from, std::size_t to) {
+        const auto& part = f_.Section(section);
+        const QString heading = QStringLiteral("%1. %2%3")
+                                    .arg(QString::fromUtf8(SectionLetter(section).data()),
+                                         QString::fromUtf8(SectionTitle(section).data()),
+                                         continued ? QStringLiteral(" (continued)") : QString());
+        Put(page, left, y, heading, 9, true);
+        if (!continued)
+            Amount(page, right, y, part.total.value);
+        y += 13;
+        for (std::size_t i = from; i < to && i < part.lines.size(); ++i) {
+            const SectionLine& line = part.lines[i];
+            Put(page, left + 4, y, QString::fromStdString(line.label), 8.5);
+            Amount(page, right, y, line.amount);
+            y += 12;
+        }
+        return y + 6;
+    }
+
+    std::size_t Kept(CostSection section) const {
+        const std::size_t count = f_.Section(section).lines.size();
+        const bool carries = section == CostSection::C || section == CostSection::H;
+        const std::size_t carried = carries ? static_cast<std::size_t>(style_.carriedOver) : 0;
+        return count > carried ? count - carried : 0;
+    }
+
+    void CostsPage() {
+        Put(1, 36, 40, QStringLiteral("Closing Cost Details"), 16, true);
+        Put(1, 36, 66, QStringLiteral("Loan Costs"), 11, true);
+        Put(1, 316, 66, QStringLiteral("Other Costs"), 11, true);
+        double y = 86;
+        for (CostSection section : {CostSection::A, CostSection::B, CostSection::C})
+            y = Section(1, 36, 290, y, section, false, 0, Kept(section));
+        Put(1, 36, y, QStringLiteral("D. TOTAL LOAN COSTS (A + B + C)"), 9, true);
+        Amount(1, 290, y, f_.totalLoanCosts.value);
+        y = 86;
+        for (CostSection section : {CostSection::E, CostSection::F, CostSection::G, CostSection::H})
+            y = Section(1, 316, 576, y, section, false, 0, Kept(section));
+        Put(1, 316, y, QStringLiteral("I. TOTAL OTHER COSTS (E + F + G + H)"), 9, true);
+        Amount(1, 576, y, f_.totalOtherCosts.value);
+        y += 20;
+        Put(1, 316, y, QStringLiteral("J. TOTAL CLOSING COSTS"), 9, true);
+        Amount(1, 576, y, f_.totalClosingCosts.value);
+        y += 13;
+        Put(1, 320, y, QStringLiteral("D + I"), 8.5);
+        if (f_.totalLoanCosts.value && f_.totalOtherCosts.value)
+            Amount(1, 576, y, *f_.totalLoanCosts.value + *f_.totalOtherCosts.value);
+        y += 12;
+        Put(1, 320, y, QStringLiteral("Lender Credits"), 8.5);
+        if (f_.lenderCredits.value)
+            Amount(1, 576, y, -*f_.lenderCredits.value);
+        y += 26;
+        Put(1, 316, y, QStringLiteral("Calculating Cash to Close"), 9, true);
+        y += 13;
+        const double down = f_.salePrice.value && f_.loanAmount.value
+                                ? *f_.salePrice.value - *f_.loanAmount.value
+                                : 0;
+        const std::vector<std::pair<QString, double>> cash{
+            {QStringLiteral("Total Closing Costs (J)"), f_.totalClosingCosts.value.value_or(0)},
+            {QStringLiteral("Closing Costs Financed (Paid from your Loan Amount)"), 0},
+            {QStringLiteral("Down Payment/Funds from Borrower"), down},
+            {QStringLiteral("Deposit"), -0.0},
+            {QStringLiteral("Funds for Borrower"), 0},
+            {QStringLiteral("Seller Credits"), 0},
+            {QStringLiteral("Adjustments and Other Credits"), 0},
+        };
+        for (const auto& [label, value] : cash) {
+            Put(1, 320, y, label, 8.5);
+            Amount(1, 576, y, value);
+            y += 12;
+        }
+        Put(1, 320, y, QStringLiteral("Estimated Cash to Close"), 8.5, true);
+        Amount(1, 576, y, f_.cashToClose.value);
+
+        if (style_.carriedOver > 0) {
+            Put(3, 36, 40, QStringLiteral("Closing Cost Details (continued)"), 14, true);
+            double left = 70;
+            left = Section(3, 36, 290, left, CostSection::C, true, Kept(CostSection::C),
+                           f_.Section(CostSection::C).lines.size());
+            double right = 70;
+            Section(3, 316, 576, right, CostSection::H, true, Kept(CostSection::H),
+                    f_.Section(CostSection::H).lines.size());
+        }
+    }
+
+    void ComparisonsPage() {
+        Put(2, 36, 40, QStringLiteral("Additional Information About This Loan"), 14, true);
+        Put(2, 36, 66, QStringLiteral("LENDER"), 7.5, true);
+        if (f_.lender.value)
+            Put(2, 110, 66, QString::fromStdString(*f_.lender.value));
+        Put(2, 320, 66, QStringLiteral("MORTGAGE BROKER"), 7.5, true);
+        Put(2, 36, 80, QStringLiteral("NMLS/__ LICENSE ID"), 7.5, true);
+        Put(2, 110, 80, QStringLiteral("771204"));
+        Put(2, 36, 94, QStringLiteral("LOAN OFFICER"), 7.5, true);
+        Put(2, 110, 94, QStringLiteral("Casey Example"));
+        Put(2, 36, 130, QStringLiteral("Comparisons"), 12, true);
+        Put(2, 200, 130,
+            QStringLiteral("Use these measures to compare this loan with other loans."), 8);
+        Put(2, 36, 152, QStringLiteral("In 5 Years"), 9, true);
+        Amount(2, 230, 152, f_.in5YearsTotalPaid.value);
+        Put(2, 250, 152,
+            QStringLiteral("Total you will have paid in principal, interest, mortgage insurance, "
+                           "and loan costs."),
+            7.5);
+        Amount(2, 230, 166, f_.in5YearsPrincipal.value);
+        Put(2, 250, 166, QStringLiteral("Principal you will have paid off."), 7.5);
+        Put(2, 36, 188, QStringLiteral("Annual Percentage Rate (APR)"), 9, true);
+        if (f_.apr.value)
+            Put(2, 230, 188, Percent(*f_.apr.value), 9, false, true);
+        Put(2, 250, 188,
+            QStringLiteral("Your costs over the loan term expressed as a rate. This is not your "
+                           "interest rate."),
+            7.5);
+        Put(2, 36, 210, QStringLiteral("Total Interest Percentage (TIP)"), 9, true);
+        if (f_.tip.value)
+            Put(2, 230, 210, Percent(*f_.tip.value), 9, false, true);
+        Put(2, 250, 210,
+            QStringLiteral(
+                "The total amount of interest that you will pay over the loan term as a"),
+            7.5);
+        Put(2, 250, 220, QStringLiteral("percentage of your loan amount."), 7.5);
+        Put(2, 36, 250, QStringLiteral("Other Considerations"), 12, true);
+        Put(2, 36, 270, QStringLiteral("Appraisal"), 9, true);
+        Put(2, 120, 270,
+            QStringLiteral("We may order an appraisal to determine the property's value and charge "
+                           "you for it."),
+            7.5);
+        Put(2, 36, 286, QStringLiteral("Servicing"), 9, true);
+        Put(2, 120, 286,
+            QStringLiteral(
+                "We intend to service your loan. If so, you will make your payments to us."),
+            7.5);
+        Put(2, 36, 330, QStringLiteral("Confirm Receipt"), 12, true);
+        Put(2, 36, 348,
+            QStringLiteral("By signing, you are only confirming that you have received this form."),
+            7.5);
+    }
+
+    QFont Font(double size, bool bold = false) const {
+        QFont font(style_.family);
+        font.setPointSizeF(size);
+        font.setBold(bold);
+        return font;
+    }
+
+    bool Draw(const QString& path) {
+        QPdfWriter writer(path);
+        writer.setResolution(72); // one unit a point
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        writer.setCreator(QStringLiteral("Plumcrest tests"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        std::mt19937 random(style_.drawOrderSeed);
+        for (std::size_t p = 0; p < sheets_.size(); ++p) {
+            if (p > 0)
+                writer.newPage();
+            std::vector<Text> texts = sheets_[p].texts;
+            if (style_.drawOrderSeed != 0)
+                std::shuffle(texts.begin(), texts.end(), random);
+            painter.setPen(Qt::black);
+            for (const Box& box : sheets_[p].boxes)
+                painter.drawRect(box.rect.translated(style_.dx, style_.dy));
+            for (const Text& text : texts) {
+                const QFont font = Font(text.size, text.bold);
+                painter.setFont(font);
+                QPointF at = text.at + QPointF(style_.dx, style_.dy);
+                if (text.right)
+                    at.rx() -= QFontMetricsF(font, &writer).horizontalAdvance(text.text);
+                painter.drawText(at, text.text);
+            }
+        }
+        return painter.end();
+    }
+
+    const EstimateReading& f_;
+    FormStyle style_;
+    std::vector<Sheet> sheets_;
+};
+
+std::optional<double> Sum(const std::vector<SectionLine>& lines) {
+    double sum = 0;
+    for (const SectionLine& line : lines)
+        sum += line.amount.value_or(0);
+    return sum;
+}
+
+using Lines = std::vector<std::pair<const char*, std::optional<double>>>;
+
+// Fills in the sums the form prints: section totals, D, I, J and cash to close.
+void Sections(EstimateReading& f, const std::vector<std::pair<CostSection, Lines>>& sections,
+              double lenderCredits) {
+    for (const auto& [section, lines] : sections) {
+        for (const auto& [label, amount] : lines)
+            f.Section(section).lines.push_back({label, amount, {}});
+        f.Section(section).total.value = Sum(f.Section(section).lines);
+    }
+    const auto total = [&](std::initializer_list<CostSection> which) {
+        double sum = 0;
+        for (CostSection s : which)
+            sum += f.Section(s).total.value.value_or(0);
+        return sum;
+    };
+    f.totalLoanCosts.value = total({CostSection::A, CostSection::B, CostSection::C});
+    f.totalOtherCosts.value =
+        total({CostSection::E, CostSection::F, CostSection::G, CostSection::H});
+    f.lenderCredits.value = lenderCredits;
+    f.totalClosingCosts.value = *f.totalLoanCosts.value + *f.totalOtherCosts.value - lenderCredits;
+    const double down = f.salePrice.value ? *f.salePrice.value - *f.loanAmount.value : 0;
+    f.cashToClose.value = *f.totalClosingCosts.value + down;
+}
+
+ProjectedColumn Column(const char* years, double pi, double insurance, double escrow) {
+    ProjectedColumn column;
+    column.years = years;
+    column.principalInterest.value = pi;
+    column.mortgageInsurance.value = insurance;
+    column.escrow.value = escrow;
+    column.total.value = std::round(pi + insurance + escrow);
+    return column;
+}
+
+EstimateReading Basics(const char* lender, const char* date, std::optional<double> price, int years,
+                       const char* purpose, const char* product, const char* type, double loan,
+                       double rate, double payment) {
+    EstimateReading f;
+    f.lender.value = lender;
+    f.dateIssued.value = date;
+    f.salePrice.value = price;
+    f.loanTermYears.value = years;
+    f.purpose.value = purpose;
+    f.product.value = product;
+    f.loanType.value = type;
+    f.loanAmount.value = loan;
+    f.interestRate.value = rate;
+    f.monthlyPrincipalInterest.value = payment;
+    return f;
+}
+
+} // namespace
+
+bool WriteLoanEstimate(const QString& path, const EstimateReading& figures,
+                       const FormStyle& style) {
+    Form form(figures, style);
+    return form.Write(path);
+}
+
+bool WriteScannedPage(const QString& path) {
+    QImage picture(612, 792, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        painter.setFont(QFont(QStringLiteral("Liberation Sans"), 20));
+        painter.drawText(QPointF(36, 72), QStringLiteral("Loan Estimate"));
+        painter.drawText(QPointF(36, 200), QStringLiteral("Loan Terms   Projected Payments"));
+    }
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    painter.drawImage(QRectF(0, 0, 612, 792), picture);
+    return painter.end();
+}
+
+bool WriteLetter(const QString& path) {
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    painter.setFont(QFont(QStringLiteral("Liberation Sans"), 11));
+    painter.drawText(QPointF(36, 60), QStringLiteral("Dear applicant,"));
+    painter.drawText(QPointF(36, 80),
+                     QStringLiteral("Thank you for your loan application. Your Loan Estimate "
+                                    "follows under separate cover."));
+    painter.drawText(QPointF(36, 100), QStringLiteral("Loan Amount $250,000"));
+    return painter.end();
+}
+
+EstimateReading FixedRatePurchase() {
+    EstimateReading f = Basics("Aspen Home Lending", "2024-03-14", 318000, 30, "Purchase",
+                               "Fixed Rate", "Conventional", 254400, 6.625, 1628.95);
+    f.projectedPayments = {Column("1-30", 1628.95, 0, 440)};
+    Sections(f,
+             {{CostSection::A,
+               {{".5 % of Loan Amount (Points)", 1272},
+                {"Application Fee", 350},
+                {"Underwriting Fee", 1095}}},
+              {CostSection::B,
+               {{"Appraisal Fee", 525},
+                {"Credit Report Fee", 38},
+                {"Flood Determination Fee", 19},
+                {"Tax Monitoring Fee", 72}}},
+              {CostSection::C,
+               {{"Pest Inspection Fee", 135},
+                {"Survey Fee", 410},
+                {"Title \u2013 Lender's Title Policy", 1180},
+                {"Title \u2013 Settlement Agent Fee", 565}}},
+              {CostSection::E, {{"Recording Fees and Other Taxes", 142}, {"Transfer Taxes", {}}}},
+              {CostSection::F,
+               {{"Homeowner's Insurance Premium ( 12 months)", 1464},
+                {"Mortgage Insurance Premium ( months)", {}},
+                {"Prepaid Interest ( $46.82 per day for 9 days @ 6.625%)", 421},
+                {"Property Taxes ( months)", {}}}},
+              {CostSection::G,
+               {{"Homeowner's Insurance $122.00 per month for 2 mo.", 244},
+                {"Mortgage Insurance per month for mo.", {}},
+                {"Property Taxes $318.00 per month for 3 mo.", 954}}},
+              {CostSection::H,
+               {{"Title \u2013 Owner's Title Policy (optional)", 1013}, {"Home Warranty", 495}}}},
+             0);
+    // Worked out apart from the program: 60 payments of 1,628.95 and the loan costs; the
+    // principal after 60 months of interest rounded to the cent; interest over the term with the
+    // prepaid interest, as a share of the loan; the APR of the amount financed (the loan less the
+    // finance charges: A, flood, tax monitoring, survey, prepaid interest, home warranty).
+    f.in5YearsTotalPaid.value = 103398;
+    f.in5YearsPrincipal.value = 15914;
+    f.tip.value = 130.678;
+    f.apr.value = 6.784;
+    return f;
+}
+
+EstimateReading FhaPurchase() {
+    EstimateReading f = Basics("Birchwood Mortgage", "2024-05-02", 289000, 30, "Purchase",
+                               "Fixed Rate", "FHA", 283765, 6.25, 1747.19);
+    f.projectedPayments = {Column("1-30", 1747.19, 130, 512)};
+    Sections(f,
+             {{CostSection::A, {{"Origination Fee", 1419}, {"Processing Fee", 595}}},
+              {CostSection::B,
+               {{"FHA Upfront Mortgage Insurance Premium", 4880},
+                {"Appraisal Fee", 600},
+                {"Credit Report Fee", 45}}},
+              {CostSection::C, {{"Title \u2013 Settlement Agent Fee", 650}}},
+              {CostSection::E, {{"Recording Fees and Other Taxes", 118}}},
+              {CostSection::F,
+               {{"Homeowner's Insurance Premium ( 12 months)", 1380},
+                {"Prepaid Interest ( $49.27 per day for 12 days @ 6.25%)", 591}}},
+              {CostSection::G,
+               {{"Homeowner's Insurance $115.00 per month for 2 mo.", 230},
+                {"Property Taxes $397.00 per month for 2 mo.", 794}}},
+              {CostSection::H, {{"Title \u2013 Owner's Title Policy (optional)", 980}}}},
+             0);
+    f.in5YearsTotalPaid.value = 120344;
+    f.in5YearsPrincipal.value = 18672;
+    f.tip.value = 121.802;
+    f.apr.value = 7.318;
+    return f;
+}
+
+EstimateReading FifteenYearLoan() {
+    EstimateReading f = Basics("Cedar Ridge Bank", "2024-01-09", 410000, 15, "Purchase",
+                               "Fixed Rate", "Conventional", 328000, 5.875, 2745.75);
+    f.projectedPayments = {Column("1-15", 2745.75, 0, 603)};
+    Sections(f,
+             {{CostSection::A, {{"Underwriting Fee", 1250}}},
+              {CostSection::B, {{"Appraisal Fee", 575}, {"Flood Determination Fee", 16}}},
+              {CostSection::C, {{"Title \u2013 Lender's Title Policy", 1402}}},
+              {CostSection::E, {{"Recording Fees and Other Taxes", 210}, {"Transfer Taxes", 820}}},
+              {CostSection::F, {{"Homeowner's Insurance Premium ( 12 months)", 1596}}},
+              {CostSection::G, {{"Property Taxes $470.00 per month for 2 mo.", 940}}},
+              {CostSection::H, {{"Home Inspection Fee", 450}}}},
+             0);
+    f.in5YearsTotalPaid.value = 167986;
+    f.in5YearsPrincipal.value = 80377;
+    f.tip.value = 50.682;
+    f.apr.value = 5.963;
+    return f;
+}
+
+EstimateReading LoanWithLenderCredits() {
+    EstimateReading f = Basics("Dogwood Credit Union", "2024-06-21", 265000, 30, "Purchase",
+                               "Fixed Rate", "Conventional", 251750, 7.125, 1696.09);
+    f.projectedPayments = {Column("1-9", 1696.09, 97, 388), Column("10-30", 1696.09, 0, 388)};
+    Sections(f,
+             {{CostSection::A, {{"Application Fee", 425}, {"Underwriting Fee", 990}}},
+              {CostSection::B, {{"Appraisal Fee", 540}, {"Credit Report Fee", 52}}},
+              {CostSection::C,
+               {{"Pest Inspection Fee", 110},
+                {"Survey Fee", 385},
+                {"Title \u2013 Insurance Binder", 175},
+                {"Title \u2013 Lender's Title Policy", 890}}},
+              {CostSection::E, {{"Recording Fees and Other Taxes", 96}}},
+              {CostSection::F, {{"Homeowner's Insurance Premium ( 12 months)", 1176}}},
+              {CostSection::G, {{"Property Taxes $290.00 per month for 3 mo.", 870}}},
+              {CostSection::H,
+               {{"Title \u2013 Owner's Title Policy (optional)", 760},
+                {"Home Warranty", 520},
+                {"HOA Transfer Fee", 250}}}},
+             1500);
+    f.in5YearsTotalPaid.value = 108645;
+    f.in5YearsPrincipal.value = 14385;
+    f.tip.value = 142.554;
+    f.apr.value = 7.402;
+    return f;
+}
+
+EstimateReading RefinanceWithoutPrice() {
+    EstimateReading f = Basics("Elm Street Savings", "2024-09-30", std::nullopt, 20, "Refinance",
+                               "Fixed Rate", "Conventional", 300000, 6.0, 2149.29);
+    f.propertyValue.value = 450000;
+    f.projectedPayments = {Column("1-20", 2149.29, 0, 655)};
+    Sections(f,
+             {{CostSection::A, {{"Origination Fee", 1500}}},
+              {CostSection::B, {{"Appraisal Fee", 650}}},
+              {CostSection::C, {{"Title \u2013 Lender's Title Policy", 1120}}},
+              {CostSection::E, {{"Recording Fees and Other Taxes", 160}}},
+              {CostSection::F, {{"Prepaid Interest ( $49.32 per day for 6 days @ 6%)", 296}}},
+              {CostSection::G, {{"Property Taxes $505.00 per month for 2 mo.", 1010}}},
+              {CostSection::H, {{"Courier Fee", 40}}}},
+             0);
+    f.in5YearsTotalPaid.value = 132228;
+    f.in5YearsPrincipal.value = 44230;
+    f.tip.value = 72.04;
+    f.apr.value = 6.204;
+    return f;
+}
+
+} // namespace plumcrest::testing

@@ -1,0 +1,40 @@
+#pragma once
+// Synthetic Loan Estimates for the reader's tests: the form's three pages (US Letter) with its
+// headings, section letters, labels and figures where the form puts them, written with
+// QPdfWriter from the figures of an EstimateReading. The style varies what a lender's software
+// varies: the font, small shifts of the whole page, the order the lines are drawn in, how a
+// box is marked, and closing-cost lines carried over to a fourth page.
+
+#include "EstimateReading.h"
+
+#include <QString>
+
+namespace plumcrest::testing {
+
+struct FormStyle {
+    QString family = QStringLiteral("Liberation Sans");
+    double dx = 0; // points, the whole page shifted
+    double dy = 0;
+    unsigned drawOrderSeed = 0; // 0: top to bottom; else lines drawn in a shuffled order
+    bool glyphMarks = true;     // "☒ Conventional" rather than an X set in a drawn box
+    int carriedOver = 0;        // the last lines of C and of H carried over to a fourth page
+};
+
+// Writes the form; false when the file cannot be written.
+bool WriteLoanEstimate(const QString& path, const reader::EstimateReading& figures,
+                       const FormStyle& style);
+
+// A PDF whose one page is a picture of text, as a scanner makes it.
+bool WriteScannedPage(const QString& path);
+// A PDF with words, but a letter, not the form.
+bool WriteLetter(const QString& path);
+
+// The fixtures: figures as a lender would print them. Section totals, D, I, J and cash to close
+// are the sums of the lines, as the form has them.
+reader::EstimateReading FixedRatePurchase();
+reader::EstimateReading FhaPurchase();
+reader::EstimateReading FifteenYearLoan();
+reader::EstimateReading LoanWithLenderCredits();
+reader::EstimateReading RefinanceWithoutPrice();
+
+} // namespace plumcrest::testing

@@ -1,0 +1,317 @@
+// The reader on synthetic Loan Estimates, through the built program as the window runs it:
+// generator -> PDF -> `plumcrest --read-loan-estimate` -> JSON, every key compared with the
+// figures the form was written from; the files it must refuse; the checks.
+
+#include "../help/HelpFileMutations.h"
+#include "EstimateImport.h"
+#include "LoanEstimatePdf.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <random>
+
+using namespace plumcrest;
+using reader::EstimateReading;
+using testing::FormStyle;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run ReadWithProgram(const QString& file) {
+    QProcess process;
+    process.start(QStringLiteral(PLUMCREST_PROGRAM),
+                  {QStringLiteral("--read-loan-estimate"), file});
+    process.waitForFinished(20000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QJsonValue Expected(const std::optional<double>& value) {
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+QJsonValue Expected(const std::optional<std::string>& value) {
+    return value ? QJsonValue(QString::fromStdString(*value)) : QJsonValue(QJsonValue::Null);
+}
+QJsonValue Expected(const std::optional<int>& value) {
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+// Every key of the JSON against the figures the form was written from; the differences, in words.
+QStringList Differences(const QJsonObject& read, const EstimateReading& f) {
+    QStringList wrong;
+    const auto same = [&](const char* key, const QJsonValue& expected, const QJsonValue& found) {
+        const bool equal = expected.isDouble() && found.isDouble()
+                               ? std::fabs(expected.toDouble() - found.toDouble()) < 1e-9
+                               : expected == found;
+        if (!equal)
+            wrong << QStringLiteral("%1: expected %2, read %3")
+                         .arg(QLatin1String(key),
+                              QString::fromUtf8(QJsonDocument(QJsonArray{expected})
+                                                    .toJson(QJsonDocument::Compact)),
+                              QString::fromUtf8(
+                                  QJsonDocument(QJsonArray{found}).toJson(QJsonDocument::Compact)));
+    };
+    const auto key = [&](const char* name, const QJsonValue& expected) {
+        if (!read.contains(QLatin1String(name)))
+            wrong << QStringLiteral("%1: missing").arg(QLatin1String(name));
+        same(name, expected, read.value(QLatin1String(name)));
+    };
+    key("lender", Expected(f.lender.value));
+    key("dateIssued", Expected(f.dateIssued.value));
+    key("salePrice", Expected(f.salePrice.value));
+    key("loanTermYears", Expected(f.loanTermYears.value));
+    key("purpose", Expected(f.purpose.value));
+    key("product", Expected(f.product.value));
+    key("loanType", Expected(f.loanType.value));
+    key("loanAmount", Expected(f.loanAmount.value));
+    key("interestRate", Expected(f.interestRate.value));
+    key("monthlyPrincipalInterest", Expected(f.monthlyPrincipalInterest.value));
+    key("lenderCredits", Expected(f.lenderCredits.value));
+    key("totalLoanCosts", Expected(f.totalLoanCosts.value));
+    key("totalOtherCosts", Expected(f.totalOtherCosts.value));
+    key("totalClosingCosts", Expected(f.totalClosingCosts.value));
+    key("cashToClose", Expected(f.cashToClose.value));
+    key("in5YearsTotalPaid", Expected(f.in5YearsTotalPaid.value));
+    key("in5YearsPrincipal", Expected(f.in5YearsPrincipal.value));
+    key("apr", Expected(f.apr.value));
+    key("tip", Expected(f.tip.value));
+    const QJsonArray projected = read.value(QStringLiteral("projectedPayments")).toArray();
+    if (projected.size() != static_cast<qsizetype>(f.projectedPayments.size()))
+        wrong << QStringLiteral("projectedPayments: %1 columns").arg(projected.size());
+    for (qsizetype c = 0; c < projected.size() && c < qsizetype(f.projectedPayments.size()); ++c) {
+        const QJsonObject column = projected.at(c).toObject();
+        const auto& expected = f.projectedPayments[std::size_t(c)];
+        same("years", QString::fromStdString(expected.years),
+             column.value(QStringLiteral("years")));
+        same("principalInterest", Expected(expected.principalInterest.value),
+             column.value(QStringLiteral("principalInterest")));
+        same("mortgageInsurance", Expected(expected.mortgageInsurance.value),
+             column.value(QStringLiteral("mortgageInsurance")));
+        same("escrow", Expected(expected.escrow.value), column.value(QStringLiteral("escrow")));
+        same("total", Expected(expected.total.value), column.value(QStringLiteral("total")));
+    }
+    const QJsonObject sections = read.value(QStringLiteral("sections")).toObject();
+    for (CostSection section : kCostSections) {
+        const QString letter = QString::fromUtf8(SectionLetter(section).data(), 1);
+        const QJsonArray lines = sections.value(letter).toArray();
+        const auto& expected = f.Section(section).lines;
+        if (lines.size() != static_cast<qsizetype>(expected.size())) {
+            wrong << QStringLiteral("section %1: %2 lines, not %3")
+                         .arg(letter)
+                         .arg(lines.size())
+                         .arg(expected.size());
+            continue;
+        }
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QJsonObject line = lines.at(i).toObject();
+            same("label", QString::fromStdString(expected[std::size_t(i)].label),
+                 line.value(QStringLiteral("label")));
+            same("amount", Expected(expected[std::size_t(i)].amount),
+                 line.value(QStringLiteral("amount")));
+        }
+    }
+    return wrong;
+}
+
+const reader::Check* CheckNamed(const std::vector<reader::Check>& checks, const std::string& name) {
+    for (const auto& check : checks)
+        if (check.name == name)
+            return &check;
+    return nullptr;
+}
+
+} // namespace
+
+class ReaderPdfTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+    QString Write(const QString& name, const EstimateReading& figures,
+                  const FormStyle& style = {}) {
+        const QString path = dir_.filePath(name);
+        if (!testing::WriteLoanEstimate(path, figures, style))
+            return {};
+        return path;
+    }
+
+private slots:
+    void round_trip_reads_every_key_data() {
+        QTest::addColumn<int>("fixture");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<double>("dx");
+        QTest::addColumn<double>("dy");
+        QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<bool>("glyphs");
+        QTest::addColumn<int>("carried");
+        const QString sans = QStringLiteral("Liberation Sans");
+        const QString serif = QStringLiteral("Liberation Serif");
+        const QString dejavu = QStringLiteral("DejaVu Sans");
+        QTest::newRow("fixed-rate purchase") << 0 << sans << 0.0 << 0.0 << 0u << true << 0;
+        QTest::newRow("FHA purchase, serif, shifted, shuffled, boxed X")
+            << 1 << serif << 4.0 << -3.0 << 7u << false << 0;
+        QTest::newRow("15-year loan, DejaVu, shifted")
+            << 2 << dejavu << -3.0 << 5.0 << 0u << true << 0;
+        QTest::newRow("lender credits, two columns, fourth page")
+            << 3 << sans << 2.0 << 2.0 << 11u << true << 2;
+        QTest::newRow("refinance without a sale price, serif, shuffled")
+            << 4 << serif << -2.0 << 0.0 << 3u << false << 0;
+    }
+    // State: a fixture written as the form lays it out, in the row's style.
+    // Action: the program reads it.  Expected: status 0 and every key as written.
+    void round_trip_reads_every_key() {
+        QFETCH(int, fixture);
+        QFETCH(QString, family);
+        QFETCH(double, dx);
+        QFETCH(double, dy);
+        QFETCH(unsigned, seed);
+        QFETCH(bool, glyphs);
+        QFETCH(int, carried);
+        const EstimateReading figures[] = {
+            testing::FixedRatePurchase(), testing::FhaPurchase(), testing::FifteenYearLoan(),
+            testing::LoanWithLenderCredits(), testing::RefinanceWithoutPrice()};
+        const QString path = Write(QStringLiteral("fixture%1.pdf").arg(fixture), figures[fixture],
+                                   {family, dx, dy, seed, glyphs, carried});
+        QVERIFY(!path.isEmpty());
+        const Run run = ReadWithProgram(path);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        const QJsonObject read = QJsonDocument::fromJson(run.out).object();
+        const QStringList wrong = Differences(read, figures[fixture]);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+    }
+
+    void refuses_what_is_not_a_readable_form_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("scan") << "scan"
+                              << "scan";
+        QTest::newRow("letter") << "letter"
+                                << "not a Loan Estimate";
+        QTest::newRow("text file") << "text"
+                                   << "not a PDF";
+        QTest::newRow("cut in half") << "cut"
+                                     << "damaged";
+    }
+    // Action: the program reads the file.  Expected: status 2, one line saying why, no output.
+    void refuses_what_is_not_a_readable_form() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        const QString path = dir_.filePath(kind + QStringLiteral(".pdf"));
+        if (kind == QLatin1String("scan")) {
+            QVERIFY(testing::WriteScannedPage(path));
+        } else if (kind == QLatin1String("letter")) {
+            QVERIFY(testing::WriteLetter(path));
+        } else {
+            const QString whole = Write(QStringLiteral("whole.pdf"), testing::FixedRatePurchase());
+            QFile in(whole);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            QByteArray bytes = in.readAll();
+            bytes = kind == QLatin1String("cut") ? bytes.left(bytes.size() / 2)
+                                                 : QByteArray("Loan Estimate\nLoan Terms\n");
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+        }
+        const Run run = ReadWithProgram(path);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(run.err.contains(why.toUtf8()), run.err.constData());
+    }
+
+    // State: the fixed-rate purchase, whose figures were worked out apart from the program.
+    // Action: read it through the window's reader process.  Expected: every check agrees.
+    void checks_agree_on_a_consistent_form() {
+        const QString path = Write(QStringLiteral("consistent.pdf"), testing::FixedRatePurchase());
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(result.read, qPrintable(result.problem));
+        QCOMPARE(result.read->checks.size(), std::size_t(8));
+        for (const auto& check : result.read->checks)
+            QVERIFY2(check.ok, check.name.c_str());
+    }
+
+    void checks_fail_on_a_figure_changed_data() {
+        QTest::addColumn<QString>("check");
+        QTest::newRow("principal and interest a cent high") << "monthlyPrincipalInterest";
+        QTest::newRow("A ten dollars high") << "totalLoanCosts";
+        QTest::newRow("G ten dollars high") << "totalOtherCosts";
+        QTest::newRow("lender credits not taken off J") << "totalClosingCosts";
+        QTest::newRow("In 5 Years two dollars high") << "in5YearsTotalPaid";
+        QTest::newRow("TIP a hundredth high") << "tip";
+        QTest::newRow("APR a quarter point high") << "apr";
+    }
+    // State: the consistent form with one figure changed on purpose.
+    // Expected: that check fails, showing the figure as printed; the others still agree.
+    void checks_fail_on_a_figure_changed() {
+        QFETCH(QString, check);
+        EstimateReading f = testing::FixedRatePurchase();
+        if (check == QLatin1String("monthlyPrincipalInterest"))
+            f.monthlyPrincipalInterest.value = 1628.96;
+        else if (check == QLatin1String("totalLoanCosts"))
+            f.Section(CostSection::A).total.value = *f.Section(CostSection::A).total.value + 10;
+        else if (check == QLatin1String("totalOtherCosts"))
+            f.Section(CostSection::G).total.value = *f.Section(CostSection::G).total.value + 10;
+        else if (check == QLatin1String("totalClosingCosts"))
+            f.lenderCredits.value = 300;
+        else if (check == QLatin1String("in5YearsTotalPaid"))
+            f.in5YearsTotalPaid.value = 103400;
+        else if (check == QLatin1String("tip"))
+            f.tip.value = 130.688;
+        else if (check == QLatin1String("apr"))
+            f.apr.value = 7.034;
+        const QString path = Write(QStringLiteral("changed.pdf"), f);
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(result.read, qPrintable(result.problem));
+        for (const auto& each : result.read->checks) {
+            const bool changed = each.name == check.toStdString();
+            QVERIFY2(each.ok != changed, each.name.c_str());
+        }
+        QVERIFY(CheckNamed(result.read->checks, check.toStdString()));
+    }
+
+    // Action: a few hundred damaged copies of a form through the window's reader process.
+    // Expected: the test process (standing in for the window) goes on; each copy is read, refused
+    // or its reader stopped, never hung past the limit.
+    void damaged_copies_stop_at_most_the_reader() {
+        const QString whole =
+            Write(QStringLiteral("fuzz-original.pdf"), testing::FixedRatePurchase());
+        QFile in(whole);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray original = in.readAll();
+        std::mt19937 random(20240314);
+        int counts[5] = {};
+        const int copies = qEnvironmentVariableIntValue("PLUMCREST_READER_FUZZ_COPIES") > 0
+                               ? qEnvironmentVariableIntValue("PLUMCREST_READER_FUZZ_COPIES")
+                               : 300;
+        const QString path = dir_.filePath(QStringLiteral("damaged.pdf"));
+        for (int copy = 0; copy < copies; ++copy) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(testing::MutatedHelpFile(original, random));
+            out.close();
+            const offers::ImportReading result =
+                offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+            QVERIFY(result.outcome != offers::ImportReading::Outcome::NoReader);
+            QVERIFY(result.read || !result.problem.isEmpty());
+            ++counts[static_cast<int>(result.outcome)];
+        }
+        qInfo("%d damaged copies: %d read, %d refused, %d reader stopped, %d timed out", copies,
+              counts[0], counts[1], counts[2], counts[3]);
+    }
+};
+
+QTEST_MAIN(ReaderPdfTest)
+#include "ReaderPdfTest.moc"

@@ -1,0 +1,132 @@
+// The reader's logic on word lists, without a PDF: amounts as forms print them, and figures found
+// by where they stand rather than by the order the words come in.
+
+#include "EstimateReading.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace plumcrest;
+using namespace plumcrest::reader;
+
+namespace {
+
+struct AmountRow {
+    const char* name;
+    const char* text;
+    bool needDollar;
+    std::optional<double> expected;
+};
+
+class Amounts : public ::testing::TestWithParam<AmountRow> {};
+
+TEST_P(Amounts, read_as_the_form_prints_them) {
+    const AmountRow& row = GetParam();
+    EXPECT_EQ(ParseAmount(row.text, row.needDollar), row.expected) << row.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, Amounts,
+                         ::testing::Values(AmountRow{"grouped", "$1,802", true, 1802},
+                                           AmountRow{"cents", "$761.78", true, 761.78},
+                                           AmountRow{"en_dash_minus", "\u2013$750", true, -750},
+                                           AmountRow{"hyphen_minus", "-$10,000", true, -10000},
+                                           AmountRow{"dash_alone_in_a_column", "\u2014", false, 0},
+                                           AmountRow{"bare_figure_in_a_column", "82", false, 82},
+                                           AmountRow{"bare_figure_where_dollars_are_due", "82",
+                                                     true, std::nullopt},
+                                           AmountRow{"a_word", "$1,8o2", true, std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Percent, with_decimals_and_apart_from_its_sign) {
+    EXPECT_EQ(ParsePercent("6.512%"), 6.512);
+    EXPECT_EQ(ParsePercent("6.512"), std::nullopt);
+    EXPECT_EQ(ParseDate("3/14/2024"), "2024-03-14");
+    EXPECT_EQ(ParseDate("March 4, 2024"), "2024-03-04");
+}
+
+// Words of a line set left to right from x, one point of word space per character.
+void Say(Page& page, double x, double y, const std::string& text, double size = 9) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const double width = static_cast<double>(end - at) * size * 0.5;
+        page.words.push_back({x, y - size, x + width, y + size * 0.25, text.substr(at, end - at)});
+        x += width + size * 0.3;
+        at = end + 1;
+    }
+}
+
+std::vector<Page> Form(bool withTotalD) {
+    Page first;
+    Say(first, 36, 72, "Loan Estimate", 20);
+    Say(first, 36, 200, "Loan Terms", 12);
+    Say(first, 36, 225, "Loan Amount");
+    Say(first, 240, 225, "$211,000");
+    Say(first, 36, 340, "Projected Payments", 12);
+    Page costs;
+    Say(costs, 36, 40, "Closing Cost Details", 16);
+    Say(costs, 36, 86, "A. Origination Charges");
+    Say(costs, 260, 86, "$1,325");
+    Say(costs, 316, 86, "E. Taxes and Other Government Fees");
+    Say(costs, 540, 86, "$97");
+    Say(costs, 40, 99, "Application Fee");
+    Say(costs, 260, 99, "$425");
+    Say(costs, 320, 99, "Transfer Taxes");
+    Say(costs, 40, 111, "Underwriting Fee");
+    Say(costs, 260, 111, "$900");
+    Say(costs, 320, 111, "Recording Fees and Other Taxes");
+    Say(costs, 540, 111, "$97");
+    if (withTotalD) {
+        Say(costs, 36, 130, "D. TOTAL LOAN COSTS (A + B + C)");
+        Say(costs, 260, 130, "$1,325");
+    }
+    Say(costs, 316, 130, "I. TOTAL OTHER COSTS (E + F + G + H)");
+    Say(costs, 540, 130, "$97");
+    return {first, costs};
+}
+
+// State: a form's words in a scrambled order, two columns of sections side by side.
+// Expected: each line under its own heading, with its amount or none, and the totals.
+TEST(Sections, are_read_by_position_not_by_order) {
+    std::vector<Page> pages = Form(true);
+    std::mt19937 random(5);
+    for (Page& page : pages)
+        std::shuffle(page.words.begin(), page.words.end(), random);
+    const auto reading = ReadEstimate(pages);
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->loanAmount.value, 211000);
+    EXPECT_EQ(reading->loanAmount.where, (Where{1, 3}));
+    const auto& a = reading->Section(CostSection::A);
+    ASSERT_EQ(a.lines.size(), 2u);
+    EXPECT_EQ(a.lines[0].label, "Application Fee");
+    EXPECT_EQ(a.lines[0].amount, 425);
+    EXPECT_EQ(a.lines[1].label, "Underwriting Fee");
+    EXPECT_EQ(a.lines[1].amount, 900);
+    EXPECT_EQ(a.total.value, 1325);
+    const auto& e = reading->Section(CostSection::E);
+    ASSERT_EQ(e.lines.size(), 2u);
+    EXPECT_EQ(e.lines[0].label, "Transfer Taxes");
+    EXPECT_EQ(e.lines[0].amount, std::nullopt);
+    EXPECT_EQ(e.lines[1].amount, 97);
+    EXPECT_EQ(e.lines[1].where, (Where{2, 4}));
+    EXPECT_EQ(reading->totalLoanCosts.value, 1325);
+    EXPECT_EQ(reading->totalOtherCosts.value, 97);
+}
+
+// State: the line of total D missing.  Expected: D is not found; all else is read as before.
+TEST(Sections, a_missing_line_leaves_only_its_figure_out) {
+    const auto reading = ReadEstimate(Form(false));
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->totalLoanCosts.value, std::nullopt);
+    EXPECT_EQ(reading->Section(CostSection::A).lines.size(), 2u);
+    EXPECT_EQ(reading->totalOtherCosts.value, 97);
+}
+
+// State: only the costs page.  Expected: not taken for the form.
+TEST(Form, one_page_of_it_is_not_the_form) {
+    const std::vector<Page> pages = Form(true);
+    EXPECT_FALSE(ReadEstimate({pages[1]}));
+}
+
+} // namespace
