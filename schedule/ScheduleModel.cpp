@@ -183,8 +183,17 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal) {
         return {};
     }
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+    if (role == Qt::AccessibleTextRole) {
         return ColumnTitle(section);
+    }
+    if (role == Qt::DisplayRole) {
+        // On screen the two long titles take two lines, so a column as wide as its figures shows
+        // them whole.
+        QString title = ColumnTitle(section);
+        const qsizetype space = title.indexOf(QLatin1Char(' '));
+        if ((section == InsuranceColumn || section == TotalPaymentColumn) && space > 0)
+            title[space] = QLatin1Char('\n');
+        return title;
     }
     if (role == Qt::ToolTipRole && section == TotalPaymentColumn) {
         return tr("Principal and interest plus mortgage insurance. Property tax and homeowner's "
