@@ -139,8 +139,9 @@ bool OfferStore::Open() {
         return open_ = true;
     Close();
     // Only a file that is not a database this program can read is set aside: a busy or newer
-    // one is left as it is.
-    if (!damaged_ || !QFileInfo::exists(Path()))
+    // one is left as it is. A damaged file that is gone already is being set aside by another
+    // copy: under the lock it has made the fresh one.
+    if (!damaged_)
         return false;
     // Another copy may be setting it aside right now: one at a time, and under the lock look
     // again, since the copy before may already have replaced it with a fresh one.
