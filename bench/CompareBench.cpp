@@ -13,6 +13,7 @@
 #include "OfferStore.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -136,6 +137,22 @@ void BM_HorizonChangeInTheWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_HorizonChangeInTheWindow)->Unit(benchmark::kMillisecond);
+
+// What the buyer's savings earn changes the fair cost and the cheapest mark of every offer.
+void BM_SavingsChangeInTheWindow(benchmark::State& state) {
+    QWidget owner;
+    CompareWindow window(Offers().store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QApplication::processEvents();
+    double percent = 3;
+    for (auto _ : state) {
+        percent = percent == 3 ? 6.5 : 3;
+        window.SavingsField()->setValue(percent);
+        QApplication::processEvents(); // repaints the changed rows
+    }
+}
+BENCHMARK(BM_SavingsChangeInTheWindow)->Unit(benchmark::kMillisecond);
 
 void BM_HorizonChangeFiguresOnly(benchmark::State& state) {
     CompareModel model(LocaleSeparators{U'.', U','});

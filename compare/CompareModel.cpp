@@ -58,10 +58,16 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
     offers_ = std::move(offers);
     figures_.clear();
     figures_.reserve(offers_.size());
+    estimates_.clear();
+    estimates_.reserve(offers_.size());
+    worstWholeTerm_.clear();
     std::vector<ComparedOffer> compared;
     compared.reserve(offers_.size());
     for (const store::KeptOffer& offer : offers_) {
-        OfferFigures figures = FigureOffer(store::EstimateOf(offer), plan_);
+        estimates_.push_back(store::EstimateOf(offer));
+        OfferFigures figures = FigureOffer(estimates_.back(), plan_);
+        worstWholeTerm_.push_back(
+            FigureHorizon(figures, kScheduleMaxMonths / 12, 0).worstPlainCost);
         const SectionTotals& totals = figures.totals;
         // Compared as the buyer pays: with the plan of extra payments.
         compared.push_back({figures.paid, figures.paidInsurance,
@@ -70,7 +76,16 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
         figures_.push_back(std::move(figures));
     }
     comparison_.SetOffers(std::move(compared));
+    RecomputeHorizons();
     endResetModel();
+}
+
+void CompareModel::RecomputeHorizons() {
+    horizons_.clear();
+    horizons_.reserve(figures_.size());
+    for (const OfferFigures& figures : figures_)
+        horizons_.push_back(
+            FigureHorizon(figures, comparison_.HorizonYears(), comparison_.SavingsPercent()));
 }
 
 void CompareModel::SetExtraPlan(const ExtraPayments& plan) {
@@ -78,6 +93,7 @@ void CompareModel::SetExtraPlan(const ExtraPayments& plan) {
     const int years = comparison_.HorizonYears();
     SetOffers(std::vector<store::KeptOffer>(offers_));
     comparison_.SetHorizonYears(years);
+    RecomputeHorizons();
 }
 
 bool CompareModel::ShowsWhatIf() const {
@@ -96,6 +112,7 @@ void CompareModel::SetSavingsPercent(double percent) {
 }
 
 void CompareModel::HorizonChanged() {
+    RecomputeHorizons();
     const int last = rowCount() - 1;
     headerDataChanged(Qt::Vertical, HorizonPaidRow, last);
     if (!offers_.empty())
@@ -209,13 +226,11 @@ QString CompareModel::RowLabel(int row) const {
 QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
-    const LoanEstimate estimate = store::EstimateOf(offer);
+    const LoanEstimate& estimate = estimates_[column];
     const auto optional = [](const std::optional<double>& value) {
         return value ? QVariant(*value) : QVariant();
     };
-    const auto horizon = [&] {
-        return FigureHorizon(figures, comparison_.HorizonYears(), comparison_.SavingsPercent());
-    };
+    const auto horizon = [&]() -> const HorizonFigures& { return horizons_[column]; };
     switch (row) {
     case PriceRow:
         return estimate.price;
@@ -280,7 +295,7 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     case WorstHorizonCostRow:
         return Dollars(horizon().worstPlainCost);
     case WorstWholeTermCostRow:
-        return Dollars(FigureHorizon(figures, kScheduleMaxMonths / 12, 0).worstPlainCost);
+        return Dollars(worstWholeTerm_[column]);
     case PayoffRow:
         return figures.savings.payoffMonth;
     case HighestPaymentRow:
@@ -307,7 +322,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case NameRow:
         return offer.name;
     case LoanTypeRow:
-        switch (store::EstimateOf(offer).loanType) {
+        switch (estimates_[column].loanType) {
         case LoanType::Conventional:
             return tr("Conventional");
         case LoanType::Fha:
@@ -366,7 +381,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case TipRow:
         return percent3(figures.tip);
     case TipCheckRow: {
-        const auto disclosed = store::EstimateOf(offer).disclosedTip;
+        const auto disclosed = estimates_[column].disclosedTip;
         if (!disclosed || !figures.tipDifference)
             return tr("not given");
         if (std::fabs(*figures.tipDifference) < kTipAgreement)

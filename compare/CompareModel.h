@@ -124,10 +124,15 @@ private:
     QVariant CellFigure(int row, std::size_t column) const;
     QString MoneyOf(Cents cents) const;
     void HorizonChanged();
+    void RecomputeHorizons();
 
     LocaleSeparators separators_;
     std::vector<store::KeptOffer> offers_;
     std::vector<OfferFigures> figures_;
+    // Worked out once per change rather than for every cell painted.
+    std::vector<LoanEstimate> estimates_;
+    std::vector<HorizonFigures> horizons_;
+    std::vector<Cents> worstWholeTerm_;
     OfferComparison comparison_;
     std::optional<qint64> reference_;
     ExtraPayments plan_;

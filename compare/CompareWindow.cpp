@@ -267,13 +267,13 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
         platform::RunGuarded([this, years] {
             wantedHorizon_ = years; // kept across reloads, which come with every activation
             model_->SetHorizonYears(years);
-            KeepSetting(QStringLiteral("horizon_years"), QString::number(years));
+            KeepFieldsSoon();
         });
     });
     connect(savings_, &QDoubleSpinBox::valueChanged, this, [this](double percent) {
         platform::RunGuarded([this, percent] {
             model_->SetSavingsPercent(percent);
-            KeepSetting(QStringLiteral("savings_percent"), QString::number(percent, 'f', 2));
+            KeepFieldsSoon();
         });
     });
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, Guarded([this] {
@@ -293,6 +293,11 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
                                                            : std::nullopt);
                 FillBreakEven();
             }));
+
+    keepFields_ = new QTimer(this);
+    keepFields_->setSingleShot(true);
+    keepFields_->setInterval(400);
+    connect(keepFields_, &QTimer::timeout, this, Guarded([this] { KeepFields(); }));
 
     RestoreSettings();
     Reload();
@@ -464,6 +469,23 @@ void CompareWindow::ApplyExtraPlan(const ExtraPayments& plan) {
     model_->SetExtraPlan(plan);
     KeepSetting(QStringLiteral("extra_plan"), QString::fromStdString(ExtraPlanText(plan)));
     Reload();
+}
+
+CompareWindow::~CompareWindow() {
+    if (keepFields_->isActive())
+        platform::RunGuarded([this] { KeepFields(); });
+}
+
+void CompareWindow::KeepFieldsSoon() {
+    // A write waits for the file on disk: holding a key down on a spin box would wait for it at
+    // every step, so the fields are kept once they have rested a moment, and when the window goes.
+    keepFields_->start();
+}
+
+void CompareWindow::KeepFields() {
+    keepFields_->stop();
+    KeepSetting(QStringLiteral("horizon_years"), QString::number(wantedHorizon_));
+    KeepSetting(QStringLiteral("savings_percent"), QString::number(savings_->value(), 'f', 2));
 }
 
 void CompareWindow::KeepSetting(const QString& key, const QString& value) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 class QAction;
+class QTimer;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -77,6 +78,8 @@ public:
 
     // `store` must outlive the window; `owner` is the main window.
     CompareWindow(store::OfferStore& store, QWidget* owner);
+    // Writes the years and the savings rate if a change is still waiting to be kept.
+    ~CompareWindow() override;
 
     // Reads the offers again (another running copy may have kept some), keeping the selection.
     // When the file is busy, what was read before stays, a line says so, and it is read again
@@ -159,6 +162,8 @@ private:
     void RefreshChart();
     void RestoreSettings();
     void KeepSetting(const QString& key, const QString& value);
+    void KeepFieldsSoon();
+    void KeepFields();
     void UpdateControls();
     void Report(const QString& text);
 
@@ -170,6 +175,7 @@ private:
     QTableView* table_ = nullptr;
     QSpinBox* horizon_ = nullptr;
     QDoubleSpinBox* savings_ = nullptr;
+    QTimer* keepFields_ = nullptr; // the fields are written once they rest, not at every step
     QListWidget* breakEven_ = nullptr;
     QListWidget* choice_ = nullptr;
     QComboBox* reference_ = nullptr;
