@@ -79,6 +79,22 @@ bool IsBusy(const QSqlError& error) {
     return code == QStringLiteral("5") || code == QStringLiteral("6");
 }
 
+// Runs a prepared statement; its error, if any, goes to `detail`.
+bool Run(QSqlQuery& query, QString* detail) {
+    if (query.exec())
+        return true;
+    *detail = query.lastError().text();
+    return false;
+}
+
+// Whether the statement just run changed one offer: another copy may have deleted it meanwhile.
+bool ChangedOneOffer(const QSqlQuery& query, QString* detail) {
+    if (query.numRowsAffected() == 1)
+        return true;
+    *detail = QStringLiteral("it is no longer kept");
+    return false;
+}
+
 bool Exec(QSqlDatabase& db, const QString& sql, QString* error) {
     for (const QString& statement : sql.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         if (statement.trimmed().isEmpty())
@@ -593,10 +609,8 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
     QSqlQuery erase(db);
     erase.prepare(QStringLiteral("DELETE FROM offer_costs WHERE offer_id = ?"));
     erase.addBindValue(offer.id);
-    if (!erase.exec()) {
-        *error = erase.lastError().text();
+    if (!Run(erase, error))
         return false;
-    }
     if (!offer.estimate)
         return true;
     int position = 0;
@@ -612,10 +626,8 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
         insert.addBindValue(QString::fromStdString(item.label));
         insert.addBindValue(item.amount);
         insert.addBindValue(item.financeCharge ? 1 : 0);
-        if (!insert.exec()) {
-            *error = insert.lastError().text();
+        if (!Run(insert, error))
             return false;
-        }
     }
     return true;
 }
@@ -730,10 +742,8 @@ bool Insert(QSqlDatabase& db, KeptOffer& offer, bool withId, QString* error) {
     BindOffer(query, offer);
     if (withId)
         query.addBindValue(offer.id);
-    if (!query.exec()) {
-        *error = query.lastError().text();
+    if (!Run(query, error))
         return false;
-    }
     if (!withId) {
         QSqlQuery last(db);
         if (!last.exec(QStringLiteral("SELECT last_insert_rowid()")) || !last.next()) {
@@ -786,14 +796,10 @@ bool OfferStore::Update(const KeptOffer& offer) {
                                             .arg(columns.join(QStringLiteral(", "))));
                           BindOffer(query, offer);
                           query.addBindValue(offer.id);
-                          if (!query.exec()) {
-                              detail = query.lastError().text();
+                          if (!Run(query, &detail))
                               return false;
-                          }
-                          if (query.numRowsAffected() != 1) {
-                              detail = QStringLiteral("it is no longer kept");
+                          if (!ChangedOneOffer(query, &detail))
                               return false;
-                          }
                           return WriteCosts(db, offer, &detail);
                       });
     return done || Fail(QStringLiteral("The offer could not be changed."), detail);
@@ -807,14 +813,10 @@ bool OfferStore::Rename(qint64 id, const QString& name) {
                           query.prepare(QStringLiteral("UPDATE offers SET name = ? WHERE id = ?"));
                           query.addBindValue(name);
                           query.addBindValue(id);
-                          if (!query.exec()) {
-                              detail = query.lastError().text();
+                          if (!Run(query, &detail))
                               return false;
-                          }
-                          if (query.numRowsAffected() != 1) {
-                              detail = QStringLiteral("it is no longer kept");
+                          if (!ChangedOneOffer(query, &detail))
                               return false;
-                          }
                           return true;
                       });
     return done || Fail(QStringLiteral("The offer could not be renamed."), detail);
@@ -831,19 +833,13 @@ bool OfferStore::Remove(qint64 id) {
             QSqlQuery costs(db);
             costs.prepare(QStringLiteral("DELETE FROM offer_costs WHERE offer_id = ?"));
             costs.addBindValue(id);
-            if (!query.exec()) {
-                detail = query.lastError().text();
+            if (!Run(query, &detail))
                 return false;
-            }
             // SQLite counts the changes of the connection's last statement: asked before the next.
-            if (query.numRowsAffected() != 1) {
-                detail = QStringLiteral("it is no longer kept");
+            if (!ChangedOneOffer(query, &detail))
                 return false;
-            }
-            if (!costs.exec()) {
-                detail = costs.lastError().text();
+            if (!Run(costs, &detail))
                 return false;
-            }
             return true;
         });
     return done || Fail(QStringLiteral("The offer could not be deleted."), detail);
@@ -880,10 +876,8 @@ bool OfferStore::SetSetting(const QString& key, const QString& value) {
                               "INSERT OR REPLACE INTO settings (key, value) VALUES (?, ?)"));
                           query.addBindValue(key);
                           query.addBindValue(value);
-                          if (!query.exec()) {
-                              detail = query.lastError().text();
+                          if (!Run(query, &detail))
                               return false;
-                          }
                           return true;
                       });
     return done || Fail(QStringLiteral("The setting could not be kept."), detail);
