@@ -782,9 +782,9 @@ schedule::ScheduleWindow* CompareWindow::OpenSchedule() {
         return nullptr;
     // The offer's Loan Estimate says the loan, rate, term and insurance the schedule lays out;
     // the plan for every offer comes with it.
-    const OfferFigures figures = FigureOffer(store::EstimateOf(*offer));
     auto* window = new schedule::ScheduleWindow(
-        offer->name, WithExtras(figures.terms, model_->ExtraPlan()), TheLocaleSeparators(), this);
+        offer->name, WithExtras(TermsOfEstimate(store::EstimateOf(*offer)), model_->ExtraPlan()),
+        TheLocaleSeparators(), this);
     const qint64 id = offer->id;
     connect(window, &schedule::ScheduleWindow::PlanChanged, this,
             [this, id](const ExtraPayments& plan) {
