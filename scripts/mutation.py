@@ -15,7 +15,7 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # Which test programs see a folder's faults. Each is built by the target of the same name and
-# run from the build's bin/ folder.
+# run from the build's bin/ folder; "ctest:NAME" runs ctest's test NAME on the built program.
 TESTS_FOR = {
     "finance/": ["test_finance_loanmath", "test_finance_amortization", "test_loan_pipeline"],
     "finance/Amortization": ["test_finance_amortization", "test_schedule", "test_output_text"],
@@ -34,6 +34,9 @@ TESTS_FOR = {
                             "NumericFieldRobustnessTest"],
     "widgets/DecimalDigits": ["plumcrest_masks_tests", "NumericFieldEntryTest"],
     "widgets/": ["NumericFieldEntryTest", "NumericFieldFocusTest", "NumericFieldRobustnessTest"],
+    # The command line is checked by scripts ctest runs against the built program.
+    "app/CommandLine": ["ctest:app_command_line", "ctest:app_schedule_command"],
+    "app/ScheduleCommand": ["ctest:app_schedule_command"],
     "app/": ["test_app_mainwindowtest", "test_app_chrometest", "test_app_behaviourstest",
              "test_app_desktoptest"],
 }
@@ -189,6 +192,21 @@ def all_mutants(path, first, last):
     return lines, result
 
 
+def targets_of(tests):
+    """The build targets the tests need: a ctest test runs against the program itself."""
+    names = [t for t in tests if not t.startswith("ctest:")]
+    if len(names) < len(tests):
+        names.append("plumcrest")
+    return names
+
+
+def test_command(build, test):
+    if test.startswith("ctest:"):
+        return ["ctest", "--test-dir", build, "-R", "^" + test[len("ctest:"):] + "$",
+                "--no-tests=error"]
+    return [os.path.join(build, "bin", test)]
+
+
 def run(cmd, timeout, env=None):
     try:
         return subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -221,10 +239,10 @@ def main():
         elif sample and sample < len(chosen):
             chosen = sorted(random.Random(f"{seed}:{rel}").sample(chosen, sample))
         # The unmutated file must build and pass, or every mutant would look killed.
-        if run(["cmake", "--build", build, "-j", jobs, "--target", *tests], None) != 0:
+        if run(["cmake", "--build", build, "-j", jobs, "--target", *targets_of(tests)], None) != 0:
             sys.exit(f"mutation: {rel}: the unmutated build fails")
         for t in tests:
-            if run([os.path.join(build, "bin", t)], timeout, env) != 0:
+            if run(test_command(build, t), timeout, env) != 0:
                 sys.exit(f"mutation: {rel}: {t} fails before any mutation")
         counts = {"killed": 0, "survived": 0, "broken": 0}
         started = time.time()
@@ -236,12 +254,13 @@ def main():
                 n, what, new_line = mutants[i]
                 with open(path, "w") as f:
                     f.write("".join(lines[: n - 1]) + new_line + "".join(lines[n:]))
-                if run(["cmake", "--build", build, "-j", jobs, "--target", *tests], None) != 0:
+                if run(["cmake", "--build", build, "-j", jobs, "--target", *targets_of(tests)],
+                       None) != 0:
                     outcome = "broken"
                 else:
                     outcome = "survived"
                     for t in tests:
-                        rc = run([os.path.join(build, "bin", t)], timeout, env)
+                        rc = run(test_command(build, t), timeout, env)
                         if rc != 0:
                             outcome = "killed"
                             break
