@@ -349,7 +349,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         if (plan.lastMonth == 0)
             return tr("no monthly insurance");
         QString text =
-            tr("with payment %1 (year %2)").arg(plan.lastMonth).arg((plan.lastMonth - 1) / 12 + 1);
+            tr("with payment %1 (year %2)").arg(plan.lastMonth).arg(YearOfMonth(plan.lastMonth));
         if (plan.reaches80)
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
         return text;
@@ -393,7 +393,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         return comparison_.IsCheapest(column) ? tr("cheapest") : QString();
     case PayoffRow: {
         const std::int32_t month = figures.savings.payoffMonth;
-        const QString when = tr("payment %1 (year %2)").arg(month).arg((month - 1) / 12 + 1);
+        const QString when = tr("payment %1 (year %2)").arg(month).arg(YearOfMonth(month));
         return figures.savings.monthsSaved > 0
                    ? tr("%1, %n months sooner", nullptr, figures.savings.monthsSaved).arg(when)
                    : when;
@@ -546,7 +546,7 @@ QStringList CompareModel::BreakEvenTexts() const {
         if (pair.month)
             line += tr("cheaper from month %1 (year %2)")
                         .arg(*pair.month)
-                        .arg((*pair.month - 1) / 12 + 1);
+                        .arg(YearOfMonth(*pair.month));
         else
             line += tr("never within the term");
         lines << line;

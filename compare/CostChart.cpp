@@ -469,7 +469,7 @@ QString CostChart::HoverText(const QLineSeries* series, double xYears) const {
     return tr("%1\nMonth %2 (year %3), %4: %5")
         .arg(offers_[static_cast<std::size_t>(i)].name)
         .arg(month)
-        .arg(month == 0 ? 0 : (month - 1) / 12 + 1)
+        .arg(month == 0 ? 0 : YearOfMonth(month))
         .arg(what, output::MoneyText(value, separators_));
 }
 

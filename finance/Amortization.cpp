@@ -219,7 +219,7 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
     }
 
     for (const ScheduleMonth& row : schedule.months) {
-        const std::int32_t year = (row.month - 1) / 12 + 1;
+        const std::int32_t year = YearOfMonth(row.month);
         if (schedule.years.empty() || schedule.years.back().year != year) {
             ScheduleYear sum;
             sum.year = year;

@@ -13,6 +13,11 @@ namespace plumcrest {
 
 using Cents = std::int64_t;
 
+// The year, counted from 1, in which payment `month` (counted from 1) falls.
+constexpr std::int32_t YearOfMonth(std::int32_t month) {
+    return (month - 1) / 12 + 1;
+}
+
 // A figure in dollars rounded half up (away from zero) to whole cents.
 Cents ToCents(double dollars);
 

@@ -84,7 +84,7 @@ QString SavingsSummary(const ExtraSavings& savings, const LocaleSeparators& sepa
                               "interest.",
                               nullptr, savings.monthsSaved)
         .arg(savings.payoffMonth)
-        .arg((savings.payoffMonth - 1) / 12 + 1)
+        .arg(YearOfMonth(savings.payoffMonth))
         .arg(MoneyText(savings.interestSaved, separators));
 }
 

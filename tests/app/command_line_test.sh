@@ -51,5 +51,20 @@ rc=$?
 grep -q 'could not reach the display DISPLAY=:4711' "$tmp/err" ||
   fail "the unreachable display is not named: $(cat "$tmp/err")"
 
+# A display named by Wayland alone is named too.
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-4711 HOME="$tmp" \
+  XDG_CONFIG_HOME="$tmp/config" timeout 20 "$exe" >"$tmp/out" 2>"$tmp/err"
+grep -q 'could not reach the display WAYLAND_DISPLAY=wayland-4711' "$tmp/err" ||
+  fail "the unreachable Wayland display is not named: $(cat "$tmp/err")"
+
+# A Loan Estimate to read, named last, is read without a display; a file that is no PDF is
+# refused with one line and status 2.
+echo "not a form" >"$tmp/offer.pdf"
+run timeout 20 "$exe" --read-loan-estimate "$tmp/offer.pdf"
+rc=$?
+[ $rc -eq 2 ] || fail "--read-loan-estimate of a text file exited with $rc, not 2: $(cat "$tmp/err")"
+grep -q 'not a PDF' "$tmp/err" || fail "--read-loan-estimate does not say why: $(cat "$tmp/err")"
+[ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--read-loan-estimate wrote: $(cat "$tmp/err")"
+
 [ $failures -eq 0 ] || exit 1
 echo "command line OK"

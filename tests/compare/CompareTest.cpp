@@ -123,6 +123,9 @@ void CompareTest::model_shows_hand_worked_costs_and_marks_the_cheapest() {
     QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
     model.SetHorizonYears(years);
     QCOMPARE(changed.size(), 1);
+    // Every row that follows the years is repainted, down to the cheapest mark.
+    QCOMPARE(changed.first().at(0).toModelIndex().row(), int(CompareModel::HorizonPaidRow));
+    QCOMPARE(changed.first().at(1).toModelIndex().row(), model.rowCount() - 1);
     QCOMPARE(model.columnCount(), 3);
     QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Cedar Bank"));
     QCOMPARE(model.headerData(CompareModel::HorizonCostRow, Qt::Vertical).toString(), label);
