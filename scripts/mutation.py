@@ -17,11 +17,16 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # Which test programs see a folder's faults. Each is built by the target of the same name and
 # run from the build's bin/ folder; "ctest:NAME" runs ctest's test NAME on the built program.
 TESTS_FOR = {
-    "finance/": ["test_finance_loanmath", "test_finance_amortization", "test_loan_pipeline"],
-    "finance/Amortization": ["test_finance_amortization", "test_schedule", "test_output_text"],
-    "finance/OfferCost": ["test_finance_amortization", "test_compare", "test_output_text"],
-    "finance/OfferComparison": ["test_compare", "test_compare_output"],
-    "finance/CostSeries": ["test_output_text", "test_compare_output"],
+    "finance/": ["test_finance_loanmath", "test_loan_pipeline"],
+    "figures/Amortization": ["test_figures_amortization", "test_figures_whatif", "test_schedule",
+                             "test_output_text"],
+    "figures/OfferCost": ["test_figures_amortization", "test_compare", "test_output_text"],
+    "figures/OfferComparison": ["test_compare", "test_compare_output"],
+    "figures/CostSeries": ["test_output_text", "test_compare_output"],
+    "figures/LoanEstimateMath": ["test_figures_loanestimate", "test_compare"],
+    "figures/StreamApr": ["test_figures_streamapr", "test_compare"],
+    "figures/": ["test_figures_amortization", "test_figures_loanestimate", "test_figures_streamapr",
+                 "test_figures_whatif", "test_compare"],
     "store/": ["test_store"],
     "output/Csv": ["test_output_text", "test_schedule", "test_compare_output"],
     "output/": ["test_schedule", "test_compare_output"],
