@@ -6,29 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <variant>
 
 namespace plumcrest::reader {
 
 namespace {
-
-// A word of a page with the line it sits on.
-struct Placed {
-    const Word* word = nullptr;
-    std::string key; // lower case, punctuation around it removed: what labels match against
-};
-
-struct Line {
-    int number = 0; // from 1, down the page
-    double top = 0;
-    double bottom = 0;
-    std::vector<Placed> words; // left to right
-};
-
-struct Sheet {
-    int number = 0; // from 1
-    const Page* page = nullptr;
-    std::vector<Line> lines;
-};
 
 bool IsPunctuation(char c) {
     return c == ':' || c == ',' || c == '.' || c == ';' || c == '(' || c == ')' || c == '[' ||
@@ -60,149 +42,21 @@ std::vector<std::string> Keys(std::string_view phrase) {
     return keys;
 }
 
-// Words whose middles lie within half a word's height of each other share a line; the form's
-// figures sit on their label's line even when set in another font or shifted a little.
-Sheet LinesOf(const Page& page, int number) {
-    Sheet sheet;
-    sheet.number = number;
-    sheet.page = &page;
-    std::vector<const Word*> words;
-    for (const Word& word : page.words)
-        if (!word.text.empty() && word.bottom > word.top)
-            words.push_back(&word);
-    std::sort(words.begin(), words.end(),
-              [](const Word* a, const Word* b) { return a->top + a->bottom < b->top + b->bottom; });
-    for (const Word* word : words) {
-        const double middle = (word->top + word->bottom) / 2;
-        const double height = word->bottom - word->top;
-        if (sheet.lines.empty() ||
-            middle - (sheet.lines.back().top + sheet.lines.back().bottom) / 2 >
-                std::min(height, sheet.lines.back().bottom - sheet.lines.back().top) / 2) {
-            sheet.lines.push_back(
-                {static_cast<int>(sheet.lines.size()) + 1, word->top, word->bottom, {}});
-        }
-        Line& line = sheet.lines.back();
-        line.top = std::min(line.top, word->top);
-        line.bottom = std::max(line.bottom, word->bottom);
-        line.words.push_back({word, KeyOf(word->text)});
-    }
-    for (Line& line : sheet.lines)
-        std::sort(line.words.begin(), line.words.end(),
-                  [](const Placed& a, const Placed& b) { return a.word->left < b.word->left; });
-    return sheet;
-}
-
-// The words of a line between two x positions (by their left edges).
-std::vector<Placed> Within(const Line& line, double from, double to) {
-    std::vector<Placed> part;
-    for (const Placed& placed : line.words)
-        if (placed.word->left >= from && placed.word->left < to)
-            part.push_back(placed);
-    return part;
-}
-
-std::string Join(const std::vector<Placed>& words, std::size_t first, std::size_t last) {
-    std::string text;
-    for (std::size_t i = first; i < last && i < words.size(); ++i) {
-        if (!text.empty())
-            text += ' ';
-        text += words[i].word->text;
-    }
-    return text;
-}
-
-// Where the words of `label` follow one another in `words` from `from` on: the index after the
-// label's last word.
-std::optional<std::size_t> MatchAt(const std::vector<Placed>& words, std::size_t from,
-                                   const std::vector<std::string>& label) {
-    if (from + label.size() > words.size())
-        return std::nullopt;
-    for (std::size_t k = 0; k < label.size(); ++k)
-        if (words[from + k].key != label[k])
-            return std::nullopt;
-    return from + label.size();
-}
-
-struct Found {
-    const Line* line = nullptr;
-    std::vector<Placed> words; // the part of the line searched
-    std::size_t after = 0;     // index after the label
-    std::size_t start = 0;     // index of the label's first word
-};
-
-// The first line (from `fromLine` on) holding the label between the two x positions; with
-// `atStart`, only where the label begins that part of the line.
-std::optional<Found> FindLabel(const Sheet& sheet, std::string_view phrase, bool atStart = false,
-                               double from = -1e9, double to = 1e9, std::size_t fromLine = 0) {
-    const std::vector<std::string> label = Keys(phrase);
-    for (std::size_t l = fromLine; l < sheet.lines.size(); ++l) {
-        std::vector<Placed> words = Within(sheet.lines[l], from, to);
-        const std::size_t tries = atStart ? std::min<std::size_t>(1, words.size()) : words.size();
-        for (std::size_t i = 0; i < tries; ++i)
-            if (const auto after = MatchAt(words, i, label))
-                return Found{&sheet.lines[l], std::move(words), *after, i};
-    }
-    return std::nullopt;
-}
-
-bool HasPhrase(const Sheet& sheet, std::string_view phrase) {
-    return FindLabel(sheet, phrase).has_value();
-}
-
-// The words right after a label: the first one wherever it stands, then those that follow it
-// closely (a word space, not the gap to the next column of the form).
-std::string ValueAfter(const Found& found) {
-    const auto& words = found.words;
-    if (found.after >= words.size())
-        return {};
-    std::size_t last = found.after + 1;
-    while (last < words.size()) {
-        const Word& before = *words[last - 1].word;
-        const double gap = words[last].word->left - before.right;
-        if (gap > 1.5 * (before.bottom - before.top))
-            break;
-        ++last;
-    }
-    return Join(words, found.after, last);
-}
-
-Where At(const Sheet& sheet, const Line& line) {
-    return {sheet.number, line.number};
-}
+constexpr std::string_view kDashes[] = {"-", "\u2013", "\u2014", "\u2212"};
 
 bool IsDash(std::string_view text) {
-    return text == "-" || text == "\u2013" || text == "\u2014" || text == "\u2212";
+    return std::find(std::begin(kDashes), std::end(kDashes), text) != std::end(kDashes);
 }
 
 // Leading minus signs as the form may print them.
 std::string_view WithoutMinus(std::string_view text, bool& negative) {
-    for (std::string_view minus : {"-", "\u2013", "\u2014", "\u2212"}) {
+    for (std::string_view minus : kDashes) {
         if (text.substr(0, minus.size()) == minus) {
             negative = true;
             return text.substr(minus.size());
         }
     }
     return text;
-}
-
-std::optional<double> FirstAmount(const std::vector<Placed>& words, std::size_t from,
-                                  bool needDollar) {
-    for (std::size_t i = from; i < words.size(); ++i)
-        if (const auto amount = ParseAmount(words[i].word->text, needDollar))
-            return amount;
-    return std::nullopt;
-}
-
-std::optional<double> FirstPercent(const std::vector<Placed>& words, std::size_t from) {
-    for (std::size_t i = from; i < words.size(); ++i) {
-        std::string text = words[i].word->text;
-        // "6.512 %" set as two words.
-        if (i + 1 < words.size() && words[i + 1].word->text == "%")
-            text += "%";
-        if (const auto percent = ParsePercent(text))
-            return percent;
-    }
-    return std::nullopt;
 }
 
 std::optional<int> LeadingWhole(std::string_view text) {
@@ -213,7 +67,418 @@ std::optional<int> LeadingWhole(std::string_view text) {
     return value;
 }
 
-// A box with its mark: "☒", "■", "☑", "✔", "✓", or an "X" set in a drawn box.
+// ---------------------------------------------------------------------------------------------
+// The form, described once. Each region is found by its heading on its page of the form and
+// spans the page or one of its two columns, down to the next heading below it there; each
+// figure is looked for only inside its region, by its label in the form's language.
+
+// A label in each language; where the form prints it more than one way, the ways are parted by
+// "|", the longest first.
+struct Wording {
+    std::string_view en;
+    std::string_view es;
+    std::string_view In(const std::string& language) const { return language == "es" ? es : en; }
+};
+
+std::optional<Label> FindLabel(const Layout& layout, const Wording& wording,
+                               const std::string& language, const Box& area) {
+    std::string_view ways = wording.In(language);
+    while (!ways.empty()) {
+        const std::size_t bar = std::min(ways.find('|'), ways.size());
+        if (auto label = layout.First(ways.substr(0, bar), area))
+            return label;
+        ways.remove_prefix(std::min(bar + 1, ways.size()));
+    }
+    return std::nullopt;
+}
+
+enum class Column { Full, Left, Right };
+
+enum class RegionId {
+    Title,
+    Details,
+    LoanTerms,
+    Projected,
+    CostsAtClosing, // page 1
+    LoanCosts,
+    OtherCosts,
+    A,
+    B,
+    C,
+    D,
+    E,
+    F,
+    G,
+    H,
+    I,
+    J,
+    CashToClose,
+    PaymentTable,
+    RateTable,
+    RateChanges,
+    RateLimits, // page 2
+    Contacts,
+    Comparisons,
+    OtherConsiderations, // page 3
+};
+
+struct RegionSpec {
+    RegionId id;
+    int formPage; // 1 to 3
+    Column column;
+    bool headingIsLabel; // the heading is the first label of its region
+    Wording heading;
+};
+
+constexpr RegionSpec kRegions[] = {
+    {RegionId::Title, 1, Column::Left, false, {"Loan Estimate", "Estimación de Préstamo"}},
+    {RegionId::Details, 1, Column::Right, true, {"LOAN TERM", "PLAZO DEL PRÉSTAMO"}},
+    {RegionId::LoanTerms, 1, Column::Full, false, {"Loan Terms", "Términos del préstamo"}},
+    {RegionId::Projected, 1, Column::Full, false, {"Projected Payments", "Pagos proyectados"}},
+    {RegionId::CostsAtClosing,
+     1,
+     Column::Full,
+     false,
+     {"Costs at Closing", "Costos al momento del cierre"}},
+    {RegionId::LoanCosts, 2, Column::Left, false, {"Loan Costs", "Costos del préstamo"}},
+    {RegionId::OtherCosts, 2, Column::Right, false, {"Other Costs", "Otros costos"}},
+    {RegionId::A, 2, Column::Left, false, {"A. Origination Charges", "A. Gastos por tramitación"}},
+    {RegionId::B,
+     2,
+     Column::Left,
+     false,
+     {"B. Services You Cannot Shop For", "B. Servicios que usted no puede contratar"}},
+    {RegionId::C,
+     2,
+     Column::Left,
+     false,
+     {"C. Services You Can Shop For", "C. Servicios que usted puede contratar"}},
+    {RegionId::D,
+     2,
+     Column::Left,
+     false,
+     {"D. TOTAL LOAN COSTS (A + B + C)", "D. COSTOS TOTALES DEL PRÉSTAMO (A + B + C)"}},
+    {RegionId::E,
+     2,
+     Column::Right,
+     false,
+     {"E. Taxes and Other Government Fees", "E. Impuestos y otros cargos gubernamentales"}},
+    {RegionId::F, 2, Column::Right, false, {"F. Prepaids", "F. Pagos anticipados"}},
+    {RegionId::G,
+     2,
+     Column::Right,
+     false,
+     {"G. Initial Escrow Payment at Closing",
+      "G. Pago inicial de la cuenta en depósito para impuestos y seguros de la vivienda al "
+      "cierre|G. Pago inicial de la cuenta en depósito al cierre"}},
+    {RegionId::H, 2, Column::Right, false, {"H. Other", "H. Otros"}},
+    {RegionId::I,
+     2,
+     Column::Right,
+     false,
+     {"I. TOTAL OTHER COSTS (E + F + G + H)", "I. TOTAL DE OTROS COSTOS (E + F + G + H)"}},
+    {RegionId::J,
+     2,
+     Column::Right,
+     false,
+     {"J. TOTAL CLOSING COSTS", "J. TOTAL DE COSTOS DE CIERRE"}},
+    {RegionId::CashToClose,
+     2,
+     Column::Right,
+     false,
+     {"Calculating Cash to Close", "Cálculo del dinero en efectivo para el cierre"}},
+    {RegionId::PaymentTable,
+     2,
+     Column::Left,
+     false,
+     {"Adjustable Payment (AP) Table", "Tabla de pagos ajustables (PA)"}},
+    {RegionId::RateTable,
+     2,
+     Column::Right,
+     false,
+     {"Adjustable Interest Rate (AIR) Table", "Tabla de tasa de interés ajustable (TIA)"}},
+    {RegionId::RateChanges,
+     2,
+     Column::Right,
+     false,
+     {"Change Frequency", "Frecuencia de los cambios"}},
+    {RegionId::RateLimits,
+     2,
+     Column::Right,
+     false,
+     {"Limits on Interest Rate Changes", "Límites de cambios en la tasa de interés"}},
+    {RegionId::Contacts,
+     3,
+     Column::Full,
+     false,
+     {"Additional Information About This Loan", "Información adicional sobre este préstamo"}},
+    {RegionId::Comparisons, 3, Column::Full, false, {"Comparisons", "Comparaciones"}},
+    {RegionId::OtherConsiderations,
+     3,
+     Column::Full,
+     false,
+     {"Other Considerations", "Otras consideraciones"}},
+};
+
+// How a figure is written beside its label.
+enum class Kind {
+    Money,       // the n-th amount with a dollar sign
+    Percent,     // the n-th percentage
+    Years,       // "30 years"
+    Date,        // "2/15/2013"
+    Text,        // the words of the cell's first column, over as many lines as it runs
+    Purpose,     // Text, named in English
+    LoanType,    // the marked box
+    Lock,        // "NO ☒ YES, until ...": whether and until when
+    Expiry,      // "... expire on 3/4/2013 at 5:00 p.m. EDT"
+    ToBorrower,  // "From ☒ To Borrower"
+    Credits,     // an amount, none printed meaning 0
+    IndexMargin, // "MTA + 4%"
+    MinMax,      // "3.25%/12%"
+    Month,       // the first whole number: "Beginning of 61st month", "Every 36th month"
+};
+
+using Target = std::variant<std::monostate, Figure<double> EstimateReading::*,
+                            Figure<int> EstimateReading::*, Figure<std::string> EstimateReading::*,
+                            Figure<bool> EstimateReading::*, Figure<double> RateTable::*,
+                            Figure<int> RateTable::*, Figure<std::string> RateTable::*>;
+
+struct FieldSpec {
+    RegionId region;
+    Wording label;
+    Kind kind;
+    int nth; // which of the figures beside the label, from 0
+    Target target;
+    Target second = {}; // the other half of a pair (until when, the maximum, the margin)
+};
+
+using R = EstimateReading;
+using T = RateTable;
+
+const FieldSpec kFields[] = {
+    {RegionId::Title, {"DATE ISSUED", "FECHA DE EMISIÓN"}, Kind::Date, 0, &R::dateIssued},
+    {RegionId::Title, {"SALE PRICE", "PRECIO DE VENTA"}, Kind::Money, 0, &R::salePrice},
+    {RegionId::Title,
+     {"EST. PROP. VALUE", "VALOR ESTIMADO DE LA PROPIEDAD"},
+     Kind::Money,
+     0,
+     &R::propertyValue},
+    {RegionId::Details, {"LOAN TERM", "PLAZO DEL PRÉSTAMO"}, Kind::Years, 0, &R::loanTermYears},
+    {RegionId::Details, {"PURPOSE", "FINALIDAD"}, Kind::Purpose, 0, &R::purpose},
+    {RegionId::Details, {"PRODUCT", "PRODUCTO"}, Kind::Text, 0, &R::product},
+    {RegionId::Details, {"LOAN TYPE", "TIPO DE PRÉSTAMO"}, Kind::LoanType, 0, &R::loanType},
+    {RegionId::Details,
+     {"RATE LOCK", "BLOQUEO DE TASA"},
+     Kind::Lock,
+     0,
+     &R::rateLocked,
+     &R::rateLockUntil},
+    {RegionId::Details, {"RATE LOCK", "BLOQUEO DE TASA"}, Kind::Expiry, 0, &R::closingCostsExpire},
+    {RegionId::LoanTerms, {"Loan Amount", "Monto del préstamo"}, Kind::Money, 0, &R::loanAmount},
+    {RegionId::LoanTerms, {"Interest Rate", "Tasa de interés"}, Kind::Percent, 0, &R::interestRate},
+    {RegionId::LoanTerms,
+     {"Monthly Principal & Interest", "Pago mensual de intereses y capital"},
+     Kind::Money,
+     0,
+     &R::monthlyPrincipalInterest},
+    {RegionId::LoanTerms,
+     {"Balloon Payment", "Cuota extraordinaria"},
+     Kind::Money,
+     0,
+     &R::balloonPayment},
+    {RegionId::CostsAtClosing,
+     {"Estimated Cash to Close", "Dinero en efectivo estimado para el cierre"},
+     Kind::Money,
+     0,
+     &R::cashToClose},
+    {RegionId::CostsAtClosing,
+     {"Estimated Cash to Close", "Dinero en efectivo estimado para el cierre"},
+     Kind::ToBorrower,
+     0,
+     &R::cashToCloseToBorrower},
+    {RegionId::J,
+     {"Lender Credits", "Créditos del prestamista"},
+     Kind::Credits,
+     0,
+     &R::lenderCredits},
+    {RegionId::RateTable,
+     {"Index + Margin", "Índice + Margen"},
+     Kind::IndexMargin,
+     0,
+     &T::index,
+     &T::margin},
+    {RegionId::RateTable,
+     {"Initial Interest Rate", "Tasa de interés inicial"},
+     Kind::Percent,
+     0,
+     &T::initialRate},
+    {RegionId::RateTable,
+     {"Minimum/Maximum Interest Rate", "Tasa de interés mínima/máxima"},
+     Kind::MinMax,
+     0,
+     &T::minimumRate,
+     &T::maximumRate},
+    {RegionId::RateChanges,
+     {"First Change", "Primer cambio"},
+     Kind::Month,
+     0,
+     &T::firstChangeMonth},
+    {RegionId::RateChanges,
+     {"Subsequent Changes", "Cambios subsiguientes"},
+     Kind::Month,
+     0,
+     &T::laterChangeMonths},
+    {RegionId::RateLimits, {"First Change", "Primer cambio"}, Kind::Percent, 0, &T::firstChangeCap},
+    {RegionId::RateLimits,
+     {"Subsequent Changes", "Cambios subsiguientes"},
+     Kind::Percent,
+     0,
+     &T::laterChangeCap},
+    {RegionId::Contacts, {"LENDER", "PRESTAMISTA"}, Kind::Text, 0, &R::lender},
+    {RegionId::Comparisons, {"In 5 Years", "En 5 años"}, Kind::Money, 0, &R::in5YearsTotalPaid},
+    {RegionId::Comparisons, {"In 5 Years", "En 5 años"}, Kind::Money, 1, &R::in5YearsPrincipal},
+    {RegionId::Comparisons,
+     {"Annual Percentage Rate (APR)", "Tasa porcentual anual (APR)"},
+     Kind::Percent,
+     0,
+     &R::apr},
+    {RegionId::Comparisons,
+     {"Total Interest Percentage (TIP)",
+      "Total de intereses pagados a lo largo del plazo del préstamo (TIP)"},
+     Kind::Percent,
+     0,
+     &R::tip},
+};
+
+// The Projected Payments: the columns are headed on the first row; the rows below hold one
+// figure, or a range, in each column.
+constexpr Wording kPaymentColumns{"Payment Calculation", "Cálculo de los pagos"};
+constexpr Wording kYears{"Years", "Años"};
+struct ProjectedRow {
+    Wording label;
+    Figure<double> ProjectedColumn::*figure;
+    std::optional<double> ProjectedColumn::*maximum;
+};
+const ProjectedRow kProjectedRows[] = {
+    {{"Principal & Interest", "Capital e intereses"},
+     &ProjectedColumn::principalInterest,
+     &ProjectedColumn::principalInterestMaximum},
+    {{"Mortgage Insurance", "Seguro hipotecario"}, &ProjectedColumn::mortgageInsurance, nullptr},
+    {{"Estimated Escrow", "Depósito estimado para impuestos y seguros de la vivienda"},
+     &ProjectedColumn::escrow,
+     nullptr},
+    {{"Estimated Total Monthly Payment", "Pago total mensual estimado"},
+     &ProjectedColumn::total,
+     &ProjectedColumn::totalMaximum},
+};
+
+// Which section each lettered region holds, and the totals beside D, I and J.
+struct SectionRegion {
+    RegionId region;
+    std::optional<CostSection> section;
+    Figure<double> EstimateReading::*total; // for D, I and J
+};
+const SectionRegion kSectionRegions[] = {
+    {RegionId::A, CostSection::A, nullptr},
+    {RegionId::B, CostSection::B, nullptr},
+    {RegionId::C, CostSection::C, nullptr},
+    {RegionId::D, std::nullopt, &R::totalLoanCosts},
+    {RegionId::E, CostSection::E, nullptr},
+    {RegionId::F, CostSection::F, nullptr},
+    {RegionId::G, CostSection::G, nullptr},
+    {RegionId::H, CostSection::H, nullptr},
+    {RegionId::I, std::nullopt, &R::totalOtherCosts},
+    {RegionId::J, std::nullopt, &R::totalClosingCosts},
+};
+
+// What the pages of other documents say that a Loan Estimate never does.
+constexpr std::string_view kClosingDisclosureMarks[] = {
+    "closing information", "borrower-paid", "información sobre el cierre", "pagados por el deudor"};
+
+// The headings that name each page of the form.
+constexpr Wording kPageMarks[] = {
+    {"Loan Terms", "Términos del préstamo"},
+    {"Closing Cost Details", "Detalles de los costos del cierre"},
+    {"Additional Information About This Loan", "Información adicional sobre este préstamo"},
+};
+constexpr Wording kComparisonsMark{"Comparisons", "Comparaciones"};
+
+// Spanish words of the form's fixed choices, as the reading names them.
+struct Naming {
+    std::string_view printed;
+    std::string_view named;
+};
+constexpr Naming kNames[] = {
+    {"purchase", "Purchase"},
+    {"adquisición por compra", "Purchase"},
+    {"refinance", "Refinance"},
+    {"refinanciamiento", "Refinance"},
+    {"construction", "Construction"},
+    {"construcción", "Construction"},
+    {"home equity loan", "Home Equity Loan"},
+    {"conventional", "Conventional"},
+    {"convencional", "Conventional"},
+    {"fha", "FHA"},
+    {"va", "VA"},
+};
+
+// ---------------------------------------------------------------------------------------------
+// Reading the figures out of the words of a cell.
+
+// The pieces of a word split at dashes that follow a figure: "$1,137–$1,468" is two amounts.
+std::vector<std::string> Pieces(const std::string& text) {
+    std::vector<std::string> pieces;
+    std::string current;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t dash = 0;
+        for (std::string_view d : kDashes)
+            if (text.compare(i, d.size(), d) == 0)
+                dash = d.size();
+        if (dash && !current.empty() && current.back() >= '0' && current.back() <= '9') {
+            pieces.push_back(current);
+            current.clear();
+            i += dash;
+            continue;
+        }
+        current += text[i++];
+    }
+    if (!current.empty())
+        pieces.push_back(current);
+    return pieces;
+}
+
+// The amounts of a cell in reading order; "$ 83.33" set as two words reads as one.
+std::vector<double> Amounts(const std::vector<const Word*>& words, bool needDollar,
+                            bool signs = true) {
+    std::vector<double> amounts;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string text = words[i]->text;
+        if ((text == "$" || text == "-$" || text == "\u2013$") && i + 1 < words.size())
+            text += words[++i]->text;
+        else if (signs && IsDash(text) && i + 1 < words.size() && !words[i + 1]->text.empty() &&
+                 words[i + 1]->text.front() == '$')
+            text += words[++i]->text; // "– $10,000"
+        for (const std::string& piece : Pieces(text))
+            if (const auto amount = ParseAmount(piece, needDollar))
+                amounts.push_back(*amount);
+    }
+    return amounts;
+}
+
+std::vector<double> Percents(const std::vector<const Word*>& words) {
+    std::vector<double> percents;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string text = words[i]->text;
+        if (i + 1 < words.size() && words[i + 1]->text == "%")
+            text += words[++i]->text; // "6.625 %"
+        while (!text.empty() && (text.back() == ',' || text.back() == '.' || text.back() == ')'))
+            text.pop_back();
+        if (const auto percent = ParsePercent(text))
+            percents.push_back(*percent);
+    }
+    return percents;
+}
+
 bool IsMark(std::string_view text) {
     for (std::string_view mark :
          {"\u2612", "\u25A0", "\u2611", "\u2714", "\u2713", "x", "X", "\u25A3", "\u2718", "\u2717"})
@@ -222,43 +487,71 @@ bool IsMark(std::string_view text) {
     return false;
 }
 
-bool IsEmptyBox(std::string_view text) {
-    return text == "\u2610" || text == "\u25A1" || text == "\u25FB";
+// "☒Conventional" set as one word: the option after the mark.
+std::optional<std::string> AfterGluedMark(const std::string& text) {
+    for (std::string_view mark : {"\u2612", "\u25A0", "\u2611", "\u2714", "\u2713"})
+        if (text.size() > mark.size() && text.compare(0, mark.size(), mark) == 0)
+            return text.substr(mark.size());
+    return std::nullopt;
 }
 
-// The loan type whose box is marked, among the words after the LOAN TYPE label.
-std::optional<std::string> MarkedType(const Found& found) {
-    const auto& words = found.words;
-    for (std::size_t i = found.after; i < words.size(); ++i) {
-        std::string text = words[i].word->text;
+std::optional<std::string> Named(const std::string& printed) {
+    const std::string folded = Folded(printed);
+    for (const Naming& name : kNames)
+        if (folded == name.printed)
+            return std::string(name.named);
+    return std::nullopt;
+}
+
+std::vector<std::vector<const Word*>> ByLine(const std::vector<const Word*>& words) {
+    std::vector<std::vector<const Word*>> lines;
+    for (const Word* word : words) {
+        if (lines.empty() || word->top >= lines.back().front()->bottom - 1)
+            lines.push_back({word});
+        else
+            lines.back().push_back(word);
+    }
+    for (auto& line : lines)
+        std::sort(line.begin(), line.end(),
+                  [](const Word* a, const Word* b) { return a->left < b->left; });
+    return lines;
+}
+
+// The text of a cell: on each line the run of words in the cell's first column.
+std::string CellText(const std::vector<const Word*>& words) {
+    const auto lines = ByLine(words);
+    if (lines.empty())
+        return {};
+    const double column = Runs(lines.front()).front().front()->left;
+    std::string text;
+    for (const auto& line : lines) {
+        for (const auto& run : Runs(line)) {
+            if (std::fabs(run.front()->left - column) > 3)
+                continue;
+            if (!text.empty())
+                text += ' ';
+            text += Joined(run);
+        }
+    }
+    return text;
+}
+
+std::optional<std::string> MarkedOption(const std::vector<const Word*>& words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
         std::string option;
-        if (IsMark(text) && i + 1 < words.size()) {
-            option = words[i + 1].word->text;
-            // "Other" types are written on a line after the box.
-            for (std::size_t k = i + 2; k < words.size() && !IsEmptyBox(words[k].word->text) &&
-                                        !IsMark(words[k].word->text);
-                 ++k) {
-                const std::string key = words[k].key;
-                if (key == "loan" || key == "conventional" || key == "fha" || key == "va")
-                    break;
-                option += ' ' + words[k].word->text;
-            }
-        } else {
-            // A mark and its word set as one: "☒Conventional".
-            for (std::string_view mark : {"\u2612", "\u25A0", "\u2611", "\u2714", "\u2713"})
-                if (text.size() > mark.size() && text.substr(0, mark.size()) == mark)
-                    option = text.substr(mark.size());
+        if (IsMark(words[i]->text) && i + 1 < words.size()) {
+            option = words[i + 1]->text;
+        } else if (const auto glued = AfterGluedMark(words[i]->text)) {
+            option = *glued;
         }
         if (option.empty())
             continue;
-        const std::string key = KeyOf(option);
-        if (key == "conventional")
-            return std::string("Conventional");
-        if (key == "fha")
-            return std::string("FHA");
-        if (key == "va")
-            return std::string("VA");
-        std::string other = option;
+        if (const auto named = Named(option))
+            return named;
+        // "Other" types are written on the line after their box.
+        std::string other;
+        for (std::size_t k = i + 1; k < words.size() && !IsMark(words[k]->text); ++k)
+            other += (other.empty() ? "" : " ") + words[k]->text;
         while (!other.empty() && (other.front() == '_' || other.front() == ' '))
             other.erase(other.begin());
         if (!other.empty())
@@ -267,271 +560,457 @@ std::optional<std::string> MarkedType(const Found& found) {
     return std::nullopt;
 }
 
-bool IsFooter(const Line& line) {
-    // "LOAN ESTIMATE  PAGE 2 OF 3 • LOAN ID # ..."
-    for (std::size_t i = 0; i + 3 < line.words.size(); ++i)
-        if (line.words[i].key == "page" && LeadingWhole(line.words[i + 1].key) &&
-            line.words[i + 2].key == "of" && LeadingWhole(line.words[i + 3].key))
+// The words after the first of `keys` (a folded phrase of one or more words), to the cell's end
+// of line.
+std::optional<std::string> TextAfter(const std::vector<const Word*>& words,
+                                     std::initializer_list<std::string_view> keys) {
+    const auto lines = ByLine(words);
+    for (const auto& line : lines) {
+        for (std::string_view key : keys) {
+            const std::vector<std::string> tokens = Keys(key);
+            for (std::size_t i = 0; i + tokens.size() <= line.size(); ++i) {
+                bool same = true;
+                for (std::size_t k = 0; k < tokens.size() && same; ++k)
+                    same = Folded(line[i + k]->text) == tokens[k];
+                if (!same)
+                    continue;
+                std::vector<const Word*> rest(
+                    line.begin() + static_cast<std::ptrdiff_t>(i + tokens.size()), line.end());
+                // A sentence may run on to the next line of the cell.
+                const auto next = std::find(lines.begin(), lines.end(), line);
+                if (next + 1 != lines.end() && rest.size() < 3)
+                    rest.insert(rest.end(), (next + 1)->begin(), (next + 1)->end());
+                if (!rest.empty())
+                    return Joined(rest);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+struct Parsed {
+    std::optional<double> number;
+    std::optional<int> whole;
+    std::optional<std::string> text;
+    std::optional<bool> flag;
+    std::optional<double> secondNumber;
+    std::optional<std::string> secondText;
+};
+
+Parsed Parse(Kind kind, int nth, const std::vector<const Word*>& words) {
+    Parsed parsed;
+    const auto nthOf = [nth](const std::vector<double>& values) -> std::optional<double> {
+        return static_cast<std::size_t>(nth) < values.size()
+                   ? std::optional<double>(values[static_cast<std::size_t>(nth)])
+                   : std::nullopt;
+    };
+    switch (kind) {
+    case Kind::Money:
+        parsed.number = nthOf(Amounts(words, true));
+        break;
+    case Kind::Credits: {
+        const auto amounts = Amounts(words, true);
+        parsed.number = amounts.empty() ? 0.0 : amounts.front();
+        break;
+    }
+    case Kind::Percent:
+        parsed.number = nthOf(Percents(words));
+        break;
+    case Kind::Years:
+        if (!words.empty())
+            parsed.whole = LeadingWhole(words.front()->text);
+        break;
+    case Kind::Date:
+        if (!words.empty())
+            if (const auto date = ParseDate(Joined(Runs(ByLine(words).front()).front())))
+                parsed.text = *date;
+        break;
+    case Kind::Text:
+    case Kind::Purpose: {
+        std::string text = CellText(words);
+        if (kind == Kind::Purpose)
+            if (const auto named = Named(text))
+                text = *named;
+        if (!text.empty())
+            parsed.text = text;
+        break;
+    }
+    case Kind::LoanType:
+        parsed.text = MarkedOption(words);
+        break;
+    case Kind::Lock:
+        for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+            if (!IsMark(words[i]->text))
+                continue;
+            const std::string answer = Folded(words[i + 1]->text);
+            if (answer == "yes" || answer == "sí")
+                parsed.flag = true;
+            else if (answer == "no")
+                parsed.flag = false;
+            if (parsed.flag)
+                break;
+        }
+        if (parsed.flag.value_or(false))
+            parsed.secondText = TextAfter(ByLine(words).front(), {"until", "hasta el"});
+        break;
+    case Kind::Expiry:
+        parsed.text = TextAfter(words, {"expire on", "vigentes hasta el"});
+        break;
+    case Kind::ToBorrower:
+        for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+            if (!IsMark(words[i]->text))
+                continue;
+            const std::string side = Folded(words[i + 1]->text);
+            if (side == "to" || side == "al" || side == "para")
+                parsed.flag = true;
+            else if (side == "from" || side == "del" || side == "desde")
+                parsed.flag = false;
+        }
+        break;
+    case Kind::IndexMargin: {
+        const auto lines = ByLine(words);
+        if (lines.empty())
+            break;
+        const auto& line = lines.front();
+        const auto plus = std::find_if(line.begin(), line.end(),
+                                       [](const Word* word) { return word->text == "+"; });
+        if (plus == line.end())
+            break;
+        const std::vector<const Word*> name(line.begin(), plus);
+        if (!name.empty())
+            parsed.text = Joined(name);
+        const auto margins = Percents(std::vector<const Word*>(plus + 1, line.end()));
+        if (!margins.empty())
+            parsed.secondNumber = margins.front();
+        break;
+    }
+    case Kind::MinMax: {
+        const std::string text = words.empty() ? std::string() : Joined(ByLine(words).front());
+        const std::size_t slash = text.find('/');
+        if (slash == std::string::npos)
+            break;
+        std::string low = text.substr(0, slash);
+        std::string high = text.substr(slash + 1);
+        low.erase(std::remove(low.begin(), low.end(), ' '), low.end());
+        high.erase(std::remove(high.begin(), high.end(), ' '), high.end());
+        parsed.number = ParsePercent(low);
+        parsed.secondNumber = ParsePercent(high);
+        break;
+    }
+    case Kind::Month:
+        for (const Word* word : words) {
+            if (!word->text.empty() && word->text.front() >= '0' && word->text.front() <= '9') {
+                parsed.whole = LeadingWhole(word->text);
+                break;
+            }
+        }
+        break;
+    }
+    return parsed;
+}
+
+void Store(EstimateReading& reading, const Target& target, const Parsed& parsed, bool second,
+           Where where) {
+    const auto number = second ? parsed.secondNumber : parsed.number;
+    const auto text = second ? parsed.secondText : parsed.text;
+    std::visit(
+        [&](auto member) {
+            using M = decltype(member);
+            if constexpr (std::is_same_v<M, Figure<double> EstimateReading::*>) {
+                if (number)
+                    reading.*member = {number, where};
+            } else if constexpr (std::is_same_v<M, Figure<int> EstimateReading::*>) {
+                if (parsed.whole)
+                    reading.*member = {parsed.whole, where};
+            } else if constexpr (std::is_same_v<M, Figure<std::string> EstimateReading::*>) {
+                if (text)
+                    reading.*member = {text, where};
+            } else if constexpr (std::is_same_v<M, Figure<bool> EstimateReading::*>) {
+                if (parsed.flag)
+                    reading.*member = {parsed.flag, where};
+            } else if constexpr (std::is_same_v<M, Figure<double> RateTable::*>) {
+                if (number)
+                    reading.rateTable.*member = {number, where};
+            } else if constexpr (std::is_same_v<M, Figure<int> RateTable::*>) {
+                if (parsed.whole)
+                    reading.rateTable.*member = {parsed.whole, where};
+            } else if constexpr (std::is_same_v<M, Figure<std::string> RateTable::*>) {
+                if (text)
+                    reading.rateTable.*member = {text, where};
+            }
+        },
+        target);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pages and regions.
+
+struct Sheet {
+    int number = 0; // in the file, from 1
+    Layout layout;
+    std::string text;    // every drawn word, folded, for what marks a document
+    double bottom = 1e9; // where the footer begins
+};
+
+bool IsFooter(const std::vector<const Word*>& line) {
+    // "LOAN ESTIMATE  PAGE 2 OF 3 • LOAN ID # ...", "PÁGINA 2 DE 3"
+    for (std::size_t i = 0; i + 3 < line.size(); ++i) {
+        const std::string page = Folded(line[i]->text);
+        const std::string of = Folded(line[i + 2]->text);
+        if ((page == "page" || page == "página") && (of == "of" || of == "de") &&
+            LeadingWhole(line[i + 1]->text) && LeadingWhole(line[i + 3]->text))
             return true;
+    }
     return false;
 }
 
-// The form's letters of the closing-cost details, with the first word of each heading.
-struct Heading {
-    char letter;
-    std::string_view firstWord;
-};
-constexpr std::array<Heading, 10> kHeadings{{{'A', "origination"},
-                                             {'B', "services"},
-                                             {'C', "services"},
-                                             {'D', "total"},
-                                             {'E', "taxes"},
-                                             {'F', "prepaids"},
-                                             {'G', "initial"},
-                                             {'H', "other"},
-                                             {'I', "total"},
-                                             {'J', "total"}}};
+Sheet SheetOf(const Page& page, int number) {
+    Sheet sheet{number, Layout(page), {}, page.height};
+    for (const Line& line : sheet.layout.lines()) {
+        for (const Word* word : line.words)
+            sheet.text += Folded(word->text) + ' ';
+        if (IsFooter(line.words))
+            sheet.bottom = std::min(sheet.bottom, line.box.top);
+    }
+    return sheet;
+}
 
-struct HeadingAt {
-    char letter = 0;
-    const Line* line = nullptr;
-    std::size_t index = 0; // of the line in its sheet
-    double left = 0;
+bool Holds(const Sheet& sheet, std::string_view phrase) {
+    return sheet.layout.First(phrase, sheet.layout.Whole()).has_value();
+}
+
+struct FoundRegion {
+    const RegionSpec* spec = nullptr;
+    Label heading;
+    Box area;
 };
 
-std::vector<HeadingAt> HeadingsOf(const Sheet& sheet) {
-    std::vector<HeadingAt> found;
-    for (std::size_t l = 0; l < sheet.lines.size(); ++l) {
-        const auto& words = sheet.lines[l].words;
-        for (std::size_t i = 0; i + 1 < words.size(); ++i) {
-            const std::string& text = words[i].word->text;
-            if (text.size() != 2 || text[1] != '.')
-                continue;
-            for (const Heading& heading : kHeadings)
-                if (text[0] == heading.letter && words[i + 1].key == heading.firstWord)
-                    found.push_back({heading.letter, &sheet.lines[l], l, words[i].word->left});
+std::vector<FoundRegion> RegionsOf(const Sheet& sheet, int formPage, const std::string& language) {
+    std::vector<FoundRegion> found;
+    const Box whole{-1e9, -1e9, 1e9, sheet.bottom};
+    for (const RegionSpec& spec : kRegions) {
+        if (spec.formPage != formPage)
+            continue;
+        if (const auto heading = FindLabel(sheet.layout, spec.heading, language, whole))
+            found.push_back({&spec, *heading, {}});
+    }
+    double split = sheet.layout.page().width / 2;
+    bool any = false;
+    for (const FoundRegion& region : found)
+        if (region.spec->column == Column::Right) {
+            split =
+                any ? std::min(split, region.heading.box.left - 2) : region.heading.box.left - 2;
+            any = true;
         }
+    const auto overlaps = [](Column a, Column b) {
+        return a == Column::Full || b == Column::Full || a == b;
+    };
+    for (FoundRegion& region : found) {
+        const Column column = region.spec->column;
+        region.area.left = column == Column::Right ? split : -1e9;
+        region.area.right = column == Column::Left ? split : 1e9;
+        region.area.top =
+            region.spec->headingIsLabel ? region.heading.box.top - 0.5 : region.heading.box.bottom;
+        region.area.bottom = sheet.bottom;
+        for (const FoundRegion& other : found)
+            if (other.heading.box.top > region.heading.box.bottom - 0.5 &&
+                overlaps(column, other.spec->column) && &other != &region)
+                region.area.bottom = std::min(region.area.bottom, other.heading.box.top - 0.1);
     }
     return found;
 }
 
-std::optional<CostSection> SectionOfLetter(char letter) {
-    return SectionFromLetter(std::string_view(&letter, 1));
+const FoundRegion* RegionIn(const std::vector<FoundRegion>& regions, RegionId id) {
+    for (const FoundRegion& region : regions)
+        if (region.spec->id == id)
+            return &region;
+    return nullptr;
 }
 
-// The amount at the end of a part of a line, and the words before it as its label.
-SectionLine ItemOf(const std::vector<Placed>& words, Where where) {
-    SectionLine item;
-    item.where = where;
-    std::size_t end = words.size();
-    if (!words.empty()) {
-        if (const auto amount = ParseAmount(words.back().word->text, true)) {
-            item.amount = amount;
-            --end;
-        }
-    }
-    item.label = Join(words, 0, end);
-    return item;
-}
-
-double RightColumnOf(const std::vector<HeadingAt>& headings) {
-    double split = 1e9;
-    for (const HeadingAt& heading : headings)
-        if (heading.letter >= 'E')
-            split = std::min(split, heading.left - 2);
-    return split;
-}
-
-void ReadSections(const Sheet& sheet, EstimateReading& reading, bool continuation) {
-    const std::vector<HeadingAt> headings = HeadingsOf(sheet);
-    if (headings.empty())
-        return;
-    const double split = RightColumnOf(headings);
-    const auto columnOf = [split](const HeadingAt& heading) {
-        return heading.left >= split ? 1 : 0;
-    };
-    for (const HeadingAt& heading : headings) {
-        const int column = columnOf(heading);
-        const double from = column == 1 ? split : -1e9;
-        const double to = column == 1 ? 1e9 : split;
-        const std::vector<Placed> own = Within(*heading.line, from, to);
-        const Where where = At(sheet, *heading.line);
-        const auto total = own.empty() ? std::nullopt : ParseAmount(own.back().word->text, true);
-        switch (heading.letter) {
-        case 'D':
-            if (total)
-                reading.totalLoanCosts = {total, where};
-            continue;
-        case 'I':
-            if (total)
-                reading.totalOtherCosts = {total, where};
-            continue;
-        case 'J': {
-            if (total)
-                reading.totalClosingCosts = {total, where};
-            // Lender credits come in the lines under J.
-            if (const auto credits =
-                    FindLabel(sheet, "Lender Credits", true, from, to, heading.index + 1)) {
-                if (const auto amount = FirstAmount(credits->words, credits->after, true))
-                    reading.lenderCredits = {std::fabs(*amount), At(sheet, *credits->line)};
-                else
-                    reading.lenderCredits = {0.0, At(sheet, *credits->line)};
-            }
-            continue;
-        }
-        default:
-            break;
-        }
-        const auto section = SectionOfLetter(heading.letter);
-        if (!section)
-            continue;
-        SectionReading& part = reading.Section(*section);
-        if (!continuation && total)
-            part.total = {total, where};
-        // The lines under the heading, down to the next heading of its column.
-        for (std::size_t l = heading.index + 1; l < sheet.lines.size(); ++l) {
-            const Line& line = sheet.lines[l];
-            if (IsFooter(line))
-                break;
-            const bool next = std::any_of(headings.begin(), headings.end(), [&](const auto& h) {
-                return h.line == &line && columnOf(h) == column;
-            });
-            if (next)
-                break;
-            const std::vector<Placed> words = Within(line, from, to);
-            if (words.empty())
+void ReadFields(const Sheet& sheet, const std::vector<FoundRegion>& regions,
+                const std::string& language, EstimateReading& reading) {
+    for (const FoundRegion& region : regions) {
+        std::vector<const FieldSpec*> fields;
+        std::vector<Label> rows;
+        std::vector<int> rowOf;
+        for (const FieldSpec& field : kFields) {
+            if (field.region != region.spec->id)
                 continue;
-            if (MatchAt(words, 0, Keys("Calculating Cash to Close")) ||
-                MatchAt(words, 0, Keys("Other Costs")) || MatchAt(words, 0, Keys("Loan Costs")))
-                break;
-            part.lines.push_back(ItemOf(words, At(sheet, line)));
+            const auto label = FindLabel(sheet.layout, field.label, language, region.area);
+            if (!label)
+                continue;
+            int row = -1;
+            for (std::size_t r = 0; r < rows.size(); ++r)
+                if (rows[r].firstLine == label->firstLine && rows[r].box.left == label->box.left)
+                    row = static_cast<int>(r);
+            if (row < 0) {
+                row = static_cast<int>(rows.size());
+                rows.push_back(*label);
+            }
+            fields.push_back(&field);
+            rowOf.push_back(row);
+        }
+        if (rows.empty())
+            continue;
+        const auto cells = sheet.layout.Cells(rows, region.area);
+        for (std::size_t f = 0; f < fields.size(); ++f) {
+            const Label& label = rows[static_cast<std::size_t>(rowOf[f])];
+            const Parsed parsed =
+                Parse(fields[f]->kind, fields[f]->nth, cells[static_cast<std::size_t>(rowOf[f])]);
+            const Where where{sheet.number, label.firstLine};
+            Store(reading, fields[f]->target, parsed, false, where);
+            Store(reading, fields[f]->second, parsed, true, where);
         }
     }
 }
 
-void ReadFirstPage(const Sheet& sheet, EstimateReading& reading) {
-    const auto text = [&](std::string_view label, Figure<std::string>& figure) {
-        if (const auto found = FindLabel(sheet, label)) {
-            const std::string value = ValueAfter(*found);
-            if (!value.empty())
-                figure = {value, At(sheet, *found->line)};
-        }
-    };
-    const auto amount = [&](std::string_view label, Figure<double>& figure) {
-        if (const auto found = FindLabel(sheet, label))
-            if (const auto value = FirstAmount(found->words, found->after, true))
-                figure = {value, At(sheet, *found->line)};
-    };
-    const auto percent = [&](std::string_view label, Figure<double>& figure) {
-        if (const auto found = FindLabel(sheet, label))
-            if (const auto value = FirstPercent(found->words, found->after))
-                figure = {value, At(sheet, *found->line)};
-    };
-
-    if (const auto found = FindLabel(sheet, "Date Issued"))
-        if (const auto date = ParseDate(ValueAfter(*found)))
-            reading.dateIssued = {*date, At(sheet, *found->line)};
-    amount("Sale Price", reading.salePrice);
-    amount("Est. Prop. Value", reading.propertyValue);
-    if (const auto found = FindLabel(sheet, "Loan Term"))
-        if (found->after < found->words.size())
-            if (const auto years = LeadingWhole(found->words[found->after].key))
-                reading.loanTermYears = {*years, At(sheet, *found->line)};
-    text("Purpose", reading.purpose);
-    text("Product", reading.product);
-    if (const auto found = FindLabel(sheet, "Loan Type"))
-        if (const auto type = MarkedType(*found))
-            reading.loanType = {*type, At(sheet, *found->line)};
-    amount("Loan Amount", reading.loanAmount);
-    percent("Interest Rate", reading.interestRate);
-    amount("Monthly Principal & Interest", reading.monthlyPrincipalInterest);
-    amount("Estimated Cash to Close", reading.cashToClose);
-
-    // Projected Payments: the columns are headed on the Payment Calculation line; each row's
-    // figures stand under their column's heading.
-    const auto header = FindLabel(sheet, "Payment Calculation");
+void ReadProjected(const Sheet& sheet, const FoundRegion& region, const std::string& language,
+                   EstimateReading& reading) {
+    std::vector<Label> rows;
+    const auto header = FindLabel(sheet.layout, kPaymentColumns, language, region.area);
     if (!header)
         return;
-    struct Column {
-        double left = 0;
-        double right = 0;
-    };
-    std::vector<Column> columns;
-    std::vector<std::string> titles;
-    for (std::size_t i = header->after; i < header->words.size(); ++i) {
-        const Word& word = *header->words[i].word;
-        if (header->words[i].key == "year" || header->words[i].key == "years") {
-            columns.push_back({word.left, word.right});
-            titles.emplace_back();
-        } else if (!columns.empty()) {
-            columns.back().right = word.right;
-            titles.back() += (titles.back().empty() ? "" : " ") + word.text;
+    rows.push_back(*header);
+    std::vector<const ProjectedRow*> found;
+    for (const ProjectedRow& row : kProjectedRows) {
+        if (const auto label = FindLabel(sheet.layout, row.label, language, region.area)) {
+            rows.push_back(*label);
+            found.push_back(&row);
         }
     }
-    if (columns.empty())
+    const auto cells = sheet.layout.Cells(rows, region.area);
+    // The columns: runs of the heading row, "Years 1-7" or "Final Payment".
+    struct Column {
+        double middle = 0;
+    };
+    std::vector<Column> columns;
+    const auto headerLines = ByLine(cells.front());
+    if (headerLines.empty())
         return;
-    reading.projectedPayments.resize(columns.size());
-    for (std::size_t c = 0; c < columns.size(); ++c)
-        reading.projectedPayments[c].years = titles[c];
-    // A figure belongs to the column whose middle is nearest.
-    const auto columnOf = [&](const Word& word) {
+    const std::string years = Folded(kYears.In(language));
+    for (const auto& run : Runs(headerLines.front())) {
+        columns.push_back({(run.front()->left + run.back()->right) / 2});
+        std::vector<const Word*> title = run;
+        if (Folded(title.front()->text) == years)
+            title.erase(title.begin());
+        std::string text = Joined(title);
+        // "1 a 5" as "1-5"; dashes as hyphens.
+        const std::vector<std::string> parts = Keys(text);
+        if (parts.size() == 3 && LeadingWhole(parts[0]) && LeadingWhole(parts[2]))
+            text = parts[0] + "-" + parts[2];
+        std::string plain;
+        for (const std::string& piece : Pieces(text))
+            plain += (plain.empty() ? "" : "-") + piece;
+        ProjectedColumn column;
+        column.years = plain;
+        reading.projectedPayments.push_back(column);
+    }
+    const auto nearest = [&](const Word& word) {
         const double middle = (word.left + word.right) / 2;
         std::size_t best = 0;
         for (std::size_t c = 1; c < columns.size(); ++c)
-            if (std::fabs(middle - (columns[c].left + columns[c].right) / 2) <
-                std::fabs(middle - (columns[best].left + columns[best].right) / 2))
+            if (std::fabs(middle - columns[c].middle) < std::fabs(middle - columns[best].middle))
                 best = c;
         return best;
     };
-    const std::size_t below = static_cast<std::size_t>(header->line->number);
-    const auto row = [&](std::string_view label, Figure<double> ProjectedColumn::*member) {
-        const auto found = FindLabel(sheet, label, true, -1e9, 1e9, below);
-        if (!found)
-            return;
-        std::vector<std::string> cells(columns.size());
-        for (std::size_t i = found->after; i < found->words.size(); ++i) {
-            // Only figures count: "+" signs and the words of a label's second half do not.
-            const std::string& word = found->words[i].word->text;
-            std::string& cell = cells[columnOf(*found->words[i].word)];
-            if (cell.empty() && ParseAmount(word, false))
-                cell = word;
+    for (std::size_t r = 0; r < found.size(); ++r) {
+        std::vector<std::vector<const Word*>> byColumn(columns.size());
+        for (const Word* word : cells[r + 1])
+            byColumn[nearest(*word)].push_back(word);
+        const Where where{sheet.number, rows[r + 1].firstLine};
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const auto amounts = Amounts(byColumn[c], false, false);
+            ProjectedColumn& column = reading.projectedPayments[c];
+            if (!amounts.empty()) {
+                column.*(found[r]->figure) = {amounts.front(), where};
+                if (amounts.size() > 1 && found[r]->maximum)
+                    column.*(found[r]->maximum) = amounts.back();
+            } else if (std::any_of(byColumn[c].begin(), byColumn[c].end(),
+                                   [](const Word* word) { return IsDash(word->text); })) {
+                column.*(found[r]->figure) = {0.0, where};
+            }
         }
-        for (std::size_t c = 0; c < columns.size(); ++c)
-            if (const auto value = ParseAmount(cells[c], false))
-                reading.projectedPayments[c].*member = {value, At(sheet, *found->line)};
-    };
-    row("Principal & Interest", &ProjectedColumn::principalInterest);
-    row("Mortgage Insurance", &ProjectedColumn::mortgageInsurance);
-    row("Estimated Escrow", &ProjectedColumn::escrow);
-    row("Estimated Total", &ProjectedColumn::total);
-}
-
-void ReadCostsPage(const Sheet& sheet, EstimateReading& reading) {
-    ReadSections(sheet, reading, false);
-    if (!reading.cashToClose.value)
-        if (const auto found = FindLabel(sheet, "Estimated Cash to Close"))
-            if (const auto value = FirstAmount(found->words, found->after, true))
-                reading.cashToClose = {value, At(sheet, *found->line)};
-}
-
-void ReadComparisons(const Sheet& sheet, EstimateReading& reading) {
-    if (const auto found = FindLabel(sheet, "In 5 Years"))
-        if (const auto value = FirstAmount(found->words, found->after, true))
-            reading.in5YearsTotalPaid = {value, At(sheet, *found->line)};
-    if (const auto found = FindLabel(sheet, "Principal you will have paid off"))
-        if (const auto value = FirstAmount(found->words, 0, true))
-            reading.in5YearsPrincipal = {value, At(sheet, *found->line)};
-    if (const auto found = FindLabel(sheet, "Annual Percentage Rate (APR)"))
-        if (const auto value = FirstPercent(found->words, found->after))
-            reading.apr = {value, At(sheet, *found->line)};
-    if (const auto found = FindLabel(sheet, "Total Interest Percentage (TIP)"))
-        if (const auto value = FirstPercent(found->words, found->after))
-            reading.tip = {value, At(sheet, *found->line)};
-    if (const auto found = FindLabel(sheet, "Lender", true)) {
-        const std::string name = ValueAfter(*found);
-        if (!name.empty())
-            reading.lender = {name, At(sheet, *found->line)};
     }
+}
+
+// The lines under a section's heading, each a label and the amount at its end; a label that
+// runs on to an indented line below is joined to it.
+void ReadSection(const Sheet& sheet, const FoundRegion& region, const SectionRegion& section,
+                 bool continuation, EstimateReading& reading) {
+    // The total beside the heading.
+    std::vector<const Word*> headingLine;
+    for (const Line& line : sheet.layout.lines())
+        if (line.number >= region.heading.firstLine && line.number <= region.heading.lastLine)
+            for (const Word* word : line.words)
+                if (word->left >= region.area.left && word->left < region.area.right &&
+                    std::find(region.heading.words.begin(), region.heading.words.end(), word) ==
+                        region.heading.words.end())
+                    headingLine.push_back(word);
+    const auto totals = Amounts(headingLine, true);
+    const Where headingWhere{sheet.number, region.heading.firstLine};
+    if (section.total) {
+        if (!totals.empty())
+            reading.*section.total = {totals.back(), headingWhere};
+        return;
+    }
+    SectionReading& part = reading.Section(*section.section);
+    if (!continuation && !totals.empty())
+        part.total = {totals.back(), headingWhere};
+    const Box area{region.area.left, region.area.top, region.area.right, region.area.bottom};
+    std::vector<const Word*> pending;
+    int pendingLine = 0;
+    for (const Line& line : sheet.layout.lines()) {
+        std::vector<const Word*> words;
+        for (const Word* word : line.words)
+            if (area.HoldsMiddleOf(*word))
+                words.push_back(word);
+        if (words.empty())
+            continue;
+        if (!pending.empty() && words.front()->left <= pending.front()->left + 2) {
+            part.lines.push_back({Joined(pending), std::nullopt, {sheet.number, pendingLine}});
+            pending.clear();
+        }
+        if (pending.empty())
+            pendingLine = line.number;
+        pending.insert(pending.end(), words.begin(), words.end());
+        std::optional<double> amount;
+        if (const auto last = ParseAmount(words.back()->text, true)) {
+            amount = last;
+            pending.pop_back();
+            // "– $500": a minus set apart.
+            if (!pending.empty() && IsDash(pending.back()->text)) {
+                pending.pop_back();
+                *amount = -*amount;
+            }
+        }
+        if (amount) {
+            part.lines.push_back({Joined(pending), amount, {sheet.number, pendingLine}});
+            pending.clear();
+        }
+    }
+    if (!pending.empty())
+        part.lines.push_back({Joined(pending), std::nullopt, {sheet.number, pendingLine}});
+}
+
+void ReadSections(const Sheet& sheet, const std::vector<FoundRegion>& regions, bool continuation,
+                  EstimateReading& reading) {
+    for (const SectionRegion& section : kSectionRegions)
+        if (const FoundRegion* region = RegionIn(regions, section.region))
+            ReadSection(sheet, *region, section, continuation, reading);
+}
+
+std::string TitleCased(const std::string& text) {
+    const bool capitals =
+        std::none_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    if (!capitals)
+        return text;
+    std::string out;
+    bool start = true;
+    for (char c : text) {
+        out += (!start && c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        start = c == ' ';
+    }
+    return out;
 }
 
 } // namespace
@@ -622,48 +1101,111 @@ std::optional<std::string> ParseDate(const std::string& text) {
     return std::string(out);
 }
 
-std::optional<EstimateReading> ReadEstimate(const std::vector<Page>& pages) {
+FormReading ReadForm(const std::vector<Page>& pages) {
+    FormReading result;
     std::vector<Sheet> sheets;
+    sheets.reserve(pages.size());
     for (std::size_t p = 0; p < pages.size(); ++p)
-        sheets.push_back(LinesOf(pages[p], static_cast<int>(p) + 1));
-    const Sheet* first = nullptr;
-    const Sheet* costs = nullptr;
-    const Sheet* comparisons = nullptr;
-    std::vector<const Sheet*> continuations;
+        sheets.push_back(SheetOf(pages[p], static_cast<int>(p) + 1));
+    for (const Sheet& sheet : sheets)
+        for (std::string_view mark : kClosingDisclosureMarks)
+            if (sheet.text.find(mark) != std::string::npos) {
+                result.kind = FormKind::ClosingDisclosure;
+                return result;
+            }
+    // Each page named by its heading, in either language.
+    struct Named {
+        const Sheet* sheet;
+        int formPage;
+        std::string language;
+    };
+    std::vector<Named> named;
     for (const Sheet& sheet : sheets) {
-        if (!first && HasPhrase(sheet, "Loan Terms") && HasPhrase(sheet, "Projected Payments"))
-            first = &sheet;
-        else if (!costs && HasPhrase(sheet, "Closing Cost Details"))
-            costs = &sheet;
-        else if (!comparisons && HasPhrase(sheet, "Comparisons") &&
-                 (HasPhrase(sheet, "In 5 Years") || HasPhrase(sheet, "Annual Percentage Rate")))
-            comparisons = &sheet;
-        else
-            continuations.push_back(&sheet);
+        for (int formPage = 1; formPage <= 3; ++formPage) {
+            bool done = false;
+            for (const std::string language : {"en", "es"}) {
+                const Wording& mark = kPageMarks[formPage - 1];
+                if (Holds(sheet, mark.In(language)) ||
+                    (formPage == 3 && Holds(sheet, kComparisonsMark.In(language)))) {
+                    named.push_back({&sheet, formPage, language});
+                    done = true;
+                    break;
+                }
+            }
+            if (done)
+                break;
+        }
     }
-    // Two of the form's three pages, one of them the first, say it is the form; a missing line
-    // elsewhere only leaves its figure empty.
-    const int known = (first ? 1 : 0) + (costs ? 1 : 0) + (comparisons ? 1 : 0);
-    if (known < 2)
-        return std::nullopt;
-    EstimateReading reading;
-    if (first)
-        ReadFirstPage(*first, reading);
-    if (costs)
-        ReadCostsPage(*costs, reading);
-    for (const Sheet* sheet : continuations)
-        if (sheet->number > (costs ? costs->number : 1))
-            ReadSections(*sheet, reading, true);
-    if (comparisons)
-        ReadComparisons(*comparisons, reading);
+    const auto first = std::find_if(named.begin(), named.end(),
+                                    [](const Named& page) { return page.formPage == 1; });
+    if (first == named.end())
+        return result;
+    EstimateReading& reading = result.reading;
+    reading.language = first->language;
+    // Every first page with figures of its own is a form: two of them are two forms.
+    int forms = 0;
+    for (const Named& page : named) {
+        if (page.formPage != 1)
+            continue;
+        EstimateReading probe;
+        probe.language = page.language;
+        ReadFields(*page.sheet, RegionsOf(*page.sheet, 1, page.language), page.language, probe);
+        if (probe.loanAmount.value || probe.interestRate.value || probe.dateIssued.value)
+            ++forms;
+    }
+    if (forms == 0) {
+        result.kind = FormKind::BlankForm;
+        return result;
+    }
+    if (forms > 1) {
+        result.kind = FormKind::SeveralForms;
+        return result;
+    }
+    result.kind = FormKind::LoanEstimate;
+    std::array<const Sheet*, 3> formPages{};
+    for (const Named& page : named)
+        if (page.sheet->number >= first->sheet->number && !formPages[page.formPage - 1])
+            formPages[page.formPage - 1] = page.sheet;
+    const std::string& language = reading.language;
+    for (int formPage = 1; formPage <= 3; ++formPage) {
+        const Sheet* sheet = formPages[formPage - 1];
+        if (!sheet) {
+            reading.missingPages.push_back(formPage);
+            continue;
+        }
+        const auto regions = RegionsOf(*sheet, formPage, language);
+        ReadFields(*sheet, regions, language, reading);
+        if (formPage == 1)
+            if (const FoundRegion* projected = RegionIn(regions, RegionId::Projected))
+                ReadProjected(*sheet, *projected, language, reading);
+        if (formPage == 2)
+            ReadSections(*sheet, regions, false, reading);
+    }
+    // Closing-cost lines carried over to a page of their own after the costs page.
+    for (const Sheet& sheet : sheets) {
+        const bool known = std::any_of(formPages.begin(), formPages.end(),
+                                       [&](const Sheet* page) { return page == &sheet; });
+        if (!known && formPages[1] && sheet.number > formPages[1]->number)
+            ReadSections(sheet, RegionsOf(sheet, 2, language), true, reading);
+    }
     // Without a LENDER line the name at the top of the first page stands for the lender.
-    if (!reading.lender.value && first && !first->lines.empty()) {
-        const Line& top = first->lines.front();
-        const Found start{&top, top.words, 0, 0};
-        if (!MatchAt(top.words, 0, Keys("Loan Estimate")))
-            reading.lender = {ValueAfter(start), At(*first, top)};
+    if (!reading.lender.value) {
+        const Sheet& sheet = *formPages[0];
+        if (!sheet.layout.lines().empty()) {
+            const Line& top = sheet.layout.lines().front();
+            const std::string name = Joined(Runs(top.words).front());
+            if (Folded(name) != Folded(kRegions[0].heading.In(language)))
+                reading.lender = {TitleCased(name), {sheet.number, top.number}};
+        }
     }
-    return reading;
+    return result;
+}
+
+std::optional<EstimateReading> ReadEstimate(const std::vector<Page>& pages) {
+    FormReading form = ReadForm(pages);
+    if (form.kind != FormKind::LoanEstimate)
+        return std::nullopt;
+    return std::move(form.reading);
 }
 
 } // namespace plumcrest::reader

@@ -1,7 +1,9 @@
 #pragma once
-// What was read from a lender's Loan Estimate (the standard three-page form), each figure with the
-// page and line it came from, apart from how the words were taken out of the file. Plain C++.
+// What was read from a lender's Loan Estimate (the standard three-page form, in English or in
+// Spanish), each figure with the page and line it came from, apart from how the words were taken
+// out of the file. Plain C++.
 
+#include "Layout.h"
 #include "LoanEstimate.h"
 
 #include <array>
@@ -10,21 +12,6 @@
 #include <vector>
 
 namespace plumcrest::reader {
-
-// One word of a page and its box, in points from the page's top left corner.
-struct Word {
-    double left = 0;
-    double top = 0;
-    double right = 0;
-    double bottom = 0;
-    std::string text; // UTF-8
-};
-
-struct Page {
-    double width = 612; // US Letter
-    double height = 792;
-    std::vector<Word> words;
-};
 
 // Where a figure was read: the page (from 1) and the line of that page counted from its top
 // (from 1). Zero when it was not read.
@@ -39,12 +26,16 @@ template <typename T> struct Figure {
     Where where;
 };
 
+// A figure of the Projected Payments may be a range ("$1,028 min / $1,359 max",
+// "$1,137–$1,468"): then `value` is its minimum and `maximum` its maximum.
 struct ProjectedColumn {
-    std::string years; // as headed, "1-7" or "8-30"
+    std::string years; // "1-7", "8-30", or the heading as printed ("Final Payment")
     Figure<double> principalInterest;
+    std::optional<double> principalInterestMaximum;
     Figure<double> mortgageInsurance; // a dash on the form reads as 0
     Figure<double> escrow;
     Figure<double> total;
+    std::optional<double> totalMaximum;
 };
 
 struct SectionLine {
@@ -58,7 +49,24 @@ struct SectionReading {
     std::vector<SectionLine> lines;
 };
 
+// The Adjustable Interest Rate (AIR) table of page 2.
+struct RateTable {
+    Figure<std::string> index; // "MTA", as named
+    Figure<double> margin;     // percent
+    Figure<double> initialRate;
+    Figure<double> minimumRate;
+    Figure<double> maximumRate;
+    Figure<int> firstChangeMonth;  // "Beginning of 61st month": 61
+    Figure<int> laterChangeMonths; // "Every 36th month after first change": 36
+    Figure<double> firstChangeCap; // percentage points
+    Figure<double> laterChangeCap;
+};
+
 struct EstimateReading {
+    std::string language = "en"; // "en" or "es"
+    // The form's pages (1 to 3) the file does not hold; a file that holds only some is read as
+    // far as it goes.
+    std::vector<int> missingPages;
     Figure<std::string> lender;
     Figure<std::string> dateIssued; // YYYY-MM-DD
     Figure<double> salePrice;
@@ -72,15 +80,21 @@ struct EstimateReading {
     Figure<double> monthlyPrincipalInterest;
     std::vector<ProjectedColumn> projectedPayments;
     std::array<SectionReading, kCostSections.size()> sections; // in the order of kCostSections
-    Figure<double> lenderCredits; // a positive figure, though the form prints it with a minus
+    Figure<double> lenderCredits;                              // as printed: negative, or 0
+    Figure<bool> cashToCloseToBorrower;                        // "From ☐ To ☒ Borrower"
     Figure<double> totalLoanCosts;
     Figure<double> totalOtherCosts;
     Figure<double> totalClosingCosts;
     Figure<double> cashToClose;
     Figure<double> in5YearsTotalPaid;
     Figure<double> in5YearsPrincipal;
-    Figure<double> apr; // percent
-    Figure<double> tip; // percent
+    Figure<double> apr;            // percent
+    Figure<double> tip;            // percent
+    Figure<double> balloonPayment; // the final payment a balloon loan's Loan Terms state
+    Figure<bool> rateLocked;
+    Figure<std::string> rateLockUntil;      // as printed: "4/16/2013 at 5:00 p.m. EDT"
+    Figure<std::string> closingCostsExpire; // as printed
+    RateTable rateTable;                    // empty for a fixed rate
 
     SectionReading& Section(CostSection section) {
         return sections[static_cast<std::size_t>(section)];
@@ -90,8 +104,24 @@ struct EstimateReading {
     }
 };
 
-// The form's figures found by their headings and labels on the pages, or nothing when the pages
-// are not the standard Loan Estimate. A figure that is missing or cannot be read stays empty.
+// What a file's pages are.
+enum class FormKind {
+    LoanEstimate,
+    ClosingDisclosure,
+    BlankForm,    // the form without figures: the regulator's model
+    SeveralForms, // more than one Loan Estimate, or the same one twice
+    NotTheForm,
+};
+
+struct FormReading {
+    FormKind kind = FormKind::NotTheForm;
+    EstimateReading reading; // for a Loan Estimate
+};
+
+// The pages named for what they are and, for a Loan Estimate, its figures found by the form's
+// headings and labels. A figure that is missing or cannot be read stays empty.
+FormReading ReadForm(const std::vector<Page>& pages);
+// The figures of a Loan Estimate, nothing for anything else.
 std::optional<EstimateReading> ReadEstimate(const std::vector<Page>& pages);
 
 // Amounts as the form prints them: "$1,802", "–$0" (any dash for the minus), "$761.78", "82";

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
 #include <poppler-qt6.h>
 
 namespace plumcrest::reader {
@@ -12,7 +13,104 @@ void Quiet(const QString&, const QVariant&) {
     // Poppler's complaints about a damaged file are not the user's business; the refusal is.
 }
 
+// Pages are rendered this coarsely to tell drawn characters from hidden ones: a glyph of the
+// form's smallest type still leaves grey pixels, and a page costs a few milliseconds.
+constexpr double kInkDpi = 48;
+// A character whose box holds no pixel darker than this is not drawn.
+constexpr int kInkLevel = 225;
+
+class Ink {
+public:
+    explicit Ink(QImage image) : image_(std::move(image)) {}
+
+    // Whether the middle of the box (in points) holds any ink: the middle only, as neighbouring
+    // glyphs' edges reach into a box.
+    bool In(const QRectF& box) const {
+        if (image_.isNull())
+            return true;
+        const double scale = kInkDpi / 72;
+        const double middle = box.center().x();
+        const double half = std::max(box.width() * 0.3, 0.5);
+        const int x0 = std::max(0, static_cast<int>((middle - half) * scale));
+        const int x1 = std::min(image_.width(), static_cast<int>((middle + half) * scale + 0.999));
+        const int y0 = std::max(0, static_cast<int>(box.top() * scale));
+        const int y1 = std::min(image_.height(), static_cast<int>(box.bottom() * scale + 0.999));
+        for (int y = y0; y < y1; ++y) {
+            const uchar* row = image_.constScanLine(y);
+            for (int x = x0; x < x1; ++x)
+                if (row[x] < kInkLevel)
+                    return true;
+        }
+        return false;
+    }
+
+private:
+    QImage image_;
+};
+
+bool IsBlank(QChar c) {
+    return c.isSpace() || c.category() == QChar::Other_Control;
+}
+
+// A word as Poppler gives it, cut where a character is blank (a tab, a control character) or not
+// drawn; the pieces not drawn are kept, marked so.
+void AddWords(const Poppler::TextBox& box, const Ink& ink, bool checkInk, Page& page) {
+    const QString text = box.text();
+    QString piece;
+    QRectF pieceBox;
+    bool pieceDrawn = true;
+    const auto flush = [&] {
+        if (piece.isEmpty())
+            return;
+        // Ligatures and compatibility forms ("ﬁ") read as their letters.
+        const QString normal = piece.normalized(QString::NormalizationForm_KC);
+        page.words.push_back({pieceBox.left(), pieceBox.top(), pieceBox.right(), pieceBox.bottom(),
+                              normal.toStdString(), pieceDrawn});
+        piece.clear();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (IsBlank(c)) {
+            flush();
+            continue;
+        }
+        QRectF charBox = box.charBoundingBox(static_cast<int>(i));
+        if (charBox.isEmpty())
+            charBox = box.boundingBox();
+        const bool drawn = !checkInk || ink.In(charBox);
+        if (!piece.isEmpty() && drawn != pieceDrawn)
+            flush();
+        if (piece.isEmpty()) {
+            pieceBox = charBox;
+            pieceDrawn = drawn;
+        } else {
+            pieceBox = pieceBox.united(charBox);
+        }
+        piece += c;
+        // A surrogate pair has one box.
+        if (c.isHighSurrogate() && i + 1 < text.size())
+            piece += text.at(++i);
+    }
+    flush();
+}
+
 } // namespace
+
+Refusal RefusalOf(FormKind kind) {
+    switch (kind) {
+    case FormKind::LoanEstimate:
+        return Refusal::None;
+    case FormKind::ClosingDisclosure:
+        return Refusal::ClosingDisclosure;
+    case FormKind::BlankForm:
+        return Refusal::BlankForm;
+    case FormKind::SeveralForms:
+        return Refusal::SeveralForms;
+    case FormKind::NotTheForm:
+        break;
+    }
+    return Refusal::NotTheForm;
+}
 
 QString RefusalText(Refusal refusal) {
     const auto tr = [](const char* text) {
@@ -32,6 +130,13 @@ QString RefusalText(Refusal refusal) {
                   "by hand.");
     case Refusal::NotTheForm:
         return tr("This PDF file is not a Loan Estimate on the standard form.");
+    case Refusal::ClosingDisclosure:
+        return tr("This is a Closing Disclosure, not a Loan Estimate.");
+    case Refusal::BlankForm:
+        return tr("This is a blank Loan Estimate form: it holds no offer's figures.");
+    case Refusal::SeveralForms:
+        return tr("This file holds more than one Loan Estimate. Import each from a file of its "
+                  "own.");
     }
     return {};
 }
@@ -59,6 +164,8 @@ PdfWords ReadPdfWords(const QString& path) {
         result.refusal = Refusal::Locked;
         return result;
     }
+    document->setRenderHint(Poppler::Document::Antialiasing, true);
+    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
     const int count = std::min(document->numPages(), kMaxPages);
     if (count <= 0) {
         result.refusal = Refusal::Damaged;
@@ -72,13 +179,21 @@ PdfWords ReadPdfWords(const QString& path) {
             const QSizeF size = page->pageSizeF();
             words.width = size.width();
             words.height = size.height();
-            for (const auto& box : page->textList()) {
-                const QRectF rect = box->boundingBox();
-                // Ligatures and compatibility forms ("ﬁ") read as their letters.
-                const QString text = box->text().normalized(QString::NormalizationForm_KC);
-                words.words.push_back(
-                    {rect.left(), rect.top(), rect.right(), rect.bottom(), text.toStdString()});
+            const auto boxes = page->textList();
+            // Only a page that may be the form is rendered: a cover page of prose is not read.
+            bool formLike = false;
+            for (const auto& box : boxes) {
+                const QString text = box->text();
+                if (text.startsWith(QLatin1Char('$')) || text.endsWith(QLatin1Char('%'))) {
+                    formLike = true;
+                    break;
+                }
             }
+            const Ink ink(formLike ? page->renderToImage(kInkDpi, kInkDpi)
+                                         .convertToFormat(QImage::Format_Grayscale8)
+                                   : QImage());
+            for (const auto& box : boxes)
+                AddWords(*box, ink, formLike, words);
         }
         anyWord = anyWord || !words.words.empty();
         result.pages.push_back(std::move(words));

@@ -1,6 +1,8 @@
 #pragma once
 // The words of a PDF file and their boxes, page by page, through Poppler; or why the file cannot
 // give them. Runs in the reader process only: a damaged or hostile file can at most end that.
+// Each character is kept only where the page, rendered, shows ink in its box: text the page
+// holds but does not draw (white, clipped or covered) is not on the form.
 
 #include "EstimateReading.h"
 
@@ -16,7 +18,13 @@ enum class Refusal {
     Locked,     // needs a password
     NoText,     // pages without words: a scan, most likely
     NotTheForm, // words, but not those of the standard Loan Estimate
+    ClosingDisclosure,
+    BlankForm,    // the form with no figures filled in
+    SeveralForms, // more than one Loan Estimate in one file, or the same one twice
 };
+
+// The refusal that names what a file's pages are when they are not one Loan Estimate.
+Refusal RefusalOf(FormKind kind);
 
 struct PdfWords {
     std::vector<Page> pages;

@@ -19,10 +19,10 @@ int RunReadCommand(const char* path) {
     PdfWords words = ReadPdfWords(file);
     if (words.refusal != Refusal::None)
         return refuse(RefusalText(words.refusal));
-    const auto reading = ReadEstimate(words.pages);
-    if (!reading)
-        return refuse(RefusalText(Refusal::NotTheForm));
-    const QByteArray json = ToJson(*reading, CheckReading(*reading));
+    const FormReading form = ReadForm(words.pages);
+    if (form.kind != FormKind::LoanEstimate)
+        return refuse(RefusalText(RefusalOf(form.kind)));
+    const QByteArray json = ToJson(form.reading, CheckReading(form.reading));
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -70,7 +70,7 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
             if (line.amount && !line.label.empty())
                 estimate.costs.push_back(
                     {section, line.label, *line.amount, DefaultFinanceCharge(section, line.label)});
-    estimate.lenderCredits = reading.lenderCredits.value.value_or(0);
+    estimate.lenderCredits = std::fabs(reading.lenderCredits.value.value_or(0));
 
     if (!reading.projectedPayments.empty()) {
         const ProjectedColumn& first = reading.projectedPayments.front();
@@ -133,7 +133,7 @@ std::vector<Check> CheckReading(const EstimateReading& reading) {
     if (reading.totalLoanCosts.value && reading.totalOtherCosts.value)
         Add(checks, "totalClosingCosts",
             *reading.totalLoanCosts.value + *reading.totalOtherCosts.value -
-                reading.lenderCredits.value.value_or(0),
+                std::fabs(reading.lenderCredits.value.value_or(0)),
             reading.totalClosingCosts, 1.5);
 
     if (loanKnown) {

@@ -14,6 +14,9 @@ QJsonValue Value(const std::optional<double>& value) {
 QJsonValue Value(const std::optional<int>& value) {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
 }
+QJsonValue Value(const std::optional<bool>& value) {
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
 QJsonValue Value(const std::optional<std::string>& value) {
     return value ? QJsonValue(QString::fromStdString(*value)) : QJsonValue(QJsonValue::Null);
 }
@@ -61,13 +64,55 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     visit("in5YearsPrincipal", r.in5YearsPrincipal);
     visit("apr", r.apr);
     visit("tip", r.tip);
+    visit("cashToCloseToBorrower", r.cashToCloseToBorrower);
+    visit("balloonPayment", r.balloonPayment);
+    visit("rateLocked", r.rateLocked);
+    visit("rateLockUntil", r.rateLockUntil);
+    visit("closingCostsExpire", r.closingCostsExpire);
 }
 
-constexpr std::array<std::pair<const char*, Figure<double> ProjectedColumn::*>, 4> kProjected{{
-    {"principalInterest", &ProjectedColumn::principalInterest},
-    {"mortgageInsurance", &ProjectedColumn::mortgageInsurance},
-    {"escrow", &ProjectedColumn::escrow},
-    {"total", &ProjectedColumn::total},
+// The Adjustable Interest Rate table's figures, under "rateTable".
+template <typename Visit> void EachRateFigure(RateTable& t, Visit&& visit) {
+    visit("index", t.index);
+    visit("margin", t.margin);
+    visit("initialRate", t.initialRate);
+    visit("minimumRate", t.minimumRate);
+    visit("maximumRate", t.maximumRate);
+    visit("firstChangeMonth", t.firstChangeMonth);
+    visit("laterChangeMonths", t.laterChangeMonths);
+    visit("firstChangeCap", t.firstChangeCap);
+    visit("laterChangeCap", t.laterChangeCap);
+}
+
+// A figure of the Projected Payments: a number, or {min, max} for a range.
+QJsonValue RangeValue(const std::optional<double>& value, const std::optional<double>& maximum) {
+    if (value && maximum)
+        return QJsonObject{{QStringLiteral("min"), *value}, {QStringLiteral("max"), *maximum}};
+    return Value(value);
+}
+
+template <typename T> void ReadFigure(Figure<T>& figure, const QJsonValue& value) {
+    if constexpr (std::is_same_v<T, std::string>)
+        figure.value = Text(value);
+    else if constexpr (std::is_same_v<T, int>)
+        figure.value = value.isDouble() ? std::optional<int>(value.toInt()) : std::nullopt;
+    else if constexpr (std::is_same_v<T, bool>)
+        figure.value = value.isBool() ? std::optional<bool>(value.toBool()) : std::nullopt;
+    else
+        figure.value = Number(value);
+}
+
+struct ProjectedKey {
+    const char* key;
+    Figure<double> ProjectedColumn::*figure;
+    std::optional<double> ProjectedColumn::*maximum;
+};
+constexpr std::array<ProjectedKey, 4> kProjected{{
+    {"principalInterest", &ProjectedColumn::principalInterest,
+     &ProjectedColumn::principalInterestMaximum},
+    {"mortgageInsurance", &ProjectedColumn::mortgageInsurance, nullptr},
+    {"escrow", &ProjectedColumn::escrow, nullptr},
+    {"total", &ProjectedColumn::total, &ProjectedColumn::totalMaximum},
 }};
 
 QString LetterOf(CostSection section) {
@@ -81,18 +126,34 @@ QByteArray ToJson(const EstimateReading& reading, const std::vector<Check>& chec
     EstimateReading copy = reading;
     QJsonObject object;
     QJsonObject sources;
+    object.insert(QStringLiteral("language"), QString::fromStdString(reading.language));
+    object.insert(QStringLiteral("partial"), !reading.missingPages.empty());
+    QJsonArray missing;
+    for (int page : reading.missingPages)
+        missing.append(page);
+    object.insert(QStringLiteral("missingPages"), missing);
     EachFigure(copy, [&](const char* key, const auto& figure) {
         object.insert(QLatin1String(key), Value(figure.value));
         sources.insert(QLatin1String(key), Source(figure.where));
     });
+    QJsonObject rateTable;
+    QJsonObject rateSources;
+    EachRateFigure(copy.rateTable, [&](const char* key, const auto& figure) {
+        rateTable.insert(QLatin1String(key), Value(figure.value));
+        rateSources.insert(QLatin1String(key), Source(figure.where));
+    });
+    object.insert(QStringLiteral("rateTable"), rateTable);
+    sources.insert(QStringLiteral("rateTable"), rateSources);
     QJsonArray projected;
     QJsonArray projectedSources;
     for (const ProjectedColumn& column : reading.projectedPayments) {
         QJsonObject entry{{QStringLiteral("years"), QString::fromStdString(column.years)}};
         QJsonObject entrySources;
-        for (const auto& [key, member] : kProjected) {
-            entry.insert(QLatin1String(key), Value((column.*member).value));
-            entrySources.insert(QLatin1String(key), Source((column.*member).where));
+        for (const ProjectedKey& key : kProjected) {
+            entry.insert(QLatin1String(key.key),
+                         RangeValue((column.*key.figure).value,
+                                    key.maximum ? column.*key.maximum : std::nullopt));
+            entrySources.insert(QLatin1String(key.key), Source((column.*key.figure).where));
         }
         projected.append(entry);
         projectedSources.append(entrySources);
@@ -139,16 +200,19 @@ std::optional<ReadBack> FromJson(const QByteArray& json) {
     const QJsonObject sources = object.value(QStringLiteral("sources")).toObject();
     ReadBack back;
     EstimateReading& reading = back.reading;
+    reading.language =
+        object.value(QStringLiteral("language")).toString(QStringLiteral("en")).toStdString();
+    for (const QJsonValue& page : object.value(QStringLiteral("missingPages")).toArray())
+        reading.missingPages.push_back(page.toInt());
     EachFigure(reading, [&](const char* key, auto& figure) {
-        const QJsonValue value = object.value(QLatin1String(key));
-        using T = typename std::decay_t<decltype(figure.value)>::value_type;
-        if constexpr (std::is_same_v<T, std::string>)
-            figure.value = Text(value);
-        else if constexpr (std::is_same_v<T, int>)
-            figure.value = value.isDouble() ? std::optional<int>(value.toInt()) : std::nullopt;
-        else
-            figure.value = Number(value);
+        ReadFigure(figure, object.value(QLatin1String(key)));
         figure.where = SourceOf(sources.value(QLatin1String(key)));
+    });
+    const QJsonObject rateTable = object.value(QStringLiteral("rateTable")).toObject();
+    const QJsonObject rateSources = sources.value(QStringLiteral("rateTable")).toObject();
+    EachRateFigure(reading.rateTable, [&](const char* key, auto& figure) {
+        ReadFigure(figure, rateTable.value(QLatin1String(key)));
+        figure.where = SourceOf(rateSources.value(QLatin1String(key)));
     });
     const QJsonArray projected = object.value(QStringLiteral("projectedPayments")).toArray();
     const QJsonArray projectedSources =
@@ -158,9 +222,16 @@ std::optional<ReadBack> FromJson(const QByteArray& json) {
         const QJsonObject entrySources = projectedSources.at(i).toObject();
         ProjectedColumn column;
         column.years = entry.value(QStringLiteral("years")).toString().toStdString();
-        for (const auto& [key, member] : kProjected)
-            column.*member = {Number(entry.value(QLatin1String(key))),
-                              SourceOf(entrySources.value(QLatin1String(key)))};
+        for (const ProjectedKey& key : kProjected) {
+            const QJsonValue value = entry.value(QLatin1String(key.key));
+            const Where where = SourceOf(entrySources.value(QLatin1String(key.key)));
+            if (value.isObject() && key.maximum) {
+                column.*key.figure = {Number(value.toObject().value(QStringLiteral("min"))), where};
+                column.*key.maximum = Number(value.toObject().value(QStringLiteral("max")));
+            } else {
+                column.*key.figure = {Number(value), where};
+            }
+        }
         reading.projectedPayments.push_back(column);
     }
     const QJsonObject sections = object.value(QStringLiteral("sections")).toObject();

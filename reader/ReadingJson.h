@@ -1,7 +1,8 @@
 #pragma once
 // The reading of a Loan Estimate as one JSON object: what `plumcrest --read-loan-estimate`
 // prints and what the window reads back from its reader process. Amounts are numbers in dollars,
-// rates in percent, a figure not found is null; "sources" says where each figure was read.
+// rates in percent, a figure not found is null, a range of the Projected Payments {min, max};
+// "sources" says where each figure was read; "missingPages" the form's pages the file lacks.
 
 #include "EstimateReading.h"
 #include "ReadingChecks.h"

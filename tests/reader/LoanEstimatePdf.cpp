@@ -219,7 +219,7 @@ private:
                 "Includes %1 in Loan Costs + %2 in Other Costs \u2013 %3 in Lender Credits.")
                 .arg(Money(f_.totalLoanCosts.value.value_or(0)),
                      Money(f_.totalOtherCosts.value.value_or(0)),
-                     Money(f_.lenderCredits.value.value_or(0))),
+                     Money(std::fabs(f_.lenderCredits.value.value_or(0)))),
             7.5);
         Put(0, 36, 560, QStringLiteral("Estimated Cash to Close"), 9, true);
         Amount(0, 230, 560, f_.cashToClose.value);
@@ -281,7 +281,7 @@ private:
         y += 12;
         Put(1, 320, y, QStringLiteral("Lender Credits"), 8.5);
         if (f_.lenderCredits.value)
-            Amount(1, 576, y, -*f_.lenderCredits.value);
+            Amount(1, 576, y, *f_.lenderCredits.value);
         y += 26;
         Put(1, 316, y, QStringLiteral("Calculating Cash to Close"), 9, true);
         y += 13;
@@ -438,7 +438,7 @@ void Sections(EstimateReading& f, const std::vector<std::pair<CostSection, Lines
     f.totalLoanCosts.value = total({CostSection::A, CostSection::B, CostSection::C});
     f.totalOtherCosts.value =
         total({CostSection::E, CostSection::F, CostSection::G, CostSection::H});
-    f.lenderCredits.value = lenderCredits;
+    f.lenderCredits.value = -lenderCredits; // as the form prints it
     f.totalClosingCosts.value = *f.totalLoanCosts.value + *f.totalOtherCosts.value - lenderCredits;
     const double down = f.salePrice.value ? *f.salePrice.value - *f.loanAmount.value : 0;
     f.cashToClose.value = *f.totalClosingCosts.value + down;

@@ -264,7 +264,7 @@ private slots:
         else if (check == QLatin1String("totalOtherCosts"))
             f.Section(CostSection::G).total.value = *f.Section(CostSection::G).total.value + 10;
         else if (check == QLatin1String("totalClosingCosts"))
-            f.lenderCredits.value = 300;
+            f.lenderCredits.value = -300;
         else if (check == QLatin1String("in5YearsTotalPaid"))
             f.in5YearsTotalPaid.value = 103400;
         else if (check == QLatin1String("tip"))
