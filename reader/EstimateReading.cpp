@@ -402,6 +402,14 @@ constexpr Wording kPageMarks[] = {
     {"Additional Information About This Loan", "Información adicional sobre este préstamo"},
 };
 constexpr Wording kComparisonsMark{"Comparisons", "Comparaciones"};
+// A page of closing-cost lines carried over from page 2.
+constexpr Wording kCarriedOverMark{"Closing Cost Details (continued)",
+                                   "Detalles de los costos del cierre (continuación)"};
+
+// Words of a product's name that say its payments are not level ones.
+constexpr std::string_view kInterestOnly[] = {"interest only", "intereses solamente"};
+constexpr std::string_view kNegativeAmortization[] = {"negative amortization",
+                                                      "amortización negativa"};
 
 // Spanish words of the form's fixed choices, as the reading names them.
 struct Naming {
@@ -855,8 +863,15 @@ void ReadFields(const Sheet& sheet, const std::vector<FoundRegion>& regions,
         const auto cells = sheet.layout.Cells(rows, region.area);
         for (std::size_t f = 0; f < fields.size(); ++f) {
             const Label& label = rows[static_cast<std::size_t>(rowOf[f])];
+            // A sentence of the region may be set at the labels' left edge: it is read whole.
+            std::vector<const Word*> everything;
+            if (fields[f]->kind == Kind::Expiry)
+                for (const auto& line : sheet.layout.LinesIn(region.area))
+                    everything.insert(everything.end(), line.begin(), line.end());
             const Parsed parsed =
-                Parse(fields[f]->kind, fields[f]->nth, cells[static_cast<std::size_t>(rowOf[f])]);
+                Parse(fields[f]->kind, fields[f]->nth,
+                      fields[f]->kind == Kind::Expiry ? everything
+                                                      : cells[static_cast<std::size_t>(rowOf[f])]);
             const Where where{sheet.number, label.firstLine};
             Store(reading, fields[f]->target, parsed, false, where);
             Store(reading, fields[f]->second, parsed, true, where);
@@ -1125,6 +1140,8 @@ FormReading ReadForm(const std::vector<Page>& pages) {
             bool done = false;
             for (const std::string language : {"en", "es"}) {
                 const Wording& mark = kPageMarks[formPage - 1];
+                if (formPage == 2 && Holds(sheet, kCarriedOverMark.In(language)))
+                    continue;
                 if (Holds(sheet, mark.In(language)) ||
                     (formPage == 3 && Holds(sheet, kComparisonsMark.In(language)))) {
                     named.push_back({&sheet, formPage, language});
@@ -1157,6 +1174,11 @@ FormReading ReadForm(const std::vector<Page>& pages) {
         result.kind = FormKind::BlankForm;
         return result;
     }
+    // A page of the form twice is the same form twice.
+    for (int formPage = 2; formPage <= 3; ++formPage)
+        if (std::count_if(named.begin(), named.end(),
+                          [&](const Named& page) { return page.formPage == formPage; }) > 1)
+            forms = std::max(forms, 2);
     if (forms > 1) {
         result.kind = FormKind::SeveralForms;
         return result;
@@ -1180,6 +1202,14 @@ FormReading ReadForm(const std::vector<Page>& pages) {
                 ReadProjected(*sheet, *projected, language, reading);
         if (formPage == 2)
             ReadSections(*sheet, regions, false, reading);
+    }
+    if (reading.product.value) {
+        const std::string product = Folded(*reading.product.value);
+        for (std::string_view words : kInterestOnly)
+            reading.interestOnly = reading.interestOnly || product.find(words) != std::string::npos;
+        for (std::string_view words : kNegativeAmortization)
+            reading.negativeAmortization =
+                reading.negativeAmortization || product.find(words) != std::string::npos;
     }
     // Closing-cost lines carried over to a page of their own after the costs page.
     for (const Sheet& sheet : sheets) {

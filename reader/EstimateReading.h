@@ -95,6 +95,9 @@ struct EstimateReading {
     Figure<std::string> rateLockUntil;      // as printed: "4/16/2013 at 5:00 p.m. EDT"
     Figure<std::string> closingCostsExpire; // as printed
     RateTable rateTable;                    // empty for a fixed rate
+    // What the product's name says of its payments.
+    bool interestOnly = false;
+    bool negativeAmortization = false;
 
     SectionReading& Section(CostSection section) {
         return sections[static_cast<std::size_t>(section)];

@@ -14,15 +14,26 @@ double Dollars(Cents cents) {
     return static_cast<double>(cents) / 100;
 }
 
-// A section's amount: the figure beside its heading, else the sum of its lines.
-std::optional<double> SectionAmount(const EstimateReading& reading, CostSection section) {
-    const SectionReading& part = reading.Section(section);
-    if (part.total.value)
-        return part.total.value;
+// The lines the offer keeps (a label and an amount), summed, and how many they are.
+struct Kept {
     double sum = 0;
-    for (const SectionLine& line : part.lines)
-        sum += line.amount.value_or(0);
-    return sum;
+    int count = 0;
+};
+Kept KeptLines(const EstimateReading& reading, std::initializer_list<CostSection> sections) {
+    Kept kept;
+    for (CostSection section : sections)
+        for (const SectionLine& line : reading.Section(section).lines)
+            if (line.amount && !line.label.empty()) {
+                kept.sum += *line.amount;
+                ++kept.count;
+            }
+    return kept;
+}
+
+// Whether the offer's payments are the level ones a schedule gives: not a balloon, not interest
+// only, not negative amortization.
+bool LevelPayments(const EstimateReading& reading) {
+    return !reading.balloonPayment.value && !reading.interestOnly && !reading.negativeAmortization;
 }
 
 void Add(std::vector<Check>& checks, std::string name, std::optional<double> expected,
@@ -96,6 +107,22 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
         estimate.propertyTaxYearly = taxes;
         estimate.homeInsuranceYearly = homeInsurance;
     }
+    // The AIR table: the form names the index but not where it stands, so it is taken as the
+    // initial rate less the margin (a rate that is not discounted).
+    const RateTable& table = reading.rateTable;
+    if (table.initialRate.value && table.firstChangeMonth.value && table.laterChangeMonths.value) {
+        AdjustableRate rate;
+        rate.initialMonths = std::max(0, *table.firstChangeMonth.value - 1);
+        rate.monthsBetween = std::max(1, *table.laterChangeMonths.value);
+        rate.marginPercent = table.margin.value.value_or(0);
+        rate.indexPercent = std::max(0.0, *table.initialRate.value - rate.marginPercent);
+        rate.firstCap = table.firstChangeCap.value.value_or(0);
+        rate.laterCap = table.laterChangeCap.value.value_or(0);
+        rate.lifeCap = std::max(0.0, table.maximumRate.value.value_or(*table.initialRate.value) -
+                                         *table.initialRate.value);
+        rate.floor = table.minimumRate.value.value_or(0);
+        estimate.adjustable = rate;
+    }
     estimate.disclosedApr = reading.apr.value;
     estimate.disclosedTip = reading.tip.value;
     estimate.disclosedInFiveTotal = reading.in5YearsTotalPaid.value;
@@ -109,7 +136,7 @@ std::vector<Check> CheckReading(const EstimateReading& reading) {
                            reading.loanTermYears.value && *reading.loanAmount.value > 0 &&
                            *reading.loanTermYears.value > 0 &&
                            *reading.loanTermYears.value * 12 <= kScheduleMaxMonths;
-    if (loanKnown) {
+    if (loanKnown && LevelPayments(reading)) {
         const AmortizationSchedule schedule =
             BuildSchedule(*reading.loanAmount.value, *reading.interestRate.value,
                           *reading.loanTermYears.value * 12);
@@ -117,26 +144,26 @@ std::vector<Check> CheckReading(const EstimateReading& reading) {
             reading.monthlyPrincipalInterest, 0);
     }
 
-    // Each figure of the form is rounded to the dollar: a sum of n of them may differ from its
-    // rounded total by half a dollar for each, and the total's own half.
-    const auto sum = [&](std::initializer_list<CostSection> sections) {
-        double total = 0;
-        for (CostSection section : sections)
-            total += SectionAmount(reading, section).value_or(0);
-        return total;
-    };
-    Add(checks, "totalLoanCosts", sum({CostSection::A, CostSection::B, CostSection::C}),
-        reading.totalLoanCosts, 2);
-    Add(checks, "totalOtherCosts",
-        sum({CostSection::E, CostSection::F, CostSection::G, CostSection::H}),
-        reading.totalOtherCosts, 2.5);
-    if (reading.totalLoanCosts.value && reading.totalOtherCosts.value)
-        Add(checks, "totalClosingCosts",
-            *reading.totalLoanCosts.value + *reading.totalOtherCosts.value -
-                std::fabs(reading.lenderCredits.value.value_or(0)),
-            reading.totalClosingCosts, 1.5);
+    // The lines the offer will keep against the totals the form prints: a line lost in reading,
+    // or read twice, shows here. Each printed figure is rounded to the dollar: a sum of n of them
+    // may differ from its rounded total by half a dollar for each, and the total's own half.
+    const auto tolerance = [](int count) { return 0.5 * (count + 1); };
+    for (CostSection section : kCostSections) {
+        const Kept kept = KeptLines(reading, {section});
+        Add(checks, "section" + std::string(SectionLetter(section)), kept.sum,
+            reading.Section(section).total, tolerance(kept.count));
+    }
+    const Kept loanCosts = KeptLines(reading, {CostSection::A, CostSection::B, CostSection::C});
+    const Kept otherCosts =
+        KeptLines(reading, {CostSection::E, CostSection::F, CostSection::G, CostSection::H});
+    Add(checks, "totalLoanCosts", loanCosts.sum, reading.totalLoanCosts, tolerance(loanCosts.count));
+    Add(checks, "totalOtherCosts", otherCosts.sum, reading.totalOtherCosts,
+        tolerance(otherCosts.count));
+    Add(checks, "totalClosingCosts",
+        loanCosts.sum + otherCosts.sum - std::fabs(reading.lenderCredits.value.value_or(0)),
+        reading.totalClosingCosts, tolerance(loanCosts.count + otherCosts.count));
 
-    if (loanKnown) {
+    if (loanKnown && LevelPayments(reading)) {
         const OfferFigures figures = FigureOffer(EstimateOfReading(reading));
         // "To the dollar", as the Compare window judges it.
         Add(checks, "in5YearsTotalPaid", std::round(Dollars(figures.inFiveYears.totalPaid)),

@@ -19,11 +19,12 @@ struct Check {
     std::optional<double> found;    // as read
 };
 
-// The checks whose figures were all read: the monthly principal and interest from the amount,
-// rate and term to the cent; D = A + B + C, I = E + F + G + H and J = D + I less lender credits
-// (each figure of the form rounded to the dollar, so within the roundings); In 5 Years to the
-// dollar; the TIP within 0.005 points; and the APR within the tolerance of the law (an eighth of
-// a point for a regular loan, a quarter for an irregular one).
+// The checks whose figures were all read: the lines the offer keeps against each printed section
+// total and against D (A to C), I (E to H) and J (D + I less lender credits), within the
+// roundings of figures printed to the dollar; and, for a loan of level payments, the monthly
+// principal and interest from the amount, rate and term to the cent, In 5 Years to the dollar,
+// the TIP within 0.005 points and the APR within the tolerance of the law (an eighth of a point
+// for a regular loan, a quarter for an irregular one).
 std::vector<Check> CheckReading(const EstimateReading& reading);
 
 // The offer as the calculator keeps it: the price (the estimated value of a refinance), loan,
@@ -31,7 +32,7 @@ std::vector<Check> CheckReading(const EstimateReading& reading);
 // lender credits; the monthly mortgage insurance of the first years as a yearly percentage of
 // the loan (ending as the loan type's does); the escrowed property taxes and homeowner's insurance
 // from the initial escrow lines' monthly figures, else the whole escrow as property taxes; and
-// what the lender disclosed (APR, TIP, In 5 Years).
+// what the lender disclosed (APR, TIP, In 5 Years); the AIR table as the adjustable rate.
 LoanEstimate EstimateOfReading(const EstimateReading& reading);
 
 } // namespace plumcrest::reader

@@ -132,6 +132,8 @@ QByteArray ToJson(const EstimateReading& reading, const std::vector<Check>& chec
     for (int page : reading.missingPages)
         missing.append(page);
     object.insert(QStringLiteral("missingPages"), missing);
+    object.insert(QStringLiteral("interestOnly"), reading.interestOnly);
+    object.insert(QStringLiteral("negativeAmortization"), reading.negativeAmortization);
     EachFigure(copy, [&](const char* key, const auto& figure) {
         object.insert(QLatin1String(key), Value(figure.value));
         sources.insert(QLatin1String(key), Source(figure.where));
@@ -202,6 +204,8 @@ std::optional<ReadBack> FromJson(const QByteArray& json) {
     EstimateReading& reading = back.reading;
     reading.language =
         object.value(QStringLiteral("language")).toString(QStringLiteral("en")).toStdString();
+    reading.interestOnly = object.value(QStringLiteral("interestOnly")).toBool();
+    reading.negativeAmortization = object.value(QStringLiteral("negativeAmortization")).toBool();
     for (const QJsonValue& page : object.value(QStringLiteral("missingPages")).toArray())
         reading.missingPages.push_back(page.toInt());
     EachFigure(reading, [&](const char* key, auto& figure) {
