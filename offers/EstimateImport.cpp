@@ -7,11 +7,16 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <charconv>
+#include <cmath>
+#include <memory>
 #include <sys/resource.h>
 
 namespace plumcrest::offers {
@@ -23,7 +28,7 @@ QString Tr(const char* text, const char* comment = nullptr, int n = -1) {
 }
 
 QString WhereText(const reader::Where& where) {
-    return where.page == 0 ? Tr("not found on the form")
+    return where.page == 0 ? Tr("not on the form as read")
                            : Tr("p. %1, line %2").arg(where.page).arg(where.line);
 }
 
@@ -42,7 +47,7 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
     process.setProgram(program);
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
-        // In the child, before the program starts: nothing here may allocate.
+    // In the child, before the program starts: nothing here may allocate.
 #if !defined(__SANITIZE_ADDRESS__)
         // AddressSanitizer reserves terabytes of address space for itself: a sanitized build's
         // reader would not start under the limit, so it runs without one.
@@ -111,6 +116,101 @@ store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t
     return offer;
 }
 
+namespace {
+
+// A figure typed in the review, with the user's separators: "162,000.00", "3.875".
+std::optional<double> Typed(const QString& text, const LocaleSeparators& separators) {
+    QString plain = text.trimmed();
+    plain.remove(QChar(separators.thousands == U' ' ? U'\u00A0' : separators.thousands));
+    plain.remove(QLatin1Char(' '));
+    plain.remove(QLatin1Char('$'));
+    plain.remove(QLatin1Char('%'));
+    plain.replace(QChar(static_cast<char16_t>(separators.decimal)), QLatin1Char('.'));
+    if (plain.isEmpty())
+        return std::nullopt;
+    const std::string digits = plain.toStdString();
+    double value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The review's colour for what is wrong or missing, as the editor's problems are.
+const QString kProblemStyle = QStringLiteral("color: #b3261e;");
+const QString kAgreeStyle = QStringLiteral("color: #1b6e3a;");
+
+struct Review {
+    reader::ReadBack read;
+    LocaleSeparators separators;
+    OfferEditor* editor = nullptr;
+    QLineEdit* payment = nullptr; // the monthly principal and interest, when it was not read
+    std::vector<std::pair<std::string, QLabel*>> verdicts;
+    std::vector<std::pair<std::string, bool>> percentChecks;
+};
+
+QString MissingText() {
+    return Tr("missing: type it from the form");
+}
+
+// The reading as corrected in the editor, its checks run again, and OK offered only when the
+// loan's four figures are there.
+void Refresh(Review& review) {
+    using Field = OfferEditor::Field;
+    OfferEditor& editor = *review.editor;
+    reader::EstimateReading r = review.read.reading;
+    const auto typed = [&](Field field) {
+        return Typed(editor.NumberField(field)->text(), review.separators);
+    };
+    r.loanAmount.value = typed(Field::LoanAmount);
+    r.interestRate.value = typed(Field::NoteRate);
+    const auto years = typed(Field::Term);
+    r.loanTermYears.value = years && *years >= 1 && *years <= 1000 && std::floor(*years) == *years
+                                ? std::optional<int>(static_cast<int>(*years))
+                                : std::nullopt;
+    if (review.payment)
+        r.monthlyPrincipalInterest.value = Typed(review.payment->text(), review.separators);
+    // The lines as they stand in the editor, so a corrected amount is checked too.
+    for (CostSection section : kCostSections) {
+        auto& lines = r.Section(section).lines;
+        lines.clear();
+        for (int i = 0; i < editor.LineCount(section); ++i) {
+            const OfferEditor::CostLine& line = editor.Line(section, i);
+            lines.push_back({line.label->text().trimmed().toStdString(),
+                             Typed(line.amount->text(), review.separators),
+                             {}});
+        }
+    }
+    const std::vector<reader::Check> checks = reader::CheckReading(r);
+    for (const auto& [name, label] : review.verdicts) {
+        const auto found = std::find_if(checks.begin(), checks.end(),
+                                        [&](const reader::Check& c) { return c.name == name; });
+        if (found == checks.end() || !found->expected) {
+            label->clear();
+            continue;
+        }
+        const bool percent = std::any_of(review.percentChecks.begin(), review.percentChecks.end(),
+                                         [&](const auto& p) { return p.first == name; });
+        const QString expected =
+            percent ? compare::FigureText(*found->expected, MaskKind::Rate, review.separators) +
+                          QStringLiteral(" %")
+                    : compare::FigureText(*found->expected, MaskKind::Money, review.separators);
+        label->setText(found->ok ? Tr("\u2713 agrees with %1 worked out").arg(expected)
+                                 : Tr("\u2717 worked out: %1. Ask the lender why.").arg(expected));
+        label->setStyleSheet(found->ok ? kAgreeStyle : kProblemStyle);
+    }
+    const bool complete = r.loanAmount.value && *r.loanAmount.value > 0 && r.interestRate.value &&
+                          r.loanTermYears.value && r.monthlyPrincipalInterest.value;
+    if (QPushButton* ok = editor.Buttons()->button(QDialogButtonBox::Ok)) {
+        ok->setEnabled(complete);
+        ok->setToolTip(complete ? QString()
+                                : Tr("Type the loan amount, interest rate, term and monthly "
+                                     "principal and interest the form gives, or cancel."));
+    }
+}
+
+} // namespace
+
 void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                    const LocaleSeparators& separators) {
     const reader::EstimateReading& r = read.reading;
@@ -133,6 +233,21 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     tip(Field::InFivePrincipal, r.in5YearsPrincipal.where);
     editor.NameField()->setToolTip(ReadOn(r.lender.where));
     editor.LoanTypeField()->setToolTip(ReadOn(r.loanType.where));
+    // A figure not read is shown empty and named missing, never as 0.
+    const auto missing = [&](Field field, bool found) {
+        if (found)
+            return;
+        editor.NumberField(field)->clear();
+        editor.NumberField(field)->setPlaceholderText(Tr("missing"));
+        QLabel* problem = editor.ProblemBeside(field);
+        problem->setText(MissingText());
+        problem->setStyleSheet(kProblemStyle);
+        problem->setVisible(true);
+    };
+    missing(Field::Price, r.salePrice.value || r.propertyValue.value);
+    missing(Field::LoanAmount, r.loanAmount.value.has_value());
+    missing(Field::Term, r.loanTermYears.value.has_value());
+    missing(Field::NoteRate, r.interestRate.value.has_value());
     // The editor holds the lines with an amount, in the order read.
     for (CostSection section : kCostSections) {
         int index = 0;
@@ -145,22 +260,21 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         }
     }
 
+    auto review = std::make_shared<Review>();
+    review->read = read;
+    review->separators = separators;
+    review->editor = &editor;
+
     const auto money = [&](const std::optional<double>& value) {
-        return value ? compare::FigureText(*value, MaskKind::Money, separators) : Tr("not found");
+        return value ? compare::FigureText(*value, MaskKind::Money, separators) : Tr("missing");
     };
     const auto percent = [&](const std::optional<double>& value) {
         return value
                    ? compare::FigureText(*value, MaskKind::Rate, separators) + QStringLiteral(" %")
-                   : Tr("not found");
+                   : Tr("missing");
     };
     const auto text = [&](const std::optional<std::string>& value) {
-        return value ? QString::fromStdString(*value) : Tr("not found");
-    };
-    const auto checkOf = [&](const char* name) -> const reader::Check* {
-        for (const reader::Check& check : read.checks)
-            if (check.name == name)
-                return &check;
-        return nullptr;
+        return value ? QString::fromStdString(*value) : Tr("missing");
     };
 
     auto* box =
@@ -168,60 +282,156 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     box->setObjectName(QStringLiteral("grpReading"));
     auto* grid = new QGridLayout(box);
     int row = 0;
-    const auto add = [&](const QString& caption, const QString& value, const reader::Where& where,
-                         const char* check, bool percentCheck) {
+    if (!r.missingPages.empty()) {
+        QStringList pages;
+        for (int page : r.missingPages)
+            pages << QString::number(page);
+        auto* note = new QLabel(
+            (pages.size() == 1
+                 ? Tr("This file lacks page %1 of the form: the figures there are missing.")
+                 : Tr("This file lacks pages %1 of the form: the figures there are missing."))
+                .arg(pages.join(Tr(" and "))),
+            box);
+        note->setObjectName(QStringLiteral("lblMissingPages"));
+        note->setTextFormat(Qt::PlainText);
+        note->setWordWrap(true);
+        note->setStyleSheet(kProblemStyle);
+        grid->addWidget(note, row++, 0, 1, 4);
+    }
+    const auto add = [&](const QString& caption, const QString& value, bool found,
+                         const reader::Where& where, const char* check, bool percentCheck) {
         auto* name = new QLabel(caption, box);
         auto* shown = new QLabel(value, box);
+        shown->setTextFormat(Qt::PlainText);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         shown->setAccessibleName(caption);
+        if (!found)
+            shown->setStyleSheet(kProblemStyle);
         auto* source = new QLabel(WhereText(where), box);
         source->setStyleSheet(QStringLiteral("color: palette(mid);"));
         grid->addWidget(name, row, 0);
         grid->addWidget(shown, row, 1, Qt::AlignRight);
         grid->addWidget(source, row, 2);
-        if (const reader::Check* found = check ? checkOf(check) : nullptr) {
-            const QString expected =
-                percentCheck ? percent(found->expected) : money(found->expected);
-            auto* verdict = new QLabel(
-                found->ok ? Tr("\u2713 agrees with %1 worked out").arg(expected)
-                          : Tr("\u2717 worked out: %1. Ask the lender why.").arg(expected),
-                box);
+        if (check) {
+            auto* verdict = new QLabel(box);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
             verdict->setAccessibleName(Tr("Check of %1").arg(caption));
-            // Dark red, as the editor's problems are; green-grey when it agrees.
-            verdict->setStyleSheet(found->ok ? QStringLiteral("color: #1b6e3a;")
-                                             : QStringLiteral("color: #b3261e;"));
             grid->addWidget(verdict, row, 3);
+            review->verdicts.emplace_back(check, verdict);
+            if (percentCheck)
+                review->percentChecks.emplace_back(check, true);
         }
         ++row;
+        return shown;
     };
-    add(Tr("Date issued"), text(r.dateIssued.value), r.dateIssued.where, nullptr, false);
-    add(Tr("Purpose"), text(r.purpose.value), r.purpose.where, nullptr, false);
-    add(Tr("Product"), text(r.product.value), r.product.where, nullptr, false);
-    add(Tr("Monthly principal & interest"), money(r.monthlyPrincipalInterest.value),
-        r.monthlyPrincipalInterest.where, "monthlyPrincipalInterest", false);
+    add(Tr("Date issued"), text(r.dateIssued.value), r.dateIssued.value.has_value(),
+        r.dateIssued.where, nullptr, false);
+    add(Tr("Purpose"), text(r.purpose.value), r.purpose.value.has_value(), r.purpose.where, nullptr,
+        false);
+    add(Tr("Product"), text(r.product.value), r.product.value.has_value(), r.product.where, nullptr,
+        false);
+    if (r.monthlyPrincipalInterest.value) {
+        add(Tr("Monthly principal & interest"), money(r.monthlyPrincipalInterest.value), true,
+            r.monthlyPrincipalInterest.where, "monthlyPrincipalInterest", false);
+    } else {
+        QLabel* shown = add(Tr("Monthly principal & interest"), QString(), false,
+                            r.monthlyPrincipalInterest.where, "monthlyPrincipalInterest", false);
+        review->payment = new QLineEdit(box);
+        review->payment->setObjectName(QStringLiteral("edtReviewPayment"));
+        review->payment->setAccessibleName(Tr("Monthly principal & interest"));
+        review->payment->setPlaceholderText(MissingText());
+        review->payment->setAlignment(Qt::AlignRight);
+        grid->replaceWidget(shown, review->payment);
+        shown->deleteLater();
+    }
+    const auto range = [&](const std::optional<double>& low, const std::optional<double>& high) {
+        return high ? Tr("%1 to %2").arg(money(low), money(high)) : money(low);
+    };
     for (const reader::ProjectedColumn& column : r.projectedPayments)
         add(Tr("Projected payment, years %1").arg(QString::fromStdString(column.years)),
             Tr("%1 + insurance %2 + escrow %3 = %4")
-                .arg(money(column.principalInterest.value), money(column.mortgageInsurance.value),
-                     money(column.escrow.value), money(column.total.value)),
-            column.total.where, nullptr, false);
-    add(Tr("D. Total loan costs"), money(r.totalLoanCosts.value), r.totalLoanCosts.where,
-        "totalLoanCosts", false);
-    add(Tr("I. Total other costs"), money(r.totalOtherCosts.value), r.totalOtherCosts.where,
-        "totalOtherCosts", false);
-    add(Tr("J. Total closing costs"), money(r.totalClosingCosts.value), r.totalClosingCosts.where,
-        "totalClosingCosts", false);
-    add(Tr("Cash to close"), money(r.cashToClose.value), r.cashToClose.where, nullptr, false);
-    add(Tr("In 5 Years, total paid"), money(r.in5YearsTotalPaid.value), r.in5YearsTotalPaid.where,
-        "in5YearsTotalPaid", false);
+                .arg(range(column.principalInterest.value, column.principalInterestMaximum),
+                     money(column.mortgageInsurance.value), money(column.escrow.value),
+                     range(column.total.value, column.totalMaximum)),
+            column.principalInterest.value && column.total.value, column.total.where, nullptr,
+            false);
+    if (r.balloonPayment.value)
+        add(Tr("Balloon payment"), money(r.balloonPayment.value), true, r.balloonPayment.where,
+            nullptr, false);
+    if (r.rateLocked.value)
+        add(Tr("Rate lock"),
+            *r.rateLocked.value ? Tr("locked until %1")
+                                      .arg(QString::fromStdString(r.rateLockUntil.value.value_or(
+                                          Tr("a date the form does not give").toStdString())))
+                                : Tr("not locked"),
+            true, r.rateLocked.where, nullptr, false);
+    if (r.closingCostsExpire.value)
+        add(Tr("Estimated closing costs expire"), text(r.closingCostsExpire.value), true,
+            r.closingCostsExpire.where, nullptr, false);
+    const reader::RateTable& table = r.rateTable;
+    if (table.initialRate.value)
+        add(Tr("Adjustable rate (AIR table)"),
+            Tr("%1 + %2; first change at month %3 (at most %4), then every %5 months (at most "
+               "%6); between %7 and %8")
+                .arg(text(table.index.value), percent(table.margin.value),
+                     table.firstChangeMonth.value ? QString::number(*table.firstChangeMonth.value)
+                                                  : Tr("missing"),
+                     percent(table.firstChangeCap.value),
+                     table.laterChangeMonths.value ? QString::number(*table.laterChangeMonths.value)
+                                                   : Tr("missing"),
+                     percent(table.laterChangeCap.value), percent(table.minimumRate.value),
+                     percent(table.maximumRate.value)),
+            true, table.initialRate.where, nullptr, false);
+    for (CostSection section : kCostSections) {
+        const reader::SectionReading& part = r.Section(section);
+        if (!part.total.value)
+            continue;
+        const std::string check = "section" + std::string(SectionLetter(section));
+        add(Tr("%1. section total").arg(QString::fromUtf8(SectionLetter(section).data(), 1)),
+            money(part.total.value), true, part.total.where, nullptr, false);
+        // The verdict is kept for the lines as they stand.
+        auto* verdict = new QLabel(box);
+        verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QString::fromStdString(check)));
+        grid->addWidget(verdict, row - 1, 3);
+        review->verdicts.emplace_back(check, verdict);
+    }
+    add(Tr("D. Total loan costs"), money(r.totalLoanCosts.value),
+        r.totalLoanCosts.value.has_value(), r.totalLoanCosts.where, "totalLoanCosts", false);
+    add(Tr("I. Total other costs"), money(r.totalOtherCosts.value),
+        r.totalOtherCosts.value.has_value(), r.totalOtherCosts.where, "totalOtherCosts", false);
+    add(Tr("J. Total closing costs"), money(r.totalClosingCosts.value),
+        r.totalClosingCosts.value.has_value(), r.totalClosingCosts.where, "totalClosingCosts",
+        false);
+    add(Tr("Cash to close"),
+        r.cashToCloseToBorrower.value.value_or(false)
+            ? Tr("%1 to you").arg(money(r.cashToClose.value))
+            : money(r.cashToClose.value),
+        r.cashToClose.value.has_value(), r.cashToClose.where, nullptr, false);
+    add(Tr("In 5 Years, total paid"), money(r.in5YearsTotalPaid.value),
+        r.in5YearsTotalPaid.value.has_value(), r.in5YearsTotalPaid.where, "in5YearsTotalPaid",
+        false);
     add(Tr("In 5 Years, principal paid off"), money(r.in5YearsPrincipal.value),
-        r.in5YearsPrincipal.where, "in5YearsPrincipal", false);
-    add(Tr("APR"), percent(r.apr.value), r.apr.where, "apr", true);
-    add(Tr("TIP"), percent(r.tip.value), r.tip.where, "tip", true);
+        r.in5YearsPrincipal.value.has_value(), r.in5YearsPrincipal.where, "in5YearsPrincipal",
+        false);
+    add(Tr("APR"), percent(r.apr.value), r.apr.value.has_value(), r.apr.where, "apr", true);
+    add(Tr("TIP"), percent(r.tip.value), r.tip.value.has_value(), r.tip.where, "tip", true);
     grid->setColumnStretch(3, 1);
     editor.AddNotes(box);
     editor.SetHelpContext(help::kImportContext);
+
+    // Every correction runs the checks again.
+    const auto refresh = [review] { Refresh(*review); };
+    std::vector<QLineEdit*> inputs = {editor.NumberField(Field::LoanAmount),
+                                      editor.NumberField(Field::NoteRate),
+                                      editor.NumberField(Field::Term)};
+    if (review->payment)
+        inputs.push_back(review->payment);
+    for (CostSection section : kCostSections)
+        for (int i = 0; i < editor.LineCount(section); ++i)
+            inputs.push_back(editor.Line(section, i).amount);
+    for (QLineEdit* input : inputs)
+        QObject::connect(input, &QLineEdit::textChanged, box, refresh);
+    Refresh(*review);
 }
 
 } // namespace plumcrest::offers

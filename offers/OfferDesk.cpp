@@ -202,7 +202,7 @@ bool OfferDesk::ImportEstimate(const QString& given) {
         OfferEditor editor(offer, TheLocaleSeparators(), parent);
         editor.setWindowTitle(tr("Review Loan Estimate"));
         ShowReadingIn(editor, *reading.read, TheLocaleSeparators());
-        editor.resize(editor.width(), std::max(editor.height(), 900));
+        editor.FitToScreen(QSize(editor.width(), 900));
         if (editor.exec() == QDialog::Accepted)
             reviewed = editor.EditedOffer();
     }

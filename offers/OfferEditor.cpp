@@ -12,10 +12,12 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -283,14 +285,27 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     right->addWidget(costsHeading);
     right->addWidget(scroll, 1);
     right->addWidget(totalsBox);
+    // Everything but the message and the buttons scrolls, so OK and Cancel stay in view on a
+    // small screen.
+    body_ = new QWidget;
+    auto* bodyLayout = new QVBoxLayout(body_);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
     columns->addLayout(right, 1);
+    bodyLayout->addLayout(columns, 1);
+    scroll->setMinimumHeight(260);
+    auto* page = new QScrollArea(this);
+    page->setObjectName(QStringLiteral("scrEditOffer"));
+    page->setWidget(body_);
+    page->setWidgetResizable(true);
+    page->setFrameShape(QFrame::NoFrame);
+    page->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
+    layout->addWidget(page, 1);
     layout->addWidget(problem_);
     layout->addWidget(buttons_);
-    resize(1040, 700);
+    FitToScreen(QSize(1040, 700));
 
     UpdateTabOrder();
     UpdateTotals();
@@ -659,8 +674,19 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
 }
 
 void OfferEditor::AddNotes(QWidget* notes) {
-    notes->setParent(this);
-    static_cast<QVBoxLayout*>(layout())->insertWidget(0, notes);
+    notes->setParent(body_);
+    static_cast<QVBoxLayout*>(body_->layout())->insertWidget(0, notes);
+}
+
+void OfferEditor::FitToScreen(QSize wanted) {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (shown) {
+        const QSize room = shown->availableGeometry().size() - QSize(16, 48); // the frame
+        wanted = wanted.boundedTo(room);
+        setMaximumSize(shown->availableGeometry().size());
+    }
+    setMinimumSize(QSize(640, 400).boundedTo(wanted));
+    resize(wanted);
 }
 
 void OfferEditor::accept() {

@@ -105,6 +105,8 @@ public:
 
     // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
     void AddNotes(QWidget* notes);
+    // Sizes the dialog to `wanted`, or to the screen's free room when that is smaller.
+    void FitToScreen(QSize wanted);
     // The help topic F1 and the Help button open (the editing topic unless set).
     void SetHelpContext(int context) { helpContext_ = context; }
 
@@ -155,6 +157,7 @@ private:
     QLabel* totalI_ = nullptr;
     QLabel* totalJ_ = nullptr;
     QScrollArea* scroll_ = nullptr;
+    QWidget* body_ = nullptr; // what scrolls: the notes and the fields
     QLabel* problem_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 };
