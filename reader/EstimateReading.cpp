@@ -354,6 +354,8 @@ const FieldSpec kFields[] = {
 // figure, or a range, in each column.
 constexpr Wording kPaymentColumns{"Payment Calculation", "Cálculo de los pagos"};
 constexpr Wording kYears{"Years", "Años"};
+constexpr Wording kRangeLow{"min", "min"};
+constexpr Wording kRangeHigh{"max", "máx"};
 struct ProjectedRow {
     Wording label;
     Figure<double> ProjectedColumn::*figure;
@@ -928,10 +930,46 @@ void ReadProjected(const Sheet& sheet, const FoundRegion& region, const std::str
                 best = c;
         return best;
     };
+    std::vector<std::vector<std::vector<const Word*>>> table(found.size());
     for (std::size_t r = 0; r < found.size(); ++r) {
-        std::vector<std::vector<const Word*>> byColumn(columns.size());
+        table[r].resize(columns.size());
         for (const Word* word : cells[r + 1])
-            byColumn[nearest(*word)].push_back(word);
+            table[r][nearest(*word)].push_back(word);
+    }
+    // A range set "$1,028 min" over "$1,359 max" stays together, however close the next row.
+    const auto holds = [](const std::vector<const Word*>& words, const Wording& mark) {
+        return std::any_of(words.begin(), words.end(), [&](const Word* word) {
+            return Folded(word->text) == Folded(mark.en) || Folded(word->text) == Folded(mark.es);
+        });
+    };
+    for (std::size_t r = 1; r < found.size(); ++r) {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            auto& above = table[r - 1][c];
+            auto& here = table[r][c];
+            if (!holds(above, kRangeLow) || holds(above, kRangeHigh) || !holds(here, kRangeHigh))
+                continue;
+            // The maximum and its mark: the words of its line up to the mark.
+            const auto mark = std::find_if(here.begin(), here.end(), [&](const Word* word) {
+                return Folded(word->text) == Folded(kRangeHigh.en) ||
+                       Folded(word->text) == Folded(kRangeHigh.es);
+            });
+            const double top = (*mark)->top;
+            const double bottom = (*mark)->bottom;
+            std::vector<const Word*> moved;
+            for (auto it = here.begin(); it != here.end();) {
+                const double middle = ((*it)->top + (*it)->bottom) / 2;
+                if (middle > top && middle < bottom) {
+                    moved.push_back(*it);
+                    it = here.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+            above.insert(above.end(), moved.begin(), moved.end());
+        }
+    }
+    for (std::size_t r = 0; r < found.size(); ++r) {
+        const auto& byColumn = table[r];
         const Where where{sheet.number, rows[r + 1].firstLine};
         for (std::size_t c = 0; c < columns.size(); ++c) {
             const auto amounts = Amounts(byColumn[c], false, false);

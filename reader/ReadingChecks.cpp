@@ -156,7 +156,8 @@ std::vector<Check> CheckReading(const EstimateReading& reading) {
     const Kept loanCosts = KeptLines(reading, {CostSection::A, CostSection::B, CostSection::C});
     const Kept otherCosts =
         KeptLines(reading, {CostSection::E, CostSection::F, CostSection::G, CostSection::H});
-    Add(checks, "totalLoanCosts", loanCosts.sum, reading.totalLoanCosts, tolerance(loanCosts.count));
+    Add(checks, "totalLoanCosts", loanCosts.sum, reading.totalLoanCosts,
+        tolerance(loanCosts.count));
     Add(checks, "totalOtherCosts", otherCosts.sum, reading.totalOtherCosts,
         tolerance(otherCosts.count));
     Add(checks, "totalClosingCosts",

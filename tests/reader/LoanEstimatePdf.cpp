@@ -42,6 +42,65 @@ QString Percent(double value) {
     return text + QLatin1Char('%');
 }
 
+// The regulator's Spanish for the form's headings and labels.
+const std::pair<const char*, const char*> kSpanish[] = {
+    {"Loan Estimate", "Estimación de Préstamo"},
+    {"DATE ISSUED", "FECHA DE EMISIÓN"},
+    {"APPLICANTS", "SOLICITANTES"},
+    {"PROPERTY", "INMUEBLE"},
+    {"SALE PRICE", "PRECIO DE VENTA"},
+    {"EST. PROP. VALUE", "VALOR ESTIMADO DE LA PROPIEDAD"},
+    {"LOAN TERM", "PLAZO DEL PRÉSTAMO"},
+    {"PURPOSE", "FINALIDAD"},
+    {"PRODUCT", "PRODUCTO"},
+    {"LOAN TYPE", "TIPO DE PRÉSTAMO"},
+    {"LOAN ID #", "N. º DEL PRÉSTAMO"},
+    {"RATE LOCK", "BLOQUEO DE TASA"},
+    {"Purchase", "Adquisición por compra"},
+    {"Refinance", "Refinanciamiento"},
+    {"Conventional", "Convencional"},
+    {"YES, until 4/16/2024 at 5:00 p.m. EDT", "SÍ, hasta el 4/16/2024 a las 5:00 p. m. EDT"},
+    {"Loan Terms", "Términos del préstamo"},
+    {"Loan Amount", "Monto del préstamo"},
+    {"Interest Rate", "Tasa de interés"},
+    {"Prepayment Penalty", "Multa por pago anticipado"},
+    {"Balloon Payment", "Cuota extraordinaria"},
+    {"Projected Payments", "Pagos proyectados"},
+    {"Payment Calculation", "Cálculo de los pagos"},
+    {"Principal & Interest", "Capital e intereses"},
+    {"Mortgage Insurance", "Seguro hipotecario"},
+    {"Estimated Escrow", "Depósito estimado para impuestos y seguros de la vivienda"},
+    {"Estimated Total Monthly Payment", "Pago total mensual estimado"},
+    {"Costs at Closing", "Costos al momento del cierre"},
+    {"Estimated Closing Costs", "Costos de cierre estimados"},
+    {"Estimated Cash to Close", "Dinero en efectivo estimado para el cierre"},
+    {"Closing Cost Details", "Detalles de los costos del cierre"},
+    {"Closing Cost Details (continued)", "Detalles de los costos del cierre (continuación)"},
+    {"Loan Costs", "Costos del préstamo"},
+    {"Other Costs", "Otros costos"},
+    {"A. Origination Charges", "A. Gastos por tramitación"},
+    {"B. Services You Cannot Shop For", "B. Servicios que usted no puede contratar"},
+    {"C. Services You Can Shop For", "C. Servicios que usted puede contratar"},
+    {"D. TOTAL LOAN COSTS (A + B + C)", "D. COSTOS TOTALES DEL PRÉSTAMO (A + B + C)"},
+    {"E. Taxes and Other Government Fees", "E. Impuestos y otros cargos gubernamentales"},
+    {"F. Prepaids", "F. Pagos anticipados"},
+    {"G. Initial Escrow Payment at Closing", "G. Pago inicial de la cuenta en depósito al cierre"},
+    {"H. Other", "H. Otros"},
+    {"I. TOTAL OTHER COSTS (E + F + G + H)", "I. TOTAL DE OTROS COSTOS (E + F + G + H)"},
+    {"J. TOTAL CLOSING COSTS", "J. TOTAL DE COSTOS DE CIERRE"},
+    {"Lender Credits", "Créditos del prestamista"},
+    {"Calculating Cash to Close", "Cálculo del dinero en efectivo para el cierre"},
+    {"Additional Information About This Loan", "Información adicional sobre este préstamo"},
+    {"LENDER", "PRESTAMISTA"},
+    {"Comparisons", "Comparaciones"},
+    {"In 5 Years", "En 5 años"},
+    {"Annual Percentage Rate (APR)", "Tasa porcentual anual (APR)"},
+    {"Total Interest Percentage (TIP)",
+     "Total de intereses pagados a lo largo del plazo del préstamo (TIP)"},
+    {"Other Considerations", "Otras consideraciones"},
+    {"Confirm Receipt", "Confirmación de recepción"},
+};
+
 QString DateText(const std::string& iso) {
     // "2024-03-14" as "3/14/2024".
     const QString date = QString::fromStdString(iso);
@@ -57,6 +116,7 @@ struct Text {
     double size = 9;
     bool bold = false;
     bool right = false;
+    bool white = false; // in the text layer, not seen on the page
 };
 
 struct Box {
@@ -72,27 +132,78 @@ struct Sheet {
 class Form {
 public:
     Form(const EstimateReading& figures, const FormStyle& style)
-        : f_(figures), style_(style), sheets_(style.carriedOver > 0 ? 4 : 3) {}
+        : f_(figures), style_(style), first_(style.realTraits ? 1 : 0),
+          sheets_((style.carriedOver > 0 ? 4 : 3) + (style.realTraits ? 1 : 0)) {}
 
     bool Write(const QString& path) {
+        if (style_.realTraits)
+            CoverPage();
         FirstPage();
         CostsPage();
         ComparisonsPage();
-        const int pages = static_cast<int>(sheets_.size());
+        const int pages = static_cast<int>(sheets_.size()) - first_;
         for (int p = 0; p < pages; ++p)
-            Put(p, 36, 770, QStringLiteral("LOAN ESTIMATE"), 7, true);
+            Put(p, 36, 770,
+                style_.spanish ? QStringLiteral("ESTIMACIÓN DE PRÉSTAMO")
+                               : QStringLiteral("LOAN ESTIMATE"),
+                7, true);
         for (int p = 0; p < pages; ++p)
             Put(p, 400, 770,
-                QStringLiteral("PAGE %1 OF %2 \u2022 LOAN ID # 4417-2093").arg(p + 1).arg(pages),
+                (style_.spanish
+                     ? QStringLiteral("PÁGINA %1 DE %2 \u2022 N. º DEL PRÉSTAMO 4417-2093")
+                     : QStringLiteral("PAGE %1 OF %2 \u2022 LOAN ID # 4417-2093"))
+                    .arg(p + 1)
+                    .arg(pages),
                 7);
         return Draw(path);
     }
 
 private:
+    // Prose about the form, as the regulator's samples open: its words are the form's words.
+    void CoverPage() {
+        sheets_[0].texts.push_back({QPointF(72, 90), QStringLiteral("Loan Estimate \u2013 Sample"),
+                                    16, true, false, false});
+        const QStringList prose{
+            QStringLiteral("This is a sample of a completed Loan Estimate. The Loan Amount is"),
+            QStringLiteral("$999,999 and the Interest Rate is 9.999%, with Projected Payments"),
+            QStringLiteral("and Loan Terms as the form states them. Closing Cost Details follow."),
+        };
+        double y = 130;
+        for (const QString& line : prose) {
+            sheets_[0].texts.push_back({QPointF(72, y), line, 10, false, false, false});
+            y += 14;
+        }
+    }
+
     void Put(int page, double x, double y, const QString& text, double size = 9, bool bold = false,
-             bool right = false) {
-        sheets_[static_cast<std::size_t>(page)].texts.push_back(
-            {QPointF(x, y), text, size, bold, right});
+             bool right = false, bool white = false) {
+        QString shown = text;
+        if (style_.spanish) {
+            for (const auto& [english, spanish] : kSpanish)
+                if (text == QLatin1String(english))
+                    shown = QString::fromUtf8(spanish);
+            if (shown.startsWith(QStringLiteral("Years ")))
+                shown.replace(0, 5, QStringLiteral("Años"));
+            if (shown.endsWith(QStringLiteral(" years")))
+                shown.replace(shown.size() - 5, 5, QStringLiteral("años"));
+        }
+        sheets_[static_cast<std::size_t>(page + first_)].texts.push_back(
+            {QPointF(x, y), shown, size, bold, right, white});
+    }
+    // A label over two lines where the form is narrow: the words before `split` above.
+    void PutTwoLines(int page, double x, double y, const QString& label, int split,
+                     double size = 9) {
+        const QString text = Label(label);
+        const QStringList words = text.split(QLatin1Char(' '));
+        Put(page, x, y, words.mid(0, split).join(QLatin1Char(' ')), size, true);
+        Put(page, x, y + size * 1.25, words.mid(split).join(QLatin1Char(' ')), size, true);
+    }
+    QString Label(const QString& english) const {
+        if (style_.spanish)
+            for (const auto& [en, es] : kSpanish)
+                if (english == QLatin1String(en))
+                    return QString::fromUtf8(es);
+        return english;
     }
     void Amount(int page, double right, double y, const std::optional<double>& value,
                 bool cents = false) {
@@ -104,7 +215,7 @@ private:
         if (style_.glyphMarks) {
             Put(page, x, y, marked ? QStringLiteral("\u2612") : QStringLiteral("\u2610"));
         } else {
-            sheets_[static_cast<std::size_t>(page)].boxes.push_back(
+            sheets_[static_cast<std::size_t>(page + first_)].boxes.push_back(
                 {QRectF(x, y - 7, 7, 7), marked});
             if (marked)
                 Put(page, x + 1, y - 0.5, QStringLiteral("X"), 7);
@@ -113,60 +224,97 @@ private:
     }
 
     void FirstPage() {
+        // Spanish labels are longer: their values stand further right.
+        const double leftValue = style_.spanish ? 140 : 110;
+        const double rightValue = style_.spanish ? 370 : 320;
         if (f_.lender.value)
             Put(0, 36, 40, QString::fromStdString(*f_.lender.value), 12, true);
         Put(0, 36, 72, QStringLiteral("Loan Estimate"), 20, true);
         Put(0, 36, 100, QStringLiteral("DATE ISSUED"), 7.5, true);
         if (f_.dateIssued.value)
-            Put(0, 110, 100, DateText(*f_.dateIssued.value));
+            Put(0, leftValue, 100, DateText(*f_.dateIssued.value));
         Put(0, 36, 114, QStringLiteral("APPLICANTS"), 7.5, true);
-        Put(0, 110, 114, QStringLiteral("Jordan Sample"));
-        Put(0, 110, 126, QStringLiteral("Springfield, IL 62704"));
+        Put(0, leftValue, 114, QStringLiteral("Jordan Sample"));
+        Put(0, leftValue, 126, QStringLiteral("Springfield, IL 62704"));
         Put(0, 36, 142, QStringLiteral("PROPERTY"), 7.5, true);
-        Put(0, 110, 142, QStringLiteral("845 Harbor Lane"));
+        Put(0, leftValue, 142, QStringLiteral("845 Harbor Lane"));
         if (f_.salePrice.value) {
             Put(0, 36, 170, QStringLiteral("SALE PRICE"), 7.5, true);
-            Amount(0, 110 + QFontMetricsF(Font(9)).horizontalAdvance(Money(*f_.salePrice.value)),
+            Amount(0,
+                   leftValue + QFontMetricsF(Font(9)).horizontalAdvance(Money(*f_.salePrice.value)),
                    170, f_.salePrice.value);
         } else if (f_.propertyValue.value) {
-            Put(0, 36, 170, QStringLiteral("EST. PROP. VALUE"), 7.5, true);
-            Put(0, 110, 170, Money(*f_.propertyValue.value));
+            if (style_.spanish)
+                PutTwoLines(0, 36, 170, QStringLiteral("EST. PROP. VALUE"), 2, 7.5);
+            else
+                Put(0, 36, 170, QStringLiteral("EST. PROP. VALUE"), 7.5, true);
+            Put(0, leftValue, 170, Money(*f_.propertyValue.value));
         }
         Put(0, 250, 100, QStringLiteral("LOAN TERM"), 7.5, true);
         if (f_.loanTermYears.value)
-            Put(0, 320, 100, QStringLiteral("%1 years").arg(*f_.loanTermYears.value));
+            Put(0, rightValue, 100, QStringLiteral("%1 years").arg(*f_.loanTermYears.value));
         Put(0, 250, 114, QStringLiteral("PURPOSE"), 7.5, true);
-        if (f_.purpose.value)
-            Put(0, 320, 114, QString::fromStdString(*f_.purpose.value));
+        if (f_.purpose.value) {
+            const QString purpose = Label(QString::fromStdString(*f_.purpose.value));
+            Put(0, rightValue, 114, purpose);
+            if (style_.realTraits)
+                Put(0, rightValue + 2 + QFontMetricsF(Font(9)).horizontalAdvance(purpose), 114,
+                    QStringLiteral("ce"), 9, false, false, true);
+        }
         Put(0, 250, 128, QStringLiteral("PRODUCT"), 7.5, true);
         if (f_.product.value)
-            Put(0, 320, 128, QString::fromStdString(*f_.product.value));
+            Put(0, rightValue, 128, QString::fromStdString(*f_.product.value));
         Put(0, 250, 142, QStringLiteral("LOAN TYPE"), 7.5, true);
         const std::string type = f_.loanType.value.value_or("");
-        Mark(0, 320, 142, QStringLiteral("Conventional"), type == "Conventional");
-        Mark(0, 400, 142, QStringLiteral("FHA"), type == "FHA");
-        Mark(0, 440, 142, QStringLiteral("VA"), type == "VA");
+        Mark(0, rightValue + 0, 142, QStringLiteral("Conventional"), type == "Conventional");
+        Mark(0, rightValue + 80, 142, QStringLiteral("FHA"), type == "FHA");
+        Mark(0, rightValue + 120, 142, QStringLiteral("VA"), type == "VA");
         const bool other = !type.empty() && type != "Conventional" && type != "FHA" && type != "VA";
-        Mark(0, 475, 142, other ? QString::fromStdString(type) : QStringLiteral("_____"), other);
+        Mark(0, rightValue + 155, 142,
+             other ? QString::fromStdString(type) : QStringLiteral("_____"), other);
         Put(0, 250, 156, QStringLiteral("LOAN ID #"), 7.5, true);
-        Put(0, 320, 156, QStringLiteral("4417-2093"));
+        Put(0, rightValue, 156, QStringLiteral("4417-2093"));
         Put(0, 250, 170, QStringLiteral("RATE LOCK"), 7.5, true);
-        Mark(0, 320, 170, QStringLiteral("NO"), false);
-        Mark(0, 360, 170, QStringLiteral("YES, until 4/16/2024 at 5:00 p.m. EDT"), true);
+        Mark(0, rightValue + 0, 170, QStringLiteral("NO"), false);
+        Mark(0, rightValue + 40, 170, QStringLiteral("YES, until 4/16/2024 at 5:00 p.m. EDT"),
+             true);
+        if (style_.realTraits) {
+            const QStringList sentence =
+                style_.spanish
+                    ? QStringList{QStringLiteral(
+                                      "Antes del cierre, la tasa de interés, los puntos y "
+                                      "los créditos del prestamista podrían"),
+                                  QStringLiteral("cambiar, a menos que usted bloquee la tasa de "
+                                                 "interés. Todos los demás costos de cierre"),
+                                  QStringLiteral("estimados estarán vigentes hasta el 3/28/2024 a "
+                                                 "las 5:00 p. m. EDT")}
+                    : QStringList{QStringLiteral("Before closing, your interest rate, points, and "
+                                                 "lender credits can change unless"),
+                                  QStringLiteral("you lock the interest rate. All other estimated "
+                                                 "closing costs expire on"),
+                                  QStringLiteral("3/28/2024 at 5:00 p.m. EDT")};
+            for (qsizetype i = 0; i < sentence.size(); ++i)
+                Put(0, 262, 180 + 7.5 * static_cast<double>(i), sentence[i], 6.5);
+        }
 
         Put(0, 36, 205, QStringLiteral("Loan Terms"), 12, true);
         Put(0, 330, 205, QStringLiteral("Can this amount increase after closing?"), 8, true);
         Put(0, 36, 225, QStringLiteral("Loan Amount"), 9, true);
         Amount(0, 280, 225, f_.loanAmount.value);
+        if (style_.realTraits)
+            Put(0, 280.3, 225, QStringLiteral("7"), 9, false, false, true);
         Put(0, 330, 225, QStringLiteral("NO"), 9, true);
         Put(0, 36, 243, QStringLiteral("Interest Rate"), 9, true);
         if (f_.interestRate.value)
             Put(0, 280, 243, Percent(*f_.interestRate.value), 9, false, true);
         Put(0, 330, 243, QStringLiteral("NO"), 9, true);
-        Put(0, 36, 261, QStringLiteral("Monthly Principal & Interest"), 9, true);
+        if (style_.spanish)
+            PutTwoLines(0, 36, 261, QStringLiteral("Pago mensual de intereses y capital"), 2);
+        else
+            Put(0, 36, 261, QStringLiteral("Monthly Principal & Interest"), 9, true);
         Amount(0, 280, 261, f_.monthlyPrincipalInterest.value, true);
         Put(0, 330, 261, QStringLiteral("NO"), 9, true);
-        Put(0, 36, 272,
+        Put(0, 36, style_.spanish ? 284 : 272,
             QStringLiteral("See Projected Payments below for your Estimated Total Monthly Payment"),
             6.5);
         Put(0, 36, 292, QStringLiteral("Prepayment Penalty"), 9, true);
@@ -182,29 +330,46 @@ private:
             Put(0, columnRight(c), 360,
                 QStringLiteral("Years %1").arg(QString::fromStdString(columns[c].years)), 9, true,
                 true);
-        const auto row = [&](double y, const QString& label,
-                             Figure<double> ProjectedColumn::*member, bool plus, bool cents) {
-            Put(0, 36, y, label, 9, true);
-            for (std::size_t c = 0; c < columns.size(); ++c) {
-                const auto& value = (columns[c].*member).value;
-                if (!value)
-                    continue;
-                const QString text = plus ? (*value == 0 ? QStringLiteral("\u2014")
-                                                         : QString::number(*value, 'f', 0))
-                                          : Money(*value, cents);
-                if (plus)
-                    Put(0, columnRight(c) - 45, y, QStringLiteral("+"));
-                Put(0, columnRight(c), y, text, 9, false, true);
-            }
-        };
-        row(380, QStringLiteral("Principal & Interest"), &ProjectedColumn::principalInterest, false,
-            true);
-        row(397, QStringLiteral("Mortgage Insurance"), &ProjectedColumn::mortgageInsurance, true,
-            false);
-        row(414, QStringLiteral("Estimated Escrow"), &ProjectedColumn::escrow, true, false);
-        Put(0, 36, 423, QStringLiteral("Amount can increase over time"), 6.5);
-        row(442, QStringLiteral("Estimated Total Monthly Payment"), &ProjectedColumn::total, false,
-            false);
+        // A label over two lines stands with its figures between them (split: the words above).
+        const auto row =
+            [&](double y, const QString& label, Figure<double> ProjectedColumn::*member,
+                std::optional<double> ProjectedColumn::*maximum, bool plus, bool cents, int split) {
+                if (split > 0)
+                    PutTwoLines(0, 36, y - 6, label, split);
+                else
+                    Put(0, 36, y, label, 9, true);
+                for (std::size_t c = 0; c < columns.size(); ++c) {
+                    const auto& value = (columns[c].*member).value;
+                    if (!value)
+                        continue;
+                    const std::optional<double> most = maximum ? columns[c].*maximum : std::nullopt;
+                    QString text = plus ? (*value == 0 ? QStringLiteral("\u2014")
+                                                       : QString::number(*value, 'f', 0))
+                                        : Money(*value, cents);
+                    if (most && member == &ProjectedColumn::principalInterest) {
+                        // "$1,028 min" over "$1,359 max".
+                        Put(0, columnRight(c), y, text + QStringLiteral(" min"), 9, false, true);
+                        Put(0, columnRight(c), y + 9, Money(*most) + QStringLiteral(" max"), 9,
+                            false, true);
+                        continue;
+                    }
+                    if (most)
+                        text += QStringLiteral("\u2013") + Money(*most);
+                    if (plus)
+                        Put(0, columnRight(c) - 45, y, QStringLiteral("+"));
+                    Put(0, columnRight(c), y, text, 9, false, true);
+                }
+            };
+        row(380, QStringLiteral("Principal & Interest"), &ProjectedColumn::principalInterest,
+            &ProjectedColumn::principalInterestMaximum, false, true, 0);
+        row(397, QStringLiteral("Mortgage Insurance"), &ProjectedColumn::mortgageInsurance, nullptr,
+            true, false, 0);
+        row(414, QStringLiteral("Estimated Escrow"), &ProjectedColumn::escrow, nullptr, true, false,
+            style_.spanish ? 4 : 0);
+        Put(0, 36, 431, QStringLiteral("Amount can increase over time"), 6.5);
+        row(448, QStringLiteral("Estimated Total Monthly Payment"), &ProjectedColumn::total,
+            &ProjectedColumn::totalMaximum, false, false,
+            style_.realTraits && !style_.spanish ? 2 : 0);
         Put(0, 36, 470, QStringLiteral("Estimated Taxes, Insurance & Assessments"), 9, true);
         Put(0, 36, 480, QStringLiteral("Amount can increase over time"), 6.5);
         Put(0, 250, 470, QStringLiteral("This estimate includes"), 8);
@@ -221,7 +386,10 @@ private:
                      Money(f_.totalOtherCosts.value.value_or(0)),
                      Money(std::fabs(f_.lenderCredits.value.value_or(0)))),
             7.5);
-        Put(0, 36, 560, QStringLiteral("Estimated Cash to Close"), 9, true);
+        if (style_.spanish)
+            PutTwoLines(0, 36, 560, QStringLiteral("Estimated Cash to Close"), 4);
+        else
+            Put(0, 36, 560, QStringLiteral("Estimated Cash to Close"), 9, true);
         Amount(0, 230, 560, f_.cashToClose.value);
         Put(0, 250, 560,
             QStringLiteral(
@@ -344,7 +512,10 @@ private:
             QStringLiteral("Your costs over the loan term expressed as a rate. This is not your "
                            "interest rate."),
             7.5);
-        Put(2, 36, 210, QStringLiteral("Total Interest Percentage (TIP)"), 9, true);
+        if (style_.spanish)
+            PutTwoLines(2, 36, 210, QStringLiteral("Total Interest Percentage (TIP)"), 4);
+        else
+            Put(2, 36, 210, QStringLiteral("Total Interest Percentage (TIP)"), 9, true);
         if (f_.tip.value)
             Put(2, 230, 210, Percent(*f_.tip.value), 9, false, true);
         Put(2, 250, 210,
@@ -398,6 +569,7 @@ private:
             for (const Text& text : texts) {
                 const QFont font = Font(text.size, text.bold);
                 painter.setFont(font);
+                painter.setPen(text.white ? Qt::white : Qt::black);
                 QPointF at = text.at + QPointF(style_.dx, style_.dy);
                 if (text.right)
                     at.rx() -= QFontMetricsF(font, &writer).horizontalAdvance(text.text);
@@ -409,6 +581,7 @@ private:
 
     const EstimateReading& f_;
     FormStyle style_;
+    int first_ = 0; // the sheet of the form's page 1: a cover page comes first
     std::vector<Sheet> sheets_;
 };
 
@@ -499,6 +672,40 @@ bool WriteScannedPage(const QString& path) {
     return painter.end();
 }
 
+bool WriteClosingDisclosure(const QString& path) {
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const auto put = [&](double x, double y, const QString& text, double size, bool bold) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(size);
+        font.setBold(bold);
+        painter.setFont(font);
+        painter.drawText(QPointF(x, y), text);
+    };
+    put(36, 60, QStringLiteral("Closing Disclosure"), 20, true);
+    put(300, 56, QStringLiteral("This form is a statement of final loan terms and closing costs."),
+        7, false);
+    put(36, 90, QStringLiteral("Closing Information"), 9, true);
+    put(230, 90, QStringLiteral("Transaction Information"), 9, true);
+    put(420, 90, QStringLiteral("Loan Information"), 9, true);
+    put(36, 104, QStringLiteral("Date Issued"), 7.5, false);
+    put(110, 104, QStringLiteral("4/15/2024"), 7.5, false);
+    put(420, 104, QStringLiteral("Loan Term"), 7.5, false);
+    put(480, 104, QStringLiteral("30 years"), 7.5, false);
+    put(36, 160, QStringLiteral("Loan Terms"), 12, true);
+    put(36, 180, QStringLiteral("Loan Amount"), 9, true);
+    put(230, 180, QStringLiteral("$254,400"), 9, false);
+    put(36, 198, QStringLiteral("Interest Rate"), 9, true);
+    put(230, 198, QStringLiteral("6.625%"), 9, false);
+    put(36, 240, QStringLiteral("Projected Payments"), 12, true);
+    put(36, 300, QStringLiteral("J. TOTAL CLOSING COSTS (Borrower-Paid)"), 9, true);
+    put(300, 300, QStringLiteral("$9,875.00"), 9, false);
+    return painter.end();
+}
+
 bool WriteLetter(const QString& path) {
     QPdfWriter writer(path);
     writer.setResolution(72);
@@ -554,6 +761,26 @@ EstimateReading FixedRatePurchase() {
     f.in5YearsPrincipal.value = 15914;
     f.tip.value = 130.678;
     f.apr.value = 6.784;
+    return f;
+}
+
+EstimateReading AdjustableInterestOnly() {
+    EstimateReading f =
+        Basics("Birch Mortgage", "2024-05-02", 265000, 30, "Purchase",
+               "5 Year Interest Only, 5/3 Adjustable Rate", "Conventional", 212000, 5.25, 927.50);
+    ProjectedColumn later = Column("6-8", 1171, 88, 310);
+    later.principalInterestMaximum = 1548;
+    later.totalMaximum = 1946;
+    f.projectedPayments = {Column("1-5", 927.50, 88, 310), later};
+    Sections(f,
+             {{CostSection::A, {{"1 % of Loan Amount (Points)", 2120}, {"Processing Fee", 640}}},
+              {CostSection::B, {{"Appraisal Fee", 560}, {"Credit Report Fee", 42}}},
+              {CostSection::C, {{"Survey Fee", 375}}},
+              {CostSection::E, {{"Recording Fees and Other Taxes", 166}}},
+              {CostSection::F, {{"Prepaid Interest ( $30.49 per day for 12 days @ 5.25%)", 366}}},
+              {CostSection::G, {{"Property Taxes $258.33 per month for 3 mo.", 775}}},
+              {CostSection::H, {{"Title \u2013 Owner's Title Policy (optional)", 1211}}}},
+             0);
     return f;
 }
 

@@ -18,6 +18,12 @@ struct FormStyle {
     unsigned drawOrderSeed = 0; // 0: top to bottom; else lines drawn in a shuffled order
     bool glyphMarks = true;     // "☒ Conventional" rather than an X set in a drawn box
     int carriedOver = 0;        // the last lines of C and of H carried over to a fourth page
+    // What real forms do: a cover page of prose first; the rate-lock sentence (with "interest
+    // rate" in it) above the Loan Terms; labels over two lines with their figures between or
+    // beside the first; glyphs drawn in white after figures and labels; ranges printed
+    // "$1,028 min" over "$1,359 max" and "$1,137–$1,468".
+    bool realTraits = false;
+    bool spanish = false; // the form's headings and labels in the regulator's Spanish
 };
 
 // Writes the form; false when the file cannot be written.
@@ -28,6 +34,9 @@ bool WriteLoanEstimate(const QString& path, const reader::EstimateReading& figur
 bool WriteScannedPage(const QString& path);
 // A PDF with words, but a letter, not the form.
 bool WriteLetter(const QString& path);
+// The first page of a Closing Disclosure: the Loan Terms and Projected Payments as a Loan
+// Estimate has them, under the Closing Information.
+bool WriteClosingDisclosure(const QString& path);
 
 // The fixtures: figures as a lender would print them. Section totals, D, I, J and cash to close
 // are the sums of the lines, as the form has them.
@@ -36,5 +45,7 @@ reader::EstimateReading FhaPurchase();
 reader::EstimateReading FifteenYearLoan();
 reader::EstimateReading LoanWithLenderCredits();
 reader::EstimateReading RefinanceWithoutPrice();
+// A 5-year interest-only 5/3 adjustable rate: Projected Payments with ranges.
+reader::EstimateReading AdjustableInterestOnly();
 
 } // namespace plumcrest::testing

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
@@ -92,12 +93,21 @@ QStringList Differences(const QJsonObject& read, const EstimateReading& f) {
         const auto& expected = f.projectedPayments[std::size_t(c)];
         same("years", QString::fromStdString(expected.years),
              column.value(QStringLiteral("years")));
-        same("principalInterest", Expected(expected.principalInterest.value),
+        // A range reads as {min, max}.
+        const auto ranged = [](const std::optional<double>& low,
+                               const std::optional<double>& high) -> QJsonValue {
+            if (low && high)
+                return QJsonObject{{QStringLiteral("min"), *low}, {QStringLiteral("max"), *high}};
+            return Expected(low);
+        };
+        same("principalInterest",
+             ranged(expected.principalInterest.value, expected.principalInterestMaximum),
              column.value(QStringLiteral("principalInterest")));
         same("mortgageInsurance", Expected(expected.mortgageInsurance.value),
              column.value(QStringLiteral("mortgageInsurance")));
         same("escrow", Expected(expected.escrow.value), column.value(QStringLiteral("escrow")));
-        same("total", Expected(expected.total.value), column.value(QStringLiteral("total")));
+        same("total", ranged(expected.total.value, expected.totalMaximum),
+             column.value(QStringLiteral("total")));
     }
     const QJsonObject sections = read.value(QStringLiteral("sections")).toObject();
     for (CostSection section : kCostSections) {
@@ -154,18 +164,29 @@ private slots:
         QTest::addColumn<unsigned>("seed");
         QTest::addColumn<bool>("glyphs");
         QTest::addColumn<int>("carried");
+        QTest::addColumn<bool>("traits");
+        QTest::addColumn<bool>("spanish");
         const QString sans = QStringLiteral("Liberation Sans");
         const QString serif = QStringLiteral("Liberation Serif");
         const QString dejavu = QStringLiteral("DejaVu Sans");
-        QTest::newRow("fixed-rate purchase") << 0 << sans << 0.0 << 0.0 << 0u << true << 0;
+        QTest::newRow("fixed-rate purchase")
+            << 0 << sans << 0.0 << 0.0 << 0u << true << 0 << false << false;
         QTest::newRow("FHA purchase, serif, shifted, shuffled, boxed X")
-            << 1 << serif << 4.0 << -3.0 << 7u << false << 0;
+            << 1 << serif << 4.0 << -3.0 << 7u << false << 0 << false << false;
         QTest::newRow("15-year loan, DejaVu, shifted")
-            << 2 << dejavu << -3.0 << 5.0 << 0u << true << 0;
+            << 2 << dejavu << -3.0 << 5.0 << 0u << true << 0 << false << false;
         QTest::newRow("lender credits, two columns, fourth page")
-            << 3 << sans << 2.0 << 2.0 << 11u << true << 2;
+            << 3 << sans << 2.0 << 2.0 << 11u << true << 2 << false << false;
         QTest::newRow("refinance without a sale price, serif, shuffled")
-            << 4 << serif << -2.0 << 0.0 << 3u << false << 0;
+            << 4 << serif << -2.0 << 0.0 << 3u << false << 0 << false << false;
+        QTest::newRow("fixed-rate purchase as real forms print it")
+            << 0 << sans << 0.0 << 0.0 << 0u << true << 0 << true << false;
+        QTest::newRow("interest-only adjustable with ranges, as real forms print it")
+            << 5 << sans << 1.0 << -1.0 << 0u << true << 0 << true << false;
+        QTest::newRow("fixed-rate purchase in Spanish")
+            << 0 << sans << 0.0 << 0.0 << 0u << true << 0 << true << true;
+        QTest::newRow("adjustable in Spanish, serif, shuffled")
+            << 5 << serif << 0.0 << 2.0 << 5u << false << 0 << true << true;
     }
     // State: a fixture written as the form lays it out, in the row's style.
     // Action: the program reads it.  Expected: status 0 and every key as written.
@@ -177,17 +198,24 @@ private slots:
         QFETCH(unsigned, seed);
         QFETCH(bool, glyphs);
         QFETCH(int, carried);
+        QFETCH(bool, traits);
+        QFETCH(bool, spanish);
         const EstimateReading figures[] = {
-            testing::FixedRatePurchase(), testing::FhaPurchase(), testing::FifteenYearLoan(),
-            testing::LoanWithLenderCredits(), testing::RefinanceWithoutPrice()};
+            testing::FixedRatePurchase(),     testing::FhaPurchase(),
+            testing::FifteenYearLoan(),       testing::LoanWithLenderCredits(),
+            testing::RefinanceWithoutPrice(), testing::AdjustableInterestOnly()};
         const QString path = Write(QStringLiteral("fixture%1.pdf").arg(fixture), figures[fixture],
-                                   {family, dx, dy, seed, glyphs, carried});
+                                   {family, dx, dy, seed, glyphs, carried, traits, spanish});
         QVERIFY(!path.isEmpty());
         const Run run = ReadWithProgram(path);
         QCOMPARE(run.status, 0);
         QVERIFY2(run.err.isEmpty(), run.err.constData());
         const QJsonObject read = QJsonDocument::fromJson(run.out).object();
-        const QStringList wrong = Differences(read, figures[fixture]);
+        QStringList wrong = Differences(read, figures[fixture]);
+        if (read.value(QStringLiteral("language")).toString() !=
+            (spanish ? QStringLiteral("es") : QStringLiteral("en")))
+            wrong << QStringLiteral("language: %1")
+                         .arg(read.value(QStringLiteral("language")).toString());
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     }
 
@@ -202,6 +230,12 @@ private slots:
                                    << "not a PDF";
         QTest::newRow("cut in half") << "cut"
                                      << "damaged";
+        QTest::newRow("Closing Disclosure") << "disclosure"
+                                            << "This is a Closing Disclosure, not a Loan Estimate.";
+        QTest::newRow("blank form") << "blank"
+                                    << "blank Loan Estimate form";
+        QTest::newRow("the same form twice") << "twice"
+                                             << "more than one Loan Estimate";
     }
     // Action: the program reads the file.  Expected: status 2, one line saying why, no output.
     void refuses_what_is_not_a_readable_form() {
@@ -212,6 +246,19 @@ private slots:
             QVERIFY(testing::WriteScannedPage(path));
         } else if (kind == QLatin1String("letter")) {
             QVERIFY(testing::WriteLetter(path));
+        } else if (kind == QLatin1String("disclosure")) {
+            QVERIFY(testing::WriteClosingDisclosure(path));
+        } else if (kind == QLatin1String("blank")) {
+            EstimateReading blank;
+            blank.projectedPayments.resize(2);
+            QVERIFY(testing::WriteLoanEstimate(path, blank, {}));
+        } else if (kind == QLatin1String("twice")) {
+            // Two copies of one form, as a scanner's software or a careless merge makes them.
+            const QString unite = QStandardPaths::findExecutable(QStringLiteral("pdfunite"));
+            if (unite.isEmpty())
+                QSKIP("pdfunite (poppler-utils) is not installed");
+            const QString one = Write(QStringLiteral("once.pdf"), testing::FixedRatePurchase());
+            QCOMPARE(QProcess::execute(unite, {one, one, path}), 0);
         } else {
             const QString whole = Write(QStringLiteral("whole.pdf"), testing::FixedRatePurchase());
             QFile in(whole);
@@ -281,6 +328,24 @@ private slots:
             QVERIFY2(each.ok != changed, each.name.c_str());
         }
         QVERIFY(CheckNamed(result.read->checks, check.toStdString()));
+    }
+
+    // State: a form whose printed totals hold a line the offer will not keep (its amount
+    // missing from the page).  Expected: the section's total, D and J are shown not to agree
+    // with the lines kept; I still agrees.
+    void totals_are_checked_against_the_lines_kept() {
+        EstimateReading f = testing::FixedRatePurchase();
+        f.Section(CostSection::A).lines[1].amount.reset();
+        const QString path = Write(QStringLiteral("lost-line.pdf"), f);
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(result.read, qPrintable(result.problem));
+        for (const char* failing : {"sectionA", "totalLoanCosts", "totalClosingCosts"}) {
+            const reader::Check* check = CheckNamed(result.read->checks, failing);
+            QVERIFY2(check && !check->ok, failing);
+        }
+        const reader::Check* other = CheckNamed(result.read->checks, "totalOtherCosts");
+        QVERIFY(other && other->ok);
     }
 
     // Action: a few hundred damaged copies of a form through the window's reader process.
