@@ -1,5 +1,6 @@
 #include "EstimateImport.h"
 
+#include "EstimateFields.h"
 #include "FigureText.h"
 #include "OfferEditor.h"
 #include "OfferEntry.h"
@@ -117,19 +118,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto tip = [&](Field field, const reader::Where& where) {
         editor.NumberField(field)->setToolTip(ReadOn(where));
     };
-    tip(Field::Price, r.salePrice.value ? r.salePrice.where : r.propertyValue.where);
-    tip(Field::LoanAmount, r.loanAmount.where);
-    tip(Field::Term, r.loanTermYears.where);
-    tip(Field::NoteRate, r.interestRate.where);
-    tip(Field::LenderCredits, r.lenderCredits.where);
+    // Each figure the form prints, by its key in the reading.
+    for (const EstimateField& figure : kEstimateFields)
+        if (*figure.json != '\0' && figure.kind != FigureKind::Choice)
+            tip(figure.key, reader::WhereRead(r, figure.json));
     if (!r.projectedPayments.empty()) {
-        tip(Field::InsurancePercent, r.projectedPayments.front().mortgageInsurance.where);
-        tip(Field::PropertyTax, r.projectedPayments.front().escrow.where);
+        tip("insurancePercent", r.projectedPayments.front().mortgageInsurance.where);
+        tip("propertyTaxYearly", r.projectedPayments.front().escrow.where);
     }
-    tip(Field::DisclosedApr, r.apr.where);
-    tip(Field::DisclosedTip, r.tip.where);
-    tip(Field::InFiveTotal, r.in5YearsTotalPaid.where);
-    tip(Field::InFivePrincipal, r.in5YearsPrincipal.where);
     editor.NameField()->setToolTip(ReadOn(r.lender.where));
     editor.LoanTypeField()->setToolTip(ReadOn(r.loanType.where));
     // The editor holds the lines with an amount, in the order read.

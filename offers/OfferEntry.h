@@ -3,6 +3,7 @@
 // locale's separators checked against each field's range, with the words that say what is wrong,
 // and the calculator's record brought in line with an edited Loan Estimate.
 
+#include "EstimateFields.h"
 #include "KeptOffer.h"
 #include "PictureMask.h"
 
@@ -10,9 +11,6 @@
 #include <optional>
 
 namespace plumcrest::offers {
-
-// The largest amount of money the calculator shows (its mask ##,###,###.##).
-inline constexpr double kMaxMoney = 99999999.99;
 
 enum class EntryKind {
     Money,   // dollars: up to 2 decimals, group separators allowed
