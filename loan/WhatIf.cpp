@@ -65,7 +65,7 @@ std::optional<std::int32_t> ParseWhole(std::string_view text, std::int32_t low, 
 }
 
 std::optional<double> ParseRate(std::string_view text) {
-    const auto units = ParseFixed(text, 4, 9999999);
+    const auto units = ParseFixed(text, 4, static_cast<std::int64_t>(kMaxRate * 10000 + 0.5));
     if (!units)
         return std::nullopt;
     return static_cast<double>(*units) / 10000.0;

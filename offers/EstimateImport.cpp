@@ -1,5 +1,6 @@
 #include "EstimateImport.h"
 
+#include "EstimateFields.h"
 #include "FigureText.h"
 #include "OfferEditor.h"
 #include "OfferEntry.h"
@@ -106,13 +107,12 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
     return result;
 }
 
-store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t decimalSeparator) {
+store::KeptOffer OfferOfReading(const reader::EstimateReading& reading) {
     store::KeptOffer offer;
     offer.name = QString::fromStdString(reading.lender.value.value_or(std::string()))
                      .simplified()
                      .left(store::kMaxOfferName);
     offer.estimate = reader::EstimateOfReading(reading);
-    MatchCalculatorRecord(offer, decimalSeparator);
     return offer;
 }
 
@@ -162,9 +162,9 @@ void Refresh(Review& review) {
     const auto typed = [&](Field field) {
         return Typed(editor.NumberField(field)->text(), review.separators);
     };
-    r.loanAmount.value = typed(Field::LoanAmount);
-    r.interestRate.value = typed(Field::NoteRate);
-    const auto years = typed(Field::Term);
+    r.loanAmount.value = typed("loanAmount");
+    r.interestRate.value = typed("noteRate");
+    const auto years = typed("months");
     r.loanTermYears.value = years && *years >= 1 && *years <= 1000 && std::floor(*years) == *years
                                 ? std::optional<int>(static_cast<int>(*years))
                                 : std::nullopt;
@@ -218,19 +218,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto tip = [&](Field field, const reader::Where& where) {
         editor.NumberField(field)->setToolTip(ReadOn(where));
     };
-    tip(Field::Price, r.salePrice.value ? r.salePrice.where : r.propertyValue.where);
-    tip(Field::LoanAmount, r.loanAmount.where);
-    tip(Field::Term, r.loanTermYears.where);
-    tip(Field::NoteRate, r.interestRate.where);
-    tip(Field::LenderCredits, r.lenderCredits.where);
+    // Each figure the form prints, by its key in the reading.
+    for (const EstimateField& figure : kEstimateFields)
+        if (*figure.json != '\0' && figure.kind != FigureKind::Choice)
+            tip(figure.key, reader::WhereRead(r, figure.json));
     if (!r.projectedPayments.empty()) {
-        tip(Field::InsurancePercent, r.projectedPayments.front().mortgageInsurance.where);
-        tip(Field::PropertyTax, r.projectedPayments.front().escrow.where);
+        tip("insurancePercent", r.projectedPayments.front().mortgageInsurance.where);
+        tip("propertyTaxYearly", r.projectedPayments.front().escrow.where);
     }
-    tip(Field::DisclosedApr, r.apr.where);
-    tip(Field::DisclosedTip, r.tip.where);
-    tip(Field::InFiveTotal, r.in5YearsTotalPaid.where);
-    tip(Field::InFivePrincipal, r.in5YearsPrincipal.where);
     editor.NameField()->setToolTip(ReadOn(r.lender.where));
     editor.LoanTypeField()->setToolTip(ReadOn(r.loanType.where));
     // A figure not read is shown empty and named missing, never as 0.
@@ -244,10 +239,10 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         problem->setStyleSheet(kProblemStyle);
         problem->setVisible(true);
     };
-    missing(Field::Price, r.salePrice.value || r.propertyValue.value);
-    missing(Field::LoanAmount, r.loanAmount.value.has_value());
-    missing(Field::Term, r.loanTermYears.value.has_value());
-    missing(Field::NoteRate, r.interestRate.value.has_value());
+    missing("price", r.salePrice.value || r.propertyValue.value);
+    missing("loanAmount", r.loanAmount.value.has_value());
+    missing("months", r.loanTermYears.value.has_value());
+    missing("noteRate", r.interestRate.value.has_value());
     // The editor holds the lines with an amount, in the order read.
     for (CostSection section : kCostSections) {
         int index = 0;
@@ -421,9 +416,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
 
     // Every correction runs the checks again.
     const auto refresh = [review] { Refresh(*review); };
-    std::vector<QLineEdit*> inputs = {editor.NumberField(Field::LoanAmount),
-                                      editor.NumberField(Field::NoteRate),
-                                      editor.NumberField(Field::Term)};
+    std::vector<QLineEdit*> inputs = {editor.NumberField("loanAmount"),
+                                      editor.NumberField("noteRate"), editor.NumberField("months")};
     if (review->payment)
         inputs.push_back(review->payment);
     for (CostSection section : kCostSections)

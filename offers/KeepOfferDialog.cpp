@@ -1,5 +1,6 @@
 #include "KeepOfferDialog.h"
 
+#include "EstimateFields.h"
 #include "Guarded.h"
 #include "KeptOffer.h"
 #include "NumberText.h"
@@ -15,13 +16,6 @@
 
 namespace plumcrest::offers {
 
-namespace {
-
-// The largest percentage the calculator's rate field shows.
-constexpr double kLargestPercent = 999.9999;
-
-} // namespace
-
 std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& separators) {
     // Only digits and the decimal separator: no sign, exponent or group separator, which the
     // calculator's parser below would otherwise take; a trailing "%" as the lender writes it.
@@ -36,7 +30,7 @@ std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& 
     }
     const std::string utf8 = trimmed.toStdString();
     const std::optional<double> value = ParseFloat(utf8, separators.decimal);
-    if (!value || !(*value <= kLargestPercent))
+    if (!value || !(*value <= kMaxRate))
         return std::nullopt;
     return value;
 }

@@ -5,6 +5,7 @@
 // are typed. An entry that cannot be read keeps the dialog open with a message beside it; what
 // was typed stays.
 
+#include "EstimateFields.h"
 #include "HelpContexts.h"
 #include "KeptOffer.h"
 #include "OfferEntry.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QCheckBox;
@@ -57,31 +59,8 @@ public:
     QComboBox* InsuranceEndField() const { return insuranceEnd_; }
     // Checked for an adjustable rate; its fields count only then.
     QGroupBox* AdjustableBox() const { return adjustableBox_; }
-    // The number fields, by what they hold.
-    enum class Field {
-        Price,
-        LoanAmount,
-        Term,
-        NoteRate,
-        LenderCredits,
-        InsurancePercent,
-        PropertyTax,
-        HomeInsurance,
-        Hoa,
-        DisclosedApr,
-        DisclosedTip,
-        InFiveTotal,
-        InFivePrincipal,
-        // The Adjustable Interest Rate table.
-        ArmInitialMonths,
-        ArmIndex,
-        ArmMargin,
-        ArmFirstCap,
-        ArmLaterCap,
-        ArmLifeCap,
-        ArmFloor,
-        ArmMonthsBetween,
-    };
+    // The number fields, by the key of the figure they hold (EstimateFields.h).
+    using Field = std::string_view;
     QLineEdit* NumberField(Field field) const;
     QLabel* ProblemBeside(Field field) const;
 
@@ -112,7 +91,8 @@ public:
 
 private:
     struct NumberEntry {
-        Field field = Field::Price;
+        const EstimateField* figure = nullptr;
+        Field field;
         QString name; // for the message below the fields
         EntryRule rule;
         QLineEdit* edit = nullptr;
@@ -127,8 +107,10 @@ private:
         std::vector<std::unique_ptr<CostLine>> items;
     };
 
-    QLineEdit* AddNumber(Field field, const QString& caption, const QString& name,
-                         const EntryRule& rule, std::optional<double> value, QWidget* parent,
+    // The group's figures, in the table's order: a field each, or a choice box.
+    void AddFigures(FieldGroup group, const LoanEstimate& estimate, QWidget* parent,
+                    QGridLayout* grid);
+    QLineEdit* AddNumber(const EstimateField& figure, std::optional<double> value, QWidget* parent,
                          QGridLayout* grid);
     CostLine& InsertLine(CostSection section, const CostItem* item);
     void RemoveLine(CostLine* line);
@@ -151,7 +133,8 @@ private:
     QComboBox* loanType_ = nullptr;
     QComboBox* insuranceEnd_ = nullptr;
     QGroupBox* adjustableBox_ = nullptr;
-    std::vector<NumberEntry> numbers_;
+    std::vector<NumberEntry> numbers_; // in the order of the table
+    std::vector<std::pair<const EstimateField*, QComboBox*>> choices_;
     std::array<Section, kCostSections.size()> sections_;
     QLabel* totalD_ = nullptr;
     QLabel* totalI_ = nullptr;

@@ -10,10 +10,6 @@ namespace plumcrest::reader {
 
 namespace {
 
-double Dollars(Cents cents) {
-    return static_cast<double>(cents) / 100;
-}
-
 // The lines the offer keeps (a label and an amount), summed, and how many they are.
 struct Kept {
     double sum = 0;

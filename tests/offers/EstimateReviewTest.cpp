@@ -61,11 +61,11 @@ private slots:
     // payment is checked against it.
     void missing_rate_is_shown_missing_and_holds_ok_back() {
         const reader::ReadBack read = Read(false, true);
-        OfferEditor editor(OfferOfReading(read.reading, U'.'), kUs, nullptr);
+        OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
         ShowReadingIn(editor, read, kUs);
-        QLineEdit* rate = editor.NumberField(Field::NoteRate);
+        QLineEdit* rate = editor.NumberField("noteRate");
         QVERIFY(rate->text().isEmpty());
-        QLabel* problem = editor.ProblemBeside(Field::NoteRate);
+        QLabel* problem = editor.ProblemBeside("noteRate");
         QVERIFY(!problem->isHidden());
         QVERIFY(problem->text().contains(QStringLiteral("missing")));
         QVERIFY(problem->styleSheet().contains(QStringLiteral("#b3261e")));
@@ -87,7 +87,7 @@ private slots:
     // it).  Expected: the review asks for it; OK only once it is typed.
     void missing_payment_is_typed_in_the_review() {
         const reader::ReadBack read = Read(true, false);
-        OfferEditor editor(OfferOfReading(read.reading, U'.'), kUs, nullptr);
+        OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
         ShowReadingIn(editor, read, kUs);
         QVERIFY(!Ok(editor)->isEnabled());
         auto* payment = editor.findChild<QLineEdit*>(QStringLiteral("edtReviewPayment"));
@@ -100,7 +100,7 @@ private slots:
     // editor.  Expected: the section's and D's checks turn against it; put back, they agree.
     void a_corrected_line_is_checked_against_the_printed_totals() {
         const reader::ReadBack read = Read(true, true);
-        OfferEditor editor(OfferOfReading(read.reading, U'.'), kUs, nullptr);
+        OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
         ShowReadingIn(editor, read, kUs);
         QVERIFY(Verdict(editor, "sectionA")->text().startsWith(QChar(0x2713)));
         QVERIFY(Verdict(editor, "totalLoanCosts")->text().startsWith(QChar(0x2713)));
@@ -119,7 +119,7 @@ private slots:
     // Expected: it fits the screen, with OK and Cancel inside it.
     void review_fits_the_screen_with_its_buttons_in_view() {
         const reader::ReadBack read = Read(true, true);
-        OfferEditor editor(OfferOfReading(read.reading, U'.'), kUs, nullptr);
+        OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
         ShowReadingIn(editor, read, kUs);
         editor.FitToScreen(QSize(1040, 2000));
         editor.show();

@@ -6,6 +6,7 @@
 #include "CompareWindow.h"
 #include "FakePlatform.h"
 #include "LocaleSettings.h"
+#include "OfferCalculator.h"
 #include "OfferDesk.h"
 #include "OfferEntry.h"
 #include "OfferStore.h"
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <map>
 
 using namespace plumcrest;
 using namespace plumcrest::offers;
@@ -37,13 +39,6 @@ const LocaleSeparators kUs{U'.', U','};
 KeptOffer SampleOffer() {
     KeptOffer offer;
     offer.name = QStringLiteral("Juniper Bank");
-    offer.inputs.PurchasePrice = 350000;
-    offer.inputs.DownPaymentPercent = 20;
-    offer.inputs.Term = 30;
-    offer.inputs.Interest = 6.625;
-    offer.inputs.OriginationFees = 1150;
-    offer.inputs.Other1 = 615;
-    RecalculateLoan(offer.inputs, offer.results, U'.');
     LoanEstimate estimate;
     estimate.loanType = LoanType::Fha;
     estimate.price = 350000;
@@ -68,7 +63,6 @@ KeptOffer SampleOffer() {
     estimate.disclosedInFiveTotal = 118234.56;
     estimate.disclosedInFivePrincipal = 19876.54;
     offer.estimate = estimate;
-    offer.disclosedApr = 6.912;
     return offer;
 }
 
@@ -97,6 +91,7 @@ private slots:
     void entries_are_read_in_the_locale_data();
     void entries_are_read_in_the_locale();
     void adjustable_rate_is_typed_checked_and_taken_away_again();
+    void every_figure_of_the_description_is_typed_and_kept();
 };
 
 void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the_store() {
@@ -114,20 +109,20 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     desk.AskToEdit = [](const KeptOffer& offer, QWidget* parent) -> std::optional<KeptOffer> {
         OfferEditor editor(offer, kUs, parent);
         Retype(editor.NameField(), QStringLiteral("Juniper Bank (revised)"));
-        Retype(editor.NumberField(Field::LoanAmount), QStringLiteral("290,000"));
-        Retype(editor.NumberField(Field::Term), QStringLiteral("25"));
-        Retype(editor.NumberField(Field::NoteRate), QStringLiteral("6.5"));
+        Retype(editor.NumberField("loanAmount"), QStringLiteral("290,000"));
+        Retype(editor.NumberField("months"), QStringLiteral("25"));
+        Retype(editor.NumberField("noteRate"), QStringLiteral("6.5"));
         Retype(editor.Line(CostSection::A, 0).amount, QStringLiteral("1,325.75"));
         QTest::mouseClick(editor.AddLineButton(CostSection::B), Qt::LeftButton);
         QTest::keyClicks(editor.Line(CostSection::B, 1).label, QStringLiteral("Pest Inspection"));
         QTest::keyClicks(editor.Line(CostSection::B, 1).amount, QStringLiteral("175.50"));
         QTest::mouseClick(editor.Line(CostSection::H, 0).remove, Qt::LeftButton);
         editor.InsuranceEndField()->setCurrentIndex(2); // FHA
-        Retype(editor.NumberField(Field::InsurancePercent), QStringLiteral("0.85"));
-        Retype(editor.NumberField(Field::PropertyTax), QStringLiteral("4,560"));
-        Retype(editor.NumberField(Field::Hoa), QStringLiteral("92.5"));
-        Retype(editor.NumberField(Field::DisclosedTip), QString());
-        Retype(editor.NumberField(Field::DisclosedApr), QStringLiteral("6.781"));
+        Retype(editor.NumberField("insurancePercent"), QStringLiteral("0.85"));
+        Retype(editor.NumberField("propertyTaxYearly"), QStringLiteral("4,560"));
+        Retype(editor.NumberField("hoaMonthly"), QStringLiteral("92.5"));
+        Retype(editor.NumberField("disclosedTip"), QString());
+        Retype(editor.NumberField("disclosedApr"), QStringLiteral("6.781"));
         ClickOk(editor);
         if (editor.result() != QDialog::Accepted)
             return std::nullopt;
@@ -144,8 +139,7 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     QCOMPARE(all.size(), std::size_t(1));
     const KeptOffer& saved = all[0];
     QCOMPARE(saved.name, QStringLiteral("Juniper Bank (revised)"));
-    QVERIFY(saved.estimate);
-    const LoanEstimate& e = *saved.estimate;
+    const LoanEstimate& e = saved.estimate;
     const std::vector<CostItem> costs{{CostSection::A, "Origination fee", 1325.75, true},
                                       {CostSection::B, "Appraisal Fee", 615, false},
                                       {CostSection::B, "Pest Inspection", 175.50, false},
@@ -166,15 +160,17 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     QCOMPARE(e.hoaMonthly, 92.5);
     QCOMPARE(e.disclosedTip, std::optional<double>());
     QCOMPARE(e.disclosedInFiveTotal, std::optional<double>(118234.56));
-    QCOMPARE(saved.disclosedApr, std::optional<double>(6.781));
-    // The calculator's record follows: 60,000.00 down on 350,000.00, 290,000.00 over 25 years
+    QCOMPARE(saved.estimate.disclosedApr, std::optional<double>(6.781));
+    // What the calculator shows follows: 60,000.00 down on 350,000.00, 290,000.00 over 25 years
     // at 6.5 % pays 1,958.10 a month.
-    QCOMPARE(saved.inputs.Term, 25.0);
-    QCOMPARE(saved.inputs.Interest, 6.5);
-    QVERIFY(std::abs(saved.inputs.DownPaymentPercent - 17.142857142857) < 1e-9);
-    QCOMPARE(saved.results.Loan, 290000.0);
-    QCOMPARE(saved.results.DownPayment, 60000.0);
-    QVERIFY(std::abs(saved.results.Payment - 1958.1008) < 0.0001);
+    const LoanInputs inputs = CalculatorInputsOf(saved.estimate);
+    QCOMPARE(inputs.Term, 25.0);
+    QCOMPARE(inputs.Interest, 6.5);
+    QVERIFY(std::abs(inputs.DownPaymentPercent - 17.142857142857) < 1e-9);
+    const LoanResults results = CalculatorResultsOf(saved.estimate).value_or(LoanResults{});
+    QCOMPARE(results.Loan, 290000.0);
+    QCOMPARE(results.DownPayment, 60000.0);
+    QVERIFY(std::abs(results.Payment - 1958.1008) < 0.0001);
     // The window shows the edited offer, still selected.
     QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Juniper Bank (revised)"));
     QVERIFY(platform.messages.shown.empty());
@@ -206,7 +202,7 @@ void OfferEditorTest::finance_charge_box_follows_a_new_label_until_the_user_sets
 
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
-    const auto& costs = edited->estimate->costs;
+    const auto& costs = edited->estimate.costs;
     QCOMPARE(costs[1], (CostItem{CostSection::B, "Processing Fee", 615, false}));
     QCOMPARE(costs[3], (CostItem{CostSection::C, "Underwriting Fee", 2310, true}));
     QCOMPARE(costs[4], (CostItem{CostSection::C, "Title - Lender's Policy", 1104.20, true}));
@@ -218,7 +214,7 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     Retype(editor.NameField(), QStringLiteral("Juniper Bank, second quote"));
-    Retype(editor.NumberField(Field::HomeInsurance), QStringLiteral("1,495.60"));
+    Retype(editor.NumberField("homeInsuranceYearly"), QStringLiteral("1,495.60"));
     // A decimal comma where the point is the separator.
     const OfferEditor::CostLine& prepaid = editor.Line(CostSection::F, 0);
     Retype(prepaid.amount, QStringLiteral("611,85"));
@@ -232,7 +228,7 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     QCOMPARE(editor.focusWidget(), prepaid.amount);
     QCOMPARE(prepaid.amount->text(), QStringLiteral("611,85"));
     QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank, second quote"));
-    QCOMPARE(editor.NumberField(Field::HomeInsurance)->text(), QStringLiteral("1,495.60"));
+    QCOMPARE(editor.NumberField("homeInsuranceYearly")->text(), QStringLiteral("1,495.60"));
 
     QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Help), Qt::LeftButton);
     QApplication::setActiveWindow(&editor);
@@ -248,8 +244,8 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
     QCOMPARE(edited->name, QStringLiteral("Juniper Bank, second quote"));
-    QCOMPARE(edited->estimate->homeInsuranceYearly, 1495.60);
-    QCOMPARE(edited->estimate->costs[4].amount, 611.85);
+    QCOMPARE(edited->estimate.homeInsuranceYearly, 1495.60);
+    QCOMPARE(edited->estimate.costs[4].amount, 611.85);
 }
 
 void OfferEditorTest::totals_follow_a_typed_amount() {
@@ -268,7 +264,7 @@ void OfferEditorTest::totals_follow_a_typed_amount() {
     QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("-"));
     QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("-"));
     Retype(editor.Line(CostSection::G, 0).amount, QStringLiteral("1,820.10"));
-    Retype(editor.NumberField(Field::LenderCredits), QStringLiteral("1,005"));
+    Retype(editor.NumberField("lenderCredits"), QStringLiteral("1,005"));
     QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("2,914.50"));
     QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("4,911.95"));
 }
@@ -327,40 +323,97 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
     {
         OfferEditor editor(offer, kUs, nullptr);
         QVERIFY(!editor.AdjustableBox()->isChecked());
-        QVERIFY(!editor.NumberField(Field::ArmMargin)->isEnabled());
+        QVERIFY(!editor.NumberField("armMargin")->isEnabled());
         editor.AdjustableBox()->setChecked(true);
-        Retype(editor.NumberField(Field::ArmInitialMonths), QStringLiteral("84"));
-        Retype(editor.NumberField(Field::ArmIndex), QStringLiteral("4.125"));
-        Retype(editor.NumberField(Field::ArmMargin), QStringLiteral("2.75"));
-        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
-        Retype(editor.NumberField(Field::ArmFirstCap), QStringLiteral("5"));
-        Retype(editor.NumberField(Field::ArmLaterCap), QStringLiteral("1"));
-        Retype(editor.NumberField(Field::ArmLifeCap), QStringLiteral("5.5"));
+        Retype(editor.NumberField("armInitialMonths"), QStringLiteral("84"));
+        Retype(editor.NumberField("armIndex"), QStringLiteral("4.125"));
+        Retype(editor.NumberField("armMargin"), QStringLiteral("2.75"));
+        Retype(editor.NumberField("armMonthsBetween"), QStringLiteral("6"));
+        Retype(editor.NumberField("armFirstCap"), QStringLiteral("5"));
+        Retype(editor.NumberField("armLaterCap"), QStringLiteral("1"));
+        Retype(editor.NumberField("armLifeCap"), QStringLiteral("5.5"));
         // A part month is not a change date: the dialog stays, says so, keeps the rest.
-        Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("2.875"));
-        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6.5"));
+        Retype(editor.NumberField("armFloor"), QStringLiteral("2.875"));
+        Retype(editor.NumberField("armMonthsBetween"), QStringLiteral("6.5"));
         ClickOk(editor);
         QVERIFY(editor.result() != QDialog::Accepted);
         QVERIFY(editor.Problem()->text().contains(QStringLiteral("Months between changes")));
-        QCOMPARE(editor.NumberField(Field::ArmLifeCap)->text(), QStringLiteral("5.5"));
-        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
+        QCOMPARE(editor.NumberField("armLifeCap")->text(), QStringLiteral("5.5"));
+        Retype(editor.NumberField("armMonthsBetween"), QStringLiteral("6"));
         const auto edited = editor.EditedOffer();
-        QVERIFY(edited && edited->estimate);
-        QCOMPARE(edited->estimate->adjustable, std::optional<AdjustableRate>(AdjustableRate{
-                                                   84, 4.125, 2.75, 5, 1, 5.5, 2.875, 6}));
+        QVERIFY(edited);
+        QCOMPARE(edited->estimate.adjustable, std::optional<AdjustableRate>(AdjustableRate{
+                                                  84, 4.125, 2.75, 5, 1, 5.5, 2.875, 6}));
         offer = *edited;
     }
     // Opened again it shows the table; unchecked, the rate is fixed again.
     OfferEditor editor(offer, kUs, nullptr);
     QVERIFY(editor.AdjustableBox()->isChecked());
-    QCOMPARE(editor.NumberField(Field::ArmIndex)->text(), QStringLiteral("4.1250"));
-    QCOMPARE(editor.NumberField(Field::ArmMonthsBetween)->text(), QStringLiteral("6"));
+    QCOMPARE(editor.NumberField("armIndex")->text(), QStringLiteral("4.1250"));
+    QCOMPARE(editor.NumberField("armMonthsBetween")->text(), QStringLiteral("6"));
     editor.AdjustableBox()->setChecked(false);
-    Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("x"));
+    Retype(editor.NumberField("armFloor"), QStringLiteral("x"));
     const auto edited = editor.EditedOffer();
-    QVERIFY(edited && edited->estimate);
-    QVERIFY(!edited->estimate->adjustable);
+    QVERIFY(edited);
+    QVERIFY(!edited->estimate.adjustable);
 }
 
 QTEST_MAIN(OfferEditorTest)
+// State: an offer in the editor, its rate adjustable. Action: every figure the description of a
+// Loan Estimate holds is typed with a value of its own (money 1,001.25, 1,002.25, ...; rates
+// 1.125, 2.125, ...; months 13, 14, ...). Expected: each reaches the edited offer and comes back
+// from the store as typed, so a figure added to the description needs no code to be edited or
+// kept.
+void OfferEditorTest::every_figure_of_the_description_is_typed_and_kept() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    editor.AdjustableBox()->setChecked(true);
+    std::map<std::string_view, double> typed;
+    int n = 0;
+    for (const EstimateField& figure : kEstimateFields) {
+        ++n;
+        if (figure.kind == FigureKind::Choice)
+            continue;
+        QLineEdit* field = editor.NumberField(figure.key);
+        QVERIFY2(field, figure.column);
+        double value = 0;
+        QString text;
+        if (figure.key == "months") {
+            value = 12 * 17;
+            text = QStringLiteral("17");
+        } else if (figure.kind == FigureKind::Months) {
+            value = 12 + n;
+            text = QString::number(value);
+        } else if (figure.kind == FigureKind::Rate) {
+            value = n + 0.125;
+            text = QString::number(value, 'f', 3);
+        } else {
+            value = 1000 + n + 0.25;
+            text = QString::number(value, 'f', 2);
+        }
+        Retype(field, text);
+        typed[figure.key] = value;
+    }
+    editor.LoanTypeField()->setCurrentIndex(3);
+    editor.InsuranceEndField()->setCurrentIndex(2);
+    // The loan may not exceed the price.
+    Retype(editor.NumberField("price"), QStringLiteral("99999999.99"));
+    typed["price"] = 99999999.99;
+    const auto edited = editor.EditedOffer();
+    QVERIFY2(edited, qPrintable(editor.Problem()->text()));
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    KeptOffer kept = *edited;
+    QVERIFY(store.Add(kept));
+    const auto read = store.All();
+    QCOMPARE(read.size(), std::size_t(1));
+    for (const LoanEstimate* estimate : {&edited->estimate, &read.front().estimate}) {
+        for (const auto& [key, value] : typed)
+            QCOMPARE(FigureValue(EstimateFieldOf(key), *estimate).value_or(-1), value);
+        QCOMPARE(estimate->loanType, LoanType::Other);
+        QCOMPARE(estimate->insuranceEnd, InsuranceEnd::Fha);
+    }
+}
+
 #include "OfferEditorTest.moc"
