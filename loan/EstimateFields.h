@@ -282,3 +282,32 @@ const char* ChoiceStored(const EstimateField& field, int index);
 std::optional<int> ChoiceOfStored(const EstimateField& field, std::string_view stored);
 
 } // namespace plumcrest
+
+namespace plumcrest {
+
+// What the form prints that the record does not keep, or keeps only through another figure:
+// each with the form's label in English and in Spanish and its key in the reader's JSON.
+struct FormOnlyLabel {
+    std::string_view key;
+    const char* formLabel;
+    const char* formLabelEs;
+    const char* json;
+};
+
+inline constexpr FormOnlyLabel kFormOnlyLabels[] = {
+    {"dateIssued", "Date Issued", "Fecha de emisión", "dateIssued"},
+    {"propertyValue", "Est. Prop. Value", "Valor estimado de la propiedad",
+     "estimatedPropertyValue"},
+    {"purpose", "Purpose", "Finalidad", "purpose"},
+    {"product", "Product", "Producto", "product"},
+    {"rateLock", "Rate Lock", "Bloqueo de tasa", "rateLocked"},
+    {"monthlyPrincipalInterest", "Monthly Principal & Interest",
+     "Pago mensual de intereses y capital", "monthlyPrincipalInterest"},
+    {"balloonPayment", "Balloon Payment", "Cuota extraordinaria", "balloonPayment"},
+    {"cashToClose", "Estimated Cash to Close", "Dinero en efectivo estimado para el cierre",
+     "cashToClose"},
+    {"lender", "Lender", "Prestamista", "lender"},
+    {"initialRate", "Initial Interest Rate", "Tasa de interés inicial", "initialRate"},
+};
+
+} // namespace plumcrest

@@ -1,5 +1,7 @@
 #include "EstimateReading.h"
 
+#include "EstimateFields.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -92,6 +94,42 @@ std::optional<Label> FindLabel(const Layout& layout, const Wording& wording,
     return std::nullopt;
 }
 
+// The form's labels of the figures the one description of a Loan Estimate names; a key it lacks
+// stops the build.
+constexpr Wording FormWording(std::string_view key) {
+    for (const EstimateField& field : kEstimateFields)
+        if (field.key == key)
+            return {field.formLabel, field.formLabelEs};
+    for (const FormOnlyLabel& label : kFormOnlyLabels)
+        if (label.key == key)
+            return {label.formLabel, label.formLabelEs};
+    throw "no such figure";
+}
+
+constexpr Wording kDateIssued = FormWording("dateIssued");
+constexpr Wording kSalePrice = FormWording("price");
+constexpr Wording kPropertyValue = FormWording("propertyValue");
+constexpr Wording kLoanTerm = FormWording("months");
+constexpr Wording kPurpose = FormWording("purpose");
+constexpr Wording kProduct = FormWording("product");
+constexpr Wording kLoanType = FormWording("loanType");
+constexpr Wording kRateLock = FormWording("rateLock");
+constexpr Wording kLoanAmount = FormWording("loanAmount");
+constexpr Wording kInterestRate = FormWording("noteRate");
+constexpr Wording kMonthlyPayment = FormWording("monthlyPrincipalInterest");
+constexpr Wording kBalloon = FormWording("balloonPayment");
+constexpr Wording kCashToClose = FormWording("cashToClose");
+constexpr Wording kLenderCredits = FormWording("lenderCredits");
+constexpr Wording kIndexMargin = FormWording("armMargin");
+constexpr Wording kInitialRate = FormWording("initialRate");
+constexpr Wording kMinimumMaximum = FormWording("armFloor");
+constexpr Wording kFirstChange = FormWording("armFirstCap");
+constexpr Wording kLaterChanges = FormWording("armLaterCap");
+constexpr Wording kLender = FormWording("lender");
+constexpr Wording kInFiveYears = FormWording("disclosedInFiveTotal");
+constexpr Wording kApr = FormWording("disclosedApr");
+constexpr Wording kTip = FormWording("disclosedTip");
+
 enum class Column { Full, Left, Right };
 
 enum class RegionId {
@@ -132,7 +170,7 @@ struct RegionSpec {
 
 constexpr RegionSpec kRegions[] = {
     {RegionId::Title, 1, Column::Left, false, {"Loan Estimate", "Estimación de Préstamo"}},
-    {RegionId::Details, 1, Column::Right, true, {"LOAN TERM", "PLAZO DEL PRÉSTAMO"}},
+    {RegionId::Details, 1, Column::Right, true, kLoanTerm},
     {RegionId::LoanTerms, 1, Column::Full, false, {"Loan Terms", "Términos del préstamo"}},
     {RegionId::Projected, 1, Column::Full, false, {"Projected Payments", "Pagos proyectados"}},
     {RegionId::CostsAtClosing,
@@ -256,98 +294,34 @@ using R = EstimateReading;
 using T = RateTable;
 
 const FieldSpec kFields[] = {
-    {RegionId::Title, {"DATE ISSUED", "FECHA DE EMISIÓN"}, Kind::Date, 0, &R::dateIssued},
-    {RegionId::Title, {"SALE PRICE", "PRECIO DE VENTA"}, Kind::Money, 0, &R::salePrice},
-    {RegionId::Title,
-     {"EST. PROP. VALUE", "VALOR ESTIMADO DE LA PROPIEDAD"},
-     Kind::Money,
-     0,
-     &R::propertyValue},
-    {RegionId::Details, {"LOAN TERM", "PLAZO DEL PRÉSTAMO"}, Kind::Years, 0, &R::loanTermYears},
-    {RegionId::Details, {"PURPOSE", "FINALIDAD"}, Kind::Purpose, 0, &R::purpose},
-    {RegionId::Details, {"PRODUCT", "PRODUCTO"}, Kind::Text, 0, &R::product},
-    {RegionId::Details, {"LOAN TYPE", "TIPO DE PRÉSTAMO"}, Kind::LoanType, 0, &R::loanType},
-    {RegionId::Details,
-     {"RATE LOCK", "BLOQUEO DE TASA"},
-     Kind::Lock,
-     0,
-     &R::rateLocked,
-     &R::rateLockUntil},
-    {RegionId::Details, {"RATE LOCK", "BLOQUEO DE TASA"}, Kind::Expiry, 0, &R::closingCostsExpire},
-    {RegionId::LoanTerms, {"Loan Amount", "Monto del préstamo"}, Kind::Money, 0, &R::loanAmount},
-    {RegionId::LoanTerms, {"Interest Rate", "Tasa de interés"}, Kind::Percent, 0, &R::interestRate},
-    {RegionId::LoanTerms,
-     {"Monthly Principal & Interest", "Pago mensual de intereses y capital"},
-     Kind::Money,
-     0,
-     &R::monthlyPrincipalInterest},
-    {RegionId::LoanTerms,
-     {"Balloon Payment", "Cuota extraordinaria"},
-     Kind::Money,
-     0,
-     &R::balloonPayment},
-    {RegionId::CostsAtClosing,
-     {"Estimated Cash to Close", "Dinero en efectivo estimado para el cierre"},
-     Kind::Money,
-     0,
-     &R::cashToClose},
-    {RegionId::CostsAtClosing,
-     {"Estimated Cash to Close", "Dinero en efectivo estimado para el cierre"},
-     Kind::ToBorrower,
-     0,
-     &R::cashToCloseToBorrower},
-    {RegionId::J,
-     {"Lender Credits", "Créditos del prestamista"},
-     Kind::Credits,
-     0,
-     &R::lenderCredits},
-    {RegionId::RateTable,
-     {"Index + Margin", "Índice + Margen"},
-     Kind::IndexMargin,
-     0,
-     &T::index,
-     &T::margin},
-    {RegionId::RateTable,
-     {"Initial Interest Rate", "Tasa de interés inicial"},
-     Kind::Percent,
-     0,
-     &T::initialRate},
-    {RegionId::RateTable,
-     {"Minimum/Maximum Interest Rate", "Tasa de interés mínima/máxima"},
-     Kind::MinMax,
-     0,
-     &T::minimumRate,
-     &T::maximumRate},
-    {RegionId::RateChanges,
-     {"First Change", "Primer cambio"},
-     Kind::Month,
-     0,
-     &T::firstChangeMonth},
-    {RegionId::RateChanges,
-     {"Subsequent Changes", "Cambios subsiguientes"},
-     Kind::Month,
-     0,
-     &T::laterChangeMonths},
-    {RegionId::RateLimits, {"First Change", "Primer cambio"}, Kind::Percent, 0, &T::firstChangeCap},
-    {RegionId::RateLimits,
-     {"Subsequent Changes", "Cambios subsiguientes"},
-     Kind::Percent,
-     0,
-     &T::laterChangeCap},
-    {RegionId::Contacts, {"LENDER", "PRESTAMISTA"}, Kind::Text, 0, &R::lender},
-    {RegionId::Comparisons, {"In 5 Years", "En 5 años"}, Kind::Money, 0, &R::in5YearsTotalPaid},
-    {RegionId::Comparisons, {"In 5 Years", "En 5 años"}, Kind::Money, 1, &R::in5YearsPrincipal},
-    {RegionId::Comparisons,
-     {"Annual Percentage Rate (APR)", "Tasa porcentual anual (APR)"},
-     Kind::Percent,
-     0,
-     &R::apr},
-    {RegionId::Comparisons,
-     {"Total Interest Percentage (TIP)",
-      "Total de intereses pagados a lo largo del plazo del préstamo (TIP)"},
-     Kind::Percent,
-     0,
-     &R::tip},
+    {RegionId::Title, kDateIssued, Kind::Date, 0, &R::dateIssued},
+    {RegionId::Title, kSalePrice, Kind::Money, 0, &R::salePrice},
+    {RegionId::Title, kPropertyValue, Kind::Money, 0, &R::propertyValue},
+    {RegionId::Details, kLoanTerm, Kind::Years, 0, &R::loanTermYears},
+    {RegionId::Details, kPurpose, Kind::Purpose, 0, &R::purpose},
+    {RegionId::Details, kProduct, Kind::Text, 0, &R::product},
+    {RegionId::Details, kLoanType, Kind::LoanType, 0, &R::loanType},
+    {RegionId::Details, kRateLock, Kind::Lock, 0, &R::rateLocked, &R::rateLockUntil},
+    {RegionId::Details, kRateLock, Kind::Expiry, 0, &R::closingCostsExpire},
+    {RegionId::LoanTerms, kLoanAmount, Kind::Money, 0, &R::loanAmount},
+    {RegionId::LoanTerms, kInterestRate, Kind::Percent, 0, &R::interestRate},
+    {RegionId::LoanTerms, kMonthlyPayment, Kind::Money, 0, &R::monthlyPrincipalInterest},
+    {RegionId::LoanTerms, kBalloon, Kind::Money, 0, &R::balloonPayment},
+    {RegionId::CostsAtClosing, kCashToClose, Kind::Money, 0, &R::cashToClose},
+    {RegionId::CostsAtClosing, kCashToClose, Kind::ToBorrower, 0, &R::cashToCloseToBorrower},
+    {RegionId::J, kLenderCredits, Kind::Credits, 0, &R::lenderCredits},
+    {RegionId::RateTable, kIndexMargin, Kind::IndexMargin, 0, &T::index, &T::margin},
+    {RegionId::RateTable, kInitialRate, Kind::Percent, 0, &T::initialRate},
+    {RegionId::RateTable, kMinimumMaximum, Kind::MinMax, 0, &T::minimumRate, &T::maximumRate},
+    {RegionId::RateChanges, kFirstChange, Kind::Month, 0, &T::firstChangeMonth},
+    {RegionId::RateChanges, kLaterChanges, Kind::Month, 0, &T::laterChangeMonths},
+    {RegionId::RateLimits, kFirstChange, Kind::Percent, 0, &T::firstChangeCap},
+    {RegionId::RateLimits, kLaterChanges, Kind::Percent, 0, &T::laterChangeCap},
+    {RegionId::Contacts, kLender, Kind::Text, 0, &R::lender},
+    {RegionId::Comparisons, kInFiveYears, Kind::Money, 0, &R::in5YearsTotalPaid},
+    {RegionId::Comparisons, kInFiveYears, Kind::Money, 1, &R::in5YearsPrincipal},
+    {RegionId::Comparisons, kApr, Kind::Percent, 0, &R::apr},
+    {RegionId::Comparisons, kTip, Kind::Percent, 0, &R::tip},
 };
 
 // The Projected Payments: the columns are headed on the first row; the rows below hold one

@@ -1,5 +1,7 @@
 #include "ReadingJson.h"
 
+#include "EstimateFields.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -43,30 +45,62 @@ std::optional<std::string> Text(const QJsonValue& value) {
 }
 
 // The scalar figures by their keys, read and written through the same list.
+// The JSON key of a figure the one description of a Loan Estimate names; a key it lacks stops
+// the build.
+constexpr const char* Json(std::string_view key) {
+    for (const EstimateField& field : kEstimateFields)
+        if (field.key == key && *field.json != '\0')
+            return field.json;
+    for (const FormOnlyLabel& label : kFormOnlyLabels)
+        if (label.key == key)
+            return label.json;
+    throw "no such figure";
+}
+
+// The scalar figures by their keys, read and written through the same list.
 template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
-    visit("lender", r.lender);
-    visit("dateIssued", r.dateIssued);
-    visit("salePrice", r.salePrice);
-    visit("estimatedPropertyValue", r.propertyValue);
-    visit("loanTermYears", r.loanTermYears);
-    visit("purpose", r.purpose);
-    visit("product", r.product);
-    visit("loanType", r.loanType);
-    visit("loanAmount", r.loanAmount);
-    visit("interestRate", r.interestRate);
-    visit("monthlyPrincipalInterest", r.monthlyPrincipalInterest);
-    visit("lenderCredits", r.lenderCredits);
+    static constexpr const char* kLender = Json("lender");
+    static constexpr const char* kDateIssued = Json("dateIssued");
+    static constexpr const char* kSalePrice = Json("price");
+    static constexpr const char* kPropertyValue = Json("propertyValue");
+    static constexpr const char* kTerm = Json("months");
+    static constexpr const char* kPurpose = Json("purpose");
+    static constexpr const char* kProduct = Json("product");
+    static constexpr const char* kLoanType = Json("loanType");
+    static constexpr const char* kLoanAmount = Json("loanAmount");
+    static constexpr const char* kRate = Json("noteRate");
+    static constexpr const char* kPayment = Json("monthlyPrincipalInterest");
+    static constexpr const char* kCredits = Json("lenderCredits");
+    static constexpr const char* kCashToClose = Json("cashToClose");
+    static constexpr const char* kInFiveTotal = Json("disclosedInFiveTotal");
+    static constexpr const char* kInFivePrincipal = Json("disclosedInFivePrincipal");
+    static constexpr const char* kApr = Json("disclosedApr");
+    static constexpr const char* kTip = Json("disclosedTip");
+    static constexpr const char* kBalloon = Json("balloonPayment");
+    static constexpr const char* kRateLocked = Json("rateLock");
+    visit(kLender, r.lender);
+    visit(kDateIssued, r.dateIssued);
+    visit(kSalePrice, r.salePrice);
+    visit(kPropertyValue, r.propertyValue);
+    visit(kTerm, r.loanTermYears);
+    visit(kPurpose, r.purpose);
+    visit(kProduct, r.product);
+    visit(kLoanType, r.loanType);
+    visit(kLoanAmount, r.loanAmount);
+    visit(kRate, r.interestRate);
+    visit(kPayment, r.monthlyPrincipalInterest);
+    visit(kCredits, r.lenderCredits);
     visit("totalLoanCosts", r.totalLoanCosts);
     visit("totalOtherCosts", r.totalOtherCosts);
     visit("totalClosingCosts", r.totalClosingCosts);
-    visit("cashToClose", r.cashToClose);
-    visit("in5YearsTotalPaid", r.in5YearsTotalPaid);
-    visit("in5YearsPrincipal", r.in5YearsPrincipal);
-    visit("apr", r.apr);
-    visit("tip", r.tip);
+    visit(kCashToClose, r.cashToClose);
+    visit(kInFiveTotal, r.in5YearsTotalPaid);
+    visit(kInFivePrincipal, r.in5YearsPrincipal);
+    visit(kApr, r.apr);
+    visit(kTip, r.tip);
+    visit(kBalloon, r.balloonPayment);
+    visit(kRateLocked, r.rateLocked);
     visit("cashToCloseToBorrower", r.cashToCloseToBorrower);
-    visit("balloonPayment", r.balloonPayment);
-    visit("rateLocked", r.rateLocked);
     visit("rateLockUntil", r.rateLockUntil);
     visit("closingCostsExpire", r.closingCostsExpire);
 }
