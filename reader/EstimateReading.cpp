@@ -1243,6 +1243,21 @@ FormReading ReadForm(const std::vector<Page>& pages) {
     return result;
 }
 
+bool MayBeFormPage(const Page& page) {
+    const Sheet sheet = SheetOf(page, 1);
+    for (std::string_view mark : kClosingDisclosureMarks)
+        if (sheet.text.find(mark) != std::string::npos)
+            return true;
+    for (const std::string language : {"en", "es"}) {
+        for (const Wording& mark : kPageMarks)
+            if (Holds(sheet, mark.In(language)))
+                return true;
+        if (Holds(sheet, kComparisonsMark.In(language)))
+            return true;
+    }
+    return false;
+}
+
 std::optional<EstimateReading> ReadEstimate(const std::vector<Page>& pages) {
     FormReading form = ReadForm(pages);
     if (form.kind != FormKind::LoanEstimate)

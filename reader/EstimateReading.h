@@ -124,6 +124,9 @@ struct FormReading {
 // The pages named for what they are and, for a Loan Estimate, its figures found by the form's
 // headings and labels. A figure that is missing or cannot be read stays empty.
 FormReading ReadForm(const std::vector<Page>& pages);
+// Whether a page heads itself as one of the form's pages (or a Closing Disclosure's), in either
+// language: only such pages are worth telling drawn words from hidden ones.
+bool MayBeFormPage(const Page& page);
 // The figures of a Loan Estimate, nothing for anything else.
 std::optional<EstimateReading> ReadEstimate(const std::vector<Page>& pages);
 

@@ -180,20 +180,17 @@ PdfWords ReadPdfWords(const QString& path) {
             words.width = size.width();
             words.height = size.height();
             const auto boxes = page->textList();
-            // Only a page that may be the form is rendered: a cover page of prose is not read.
-            bool formLike = false;
-            for (const auto& box : boxes) {
-                const QString text = box->text();
-                if (text.startsWith(QLatin1Char('$')) || text.endsWith(QLatin1Char('%'))) {
-                    formLike = true;
-                    break;
-                }
-            }
-            const Ink ink(formLike ? page->renderToImage(kInkDpi, kInkDpi)
-                                         .convertToFormat(QImage::Format_Grayscale8)
-                                   : QImage());
             for (const auto& box : boxes)
-                AddWords(*box, ink, formLike, words);
+                AddWords(*box, Ink(QImage()), false, words);
+            // Only a page that heads itself as the form's is rendered: a cover page of prose,
+            // or a letter, is read as its text layer has it.
+            if (MayBeFormPage(words)) {
+                const Ink ink(page->renderToImage(kInkDpi, kInkDpi)
+                                  .convertToFormat(QImage::Format_Grayscale8));
+                words.words.clear();
+                for (const auto& box : boxes)
+                    AddWords(*box, ink, true, words);
+            }
         }
         anyWord = anyWord || !words.words.empty();
         result.pages.push_back(std::move(words));
