@@ -299,16 +299,20 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         auto* shown = new QLabel(value, box);
         shown->setTextFormat(Qt::PlainText);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Long figures (the AIR table, ranges) wrap rather than widen the review past the screen.
+        shown->setWordWrap(true);
         shown->setAccessibleName(caption);
         if (!found)
             shown->setStyleSheet(kProblemStyle);
         auto* source = new QLabel(WhereText(where), box);
         source->setStyleSheet(QStringLiteral("color: palette(mid);"));
         grid->addWidget(name, row, 0);
-        grid->addWidget(shown, row, 1, Qt::AlignRight);
+        grid->addWidget(shown, row, 1);
         grid->addWidget(source, row, 2);
         if (check) {
             auto* verdict = new QLabel(box);
+            verdict->setWordWrap(true);
+            verdict->setWordWrap(true);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
             verdict->setAccessibleName(Tr("Check of %1").arg(caption));
             grid->addWidget(verdict, row, 3);
@@ -386,6 +390,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
             money(part.total.value), true, part.total.where, nullptr, false);
         // The verdict is kept for the lines as they stand.
         auto* verdict = new QLabel(box);
+        verdict->setWordWrap(true);
         verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QString::fromStdString(check)));
         grid->addWidget(verdict, row - 1, 3);
         review->verdicts.emplace_back(check, verdict);
@@ -410,6 +415,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         false);
     add(Tr("APR"), percent(r.apr.value), r.apr.value.has_value(), r.apr.where, "apr", true);
     add(Tr("TIP"), percent(r.tip.value), r.tip.value.has_value(), r.tip.where, "tip", true);
+    grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 1);
     editor.AddNotes(box);
     editor.SetHelpContext(help::kImportContext);

@@ -231,6 +231,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     page->setWidgetResizable(true);
     page->setFrameShape(QFrame::NoFrame);
     page->setFocusPolicy(Qt::NoFocus);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page, 1);
     layout->addWidget(problem_);
