@@ -2,21 +2,7 @@
 
 #include "LoanTerms.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace plumcrest {
-
-namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-} // namespace
 
 std::string_view SectionLetter(CostSection section) {
     switch (section) {
@@ -67,22 +53,6 @@ std::optional<CostSection> SectionFromLetter(std::string_view letter) {
 
 bool IsLoanCost(CostSection section) {
     return section == CostSection::A || section == CostSection::B || section == CostSection::C;
-}
-
-bool DefaultFinanceCharge(CostSection section, std::string_view label) {
-    if (section == CostSection::E || section == CostSection::G)
-        return false;
-    const std::string lower = Lower(label);
-    for (const char* word : {"appraisal", "credit report", "title", "recording", "inspection",
-                             "homeowner", "escrow", "property tax"})
-        if (lower.find(word) != std::string::npos)
-            return false;
-    return true;
-}
-
-bool IsPrepaidInterest(const CostItem& item) {
-    return item.section == CostSection::F &&
-           Lower(item.label).find("interest") != std::string::npos;
 }
 
 LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results) {

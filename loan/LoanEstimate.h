@@ -41,13 +41,11 @@ struct CostItem {
     bool operator==(const CostItem&) const = default;
 };
 
-// Whether a line with this label counts as a finance charge unless the user says otherwise.
-// Government fees (E) and the initial escrow deposit (G) do not; elsewhere appraisal, credit
-// report, title, recording, inspection, homeowner's insurance, escrow and property tax do not,
-// everything else does.
+// Whether a line with this label counts as a finance charge unless the user says otherwise: the
+// rule of FinanceChargeRules.h that decides it.
 bool DefaultFinanceCharge(CostSection section, std::string_view label);
 
-// Prepaid interest is the section F line whose label speaks of interest.
+// Prepaid interest is the section F line whose label speaks of interest (in either language).
 bool IsPrepaidInterest(const CostItem& item);
 
 struct LoanEstimate {

@@ -2,6 +2,7 @@
 
 #include "Amortization.h"
 #include "FigureText.h"
+#include "FinanceChargeRules.h"
 #include "Guarded.h"
 #include "NumberText.h"
 #include "OfferFigures.h"
@@ -9,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -52,6 +54,21 @@ QLabel* NewProblemLabel(QWidget* parent) {
 void ShowProblem(QLabel* label, const QString& text) {
     label->setText(text);
     label->setVisible(!text.isEmpty());
+}
+
+// What the regulation says of a line like this one, and that the tick is the buyer's to change.
+QString FinanceChargeTip(CostSection section, const QString& label, bool setByUser) {
+    const FinanceChargeRule& rule = FinanceChargeRuleOf(section, label.trimmed().toStdString());
+    const QString what = QCoreApplication::translate("plumcrest::FinanceChargeRules", rule.what);
+    const QString verdict = rule.financeCharge
+                                ? OfferEditor::tr("By 12 CFR %1, %2: a finance charge.")
+                                      .arg(QLatin1String(rule.paragraph), what)
+                                : OfferEditor::tr("By 12 CFR %1, %2: not a finance charge.")
+                                      .arg(QLatin1String(rule.paragraph), what);
+    return setByUser ? verdict + QLatin1Char(' ') +
+                           OfferEditor::tr("The tick is yours and stays as you set it.")
+                     : verdict + QLatin1Char(' ') +
+                           OfferEditor::tr("Tick or clear it to decide otherwise.");
 }
 
 QString Money(Cents cents, const LocaleSeparators& separators) {
@@ -415,6 +432,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
     } else {
         line->financeCharge->setChecked(DefaultFinanceCharge(section, ""));
     }
+    line->financeCharge->setToolTip(
+        FinanceChargeTip(section, line->label->text(), line->boxSetByUser));
     part.items.push_back(std::move(owned));
 
     const auto name = [this, line] {
@@ -429,6 +448,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 if (!line->boxSetByUser)
                     line->financeCharge->setChecked(DefaultFinanceCharge(
                         line->section, line->label->text().trimmed().toStdString()));
+                line->financeCharge->setToolTip(
+                    FinanceChargeTip(line->section, line->label->text(), line->boxSetByUser));
                 name();
                 CheckLine(*line);
             }));
@@ -437,8 +458,11 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 UpdateTotals();
             }));
     // clicked, unlike toggled, comes from the user only.
-    connect(line->financeCharge, &QCheckBox::clicked, this,
-            Guarded([line] { line->boxSetByUser = true; }));
+    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([line] {
+                line->boxSetByUser = true;
+                line->financeCharge->setToolTip(
+                    FinanceChargeTip(line->section, line->label->text(), true));
+            }));
     connect(line->remove, &QPushButton::clicked, this, Guarded([this, line] { RemoveLine(line); }));
     return *line;
 }
