@@ -275,7 +275,7 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     case DisclosedAprRow:
         return optional(offer.disclosedApr);
     case TotalPaymentsRow:
-        return Dollars(figures.paid.totalPayments);
+        return Dollars(figures.totalOfPayments);
     case TotalInterestRow:
         return Dollars(figures.paid.totalInterest);
     case WholeTermCostRow:
@@ -339,19 +339,28 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case AprRow:
         return rate(CellFigure(row, column).toDouble());
     case LenderAprRow:
-        return figures.lenderApr ? rate(*figures.lenderApr) : tr("no rate");
+        // The finance charge beside the rate: 12 CFR 1026.22(a)(4) judges the APR by it too.
+        return figures.lenderApr
+                   ? tr("%1 (finance charge %2)")
+                         .arg(rate(*figures.lenderApr), MoneyOf(figures.financeCharge))
+                   : tr("no rate");
     case DisclosedAprRow:
         return offer.disclosedApr ? rate(*offer.disclosedApr) : tr("not given");
     case AprCheckRow:
         return AprCheckText(figures.aprCheck, separators_);
     case InsuranceEndsRow: {
-        const InsurancePlan& plan = figures.insurance;
+        // The plan the costs count: with extra payments, the automatic end stays the original
+        // schedule's and the month to ask comes from the payments made.
+        const InsurancePlan& plan = figures.paidInsurance;
         if (plan.lastMonth == 0)
             return tr("no monthly insurance");
         QString text =
             tr("with payment %1 (year %2)").arg(plan.lastMonth).arg(YearOfMonth(plan.lastMonth));
-        if (plan.reaches80)
+        if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
+            if (const Cents saving = CancellationSaving(plan); saving > 0)
+                text += tr(", which saves %1").arg(MoneyOf(saving));
+        }
         return text;
     }
     case ProjectedRow: {
@@ -467,7 +476,7 @@ QString CompareModel::RowExplanation(int row) {
         return tr("Down payment plus all closing costs, less lender credits");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
-                  "plus the loan costs (A to C)");
+                  "plus the loan costs (A to C), prepaid interest and insurance paid at closing");
     case InFiveCheckRow:
         return tr("The Loan Estimate's own In 5 Years figures, in whole dollars, against these");
     case TipRow:
@@ -481,7 +490,12 @@ QString CompareModel::RowExplanation(int row) {
                   "mortgage insurance until it ends");
     case AprCheckRow:
         return tr("A disclosed APR is accurate within 1/8 of a point, within 1/4 when the "
-                  "payment changes over the term");
+                  "payments change other than with the rate (12 CFR 1026.22(a)(2), (3)), or when "
+                  "it comes from a disclosed finance charge that is accurate (1026.22(a)(4))");
+    case TotalPaymentsRow:
+        return tr("As the Closing Disclosure defines it (12 CFR 1026.38(o)(1)): all scheduled "
+                  "principal, interest and mortgage insurance, plus the loan costs (A to C), "
+                  "prepaid interest and insurance paid at closing");
     case HorizonPaidRow:
         return tr("Principal, interest and mortgage insurance paid in the years you keep the "
                   "loan, plus the loan costs (A to C)");

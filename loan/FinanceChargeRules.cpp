@@ -11,8 +11,11 @@ using Words = std::string_view;
 
 // The words of each rule, English first, then as the Spanish forms print them. An owner's title
 // policy is named before the title charges, a settlement agent's or courier's fee (which the forms
-// list under "Title –") before them too, mortgage insurance before other insurance, and the tax
-// services a lender buys before property taxes.
+// list under "Title –") before them too, and mortgage insurance before other insurance. The
+// regulator's own sample forms read them so: their amounts financed leave out the application
+// fee, the settlement agent's fee, the flood determination and the tax status research, and
+// count the points, the origination and underwriting fees, flood and tax monitoring, prepaid
+// interest and the mortgage insurance paid at closing, less the lender's credits.
 constexpr Words kOwnersTitle[] = {"owner's title", "del propietario"};
 constexpr Words kOptional[] = {"(optional)", "(opcional)"};
 constexpr Words kPrepaidInterest[] = {"prepaid interest", "interest", "intereses"};
@@ -31,7 +34,9 @@ constexpr Words kClosingAgent[] = {"settlement agent",
                                    "cargo por cierre",
                                    "envío",
                                    "transferencia bancaria"};
-constexpr Words kTitle[] = {"title", "abstract", "título", "titulo"};
+constexpr Words kApplication[] = {"application fee", "solicitud"};
+constexpr Words kTitle[] = {"title",  "abstract", "tax status",
+                            "título", "titulo",   "situación tributaria"};
 constexpr Words kSurvey[] = {"survey", "peritaje", "agrimensura", "deslinde"};
 constexpr Words kDocuments[] = {"document prep", "preparation of documents", "deed prep",
                                 "preparación de documentos"};
@@ -44,9 +49,9 @@ constexpr Words kInspection[] = {"inspection", "pest", "inspección", "plagas"};
 constexpr Words kRecording[] = {"recording", "registro"};
 constexpr Words kTransferTax[] = {"transfer tax", "impuesto de transferencia",
                                   "impuestos de transferencia"};
-constexpr Words kLenderServices[] = {"flood monitoring", "tax monitoring", "tax status",
-                                     "tax service",      "tax servicing",  "zonas de inundación",
-                                     "tributaria"};
+constexpr Words kLenderServices[] = {"flood monitoring", "tax monitoring",
+                                     "tax service",      "tax servicing",
+                                     "control de zonas", "fiscalización tributaria"};
 constexpr Words kHomeInsurance[] = {
     "homeowner's insurance", "hazard insurance",   "property insurance", "flood insurance",
     "seguro de la vivienda", "seguro de vivienda", "seguro contra"};
@@ -74,11 +79,16 @@ constexpr std::array kRules{
                                         "mortgage insurance or a guarantee of the loan"),
                       "1026.4(b)(5)", true, kMortgageInsurance, ""},
     FinanceChargeRule{QT_TRANSLATE_NOOP("plumcrest::FinanceChargeRules",
-                                        "a closing agent's charge for a service the lender "
-                                        "requires"),
-                      "1026.4(a)(2)", true, kClosingAgent, "ABC"},
+                                        "a closing agent's charge, a finance charge only when "
+                                        "the lender requires that service or keeps part of it"),
+                      "1026.4(a)(2)", false, kClosingAgent, ""},
     FinanceChargeRule{QT_TRANSLATE_NOOP("plumcrest::FinanceChargeRules",
-                                        "title examination, search or insurance"),
+                                        "an application fee, which every applicant pays "
+                                        "whether or not the loan is made"),
+                      "1026.4(c)(1)", false, kApplication, ""},
+    FinanceChargeRule{QT_TRANSLATE_NOOP("plumcrest::FinanceChargeRules",
+                                        "title examination, search or insurance, or a "
+                                        "search of the property's records"),
                       "1026.4(c)(7)(i)", false, kTitle, ""},
     FinanceChargeRule{QT_TRANSLATE_NOOP("plumcrest::FinanceChargeRules", "property survey"),
                       "1026.4(c)(7)(i)", false, kSurvey, ""},
@@ -200,6 +210,14 @@ bool IsPrepaidInterest(const CostItem& item) {
         return false;
     const std::string folded = Folded(item.label);
     for (std::string_view word : kPrepaidInterest)
+        if (folded.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
+bool NamesMortgageInsurance(std::string_view label) {
+    const std::string folded = Folded(label);
+    for (std::string_view word : kMortgageInsurance)
         if (folded.find(word) != std::string::npos)
             return true;
     return false;

@@ -36,4 +36,7 @@ std::span<const FinanceChargeRule> FinanceChargeRules();
 // The rule that decides a line with this label in this section.
 const FinanceChargeRule& FinanceChargeRuleOf(CostSection section, std::string_view label);
 
+// Whether the label names mortgage insurance (or a guarantee of the loan), in either language.
+bool NamesMortgageInsurance(std::string_view label);
+
 } // namespace plumcrest

@@ -65,6 +65,9 @@ struct LoanEstimate {
     std::optional<double> disclosedTip; // percent
     std::optional<double> disclosedInFiveTotal;
     std::optional<double> disclosedInFivePrincipal;
+    // The finance charge the lender disclosed (a Closing Disclosure's Loan Calculations), which
+    // can make a disclosed APR accurate by 12 CFR 1026.22(a)(4).
+    std::optional<double> disclosedFinanceCharge;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
 
