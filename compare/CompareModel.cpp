@@ -339,11 +339,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case AprRow:
         return rate(CellFigure(row, column).toDouble());
     case LenderAprRow:
-        // The finance charge beside the rate: 12 CFR 1026.22(a)(4) judges the APR by it too.
-        return figures.lenderApr
-                   ? tr("%1 (finance charge %2)")
-                         .arg(rate(*figures.lenderApr), MoneyOf(figures.financeCharge))
-                   : tr("no rate");
+        return figures.lenderApr ? rate(*figures.lenderApr) : tr("no rate");
     case DisclosedAprRow:
         return offer.disclosedApr ? rate(*offer.disclosedApr) : tr("not given");
     case AprCheckRow:

@@ -93,7 +93,8 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
     model.SetHorizonYears(7);
     QCOMPARE(model.index(CompareModel::LoanRow, 0).data().toString(), QStringLiteral("108.000,00"));
     // New figures, by hand: cash to close 12,000.00 + 3,500.00 and 50,000.00 + 2,500.00; in 5
-    // years 60 payments plus loan costs (3,000.00; 2,200.00 without the prepaid interest); TIP
+    // years 60 payments plus loan costs and prepaid interest (3,000.00 + 500.00; 2,200.00 +
+    // 300.00); the total of payments the whole term's plus the same; TIP
     // (144,171.74 + 500.00) / 108,000.00 and (94,149.77 + 300.00) / 200,000.00; the appraisal
     // (not a finance charge) lowers the lender's APR of the second; paid in 7 years 84 payments
     // plus loan costs, principal that less the interest, the balance the rest; the cost with
@@ -111,13 +112,13 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
         "4,00 %\",Cheapest over 7 years\r\n"
         "\"Smith, Jones & Co\",Conventional,120000.00,12000.00,108000.00,30,6.7500,700.49,0.00,"
         "no monthly insurance,0.00,700.49,\"years 1-30: 700,49\",0.00,3500.00,3000.00,500.00,"
-        "0.00,15500.00,45029.40,6614.47,not given,133.955,not given,7.0746,7.0746,7.0000,"
-        "\"within 0,125 points\",252171.74,144171.74,147671.74,61841.16,9949.92,98050.08,"
+        "0.00,15500.00,45529.40,6614.47,not given,133.955,not given,7.0746,7.0746,7.0000,"
+        "\"within 0,125 points\",255671.74,144171.74,147671.74,61841.16,9949.92,98050.08,"
         "52391.24,20886.51,\r\n"
         "\"The \"\"Best\"\" Bank\",Conventional,250000.00,50000.00,200000.00,15,5.5000,1634.17,"
         "0.00,no monthly insurance,0.00,1634.17,\"years 1-15: 1.634,17\",0.00,2500.00,2200.00,"
-        "300.00,0.00,52500.00,100250.20,49422.21,not given,47.225,not given,5.6942,5.6864,,"
-        "not given,294149.77,94149.77,96649.77,139470.28,73314.02,126685.98,66456.26,17846.49,"
+        "300.00,0.00,52500.00,100550.20,49422.21,not given,47.225,not given,5.6942,5.6864,,"
+        "not given,296649.77,94149.77,96649.77,139470.28,73314.02,126685.98,66456.26,17846.49,"
         "cheapest\r\n";
     QCOMPARE(QByteArray::fromStdString(ComparisonCsv(model)), QByteArray::fromStdString(expected));
 }

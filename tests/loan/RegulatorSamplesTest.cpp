@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <iostream>
 #include <string>
 
@@ -110,9 +111,10 @@ TEST(RegulatorSamples, loan_estimates_apr_as_printed) {
         const OfferFigures figures =
             FigureOffer(EstimateOfSample(form, MonthlyInsurance(form, *disclosures)));
         ASSERT_TRUE(figures.lenderApr.has_value()) << name;
-        std::cout << name << ": APR " << *figures.lenderApr << " (printed "
-                  << form[QStringLiteral("apr")].toDouble() << "), prepaid finance charges "
-                  << figures.totals.prepaidFinanceCharges / 100.0 << '\n';
+        std::cout << std::fixed << std::setprecision(4) << name << ": APR " << *figures.lenderApr
+                  << " (printed " << form[QStringLiteral("apr")].toDouble()
+                  << "), prepaid finance charges " << figures.totals.prepaidFinanceCharges / 100.0
+                  << '\n';
         EXPECT_DOUBLE_EQ(Rounded3(*figures.lenderApr), form[QStringLiteral("apr")].toDouble())
             << name;
         EXPECT_NEAR(figures.tip, form[QStringLiteral("tip")].toDouble(), 0.005) << name;
@@ -216,9 +218,10 @@ TEST(RegulatorSamples, closing_disclosures_loan_calculations) {
         ASSERT_FALSE(cd.isEmpty()) << sample.name;
         const QJsonObject printed = cd[QStringLiteral("loanCalculations")].toObject();
         const OfferFigures figures = FigureOffer(EstimateOfDisclosure(cd, sample.lines));
-        std::cout << sample.name << ": amount financed " << figures.amountFinanced / 100.0
-                  << " (printed " << printed[QStringLiteral("amountFinanced")].toDouble()
-                  << "), finance charge " << figures.financeCharge / 100.0 << " (printed "
+        std::cout << std::fixed << std::setprecision(2) << sample.name << ": amount financed "
+                  << figures.amountFinanced / 100.0 << " (printed "
+                  << printed[QStringLiteral("amountFinanced")].toDouble() << "), finance charge "
+                  << figures.financeCharge / 100.0 << " (printed "
                   << printed[QStringLiteral("financeCharge")].toDouble() << "), APR "
                   << *figures.lenderApr << " (printed " << printed[QStringLiteral("apr")].toDouble()
                   << "), total of payments " << figures.totalOfPayments / 100.0 << " (printed "
