@@ -70,6 +70,7 @@ private slots:
     }
 
     void comparison_csv_is_byte_exact_under_a_comma_locale();
+    void comparison_csv_writes_a_formula_name_as_text();
     void chart_tab_follows_the_offers_and_the_horizon();
     void schedule_opens_for_the_selected_offer();
     void comparison_pdf_holds_the_table_and_the_break_even();
@@ -120,6 +121,25 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
         "not given,294149.77,94149.77,96649.77,139470.28,73314.02,126685.98,66456.26,17846.49,"
         "cheapest\r\n";
     QCOMPARE(QByteArray::fromStdString(ComparisonCsv(model)), QByteArray::fromStdString(expected));
+}
+
+// State: two offers named as a spreadsheet formula would be, as an imported lender's name can be.
+// Action: the comparison is written as CSV.
+// Expected: each name arrives as text after an apostrophe; the figures beside stay numbers.
+void CompareOutputTest::comparison_csv_writes_a_formula_name_as_text() {
+    CompareModel model(TheLocaleSeparators());
+    model.SetOffers({ThirtyYear(QStringLiteral("=HYPERLINK(\"http://x.test\",\"Bank\")")),
+                     FifteenYear(QStringLiteral("-2+3+cmd|' /C calc'!A0"))});
+    model.SetHorizonYears(7);
+    const QStringList records =
+        QString::fromStdString(ComparisonCsv(model)).split(QStringLiteral("\r\n"));
+    QVERIFY2(records.value(1).startsWith(
+                 QStringLiteral("\"'=HYPERLINK(\"\"http://x.test\"\",\"\"Bank\"\")\",Conventional,"
+                                "120000.00,12000.00,108000.00,30,6.7500,700.49,")),
+             qPrintable(records.value(1)));
+    QVERIFY2(records.value(2).startsWith(QStringLiteral(
+                 "\"'-2+3+cmd|' /C calc'!A0\",Conventional,250000.00,50000.00,200000.00,15,")),
+             qPrintable(records.value(2)));
 }
 
 // State: the two examples kept; the Compare window open at 7 years.
