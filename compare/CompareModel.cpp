@@ -505,7 +505,7 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     // A long name is cut short in the header; the tooltip and the Name row keep it whole.
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
         section < static_cast<int>(offers_.size()))
-        return offers_[static_cast<std::size_t>(section)].name;
+        return PlainToolTip(offers_[static_cast<std::size_t>(section)].name);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

@@ -42,7 +42,7 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
     process.setProgram(program);
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
-        // In the child, before the program starts: nothing here may allocate.
+    // In the child, before the program starts: nothing here may allocate.
 #if !defined(__SANITIZE_ADDRESS__)
         // AddressSanitizer reserves terabytes of address space for itself: a sanitized build's
         // reader would not start under the limit, so it runs without one.
@@ -171,10 +171,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto add = [&](const QString& caption, const QString& value, const reader::Where& where,
                          const char* check, bool percentCheck) {
         auto* name = new QLabel(caption, box);
+        // What the file says is shown as written: a form's text must never pass for markup
+        // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);
+        shown->setTextFormat(Qt::PlainText);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         shown->setAccessibleName(caption);
         auto* source = new QLabel(WhereText(where), box);
+        source->setTextFormat(Qt::PlainText);
         source->setStyleSheet(QStringLiteral("color: palette(mid);"));
         grid->addWidget(name, row, 0);
         grid->addWidget(shown, row, 1, Qt::AlignRight);
@@ -186,6 +190,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                 found->ok ? Tr("\u2713 agrees with %1 worked out").arg(expected)
                           : Tr("\u2717 worked out: %1. Ask the lender why.").arg(expected),
                 box);
+            verdict->setTextFormat(Qt::PlainText);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
             verdict->setAccessibleName(Tr("Check of %1").arg(caption));
             // Dark red, as the editor's problems are; green-grey when it agrees.

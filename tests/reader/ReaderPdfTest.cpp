@@ -5,12 +5,16 @@
 #include "../help/HelpFileMutations.h"
 #include "EstimateImport.h"
 #include "LoanEstimatePdf.h"
+#include "OfferEditor.h"
 
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
 #include <random>
 
@@ -280,6 +284,41 @@ private slots:
             QVERIFY2(each.ok != changed, each.name.c_str());
         }
         QVERIFY(CheckNamed(result.read->checks, check.toStdString()));
+    }
+
+    // State: a form whose Purpose and Product are markup that would pass for the program's own
+    //   verdict, in a file named as markup too.
+    // Action: it is read through the window's reader process and shown in the review.
+    // Expected: every text of the review panel shows as written, none rendered as markup.
+    void markup_in_a_form_shows_as_written_in_the_review() {
+        EstimateReading f = testing::FixedRatePurchase();
+        const std::string fake = "<h1 style='color:green'>Imported OK</h1>";
+        f.purpose.value = fake;
+        f.product.value = "<b style='color:#1b6e3a'>\u2713 agrees</b>";
+        const QString path =
+            Write(QStringLiteral("<h1 style='color:green'>Imported OK<h1>.pdf"), f);
+        QVERIFY(!path.isEmpty());
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(result.read, qPrintable(result.problem));
+        QCOMPARE(result.read->reading.purpose.value, std::optional<std::string>(fake));
+        offers::OfferEditor editor(offers::OfferOfReading(result.read->reading, U'.'),
+                                   LocaleSeparators{U'.', U','}, nullptr);
+        offers::ShowReadingIn(editor, *result.read, LocaleSeparators{U'.', U','});
+        const auto* panel = editor.findChild<QGroupBox*>(QStringLiteral("grpReading"));
+        QVERIFY(panel);
+        QStringList seen;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            const bool rendered =
+                label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+            seen << (rendered ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                              : label->text());
+        }
+        QVERIFY2(seen.contains(QString::fromStdString(fake)),
+                 qPrintable(seen.join(QLatin1Char('|'))));
+        QVERIFY2(seen.contains(QString::fromStdString(*f.product.value)),
+                 qPrintable(seen.join(QLatin1Char('|'))));
     }
 
     // Action: a few hundred damaged copies of a form through the window's reader process.
