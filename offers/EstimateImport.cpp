@@ -4,9 +4,11 @@
 #include "OfferEditor.h"
 #include "OfferEntry.h"
 #include "ReadingChecks.h"
+#include "SourceFile.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,8 +40,25 @@ QString ReadOn(const reader::Where& where) {
 ImportReading ReadInReaderProcess(const QString& program, const QString& file, int timeLimitMs,
                                   qint64 memoryLimit) {
     ImportReading result;
+    // A pipe, a device, a folder or a file this user may not read is refused here, at once: the
+    // reader would only block on it or fail for a reason it could not tell.
+    if (const reader::SourceProblem problem = reader::CheckSourceFile(QFile::encodeName(file));
+        problem != reader::SourceProblem::None) {
+        result.outcome = ImportReading::Outcome::Refused;
+        result.problem = reader::SourceProblemText(problem);
+        return result;
+    }
     QProcess process;
     process.setProgram(program);
+#if defined(__SANITIZE_ADDRESS__)
+    // The address-space limit cannot hold a sanitized reader; its allocator keeps the bound.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString options = environment.value(QStringLiteral("ASAN_OPTIONS"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       options + (options.isEmpty() ? QString() : QStringLiteral(":")) +
+                           QStringLiteral("malloc_limit_mb=%1").arg(memoryLimit / (1024 * 1024)));
+    process.setProcessEnvironment(environment);
+#endif
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
     // In the child, before the program starts: nothing here may allocate.

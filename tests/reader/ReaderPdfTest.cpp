@@ -7,6 +7,8 @@
 #include "LoanEstimatePdf.h"
 #include "OfferEditor.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +19,8 @@
 #include <QTextDocumentFragment>
 #include <QtTest>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace plumcrest;
 using reader::EstimateReading;
@@ -319,6 +323,58 @@ private slots:
                  qPrintable(seen.join(QLatin1Char('|'))));
         QVERIFY2(seen.contains(QString::fromStdString(*f.product.value)),
                  qPrintable(seen.join(QLatin1Char('|'))));
+    }
+
+    void what_is_not_a_file_is_refused_before_the_reader_starts_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("pipe") << "pipe"
+                              << "not a regular file";
+        QTest::newRow("device") << "device"
+                                << "not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "a folder, not a file";
+        QTest::newRow("sparse 20 GiB") << "huge"
+                                       << "far larger than a Loan Estimate";
+        QTest::newRow("missing") << "missing"
+                                 << "no such file";
+        QTest::newRow("unreadable") << "locked"
+                                    << "do not have permission to read";
+    }
+    // State: a pipe no one writes to, a device, a folder, a sparse file of 20 GiB, a missing
+    //   file, a file this user may not read.
+    // Action: the window imports it.
+    // Expected: refused at once (well within the reader's time limit) with its true reason.
+    void what_is_not_a_file_is_refused_before_the_reader_starts() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        QString path = dir_.filePath(kind + QStringLiteral(".pdf"));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("device"))
+            path = QStringLiteral("/dev/zero");
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("huge")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64{20} << 30)); // sparse: no disk is used
+        } else if (kind == QLatin1String("locked")) {
+            if (::geteuid() == 0)
+                QSKIP("permissions do not bind root; the command line's test reads it as nobody");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n");
+            file.close();
+            QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(result.outcome, offers::ImportReading::Outcome::Refused);
+        QVERIFY2(result.problem.contains(why), qPrintable(result.problem));
     }
 
     // Action: a few hundred damaged copies of a form through the window's reader process.
