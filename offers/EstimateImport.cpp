@@ -120,13 +120,12 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
     return result;
 }
 
-store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t decimalSeparator) {
+store::KeptOffer OfferOfReading(const reader::EstimateReading& reading) {
     store::KeptOffer offer;
     offer.name = QString::fromStdString(reading.lender.value.value_or(std::string()))
                      .simplified()
                      .left(store::kMaxOfferName);
     offer.estimate = reader::EstimateOfReading(reading);
-    MatchCalculatorRecord(offer, decimalSeparator);
     return offer;
 }
 

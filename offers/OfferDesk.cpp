@@ -88,10 +88,10 @@ bool OfferDesk::OpenStore() {
 
 bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     store::KeptOffer offer;
-    offer.inputs = inputs;
     // The calculation of these inputs has just completed; it gives the same results again.
-    RecalculateLoan(inputs, offer.results, decimalSeparator);
-    offer.estimate = EstimateFromCalculator(inputs, offer.results);
+    LoanResults results;
+    RecalculateLoan(inputs, results, decimalSeparator);
+    offer.estimate = EstimateFromCalculator(inputs, results);
 
     std::optional<KeepAnswer> answer;
     if (AskToKeep) {
@@ -104,7 +104,7 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     if (!answer)
         return false;
     offer.name = answer->name.left(store::kMaxOfferName);
-    offer.disclosedApr = answer->disclosedApr;
+    offer.estimate.disclosedApr = answer->disclosedApr;
 
     if (!OpenStore())
         return false;
@@ -139,7 +139,6 @@ bool OfferDesk::EditOffer(qint64 id) {
         store::KeptOffer offer = edited;
         offer.id = id;
         offer.name = offer.name.left(store::kMaxOfferName);
-        MatchCalculatorRecord(offer, TheLocaleSeparators().decimal);
         return store_->Update(offer) ? QString() : store_->Error();
     };
     bool written = false;
@@ -191,15 +190,13 @@ bool OfferDesk::ImportEstimate(const QString& given) {
             tr("The Loan Estimate %1 cannot be imported. %2").arg(QFileInfo(file).fileName(), why));
         return false;
     }
-    const store::KeptOffer offer =
-        OfferOfReading(reading.read->reading, TheLocaleSeparators().decimal);
+    const store::KeptOffer offer = OfferOfReading(reading.read->reading);
     qint64 keptId = 0;
     // Kept from inside the review's OK, so a failed write leaves the review open as it was.
     const OfferEditor::Save save = [this, &keptId](const store::KeptOffer& reviewed) {
         store::KeptOffer kept = reviewed;
         kept.id = 0;
         kept.name = kept.name.left(store::kMaxOfferName);
-        MatchCalculatorRecord(kept, TheLocaleSeparators().decimal);
         if (!StoreReady())
             return store_->Error();
         if (!store_->Add(kept))

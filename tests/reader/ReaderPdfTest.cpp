@@ -306,7 +306,7 @@ private slots:
             offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
         QVERIFY2(result.read, qPrintable(result.problem));
         QCOMPARE(result.read->reading.purpose.value, std::optional<std::string>(fake));
-        offers::OfferEditor editor(offers::OfferOfReading(result.read->reading, U'.'),
+        offers::OfferEditor editor(offers::OfferOfReading(result.read->reading),
                                    LocaleSeparators{U'.', U','}, nullptr);
         offers::ShowReadingIn(editor, *result.read, LocaleSeparators{U'.', U','});
         const auto* panel = editor.findChild<QGroupBox*>(QStringLiteral("grpReading"));
