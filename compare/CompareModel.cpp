@@ -239,7 +239,6 @@ QString CompareModel::RowLabel(int row) const {
 }
 
 QVariant CompareModel::CellFigure(int row, std::size_t column) const {
-    const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
     const LoanEstimate& estimate = offers_[column].estimate;
     const auto optional = [](const std::optional<double>& value) {
@@ -521,7 +520,7 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     // A long name is cut short in the header; the tooltip and the Name row keep it whole.
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
         section < static_cast<int>(offers_.size()))
-        return offers_[static_cast<std::size_t>(section)].name;
+        return PlainToolTip(offers_[static_cast<std::size_t>(section)].name);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

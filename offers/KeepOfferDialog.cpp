@@ -57,6 +57,7 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblKeepProblem"));
+    problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
 
     buttons_ = new QDialogButtonBox(

@@ -43,6 +43,7 @@ QString Heading(CostSection section) {
 
 QLabel* NewProblemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Dark red: read as a warning, and legible on the light and dark palettes alike.
     label->setStyleSheet(QStringLiteral("color: #b3261e;"));
@@ -191,6 +192,8 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblEditProblem"));
+    // It quotes labels typed or read from a lender's file: shown as written, never as markup.
+    problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
 
@@ -650,8 +653,20 @@ void OfferEditor::AddNotes(QWidget* notes) {
 }
 
 void OfferEditor::accept() {
-    if (EditedOffer())
-        QDialog::accept();
+    const std::optional<store::KeptOffer> offer = EditedOffer();
+    if (!offer)
+        return;
+    if (save_) {
+        const QString why = save_(*offer);
+        if (!why.isEmpty()) {
+            problem_->setText(
+                tr("%1 Nothing typed is lost: press OK to try again, or Cancel to leave the offer "
+                   "unsaved.")
+                    .arg(why));
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 } // namespace plumcrest::offers

@@ -13,7 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -23,6 +28,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 using namespace plumcrest;
@@ -54,6 +60,12 @@ KeptOffer FifteenYear(const QString& name) {
     return Offer(name, {250000, 20, 15, 5.5, 2000, 0, 300, 0, 0, 25, 75, 100, 0}, std::nullopt);
 }
 
+// What a user sees of a text Qt shows as a tooltip or label: rendered when Qt takes it for
+// markup, else as written.
+QString SeenAs(const QString& text) {
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
 } // namespace
 
 class CompareOutputTest : public QObject {
@@ -72,7 +84,9 @@ private slots:
     }
 
     void comparison_csv_is_byte_exact_under_a_comma_locale();
+    void comparison_csv_writes_a_formula_name_as_text();
     void chart_tab_follows_the_offers_and_the_horizon();
+    void a_name_that_looks_like_markup_shows_as_written();
     void schedule_opens_for_the_selected_offer();
     void comparison_pdf_holds_the_table_and_the_break_even();
     void every_command_has_a_menu_entry_and_a_shortcut();
@@ -122,6 +136,47 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
         "not given,294149.77,94149.77,96649.77,139470.28,73314.02,126685.98,66456.26,17846.49,"
         "cheapest\r\n";
     QCOMPARE(QByteArray::fromStdString(ComparisonCsv(model)), QByteArray::fromStdString(expected));
+}
+
+// State: two offers named as a spreadsheet formula would be, as an imported lender's name can be.
+// Action: the comparison is written as CSV.
+// Expected: each name arrives as text after an apostrophe; the figures beside stay numbers.
+void CompareOutputTest::comparison_csv_writes_a_formula_name_as_text() {
+    CompareModel model(TheLocaleSeparators());
+    model.SetOffers({ThirtyYear(QStringLiteral("=HYPERLINK(\"http://x.test\",\"Bank\")")),
+                     FifteenYear(QStringLiteral("-2+3+cmd|' /C calc'!A0"))});
+    model.SetHorizonYears(7);
+    const QStringList records =
+        QString::fromStdString(ComparisonCsv(model)).split(QStringLiteral("\r\n"));
+    QVERIFY2(records.value(1).startsWith(
+                 QStringLiteral("\"'=HYPERLINK(\"\"http://x.test\"\",\"\"Bank\"\")\",Conventional,"
+                                "120000.00,12000.00,108000.00,30,6.7500,700.49,")),
+             qPrintable(records.value(1)));
+    QVERIFY2(records.value(2).startsWith(QStringLiteral(
+                 "\"'-2+3+cmd|' /C calc'!A0\",Conventional,250000.00,50000.00,200000.00,15,")),
+             qPrintable(records.value(2)));
+}
+
+// State: an offer named as markup that would fake a verdict, as an imported lender's name can be.
+// Action: the Compare window shows it.
+// Expected: the list's tooltip, the column's tooltip and the chart's key show the name as written.
+void CompareOutputTest::a_name_that_looks_like_markup_shows_as_written() {
+    const QString name = QStringLiteral("<h1 style='color:green'>Imported OK</h1>");
+    KeptOffer a = ThirtyYear(name);
+    QVERIFY(store_->Add(a));
+    CompareWindow window(*store_, nullptr);
+    QCOMPARE(SeenAs(window.ChoiceList()->item(0)->toolTip()), name);
+    QCOMPARE(SeenAs(window.Model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString()),
+             name);
+    window.Tabs()->setCurrentWidget(window.Chart());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QStringList key;
+    for (const QGraphicsItem* item : window.Chart()->CostLine(0)->chart()->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            key << text->toPlainText();
+    QVERIFY2(key.contains(name), qPrintable(key.join(QStringLiteral(" | "))));
 }
 
 // State: the two examples kept; the Compare window open at 7 years.
