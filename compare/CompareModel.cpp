@@ -1,5 +1,6 @@
 #include "CompareModel.h"
 
+#include "EstimateFields.h"
 #include "FigureText.h"
 #include "MoneyText.h"
 
@@ -11,6 +12,15 @@
 namespace plumcrest::compare {
 
 namespace {
+
+// The rows whose figure is one of the estimate's own, by its key in EstimateFields.h.
+constexpr std::pair<int, std::string_view> kEstimateRows[] = {
+    {CompareModel::PriceRow, "price"},
+    {CompareModel::LoanRow, "loanAmount"},
+    {CompareModel::NoteRateRow, "noteRate"},
+    {CompareModel::DuesRow, "hoaMonthly"},
+    {CompareModel::DisclosedAprRow, "disclosedApr"},
+};
 
 // A Loan Estimate shows whole dollars: a disclosed figure within a dollar of ours agrees.
 constexpr Cents kWholeDollar = 100;
@@ -245,17 +255,15 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return value ? QVariant(*value) : QVariant();
     };
     const auto horizon = [&]() -> const HorizonFigures& { return horizons_[column]; };
+    // The rows that show one of the estimate's own figures, read through its description.
+    for (const auto& [figureRow, key] : kEstimateRows)
+        if (row == figureRow)
+            return optional(FigureValue(EstimateFieldOf(key), estimate));
     switch (row) {
-    case PriceRow:
-        return estimate.price;
     case DownPaymentRow:
         return Dollars(figures.downPayment);
-    case LoanRow:
-        return estimate.loanAmount;
     case TermRow:
         return estimate.months / 12.0;
-    case NoteRateRow:
-        return estimate.noteRate;
     case PaymentRow:
         return Dollars(figures.schedule.payment);
     case InsuranceRow:
@@ -264,8 +272,6 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return Dollars(figures.terms.monthlyEscrow);
     case TotalMonthlyRow:
         return figures.projected.empty() ? QVariant() : Dollars(figures.projected.front().total);
-    case DuesRow:
-        return estimate.hoaMonthly;
     case TotalFeesRow:
         return Dollars(figures.totals.closingCosts);
     case LoanCostsRow:
@@ -286,8 +292,6 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return optional(figures.calculatorApr);
     case LenderAprRow:
         return optional(figures.lenderApr);
-    case DisclosedAprRow:
-        return optional(estimate.disclosedApr);
     case TotalPaymentsRow:
         return Dollars(figures.paid.totalPayments);
     case TotalInterestRow:
