@@ -2,6 +2,9 @@
 
 #include "LoanTerms.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace plumcrest {
 
 std::string_view SectionLetter(CostSection section) {
@@ -55,18 +58,8 @@ bool IsLoanCost(CostSection section) {
     return section == CostSection::A || section == CostSection::B || section == CostSection::C;
 }
 
-LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results) {
-    LoanEstimate estimate;
-    estimate.price = inputs.PurchasePrice;
-    estimate.loanAmount = results.Loan;
-    estimate.months = MonthsOfTerm(inputs.Term);
-    estimate.noteRate = inputs.Interest;
-    const struct {
-        double LoanInputs::*fee;
-        CostSection section;
-        const char* label;
-        bool financeCharge;
-    } fees[] = {
+std::span<const CalculatorFee> CalculatorFees() {
+    static constexpr CalculatorFee kFees[] = {
         {&LoanInputs::OriginationFees, CostSection::A, "Origination Fees", true},
         {&LoanInputs::Points, CostSection::A, "Discount Points", true},
         {&LoanInputs::MIP, CostSection::B, "Mortgage Insurance Premiums", true},
@@ -77,7 +70,16 @@ LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults&
         {&LoanInputs::Buydown, CostSection::H, "Buydown funds", true},
         {&LoanInputs::Other2, CostSection::H, "Other Loan & Closing Fees", true},
     };
-    for (const auto& fee : fees)
+    return kFees;
+}
+
+LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results) {
+    LoanEstimate estimate;
+    estimate.price = inputs.PurchasePrice;
+    estimate.loanAmount = results.Loan;
+    estimate.months = MonthsOfTerm(inputs.Term);
+    estimate.noteRate = inputs.Interest;
+    for (const CalculatorFee& fee : CalculatorFees())
         if (inputs.*fee.fee != 0)
             estimate.costs.push_back({fee.section, fee.label, inputs.*fee.fee, fee.financeCharge});
     return estimate;

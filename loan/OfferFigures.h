@@ -65,6 +65,9 @@ struct OfferFigures {
     Cents totalOfPayments = 0;
     std::optional<double> lenderApr; // from the finance charges and the whole payment stream
     AprFeatures aprFeatures;
+    // The calculator's APR of the offer's own fees (CalculatorResultsOf); none when the
+    // calculator cannot work it out.
+    std::optional<double> calculatorApr;
     DisclosedAprCheck aprCheck;
     // The disclosed finance charge less ours, and the APR it gives, where the lender gave one.
     std::optional<Cents> financeChargeDifference;

@@ -6,13 +6,19 @@
 #include "CostChart.h"
 #include "FakePlatform.h"
 #include "LocaleSettings.h"
+#include "OfferCalculator.h"
 #include "OfferStore.h"
 #include "ScheduleModel.h"
 #include "ScheduleWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -22,6 +28,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 using namespace plumcrest;
@@ -38,9 +45,10 @@ namespace {
 KeptOffer Offer(const QString& name, LoanInputs inputs, std::optional<double> disclosed) {
     KeptOffer offer;
     offer.name = name;
-    offer.inputs = inputs;
-    RecalculateLoan(inputs, offer.results, '.');
-    offer.disclosedApr = disclosed;
+    LoanResults results;
+    RecalculateLoan(inputs, results, '.');
+    offer.estimate = EstimateFromCalculator(inputs, results);
+    offer.estimate.disclosedApr = disclosed;
     return offer;
 }
 
@@ -50,6 +58,12 @@ KeptOffer ThirtyYear(const QString& name) {
 
 KeptOffer FifteenYear(const QString& name) {
     return Offer(name, {250000, 20, 15, 5.5, 2000, 0, 300, 0, 0, 25, 75, 100, 0}, std::nullopt);
+}
+
+// What a user sees of a text Qt shows as a tooltip or label: rendered when Qt takes it for
+// markup, else as written.
+QString SeenAs(const QString& text) {
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
 }
 
 } // namespace
@@ -70,7 +84,9 @@ private slots:
     }
 
     void comparison_csv_is_byte_exact_under_a_comma_locale();
+    void comparison_csv_writes_a_formula_name_as_text();
     void chart_tab_follows_the_offers_and_the_horizon();
+    void a_name_that_looks_like_markup_shows_as_written();
     void schedule_opens_for_the_selected_offer();
     void comparison_pdf_holds_the_table_and_the_break_even();
     void every_command_has_a_menu_entry_and_a_shortcut();
@@ -123,6 +139,47 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
     QCOMPARE(QByteArray::fromStdString(ComparisonCsv(model)), QByteArray::fromStdString(expected));
 }
 
+// State: two offers named as a spreadsheet formula would be, as an imported lender's name can be.
+// Action: the comparison is written as CSV.
+// Expected: each name arrives as text after an apostrophe; the figures beside stay numbers.
+void CompareOutputTest::comparison_csv_writes_a_formula_name_as_text() {
+    CompareModel model(TheLocaleSeparators());
+    model.SetOffers({ThirtyYear(QStringLiteral("=HYPERLINK(\"http://x.test\",\"Bank\")")),
+                     FifteenYear(QStringLiteral("-2+3+cmd|' /C calc'!A0"))});
+    model.SetHorizonYears(7);
+    const QStringList records =
+        QString::fromStdString(ComparisonCsv(model)).split(QStringLiteral("\r\n"));
+    QVERIFY2(records.value(1).startsWith(
+                 QStringLiteral("\"'=HYPERLINK(\"\"http://x.test\"\",\"\"Bank\"\")\",Conventional,"
+                                "120000.00,12000.00,108000.00,30,6.7500,700.49,")),
+             qPrintable(records.value(1)));
+    QVERIFY2(records.value(2).startsWith(QStringLiteral(
+                 "\"'-2+3+cmd|' /C calc'!A0\",Conventional,250000.00,50000.00,200000.00,15,")),
+             qPrintable(records.value(2)));
+}
+
+// State: an offer named as markup that would fake a verdict, as an imported lender's name can be.
+// Action: the Compare window shows it.
+// Expected: the list's tooltip, the column's tooltip and the chart's key show the name as written.
+void CompareOutputTest::a_name_that_looks_like_markup_shows_as_written() {
+    const QString name = QStringLiteral("<h1 style='color:green'>Imported OK</h1>");
+    KeptOffer a = ThirtyYear(name);
+    QVERIFY(store_->Add(a));
+    CompareWindow window(*store_, nullptr);
+    QCOMPARE(SeenAs(window.ChoiceList()->item(0)->toolTip()), name);
+    QCOMPARE(SeenAs(window.Model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString()),
+             name);
+    window.Tabs()->setCurrentWidget(window.Chart());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QStringList key;
+    for (const QGraphicsItem* item : window.Chart()->CostLine(0)->chart()->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            key << text->toPlainText();
+    QVERIFY2(key.contains(name), qPrintable(key.join(QStringLiteral(" | "))));
+}
+
 // State: the two examples kept; the Compare window open at 7 years.
 // Action: the horizon goes to 12 years; a third offer is kept and the window reloads.
 // Expected: a chart tab with one cost line per offer, named as the offer, over the longest term;
@@ -146,8 +203,7 @@ void CompareOutputTest::chart_tab_follows_the_offers_and_the_horizon() {
     QCOMPARE(chart->HorizonLine()->at(0).x(), 12.0);
 
     KeptOffer c = ThirtyYear(QStringLiteral("Summit"));
-    c.inputs.Interest = 6.25;
-    RecalculateLoan(c.inputs, c.results, '.');
+    c.estimate.noteRate = 6.25;
     QVERIFY(store_->Add(c));
     window.Reload();
     QVERIFY(chart->CostLine(2));
@@ -236,11 +292,10 @@ void CompareOutputTest::comparison_pdf_keeps_every_word_of_a_long_name() {
         QStringLiteral("Northfield Cooperative Savings & Mortgage Lending Group.");
     QCOMPARE(longName.size(), 56);
     KeptOffer a = ThirtyYear(longName);
-    a.disclosedApr = a.results.APR + 0.216;
+    a.estimate.disclosedApr = CalculatorResultsOf(a.estimate).value_or(LoanResults{}).APR + 0.216;
     KeptOffer b = FifteenYear(QStringLiteral("Harbor"));
     KeptOffer c = ThirtyYear(QStringLiteral("Summit Federal"));
-    c.inputs.Interest = 6.25;
-    RecalculateLoan(c.inputs, c.results, '.');
+    c.estimate.noteRate = 6.25;
     for (KeptOffer* offer : {&a, &b, &c})
         QVERIFY(store_->Add(*offer));
     CompareWindow window(*store_, nullptr);
