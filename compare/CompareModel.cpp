@@ -1,8 +1,10 @@
 #include "CompareModel.h"
 
+#include "EstimateFields.h"
 #include "FigureText.h"
 #include "MoneyText.h"
 
+#include <QColor>
 #include <QFont>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +14,15 @@ namespace plumcrest::compare {
 
 namespace {
 
+// The rows whose figure is one of the estimate's own, by its key in EstimateFields.h.
+constexpr std::pair<int, std::string_view> kEstimateRows[] = {
+    {CompareModel::PriceRow, "price"},
+    {CompareModel::LoanRow, "loanAmount"},
+    {CompareModel::NoteRateRow, "noteRate"},
+    {CompareModel::DuesRow, "hoaMonthly"},
+    {CompareModel::DisclosedAprRow, "disclosedApr"},
+};
+
 // A Loan Estimate shows whole dollars: a disclosed figure within a dollar of ours agrees.
 constexpr Cents kWholeDollar = 100;
 // The form shows the TIP to three decimals at most, some lenders to two.
@@ -20,12 +31,43 @@ constexpr double kTipAgreement = 0.005;
 } // namespace
 
 CompareModel::CompareModel(const LocaleSeparators& separators, QObject* parent)
-    : QAbstractTableModel(parent), separators_(separators) {}
+    : QAbstractTableModel(parent), separators_(separators),
+      today_(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())) {}
+
+void CompareModel::SetToday(std::chrono::sys_days today) {
+    beginResetModel();
+    today_ = today;
+    endResetModel();
+}
+
+std::vector<VerdictOffer> CompareModel::VerdictOffers() const {
+    std::vector<VerdictOffer> offers;
+    offers.reserve(offers_.size());
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        VerdictOffer offer{offers_[i].name, offers_[i].estimate, comparison_.Offer(i),
+                           std::nullopt};
+        if (figures_[i].adjustable)
+            offer.worstCost = horizons_[i].worstPlainCost;
+        offers.push_back(std::move(offer));
+    }
+    return offers;
+}
+
+VerdictFacts CompareModel::Facts() const {
+    return Decide(VerdictOffers(), comparison_.HorizonYears() * 12, comparison_.SavingsPercent(),
+                  today_);
+}
+
+QStringList CompareModel::VerdictTexts() const {
+    return Verdict::Sentences(Facts(), VerdictOffers(), separators_);
+}
 
 CompareModel::RowKind CompareModel::KindOf(int row) {
     switch (row) {
     case NameRow:
     case LoanTypeRow:
+    case RateLockRow:
+    case CostsExpireRow:
     case InsuranceEndsRow:
     case ProjectedRow:
     case InFiveCheckRow:
@@ -161,6 +203,10 @@ QString CompareModel::RowLabel(int row) const {
         return tr("Term (years)");
     case NoteRateRow:
         return tr("Note rate (%)");
+    case RateLockRow:
+        return tr("Rate locked until");
+    case CostsExpireRow:
+        return tr("Estimated closing costs expire");
     case PaymentRow:
         return tr("Principal and interest a month");
     case InsuranceRow:
@@ -239,24 +285,21 @@ QString CompareModel::RowLabel(int row) const {
 }
 
 QVariant CompareModel::CellFigure(int row, std::size_t column) const {
-    const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
     const LoanEstimate& estimate = offers_[column].estimate;
     const auto optional = [](const std::optional<double>& value) {
         return value ? QVariant(*value) : QVariant();
     };
     const auto horizon = [&]() -> const HorizonFigures& { return horizons_[column]; };
+    // The rows that show one of the estimate's own figures, read through its description.
+    for (const auto& [figureRow, key] : kEstimateRows)
+        if (row == figureRow)
+            return optional(FigureValue(EstimateFieldOf(key), estimate));
     switch (row) {
-    case PriceRow:
-        return estimate.price;
     case DownPaymentRow:
         return Dollars(figures.downPayment);
-    case LoanRow:
-        return estimate.loanAmount;
     case TermRow:
         return estimate.months / 12.0;
-    case NoteRateRow:
-        return estimate.noteRate;
     case PaymentRow:
         return Dollars(figures.schedule.payment);
     case InsuranceRow:
@@ -265,8 +308,6 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return Dollars(figures.terms.monthlyEscrow);
     case TotalMonthlyRow:
         return figures.projected.empty() ? QVariant() : Dollars(figures.projected.front().total);
-    case DuesRow:
-        return estimate.hoaMonthly;
     case TotalFeesRow:
         return Dollars(figures.totals.closingCosts);
     case LoanCostsRow:
@@ -287,10 +328,8 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return optional(figures.calculatorApr);
     case LenderAprRow:
         return optional(figures.lenderApr);
-    case DisclosedAprRow:
-        return optional(estimate.disclosedApr);
     case TotalPaymentsRow:
-        return Dollars(figures.paid.totalPayments);
+        return Dollars(figures.totalOfPayments);
     case TotalInterestRow:
         return Dollars(figures.paid.totalInterest);
     case WholeTermCostRow:
@@ -352,6 +391,25 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators_);
     case NoteRateRow:
         return rate(CellFigure(row, column).toDouble());
+    case RateLockRow:
+    case CostsExpireRow: {
+        const auto& day =
+            row == RateLockRow ? offer.estimate.rateLockUntil : offer.estimate.closingCostsExpire;
+        if (!day)
+            return row == RateLockRow ? tr("not locked") : tr("not given");
+        const QString date = Verdict::DateText(*day);
+        switch (StateOf(day, today_)) {
+        case DateState::Past:
+            return row == RateLockRow ? tr("%1: the lock has ended").arg(date)
+                                      : tr("%1: expired, left out of the verdict").arg(date);
+        case DateState::Soon:
+            return tr("%1: within three business days").arg(date);
+        case DateState::NotGiven:
+        case DateState::Later:
+            break;
+        }
+        return date;
+    }
     case AprRow:
         return figures.calculatorApr ? rate(*figures.calculatorApr) : tr("cannot be worked out");
     case LenderAprRow:
@@ -361,13 +419,18 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case AprCheckRow:
         return AprCheckText(figures.aprCheck, separators_);
     case InsuranceEndsRow: {
-        const InsurancePlan& plan = figures.insurance;
+        // The plan the costs count: with extra payments, the automatic end stays the original
+        // schedule's and the month to ask comes from the payments made.
+        const InsurancePlan& plan = figures.paidInsurance;
         if (plan.lastMonth == 0)
             return tr("no monthly insurance");
         QString text =
             tr("with payment %1 (year %2)").arg(plan.lastMonth).arg(YearOfMonth(plan.lastMonth));
-        if (plan.reaches80)
+        if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
+            if (const Cents saving = CancellationSaving(plan); saving > 0)
+                text += tr(", which saves %1").arg(MoneyOf(saving));
+        }
         return text;
     }
     case ProjectedRow: {
@@ -443,6 +506,16 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return KindOf(index.row()) == RowKind::Text ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (index.row() == RateLockRow || index.row() == CostsExpireRow) {
+            const LoanEstimate& estimate = offers_[column].estimate;
+            const DateState state = StateOf(
+                index.row() == RateLockRow ? estimate.rateLockUntil : estimate.closingCostsExpire,
+                today_);
+            if (state == DateState::Past || state == DateState::Soon)
+                return QColor(0xb3, 0x26, 0x1e);
+        }
+        return {};
     case Qt::FontRole:
         if ((index.row() == DiscountedCostRow || index.row() == CheapestRow ||
              index.row() == NameRow) &&
@@ -481,23 +554,34 @@ QString CompareModel::RowExplanation(int row) {
                   "as it is");
     case CashToCloseRow:
         return tr("Down payment plus all closing costs, less lender credits");
+    case RateLockRow:
+    case CostsExpireRow:
+        return tr("As the Loan Estimate's first page gives them; a date already past or within "
+                  "three business days (Monday to Friday) is marked");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
-                  "plus the loan costs (A to C)");
+                  "plus the loan costs (A to C), prepaid interest and insurance paid at closing");
     case InFiveCheckRow:
         return tr("The Loan Estimate's own In 5 Years figures, in whole dollars, against these");
     case TipRow:
         return tr("Total Interest Percentage: all the interest over the term plus prepaid "
                   "interest, as a percentage of the loan");
     case AprRow:
-        return tr("The calculator's own APR: every fee typed counts as a finance charge, no "
-                  "monthly insurance");
+        return tr("The calculator's own APR: every fee counts as a finance charge, no monthly "
+                  "insurance. The fees are the calculator's nine for an offer kept from it, and "
+                  "the loan costs (A to C) and prepaid interest of any other offer. \"cannot be "
+                  "worked out\" when the calculator could not (fees of the whole loan, say)");
     case LenderAprRow:
         return tr("The APR as a lender must figure it: only finance charges, with monthly "
                   "mortgage insurance until it ends");
     case AprCheckRow:
         return tr("A disclosed APR is accurate within 1/8 of a point, within 1/4 when the "
-                  "payment changes over the term");
+                  "payments change other than with the rate (12 CFR 1026.22(a)(2), (3)), or when "
+                  "it comes from a disclosed finance charge that is accurate (1026.22(a)(4))");
+    case TotalPaymentsRow:
+        return tr("As the Closing Disclosure defines it (12 CFR 1026.38(o)(1)): all scheduled "
+                  "principal, interest and mortgage insurance, plus the loan costs (A to C), "
+                  "prepaid interest and insurance paid at closing");
     case HorizonPaidRow:
         return tr("Principal, interest and mortgage insurance paid in the years you keep the "
                   "loan, plus the loan costs (A to C)");
@@ -521,7 +605,7 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     // A long name is cut short in the header; the tooltip and the Name row keep it whole.
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
         section < static_cast<int>(offers_.size()))
-        return offers_[static_cast<std::size_t>(section)].name;
+        return PlainToolTip(offers_[static_cast<std::size_t>(section)].name);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

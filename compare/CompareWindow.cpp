@@ -151,6 +151,14 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     top->addWidget(savings_);
     top->addStretch();
 
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("lblVerdict"));
+    verdict_->setAccessibleName(tr("Which offer is best for you"));
+    // It quotes the offers' names: shown as written.
+    verdict_->setTextFormat(Qt::PlainText);
+    verdict_->setWordWrap(true);
+    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblOffers"));
     table_->setAccessibleName(tr("Kept offers"));
@@ -205,6 +213,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     empty_->setObjectName(QStringLiteral("lblNoOffers"));
     empty_->setWordWrap(true);
     status_ = new QLabel(this);
+    // It quotes paths and the store's messages: shown as written.
+    status_->setTextFormat(Qt::PlainText);
     status_->setObjectName(QStringLiteral("lblOffersStatus"));
     status_->setWordWrap(true);
     status_->hide();
@@ -261,6 +271,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     CreateMenus();
     layout->setMenuBar(menuBar_);
     layout->addLayout(top);
+    layout->addWidget(verdict_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
@@ -282,9 +293,13 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
                 emit SelectedOfferChanged();
             }));
     connect(table_, &QAbstractItemView::doubleClicked, this, Guarded([this] { OpenSchedule(); }));
-    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] { RefreshChart(); }));
+    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] {
+                RefreshChart();
+                FillVerdict();
+            }));
     connect(model_, &QAbstractItemModel::dataChanged, this, Guarded([this] {
                 chart_->SetHorizon(model_->HorizonYears());
+                FillVerdict();
                 FillBreakEven(); // the cheapest, the default reference, may have changed
             }));
     connect(choice_, &QListWidget::itemChanged, this, Guarded([this] { ChoiceToggled(); }));
@@ -390,7 +405,7 @@ void CompareWindow::FillChoiceList() {
                      FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators())),
             choice_);
         item->setData(Qt::UserRole, offer.id);
-        item->setToolTip(offer.name);
+        item->setToolTip(PlainToolTip(offer.name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(std::binary_search(sorted.begin(), sorted.end(), offer.id)
                                 ? Qt::Checked
@@ -442,6 +457,12 @@ void CompareWindow::FillBreakEven() {
     }
     breakEven_->clear();
     breakEven_->addItems(model_->BreakEvenTexts());
+}
+
+void CompareWindow::FillVerdict() {
+    const QStringList lines = model_->VerdictTexts();
+    verdict_->setText(lines.join(QLatin1Char(' ')));
+    verdict_->setVisible(!lines.isEmpty());
 }
 
 void CompareWindow::RestoreSettings() {
@@ -505,6 +526,7 @@ void CompareWindow::CreateActions() {
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
+    actions_.verdictHelp = NewAction(this, tr("&Which Offer Is Best"), QKeySequence());
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
     actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
@@ -530,6 +552,8 @@ void CompareWindow::CreateActions() {
             Guarded([this] { emit ImportRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
+    connect(actions_.verdictHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kVerdictContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
     connect(actions_.extraPlan, &QAction::triggered, this, Guarded([this] {
                 const auto months = static_cast<std::int32_t>(model_->LongestTermYears() * 12);
@@ -585,6 +609,7 @@ void CompareWindow::CreateMenus() {
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->addAction(actions_.help);
+    help->addAction(actions_.verdictHelp);
 }
 
 QPushButton* CompareWindow::ButtonFor(QAction* action, const QString& text,

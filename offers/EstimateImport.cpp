@@ -5,10 +5,12 @@
 #include "OfferEditor.h"
 #include "OfferEntry.h"
 #include "ReadingChecks.h"
+#include "SourceFile.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -44,8 +46,25 @@ QString ReadOn(const reader::Where& where) {
 ImportReading ReadInReaderProcess(const QString& program, const QString& file, int timeLimitMs,
                                   qint64 memoryLimit) {
     ImportReading result;
+    // A pipe, a device, a folder or a file this user may not read is refused here, at once: the
+    // reader would only block on it or fail for a reason it could not tell.
+    if (const reader::SourceProblem problem = reader::CheckSourceFile(QFile::encodeName(file));
+        problem != reader::SourceProblem::None) {
+        result.outcome = ImportReading::Outcome::Refused;
+        result.problem = reader::SourceProblemText(problem);
+        return result;
+    }
     QProcess process;
     process.setProgram(program);
+#if defined(__SANITIZE_ADDRESS__)
+    // The address-space limit cannot hold a sanitized reader; its allocator keeps the bound.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString options = environment.value(QStringLiteral("ASAN_OPTIONS"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       options + (options.isEmpty() ? QString() : QStringLiteral(":")) +
+                           QStringLiteral("malloc_limit_mb=%1").arg(memoryLimit / (1024 * 1024)));
+    process.setProcessEnvironment(environment);
+#endif
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
     // In the child, before the program starts: nothing here may allocate.
@@ -296,6 +315,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto add = [&](const QString& caption, const QString& value, bool found,
                          const reader::Where& where, const char* check, bool percentCheck) {
         auto* name = new QLabel(caption, box);
+        // What the file says is shown as written: a form's text must never pass for markup
+        // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);
         shown->setTextFormat(Qt::PlainText);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -305,13 +326,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         if (!found)
             shown->setStyleSheet(kProblemStyle);
         auto* source = new QLabel(WhereText(where), box);
+        source->setTextFormat(Qt::PlainText);
         source->setStyleSheet(QStringLiteral("color: palette(mid);"));
         grid->addWidget(name, row, 0);
         grid->addWidget(shown, row, 1);
         grid->addWidget(source, row, 2);
         if (check) {
             auto* verdict = new QLabel(box);
-            verdict->setWordWrap(true);
+            verdict->setTextFormat(Qt::PlainText);
             verdict->setWordWrap(true);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
             verdict->setAccessibleName(Tr("Check of %1").arg(caption));
@@ -390,6 +412,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
             money(part.total.value), true, part.total.where, nullptr, false);
         // The verdict is kept for the lines as they stand.
         auto* verdict = new QLabel(box);
+        verdict->setTextFormat(Qt::PlainText);
         verdict->setWordWrap(true);
         verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QString::fromStdString(check)));
         grid->addWidget(verdict, row - 1, 3);

@@ -3,6 +3,7 @@
 #include "Amortization.h"
 #include "EstimateFields.h"
 #include "FigureText.h"
+#include "FinanceChargeRules.h"
 #include "Guarded.h"
 #include "NumberText.h"
 #include "OfferFigures.h"
@@ -45,6 +46,7 @@ QString Heading(CostSection section) {
 
 QLabel* NewProblemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Dark red: read as a warning, and legible on the light and dark palettes alike.
     label->setStyleSheet(QStringLiteral("color: #b3261e;"));
@@ -55,6 +57,21 @@ QLabel* NewProblemLabel(QWidget* parent) {
 void ShowProblem(QLabel* label, const QString& text) {
     label->setText(text);
     label->setVisible(!text.isEmpty());
+}
+
+// What the regulation says of a line like this one, and that the tick is the buyer's to change.
+QString FinanceChargeTip(CostSection section, const QString& label, bool setByUser) {
+    const FinanceChargeRule& rule = FinanceChargeRuleOf(section, label.trimmed().toStdString());
+    const QString what = QCoreApplication::translate("plumcrest::FinanceChargeRules", rule.what);
+    const QString verdict = rule.financeCharge
+                                ? OfferEditor::tr("By 12 CFR %1, %2: a finance charge.")
+                                      .arg(QLatin1String(rule.paragraph), what)
+                                : OfferEditor::tr("By 12 CFR %1, %2: not a finance charge.")
+                                      .arg(QLatin1String(rule.paragraph), what);
+    return setByUser ? verdict + QLatin1Char(' ') +
+                           OfferEditor::tr("The tick is yours and stays as you set it.")
+                     : verdict + QLatin1Char(' ') +
+                           OfferEditor::tr("Tick or clear it to decide otherwise.");
 }
 
 QString Money(Cents cents, const LocaleSeparators& separators) {
@@ -193,6 +210,8 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblEditProblem"));
+    // It quotes labels typed or read from a lender's file: shown as written, never as markup.
+    problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
 
@@ -263,6 +282,7 @@ EntryRule RuleOf(const EstimateField& figure) {
             return {EntryKind::Years, 1, limits.high / 12, false, figure.optional};
         return {EntryKind::Months, limits.low, limits.high, false, figure.optional};
     case FigureKind::Date:
+        return {EntryKind::Date, limits.low, limits.high, false, figure.optional};
     case FigureKind::Text:
     case FigureKind::Choice:
         break;
@@ -328,7 +348,7 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
     }
     entry.keptValue = value;
     entry.edit->setText(entry.keptText);
-    if (entry.rule.kind != EntryKind::Years && entry.rule.kind != EntryKind::Months)
+    if (entry.rule.kind == EntryKind::Money || entry.rule.kind == EntryKind::Percent)
         entry.edit->setAlignment(Qt::AlignRight);
     if (entry.rule.optional)
         entry.edit->setPlaceholderText(tr("not given"));
@@ -431,6 +451,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
     } else {
         line->financeCharge->setChecked(DefaultFinanceCharge(section, ""));
     }
+    line->financeCharge->setToolTip(
+        FinanceChargeTip(section, line->label->text(), line->boxSetByUser));
     part.items.push_back(std::move(owned));
 
     const auto name = [this, line] {
@@ -445,6 +467,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 if (!line->boxSetByUser)
                     line->financeCharge->setChecked(DefaultFinanceCharge(
                         line->section, line->label->text().trimmed().toStdString()));
+                line->financeCharge->setToolTip(
+                    FinanceChargeTip(line->section, line->label->text(), line->boxSetByUser));
                 name();
                 CheckLine(*line);
             }));
@@ -453,8 +477,11 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 UpdateTotals();
             }));
     // clicked, unlike toggled, comes from the user only.
-    connect(line->financeCharge, &QCheckBox::clicked, this,
-            Guarded([line] { line->boxSetByUser = true; }));
+    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([line] {
+                line->boxSetByUser = true;
+                line->financeCharge->setToolTip(
+                    FinanceChargeTip(line->section, line->label->text(), true));
+            }));
     connect(line->remove, &QPushButton::clicked, this, Guarded([this, line] { RemoveLine(line); }));
     return *line;
 }
@@ -677,8 +704,20 @@ void OfferEditor::FitToScreen(QSize wanted) {
 }
 
 void OfferEditor::accept() {
-    if (EditedOffer())
-        QDialog::accept();
+    const std::optional<store::KeptOffer> offer = EditedOffer();
+    if (!offer)
+        return;
+    if (save_) {
+        const QString why = save_(*offer);
+        if (!why.isEmpty()) {
+            problem_->setText(
+                tr("%1 Nothing typed is lost: press OK to try again, or Cancel to leave the offer "
+                   "unsaved.")
+                    .arg(why));
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 } // namespace plumcrest::offers

@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -80,6 +81,12 @@ public:
     // and the first problem is shown and its field has the focus.
     std::optional<store::KeptOffer> EditedOffer();
 
+    // OK reads the entries and then hands the offer to `save`, which keeps it and returns why it
+    // could not (empty when kept). A failed save leaves the dialog open with everything typed and
+    // the reason below the fields, so OK tries again and Cancel leaves the offer as it was.
+    using Save = std::function<QString(const store::KeptOffer& offer)>;
+    void SetSave(Save save) { save_ = std::move(save); }
+
     void accept() override;
 
     // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
@@ -143,6 +150,7 @@ private:
     QWidget* body_ = nullptr; // what scrolls: the notes and the fields
     QLabel* problem_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
+    Save save_;
 };
 
 } // namespace plumcrest::offers

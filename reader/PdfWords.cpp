@@ -1,7 +1,7 @@
 #include "PdfWords.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDeadlineTimer>
 #include <QImage>
 #include <poppler-qt6.h>
 
@@ -11,6 +11,11 @@ namespace {
 
 void Quiet(const QString&, const QVariant&) {
     // Poppler's complaints about a damaged file are not the user's business; the refusal is.
+}
+
+// Asked by Poppler now and then while it draws a page's text: past the page's budget it stops.
+bool PastBudget(const QVariant& deadline) {
+    return QDeadlineTimer(deadline.toLongLong()).hasExpired();
 }
 
 // Pages are rendered this coarsely to tell drawn characters from hidden ones: a glyph of the
@@ -137,25 +142,22 @@ QString RefusalText(Refusal refusal) {
     case Refusal::SeveralForms:
         return tr("This file holds more than one Loan Estimate. Import each from a file of its "
                   "own.");
+    case Refusal::TooComplex:
+        return tr("This PDF file has a page with far more text or drawing than a Loan Estimate "
+                  "has, so it is not read.");
     }
     return {};
 }
 
-PdfWords ReadPdfWords(const QString& path) {
+PdfWords ReadPdfWords(const QByteArray& contents) {
     PdfWords result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.refusal = Refusal::Damaged;
-        return result;
-    }
     // The header may follow a little junk, as readers allow.
-    if (!file.read(1024).contains("%PDF-")) {
+    if (!contents.left(1024).contains("%PDF-")) {
         result.refusal = Refusal::NotPdf;
         return result;
     }
-    file.close();
     Poppler::setDebugErrorFunction(Quiet, QVariant());
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(contents);
     if (!document) {
         result.refusal = Refusal::Damaged;
         return result;
@@ -179,14 +181,29 @@ PdfWords ReadPdfWords(const QString& path) {
             const QSizeF size = page->pageSizeF();
             words.width = size.width();
             words.height = size.height();
-            const auto boxes = page->textList();
+            const QDeadlineTimer budget(kPageTimeBudgetMs);
+            const auto boxes =
+                page->textList(Poppler::Page::Rotate0, PastBudget, QVariant(budget.deadline()));
+            if (budget.hasExpired() || boxes.size() > kMaxWordsPerPage) {
+                result.pages.clear();
+                result.refusal = Refusal::TooComplex;
+                return result;
+            }
             for (const auto& box : boxes)
                 AddWords(*box, Ink(QImage()), false, words);
             // Only a page that heads itself as the form's is rendered: a cover page of prose,
-            // or a letter, is read as its text layer has it.
+            // or a letter, is read as its text layer has it. The rendering keeps to the page's
+            // budget too.
             if (MayBeFormPage(words)) {
-                const Ink ink(page->renderToImage(kInkDpi, kInkDpi)
-                                  .convertToFormat(QImage::Format_Grayscale8));
+                const QImage image =
+                    page->renderToImage(kInkDpi, kInkDpi, -1, -1, -1, -1, Poppler::Page::Rotate0,
+                                        nullptr, nullptr, PastBudget, QVariant(budget.deadline()));
+                if (budget.hasExpired()) {
+                    result.pages.clear();
+                    result.refusal = Refusal::TooComplex;
+                    return result;
+                }
+                const Ink ink(image.convertToFormat(QImage::Format_Grayscale8));
                 words.words.clear();
                 for (const auto& box : boxes)
                     AddWords(*box, ink, true, words);

@@ -21,6 +21,7 @@ enum class Refusal {
     ClosingDisclosure,
     BlankForm,    // the form with no figures filled in
     SeveralForms, // more than one Loan Estimate in one file, or the same one twice
+    TooComplex,   // a page with far more words, or far more drawing, than any form has
 };
 
 // The refusal that names what a file's pages are when they are not one Loan Estimate.
@@ -33,8 +34,15 @@ struct PdfWords {
 
 // Pages beyond this many are not read: the form has three, a long one four or five.
 inline constexpr int kMaxPages = 8;
+// A page of the form has about a thousand words; one with many more is not the form.
+inline constexpr std::size_t kMaxWordsPerPage = 20000;
+// How long Poppler may take over the words of one page, in milliseconds: a page of the form takes
+// a few; a page of deeply nested drawings or of a million words is stopped here, not left to the
+// reader process's limits.
+inline constexpr int kPageTimeBudgetMs = 1500;
 
-PdfWords ReadPdfWords(const QString& path);
+// The words of a PDF file already read whole (ReadSourceFile).
+PdfWords ReadPdfWords(const QByteArray& contents);
 
 // The one line that says why a file was refused, for the user.
 QString RefusalText(Refusal refusal);

@@ -16,10 +16,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -78,6 +81,38 @@ void ClickOk(OfferEditor& editor) {
     QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
+// The store's own connection to its file, as Qt registers it: a test reaches through it to make
+// the disk "full" for that connection alone.
+QSqlDatabase StoreConnection() {
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (name.startsWith(QStringLiteral("plumcrest-offers-")) && db.isOpen())
+            return db;
+    }
+    return {};
+}
+
+// No page may be added to the file any more: the next write that needs room fails as on a full
+// disk. `pages` 0 lifts the limit.
+bool LimitPages(QSqlDatabase db, bool full) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA page_count")) || !query.next())
+        return false;
+    const qint64 pages = full ? query.value(0).toLongLong() : 1000000000;
+    return query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+}
+
+// Lines enough to need more room in the file than it has.
+void AddLongLines(OfferEditor& editor) {
+    for (int i = 0; i < 60; ++i) {
+        QTest::mouseClick(editor.AddLineButton(CostSection::C), Qt::LeftButton);
+        const OfferEditor::CostLine& line = editor.Line(CostSection::C, i + 1);
+        line.label->setText(
+            QStringLiteral("Settlement service %1, ").arg(i + 1).repeated(6).left(110));
+        line.amount->setText(QString::number(100 + i * 7) + QStringLiteral(".25"));
+    }
+}
+
 } // namespace
 
 class OfferEditorTest : public QObject {
@@ -92,6 +127,8 @@ private slots:
     void entries_are_read_in_the_locale();
     void adjustable_rate_is_typed_checked_and_taken_away_again();
     void every_figure_of_the_description_is_typed_and_kept();
+    void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
+    void a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again();
 };
 
 void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the_store() {
@@ -358,6 +395,116 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
     QVERIFY(!edited->estimate.adjustable);
 }
 
+// State: an offer kept; the file can take no more pages, as on a full disk.
+// Action: Edit; a new name and 60 long lines typed; OK; then room is made and OK pressed again.
+// Expected: the first OK leaves the editor open with every entry as typed and says the disk is
+//   full and that OK tries again, in plain words, with no message box; the second OK keeps it all.
+void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed() {
+    testing::FakePlatform platform;
+    ScopedLocaleSeparators separators(kUs);
+    QTemporaryDir dir;
+    KeptOffer kept = SampleOffer();
+    {
+        OfferStore seed(dir.path());
+        QVERIFY(seed.Open());
+        QVERIFY(seed.Add(kept));
+    }
+    QWidget owner;
+    OfferDesk desk(&owner, [&] { return dir.path(); });
+    compare::CompareWindow* window = desk.ShowCompare();
+    QVERIFY(window);
+    QVERIFY(LimitPages(StoreConnection(), true));
+    bool sawFailure = false;
+    desk.DriveEditor = [&](OfferEditor& editor) {
+        Retype(editor.NameField(), QStringLiteral("Juniper Bank (full disk)"));
+        Retype(editor.NumberField("noteRate"), QStringLiteral("6.375"));
+        AddLongLines(editor);
+        ClickOk(editor);
+        QCOMPARE_NE(editor.result(), int(QDialog::Accepted));
+        QVERIFY2(editor.Problem()->text().contains(QStringLiteral("the disk is full")),
+                 qPrintable(editor.Problem()->text()));
+        QVERIFY2(editor.Problem()->text().contains(QStringLiteral("press OK to try again")),
+                 qPrintable(editor.Problem()->text()));
+        QVERIFY(!editor.Problem()->text().contains(QStringLiteral("Unable to fetch row")));
+        QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank (full disk)"));
+        QCOMPARE(editor.NumberField("noteRate")->text(), QStringLiteral("6.375"));
+        QCOMPARE(editor.LineCount(CostSection::C), 61);
+        QVERIFY(platform.messages.shown.empty());
+        sawFailure = true;
+        QVERIFY(LimitPages(StoreConnection(), false));
+        ClickOk(editor);
+    };
+    window->SelectOffer(kept.id);
+    window->Commands().edit->trigger();
+    QVERIFY(sawFailure);
+
+    OfferStore reader(dir.path());
+    QVERIFY(reader.Open());
+    const auto all = reader.All();
+    QCOMPARE(all.size(), std::size_t(1));
+    QCOMPARE(all[0].name, QStringLiteral("Juniper Bank (full disk)"));
+    QCOMPARE(all[0].estimate.noteRate, 6.375);
+    QCOMPARE(all[0].estimate.costs.size(), std::size_t(7 + 60));
+    QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Juniper Bank (full disk)"));
+    QVERIFY(platform.messages.shown.empty());
+}
+
+// State: an offer kept and open in the editor; another program then holds the file in an
+//   exclusive transaction.
+// Action: a new name typed; OK; the other program lets go; OK again.
+// Expected: the first OK answers within a second (not the ten seconds a change may wait
+//   elsewhere), the editor stays open with the name as typed and says another program is using
+//   the file; the second OK saves it.
+void OfferEditorTest::a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again() {
+    testing::FakePlatform platform;
+    ScopedLocaleSeparators separators(kUs);
+    QTemporaryDir dir;
+    KeptOffer kept = SampleOffer();
+    {
+        OfferStore seed(dir.path());
+        QVERIFY(seed.Open());
+        QVERIFY(seed.Add(kept));
+    }
+    QWidget owner;
+    OfferDesk desk(&owner, [&] { return dir.path(); });
+    compare::CompareWindow* window = desk.ShowCompare();
+    QVERIFY(window);
+    bool sawBusy = false;
+    {
+        QSqlDatabase holder =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(dir.path() + QStringLiteral("/offers.sqlite"));
+        QVERIFY(holder.open());
+        QSqlQuery hold(holder);
+        desk.DriveEditor = [&](OfferEditor& editor) {
+            Retype(editor.NameField(), QStringLiteral("Juniper Bank (busy)"));
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QElapsedTimer clock;
+            clock.start();
+            ClickOk(editor);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE_NE(editor.result(), int(QDialog::Accepted));
+            QVERIFY2(editor.Problem()->text().contains(QStringLiteral("another program")),
+                     qPrintable(editor.Problem()->text()));
+            QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank (busy)"));
+            sawBusy = true;
+            QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+            ClickOk(editor);
+        };
+        window->SelectOffer(kept.id);
+        window->Commands().edit->trigger();
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    QVERIFY(sawBusy);
+    OfferStore reader(dir.path());
+    QVERIFY(reader.Open());
+    const auto all = reader.All();
+    QCOMPARE(all.size(), std::size_t(1));
+    QCOMPARE(all[0].name, QStringLiteral("Juniper Bank (busy)"));
+    QVERIFY(platform.messages.shown.empty());
+}
+
 QTEST_MAIN(OfferEditorTest)
 // State: an offer in the editor, its rate adjustable. Action: every figure the description of a
 // Loan Estimate holds is typed with a value of its own (money 1,001.25, 1,002.25, ...; rates
@@ -384,6 +531,10 @@ void OfferEditorTest::every_figure_of_the_description_is_typed_and_kept() {
         } else if (figure.kind == FigureKind::Months) {
             value = 12 + n;
             text = QString::number(value);
+        } else if (figure.kind == FigureKind::Date) {
+            const auto day = static_cast<unsigned>(n % 28 + 1);
+            value = DaysFromCivil(2027, 2, day);
+            text = QStringLiteral("2/%1/2027").arg(day);
         } else if (figure.kind == FigureKind::Rate) {
             value = n + 0.125;
             text = QString::number(value, 'f', 3);

@@ -177,19 +177,33 @@ TEST_F(OfferStoreTest, a_folder_that_cannot_be_written_gives_a_clear_message) {
 // Set by the test for the copy of itself it runs with the folder mounted read-only.
 constexpr const char* kReadOnlyFolderVariable = "PLUMCREST_TEST_READ_ONLY_FOLDER";
 
-void ExpectReadOnlyRefused(const QString& folder) {
+// The offers kept before are shown for reading, the notice says why nothing can change, and a
+// change fails saying the file cannot be written.
+void ExpectShownForReading(const QString& folder) {
     OfferStore store(folder);
-    EXPECT_FALSE(store.Open());
-    EXPECT_EQ(store.Error(), QStringLiteral("Offers cannot be kept: the folder %1 cannot be "
-                                            "written to.")
-                                 .arg(folder));
-    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/offers.sqlite")));
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.ReadOnly());
+    const std::vector<KeptOffer> shown = store.All();
+    ASSERT_EQ(shown.size(), 1u) << store.Error().toStdString();
+    EXPECT_EQ(shown[0].name, QStringLiteral("Before"));
+    EXPECT_EQ(store.Notice(),
+              QStringLiteral("The kept offers in %1/offers.sqlite cannot be written to: they are "
+                             "shown for reading only, and no offer can be kept, changed or deleted "
+                             "until the file and its folder can be written again.")
+                  .arg(folder));
+    KeptOffer offer = SampleOffer(QStringLiteral("After"));
+    EXPECT_FALSE(store.Add(offer));
+    EXPECT_EQ(store.Error(), QStringLiteral("The offer could not be kept: the file of kept offers "
+                                            "or its folder cannot be written to."));
+    EXPECT_FALSE(store.Rename(shown[0].id, QStringLiteral("Renamed")));
+    EXPECT_EQ(store.All().size(), 1u);
+    EXPECT_TRUE(QDir(folder).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
 }
 
-TEST_F(OfferStoreTest, a_read_only_folder_gives_a_clear_message_and_keeps_its_file) {
+TEST_F(OfferStoreTest, a_read_only_folder_shows_its_offers_for_reading_and_says_so) {
     const QString given = qEnvironmentVariable(kReadOnlyFolderVariable);
     if (!given.isEmpty()) {
-        ExpectReadOnlyRefused(given);
+        ExpectShownForReading(given);
         return;
     }
     {
@@ -200,7 +214,7 @@ TEST_F(OfferStoreTest, a_read_only_folder_gives_a_clear_message_and_keeps_its_fi
     }
     if (geteuid() != 0) {
         QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::ExeOwner);
-        ExpectReadOnlyRefused(Folder());
+        ExpectShownForReading(Folder());
         QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return;
     }
