@@ -105,7 +105,7 @@ store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t
     store::KeptOffer offer;
     offer.name = QString::fromStdString(reading.lender.value.value_or(std::string()))
                      .simplified()
-                     .left(store::kMaxOfferName);
+                     .left(kMaxOfferName);
     offer.estimate = reader::EstimateOfReading(reading);
     MatchCalculatorRecord(offer, decimalSeparator);
     return offer;

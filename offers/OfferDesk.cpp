@@ -110,7 +110,7 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     }
     if (!answer)
         return false;
-    offer.name = answer->name.left(store::kMaxOfferName);
+    offer.name = answer->name.left(kMaxOfferName);
     offer.disclosedApr = answer->disclosedApr;
 
     if (!OpenStore())
@@ -152,7 +152,7 @@ bool OfferDesk::EditOffer(qint64 id) {
         return false;
     store::KeptOffer offer = *edited;
     offer.id = id;
-    offer.name = offer.name.left(store::kMaxOfferName);
+    offer.name = offer.name.left(kMaxOfferName);
     MatchCalculatorRecord(offer, TheLocaleSeparators().decimal);
     const bool written = store_->Update(offer);
     if (!written)
@@ -210,7 +210,7 @@ bool OfferDesk::ImportEstimate(const QString& given) {
         return false;
     store::KeptOffer kept = *reviewed;
     kept.id = 0;
-    kept.name = kept.name.left(store::kMaxOfferName);
+    kept.name = kept.name.left(kMaxOfferName);
     MatchCalculatorRecord(kept, TheLocaleSeparators().decimal);
     if (!OpenStore())
         return false;

@@ -74,7 +74,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     auto* loanGrid = new QGridLayout(loanBox);
     name_ = new QLineEdit(offer.name, loanBox);
     name_->setObjectName(QStringLiteral("edtEditName"));
-    name_->setMaxLength(store::kMaxOfferName);
+    name_->setMaxLength(kMaxOfferName);
     name_->setAccessibleName(tr("Name"));
     auto* nameLabel = new QLabel(tr("&Name:"), loanBox);
     nameLabel->setBuddy(name_);
