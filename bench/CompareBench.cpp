@@ -34,17 +34,18 @@ struct TenOffers {
         for (int i = 0; i < count; ++i) {
             KeptOffer offer;
             offer.name = QStringLiteral("Lender %1").arg(i + 1);
-            offer.inputs = DefaultLoanInputs();
+            LoanInputs inputs = DefaultLoanInputs();
             const int k = i % 10;
-            offer.inputs.DownPaymentPercent = 5 + k; // every loan above 78 %: insured
-            offer.inputs.Interest = 5.5 + 0.25 * k + 0.001 * (i / 10);
-            offer.inputs.Points = 4000 - 400 * k;
-            RecalculateLoan(offer.inputs, offer.results, U'.');
+            inputs.DownPaymentPercent = 5 + k; // every loan above 78 %: insured
+            inputs.Interest = 5.5 + 0.25 * k + 0.001 * (i / 10);
+            inputs.Points = 4000 - 400 * k;
+            LoanResults results;
+            RecalculateLoan(inputs, results, U'.');
             // A Loan Estimate of its own, as an offer typed from the lender's form has: more
             // cost lines than the calculator's, lender credits, escrow, and mortgage insurance
             // that ends (conventional) or runs all the term (FHA), so the schedule and the chart
             // do all their work.
-            LoanEstimate estimate = EstimateFromCalculator(offer.inputs, offer.results);
+            LoanEstimate estimate = EstimateFromCalculator(inputs, results);
             estimate.loanType = i % 2 == 0 ? LoanType::Conventional : LoanType::Fha;
             estimate.insuranceEnd = i % 2 == 0 ? InsuranceEnd::Conventional : InsuranceEnd::Fha;
             estimate.insurancePercent = 0.3 + 0.05 * k;

@@ -6,14 +6,11 @@
 #include <QFont>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace plumcrest::compare {
 
 namespace {
-
-double Dollars(Cents cents) {
-    return static_cast<double>(cents) / 100.0;
-}
 
 // A Loan Estimate shows whole dollars: a disclosed figure within a dollar of ours agrees.
 constexpr Cents kWholeDollar = 100;
@@ -55,25 +52,40 @@ CompareModel::RowKind CompareModel::KindOf(int row) {
 
 void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
     beginResetModel();
+    // An offer whose estimate is as it was keeps its figures: a reload after every activation of
+    // the window works out only what changed.
+    std::map<qint64, std::size_t> before;
+    for (std::size_t i = 0; i < offers_.size(); ++i)
+        if (offers_[i].id != 0)
+            before.emplace(offers_[i].id, i);
+    std::vector<OfferFigures> oldFigures = std::move(figures_);
+    std::vector<Cents> oldWorst = std::move(worstWholeTerm_);
+    std::vector<store::KeptOffer> oldOffers = std::move(offers_);
     offers_ = std::move(offers);
     figures_.clear();
     figures_.reserve(offers_.size());
-    estimates_.clear();
-    estimates_.reserve(offers_.size());
     worstWholeTerm_.clear();
     std::vector<ComparedOffer> compared;
     compared.reserve(offers_.size());
     for (const store::KeptOffer& offer : offers_) {
-        estimates_.push_back(store::EstimateOf(offer));
-        OfferFigures figures = FigureOffer(estimates_.back(), plan_);
-        worstWholeTerm_.push_back(
-            FigureHorizon(figures, kScheduleMaxMonths / 12, 0).worstPlainCost);
+        const auto found = before.find(offer.id);
+        const bool same = offer.id != 0 && found != before.end() &&
+                          oldOffers[found->second].estimate == offer.estimate;
+        if (same) {
+            figures_.push_back(std::move(oldFigures[found->second]));
+            worstWholeTerm_.push_back(oldWorst[found->second]);
+            before.erase(found); // the same id twice is worked out twice
+        } else {
+            figures_.push_back(FigureOffer(offer.estimate, plan_));
+            worstWholeTerm_.push_back(
+                FigureHorizon(figures_.back(), kScheduleMaxMonths / 12, 0).worstPlainCost);
+        }
+        const OfferFigures& figures = figures_.back();
         const SectionTotals& totals = figures.totals;
         // Compared as the buyer pays: with the plan of extra payments.
         compared.push_back({figures.paid, figures.paidInsurance,
                             totals.loanCosts + totals.prepaidInterest - totals.lenderCredits,
                             figures.terms.ratePercent});
-        figures_.push_back(std::move(figures));
     }
     comparison_.SetOffers(std::move(compared));
     RecomputeHorizons();
@@ -91,7 +103,10 @@ void CompareModel::RecomputeHorizons() {
 void CompareModel::SetExtraPlan(const ExtraPayments& plan) {
     plan_ = plan;
     const int years = comparison_.HorizonYears();
-    SetOffers(std::vector<store::KeptOffer>(offers_));
+    // Every offer's figures change with the plan.
+    std::vector<store::KeptOffer> offers = std::move(offers_);
+    offers_.clear();
+    SetOffers(std::move(offers));
     comparison_.SetHorizonYears(years);
     RecomputeHorizons();
 }
@@ -226,7 +241,7 @@ QString CompareModel::RowLabel(int row) const {
 QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
-    const LoanEstimate& estimate = estimates_[column];
+    const LoanEstimate& estimate = offers_[column].estimate;
     const auto optional = [](const std::optional<double>& value) {
         return value ? QVariant(*value) : QVariant();
     };
@@ -269,11 +284,11 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
     case TipRow:
         return figures.tip;
     case AprRow:
-        return offer.results.APR;
+        return optional(figures.calculatorApr);
     case LenderAprRow:
         return optional(figures.lenderApr);
     case DisclosedAprRow:
-        return optional(offer.disclosedApr);
+        return optional(estimate.disclosedApr);
     case TotalPaymentsRow:
         return Dollars(figures.paid.totalPayments);
     case TotalInterestRow:
@@ -322,7 +337,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case NameRow:
         return offer.name;
     case LoanTypeRow:
-        switch (estimates_[column].loanType) {
+        switch (offers_[column].estimate.loanType) {
         case LoanType::Conventional:
             return tr("Conventional");
         case LoanType::Fha:
@@ -336,12 +351,13 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case TermRow:
         return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators_);
     case NoteRateRow:
-    case AprRow:
         return rate(CellFigure(row, column).toDouble());
+    case AprRow:
+        return figures.calculatorApr ? rate(*figures.calculatorApr) : tr("cannot be worked out");
     case LenderAprRow:
         return figures.lenderApr ? rate(*figures.lenderApr) : tr("no rate");
     case DisclosedAprRow:
-        return offer.disclosedApr ? rate(*offer.disclosedApr) : tr("not given");
+        return offer.estimate.disclosedApr ? rate(*offer.estimate.disclosedApr) : tr("not given");
     case AprCheckRow:
         return AprCheckText(figures.aprCheck, separators_);
     case InsuranceEndsRow: {
@@ -381,7 +397,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case TipRow:
         return percent3(figures.tip);
     case TipCheckRow: {
-        const auto disclosed = estimates_[column].disclosedTip;
+        const auto disclosed = offers_[column].estimate.disclosedTip;
         if (!disclosed || !figures.tipDifference)
             return tr("not given");
         if (std::fabs(*figures.tipDifference) < kTipAgreement)

@@ -79,7 +79,9 @@ public:
 
     explicit CompareModel(const LocaleSeparators& separators, QObject* parent = nullptr);
 
-    // Newest first, as the store gives them.
+    // Newest first, as the store gives them. Any offer can be compared: a kept one, an estimate
+    // not yet kept or the loan the buyer already has (id 0); only the estimate is read. An offer
+    // kept before whose estimate is unchanged keeps the figures worked out for it.
     void SetOffers(std::vector<store::KeptOffer> offers);
     void SetHorizonYears(int years);
     void SetSavingsPercent(double percent);
@@ -130,7 +132,6 @@ private:
     std::vector<store::KeptOffer> offers_;
     std::vector<OfferFigures> figures_;
     // Worked out once per change rather than for every cell painted.
-    std::vector<LoanEstimate> estimates_;
     std::vector<HorizonFigures> horizons_;
     std::vector<Cents> worstWholeTerm_;
     OfferComparison comparison_;

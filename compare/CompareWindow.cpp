@@ -8,6 +8,7 @@
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "LocaleSettings.h"
+#include "OfferCalculator.h"
 #include "OfferFigures.h"
 #include "OfferStore.h"
 #include "ScheduleWindow.h"
@@ -386,7 +387,7 @@ void CompareWindow::FillChoiceList() {
         auto* item = new QListWidgetItem(
             tr("%1 (%2 %)")
                 .arg(offer.name,
-                     FigureText(offer.inputs.Interest, MaskKind::Rate, TheLocaleSeparators())),
+                     FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators())),
             choice_);
         item->setData(Qt::UserRole, offer.id);
         item->setToolTip(offer.name);
@@ -773,7 +774,7 @@ void CompareWindow::UndoDelete() {
 
 void CompareWindow::UseSelected() {
     if (const auto offer = SelectedOffer())
-        emit UseInCalculator(offer->inputs);
+        emit UseInCalculator(CalculatorInputsOf(offer->estimate));
 }
 
 schedule::ScheduleWindow* CompareWindow::OpenSchedule() {
@@ -783,7 +784,7 @@ schedule::ScheduleWindow* CompareWindow::OpenSchedule() {
     // The offer's Loan Estimate says the loan, rate, term and insurance the schedule lays out;
     // the plan for every offer comes with it.
     auto* window = new schedule::ScheduleWindow(
-        offer->name, WithExtras(TermsOfEstimate(store::EstimateOf(*offer)), model_->ExtraPlan()),
+        offer->name, WithExtras(TermsOfEstimate(offer->estimate), model_->ExtraPlan()),
         TheLocaleSeparators(), this);
     const qint64 id = offer->id;
     connect(window, &schedule::ScheduleWindow::PlanChanged, this,

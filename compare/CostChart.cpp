@@ -62,10 +62,6 @@ QString HorizonName(int years) {
     return CostChart::tr("Horizon: %n year(s)", nullptr, years);
 }
 
-double Dollars(Cents cents) {
-    return static_cast<double>(cents) / 100.0;
-}
-
 QList<QPointF> Points(const std::vector<Cents>& values) {
     QList<QPointF> points;
     points.reserve(static_cast<qsizetype>(values.size()));

@@ -106,10 +106,6 @@ Cents LevelPayment(Cents balance, std::int64_t rateE4, std::int32_t months) {
 constexpr std::int64_t kMaxRateE4 =
     static_cast<std::int64_t>(kScheduleMaxRatePercent) * static_cast<std::int64_t>(kRateScale);
 
-std::int64_t RateE4(double percent) {
-    return std::llround(static_cast<long double>(percent) * 10000.0L);
-}
-
 double PercentOfE4(std::int64_t rateE4) {
     return static_cast<double>(rateE4) / static_cast<double>(kRateScale);
 }
@@ -263,6 +259,10 @@ Cents InterestThrough(const AmortizationSchedule& schedule, std::int32_t months)
         sum += row.interest;
     }
     return sum;
+}
+
+std::int64_t RateE4(double percent) {
+    return std::llround(static_cast<long double>(percent) * 10000.0L);
 }
 
 } // namespace plumcrest

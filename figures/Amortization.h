@@ -20,6 +20,10 @@ constexpr std::int32_t YearOfMonth(std::int32_t month) {
 
 // A figure in dollars rounded half up (away from zero) to whole cents.
 Cents ToCents(double dollars);
+// Whole cents back as dollars.
+constexpr double Dollars(Cents cents) {
+    return static_cast<double>(cents) / 100.0;
+}
 
 // Sums of whole cents that never wrap: a figure beyond the range stops at its end, so hostile
 // input shows as the largest amount rather than turning negative.
@@ -116,6 +120,10 @@ enum class RatePath {
     // Each change is as high as the caps allow, up to the lifetime ceiling.
     WorstCase,
 };
+
+// A rate in percent as schedules take it: in ten-thousandths of a point, rounded half away from
+// zero, as the calculator shows four decimals. The one place a rate becomes a schedule's.
+std::int64_t RateE4(double percent);
 
 // The rate after a change from `current`, the `change`-th (0 is the first), in ten-thousandths.
 std::int64_t AdjustedRateE4(const AdjustableRate& rate, std::int64_t noteE4, std::int64_t currentE4,

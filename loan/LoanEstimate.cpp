@@ -85,18 +85,8 @@ bool IsPrepaidInterest(const CostItem& item) {
            Lower(item.label).find("interest") != std::string::npos;
 }
 
-LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results) {
-    LoanEstimate estimate;
-    estimate.price = inputs.PurchasePrice;
-    estimate.loanAmount = results.Loan;
-    estimate.months = MonthsOfTerm(inputs.Term);
-    estimate.noteRate = inputs.Interest;
-    const struct {
-        double LoanInputs::*fee;
-        CostSection section;
-        const char* label;
-        bool financeCharge;
-    } fees[] = {
+std::span<const CalculatorFee> CalculatorFees() {
+    static constexpr CalculatorFee kFees[] = {
         {&LoanInputs::OriginationFees, CostSection::A, "Origination Fees", true},
         {&LoanInputs::Points, CostSection::A, "Discount Points", true},
         {&LoanInputs::MIP, CostSection::B, "Mortgage Insurance Premiums", true},
@@ -107,7 +97,16 @@ LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults&
         {&LoanInputs::Buydown, CostSection::H, "Buydown funds", true},
         {&LoanInputs::Other2, CostSection::H, "Other Loan & Closing Fees", true},
     };
-    for (const auto& fee : fees)
+    return kFees;
+}
+
+LoanEstimate EstimateFromCalculator(const LoanInputs& inputs, const LoanResults& results) {
+    LoanEstimate estimate;
+    estimate.price = inputs.PurchasePrice;
+    estimate.loanAmount = results.Loan;
+    estimate.months = MonthsOfTerm(inputs.Term);
+    estimate.noteRate = inputs.Interest;
+    for (const CalculatorFee& fee : CalculatorFees())
         if (inputs.*fee.fee != 0)
             estimate.costs.push_back({fee.section, fee.label, inputs.*fee.fee, fee.financeCharge});
     return estimate;

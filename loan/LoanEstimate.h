@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +73,15 @@ struct LoanEstimate {
 
     bool operator==(const LoanEstimate&) const = default;
 };
+
+// The calculator's nine fees as Loan Estimate lines, in the calculator's order of fields.
+struct CalculatorFee {
+    double LoanInputs::*fee;
+    CostSection section;
+    const char* label;
+    bool financeCharge;
+};
+std::span<const CalculatorFee> CalculatorFees();
 
 // What the calculator's inputs say of an offer: its price, loan, term and rate, and the nine fees
 // as items (Origination Fees and Discount Points to A; Mortgage Insurance Premiums, Flood check

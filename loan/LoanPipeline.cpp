@@ -5,6 +5,8 @@
 #include "NumberText.h"
 #include "ReferenceLoanMath.h"
 
+#include <optional>
+
 namespace plumcrest {
 
 using fpu::Add;
@@ -30,12 +32,18 @@ double SumOfFees(const LoanInputs& in) {
     return ToDouble(total);
 }
 
+// `loan`, when given, stands for the down payment percent's loan: an offer's own amount.
 void Recalculate(const LoanInputs& in, LoanResults& out, char32_t decimalSeparator,
-                 AprSolver solveApr) {
+                 AprSolver solveApr, std::optional<double> loan = std::nullopt) {
     out.Months = WholeCount(Mul(in.Term, 12.0L), decimalSeparator);
     out.FixedFees = SumOfFees(in);
-    out.DownPayment = ToDouble(Mul(Div(in.DownPaymentPercent, 100.0L), in.PurchasePrice));
-    out.Loan = ToDouble(Sub(in.PurchasePrice, out.DownPayment));
+    if (loan) {
+        out.DownPayment = ToDouble(Sub(in.PurchasePrice, *loan));
+        out.Loan = *loan;
+    } else {
+        out.DownPayment = ToDouble(Mul(Div(in.DownPaymentPercent, 100.0L), in.PurchasePrice));
+        out.Loan = ToDouble(Sub(in.PurchasePrice, out.DownPayment));
+    }
     out.Payment = out.Loan > 0
                       ? MonthlyPayment(out.Months, out.Loan, ToDouble(Div(in.Interest, 1200.0L)))
                       : 0.0;
@@ -55,6 +63,11 @@ LoanInputs DefaultLoanInputs() {
 
 void RecalculateLoan(const LoanInputs& inputs, LoanResults& results, char32_t decimalSeparator) {
     Recalculate(inputs, results, decimalSeparator, SolveApr);
+}
+
+void RecalculateLoanOfAmount(const LoanInputs& inputs, double loan, LoanResults& results,
+                             char32_t decimalSeparator) {
+    Recalculate(inputs, results, decimalSeparator, SolveApr, loan);
 }
 
 void ReferenceRecalculateLoan(const LoanInputs& inputs, LoanResults& results,

@@ -15,6 +15,12 @@ LoanInputs DefaultLoanInputs();
 // completed steps filled. The conversion error's text uses `decimalSeparator`.
 void RecalculateLoan(const LoanInputs& inputs, LoanResults& results, char32_t decimalSeparator);
 
+// The same steps with the loan amount given rather than worked out from the down payment
+// percent (an offer's own amount, which the percent may not give back to the last digit); the
+// down payment is then the price less the loan.
+void RecalculateLoanOfAmount(const LoanInputs& inputs, double loan, LoanResults& results,
+                             char32_t decimalSeparator);
+
 // The same steps over the unoptimised reference mathematics (finance/ReferenceLoanMath.h): what
 // the benchmark measures RecalculateLoan against and the tests hold it bit-identical to.
 void ReferenceRecalculateLoan(const LoanInputs& inputs, LoanResults& results,

@@ -1,5 +1,7 @@
 #include "OfferFigures.h"
 
+#include "OfferCalculator.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -57,6 +59,8 @@ OfferFigures FigureOffer(const LoanEstimate& estimate, const ExtraPayments& plan
         figures.worstHighest = HighestPaymentOf(figures.worst);
     }
     figures.totals = TotalsOf(estimate);
+    if (const auto calculator = CalculatorResultsOf(estimate))
+        figures.calculatorApr = calculator->APR;
     const Cents loan = figures.schedule.loan;
     figures.downPayment = SubtractCents(ToCents(estimate.price), ToCents(estimate.loanAmount));
     figures.cashToClose = SubtractCents(AddCents(figures.downPayment, figures.totals.closingCosts),

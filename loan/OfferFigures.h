@@ -55,6 +55,9 @@ struct OfferFigures {
     double tip = 0; // percent
     Cents amountFinanced = 0;
     std::optional<double> lenderApr; // from the finance charges and the whole payment stream
+    // The calculator's APR of the offer's own fees (CalculatorResultsOf); none when the
+    // calculator cannot work it out.
+    std::optional<double> calculatorApr;
     DisclosedAprCheck aprCheck;
     // The disclosed "In 5 Years" and TIP less the computed ones, where the lender gave them.
     std::optional<Cents> inFiveTotalDifference;

@@ -42,7 +42,7 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
     process.setProgram(program);
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
-        // In the child, before the program starts: nothing here may allocate.
+    // In the child, before the program starts: nothing here may allocate.
 #if !defined(__SANITIZE_ADDRESS__)
         // AddressSanitizer reserves terabytes of address space for itself: a sanitized build's
         // reader would not start under the limit, so it runs without one.
@@ -101,13 +101,12 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
     return result;
 }
 
-store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t decimalSeparator) {
+store::KeptOffer OfferOfReading(const reader::EstimateReading& reading) {
     store::KeptOffer offer;
     offer.name = QString::fromStdString(reading.lender.value.value_or(std::string()))
                      .simplified()
                      .left(kMaxOfferName);
     offer.estimate = reader::EstimateOfReading(reading);
-    MatchCalculatorRecord(offer, decimalSeparator);
     return offer;
 }
 

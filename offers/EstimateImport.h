@@ -36,10 +36,8 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file,
                                   int timeLimitMs = kReaderTimeLimitMs,
                                   qint64 memoryLimit = kReaderMemoryLimit);
 
-// The offer of a reading: named after the lender, its Loan Estimate from the reading, and the
-// calculator's inputs brought in line with it as an edited offer's are (price, down payment,
-// term, rate; the calculator's own fee inputs stay at zero, the estimate's lines carry the costs).
-store::KeptOffer OfferOfReading(const reader::EstimateReading& reading, char32_t decimalSeparator);
+// The offer of a reading: named after the lender, with its Loan Estimate from the reading.
+store::KeptOffer OfferOfReading(const reader::EstimateReading& reading);
 
 // Shows, in the editor, where each figure was read (a tooltip on its field) and a panel with the
 // figures the editor does not hold (date issued, purpose, product, projected payments, the totals

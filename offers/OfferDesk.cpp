@@ -95,10 +95,10 @@ bool OfferDesk::OpenStore() {
 
 bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     store::KeptOffer offer;
-    offer.inputs = inputs;
     // The calculation of these inputs has just completed; it gives the same results again.
-    RecalculateLoan(inputs, offer.results, decimalSeparator);
-    offer.estimate = EstimateFromCalculator(inputs, offer.results);
+    LoanResults results;
+    RecalculateLoan(inputs, results, decimalSeparator);
+    offer.estimate = EstimateFromCalculator(inputs, results);
 
     std::optional<KeepAnswer> answer;
     if (AskToKeep) {
@@ -111,7 +111,7 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     if (!answer)
         return false;
     offer.name = answer->name.left(kMaxOfferName);
-    offer.disclosedApr = answer->disclosedApr;
+    offer.estimate.disclosedApr = answer->disclosedApr;
 
     if (!OpenStore())
         return false;
@@ -153,7 +153,6 @@ bool OfferDesk::EditOffer(qint64 id) {
     store::KeptOffer offer = *edited;
     offer.id = id;
     offer.name = offer.name.left(kMaxOfferName);
-    MatchCalculatorRecord(offer, TheLocaleSeparators().decimal);
     const bool written = store_->Update(offer);
     if (!written)
         Report(store_->Error());
@@ -193,8 +192,7 @@ bool OfferDesk::ImportEstimate(const QString& given) {
             tr("The Loan Estimate %1 cannot be imported. %2").arg(QFileInfo(file).fileName(), why));
         return false;
     }
-    const store::KeptOffer offer =
-        OfferOfReading(reading.read->reading, TheLocaleSeparators().decimal);
+    const store::KeptOffer offer = OfferOfReading(reading.read->reading);
     std::optional<store::KeptOffer> reviewed;
     if (AskToReview) {
         reviewed = AskToReview(offer, *reading.read, parent);
@@ -211,7 +209,6 @@ bool OfferDesk::ImportEstimate(const QString& given) {
     store::KeptOffer kept = *reviewed;
     kept.id = 0;
     kept.name = kept.name.left(kMaxOfferName);
-    MatchCalculatorRecord(kept, TheLocaleSeparators().decimal);
     if (!OpenStore())
         return false;
     if (!store_->Add(kept)) {

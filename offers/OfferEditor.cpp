@@ -66,7 +66,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     setObjectName(QStringLiteral("dlgEditOffer"));
     setWindowTitle(tr("Edit Offer"));
     setModal(true);
-    const LoanEstimate estimate = store::EstimateOf(offer);
+    const LoanEstimate estimate = offer.estimate;
     keptMonths_ = estimate.months;
 
     // The loan.
@@ -615,7 +615,7 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
     if (offer.name.isEmpty())
         problems.emplace_back(name_, tr("Name: type a name, such as the lender's."));
 
-    LoanEstimate estimate = store::EstimateOf(offer_);
+    LoanEstimate estimate = offer_.estimate;
     estimate.loanType = static_cast<LoanType>(loanType_->currentIndex());
     estimate.insuranceEnd = static_cast<InsuranceEnd>(insuranceEnd_->currentIndex());
     const auto number = [&](Field field) {

@@ -159,26 +159,4 @@ QString EntryText(double value, EntryKind kind, const LocaleSeparators& separato
     return {};
 }
 
-void MatchCalculatorRecord(store::KeptOffer& offer, char32_t decimalSeparator) {
-    if (!offer.estimate)
-        return;
-    const LoanEstimate& estimate = *offer.estimate;
-    offer.disclosedApr = estimate.disclosedApr;
-    LoanInputs& inputs = offer.inputs;
-    inputs.PurchasePrice = estimate.price;
-    inputs.Term = estimate.months / 12.0;
-    inputs.Interest = estimate.noteRate;
-    inputs.DownPaymentPercent =
-        estimate.price > 0 ? (estimate.price - estimate.loanAmount) / estimate.price * 100 : 0;
-    LoanResults results = offer.results;
-    try {
-        RecalculateLoan(inputs, results, decimalSeparator);
-        offer.results = results;
-    } catch (const std::exception&) {
-        // The estimate stands on its own; the calculator's other results stay as they were.
-    }
-    offer.results.Loan = estimate.loanAmount;
-    offer.results.DownPayment = estimate.price - estimate.loanAmount;
-}
-
 } // namespace plumcrest::offers

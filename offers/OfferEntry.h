@@ -42,11 +42,4 @@ EntryReading ReadEntry(const QString& text, const EntryRule& rule,
 // The text a field starts with for `value`: the calculator's way of showing it.
 QString EntryText(double value, EntryKind kind, const LocaleSeparators& separators);
 
-// Brings the calculator's inputs and results of `offer` in line with its edited estimate: price,
-// term (years), note rate and down payment percent; then the results again from those inputs
-// (the Compare window shows their payment and APR), with the loan and down payment set from the
-// estimate exactly. When the calculator cannot work the inputs out (its own fees above the new
-// loan, say), only the loan and down payment are set. Also copies the disclosed APR.
-void MatchCalculatorRecord(store::KeptOffer& offer, char32_t decimalSeparator);
-
 } // namespace plumcrest::offers

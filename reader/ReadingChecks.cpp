@@ -10,10 +10,6 @@ namespace plumcrest::reader {
 
 namespace {
 
-double Dollars(Cents cents) {
-    return static_cast<double>(cents) / 100;
-}
-
 // A section's amount: the figure beside its heading, else the sum of its lines.
 std::optional<double> SectionAmount(const EstimateReading& reading, CostSection section) {
     const SectionReading& part = reading.Section(section);

@@ -1,5 +1,7 @@
 #include "OfferStore.h"
 
+#include "EstimateFields.h"
+#include "OfferCalculator.h"
 #include "Schema.h"
 
 #include <QAtomicInteger>
@@ -12,6 +14,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -341,146 +344,86 @@ bool OfferStore::MoveAside(const QString& why) {
 
 namespace {
 
-// What typed input allows a figure to be: the fields' masks show money to 99,999,999.99 and
-// rates to 999.9999; results may fall below zero.
+constexpr int kLongestStoredWord = 20; // a choice's stored word
+
+// The calculator's record, column by column as the first schema step named them: its page's
+// eighteen fields by their keys. Only offers kept before there were estimates are read from it;
+// it is written for every offer as the calculator would show it.
 struct Range {
     double low;
     double high;
 };
-constexpr double kMaxMoney = 99999999.99;
-constexpr double kMaxRate = 999.9999;
-constexpr Range kMoney{0, kMaxMoney};
-constexpr Range kResultMoney{-kMaxMoney, kMaxMoney};
-constexpr Range kRate{0, kMaxRate};
-constexpr Range kResultRate{-kMaxRate, kMaxRate};
-constexpr Range kYears{1, 999};
-constexpr int kMaxMonths = 11988;
-
-// The calculator's record, column by column as the first schema step named them.
-struct FigureColumn {
-    const char* name;
-    double LoanInputs::*input;
-    double LoanResults::*result;
-    Range range;
-};
-constexpr FigureColumn kFigureColumns[] = {
-    {"PurchasePrice", &LoanInputs::PurchasePrice, nullptr, kMoney},
-    {"DownPaymentPercent", &LoanInputs::DownPaymentPercent, nullptr, kRate},
-    {"Term", &LoanInputs::Term, nullptr, kYears},
-    {"Interest", &LoanInputs::Interest, nullptr, kRate},
-    {"OriginationFees", &LoanInputs::OriginationFees, nullptr, kMoney},
-    {"Points", &LoanInputs::Points, nullptr, kMoney},
-    {"PrepaidInterest", &LoanInputs::PrepaidInterest, nullptr, kMoney},
-    {"MIP", &LoanInputs::MIP, nullptr, kMoney},
-    {"Buydown", &LoanInputs::Buydown, nullptr, kMoney},
-    {"FloodCheck", &LoanInputs::FloodCheck, nullptr, kMoney},
-    {"TaxService", &LoanInputs::TaxService, nullptr, kMoney},
-    {"Other1", &LoanInputs::Other1, nullptr, kMoney},
-    {"Other2", &LoanInputs::Other2, nullptr, kMoney},
-    {"DownPayment", nullptr, &LoanResults::DownPayment, kResultMoney},
-    {"Loan", nullptr, &LoanResults::Loan, kResultMoney},
-    {"Payment", nullptr, &LoanResults::Payment, kResultMoney},
-    {"FixedFees", nullptr, &LoanResults::FixedFees, kResultMoney},
-    {"APR", nullptr, &LoanResults::APR, kResultRate},
-};
-
-// The offer's Loan Estimate, column by column as the third step named them.
-struct EstimateColumn {
-    const char* name;
-    double LoanEstimate::*figure;
-    std::optional<double> LoanEstimate::*optional;
-    Range range;
-};
-constexpr EstimateColumn kEstimateColumns[] = {
-    {"price", &LoanEstimate::price, nullptr, kMoney},
-    {"loan_amount", &LoanEstimate::loanAmount, nullptr, kMoney},
-    {"note_rate", &LoanEstimate::noteRate, nullptr, kRate},
-    {"lender_credits", &LoanEstimate::lenderCredits, nullptr, kMoney},
-    {"insurance_rate", &LoanEstimate::insurancePercent, nullptr, kRate},
-    {"property_tax_yearly", &LoanEstimate::propertyTaxYearly, nullptr, kMoney},
-    {"home_insurance_yearly", &LoanEstimate::homeInsuranceYearly, nullptr, kMoney},
-    {"hoa_monthly", &LoanEstimate::hoaMonthly, nullptr, kMoney},
-    {"disclosed_tip", nullptr, &LoanEstimate::disclosedTip, kRate},
-    {"disclosed_in5_total", nullptr, &LoanEstimate::disclosedInFiveTotal, kMoney},
-    {"disclosed_in5_principal", nullptr, &LoanEstimate::disclosedInFivePrincipal, kMoney},
-};
-
-// The adjustable rate, column by column as the fourth step named them: all empty (a fixed rate) or
-// all set.
-constexpr const char* kAdjustableMonthColumns[] = {"arm_initial_months", "arm_months_between"};
-struct AdjustableColumn {
-    const char* name;
-    double AdjustableRate::*figure;
-};
-constexpr AdjustableColumn kAdjustableColumns[] = {
-    {"arm_index", &AdjustableRate::indexPercent}, {"arm_margin", &AdjustableRate::marginPercent},
-    {"arm_first_cap", &AdjustableRate::firstCap}, {"arm_later_cap", &AdjustableRate::laterCap},
-    {"arm_life_cap", &AdjustableRate::lifeCap},   {"arm_floor", &AdjustableRate::floor},
-};
-constexpr int kAdjustableColumnCount =
-    static_cast<int>(std::size(kAdjustableMonthColumns) + std::size(kAdjustableColumns));
-
-constexpr std::pair<LoanType, const char*> kLoanTypes[] = {{LoanType::Conventional, "conventional"},
-                                                           {LoanType::Fha, "fha"},
-                                                           {LoanType::Va, "va"},
-                                                           {LoanType::Other, "other"}};
-constexpr std::pair<InsuranceEnd, const char*> kInsuranceEnds[] = {
-    {InsuranceEnd::None, "none"},
-    {InsuranceEnd::Conventional, "conventional"},
-    {InsuranceEnd::Fha, "fha"}};
-
-template <class Enum, std::size_t N>
-QString NameOf(const std::pair<Enum, const char*> (&names)[N], Enum value) {
-    for (const auto& [each, name] : names)
-        if (each == value)
-            return QString::fromLatin1(name);
-    return QString::fromLatin1(names[0].second);
+Range RangeOf(const LoanField& field) {
+    if (field.mask == MaskKind::Years)
+        return {1, 999};
+    const double high = field.mask == MaskKind::Money ? kMaxMoney : kMaxRate;
+    // Results may fall below zero.
+    return {field.IsInput() ? 0 : -high, high};
 }
 
-template <class Enum, std::size_t N>
-std::optional<Enum> ValueOf(const std::pair<Enum, const char*> (&names)[N], const QString& text) {
-    for (const auto& [each, name] : names)
-        if (text == QLatin1String(name))
-            return each;
-    return std::nullopt;
+QString Quoted(std::string_view column) {
+    return QLatin1Char('"') + QLatin1String(column.data(), static_cast<qsizetype>(column.size())) +
+           QLatin1Char('"');
 }
 
-QString Quoted(const char* column) {
-    return QLatin1Char('"') + QLatin1String(column) + QLatin1Char('"');
+// One column of a row and the value written to it.
+using ColumnValue = std::pair<QString, QVariant>;
+
+// Every column of an offer's row but the id, named, with what is written there.
+std::vector<ColumnValue> RowOf(const KeptOffer& offer) {
+    std::vector<ColumnValue> row{{QStringLiteral("name"), offer.name},
+                                 {QStringLiteral("kept_at"), TimeText(offer.keptAt)}};
+    const LoanEstimate& estimate = offer.estimate;
+    const LoanInputs inputs = CalculatorInputsOf(estimate);
+    LoanResults results = CalculatorResultsOf(estimate).value_or(LoanResults{});
+    results.Loan = estimate.loanAmount;
+    results.DownPayment = estimate.price - estimate.loanAmount;
+    for (const LoanField& field : kLoanPageFields) {
+        const Range range = RangeOf(field);
+        const double value = field.IsInput() ? inputs.*field.member : results.*field.result;
+        row.emplace_back(Quoted(field.key),
+                         std::isfinite(value) ? std::clamp(value, range.low, range.high) : 0.0);
+    }
+    for (const EstimateField& field : kEstimateFields) {
+        const std::optional<double> value = FigureValue(field, estimate);
+        QVariant stored;
+        if (field.kind == FigureKind::Choice)
+            stored = QString::fromLatin1(ChoiceStored(field, static_cast<int>(value.value_or(0))));
+        else if (field.kind == FigureKind::Months)
+            stored =
+                value ? QVariant(static_cast<int>(*value)) : QVariant(QMetaType::fromType<int>());
+        else
+            stored = value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
+        row.emplace_back(Quoted(field.column), stored);
+    }
+    return row;
 }
 
-QStringList OfferColumns() {
-    QStringList columns{QStringLiteral("id"), QStringLiteral("name"), QStringLiteral("kept_at"),
-                        QStringLiteral("disclosed_apr")};
-    for (const auto& column : kFigureColumns)
-        columns << Quoted(column.name);
-    columns << QStringLiteral("loan_type") << QStringLiteral("term_months")
-            << QStringLiteral("insurance_end");
-    for (const auto& column : kEstimateColumns)
-        columns << Quoted(column.name);
-    for (const char* column : kAdjustableMonthColumns)
-        columns << Quoted(column);
-    for (const auto& column : kAdjustableColumns)
-        columns << Quoted(column.name);
+QStringList ColumnsOf(const std::vector<ColumnValue>& row) {
+    QStringList columns;
+    for (const auto& [column, value] : row)
+        columns << column;
     return columns;
 }
 
-// OfferColumns() as read: texts length-limited in SQL, so a huge one never reaches memory whole
-// (one character beyond the longest allowed shows it is too long).
-QStringList SelectColumns() {
-    QStringList columns = OfferColumns();
-    const auto limit = [&](const QString& column, int characters) {
-        columns.replace(columns.indexOf(column),
-                        QStringLiteral("substr(%1, 1, %2)").arg(column).arg(characters + 1));
-    };
-    limit(QStringLiteral("name"), kMaxOfferName);
-    limit(QStringLiteral("kept_at"), 40);
-    limit(QStringLiteral("loan_type"), 20);
-    limit(QStringLiteral("insurance_end"), 20);
-    return columns;
+// What is read of an offer's row: its id, name and time, texts length-limited in SQL so a huge one
+// never reaches memory whole (one character beyond the longest allowed shows it is too long), and
+// every figure's column under its own name.
+QString SelectColumns() {
+    QStringList columns{QStringLiteral("id"),
+                        QStringLiteral("substr(name, 1, %1) AS name").arg(kMaxOfferName + 1),
+                        QStringLiteral("substr(kept_at, 1, 41) AS kept_at")};
+    for (const LoanField& field : kLoanPageFields)
+        columns << Quoted(field.key);
+    for (const EstimateField& field : kEstimateFields)
+        columns << (field.kind == FigureKind::Choice ? QStringLiteral("substr(%1, 1, %2) AS %1")
+                                                           .arg(Quoted(field.column))
+                                                           .arg(kLongestStoredWord + 1)
+                                                     : Quoted(field.column));
+    return columns.join(QStringLiteral(", "));
 }
 
-// A figure as typed input could have given it: a number, finite, within its field's range.
+// A figure as typed input could have given it: a number, finite, within its range.
 std::optional<double> FigureOf(const QVariant& value, Range range) {
     const int type = value.metaType().id();
     if (value.isNull() ||
@@ -492,88 +435,73 @@ std::optional<double> FigureOf(const QVariant& value, Range range) {
     return figure;
 }
 
-QVariant Optional(const std::optional<double>& value) {
-    return value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
-}
-
-// The adjustable-rate columns from `column` on: all empty for a fixed rate, or all within what
-// the offer editor takes.
-bool ReadAdjustable(const QSqlQuery& query, int column, LoanEstimate& estimate) {
-    int empty = 0;
-    for (int i = 0; i < kAdjustableColumnCount; ++i)
-        empty += query.value(column + i).isNull() ? 1 : 0;
-    if (empty == kAdjustableColumnCount)
-        return true;
-    if (empty != 0)
-        return false;
-    AdjustableRate rate;
-    const auto initial = FigureOf(query.value(column++), {1, kMaxMonths});
-    const auto between = FigureOf(query.value(column++), {1, kMaxMonths});
-    if (!initial || !between || *initial != std::floor(*initial) ||
-        *between != std::floor(*between))
-        return false;
-    rate.initialMonths = static_cast<std::int32_t>(*initial);
-    rate.monthsBetween = static_cast<std::int32_t>(*between);
-    for (const auto& figure : kAdjustableColumns) {
-        const auto value = FigureOf(query.value(column++), kRate);
-        if (!value)
+// One figure of the estimate from its column. False when it is not one this program could have
+// written.
+bool ReadFigure(const EstimateField& field, const QVariant& value, LoanEstimate& estimate) {
+    if (value.isNull())
+        return field.optional || field.IsAdjustable();
+    std::optional<double> figure;
+    if (field.kind == FigureKind::Choice) {
+        const auto choice = ChoiceOfStored(field, value.toString().toStdString());
+        if (!choice)
             return false;
-        rate.*figure.figure = *value;
+        figure = *choice;
+    } else {
+        figure = FigureOf(value, {field.Limits().low, field.Limits().high});
+        if (!figure || !FigureAllows(field, *figure))
+            return false;
     }
-    estimate.adjustable = rate;
+    SetFigureValue(field, estimate, figure);
     return true;
 }
 
-// One row of the offers table, in SelectColumns() order. False when a text or figure is not one
-// this program could have written; the id is read first, to name the row.
+// One row of the offers table, read by column name. False when a text or figure is not one this
+// program could have written; the id is read first, to name the row.
 bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
-    int column = 0;
-    offer.id = query.value(column++).toLongLong();
-    offer.name = query.value(column++).toString();
+    offer.id = query.value(QStringLiteral("id")).toLongLong();
+    offer.name = query.value(QStringLiteral("name")).toString();
     if (offer.name.trimmed().isEmpty())
         return false;
-    offer.keptAt = QDateTime::fromString(query.value(column++).toString(), Qt::ISODateWithMs);
+    offer.keptAt =
+        QDateTime::fromString(query.value(QStringLiteral("kept_at")).toString(), Qt::ISODateWithMs);
     if (!offer.keptAt.isValid())
         return false;
-    const QVariant disclosedApr = query.value(column++);
-    if (!disclosedApr.isNull() && !(offer.disclosedApr = FigureOf(disclosedApr, kRate)))
-        return false;
-    for (const auto& figure : kFigureColumns) {
-        const auto value = FigureOf(query.value(column++), figure.range);
-        if (!value)
-            return false;
-        if (figure.input)
-            offer.inputs.*figure.input = *value;
-        else
-            offer.results.*figure.result = *value;
-    }
-    const QVariant loanType = query.value(column++);
-    const QVariant months = query.value(column++);
-    const QVariant insuranceEnd = query.value(column++);
-    // Offers kept before they had a Loan Estimate of their own leave it empty: the calculator's
-    // figures say it.
-    if (loanType.isNull())
-        return true;
+    const auto value = [&](std::string_view column) {
+        return query.value(QLatin1String(column.data(), static_cast<qsizetype>(column.size())));
+    };
+    // Offers kept before they had a Loan Estimate of their own have only the calculator's record
+    // (and what came with it before the estimate: the disclosed APR).
+    const bool fromCalculator = value(EstimateFieldOf("loanType").column).isNull();
     LoanEstimate estimate;
-    const auto type = ValueOf(kLoanTypes, loanType.toString());
-    const auto end = ValueOf(kInsuranceEnds, insuranceEnd.toString());
-    const auto term = FigureOf(months, {1, kMaxMonths});
-    if (!type || !end || !term || *term != std::floor(*term))
-        return false;
-    estimate.loanType = *type;
-    estimate.insuranceEnd = *end;
-    estimate.months = static_cast<std::int32_t>(*term);
-    for (const auto& figure : kEstimateColumns) {
-        const QVariant value = query.value(column++);
-        const auto checked = FigureOf(value, figure.range);
-        if (figure.figure && !checked)
-            return false;
-        if (figure.figure)
-            estimate.*figure.figure = *checked;
-        else if (!value.isNull() && !(estimate.*figure.optional = checked))
-            return false;
+    if (fromCalculator) {
+        LoanInputs inputs;
+        LoanResults results;
+        for (const LoanField& field : kLoanPageFields) {
+            const auto figure = FigureOf(value(field.key), RangeOf(field));
+            if (!figure)
+                return false;
+            if (field.IsInput())
+                inputs.*field.member = *figure;
+            else
+                results.*field.result = *figure;
+        }
+        estimate = EstimateFromCalculator(inputs, results);
     }
-    if (!ReadAdjustable(query, column, estimate))
+    int adjustableGiven = 0;
+    int adjustableFields = 0;
+    for (const EstimateField& field : kEstimateFields) {
+        if (fromCalculator && field.schemaStep > 2)
+            continue;
+        const QVariant stored = value(field.column);
+        if (!ReadFigure(field, stored, estimate))
+            return false;
+        if (field.IsAdjustable()) {
+            ++adjustableFields;
+            adjustableGiven += stored.isNull() ? 0 : 1;
+        }
+    }
+    // The adjustable rate's figures are all given or all empty (a fixed rate).
+    if (adjustableGiven != 0 && adjustableGiven != adjustableFields)
         return false;
     offer.estimate = std::move(estimate);
     return true;
@@ -618,16 +546,15 @@ bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64
     }
     std::map<qint64, KeptOffer*> byId;
     for (KeptOffer& offer : offers)
-        if (offer.estimate)
-            byId[offer.id] = &offer;
+        byId[offer.id] = &offer;
     while (query.next()) {
         const auto found = byId.find(query.value(0).toLongLong());
         if (found == byId.end() || unreadable.count(found->first))
             continue;
-        std::vector<CostItem>& costs = found->second->estimate->costs;
+        std::vector<CostItem>& costs = found->second->estimate.costs;
         const auto section = SectionFromLetter(query.value(1).toString().toStdString());
         const QString label = query.value(2).toString();
-        const auto amount = FigureOf(query.value(3), kMoney);
+        const auto amount = FigureOf(query.value(3), {0, kMaxMoney});
         if (!section || !amount) {
             unreadable.insert(found->first);
             costs.clear();
@@ -657,10 +584,8 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
     erase.addBindValue(offer.id);
     if (!Run(erase, error))
         return false;
-    if (!offer.estimate)
-        return true;
     int position = 0;
-    for (const CostItem& item : offer.estimate->costs) {
+    for (const CostItem& item : offer.estimate.costs) {
         QSqlQuery insert(db);
         insert.prepare(QStringLiteral("INSERT INTO offer_costs (offer_id, position, section, "
                                       "label, amount, finance_charge) VALUES (?, ?, ?, ?, ?, ?)"));
@@ -676,35 +601,6 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
             return false;
     }
     return true;
-}
-
-// Binds every column but the id, in OfferColumns() order.
-void BindOffer(QSqlQuery& query, const KeptOffer& offer) {
-    query.addBindValue(offer.name);
-    query.addBindValue(TimeText(offer.keptAt));
-    query.addBindValue(Optional(offer.disclosedApr));
-    for (const auto& figure : kFigureColumns)
-        query.addBindValue(figure.input ? offer.inputs.*figure.input
-                                        : offer.results.*figure.result);
-    if (!offer.estimate) {
-        for (int i = 0;
-             i < 3 + static_cast<int>(std::size(kEstimateColumns)) + kAdjustableColumnCount; ++i)
-            query.addBindValue(QVariant());
-        return;
-    }
-    const LoanEstimate& estimate = *offer.estimate;
-    query.addBindValue(NameOf(kLoanTypes, estimate.loanType));
-    query.addBindValue(estimate.months);
-    query.addBindValue(NameOf(kInsuranceEnds, estimate.insuranceEnd));
-    for (const auto& figure : kEstimateColumns)
-        query.addBindValue(figure.figure ? QVariant(estimate.*figure.figure)
-                                         : Optional(estimate.*figure.optional));
-    const auto& rate = estimate.adjustable;
-    query.addBindValue(rate ? QVariant(rate->initialMonths) : QVariant(QMetaType::fromType<int>()));
-    query.addBindValue(rate ? QVariant(rate->monthsBetween) : QVariant(QMetaType::fromType<int>()));
-    for (const auto& figure : kAdjustableColumns)
-        query.addBindValue(rate ? QVariant((*rate).*figure.figure)
-                                : QVariant(QMetaType::fromType<double>()));
 }
 
 } // namespace
@@ -734,7 +630,7 @@ std::vector<KeptOffer> OfferStore::All() {
         query.setForwardOnly(true);
         if (query.exec(QStringLiteral("BEGIN")) &&
             query.exec(QStringLiteral("SELECT %1 FROM offers ORDER BY kept_at DESC, id DESC")
-                           .arg(SelectColumns().join(QStringLiteral(", "))))) {
+                           .arg(SelectColumns()))) {
             while (query.next()) {
                 KeptOffer offer;
                 if (!ReadOffer(query, offer)) {
@@ -816,9 +712,7 @@ QString NameBeyondLimits(const QString& name) {
 QString BeyondLimits(const KeptOffer& offer) {
     if (QString why = NameBeyondLimits(offer.name); !why.isEmpty())
         return why;
-    if (!offer.estimate)
-        return {};
-    const std::vector<CostItem>& costs = offer.estimate->costs;
+    const std::vector<CostItem>& costs = offer.estimate.costs;
     if (costs.size() > static_cast<std::size_t>(kMaxCostItems))
         return QStringLiteral("it has %1 closing cost lines; at most %2 can be kept")
             .arg(costs.size())
@@ -837,8 +731,7 @@ QString BeyondLimits(const KeptOffer& offer) {
 bool ReadsBack(QSqlDatabase& db, qint64 id, QString* detail) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM offers WHERE id = ?")
-                      .arg(SelectColumns().join(QStringLiteral(", "))));
+    query.prepare(QStringLiteral("SELECT %1 FROM offers WHERE id = ?").arg(SelectColumns()));
     query.addBindValue(id);
     if (!Run(query, detail))
         return false;
@@ -861,19 +754,19 @@ bool ReadsBack(QSqlDatabase& db, qint64 id, QString* detail) {
 }
 
 bool Insert(QSqlDatabase& db, KeptOffer& offer, bool withId, QString* error) {
-    QStringList columns = OfferColumns();
-    columns.removeFirst(); // the id goes last, when it is given
+    std::vector<ColumnValue> row = RowOf(offer);
     if (withId)
-        columns << QStringLiteral("id");
+        row.emplace_back(QStringLiteral("id"), offer.id);
     QStringList marks;
-    for (qsizetype i = 0; i < columns.size(); ++i)
+    for (std::size_t i = 0; i < row.size(); ++i)
         marks << QStringLiteral("?");
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("INSERT INTO offers (%1) VALUES (%2)")
-                      .arg(columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-    BindOffer(query, offer);
-    if (withId)
-        query.addBindValue(offer.id);
+    query.prepare(
+        QStringLiteral("INSERT INTO offers (%1) VALUES (%2)")
+            .arg(ColumnsOf(row).join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    // Each value beside its own column.
+    for (const auto& [column, value] : row)
+        query.addBindValue(value);
     if (!Run(query, error))
         return false;
     if (!withId) {
@@ -923,14 +816,15 @@ bool OfferStore::Update(const KeptOffer& offer) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
-                          QStringList columns = OfferColumns();
-                          columns.removeFirst();
-                          for (QString& column : columns)
-                              column += QStringLiteral(" = ?");
+                          const std::vector<ColumnValue> row = RowOf(offer);
+                          QStringList sets;
+                          for (const auto& [column, value] : row)
+                              sets << column + QStringLiteral(" = ?");
                           QSqlQuery query(db);
                           query.prepare(QStringLiteral("UPDATE offers SET %1 WHERE id = ?")
-                                            .arg(columns.join(QStringLiteral(", "))));
-                          BindOffer(query, offer);
+                                            .arg(sets.join(QStringLiteral(", "))));
+                          for (const auto& [column, value] : row)
+                              query.addBindValue(value);
                           query.addBindValue(offer.id);
                           if (!Run(query, &detail))
                               return false;

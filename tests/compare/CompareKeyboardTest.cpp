@@ -32,8 +32,9 @@ namespace {
 KeptOffer Offer(const QString& name, LoanInputs inputs) {
     KeptOffer offer;
     offer.name = name;
-    offer.inputs = inputs;
-    RecalculateLoan(inputs, offer.results, '.');
+    LoanResults results;
+    RecalculateLoan(inputs, results, '.');
+    offer.estimate = EstimateFromCalculator(inputs, results);
     return offer;
 }
 

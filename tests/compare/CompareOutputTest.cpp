@@ -6,6 +6,7 @@
 #include "CostChart.h"
 #include "FakePlatform.h"
 #include "LocaleSettings.h"
+#include "OfferCalculator.h"
 #include "OfferStore.h"
 #include "ScheduleModel.h"
 #include "ScheduleWindow.h"
@@ -38,9 +39,10 @@ namespace {
 KeptOffer Offer(const QString& name, LoanInputs inputs, std::optional<double> disclosed) {
     KeptOffer offer;
     offer.name = name;
-    offer.inputs = inputs;
-    RecalculateLoan(inputs, offer.results, '.');
-    offer.disclosedApr = disclosed;
+    LoanResults results;
+    RecalculateLoan(inputs, results, '.');
+    offer.estimate = EstimateFromCalculator(inputs, results);
+    offer.estimate.disclosedApr = disclosed;
     return offer;
 }
 
@@ -145,8 +147,7 @@ void CompareOutputTest::chart_tab_follows_the_offers_and_the_horizon() {
     QCOMPARE(chart->HorizonLine()->at(0).x(), 12.0);
 
     KeptOffer c = ThirtyYear(QStringLiteral("Summit"));
-    c.inputs.Interest = 6.25;
-    RecalculateLoan(c.inputs, c.results, '.');
+    c.estimate.noteRate = 6.25;
     QVERIFY(store_->Add(c));
     window.Reload();
     QVERIFY(chart->CostLine(2));
@@ -235,11 +236,10 @@ void CompareOutputTest::comparison_pdf_keeps_every_word_of_a_long_name() {
         QStringLiteral("Northfield Cooperative Savings & Mortgage Lending Group.");
     QCOMPARE(longName.size(), 56);
     KeptOffer a = ThirtyYear(longName);
-    a.disclosedApr = a.results.APR + 0.216;
+    a.estimate.disclosedApr = CalculatorResultsOf(a.estimate).value_or(LoanResults{}).APR + 0.216;
     KeptOffer b = FifteenYear(QStringLiteral("Harbor"));
     KeptOffer c = ThirtyYear(QStringLiteral("Summit Federal"));
-    c.inputs.Interest = 6.25;
-    RecalculateLoan(c.inputs, c.results, '.');
+    c.estimate.noteRate = 6.25;
     for (KeptOffer* offer : {&a, &b, &c})
         QVERIFY(store_->Add(*offer));
     CompareWindow window(*store_, nullptr);

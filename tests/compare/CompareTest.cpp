@@ -4,6 +4,7 @@
 #include "CompareModel.h"
 #include "CompareWindow.h"
 #include "KeepOfferDialog.h"
+#include "OfferCalculator.h"
 #include "OfferDesk.h"
 #include "OfferStore.h"
 #include "PlumcrestApplication.h"
@@ -42,29 +43,28 @@ namespace {
 // Hand-worked offers: two 200,000.00 loans over 30 years, 6.5 % with 6,000.00 of fees and 7 %
 // with 1,000.00, and 180,000.00 over 15 years at 6.875 % with 2,500.00.
 KeptOffer Offer(qint64 id, const char* name, double loan, double rate, double years, double fees,
-                double apr, std::optional<double> disclosed) {
+                std::optional<double> disclosed) {
     KeptOffer offer;
     offer.id = id;
     offer.name = QString::fromLatin1(name);
-    offer.inputs.PurchasePrice = loan + 50000;
-    offer.inputs.DownPaymentPercent = 50000 / (loan + 50000) * 100;
-    offer.inputs.Term = years;
-    offer.inputs.Interest = rate;
-    offer.inputs.Points = fees - 500;
-    offer.inputs.FloodCheck = 500;
-    offer.results.DownPayment = 50000;
-    offer.results.Loan = loan;
-    offer.results.FixedFees = fees;
-    offer.results.APR = apr;
-    offer.results.Payment = 1234.5678;
-    offer.disclosedApr = disclosed;
+    LoanInputs inputs;
+    inputs.PurchasePrice = loan + 50000;
+    inputs.DownPaymentPercent = 50000 / (loan + 50000) * 100;
+    inputs.Term = years;
+    inputs.Interest = rate;
+    inputs.Points = fees - 500;
+    inputs.FloodCheck = 500;
+    LoanResults results;
+    results.Loan = loan;
+    offer.estimate = EstimateFromCalculator(inputs, results);
+    offer.estimate.disclosedApr = disclosed;
     return offer;
 }
 
 std::vector<KeptOffer> ThreeOffers() {
-    return {Offer(3, "Cedar Bank", 180000, 6.875, 15, 2500, 7.0001, std::nullopt),
-            Offer(2, "Birch Lending", 200000, 7.0, 30, 1000, 7.0964, 7.2),
-            Offer(1, "Aspen Mortgage", 200000, 6.5, 30, 6000, 6.7773, 7.0473)};
+    return {Offer(3, "Cedar Bank", 180000, 6.875, 15, 2500, std::nullopt),
+            Offer(2, "Birch Lending", 200000, 7.0, 30, 1000, 7.2),
+            Offer(1, "Aspen Mortgage", 200000, 6.5, 30, 6000, 7.0473)};
 }
 
 QString Cell(const CompareModel& model, int row, int column) {
@@ -191,8 +191,11 @@ void CompareTest::model_break_even_per_pair() {
 // apart in decimal arithmetic from the cent schedule (last payment 1,710.69) plus the insurance,
 // on an amount financed of 270,000.00 less 4,321.00.
 KeptOffer InsuredOffer(qint64 id, std::optional<double> disclosedApr) {
-    KeptOffer offer = Offer(id, "Insured", 270000, 6.5, 30, 6247, 6.7, disclosedApr);
+    KeptOffer offer;
+    offer.id = id;
+    offer.name = QStringLiteral("Insured");
     LoanEstimate estimate;
+    estimate.disclosedApr = disclosedApr;
     estimate.price = 300000;
     estimate.loanAmount = 270000;
     estimate.months = 360;
@@ -216,7 +219,7 @@ void CompareTest::model_apr_check_against_an_eighth_of_a_point() {
     CompareModel model(LocaleSeparators{U'.', U','});
     // The insurance that ends makes the payments change: the lender's APR may be off by 1/4.
     KeptOffer level = InsuredOffer(1, std::nullopt);
-    level.estimate->insuranceEnd = InsuranceEnd::None;
+    level.estimate.insuranceEnd = InsuranceEnd::None;
     model.SetOffers({InsuredOffer(2, 6.9958 + 0.2499), InsuredOffer(3, 6.9958 - 0.2501), level});
     QCOMPARE(Cell(model, CompareModel::LenderAprRow, 0), QStringLiteral("6.9958"));
     QCOMPARE(Cell(model, CompareModel::AprCheckRow, 0), QStringLiteral("within 0.250 points"));
@@ -228,9 +231,9 @@ void CompareTest::model_apr_check_against_an_eighth_of_a_point() {
         model.data(model.index(CompareModel::LenderAprRow, 2), CompareModel::FigureRole).toDouble();
     QCOMPARE(Cell(model, CompareModel::LenderAprRow, 2), QStringLiteral("6.6558"));
     KeptOffer inside = level;
-    inside.disclosedApr = levelApr + 0.1249;
+    inside.estimate.disclosedApr = levelApr + 0.1249;
     KeptOffer outside = level;
-    outside.disclosedApr = levelApr - 0.1251;
+    outside.estimate.disclosedApr = levelApr - 0.1251;
     model.SetOffers({inside, outside});
     QCOMPARE(Cell(model, CompareModel::AprCheckRow, 0), QStringLiteral("within 0.125 points"));
     QCOMPARE(Cell(model, CompareModel::AprCheckRow, 1),
@@ -345,7 +348,7 @@ void CompareTest::window_deletes_with_undo_until_it_closes() {
     // Back in its place, with its own figures, and selected again.
     QCOMPARE(ColumnNames(*window), (QStringList{"Cedar Bank", "Birch Lending", "Aspen Mortgage"}));
     QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Birch Lending"));
-    QCOMPARE(window->SelectedOffer()->disclosedApr, std::optional<double>(7.2));
+    QCOMPARE(window->SelectedOffer()->estimate.disclosedApr, std::optional<double>(7.2));
     QCOMPARE(window->BreakEvenList()->count(), 2); // the cheapest against each of the others
 
     QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
@@ -490,8 +493,8 @@ void CompareTest::window_compares_the_newest_six_and_keeps_the_choice() {
     OfferStore store(dir.path());
     QVERIFY(store.Open());
     for (int i = 1; i <= 8; ++i) {
-        KeptOffer offer = Offer(0, "", 150000 + 5000 * i, 5.25 + 0.125 * i, 30, 900 + 150 * i,
-                                5.5 + 0.125 * i, std::nullopt);
+        KeptOffer offer =
+            Offer(0, "", 150000 + 5000 * i, 5.25 + 0.125 * i, 30, 900 + 150 * i, std::nullopt);
         offer.name = QStringLiteral("Lender %1").arg(i);
         offer.keptAt = QDateTime(QDate(2026, 11, i), QTime(9, 0), Qt::UTC);
         QVERIFY(store.Add(offer));
@@ -518,7 +521,7 @@ void CompareTest::window_compares_the_newest_six_and_keeps_the_choice() {
     QCOMPARE(again.HorizonField()->value(), 11);
     QCOMPARE(again.Model()->HorizonYears(), 11);
 
-    KeptOffer later = Offer(0, "Lender 9", 210000, 6.125, 30, 2100, 6.3, std::nullopt);
+    KeptOffer later = Offer(0, "Lender 9", 210000, 6.125, 30, 2100, std::nullopt);
     later.keptAt = QDateTime(QDate(2026, 11, 20), QTime(9, 0), Qt::UTC);
     QVERIFY(store.Add(later));
     again.Reload();
@@ -649,13 +652,15 @@ void CompareTest::keep_stores_the_calculated_offer() {
     const auto kept = store.All();
     QCOMPARE(kept.size(), std::size_t(1));
     QCOMPARE(kept[0].name, QStringLiteral("Maple Bank"));
-    QCOMPARE(kept[0].disclosedApr, std::optional<double>(6.45));
-    QCOMPARE(kept[0].inputs.Interest, 6.125);
-    QCOMPARE(kept[0].inputs.Points, 2150.0);
-    QCOMPARE(kept[0].inputs.PurchasePrice, 120000.0);
-    QCOMPARE(kept[0].results.Loan, 108000.0);
-    QCOMPARE(kept[0].results.FixedFees, 4450.0);
-    QVERIFY(std::abs(kept[0].results.Payment - 656.2194) < 0.0001);
+    QCOMPARE(kept[0].estimate.disclosedApr, std::optional<double>(6.45));
+    const LoanInputs keptInputs = CalculatorInputsOf(kept[0].estimate);
+    QCOMPARE(keptInputs.Interest, 6.125);
+    QCOMPARE(keptInputs.Points, 2150.0);
+    QCOMPARE(keptInputs.PurchasePrice, 120000.0);
+    QCOMPARE(kept[0].estimate.loanAmount, 108000.0);
+    const LoanResults keptResults = CalculatorResultsOf(kept[0].estimate).value_or(LoanResults{});
+    QCOMPARE(keptResults.FixedFees, 4450.0);
+    QVERIFY(std::abs(keptResults.Payment - 656.2194) < 0.0001);
     QVERIFY(kept[0].keptAt.isValid());
     QVERIFY(fx.platform.messages.shown.empty());
 }
@@ -684,8 +689,8 @@ void CompareTest::use_in_calculator_fills_the_inputs_and_calculates() {
     QVERIFY(store.Open());
     KeptOffer offer = ThreeOffers()[0];
     offer.id = 0;
-    offer.inputs.PurchasePrice = 250000;
-    offer.inputs.DownPaymentPercent = 20;
+    offer.estimate.price = 250000;
+    offer.estimate.loanAmount = 200000;
     QVERIFY(store.Add(offer));
     w.mnuFileCompareOffers->trigger();
     CompareWindow* compare = w.OfferDesk()->Compare();

@@ -31,8 +31,6 @@ KeptOffer WithEstimate(const QString& name, double price, double loan, double ra
                        std::vector<CostItem> costs) {
     KeptOffer offer;
     offer.name = name;
-    offer.inputs = {price, (price - loan) / price * 100, 30, rate, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    RecalculateLoan(offer.inputs, offer.results, '.');
     LoanEstimate estimate;
     estimate.price = price;
     estimate.loanAmount = loan;
@@ -55,7 +53,7 @@ KeptOffer FiveOne() {
     KeptOffer offer = WithEstimate(QStringLiteral("Birchway 5/1"), 375000, 300000, 5.5,
                                    {{CostSection::A, "Origination fee", 3000, true},
                                     {CostSection::B, "Appraisal Fee", 650, false}});
-    offer.estimate->adjustable = AdjustableRate{60, 4.0, 2.75, 2, 2, 5, 2.75, 12};
+    offer.estimate.adjustable = AdjustableRate{60, 4.0, 2.75, 2, 2, 5, 2.75, 12};
     return offer;
 }
 

@@ -6,6 +6,7 @@
 #include "CompareWindow.h"
 #include "FakePlatform.h"
 #include "LocaleSettings.h"
+#include "OfferCalculator.h"
 #include "OfferDesk.h"
 #include "OfferEntry.h"
 #include "OfferStore.h"
@@ -37,13 +38,6 @@ const LocaleSeparators kUs{U'.', U','};
 KeptOffer SampleOffer() {
     KeptOffer offer;
     offer.name = QStringLiteral("Juniper Bank");
-    offer.inputs.PurchasePrice = 350000;
-    offer.inputs.DownPaymentPercent = 20;
-    offer.inputs.Term = 30;
-    offer.inputs.Interest = 6.625;
-    offer.inputs.OriginationFees = 1150;
-    offer.inputs.Other1 = 615;
-    RecalculateLoan(offer.inputs, offer.results, U'.');
     LoanEstimate estimate;
     estimate.loanType = LoanType::Fha;
     estimate.price = 350000;
@@ -68,7 +62,6 @@ KeptOffer SampleOffer() {
     estimate.disclosedInFiveTotal = 118234.56;
     estimate.disclosedInFivePrincipal = 19876.54;
     offer.estimate = estimate;
-    offer.disclosedApr = 6.912;
     return offer;
 }
 
@@ -146,8 +139,7 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     QCOMPARE(all.size(), std::size_t(1));
     const KeptOffer& saved = all[0];
     QCOMPARE(saved.name, QStringLiteral("Juniper Bank (revised)"));
-    QVERIFY(saved.estimate);
-    const LoanEstimate& e = *saved.estimate;
+    const LoanEstimate& e = saved.estimate;
     const std::vector<CostItem> costs{{CostSection::A, "Origination fee", 1325.75, true},
                                       {CostSection::B, "Appraisal Fee", 615, false},
                                       {CostSection::B, "Pest Inspection", 175.50, false},
@@ -168,15 +160,17 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     QCOMPARE(e.hoaMonthly, 92.5);
     QCOMPARE(e.disclosedTip, std::optional<double>());
     QCOMPARE(e.disclosedInFiveTotal, std::optional<double>(118234.56));
-    QCOMPARE(saved.disclosedApr, std::optional<double>(6.781));
-    // The calculator's record follows: 60,000.00 down on 350,000.00, 290,000.00 over 25 years
+    QCOMPARE(saved.estimate.disclosedApr, std::optional<double>(6.781));
+    // What the calculator shows follows: 60,000.00 down on 350,000.00, 290,000.00 over 25 years
     // at 6.5 % pays 1,958.10 a month.
-    QCOMPARE(saved.inputs.Term, 25.0);
-    QCOMPARE(saved.inputs.Interest, 6.5);
-    QVERIFY(std::abs(saved.inputs.DownPaymentPercent - 17.142857142857) < 1e-9);
-    QCOMPARE(saved.results.Loan, 290000.0);
-    QCOMPARE(saved.results.DownPayment, 60000.0);
-    QVERIFY(std::abs(saved.results.Payment - 1958.1008) < 0.0001);
+    const LoanInputs inputs = CalculatorInputsOf(saved.estimate);
+    QCOMPARE(inputs.Term, 25.0);
+    QCOMPARE(inputs.Interest, 6.5);
+    QVERIFY(std::abs(inputs.DownPaymentPercent - 17.142857142857) < 1e-9);
+    const LoanResults results = CalculatorResultsOf(saved.estimate).value_or(LoanResults{});
+    QCOMPARE(results.Loan, 290000.0);
+    QCOMPARE(results.DownPayment, 60000.0);
+    QVERIFY(std::abs(results.Payment - 1958.1008) < 0.0001);
     // The window shows the edited offer, still selected.
     QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Juniper Bank (revised)"));
     QVERIFY(platform.messages.shown.empty());
@@ -208,7 +202,7 @@ void OfferEditorTest::finance_charge_box_follows_a_new_label_until_the_user_sets
 
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
-    const auto& costs = edited->estimate->costs;
+    const auto& costs = edited->estimate.costs;
     QCOMPARE(costs[1], (CostItem{CostSection::B, "Processing Fee", 615, false}));
     QCOMPARE(costs[3], (CostItem{CostSection::C, "Underwriting Fee", 2310, true}));
     QCOMPARE(costs[4], (CostItem{CostSection::C, "Title - Lender's Policy", 1104.20, true}));
@@ -250,8 +244,8 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
     QCOMPARE(edited->name, QStringLiteral("Juniper Bank, second quote"));
-    QCOMPARE(edited->estimate->homeInsuranceYearly, 1495.60);
-    QCOMPARE(edited->estimate->costs[4].amount, 611.85);
+    QCOMPARE(edited->estimate.homeInsuranceYearly, 1495.60);
+    QCOMPARE(edited->estimate.costs[4].amount, 611.85);
 }
 
 void OfferEditorTest::totals_follow_a_typed_amount() {
@@ -347,9 +341,9 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
         QCOMPARE(editor.NumberField(Field::ArmLifeCap)->text(), QStringLiteral("5.5"));
         Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
         const auto edited = editor.EditedOffer();
-        QVERIFY(edited && edited->estimate);
-        QCOMPARE(edited->estimate->adjustable, std::optional<AdjustableRate>(AdjustableRate{
-                                                   84, 4.125, 2.75, 5, 1, 5.5, 2.875, 6}));
+        QVERIFY(edited);
+        QCOMPARE(edited->estimate.adjustable, std::optional<AdjustableRate>(AdjustableRate{
+                                                  84, 4.125, 2.75, 5, 1, 5.5, 2.875, 6}));
         offer = *edited;
     }
     // Opened again it shows the table; unchecked, the rate is fixed again.
@@ -360,8 +354,8 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
     editor.AdjustableBox()->setChecked(false);
     Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("x"));
     const auto edited = editor.EditedOffer();
-    QVERIFY(edited && edited->estimate);
-    QVERIFY(!edited->estimate->adjustable);
+    QVERIFY(edited);
+    QVERIFY(!edited->estimate.adjustable);
 }
 
 void OfferEditorTest::a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole() {
@@ -408,13 +402,12 @@ void OfferEditorTest::a_201st_cost_line_is_refused_with_a_message_and_the_200_ar
     // The 200 lines are kept, and read back whole, with nothing said to be left out.
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
-    QCOMPARE(edited->estimate->costs.size(), std::size_t(200));
+    QCOMPARE(edited->estimate.costs.size(), std::size_t(200));
     QVERIFY2(store.Update(*edited), qPrintable(store.Error()));
     const auto read = store.All();
     QVERIFY2(store.Notice().isEmpty(), qPrintable(store.Notice()));
     QCOMPARE(read.size(), std::size_t(1));
-    QVERIFY(read[0].estimate);
-    QVERIFY(read[0].estimate->costs == edited->estimate->costs);
+    QVERIFY(read[0].estimate.costs == edited->estimate.costs);
 }
 
 void OfferEditorTest::a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed() {
@@ -449,7 +442,7 @@ void OfferEditorTest::a_label_of_201_characters_is_refused_beside_it_and_stays_a
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
-    QCOMPARE(QString::fromStdString(edited->estimate->costs[2].label), typed.left(200));
+    QCOMPARE(QString::fromStdString(edited->estimate.costs[2].label), typed.left(200));
 }
 
 QTEST_MAIN(OfferEditorTest)

@@ -129,19 +129,12 @@ private:
 // A conventional loan of 270,000.00 on a 300,000.00 home at 6.5 % for 30 years with insurance of
 // 0.5 % a year (112.50 a month); loan costs 1,350.00 (A), 575.00 (B) and 890.00 (C), a recording
 // fee of 210.00 (E, not a loan cost), prepaid interest 443.84, lender credits 600.00, and escrow
-// of 425.00 a month, which the schedule leaves out. The calculator's rate of 7.125 % is not the
-// Loan Estimate's, so a schedule taken from it would show.
+// of 425.00 a month, which the schedule leaves out.
 struct InsuredOfferStore {
     InsuredOfferStore() : store(dir.path()) {
         QVERIFY(store.Open());
         store::KeptOffer offer;
         offer.name = QStringLiteral("Harbor Trust");
-        offer.inputs = DefaultLoanInputs();
-        offer.inputs.PurchasePrice = 300000;
-        offer.inputs.DownPaymentPercent = 10;
-        offer.inputs.Term = 30;
-        offer.inputs.Interest = 7.125;
-        RecalculateLoan(offer.inputs, offer.results, U'.');
         offer.keptAt = QDateTime(QDate(2026, 3, 4), QTime(9, 30), Qt::UTC);
         LoanEstimate estimate;
         estimate.loanType = LoanType::Conventional;

@@ -1,5 +1,8 @@
 #include "OfferStore.h"
 
+#include "EstimateFields.h"
+#include "OfferCalculator.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -21,30 +24,27 @@
 namespace plumcrest::store {
 namespace {
 
-// Every figure different and non-zero, so a swapped or dropped column shows.
+// An offer kept from the calculator, every fee different and non-zero, so a swapped or dropped
+// column shows.
 KeptOffer SampleOffer(const QString& name, double shift = 0) {
     KeptOffer offer;
     offer.name = name;
+    LoanInputs inputs;
     double value = 101.25 + shift;
     for (const auto& field : kLoanInputFields)
-        offer.inputs.*field.member = (value += 17.5);
-    offer.results.DownPayment = 12000.5 + shift;
-    offer.results.Loan = 108000.25 + shift;
-    offer.results.Payment = 700.4859442936724 + shift;
-    offer.results.FixedFees = 3500.75 + shift;
-    offer.results.APR = 7.0746200766648 + shift;
+        inputs.*field.member = (value += 17.5);
+    inputs.PurchasePrice = 250000 + shift;
+    inputs.Term = 30;
+    LoanResults results;
+    results.Loan = 200000.25 + shift;
+    offer.estimate = EstimateFromCalculator(inputs, results);
     return offer;
 }
 
 void ExpectSameFigures(const KeptOffer& a, const KeptOffer& b) {
-    for (const auto& field : kLoanInputFields)
-        EXPECT_EQ(a.inputs.*field.member, b.inputs.*field.member) << field.key;
-    EXPECT_EQ(a.results.DownPayment, b.results.DownPayment);
-    EXPECT_EQ(a.results.Loan, b.results.Loan);
-    EXPECT_EQ(a.results.Payment, b.results.Payment);
-    EXPECT_EQ(a.results.FixedFees, b.results.FixedFees);
-    EXPECT_EQ(a.results.APR, b.results.APR);
-    EXPECT_EQ(a.disclosedApr, b.disclosedApr);
+    for (const EstimateField& field : kEstimateFields)
+        EXPECT_EQ(FigureValue(field, a.estimate), FigureValue(field, b.estimate)) << field.key;
+    EXPECT_EQ(a.estimate.costs, b.estimate.costs);
 }
 
 class OfferStoreTest : public ::testing::Test {
@@ -60,7 +60,7 @@ TEST_F(OfferStoreTest, keeps_every_figure_and_lists_newest_first) {
     KeptOffer first = SampleOffer(QStringLiteral("First Lender"));
     first.keptAt = QDateTime(QDate(2026, 3, 1), QTime(9, 0), Qt::UTC);
     KeptOffer second = SampleOffer(QStringLiteral("Second Lender"), 1);
-    second.disclosedApr = 7.125;
+    second.estimate.disclosedApr = 7.125;
     second.keptAt = QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC);
     ASSERT_TRUE(store.Add(first));
     ASSERT_TRUE(store.Add(second));
@@ -82,7 +82,7 @@ TEST_F(OfferStoreTest, rename_remove_and_restore_keep_the_offer_whole) {
     OfferStore store(Folder());
     ASSERT_TRUE(store.Open());
     KeptOffer offer = SampleOffer(QStringLiteral("Lender"));
-    offer.disclosedApr = 6.9;
+    offer.estimate.disclosedApr = 6.9;
     ASSERT_TRUE(store.Add(offer));
     KeptOffer other = SampleOffer(QStringLiteral("Other"), 2);
     ASSERT_TRUE(store.Add(other));
@@ -260,16 +260,25 @@ TEST_F(OfferStoreTest, a_first_version_file_is_migrated_with_its_offers) {
     ASSERT_EQ(offers.size(), 1u);
     EXPECT_EQ(offers[0].id, 7);
     EXPECT_EQ(offers[0].name, QStringLiteral("Old Lender"));
-    EXPECT_EQ(offers[0].inputs.Interest, 5.5);
-    EXPECT_EQ(offers[0].inputs.Other1, 35);
-    EXPECT_EQ(offers[0].inputs.Other2, 55);
-    EXPECT_EQ(offers[0].results.Payment, 1634.1669092422787);
-    EXPECT_EQ(offers[0].results.APR, 5.69422135051105);
-    EXPECT_FALSE(offers[0].disclosedApr);
+    // The calculator's record becomes the estimate, which gives the calculator's figures back.
+    const LoanInputs inputs = CalculatorInputsOf(offers[0].estimate);
+    EXPECT_EQ(inputs.Interest, 5.5);
+    EXPECT_EQ(inputs.Other1, 35);
+    EXPECT_EQ(inputs.Other2, 55);
+    const auto results = CalculatorResultsOf(offers[0].estimate);
+    ASSERT_TRUE(results);
+    EXPECT_EQ(results->Payment, 1634.1669092422787);
+    // The row's fees come to 2,650.00; its APR column said what the calculator would for 2,645.00.
+    // What is shown is worked from the fees themselves.
+    EXPECT_EQ(results->FixedFees, 2650);
+    LoanResults again;
+    RecalculateLoan(inputs, again, U'.');
+    EXPECT_EQ(results->APR, again.APR);
+    EXPECT_FALSE(offers[0].estimate.disclosedApr);
     KeptOffer added = SampleOffer(QStringLiteral("New Lender"));
-    added.disclosedApr = 7.2;
+    added.estimate.disclosedApr = 7.2;
     ASSERT_TRUE(store.Add(added));
-    EXPECT_EQ(store.All().front().disclosedApr, std::optional<double>(7.2));
+    EXPECT_EQ(store.All().front().estimate.disclosedApr, std::optional<double>(7.2));
 }
 
 // An offer with a Loan Estimate in which every figure differs from every other.
@@ -316,25 +325,24 @@ TEST_F(OfferStoreTest, an_offers_loan_estimate_is_kept_changed_and_put_back_whol
                              [&](const KeptOffer& o) { return o.name == name; });
     };
     EXPECT_EQ(byName(offer.name).estimate, offer.estimate);
-    EXPECT_FALSE(byName(plain.name).estimate);
+    EXPECT_EQ(byName(plain.name).estimate, plain.estimate);
 
     // A change reaches every column and replaces the items, not adds to them.
-    offer.estimate->costs.erase(offer.estimate->costs.begin());
-    offer.estimate->costs.push_back({CostSection::E, "Recording Fees", 131, false});
-    offer.estimate->insuranceEnd = InsuranceEnd::Conventional;
-    offer.estimate->disclosedTip.reset();
+    offer.estimate.costs.erase(offer.estimate.costs.begin());
+    offer.estimate.costs.push_back({CostSection::E, "Recording Fees", 131, false});
+    offer.estimate.insuranceEnd = InsuranceEnd::Conventional;
+    offer.estimate.disclosedTip.reset();
     offer.name = QStringLiteral("Juniper");
-    offer.disclosedApr = 6.875;
+    offer.estimate.disclosedApr = 6.875;
     ASSERT_TRUE(again.Update(offer)) << again.Error().toStdString();
     read = store.All();
     EXPECT_EQ(byName(QStringLiteral("Juniper")).estimate, offer.estimate);
-    EXPECT_EQ(byName(QStringLiteral("Juniper")).disclosedApr, offer.disclosedApr);
 
     // Deleting takes the items with it; Undo brings them back.
     ASSERT_TRUE(store.Remove(offer.id));
     KeptOffer stranger = SampleOffer(QStringLiteral("Stranger"), 3);
     ASSERT_TRUE(store.Add(stranger));
-    EXPECT_FALSE(store.All().front().estimate);
+    EXPECT_EQ(store.All().front().estimate, stranger.estimate);
     ASSERT_TRUE(store.Restore(offer));
     read = store.All();
     EXPECT_EQ(byName(QStringLiteral("Juniper")).estimate, offer.estimate);
@@ -365,17 +373,20 @@ protected:
         EXPECT_EQ(birch.name, QStringLiteral("Birch Lending"));
         EXPECT_EQ(cedar.id, 1);
         EXPECT_EQ(cedar.keptAt, QDateTime(QDate(2026, 3, 2), QTime(15, 4, 5, 123), Qt::UTC));
-        EXPECT_EQ(cedar.inputs.PurchasePrice, 300000);
-        EXPECT_EQ(cedar.inputs.Points, 2700);
-        EXPECT_EQ(cedar.inputs.Other2, 900);
-        EXPECT_EQ(cedar.results.Payment, 1706.5836634310022);
-        EXPECT_EQ(cedar.results.APR, 6.747731666149144);
-        EXPECT_EQ(cedar.disclosedApr, std::optional<double>(6.875));
-        EXPECT_FALSE(birch.disclosedApr);
-        EXPECT_EQ(aspen.results.FixedFees, 3575);
-        // Their Loan Estimate is the calculator's: the nine fees as items.
-        EXPECT_FALSE(cedar.estimate);
-        const LoanEstimate estimate = EstimateOf(cedar);
+        // Their Loan Estimate is the calculator's: the nine fees as items, which give the
+        // calculator's figures back to the last digit.
+        const LoanInputs inputs = CalculatorInputsOf(cedar.estimate);
+        EXPECT_EQ(inputs.PurchasePrice, 300000);
+        EXPECT_EQ(inputs.Points, 2700);
+        EXPECT_EQ(inputs.Other2, 900);
+        const auto results = CalculatorResultsOf(cedar.estimate);
+        ASSERT_TRUE(results);
+        EXPECT_EQ(results->Payment, 1706.5836634310022);
+        EXPECT_EQ(results->APR, 6.747731666149144);
+        EXPECT_EQ(cedar.estimate.disclosedApr, std::optional<double>(6.875));
+        EXPECT_FALSE(birch.estimate.disclosedApr);
+        EXPECT_EQ(CalculatorResultsOf(aspen.estimate).value_or(LoanResults{}).FixedFees, 3575);
+        const LoanEstimate& estimate = cedar.estimate;
         EXPECT_EQ(estimate.loanAmount, 270000);
         EXPECT_EQ(estimate.months, 360);
         EXPECT_EQ(estimate.costs.size(), 9u);
@@ -618,7 +629,7 @@ TEST_F(OfferStoreTest, offers_with_figures_typing_could_not_give_are_not_shown_n
     Change(
         FilePath(),
         {QStringLiteral("UPDATE offers SET name = printf('%.*c', 200000, 'n') WHERE id = ") + id(1),
-         QStringLiteral("UPDATE offers SET \"OriginationFees\" = 1e300 WHERE id = ") + id(2),
+         QStringLiteral("UPDATE offers SET note_rate = 1e300 WHERE id = ") + id(2),
          QStringLiteral("UPDATE offer_costs SET amount = 9e999 WHERE offer_id = ") + id(3),
          QStringLiteral("UPDATE offer_costs SET label = printf('%.*c', 201, 'l') WHERE "
                         "position = 1 AND offer_id = ") +
@@ -693,17 +704,15 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
     ASSERT_EQ(read.size(), 3u);
     const KeptOffer& many = read[2];
     ASSERT_EQ(many.id, offers[0].id);
-    ASSERT_TRUE(many.estimate);
-    ASSERT_EQ(many.estimate->costs.size(), 200u);
-    EXPECT_EQ(many.estimate->costs[4], SampleEstimate().costs[4]);
-    EXPECT_EQ(many.estimate->costs[5], (CostItem{CostSection::B, "Line 1", 1.25, true}));
-    EXPECT_EQ(many.estimate->costs[199], (CostItem{CostSection::B, "Line 195", 195.25, true}));
+    ASSERT_EQ(many.estimate.costs.size(), 200u);
+    EXPECT_EQ(many.estimate.costs[4], SampleEstimate().costs[4]);
+    EXPECT_EQ(many.estimate.costs[5], (CostItem{CostSection::B, "Line 1", 1.25, true}));
+    EXPECT_EQ(many.estimate.costs[199], (CostItem{CostSection::B, "Line 195", 195.25, true}));
     const KeptOffer& longLabel = read[1];
     ASSERT_EQ(longLabel.id, offers[1].id);
-    ASSERT_TRUE(longLabel.estimate);
-    ASSERT_EQ(longLabel.estimate->costs.size(), 5u);
-    EXPECT_EQ(QString::fromStdString(longLabel.estimate->costs[2].label), label300.left(200));
-    EXPECT_EQ(longLabel.estimate->costs[3], SampleEstimate().costs[3]);
+    ASSERT_EQ(longLabel.estimate.costs.size(), 5u);
+    EXPECT_EQ(QString::fromStdString(longLabel.estimate.costs[2].label), label300.left(200));
+    EXPECT_EQ(longLabel.estimate.costs[3], SampleEstimate().costs[3]);
     const KeptOffer& longName = read[0];
     ASSERT_EQ(longName.id, offers[2].id);
     EXPECT_EQ(longName.name, name75.left(60));
@@ -731,11 +740,11 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
 KeptOffer OfferAtTheLimits() {
     KeptOffer offer = SampleOffer(QString(60, QLatin1Char('L')));
     offer.estimate = SampleEstimate();
-    offer.estimate->costs.clear();
+    offer.estimate.costs.clear();
     for (int i = 0; i < 200; ++i)
-        offer.estimate->costs.push_back({kCostSections[static_cast<std::size_t>(i) % 8],
-                                         "Charge " + std::to_string(i), 10.5 + i, i % 3 == 0});
-    offer.estimate->costs[7].label = std::string(200, 'c');
+        offer.estimate.costs.push_back({kCostSections[static_cast<std::size_t>(i) % 8],
+                                        "Charge " + std::to_string(i), 10.5 + i, i % 3 == 0});
+    offer.estimate.costs[7].label = std::string(200, 'c');
     return offer;
 }
 
@@ -745,7 +754,7 @@ TEST_F(OfferStoreTest, an_offer_at_the_limits_is_kept_and_reads_back_whole) {
     KeptOffer offer = OfferAtTheLimits();
     ASSERT_TRUE(store.Add(offer)) << store.Error().toStdString();
     KeptOffer changed = offer;
-    changed.estimate->costs[3].amount = 999.75;
+    changed.estimate.costs[3].amount = 999.75;
     ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
     const auto read = store.All();
     EXPECT_TRUE(store.Notice().isEmpty()) << store.Notice().toStdString();
@@ -766,20 +775,20 @@ TEST_F(OfferStoreTest, what_a_later_reading_would_hide_is_not_kept) {
     const Case cases[] = {
         {"a 201st cost line",
          [](KeptOffer& o) {
-             o.estimate->costs.push_back({CostSection::H, "One more", 5, false});
+             o.estimate.costs.push_back({CostSection::H, "One more", 5, false});
          },
          "it has 201 closing cost lines; at most 200 can be kept"},
         {"a label of 201 characters",
-         [](KeptOffer& o) { o.estimate->costs[150].label = std::string(201, 'x'); },
+         [](KeptOffer& o) { o.estimate.costs[150].label = std::string(201, 'x'); },
          "the label of its closing cost line 151 is longer than 200 characters"},
         {"a name of 61 characters", [](KeptOffer& o) { o.name = QString(61, QLatin1Char('N')); },
          "its name is longer than 60 characters"},
         {"a blank name", [](KeptOffer& o) { o.name = QStringLiteral("  "); }, "it has no name"},
-        {"a price no field takes", [](KeptOffer& o) { o.estimate->price = 1e12; },
+        {"a price no field takes", [](KeptOffer& o) { o.estimate.price = 1e12; },
          "one of its figures is beyond what the fields take"},
-        {"a calculator figure no field takes", [](KeptOffer& o) { o.inputs.Points = 1e300; },
+        {"monthly dues no field takes", [](KeptOffer& o) { o.estimate.hoaMonthly = -3; },
          "one of its figures is beyond what the fields take"},
-        {"a cost amount no field takes", [](KeptOffer& o) { o.estimate->costs[199].amount = -4; },
+        {"a cost amount no field takes", [](KeptOffer& o) { o.estimate.costs[199].amount = -4; },
          "one of its figures is beyond what the fields take"},
     };
     for (const Case& c : cases) {
@@ -974,24 +983,21 @@ TEST_F(OfferStoreTest, a_third_version_file_upgrades_whole_and_keeps_adjustable_
     const KeptOffer hemlock = offers[0];
     const KeptOffer fir = offers[1];
     EXPECT_EQ(fir.name, QStringLiteral("Fir Mortgage"));
-    EXPECT_EQ(fir.inputs.PurchasePrice, 375000);
-    EXPECT_EQ(fir.results.APR, 6.3107);
-    EXPECT_EQ(fir.disclosedApr, std::optional<double>(6.25));
-    EXPECT_FALSE(fir.estimate);
-    ASSERT_TRUE(hemlock.estimate);
-    EXPECT_EQ(hemlock.estimate->loanAmount, 369000);
-    EXPECT_EQ(hemlock.estimate->insurancePercent, 0.55);
-    EXPECT_EQ(hemlock.estimate->disclosedInFivePrincipal, std::optional<double>(22650));
-    ASSERT_EQ(hemlock.estimate->costs.size(), 5u);
-    EXPECT_EQ(hemlock.estimate->costs[3].amount, 410.4);
-    EXPECT_FALSE(hemlock.estimate->adjustable); // a fixed rate, as it was kept
+    EXPECT_EQ(fir.estimate.price, 375000);
+    EXPECT_EQ(fir.estimate.disclosedApr, std::optional<double>(6.25));
+    EXPECT_EQ(hemlock.estimate.loanAmount, 369000);
+    EXPECT_EQ(hemlock.estimate.insurancePercent, 0.55);
+    EXPECT_EQ(hemlock.estimate.disclosedInFivePrincipal, std::optional<double>(22650));
+    ASSERT_EQ(hemlock.estimate.costs.size(), 5u);
+    EXPECT_EQ(hemlock.estimate.costs[3].amount, 410.4);
+    EXPECT_FALSE(hemlock.estimate.adjustable); // a fixed rate, as it was kept
     EXPECT_EQ(store.Setting(QStringLiteral("horizon_years")), std::optional<QString>("9"));
 
     // The upgraded file takes an adjustable rate and gives it back whole.
     KeptOffer arm = hemlock;
     arm.name = QStringLiteral("Larch 5/1");
     arm.keptAt = QDateTime(QDate(2026, 6, 1), QTime(9, 0), Qt::UTC);
-    arm.estimate->adjustable = AdjustableRate{60, 4.125, 2.75, 2, 1.5, 5, 2.875, 12};
+    arm.estimate.adjustable = AdjustableRate{60, 4.125, 2.75, 2, 1.5, 5, 2.875, 12};
     ASSERT_TRUE(store.Add(arm)) << store.Error().toStdString();
     OfferStore again(Folder());
     ASSERT_TRUE(again.Open());

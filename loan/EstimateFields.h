@@ -1,0 +1,284 @@
+#pragma once
+// The one description of a Loan Estimate's figures, as LoanFields.h is the calculator's: for each
+// figure its key, where it lives in the record, its kind and so its limits, its caption and name
+// in the offer editor, the form's label in English and in Spanish, its key in the reader's JSON,
+// its column in the offers file and the schema step that brought that column. The offer editor,
+// the store, the reader's JSON, the import review and Compare read this table; a figure is added
+// here once. No Qt.
+
+#include "LoanEstimate.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+// Marks a caption for lupdate without needing Qt here; the windows translate it in the context
+// "EstimateFields".
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
+namespace plumcrest {
+
+enum class FigureKind { Money, Rate, Months, Date, Text, Choice };
+
+// What any figure of a kind may be: what the calculator's masks show (money to 99,999,999.99,
+// rates to 999.9999) and the longest schedule the calculator's 999-year term gives.
+struct FigureLimits {
+    double low = 0;
+    double high = 0;
+    int decimals = 0;
+};
+inline constexpr double kMaxMoney = 99999999.99;
+inline constexpr double kMaxRate = 999.9999;
+inline constexpr std::int32_t kMaxMonths = 11988;
+
+constexpr FigureLimits LimitsOf(FigureKind kind) {
+    switch (kind) {
+    case FigureKind::Money:
+        return {0, kMaxMoney, 2};
+    case FigureKind::Rate:
+        return {0, kMaxRate, 4};
+    case FigureKind::Months:
+        return {1, kMaxMonths, 0};
+    case FigureKind::Date:
+    case FigureKind::Text:
+    case FigureKind::Choice:
+        break;
+    }
+    return {};
+}
+
+// The editor's boxes, in the order they are laid out.
+enum class FieldGroup { Loan, Monthly, Disclosed, Adjustable, Credits };
+
+// Where a figure lives in the record; exactly one member is set. An adjustable-rate figure lives
+// in LoanEstimate::adjustable, which is either wholly absent (a fixed rate) or wholly given.
+struct FigurePlace {
+    double LoanEstimate::*number = nullptr;
+    std::optional<double> LoanEstimate::*optional = nullptr;
+    std::int32_t LoanEstimate::*months = nullptr;
+    double AdjustableRate::*adjustable = nullptr;
+    std::int32_t AdjustableRate::*adjustableMonths = nullptr;
+    LoanType LoanEstimate::*loanType = nullptr;
+    InsuranceEnd LoanEstimate::*insuranceEnd = nullptr;
+};
+
+constexpr FigurePlace At(double LoanEstimate::*member) {
+    FigurePlace place;
+    place.number = member;
+    return place;
+}
+constexpr FigurePlace At(std::optional<double> LoanEstimate::*member) {
+    FigurePlace place;
+    place.optional = member;
+    return place;
+}
+constexpr FigurePlace At(std::int32_t LoanEstimate::*member) {
+    FigurePlace place;
+    place.months = member;
+    return place;
+}
+constexpr FigurePlace At(double AdjustableRate::*member) {
+    FigurePlace place;
+    place.adjustable = member;
+    return place;
+}
+constexpr FigurePlace At(std::int32_t AdjustableRate::*member) {
+    FigurePlace place;
+    place.adjustableMonths = member;
+    return place;
+}
+constexpr FigurePlace At(LoanType LoanEstimate::*member) {
+    FigurePlace place;
+    place.loanType = member;
+    return place;
+}
+constexpr FigurePlace At(InsuranceEnd LoanEstimate::*member) {
+    FigurePlace place;
+    place.insuranceEnd = member;
+    return place;
+}
+
+// One choice of a Choice figure: the word stored for it and its caption in the editor.
+struct ChoiceName {
+    const char* stored;
+    const char* caption;
+};
+
+struct EstimateField {
+    std::string_view key; // the figure's name in code and in tests
+    FigureKind kind;
+    FieldGroup group;
+    FigurePlace place;
+    bool positive;           // the lower limit itself is not allowed (a price of 0)
+    bool optional;           // may be "not given"
+    const char* caption;     // the editor's label, with its shortcut letter
+    const char* name;        // the field's name in messages and to screen readers
+    const char* formLabel;   // as the English form (H-24) prints it; "" when the form has none
+    const char* formLabelEs; // as the Spanish form (H-28) prints it
+    const char* json;        // key in the reader's JSON; "" when it reads none
+    const char* column;      // in the offers table
+    int schemaStep;          // the step (numbered from 1) that brought the column
+    std::span<const ChoiceName> choices = {}; // a Choice figure's choices, in enum order
+
+    // The limits of the figure's kind; a Months figure shown in years keeps months' limits.
+    constexpr FigureLimits Limits() const { return LimitsOf(kind); }
+    constexpr bool IsAdjustable() const {
+        return place.adjustable != nullptr || place.adjustableMonths != nullptr;
+    }
+};
+
+inline constexpr ChoiceName kLoanTypeChoices[] = {
+    {"conventional", QT_TRANSLATE_NOOP("EstimateFields", "Conventional")},
+    {"fha", QT_TRANSLATE_NOOP("EstimateFields", "FHA")},
+    {"va", QT_TRANSLATE_NOOP("EstimateFields", "VA")},
+    {"other", QT_TRANSLATE_NOOP("EstimateFields", "Other")},
+};
+inline constexpr ChoiceName kInsuranceEndChoices[] = {
+    {"none", QT_TRANSLATE_NOOP("EstimateFields", "None")},
+    {"conventional", QT_TRANSLATE_NOOP("EstimateFields", "Conventional: at 78 % of the value")},
+    {"fha", QT_TRANSLATE_NOOP("EstimateFields", "FHA: after 11 years, or the whole term")},
+};
+
+namespace detail {
+#define PLUMCREST_CAPTION(text) QT_TRANSLATE_NOOP("EstimateFields", text)
+constexpr EstimateField Figure(std::string_view key, FigureKind kind, FieldGroup group,
+                               FigurePlace place, bool positive, bool optional, const char* caption,
+                               const char* name, const char* formLabel, const char* formLabelEs,
+                               const char* json, const char* column, int schemaStep,
+                               std::span<const ChoiceName> choices = {}) {
+    return {key,  kind,      group,       place, positive, optional,   caption,
+            name, formLabel, formLabelEs, json,  column,   schemaStep, choices};
+}
+} // namespace detail
+
+// In the editor's order within each group. The term is kept in months and typed in years.
+inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
+    detail::Figure("loanType", FigureKind::Choice, FieldGroup::Loan, At(&LoanEstimate::loanType),
+                   false, false, PLUMCREST_CAPTION("Loan &type:"), PLUMCREST_CAPTION("Loan type"),
+                   "Loan Type", "Tipo de préstamo", "loanType", "loan_type", 3, kLoanTypeChoices),
+    detail::Figure("price", FigureKind::Money, FieldGroup::Loan, At(&LoanEstimate::price), true,
+                   false, PLUMCREST_CAPTION("&Price:"), PLUMCREST_CAPTION("Price"), "Sale Price",
+                   "Precio de venta", "salePrice", "price", 3),
+    detail::Figure("loanAmount", FigureKind::Money, FieldGroup::Loan, At(&LoanEstimate::loanAmount),
+                   true, false, PLUMCREST_CAPTION("Loan a&mount:"),
+                   PLUMCREST_CAPTION("Loan amount"), "Loan Amount", "Monto del préstamo",
+                   "loanAmount", "loan_amount", 3),
+    detail::Figure("months", FigureKind::Months, FieldGroup::Loan, At(&LoanEstimate::months), false,
+                   false, PLUMCREST_CAPTION("Term (&years):"), PLUMCREST_CAPTION("Term in years"),
+                   "Loan Term", "Plazo del préstamo", "loanTermYears", "term_months", 3),
+    detail::Figure("noteRate", FigureKind::Rate, FieldGroup::Loan, At(&LoanEstimate::noteRate),
+                   false, false, PLUMCREST_CAPTION("Note &rate (%):"),
+                   PLUMCREST_CAPTION("Note rate"), "Interest Rate", "Tasa de interés",
+                   "interestRate", "note_rate", 3),
+    detail::Figure("insuranceEnd", FigureKind::Choice, FieldGroup::Monthly,
+                   At(&LoanEstimate::insuranceEnd), false, false,
+                   PLUMCREST_CAPTION("Mortgage insurance &ends:"),
+                   PLUMCREST_CAPTION("Mortgage insurance ends"), "", "", "", "insurance_end", 3,
+                   kInsuranceEndChoices),
+    detail::Figure("insurancePercent", FigureKind::Rate, FieldGroup::Monthly,
+                   At(&LoanEstimate::insurancePercent), false, false,
+                   PLUMCREST_CAPTION("Mortgage insurance a year, % of the &loan:"),
+                   PLUMCREST_CAPTION("Mortgage insurance rate"), "", "", "", "insurance_rate", 3),
+    detail::Figure("propertyTaxYearly", FigureKind::Money, FieldGroup::Monthly,
+                   At(&LoanEstimate::propertyTaxYearly), false, false,
+                   PLUMCREST_CAPTION("Property ta&x a year:"),
+                   PLUMCREST_CAPTION("Property tax a year"), "Property Taxes",
+                   "Impuestos sobre la propiedad", "", "property_tax_yearly", 3),
+    detail::Figure("homeInsuranceYearly", FigureKind::Money, FieldGroup::Monthly,
+                   At(&LoanEstimate::homeInsuranceYearly), false, false,
+                   PLUMCREST_CAPTION("Home&owner's insurance a year:"),
+                   PLUMCREST_CAPTION("Homeowner's insurance a year"), "Homeowner's Insurance",
+                   "Seguro de la vivienda", "", "home_insurance_yearly", 3),
+    detail::Figure("hoaMonthly", FigureKind::Money, FieldGroup::Monthly,
+                   At(&LoanEstimate::hoaMonthly), false, false,
+                   PLUMCREST_CAPTION("HOA &dues a month:"), PLUMCREST_CAPTION("HOA dues a month"),
+                   "", "", "", "hoa_monthly", 3),
+    detail::Figure("disclosedApr", FigureKind::Rate, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedApr), false, true, PLUMCREST_CAPTION("&APR (%):"),
+                   PLUMCREST_CAPTION("APR the lender disclosed"), "Annual Percentage Rate (APR)",
+                   "Tasa porcentual anual (APR)", "apr", "disclosed_apr", 2),
+    detail::Figure("disclosedTip", FigureKind::Rate, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedTip), false, true, PLUMCREST_CAPTION("T&IP (%):"),
+                   PLUMCREST_CAPTION("Total Interest Percentage disclosed"),
+                   "Total Interest Percentage (TIP)",
+                   "Total de intereses pagados a lo largo del plazo del préstamo (TIP)", "tip",
+                   "disclosed_tip", 3),
+    detail::Figure("disclosedInFiveTotal", FigureKind::Money, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedInFiveTotal), false, true,
+                   PLUMCREST_CAPTION("In &5 Years, total paid:"),
+                   PLUMCREST_CAPTION("In 5 Years, total paid, disclosed"), "In 5 Years",
+                   "En 5 años", "in5YearsTotalPaid", "disclosed_in5_total", 3),
+    detail::Figure("disclosedInFivePrincipal", FigureKind::Money, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedInFivePrincipal), false, true,
+                   PLUMCREST_CAPTION("In 5 Years, principal paid o&ff:"),
+                   PLUMCREST_CAPTION("In 5 Years, principal paid off, disclosed"), "In 5 Years",
+                   "En 5 años", "in5YearsPrincipal", "disclosed_in5_principal", 3),
+    detail::Figure("armInitialMonths", FigureKind::Months, FieldGroup::Adjustable,
+                   At(&AdjustableRate::initialMonths), false, false,
+                   PLUMCREST_CAPTION("Initial rate lasts (months):"),
+                   PLUMCREST_CAPTION("Months of the initial rate"), "First Change", "Primer cambio",
+                   "", "arm_initial_months", 4),
+    detail::Figure("armIndex", FigureKind::Rate, FieldGroup::Adjustable,
+                   At(&AdjustableRate::indexPercent), false, false,
+                   PLUMCREST_CAPTION("Index today (%):"), PLUMCREST_CAPTION("Index"),
+                   "Index + Margin", "Índice + Margen", "", "arm_index", 4),
+    detail::Figure("armMargin", FigureKind::Rate, FieldGroup::Adjustable,
+                   At(&AdjustableRate::marginPercent), false, false,
+                   PLUMCREST_CAPTION("Margin (%):"), PLUMCREST_CAPTION("Margin"), "Index + Margin",
+                   "Índice + Margen", "", "arm_margin", 4),
+    detail::Figure("armMonthsBetween", FigureKind::Months, FieldGroup::Adjustable,
+                   At(&AdjustableRate::monthsBetween), false, false,
+                   PLUMCREST_CAPTION("Changes every (months):"),
+                   PLUMCREST_CAPTION("Months between changes"), "Subsequent Changes",
+                   "Cambios subsiguientes", "", "arm_months_between", 4),
+    detail::Figure("armFirstCap", FigureKind::Rate, FieldGroup::Adjustable,
+                   At(&AdjustableRate::firstCap), false, false,
+                   PLUMCREST_CAPTION("First change at most (points):"),
+                   PLUMCREST_CAPTION("First change cap"), "First Change", "Primer cambio", "",
+                   "arm_first_cap", 4),
+    detail::Figure("armLaterCap", FigureKind::Rate, FieldGroup::Adjustable,
+                   At(&AdjustableRate::laterCap), false, false,
+                   PLUMCREST_CAPTION("Each later change at most (points):"),
+                   PLUMCREST_CAPTION("Later change cap"), "Subsequent Changes",
+                   "Cambios subsiguientes", "", "arm_later_cap", 4),
+    detail::Figure("armLifeCap", FigureKind::Rate, FieldGroup::Adjustable,
+                   At(&AdjustableRate::lifeCap), false, false,
+                   PLUMCREST_CAPTION("Over the life of the loan at most (points):"),
+                   PLUMCREST_CAPTION("Lifetime cap"), "Minimum/Maximum Interest Rate",
+                   "Tasa de interés mínima/máxima", "", "arm_life_cap", 4),
+    detail::Figure("armFloor", FigureKind::Rate, FieldGroup::Adjustable, At(&AdjustableRate::floor),
+                   false, false, PLUMCREST_CAPTION("Minimum rate (%):"),
+                   PLUMCREST_CAPTION("Minimum rate"), "Minimum/Maximum Interest Rate",
+                   "Tasa de interés mínima/máxima", "", "arm_floor", 4),
+    detail::Figure(
+        "lenderCredits", FigureKind::Money, FieldGroup::Credits, At(&LoanEstimate::lenderCredits),
+        false, false, PLUMCREST_CAPTION("Lender &credits:"), PLUMCREST_CAPTION("Lender credits"),
+        "Lender Credits", "Créditos del prestamista", "lenderCredits", "lender_credits", 3),
+});
+#undef PLUMCREST_CAPTION
+
+// The row of `key`; nullptr when there is none.
+const EstimateField* FindEstimateField(std::string_view key);
+// The row of `key`, which must exist (for code naming a figure it knows).
+const EstimateField& EstimateFieldOf(std::string_view key);
+
+// A figure of the record as a number: money and rates as they are, months as months, a choice as
+// its index. Nothing for an optional figure not given, or an adjustable one of a fixed rate.
+std::optional<double> FigureValue(const EstimateField& field, const LoanEstimate& estimate);
+// Sets it; an adjustable figure makes the rate adjustable. A choice out of range and an optional
+// value on a figure that must be given are ignored.
+void SetFigureValue(const EstimateField& field, LoanEstimate& estimate,
+                    std::optional<double> value);
+// Whether `value` is one the figure may hold: within its kind's limits, whole for months and
+// choices. (That a price be above zero, or have at most two decimals, is for typed entries.)
+bool FigureAllows(const EstimateField& field, double value);
+
+// The stored word of a choice and back.
+const char* ChoiceStored(const EstimateField& field, int index);
+std::optional<int> ChoiceOfStored(const EstimateField& field, std::string_view stored);
+
+} // namespace plumcrest
