@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -860,15 +861,19 @@ OfferStore::RenameFile FailingMove(int failing, int& moves) {
 }
 
 TEST_F(OfferStoreTest, a_damaged_file_and_its_journal_move_aside_together_or_not_at_all) {
-    // A journal beginning with a zero byte is not one SQLite plays back or deletes.
+    // A journal beginning with a zero byte is not one SQLite plays back or deletes. (A stray
+    // write-ahead log SQLite checkpoints and deletes itself on closing, before any move.)
     const QByteArray file("Not a database, but someone's file.\n");
-    const QByteArray journal = QByteArray(1, '\0') + QByteArray("its journal");
+    const std::vector<std::pair<QString, QByteArray>> files = {
+        {QString(), file},
+        {QStringLiteral("-journal"), QByteArray(1, '\0') + QByteArray("its journal")}};
+    // The journal moves first, the file last: each move in turn fails.
     for (int failing : {0, 1, 2}) {
         SCOPED_TRACE(failing);
         QTemporaryDir folder;
         const QString path = folder.path() + QStringLiteral("/offers.sqlite");
-        for (const auto& [name, bytes] : {std::pair{path, file}, {path + "-journal", journal}}) {
-            QFile out(name);
+        for (const auto& [suffix, bytes] : files) {
+            QFile out(path + suffix);
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
             out.write(bytes);
         }
@@ -879,22 +884,64 @@ TEST_F(OfferStoreTest, a_damaged_file_and_its_journal_move_aside_together_or_not
         const QStringList aside =
             QDir(folder.path()).entryList({QStringLiteral("offers-damaged-*")}, QDir::Files);
         if (failing == 0) {
-            // Both moved, side by side.
+            // All moved, side by side, under a name with the time.
             ASSERT_TRUE(opened) << store.Error().toStdString();
+            EXPECT_TRUE(store.Error().isEmpty()) << store.Error().toStdString();
             ASSERT_EQ(aside.size(), 2) << aside.join(QLatin1Char(' ')).toStdString();
+            EXPECT_TRUE(
+                QRegularExpression(QStringLiteral("^offers-damaged-\\d{8}-\\d{6}\\.sqlite$"))
+                    .match(aside.first())
+                    .hasMatch())
+                << aside.first().toStdString();
             const QString moved = folder.path() + QLatin1Char('/') + aside.first();
-            EXPECT_EQ(ReadAll(moved), file);
-            EXPECT_EQ(ReadAll(moved + QStringLiteral("-journal")), journal);
+            for (const auto& [suffix, bytes] : files)
+                EXPECT_EQ(ReadAll(moved + suffix), bytes) << suffix.toStdString();
             continue;
         }
-        // Neither moved: the file and its journal are where and as they were.
+        // None moved: the file and its journals are where and as they were.
         EXPECT_FALSE(opened);
         EXPECT_TRUE(store.Error().contains(QStringLiteral("could not be moved aside")))
             << store.Error().toStdString();
         EXPECT_TRUE(aside.isEmpty()) << aside.join(QLatin1Char(' ')).toStdString();
-        EXPECT_EQ(ReadAll(path), file);
-        EXPECT_EQ(ReadAll(path + QStringLiteral("-journal")), journal);
+        for (const auto& [suffix, bytes] : files)
+            EXPECT_EQ(ReadAll(path + suffix), bytes) << suffix.toStdString();
     }
+}
+
+TEST_F(OfferStoreTest, a_file_moved_aside_never_overwrites_one_moved_aside_before) {
+    // State: files moved aside earlier under the names this second and the next two would give.
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList earlier;
+    for (int second = 0; second < 3; ++second) {
+        earlier << QStringLiteral("offers-damaged-%1.sqlite")
+                       .arg(now.addSecs(second).toString(QStringLiteral("yyyyMMdd-HHmmss")));
+        QFile out(Folder() + QLatin1Char('/') + earlier.back());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray("earlier ") + QByteArray::number(second));
+    }
+    {
+        QFile out(FilePath());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("damaged now");
+    }
+    // Action: the store opens.
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    // Expected: the damaged file went under a name of its own, numbered, and the earlier ones
+    // are as they were.
+    const QStringList aside =
+        QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 4) << aside.join(QLatin1Char(' ')).toStdString();
+    QStringList added = aside;
+    for (const QString& name : earlier)
+        added.removeAll(name);
+    ASSERT_EQ(added.size(), 1) << aside.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(added.first().endsWith(QStringLiteral("-2.sqlite"))) << added.first().toStdString();
+    EXPECT_EQ(ReadAll(Folder() + QLatin1Char('/') + added.first()), QByteArray("damaged now"));
+    for (int second = 0; second < 3; ++second)
+        EXPECT_EQ(ReadAll(Folder() + QLatin1Char('/') + earlier[second]),
+                  QByteArray("earlier ") + QByteArray::number(second));
 }
 
 TEST_F(OfferStoreTest, a_file_whose_tables_do_not_match_its_version_is_moved_aside) {
