@@ -684,7 +684,10 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
         }
     }
     const QString label300 = QStringLiteral("Survey ") + QString(293, QLatin1Char('s'));
-    const QString name75 = QStringLiteral("A lender ") + QString(66, QLatin1Char('x'));
+    // A character beyond the 16-bit range straddles the 60th place: it goes whole or not at all.
+    const QString name75 = QStringLiteral("A lender ") + QString(50, QLatin1Char('x')) +
+                           QString::fromUcs4(U"\U0001F3E0") + QString(14, QLatin1Char('y'));
+    const QString name59 = name75.left(59);
     QStringList statements = CostLinesStatements(offers[0].id, 245);
     statements << QStringLiteral("UPDATE offer_costs SET label = '%1' WHERE position = 2 AND "
                                  "offer_id = %2")
@@ -716,7 +719,7 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
     EXPECT_EQ(longLabel.estimate.costs[3], SampleEstimate().costs[3]);
     const KeptOffer& longName = read[0];
     ASSERT_EQ(longName.id, offers[2].id);
-    EXPECT_EQ(longName.name, name75.left(60));
+    EXPECT_EQ(longName.name, name59);
     EXPECT_EQ(longName.estimate, SampleEstimate());
     const QString notice = store.Notice();
     EXPECT_TRUE(notice.contains(QStringLiteral("Offer number %1 (\"Lender 0\") holds more than "
@@ -732,9 +735,19 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
     EXPECT_TRUE(notice.contains(QStringLiteral("Offer number %1 (\"%2\") holds more than can be "
                                                "shown: its name is cut to 60 characters.")
                                     .arg(offers[2].id)
-                                    .arg(name75.left(60))))
+                                    .arg(name59)))
         << notice.toStdString();
     EXPECT_FALSE(notice.contains(QStringLiteral("could not be read"))) << notice.toStdString();
+
+    // Once the offer is changed it is kept as shown, and the notice no longer names it.
+    ASSERT_TRUE(store.Update(many)) << store.Error().toStdString();
+    const auto again = store.All();
+    ASSERT_EQ(again.size(), 3u);
+    EXPECT_EQ(again[2].estimate.costs, many.estimate.costs);
+    EXPECT_FALSE(store.Notice().contains(QStringLiteral("Lender 0")))
+        << store.Notice().toStdString();
+    EXPECT_TRUE(store.Notice().contains(QStringLiteral("Lender 1")))
+        << store.Notice().toStdString();
 }
 
 // An offer whose name, cost lines or labels come to the limits exactly.
