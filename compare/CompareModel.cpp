@@ -1,5 +1,6 @@
 #include "CompareModel.h"
 
+#include "EstimateFields.h"
 #include "FigureText.h"
 #include "MoneyText.h"
 
@@ -11,6 +12,15 @@
 namespace plumcrest::compare {
 
 namespace {
+
+// The rows whose figure is one of the estimate's own, by its key in EstimateFields.h.
+constexpr std::pair<int, std::string_view> kEstimateRows[] = {
+    {CompareModel::PriceRow, "price"},
+    {CompareModel::LoanRow, "loanAmount"},
+    {CompareModel::NoteRateRow, "noteRate"},
+    {CompareModel::DuesRow, "hoaMonthly"},
+    {CompareModel::DisclosedAprRow, "disclosedApr"},
+};
 
 // A Loan Estimate shows whole dollars: a disclosed figure within a dollar of ours agrees.
 constexpr Cents kWholeDollar = 100;
@@ -239,24 +249,21 @@ QString CompareModel::RowLabel(int row) const {
 }
 
 QVariant CompareModel::CellFigure(int row, std::size_t column) const {
-    const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
     const LoanEstimate& estimate = offers_[column].estimate;
     const auto optional = [](const std::optional<double>& value) {
         return value ? QVariant(*value) : QVariant();
     };
     const auto horizon = [&]() -> const HorizonFigures& { return horizons_[column]; };
+    // The rows that show one of the estimate's own figures, read through its description.
+    for (const auto& [figureRow, key] : kEstimateRows)
+        if (row == figureRow)
+            return optional(FigureValue(EstimateFieldOf(key), estimate));
     switch (row) {
-    case PriceRow:
-        return estimate.price;
     case DownPaymentRow:
         return Dollars(figures.downPayment);
-    case LoanRow:
-        return estimate.loanAmount;
     case TermRow:
         return estimate.months / 12.0;
-    case NoteRateRow:
-        return estimate.noteRate;
     case PaymentRow:
         return Dollars(figures.schedule.payment);
     case InsuranceRow:
@@ -265,8 +272,6 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return Dollars(figures.terms.monthlyEscrow);
     case TotalMonthlyRow:
         return figures.projected.empty() ? QVariant() : Dollars(figures.projected.front().total);
-    case DuesRow:
-        return estimate.hoaMonthly;
     case TotalFeesRow:
         return Dollars(figures.totals.closingCosts);
     case LoanCostsRow:
@@ -287,10 +292,8 @@ QVariant CompareModel::CellFigure(int row, std::size_t column) const {
         return optional(figures.calculatorApr);
     case LenderAprRow:
         return optional(figures.lenderApr);
-    case DisclosedAprRow:
-        return optional(estimate.disclosedApr);
     case TotalPaymentsRow:
-        return Dollars(figures.paid.totalPayments);
+        return Dollars(figures.totalOfPayments);
     case TotalInterestRow:
         return Dollars(figures.paid.totalInterest);
     case WholeTermCostRow:
@@ -361,13 +364,18 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case AprCheckRow:
         return AprCheckText(figures.aprCheck, separators_);
     case InsuranceEndsRow: {
-        const InsurancePlan& plan = figures.insurance;
+        // The plan the costs count: with extra payments, the automatic end stays the original
+        // schedule's and the month to ask comes from the payments made.
+        const InsurancePlan& plan = figures.paidInsurance;
         if (plan.lastMonth == 0)
             return tr("no monthly insurance");
         QString text =
             tr("with payment %1 (year %2)").arg(plan.lastMonth).arg(YearOfMonth(plan.lastMonth));
-        if (plan.reaches80)
+        if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
+            if (const Cents saving = CancellationSaving(plan); saving > 0)
+                text += tr(", which saves %1").arg(MoneyOf(saving));
+        }
         return text;
     }
     case ProjectedRow: {
@@ -483,21 +491,28 @@ QString CompareModel::RowExplanation(int row) {
         return tr("Down payment plus all closing costs, less lender credits");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
-                  "plus the loan costs (A to C)");
+                  "plus the loan costs (A to C), prepaid interest and insurance paid at closing");
     case InFiveCheckRow:
         return tr("The Loan Estimate's own In 5 Years figures, in whole dollars, against these");
     case TipRow:
         return tr("Total Interest Percentage: all the interest over the term plus prepaid "
                   "interest, as a percentage of the loan");
     case AprRow:
-        return tr("The calculator's own APR: every fee typed counts as a finance charge, no "
-                  "monthly insurance");
+        return tr("The calculator's own APR: every fee counts as a finance charge, no monthly "
+                  "insurance. The fees are the calculator's nine for an offer kept from it, and "
+                  "the loan costs (A to C) and prepaid interest of any other offer. \"cannot be "
+                  "worked out\" when the calculator could not (fees of the whole loan, say)");
     case LenderAprRow:
         return tr("The APR as a lender must figure it: only finance charges, with monthly "
                   "mortgage insurance until it ends");
     case AprCheckRow:
         return tr("A disclosed APR is accurate within 1/8 of a point, within 1/4 when the "
-                  "payment changes over the term");
+                  "payments change other than with the rate (12 CFR 1026.22(a)(2), (3)), or when "
+                  "it comes from a disclosed finance charge that is accurate (1026.22(a)(4))");
+    case TotalPaymentsRow:
+        return tr("As the Closing Disclosure defines it (12 CFR 1026.38(o)(1)): all scheduled "
+                  "principal, interest and mortgage insurance, plus the loan costs (A to C), "
+                  "prepaid interest and insurance paid at closing");
     case HorizonPaidRow:
         return tr("Principal, interest and mortgage insurance paid in the years you keep the "
                   "loan, plus the loan costs (A to C)");
@@ -521,7 +536,7 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     // A long name is cut short in the header; the tooltip and the Name row keep it whole.
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
         section < static_cast<int>(offers_.size()))
-        return offers_[static_cast<std::size_t>(section)].name;
+        return PlainToolTip(offers_[static_cast<std::size_t>(section)].name);
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

@@ -205,6 +205,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     empty_->setObjectName(QStringLiteral("lblNoOffers"));
     empty_->setWordWrap(true);
     status_ = new QLabel(this);
+    // It quotes paths and the store's messages: shown as written.
+    status_->setTextFormat(Qt::PlainText);
     status_->setObjectName(QStringLiteral("lblOffersStatus"));
     status_->setWordWrap(true);
     status_->hide();
@@ -390,7 +392,7 @@ void CompareWindow::FillChoiceList() {
                      FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators())),
             choice_);
         item->setData(Qt::UserRole, offer.id);
-        item->setToolTip(offer.name);
+        item->setToolTip(PlainToolTip(offer.name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(std::binary_search(sorted.begin(), sorted.end(), offer.id)
                                 ? Qt::Checked

@@ -1,5 +1,6 @@
 #include "CostChart.h"
 
+#include "FigureText.h"
 #include "Guarded.h"
 #include "MoneyText.h"
 
@@ -312,7 +313,8 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
 
     for (std::size_t i = 0; i < offers_.size(); ++i) {
         auto* line = new QLineSeries;
-        line->setName(offers_[i].name);
+        // The chart's key renders a series' name as markup: escaped, a name shows as written.
+        line->setName(offers_[i].name.toHtmlEscaped());
         line->replace(Points(data[i]));
         line->setPen(LinePen(static_cast<int>(i), dark));
         chart.addSeries(line);
@@ -328,7 +330,7 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
         QLineSeries* line = nullptr;
         if (!extras[i].empty()) {
             line = new QLineSeries;
-            line->setName(tr("%1 with extra payments").arg(offers_[i].name));
+            line->setName(tr("%1 with extra payments").arg(offers_[i].name).toHtmlEscaped());
             line->replace(Points(extras[i]));
             QPen pen = LinePen(static_cast<int>(i), dark);
             pen.setStyle(Qt::DashLine);
@@ -430,7 +432,7 @@ void CostChart::BreakEvenHovered(const QPointF& point, bool state) {
                              .arg(PairText(c))
                              .arg(c.month)
                              .arg(output::MoneyText(c.cost, separators_));
-            QToolTip::showText(QCursor::pos(), lastHover_, costView_);
+            QToolTip::showText(QCursor::pos(), PlainToolTip(lastHover_), costView_);
             return;
         }
     }
@@ -475,7 +477,7 @@ void CostChart::Hovered(QLineSeries* series, const QPointF& point, bool state) {
         return;
     }
     lastHover_ = HoverText(series, point.x());
-    QToolTip::showText(QCursor::pos(), lastHover_, this);
+    QToolTip::showText(QCursor::pos(), PlainToolTip(lastHover_), this);
 }
 
 void CostChart::UpdateDescription() {
@@ -551,7 +553,7 @@ bool CostChart::eventFilter(QObject* watched, QEvent* event) {
             const QString text = NearestText(view, mouse->position().toPoint());
             if (!text.isEmpty()) {
                 lastHover_ = text;
-                QToolTip::showText(mouse->globalPosition().toPoint(), text,
+                QToolTip::showText(mouse->globalPosition().toPoint(), PlainToolTip(text),
                                    static_cast<QWidget*>(watched));
             }
         });

@@ -1,6 +1,7 @@
 #include "FigureText.h"
 
 #include <QCoreApplication>
+#include <QTextDocument>
 #include <cmath>
 
 namespace plumcrest::compare {
@@ -50,6 +51,12 @@ QString AprCheckText(const DisclosedAprCheck& check, const LocaleSeparators& sep
     }
     return Words::tr("differs by %1 points: ask the lender why")
         .arg(PercentText(std::fabs(check.difference), 3, separators));
+}
+
+QString PlainToolTip(const QString& text) {
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QStringLiteral("<p style='white-space:pre'>%1</p>").arg(text.toHtmlEscaped());
 }
 
 } // namespace plumcrest::compare

@@ -18,4 +18,8 @@ QString PercentText(double value, int decimals, const LocaleSeparators& separato
 // checked".
 QString AprCheckText(const DisclosedAprCheck& check, const LocaleSeparators& separators);
 
+// A tooltip that shows `text` as written, even when it looks like markup (an offer's name, what a
+// lender's file says): Qt would otherwise render such a tooltip as rich text.
+QString PlainToolTip(const QString& text);
+
 } // namespace plumcrest::compare

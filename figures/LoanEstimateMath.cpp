@@ -84,6 +84,36 @@ InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd e
     return plan;
 }
 
+InsurancePlan PlanInsuranceWithExtras(const InsurancePlan& scheduled,
+                                      const AmortizationSchedule& actual, InsuranceEnd end,
+                                      double yearlyPercent, Cents homeValue) {
+    if (end != InsuranceEnd::Conventional)
+        return PlanInsurance(actual, end, yearlyPercent, homeValue);
+    InsurancePlan plan = scheduled;
+    plan.lastMonth = std::min(plan.lastMonth, MonthsIn(actual));
+    plan.reaches80.reset();
+    if (plan.lastMonth == 0 || homeValue <= 0)
+        return plan;
+    for (const ScheduleMonth& row : actual.months) {
+        if (row.month > plan.lastMonth)
+            break;
+        if (AtMostPercent(row.balance, homeValue, 80)) {
+            plan.reaches80 = row.month;
+            break;
+        }
+    }
+    if (scheduled.reaches80 && (!plan.reaches80 || *scheduled.reaches80 < *plan.reaches80))
+        plan.reaches80 = scheduled.reaches80;
+    return plan;
+}
+
+Cents CancellationSaving(const InsurancePlan& plan) {
+    if (!plan.reaches80 || *plan.reaches80 >= plan.lastMonth)
+        return 0;
+    return static_cast<Cents>(
+        std::min<Wide>(Wide{plan.monthly} * (plan.lastMonth - *plan.reaches80), INT64_MAX));
+}
+
 Cents InsuranceInMonth(const InsurancePlan& plan, std::int32_t month) {
     return month >= 1 && month <= plan.lastMonth ? plan.monthly : 0;
 }
@@ -171,6 +201,18 @@ Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& 
         std::clamp(present - static_cast<long double>(schedule.loan),
                    static_cast<long double>(INT64_MIN), static_cast<long double>(INT64_MAX));
     return AddCents(loanCosts, std::llroundl(gain));
+}
+
+AprFeatures AprFeaturesOf(const AmortizationSchedule& schedule, const InsurancePlan& plan) {
+    std::vector<Cents> amounts;
+    amounts.reserve(schedule.months.size());
+    const bool variable = !schedule.changes.empty();
+    for (const ScheduleMonth& row : schedule.months)
+        amounts.push_back(
+            AddCents(variable ? schedule.payment : row.payment, InsuranceInMonth(plan, row.month)));
+    AprFeatures features;
+    features.irregularAmounts = IrregularAmounts(amounts);
+    return features;
 }
 
 std::vector<Cents> PaymentStream(const AmortizationSchedule& schedule, const InsurancePlan& plan) {

@@ -6,6 +6,7 @@
 // in whole cents. Plain C++, no Qt.
 
 #include "Amortization.h"
+#include "StreamApr.h"
 
 #include <cstdint>
 #include <optional>
@@ -44,6 +45,22 @@ struct InsurancePlan {
 // `None`, a rate of zero or less, a home value of zero or less, or an empty schedule.
 InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd end,
                             double yearlyPercent, Cents homeValue);
+
+// Private mortgage insurance as the Homeowners Protection Act ends it when the buyer pays more
+// than the schedule asks: automatically with the payment the original schedule (`scheduled`,
+// planned by PlanInsurance on the schedule without extras) brings to 78 % of the original value,
+// or at the middle of its term, whatever the extras, and never after the loan is paid off. The
+// buyer may ask to cancel once the balance reaches 80 % of the original value, by the original
+// schedule or by the actual payments, whichever comes first: `reaches80` is that payment of the
+// `actual` schedule (unset when the insurance has ended by then). Other plans (FHA) run on the
+// actual schedule as PlanInsurance gives them.
+InsurancePlan PlanInsuranceWithExtras(const InsurancePlan& scheduled,
+                                      const AmortizationSchedule& actual, InsuranceEnd end,
+                                      double yearlyPercent, Cents homeValue);
+
+// What asking to cancel when the balance reaches 80 % would save against the automatic end:
+// the insurance of the payments after `reaches80` up to the last one that carries it.
+Cents CancellationSaving(const InsurancePlan& plan);
 
 // The insurance paid with payment `month` (1-based).
 Cents InsuranceInMonth(const InsurancePlan& plan, std::int32_t month);
@@ -105,6 +122,13 @@ Cents PlainCost(const AmortizationSchedule& schedule, const InsurancePlan& plan,
 // finite gives the plain cost.
 Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& plan,
                      Cents loanCosts, std::int32_t months, double savingsPercent);
+
+// What makes the loan's disclosed APR regular or irregular (12 CFR 1026.22(a)(2), (3)): one
+// advance and monthly periods, and payment amounts irregular when the principal and interest
+// or the insurance differ between the first and the final payment. A change of a variable rate
+// does not count (a schedule with rate changes is judged on its first regular payment), the end
+// of the mortgage insurance does.
+AprFeatures AprFeaturesOf(const AmortizationSchedule& schedule, const InsurancePlan& plan);
 
 // The monthly payments a lender runs the APR on: each month's principal and interest plus its
 // insurance, one per month of the schedule.

@@ -90,12 +90,23 @@ std::optional<double> StreamApr(Cents amountFinanced, const std::vector<Cents>& 
     return static_cast<double>(1200.0L * std::expm1(low + (high - low) / 2));
 }
 
+double AprToleranceOf(const AprFeatures& features) {
+    return features.multipleAdvances || features.irregularPeriods || features.irregularAmounts
+               ? kIrregularAprTolerance
+               : kRegularAprTolerance;
+}
+
+bool IrregularAmounts(const std::vector<Cents>& payments) {
+    // The first and the final payment may differ alone: an odd first period, the final
+    // adjustment of a few cents.
+    for (std::size_t k = 2; k + 1 < payments.size(); ++k)
+        if (payments[k] != payments[1])
+            return true;
+    return false;
+}
+
 double AprToleranceFor(const std::vector<Cents>& payments) {
-    // The last payment is left out: a final adjustment of a few cents is not a change of terms.
-    for (std::size_t k = 1; k + 1 < payments.size(); ++k)
-        if (payments[k] != payments[0])
-            return kIrregularAprTolerance;
-    return kRegularAprTolerance;
+    return AprToleranceOf({false, false, IrregularAmounts(payments)});
 }
 
 DisclosedAprCheck CheckDisclosedApr(std::optional<double> computedApr,
@@ -110,6 +121,31 @@ DisclosedAprCheck CheckDisclosedApr(std::optional<double> computedApr,
     // "Within" the tolerance: the boundary itself is accurate.
     const bool accurate = std::fabs(difference) <= tolerance + kAprComparisonMargin;
     return {accurate ? Verdict::Accurate : Verdict::Inaccurate, difference, tolerance};
+}
+
+bool FinanceChargeAccurate(Cents disclosed, Cents computed) {
+    return disclosed >= SubtractCents(computed, kFinanceChargeUnderstatement);
+}
+
+DisclosedAprCheck CheckDisclosedApr(std::optional<double> computedApr,
+                                    std::optional<double> disclosedApr, double tolerance,
+                                    std::optional<Cents> disclosedFinanceCharge,
+                                    Cents computedFinanceCharge,
+                                    std::optional<double> aprOfDisclosedCharge) {
+    DisclosedAprCheck check = CheckDisclosedApr(computedApr, disclosedApr, tolerance);
+    if (check.verdict != DisclosedAprCheck::Verdict::Inaccurate || !disclosedFinanceCharge ||
+        !aprOfDisclosedCharge || !std::isfinite(*aprOfDisclosedCharge) ||
+        !FinanceChargeAccurate(*disclosedFinanceCharge, computedFinanceCharge))
+        return check;
+    // Half a thousandth either way: the APR as disclosed, to three decimals.
+    constexpr double kRounding = 0.0005 + kAprComparisonMargin;
+    const double low = std::fmin(*computedApr, *aprOfDisclosedCharge) - kRounding;
+    const double high = std::fmax(*computedApr, *aprOfDisclosedCharge) + kRounding;
+    if (*disclosedApr >= low && *disclosedApr <= high) {
+        check.verdict = DisclosedAprCheck::Verdict::Accurate;
+        check.byFinanceCharge = true;
+    }
+    return check;
 }
 
 } // namespace plumcrest

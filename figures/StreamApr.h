@@ -19,12 +19,28 @@ namespace plumcrest {
 // (11,988 payments) nor for rates far from any guess.
 std::optional<double> StreamApr(Cents amountFinanced, const std::vector<Cents>& payments);
 
-// How far a disclosed APR may stray from the computed one and still be accurate: 1/8 of a point
-// for a regular loan, 1/4 for an irregular one, that is when any payment other than the last
-// differs from the first (mortgage insurance that ends, a step rate). A last payment that alone
-// differs is the schedule's final adjustment and leaves the loan regular.
+// How far a disclosed APR may stray from the computed one and still be accurate (12 CFR
+// 1026.22): 1/8 of a point in a regular transaction, (a)(2), 1/4 in an irregular one, (a)(3).
+// A transaction is irregular when it has multiple advances, irregular payment periods, or
+// irregular payment amounts other than an irregular first period or an irregular first or final
+// payment. The commentary to (a)(3) keeps the 1/8 for a variable rate whose disclosures rest on
+// a regular amortization schedule, even though its payments later change with the rate.
 inline constexpr double kRegularAprTolerance = 0.125;
 inline constexpr double kIrregularAprTolerance = 0.25;
+
+struct AprFeatures {
+    bool multipleAdvances = false;
+    bool irregularPeriods = false;
+    // Payment amounts that differ other than at the first or the final payment, and other than
+    // through a variable rate's changes.
+    bool irregularAmounts = false;
+};
+double AprToleranceOf(const AprFeatures& features);
+
+// Whether the payments' amounts are irregular: any payment between the first and the final one
+// differing from another between them. Monthly payments, one advance.
+bool IrregularAmounts(const std::vector<Cents>& payments);
+// The tolerance of a stream of monthly payments on one advance.
 double AprToleranceFor(const std::vector<Cents>& payments);
 
 // Differences this far beyond the tolerance still count as within it, so that figures typed as
@@ -43,11 +59,30 @@ struct DisclosedAprCheck {
     Verdict verdict = Verdict::NotGiven;
     double difference = 0; // disclosed less computed, in points; NaN unless both are known
     double tolerance = 0;  // as passed in
+    // Accurate only by the disclosed finance charge (1026.22(a)(4) and (5)), not by the tolerance.
+    bool byFinanceCharge = false;
 };
 
 // Whether disclosedApr lies within tolerance points of computedApr (both annual percentages).
 // A computed APR that is missing or not finite cannot be checked against.
 DisclosedAprCheck CheckDisclosedApr(std::optional<double> computedApr,
                                     std::optional<double> disclosedApr, double tolerance);
+
+// A disclosed finance charge is accurate when it is understated by no more than 100.00 or
+// overstated (12 CFR 1026.18(d)(1), 1026.38(o)(2)).
+inline constexpr Cents kFinanceChargeUnderstatement = 10000;
+bool FinanceChargeAccurate(Cents disclosed, Cents computed);
+
+// The same check for a loan secured by a dwelling, where the lender also disclosed a finance
+// charge. An APR outside the tolerance is still accurate when the finance charge is accurate and
+// the APR results from it, (a)(4), or lies between the computed APR and the one that results
+// from it, (a)(5). `aprOfDisclosedCharge` is the APR the payments give on the amount financed
+// that the disclosed finance charge leaves (total of the payments less that charge); an APR
+// "results from" it when it rounds to it at the three decimals APRs are disclosed to.
+DisclosedAprCheck CheckDisclosedApr(std::optional<double> computedApr,
+                                    std::optional<double> disclosedApr, double tolerance,
+                                    std::optional<Cents> disclosedFinanceCharge,
+                                    Cents computedFinanceCharge,
+                                    std::optional<double> aprOfDisclosedCharge);
 
 } // namespace plumcrest

@@ -7,17 +7,6 @@
 
 namespace plumcrest {
 
-namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-} // namespace
-
 std::string_view SectionLetter(CostSection section) {
     switch (section) {
     case CostSection::A:
@@ -67,22 +56,6 @@ std::optional<CostSection> SectionFromLetter(std::string_view letter) {
 
 bool IsLoanCost(CostSection section) {
     return section == CostSection::A || section == CostSection::B || section == CostSection::C;
-}
-
-bool DefaultFinanceCharge(CostSection section, std::string_view label) {
-    if (section == CostSection::E || section == CostSection::G)
-        return false;
-    const std::string lower = Lower(label);
-    for (const char* word : {"appraisal", "credit report", "title", "recording", "inspection",
-                             "homeowner", "escrow", "property tax"})
-        if (lower.find(word) != std::string::npos)
-            return false;
-    return true;
-}
-
-bool IsPrepaidInterest(const CostItem& item) {
-    return item.section == CostSection::F &&
-           Lower(item.label).find("interest") != std::string::npos;
 }
 
 std::span<const CalculatorFee> CalculatorFees() {

@@ -42,13 +42,11 @@ struct CostItem {
     bool operator==(const CostItem&) const = default;
 };
 
-// Whether a line with this label counts as a finance charge unless the user says otherwise.
-// Government fees (E) and the initial escrow deposit (G) do not; elsewhere appraisal, credit
-// report, title, recording, inspection, homeowner's insurance, escrow and property tax do not,
-// everything else does.
+// Whether a line with this label counts as a finance charge unless the user says otherwise: the
+// rule of FinanceChargeRules.h that decides it.
 bool DefaultFinanceCharge(CostSection section, std::string_view label);
 
-// Prepaid interest is the section F line whose label speaks of interest.
+// Prepaid interest is the section F line whose label speaks of interest (in either language).
 bool IsPrepaidInterest(const CostItem& item);
 
 struct LoanEstimate {
@@ -68,6 +66,9 @@ struct LoanEstimate {
     std::optional<double> disclosedTip; // percent
     std::optional<double> disclosedInFiveTotal;
     std::optional<double> disclosedInFivePrincipal;
+    // The finance charge the lender disclosed (a Closing Disclosure's Loan Calculations), which
+    // can make a disclosed APR accurate by 12 CFR 1026.22(a)(4).
+    std::optional<double> disclosedFinanceCharge;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
 

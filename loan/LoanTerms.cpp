@@ -49,7 +49,14 @@ LoanTerms AlongPath(LoanTerms terms, RatePath path) {
 }
 
 InsurancePlan InsuranceOf(const LoanTerms& terms, const AmortizationSchedule& schedule) {
-    return PlanInsurance(schedule, terms.insuranceEnd, terms.insurancePercent, terms.homeValue);
+    if (!terms.extras.Any())
+        return PlanInsurance(schedule, terms.insuranceEnd, terms.insurancePercent, terms.homeValue);
+    // Extra payments do not bring the automatic end forward: it is the original schedule's.
+    const InsurancePlan scheduled =
+        PlanInsurance(ScheduleOf(WithExtras(terms, {})), terms.insuranceEnd, terms.insurancePercent,
+                      terms.homeValue);
+    return PlanInsuranceWithExtras(scheduled, schedule, terms.insuranceEnd, terms.insurancePercent,
+                                   terms.homeValue);
 }
 
 } // namespace plumcrest

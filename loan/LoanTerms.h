@@ -43,6 +43,9 @@ AmortizationSchedule ScheduleOf(const LoanTerms& terms);
 // The same terms with other extras, or along another rate path.
 LoanTerms WithExtras(LoanTerms terms, const ExtraPayments& extras);
 LoanTerms AlongPath(LoanTerms terms, RatePath path);
+// The one place that decides which schedule each insurance figure reads: the terms' own schedule
+// without extras; with extras, the automatic end from the schedule without them and the month the
+// buyer may ask to cancel from `schedule`, the one actually paid (PlanInsuranceWithExtras).
 InsurancePlan InsuranceOf(const LoanTerms& terms, const AmortizationSchedule& schedule);
 
 } // namespace plumcrest

@@ -1,5 +1,6 @@
 #include "OfferFigures.h"
 
+#include "FinanceChargeRules.h"
 #include "OfferCalculator.h"
 
 #include <algorithm>
@@ -26,6 +27,8 @@ SectionTotals TotalsOf(const LoanEstimate& estimate) {
             totals.prepaidInterest = AddCents(totals.prepaidInterest, amount);
         if (item.financeCharge)
             financeCharges = AddCents(financeCharges, amount);
+        if (!IsLoanCost(item.section) && NamesMortgageInsurance(item.label))
+            totals.closingInsurance = AddCents(totals.closingInsurance, amount);
     }
     totals.closingCosts = AddCents(totals.loanCosts, totals.otherCosts);
     totals.lenderCredits = ToCents(estimate.lenderCredits);
@@ -67,17 +70,38 @@ OfferFigures FigureOffer(const LoanEstimate& estimate, const ExtraPayments& plan
                                         figures.totals.lenderCredits);
     figures.projected =
         ProjectedPayments(figures.schedule, figures.insurance, figures.terms.monthlyEscrow);
+    // Interest and insurance paid at closing are paid in the first five years too (the
+    // regulator's sample forms count the prepaid interest in "In 5 Years").
     figures.inFiveYears =
-        InFirstMonths(figures.schedule, figures.insurance, figures.totals.loanCosts, 60);
+        InFirstMonths(figures.schedule, figures.insurance,
+                      AddCents(AddCents(figures.totals.loanCosts, figures.totals.prepaidInterest),
+                               figures.totals.closingInsurance),
+                      60);
     figures.tip = TotalInterestPercent(figures.schedule, figures.totals.prepaidInterest);
     figures.amountFinanced = SubtractCents(loan, figures.totals.prepaidFinanceCharges);
     // An adjustable loan's APR runs on the fully indexed rate after the initial period, within the
     // caps: the disclosed schedule, which takes the index as it stands. Extra payments are the
     // buyer's choice and no part of it.
     const std::vector<Cents> stream = PaymentStream(figures.schedule, figures.insurance);
+    Cents paymentsTotal = 0;
+    for (const Cents payment : stream)
+        paymentsTotal = AddCents(paymentsTotal, payment);
+    figures.financeCharge = SubtractCents(paymentsTotal, figures.amountFinanced);
+    figures.totalOfPayments = AddCents(
+        AddCents(AddCents(paymentsTotal, figures.totals.loanCosts), figures.totals.prepaidInterest),
+        figures.totals.closingInsurance);
     figures.lenderApr = StreamApr(figures.amountFinanced, stream);
-    figures.aprCheck =
-        CheckDisclosedApr(figures.lenderApr, estimate.disclosedApr, AprToleranceFor(stream));
+    figures.aprFeatures = AprFeaturesOf(figures.schedule, figures.insurance);
+    std::optional<Cents> disclosedCharge;
+    if (estimate.disclosedFinanceCharge && std::isfinite(*estimate.disclosedFinanceCharge)) {
+        disclosedCharge = ToCents(*estimate.disclosedFinanceCharge);
+        figures.financeChargeDifference = SubtractCents(*disclosedCharge, figures.financeCharge);
+        figures.aprOfDisclosedCharge =
+            StreamApr(SubtractCents(paymentsTotal, *disclosedCharge), stream);
+    }
+    figures.aprCheck = CheckDisclosedApr(figures.lenderApr, estimate.disclosedApr,
+                                         AprToleranceOf(figures.aprFeatures), disclosedCharge,
+                                         figures.financeCharge, figures.aprOfDisclosedCharge);
     if (estimate.disclosedInFiveTotal)
         figures.inFiveTotalDifference =
             SubtractCents(ToCents(*estimate.disclosedInFiveTotal), figures.inFiveYears.totalPaid);

@@ -26,6 +26,7 @@ struct SectionTotals {
     Cents lenderCredits = 0;
     Cents prepaidInterest = 0;
     Cents prepaidFinanceCharges = 0; // items marked as finance charges, less lender credits
+    Cents closingInsurance = 0;      // mortgage insurance paid at closing outside A to C
 };
 
 SectionTotals TotalsOf(const LoanEstimate& estimate);
@@ -53,12 +54,24 @@ struct OfferFigures {
     std::vector<PaymentRange> projected;
     InYears inFiveYears;
     double tip = 0; // percent
+    // The Closing Disclosure's Loan Calculations (12 CFR 1026.38(o)), from the disclosed
+    // schedule: the amount financed is the loan less the prepaid finance charges; the finance
+    // charge the payments (principal, interest, insurance) less the amount financed, that is the
+    // interest, the insurance and the prepaid finance charges; the total of payments the
+    // payments plus the loan costs (A to C), the prepaid interest and the insurance paid at
+    // closing.
     Cents amountFinanced = 0;
+    Cents financeCharge = 0;
+    Cents totalOfPayments = 0;
     std::optional<double> lenderApr; // from the finance charges and the whole payment stream
+    AprFeatures aprFeatures;
     // The calculator's APR of the offer's own fees (CalculatorResultsOf); none when the
     // calculator cannot work it out.
     std::optional<double> calculatorApr;
     DisclosedAprCheck aprCheck;
+    // The disclosed finance charge less ours, and the APR it gives, where the lender gave one.
+    std::optional<Cents> financeChargeDifference;
+    std::optional<double> aprOfDisclosedCharge;
     // The disclosed "In 5 Years" and TIP less the computed ones, where the lender gave them.
     std::optional<Cents> inFiveTotalDifference;
     std::optional<Cents> inFivePrincipalDifference;

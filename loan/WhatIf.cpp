@@ -1,5 +1,8 @@
 #include "WhatIf.h"
 
+#include "FigureEntry.h"
+
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -19,40 +22,20 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
     }
 }
 
-// Digits with at most `decimals` after a ".", as a whole number of 10^-decimals units.
-std::optional<std::int64_t> ParseFixed(std::string_view text, int decimals, std::int64_t limit) {
-    if (text.empty() || text.size() > 20)
+// The command line's figures are read as every typed figure is, with "." for the decimals and
+// no group separators.
+std::optional<double> ParseTyped(std::string_view text, EntryKind kind, double max) {
+    const std::u32string wide(text.begin(), text.end());
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; }))
         return std::nullopt;
-    std::int64_t units = 0;
-    int after = -1; // digits after the point; -1 before it
-    bool digits = false;
-    for (const char c : text) {
-        if (c == '.' && after < 0) {
-            after = 0;
-            continue;
-        }
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        if (after >= 0 && ++after > decimals)
-            return std::nullopt;
-        units = units * 10 + (c - '0');
-        digits = true;
-        if (units > limit * 1000)
-            return std::nullopt;
-    }
-    if (!digits)
-        return std::nullopt;
-    for (int i = std::max(after, 0); i < decimals; ++i)
-        units *= 10;
-    if (units > limit)
-        return std::nullopt;
-    return units;
+    return ParseEntry(wide, {kind, 0, max}, U'.', 0).value;
 }
 
 } // namespace
 
 std::optional<Cents> ParseMoney(std::string_view text) {
-    return ParseFixed(text, 2, kMaxExtraCents);
+    const auto dollars = ParseTyped(text, EntryKind::Money, kMaxMoney);
+    return dollars ? std::optional<Cents>(ToCents(*dollars)) : std::nullopt;
 }
 
 std::optional<std::int32_t> ParseWhole(std::string_view text, std::int32_t low, std::int32_t high) {
@@ -65,10 +48,7 @@ std::optional<std::int32_t> ParseWhole(std::string_view text, std::int32_t low, 
 }
 
 std::optional<double> ParseRate(std::string_view text) {
-    const auto units = ParseFixed(text, 4, 9999999);
-    if (!units)
-        return std::nullopt;
-    return static_cast<double>(*units) / 10000.0;
+    return ParseTyped(text, EntryKind::Percent, kMaxRate);
 }
 
 std::optional<std::pair<Cents, std::int32_t>> ParseMonthlyExtra(std::string_view text,

@@ -5,6 +5,7 @@
 // rate). Money with "." decimals and no grouping, whatever the locale. Plain C++, no Qt.
 
 #include "Amortization.h"
+#include "EstimateFields.h"
 
 #include <cstdint>
 #include <optional>
@@ -14,7 +15,7 @@
 namespace plumcrest {
 
 // The largest amount the calculator's money fields take, in cents.
-inline constexpr Cents kMaxExtraCents = 9999999999;
+inline constexpr Cents kMaxExtraCents = static_cast<Cents>(kMaxMoney * 100 + 0.5);
 
 // "1234.5", "1234.56" or "1234": at most two decimals, not negative, at most kMaxExtraCents.
 std::optional<Cents> ParseMoney(std::string_view text);

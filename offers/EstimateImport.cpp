@@ -1,12 +1,15 @@
 #include "EstimateImport.h"
 
+#include "EstimateFields.h"
 #include "FigureText.h"
 #include "OfferEditor.h"
 #include "OfferEntry.h"
 #include "ReadingChecks.h"
+#include "SourceFile.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,8 +41,25 @@ QString ReadOn(const reader::Where& where) {
 ImportReading ReadInReaderProcess(const QString& program, const QString& file, int timeLimitMs,
                                   qint64 memoryLimit) {
     ImportReading result;
+    // A pipe, a device, a folder or a file this user may not read is refused here, at once: the
+    // reader would only block on it or fail for a reason it could not tell.
+    if (const reader::SourceProblem problem = reader::CheckSourceFile(QFile::encodeName(file));
+        problem != reader::SourceProblem::None) {
+        result.outcome = ImportReading::Outcome::Refused;
+        result.problem = reader::SourceProblemText(problem);
+        return result;
+    }
     QProcess process;
     process.setProgram(program);
+#if defined(__SANITIZE_ADDRESS__)
+    // The address-space limit cannot hold a sanitized reader; its allocator keeps the bound.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString options = environment.value(QStringLiteral("ASAN_OPTIONS"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       options + (options.isEmpty() ? QString() : QStringLiteral(":")) +
+                           QStringLiteral("malloc_limit_mb=%1").arg(memoryLimit / (1024 * 1024)));
+    process.setProcessEnvironment(environment);
+#endif
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
     // In the child, before the program starts: nothing here may allocate.
@@ -117,19 +137,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto tip = [&](Field field, const reader::Where& where) {
         editor.NumberField(field)->setToolTip(ReadOn(where));
     };
-    tip(Field::Price, r.salePrice.value ? r.salePrice.where : r.propertyValue.where);
-    tip(Field::LoanAmount, r.loanAmount.where);
-    tip(Field::Term, r.loanTermYears.where);
-    tip(Field::NoteRate, r.interestRate.where);
-    tip(Field::LenderCredits, r.lenderCredits.where);
+    // Each figure the form prints, by its key in the reading.
+    for (const EstimateField& figure : kEstimateFields)
+        if (*figure.json != '\0' && figure.kind != FigureKind::Choice)
+            tip(figure.key, reader::WhereRead(r, figure.json));
     if (!r.projectedPayments.empty()) {
-        tip(Field::InsurancePercent, r.projectedPayments.front().mortgageInsurance.where);
-        tip(Field::PropertyTax, r.projectedPayments.front().escrow.where);
+        tip("insurancePercent", r.projectedPayments.front().mortgageInsurance.where);
+        tip("propertyTaxYearly", r.projectedPayments.front().escrow.where);
     }
-    tip(Field::DisclosedApr, r.apr.where);
-    tip(Field::DisclosedTip, r.tip.where);
-    tip(Field::InFiveTotal, r.in5YearsTotalPaid.where);
-    tip(Field::InFivePrincipal, r.in5YearsPrincipal.where);
     editor.NameField()->setToolTip(ReadOn(r.lender.where));
     editor.LoanTypeField()->setToolTip(ReadOn(r.loanType.where));
     // The editor holds the lines with an amount, in the order read.
@@ -170,10 +185,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto add = [&](const QString& caption, const QString& value, const reader::Where& where,
                          const char* check, bool percentCheck) {
         auto* name = new QLabel(caption, box);
+        // What the file says is shown as written: a form's text must never pass for markup
+        // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);
+        shown->setTextFormat(Qt::PlainText);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         shown->setAccessibleName(caption);
         auto* source = new QLabel(WhereText(where), box);
+        source->setTextFormat(Qt::PlainText);
         source->setStyleSheet(QStringLiteral("color: palette(mid);"));
         grid->addWidget(name, row, 0);
         grid->addWidget(shown, row, 1, Qt::AlignRight);
@@ -185,6 +204,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                 found->ok ? Tr("\u2713 agrees with %1 worked out").arg(expected)
                           : Tr("\u2717 worked out: %1. Ask the lender why.").arg(expected),
                 box);
+            verdict->setTextFormat(Qt::PlainText);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
             verdict->setAccessibleName(Tr("Check of %1").arg(caption));
             // Dark red, as the editor's problems are; green-grey when it agrees.

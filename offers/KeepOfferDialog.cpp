@@ -1,5 +1,7 @@
 #include "KeepOfferDialog.h"
 
+#include "EstimateFields.h"
+#include "FigureEntry.h"
 #include "Guarded.h"
 #include "KeptOffer.h"
 #include "NumberText.h"
@@ -15,30 +17,11 @@
 
 namespace plumcrest::offers {
 
-namespace {
-
-// The largest percentage the calculator's rate field shows.
-constexpr double kLargestPercent = 999.9999;
-
-} // namespace
-
 std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& separators) {
-    // Only digits and the decimal separator: no sign, exponent or group separator, which the
-    // calculator's parser below would otherwise take; a trailing "%" as the lender writes it.
-    QString trimmed = text.trimmed();
-    if (trimmed.endsWith(QLatin1Char('%')))
-        trimmed = trimmed.chopped(1).trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    for (const char32_t c : trimmed.toStdU32String()) {
-        if ((c < U'0' || c > U'9') && c != separators.decimal)
-            return std::nullopt;
-    }
-    const std::string utf8 = trimmed.toStdString();
-    const std::optional<double> value = ParseFloat(utf8, separators.decimal);
-    if (!value || !(*value <= kLargestPercent))
-        return std::nullopt;
-    return value;
+    // Any percentage the calculator's rate field shows, as every rate entry reads it.
+    const ParsedEntry parsed = ParseEntry(text.toStdU32String(), {EntryKind::Percent, 0, kMaxRate},
+                                          separators.decimal, separators.thousands);
+    return parsed.value;
 }
 
 KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* parent)
@@ -63,6 +46,7 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblKeepProblem"));
+    problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
 
     buttons_ = new QDialogButtonBox(

@@ -20,8 +20,9 @@ struct KeepAnswer {
     std::optional<double> disclosedApr;
 };
 
-// A percentage typed with the locale's decimal separator (no group separators): nothing when the
-// text is not such a number between 0 and 999.9999.
+// A percentage typed with the locale's decimal separator, read as every rate entry is (at most
+// four decimals, a trailing "%" allowed): nothing when the text is not such a number from 0 to
+// the largest rate the calculator shows.
 std::optional<double> ParsePercent(const QString& text, const LocaleSeparators& separators);
 
 class KeepOfferDialog : public QDialog {

@@ -80,17 +80,10 @@ void OfferDesk::Report(const QString& text) {
 }
 
 bool OfferDesk::OpenStore() {
-    // One store for the desk's life: the Compare window holds on to it.
-    if (!store_)
-        store_ = std::make_unique<store::OfferStore>(folder_ ? folder_() : QString());
-    if (store_->IsOpen())
+    if (StoreReady())
         return true;
-    const bool open = store_->Open();
-    if (!store_->Notice().isEmpty())
-        Report(store_->Notice());
-    if (!open)
-        Report(store_->Error());
-    return open;
+    Report(store_->Error());
+    return false;
 }
 
 bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
@@ -140,22 +133,27 @@ bool OfferDesk::EditOffer(qint64 id) {
         return false;
     }
     QWidget* parent = compare_ ? static_cast<QWidget*>(compare_) : mainWindow_;
-    std::optional<store::KeptOffer> edited;
+    // Written from inside the editor's OK, so a failed write leaves the editor open with
+    // everything typed.
+    const OfferEditor::Save save = [this, id](const store::KeptOffer& edited) {
+        store::KeptOffer offer = edited;
+        offer.id = id;
+        offer.name = offer.name.left(kMaxOfferName);
+        return store_->Update(offer) ? QString() : store_->Error();
+    };
+    bool written = false;
     if (AskToEdit) {
-        edited = AskToEdit(*found, parent);
+        if (const std::optional<store::KeptOffer> edited = AskToEdit(*found, parent)) {
+            const QString why = save(*edited);
+            written = why.isEmpty();
+            if (!written)
+                Report(why);
+        }
     } else {
         OfferEditor editor(*found, TheLocaleSeparators(), parent);
-        if (editor.exec() == QDialog::Accepted)
-            edited = editor.EditedOffer();
+        editor.SetSave(save);
+        written = RunEditor(editor) == QDialog::Accepted;
     }
-    if (!edited)
-        return false;
-    store::KeptOffer offer = *edited;
-    offer.id = id;
-    offer.name = offer.name.left(kMaxOfferName);
-    const bool written = store_->Update(offer);
-    if (!written)
-        Report(store_->Error());
     if (compare_) {
         compare_->Reload();
         if (written)
@@ -193,33 +191,67 @@ bool OfferDesk::ImportEstimate(const QString& given) {
         return false;
     }
     const store::KeptOffer offer = OfferOfReading(reading.read->reading);
-    std::optional<store::KeptOffer> reviewed;
+    qint64 keptId = 0;
+    // Kept from inside the review's OK, so a failed write leaves the review open as it was.
+    const OfferEditor::Save save = [this, &keptId](const store::KeptOffer& reviewed) {
+        store::KeptOffer kept = reviewed;
+        kept.id = 0;
+        kept.name = kept.name.left(kMaxOfferName);
+        if (!StoreReady())
+            return store_->Error();
+        if (!store_->Add(kept))
+            return store_->Error();
+        keptId = kept.id;
+        return QString();
+    };
     if (AskToReview) {
-        reviewed = AskToReview(offer, *reading.read, parent);
+        const std::optional<store::KeptOffer> reviewed = AskToReview(offer, *reading.read, parent);
+        if (!reviewed)
+            return false;
+        if (const QString why = save(*reviewed); !why.isEmpty()) {
+            Report(why);
+            return false;
+        }
     } else {
         OfferEditor editor(offer, TheLocaleSeparators(), parent);
         editor.setWindowTitle(tr("Review Loan Estimate"));
         ShowReadingIn(editor, *reading.read, TheLocaleSeparators());
         editor.resize(editor.width(), std::max(editor.height(), 900));
-        if (editor.exec() == QDialog::Accepted)
-            reviewed = editor.EditedOffer();
-    }
-    if (!reviewed)
-        return false;
-    store::KeptOffer kept = *reviewed;
-    kept.id = 0;
-    kept.name = kept.name.left(kMaxOfferName);
-    if (!OpenStore())
-        return false;
-    if (!store_->Add(kept)) {
-        Report(store_->Error());
-        return false;
+        editor.SetSave(save);
+        if (RunEditor(editor) != QDialog::Accepted)
+            return false;
     }
     if (compare_) {
         compare_->Reload();
-        compare_->SelectOffer(kept.id);
+        compare_->SelectOffer(keptId);
     }
     return true;
+}
+
+bool OfferDesk::StoreReady() {
+    // One store for the desk's life: the Compare window holds on to it.
+    if (!store_) {
+        store_ = std::make_unique<store::OfferStore>(folder_ ? folder_() : QString());
+        // The windows wait for another program only briefly: a save that finds the file busy
+        // says so and lets the buyer try again, rather than freezing the window meanwhile.
+        store_->SetWriteWait(kWindowWriteWaitMs);
+    }
+    if (store_->IsOpen())
+        return true;
+    // Opening tells what it moved aside, or that the offers are for reading only; why it could
+    // not open is the caller's to show.
+    const bool open = store_->Open();
+    if (!store_->Notice().isEmpty())
+        Report(store_->Notice());
+    return open;
+}
+
+int OfferDesk::RunEditor(OfferEditor& editor) {
+    if (DriveEditor) {
+        DriveEditor(editor);
+        return editor.result();
+    }
+    return editor.exec();
 }
 
 compare::CompareWindow* OfferDesk::Compare() const {

@@ -26,6 +26,11 @@ class OfferStore;
 
 namespace plumcrest::offers {
 
+class OfferEditor;
+
+// How long a save from a window waits for another program that holds the file of kept offers.
+inline constexpr int kWindowWriteWaitMs = 250;
+
 class OfferDesk : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY(OfferDesk)
@@ -49,6 +54,10 @@ public:
     // when cancelled. Tests answer it without a modal dialog.
     std::function<std::optional<store::KeptOffer>(const store::KeptOffer& offer, QWidget* parent)>
         AskToEdit;
+
+    // Stands in for the modal run of the Edit Offer and Review dialogs the desk makes (which save
+    // from their OK): tests drive the dialog as the user would and leave it accepted or not.
+    std::function<void(OfferEditor& editor)> DriveEditor;
 
     // Edits the kept offer of this id and writes it back; false when nothing was written.
     bool EditOffer(qint64 id);
@@ -75,6 +84,9 @@ protected:
 
 private:
     bool OpenStore();
+    // OpenStore without a message box for the failure: the dialog saving shows it.
+    bool StoreReady();
+    int RunEditor(OfferEditor& editor);
     void AcceptDrops(QWidget* window);
     void Report(const QString& text);
 

@@ -1,7 +1,9 @@
 #include "OfferEditor.h"
 
 #include "Amortization.h"
+#include "EstimateFields.h"
 #include "FigureText.h"
+#include "FinanceChargeRules.h"
 #include "Guarded.h"
 #include "NumberText.h"
 #include "OfferFigures.h"
@@ -10,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,8 +32,6 @@ using platform::Guarded;
 
 namespace {
 
-constexpr int kMaxYears = kScheduleMaxMonths / 12;
-
 std::size_t IndexOf(CostSection section) {
     return static_cast<std::size_t>(section);
 }
@@ -42,6 +43,7 @@ QString Heading(CostSection section) {
 
 QLabel* NewProblemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     // Dark red: read as a warning, and legible on the light and dark palettes alike.
     label->setStyleSheet(QStringLiteral("color: #b3261e;"));
@@ -52,6 +54,21 @@ QLabel* NewProblemLabel(QWidget* parent) {
 void ShowProblem(QLabel* label, const QString& text) {
     label->setText(text);
     label->setVisible(!text.isEmpty());
+}
+
+// What the regulation says of a line like this one, and that the tick is the buyer's to change.
+QString FinanceChargeTip(CostSection section, const QString& label, bool setByUser) {
+    const FinanceChargeRule& rule = FinanceChargeRuleOf(section, label.trimmed().toStdString());
+    const QString what = QCoreApplication::translate("plumcrest::FinanceChargeRules", rule.what);
+    const QString verdict = rule.financeCharge
+                                ? OfferEditor::tr("By 12 CFR %1, %2: a finance charge.")
+                                      .arg(QLatin1String(rule.paragraph), what)
+                                : OfferEditor::tr("By 12 CFR %1, %2: not a finance charge.")
+                                      .arg(QLatin1String(rule.paragraph), what);
+    return setByUser ? verdict + QLatin1Char(' ') +
+                           OfferEditor::tr("The tick is yours and stays as you set it.")
+                     : verdict + QLatin1Char(' ') +
+                           OfferEditor::tr("Tick or clear it to decide otherwise.");
 }
 
 QString Money(Cents cents, const LocaleSeparators& separators) {
@@ -89,81 +106,23 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
                                              : QString());
             }));
 
-    loanType_ = new QComboBox(loanBox);
-    loanType_->setObjectName(QStringLiteral("cboLoanType"));
-    // In the order of LoanType.
-    loanType_->addItems({tr("Conventional"), tr("FHA"), tr("VA"), tr("Other")});
-    loanType_->setCurrentIndex(static_cast<int>(estimate.loanType));
-    loanType_->setAccessibleName(tr("Loan type"));
-    auto* typeLabel = new QLabel(tr("Loan &type:"), loanBox);
-    typeLabel->setBuddy(loanType_);
-    loanGrid->addWidget(typeLabel, 1, 0);
-    loanGrid->addWidget(loanType_, 1, 1);
-
-    const EntryRule positiveMoney{EntryKind::Money, 0, kMaxMoney, true, false};
-    const EntryRule money{EntryKind::Money, 0, kMaxMoney, false, false};
-    const EntryRule optionalMoney{EntryKind::Money, 0, kMaxMoney, false, true};
-    AddNumber(Field::Price, tr("&Price:"), tr("Price"), positiveMoney, estimate.price, loanBox,
-              loanGrid);
-    AddNumber(Field::LoanAmount, tr("Loan a&mount:"), tr("Loan amount"), positiveMoney,
-              estimate.loanAmount, loanBox, loanGrid);
-    AddNumber(Field::Term, tr("Term (&years):"), tr("Term in years"),
-              {EntryKind::Years, 1, kMaxYears, false, false}, std::nullopt, loanBox, loanGrid);
-    // A term of whole years shows as such; any other stays as it was until it is retyped.
-    Entry(Field::Term).keptText =
-        estimate.months % 12 == 0
-            ? QString::number(estimate.months / 12)
-            : QString::fromStdString(FormatGeneral15(estimate.months / 12.0L, separators.decimal));
-    Entry(Field::Term).edit->setText(Entry(Field::Term).keptText);
-    AddNumber(Field::NoteRate, tr("Note &rate (%):"), tr("Note rate"),
-              {EntryKind::Percent, 0, 100, false, false}, estimate.noteRate, loanBox, loanGrid);
+    AddFigures(FieldGroup::Loan, estimate, loanBox, loanGrid);
 
     // Monthly costs.
     auto* monthlyBox = new QGroupBox(tr("Monthly costs"), this);
     auto* monthlyGrid = new QGridLayout(monthlyBox);
-    insuranceEnd_ = new QComboBox(monthlyBox);
-    insuranceEnd_->setObjectName(QStringLiteral("cboInsuranceEnd"));
-    // In the order of InsuranceEnd.
-    insuranceEnd_->addItems({tr("None"), tr("Conventional: at 78 % of the value"),
-                             tr("FHA: after 11 years, or the whole term")});
+    AddFigures(FieldGroup::Monthly, estimate, monthlyBox, monthlyGrid);
     insuranceEnd_->setItemData(
         1, tr("Ends when the balance reaches 78 % of the value, at the latest mid-term"),
         Qt::ToolTipRole);
     insuranceEnd_->setItemData(
         2, tr("11 years when the loan is 90 % of the value or less, else the whole term"),
         Qt::ToolTipRole);
-    insuranceEnd_->setCurrentIndex(static_cast<int>(estimate.insuranceEnd));
-    insuranceEnd_->setAccessibleName(tr("Mortgage insurance ends"));
-    auto* endLabel = new QLabel(tr("Mortgage insurance &ends:"), monthlyBox);
-    endLabel->setBuddy(insuranceEnd_);
-    monthlyGrid->addWidget(endLabel, 0, 0);
-    monthlyGrid->addWidget(insuranceEnd_, 0, 1);
-    AddNumber(Field::InsurancePercent, tr("Mortgage insurance a year, % of the &loan:"),
-              tr("Mortgage insurance rate"), {EntryKind::Percent, 0, 100, false, false},
-              estimate.insurancePercent, monthlyBox, monthlyGrid);
-    AddNumber(Field::PropertyTax, tr("Property ta&x a year:"), tr("Property tax a year"), money,
-              estimate.propertyTaxYearly, monthlyBox, monthlyGrid);
-    AddNumber(Field::HomeInsurance, tr("Home&owner's insurance a year:"),
-              tr("Homeowner's insurance a year"), money, estimate.homeInsuranceYearly, monthlyBox,
-              monthlyGrid);
-    AddNumber(Field::Hoa, tr("HOA &dues a month:"), tr("HOA dues a month"), money,
-              estimate.hoaMonthly, monthlyBox, monthlyGrid);
 
     // What the lender disclosed.
     auto* disclosedBox = new QGroupBox(tr("What the lender disclosed (empty: not given)"), this);
     auto* disclosedGrid = new QGridLayout(disclosedBox);
-    AddNumber(Field::DisclosedApr, tr("&APR (%):"), tr("APR the lender disclosed"),
-              {EntryKind::Percent, 0, 100, false, true}, estimate.disclosedApr, disclosedBox,
-              disclosedGrid);
-    AddNumber(Field::DisclosedTip, tr("T&IP (%):"), tr("Total Interest Percentage disclosed"),
-              {EntryKind::Percent, 0, 999.9999, false, true}, estimate.disclosedTip, disclosedBox,
-              disclosedGrid);
-    AddNumber(Field::InFiveTotal, tr("In &5 Years, total paid:"),
-              tr("In 5 Years, total paid, disclosed"), optionalMoney, estimate.disclosedInFiveTotal,
-              disclosedBox, disclosedGrid);
-    AddNumber(Field::InFivePrincipal, tr("In 5 Years, principal paid o&ff:"),
-              tr("In 5 Years, principal paid off, disclosed"), optionalMoney,
-              estimate.disclosedInFivePrincipal, disclosedBox, disclosedGrid);
+    AddFigures(FieldGroup::Disclosed, estimate, disclosedBox, disclosedGrid);
 
     // Closing costs, one box per section.
     auto* costsPage = new QWidget;
@@ -213,42 +172,29 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
                             scroll->verticalScrollBar()->sizeHint().width());
 
     // The Adjustable Interest Rate table; unchecked, the rate is fixed.
-    const std::optional<AdjustableRate> adjustable = estimate.adjustable;
-    const AdjustableRate shown = adjustable.value_or(AdjustableRate{});
     adjustableBox_ = new QGroupBox(tr("Ad&justable rate"), this);
     adjustableBox_->setObjectName(QStringLiteral("grpAdjustable"));
     adjustableBox_->setCheckable(true);
-    adjustableBox_->setChecked(adjustable.has_value());
+    adjustableBox_->setChecked(estimate.adjustable.has_value());
     adjustableBox_->setToolTip(tr("As the Loan Estimate's Adjustable Interest Rate (AIR) table "
                                   "gives it; the note rate above is the initial rate"));
     auto* adjustableGrid = new QGridLayout(adjustableBox_);
-    const EntryRule months{EntryKind::Months, 1, kScheduleMaxMonths, false, false};
-    const EntryRule rate{EntryKind::Percent, 0, 100, false, false};
-    const auto known = [&](double value) {
-        return adjustable ? std::optional<double>(value) : std::nullopt;
-    };
-    AddNumber(Field::ArmInitialMonths, tr("Initial rate lasts (months):"),
-              tr("Months of the initial rate"), months, shown.initialMonths, adjustableBox_,
-              adjustableGrid);
-    AddNumber(Field::ArmIndex, tr("Index today (%):"), tr("Index"), rate, known(shown.indexPercent),
-              adjustableBox_, adjustableGrid);
-    AddNumber(Field::ArmMargin, tr("Margin (%):"), tr("Margin"), rate, known(shown.marginPercent),
-              adjustableBox_, adjustableGrid);
-    AddNumber(Field::ArmMonthsBetween, tr("Changes every (months):"), tr("Months between changes"),
-              months, shown.monthsBetween, adjustableBox_, adjustableGrid);
-    AddNumber(Field::ArmFirstCap, tr("First change at most (points):"), tr("First change cap"),
-              rate, known(shown.firstCap), adjustableBox_, adjustableGrid);
-    AddNumber(Field::ArmLaterCap, tr("Each later change at most (points):"), tr("Later change cap"),
-              rate, known(shown.laterCap), adjustableBox_, adjustableGrid);
-    AddNumber(Field::ArmLifeCap, tr("Over the life of the loan at most (points):"),
-              tr("Lifetime cap"), rate, known(shown.lifeCap), adjustableBox_, adjustableGrid);
-    AddNumber(Field::ArmFloor, tr("Minimum rate (%):"), tr("Minimum rate"), rate,
-              known(shown.floor), adjustableBox_, adjustableGrid);
+    // A fixed rate's box opens with the first change after five years, yearly, as most do.
+    LoanEstimate shown = estimate;
+    if (!shown.adjustable)
+        shown.adjustable.emplace();
+    AddFigures(FieldGroup::Adjustable, shown, adjustableBox_, adjustableGrid);
+    if (!estimate.adjustable)
+        for (NumberEntry& entry : numbers_)
+            if (entry.figure->IsAdjustable() && entry.figure->kind != FigureKind::Months) {
+                entry.keptValue.reset();
+                entry.keptText.clear();
+                entry.edit->clear();
+            }
 
     auto* totalsBox = new QGroupBox(tr("Totals"), this);
     auto* totalsGrid = new QGridLayout(totalsBox);
-    AddNumber(Field::LenderCredits, tr("Lender &credits:"), tr("Lender credits"), money,
-              estimate.lenderCredits, totalsBox, totalsGrid);
+    AddFigures(FieldGroup::Credits, estimate, totalsBox, totalsGrid);
     const auto addTotal = [&](const QString& caption, const char* objectName) {
         const int row = totalsGrid->rowCount();
         auto* value = new QLabel(totalsBox);
@@ -265,6 +211,8 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblEditProblem"));
+    // It quotes labels typed or read from a lender's file: shown as written, never as markup.
+    problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
     problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
 
@@ -302,38 +250,109 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
 
 OfferEditor::~OfferEditor() = default;
 
-QLineEdit* OfferEditor::AddNumber(Field field, const QString& caption, const QString& name,
-                                  const EntryRule& rule, std::optional<double> value,
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("EstimateFields", text);
+}
+
+// What a figure's field takes: its kind's limits, the term in whole years.
+EntryRule RuleOf(const EstimateField& figure) {
+    const FigureLimits limits = figure.Limits();
+    switch (figure.kind) {
+    case FigureKind::Money:
+        return {EntryKind::Money, limits.low, limits.high, figure.positive, figure.optional};
+    case FigureKind::Rate:
+        return {EntryKind::Percent, limits.low, limits.high, figure.positive, figure.optional};
+    case FigureKind::Months:
+        if (figure.key == "months")
+            return {EntryKind::Years, 1, limits.high / 12, false, figure.optional};
+        return {EntryKind::Months, limits.low, limits.high, false, figure.optional};
+    case FigureKind::Date:
+    case FigureKind::Text:
+    case FigureKind::Choice:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+void OfferEditor::AddFigures(FieldGroup group, const LoanEstimate& estimate, QWidget* parent,
+                             QGridLayout* grid) {
+    for (const EstimateField& figure : kEstimateFields) {
+        if (figure.group != group)
+            continue;
+        if (figure.kind != FigureKind::Choice) {
+            AddNumber(figure, FigureValue(figure, estimate), parent, grid);
+            continue;
+        }
+        auto* box = new QComboBox(parent);
+        for (const ChoiceName& choice : figure.choices)
+            box->addItem(Translated(choice.caption));
+        box->setCurrentIndex(static_cast<int>(FigureValue(figure, estimate).value_or(0)));
+        box->setAccessibleName(Translated(figure.name));
+        auto* label = new QLabel(Translated(figure.caption), parent);
+        label->setBuddy(box);
+        const int row = grid->rowCount();
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        choices_.emplace_back(&figure, box);
+        if (figure.key == "loanType") {
+            box->setObjectName(QStringLiteral("cboLoanType"));
+            loanType_ = box;
+        } else if (figure.key == "insuranceEnd") {
+            box->setObjectName(QStringLiteral("cboInsuranceEnd"));
+            insuranceEnd_ = box;
+        }
+    }
+}
+
+QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<double> value,
                                   QWidget* parent, QGridLayout* grid) {
     NumberEntry entry;
-    entry.field = field;
-    entry.name = name;
-    entry.rule = rule;
+    entry.figure = &figure;
+    entry.field = figure.key;
+    entry.name = Translated(figure.name);
+    entry.rule = RuleOf(figure);
     entry.edit = new QLineEdit(parent);
-    entry.edit->setAccessibleName(name);
-    entry.edit->setObjectName(QStringLiteral("edtNumber%1").arg(static_cast<int>(field)));
+    entry.edit->setAccessibleName(entry.name);
+    entry.edit->setObjectName(QStringLiteral("edt_%1").arg(
+        QLatin1String(figure.key.data(), static_cast<qsizetype>(figure.key.size()))));
+    // The term is kept in months and typed in years: a term of whole years shows as such, any
+    // other stays as it was until it is retyped.
+    if (figure.key == "months" && value) {
+        const auto months = static_cast<std::int32_t>(*value);
+        keptMonths_ = months;
+        entry.keptText =
+            months % 12 == 0
+                ? QString::number(months / 12)
+                : QString::fromStdString(FormatGeneral15(months / 12.0L, separators_.decimal));
+        value = months / 12.0;
+    } else if (value) {
+        entry.keptText = EntryText(*value, entry.rule.kind, separators_);
+    }
     entry.keptValue = value;
-    if (value)
-        entry.keptText = EntryText(*value, rule.kind, separators_);
     entry.edit->setText(entry.keptText);
-    if (rule.kind != EntryKind::Years && rule.kind != EntryKind::Months)
+    if (entry.rule.kind != EntryKind::Years && entry.rule.kind != EntryKind::Months)
         entry.edit->setAlignment(Qt::AlignRight);
-    if (rule.optional)
+    if (entry.rule.optional)
         entry.edit->setPlaceholderText(tr("not given"));
     entry.problem = NewProblemLabel(parent);
-    auto* label = new QLabel(caption, parent);
+    auto* label = new QLabel(Translated(figure.caption), parent);
     label->setBuddy(entry.edit);
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(entry.edit, row, 1);
     grid->addWidget(entry.problem, row, 2);
     numbers_.push_back(entry);
+    const Field field = figure.key;
     connect(entry.edit, &QLineEdit::textChanged, this, Guarded([this, field] {
                 CheckEntry(Entry(field));
                 // The loan is checked against the price.
-                if (field == Field::Price)
-                    CheckEntry(Entry(Field::LoanAmount));
-                if (field == Field::LenderCredits)
+                if (field == "price")
+                    CheckEntry(Entry("loanAmount"));
+                if (field == "lenderCredits")
                     UpdateTotals();
             }));
     return entry.edit;
@@ -359,15 +378,14 @@ QLabel* OfferEditor::ProblemBeside(Field field) const {
 
 EntryReading OfferEditor::Read(const NumberEntry& entry) const {
     const bool unchanged = entry.edit->text() == entry.keptText;
-    if (entry.field == Field::Term && unchanged && keptMonths_ >= 1 &&
-        keptMonths_ <= kScheduleMaxMonths)
+    if (entry.field == "months" && unchanged && keptMonths_ >= 1 && keptMonths_ <= kMaxMonths)
         return {keptMonths_ / 12.0, {}};
     EntryReading reading = ReadEntry(entry.edit->text(), entry.rule, separators_);
     // The stored figure, not its rounding for the field, while the text is as it was shown.
     if (reading.value && unchanged)
         reading.value = entry.keptValue;
-    if (entry.field == Field::LoanAmount && reading.value) {
-        const EntryReading price = Read(Entry(Field::Price));
+    if (entry.field == "loanAmount" && reading.value) {
+        const EntryReading price = Read(Entry("price"));
         if (price.value && *reading.value > *price.value)
             return {std::nullopt, tr("Cannot be more than the price.")};
     }
@@ -419,6 +437,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
     } else {
         line->financeCharge->setChecked(DefaultFinanceCharge(section, ""));
     }
+    line->financeCharge->setToolTip(
+        FinanceChargeTip(section, line->label->text(), line->boxSetByUser));
     part.items.push_back(std::move(owned));
 
     const auto name = [this, line] {
@@ -433,6 +453,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 if (!line->boxSetByUser)
                     line->financeCharge->setChecked(DefaultFinanceCharge(
                         line->section, line->label->text().trimmed().toStdString()));
+                line->financeCharge->setToolTip(
+                    FinanceChargeTip(line->section, line->label->text(), line->boxSetByUser));
                 name();
                 CheckLine(*line);
             }));
@@ -441,8 +463,11 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 UpdateTotals();
             }));
     // clicked, unlike toggled, comes from the user only.
-    connect(line->financeCharge, &QCheckBox::clicked, this,
-            Guarded([line] { line->boxSetByUser = true; }));
+    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([line] {
+                line->boxSetByUser = true;
+                line->financeCharge->setToolTip(
+                    FinanceChargeTip(line->section, line->label->text(), true));
+            }));
     connect(line->remove, &QPushButton::clicked, this, Guarded([this, line] { RemoveLine(line); }));
     return *line;
 }
@@ -554,7 +579,7 @@ void OfferEditor::UpdateTotals() {
         }
         readable[IndexOf(section)] = all;
     }
-    const EntryReading credits = Read(Entry(Field::LenderCredits));
+    const EntryReading credits = Read(Entry("lenderCredits"));
     typed.lenderCredits = credits.value.value_or(0);
     const SectionTotals totals = TotalsOf(typed);
     // A total that counts an entry which cannot be read shows a dash, not a wrong figure.
@@ -578,26 +603,28 @@ void OfferEditor::UpdateTotals() {
 
 void OfferEditor::UpdateTabOrder() {
     // Down the left column, then the closing costs section by section, then the buttons.
-    std::vector<QWidget*> order{name_, loanType_};
-    for (Field field : {Field::Price, Field::LoanAmount, Field::Term, Field::NoteRate})
-        order.push_back(Entry(field).edit);
-    order.push_back(insuranceEnd_);
-    for (Field field :
-         {Field::InsurancePercent, Field::PropertyTax, Field::HomeInsurance, Field::Hoa,
-          Field::DisclosedApr, Field::DisclosedTip, Field::InFiveTotal, Field::InFivePrincipal})
-        order.push_back(Entry(field).edit);
+    std::vector<QWidget*> order{name_};
+    const auto group = [&](FieldGroup which) {
+        for (const auto& [figure, box] : choices_)
+            if (figure->group == which)
+                order.push_back(box);
+        for (const NumberEntry& entry : numbers_)
+            if (entry.figure->group == which)
+                order.push_back(entry.edit);
+    };
+    // Each choice box leads its group, as it stands first in it.
+    group(FieldGroup::Loan);
+    group(FieldGroup::Monthly);
+    group(FieldGroup::Disclosed);
     order.push_back(adjustableBox_);
-    for (Field field :
-         {Field::ArmInitialMonths, Field::ArmIndex, Field::ArmMargin, Field::ArmMonthsBetween,
-          Field::ArmFirstCap, Field::ArmLaterCap, Field::ArmLifeCap, Field::ArmFloor})
-        order.push_back(Entry(field).edit);
+    group(FieldGroup::Adjustable);
     for (const Section& part : sections_) {
         for (const auto& line : part.items)
             order.insert(order.end(),
                          {line->label, line->amount, line->financeCharge, line->remove});
         order.push_back(part.add);
     }
-    order.push_back(Entry(Field::LenderCredits).edit);
+    group(FieldGroup::Credits);
     for (QAbstractButton* button : buttons_->buttons())
         order.push_back(button);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
@@ -616,32 +643,27 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
         problems.emplace_back(name_, tr("Name: type a name, such as the lender's."));
 
     LoanEstimate estimate = offer_.estimate;
-    estimate.loanType = static_cast<LoanType>(loanType_->currentIndex());
-    estimate.insuranceEnd = static_cast<InsuranceEnd>(insuranceEnd_->currentIndex());
-    const auto number = [&](Field field) {
-        NumberEntry& entry = Entry(field);
+    for (const auto& [figure, box] : choices_)
+        SetFigureValue(*figure, estimate, box->currentIndex());
+    // In the order of the tab chain, so the first problem is the first one met.
+    const auto read = [&](NumberEntry& entry) {
         const EntryReading reading = Read(entry);
         ShowProblem(entry.problem, reading.problem);
         if (!reading.problem.isEmpty())
             problems.emplace_back(entry.edit, tr("%1: %2").arg(entry.name, reading.problem));
-        return reading.value;
+        std::optional<double> value = reading.value;
+        if (entry.field == "months" && value)
+            value = entry.edit->text() == entry.keptText ? keptMonths_
+                                                         : static_cast<std::int32_t>(*value * 12);
+        if (!entry.figure->optional && !value)
+            value = 0;
+        SetFigureValue(*entry.figure, estimate, value);
     };
-    // In the order of the tab chain, so the first problem is the first one met.
-    estimate.price = number(Field::Price).value_or(0);
-    estimate.loanAmount = number(Field::LoanAmount).value_or(0);
-    const std::optional<double> years = number(Field::Term);
-    estimate.months = Entry(Field::Term).edit->text() == Entry(Field::Term).keptText
-                          ? keptMonths_
-                          : static_cast<std::int32_t>(years.value_or(0) * 12);
-    estimate.noteRate = number(Field::NoteRate).value_or(0);
-    estimate.insurancePercent = number(Field::InsurancePercent).value_or(0);
-    estimate.propertyTaxYearly = number(Field::PropertyTax).value_or(0);
-    estimate.homeInsuranceYearly = number(Field::HomeInsurance).value_or(0);
-    estimate.hoaMonthly = number(Field::Hoa).value_or(0);
-    estimate.disclosedApr = number(Field::DisclosedApr);
-    estimate.disclosedTip = number(Field::DisclosedTip);
-    estimate.disclosedInFiveTotal = number(Field::InFiveTotal);
-    estimate.disclosedInFivePrincipal = number(Field::InFivePrincipal);
+    estimate.adjustable.reset();
+    for (NumberEntry& entry : numbers_)
+        if (entry.figure->group != FieldGroup::Credits &&
+            (!entry.figure->IsAdjustable() || adjustableBox_->isChecked()))
+            read(entry);
     estimate.costs.clear();
     for (CostSection section : kCostSections) {
         for (const auto& line : sections_[IndexOf(section)].items) {
@@ -662,20 +684,9 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
                               tr("Closing costs: an offer keeps at most %1 lines; this one has %2.")
                                   .arg(kMaxCostItems)
                                   .arg(estimate.costs.size()));
-    estimate.lenderCredits = number(Field::LenderCredits).value_or(0);
-    estimate.adjustable.reset();
-    if (adjustableBox_->isChecked()) {
-        AdjustableRate rate;
-        rate.initialMonths = static_cast<std::int32_t>(number(Field::ArmInitialMonths).value_or(1));
-        rate.indexPercent = number(Field::ArmIndex).value_or(0);
-        rate.marginPercent = number(Field::ArmMargin).value_or(0);
-        rate.monthsBetween = static_cast<std::int32_t>(number(Field::ArmMonthsBetween).value_or(1));
-        rate.firstCap = number(Field::ArmFirstCap).value_or(0);
-        rate.laterCap = number(Field::ArmLaterCap).value_or(0);
-        rate.lifeCap = number(Field::ArmLifeCap).value_or(0);
-        rate.floor = number(Field::ArmFloor).value_or(0);
-        estimate.adjustable = rate;
-    }
+    for (NumberEntry& entry : numbers_)
+        if (entry.figure->group == FieldGroup::Credits)
+            read(entry);
 
     if (!problems.empty()) {
         problem_->setText(
@@ -698,8 +709,20 @@ void OfferEditor::AddNotes(QWidget* notes) {
 }
 
 void OfferEditor::accept() {
-    if (EditedOffer())
-        QDialog::accept();
+    const std::optional<store::KeptOffer> offer = EditedOffer();
+    if (!offer)
+        return;
+    if (save_) {
+        const QString why = save_(*offer);
+        if (!why.isEmpty()) {
+            problem_->setText(
+                tr("%1 Nothing typed is lost: press OK to try again, or Cancel to leave the offer "
+                   "unsaved.")
+                    .arg(why));
+            return;
+        }
+    }
+    QDialog::accept();
 }
 
 } // namespace plumcrest::offers

@@ -5,14 +5,17 @@
 // are typed. An entry that cannot be read keeps the dialog open with a message beside it; what
 // was typed stays.
 
+#include "EstimateFields.h"
 #include "HelpContexts.h"
 #include "KeptOffer.h"
 #include "OfferEntry.h"
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QCheckBox;
@@ -57,31 +60,8 @@ public:
     QComboBox* InsuranceEndField() const { return insuranceEnd_; }
     // Checked for an adjustable rate; its fields count only then.
     QGroupBox* AdjustableBox() const { return adjustableBox_; }
-    // The number fields, by what they hold.
-    enum class Field {
-        Price,
-        LoanAmount,
-        Term,
-        NoteRate,
-        LenderCredits,
-        InsurancePercent,
-        PropertyTax,
-        HomeInsurance,
-        Hoa,
-        DisclosedApr,
-        DisclosedTip,
-        InFiveTotal,
-        InFivePrincipal,
-        // The Adjustable Interest Rate table.
-        ArmInitialMonths,
-        ArmIndex,
-        ArmMargin,
-        ArmFirstCap,
-        ArmLaterCap,
-        ArmLifeCap,
-        ArmFloor,
-        ArmMonthsBetween,
-    };
+    // The number fields, by the key of the figure they hold (EstimateFields.h).
+    using Field = std::string_view;
     QLineEdit* NumberField(Field field) const;
     QLabel* ProblemBeside(Field field) const;
 
@@ -104,6 +84,12 @@ public:
     // and the first problem is shown and its field has the focus.
     std::optional<store::KeptOffer> EditedOffer();
 
+    // OK reads the entries and then hands the offer to `save`, which keeps it and returns why it
+    // could not (empty when kept). A failed save leaves the dialog open with everything typed and
+    // the reason below the fields, so OK tries again and Cancel leaves the offer as it was.
+    using Save = std::function<QString(const store::KeptOffer& offer)>;
+    void SetSave(Save save) { save_ = std::move(save); }
+
     void accept() override;
 
     // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
@@ -113,7 +99,8 @@ public:
 
 private:
     struct NumberEntry {
-        Field field = Field::Price;
+        const EstimateField* figure = nullptr;
+        Field field;
         QString name; // for the message below the fields
         EntryRule rule;
         QLineEdit* edit = nullptr;
@@ -129,8 +116,10 @@ private:
         std::vector<std::unique_ptr<CostLine>> items;
     };
 
-    QLineEdit* AddNumber(Field field, const QString& caption, const QString& name,
-                         const EntryRule& rule, std::optional<double> value, QWidget* parent,
+    // The group's figures, in the table's order: a field each, or a choice box.
+    void AddFigures(FieldGroup group, const LoanEstimate& estimate, QWidget* parent,
+                    QGridLayout* grid);
+    QLineEdit* AddNumber(const EstimateField& figure, std::optional<double> value, QWidget* parent,
                          QGridLayout* grid);
     CostLine& InsertLine(CostSection section, const CostItem* item);
     void RemoveLine(CostLine* line);
@@ -154,7 +143,8 @@ private:
     QComboBox* loanType_ = nullptr;
     QComboBox* insuranceEnd_ = nullptr;
     QGroupBox* adjustableBox_ = nullptr;
-    std::vector<NumberEntry> numbers_;
+    std::vector<NumberEntry> numbers_; // in the order of the table
+    std::vector<std::pair<const EstimateField*, QComboBox*>> choices_;
     std::array<Section, kCostSections.size()> sections_;
     QLabel* totalD_ = nullptr;
     QLabel* totalI_ = nullptr;
@@ -162,6 +152,7 @@ private:
     QScrollArea* scroll_ = nullptr;
     QLabel* problem_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
+    Save save_;
 };
 
 } // namespace plumcrest::offers

@@ -3,6 +3,8 @@
 // locale's separators checked against each field's range, with the words that say what is wrong,
 // and the calculator's record brought in line with an edited Loan Estimate.
 
+#include "EstimateFields.h"
+#include "FigureEntry.h"
 #include "KeptOffer.h"
 #include "PictureMask.h"
 
@@ -10,24 +12,6 @@
 #include <optional>
 
 namespace plumcrest::offers {
-
-// The largest amount of money the calculator shows (its mask ##,###,###.##).
-inline constexpr double kMaxMoney = 99999999.99;
-
-enum class EntryKind {
-    Money,   // dollars: up to 2 decimals, group separators allowed
-    Percent, // up to 4 decimals, no group separators
-    Years,   // a whole number
-    Months,  // a whole number
-};
-
-struct EntryRule {
-    EntryKind kind = EntryKind::Money;
-    double min = 0;
-    double max = kMaxMoney;
-    bool aboveMin = false; // the minimum itself is not allowed (a price of 0)
-    bool optional = false; // empty means "not given"
-};
 
 // What a field's text says: a value, nothing (an optional field left empty), or the problem in
 // words for the user. `value` is set exactly when `problem` is empty and the text is not empty.

@@ -4,13 +4,45 @@
 
 namespace plumcrest::output {
 
+namespace {
+
+// "-1234.05", "0", "12.5": a figure as this program writes one.
+bool IsPlainNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    const auto digits = [](std::string_view part) {
+        return part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return !whole.empty() && digits(whole) && digits(fraction) &&
+           (point == std::string_view::npos || !fraction.empty());
+}
+
+// A spreadsheet takes a cell beginning with one of these as a formula: a lender's name such as
+// "=HYPERLINK(...)" must arrive as the text it is.
+bool ReadAsFormula(std::string_view text) {
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos &&
+           !IsPlainNumber(text);
+}
+
+} // namespace
+
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula = ReadAsFormula(text);
+    if (!formula && text.find_first_of(",\"\r\n") == std::string_view::npos) {
         return std::string(text);
     }
     std::string quoted;
-    quoted.reserve(text.size() + 2);
+    quoted.reserve(text.size() + 3);
     quoted += '"';
+    // The leading apostrophe makes it text, as a spreadsheet's own typing rule has it.
+    if (formula) {
+        quoted += '\'';
+    }
     for (char c : text) {
         if (c == '"') {
             quoted += '"';

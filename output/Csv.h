@@ -14,7 +14,9 @@ namespace plumcrest::output {
 
 using CsvRecord = std::vector<std::string>;
 
-// One field as it goes into a record (UTF-8 in, UTF-8 out).
+// One field as it goes into a record (UTF-8 in, UTF-8 out). A text beginning with "=", "+",
+// "-", "@", a tab or a carriage return is written quoted after an apostrophe, so a spreadsheet
+// shows it as text rather than running it as a formula; a plain number ("-700.49") stays one.
 std::string CsvField(std::string_view text);
 
 // The records, each ended by CRLF.

@@ -55,12 +55,16 @@ public:
         QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical
                                                    : QMessageBox::Information,
                         caption, text, QMessageBox::Ok, parent);
+        // A message may quote a file's name or what a file says: shown as written, never as
+        // markup that could pass for the program's own words.
+        box.setTextFormat(Qt::PlainText);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         Centre(box);
         box.exec();
     }
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+        box.setTextFormat(Qt::PlainText);
         QPushButton* yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
         box.setDefaultButton(no);

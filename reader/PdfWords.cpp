@@ -1,7 +1,7 @@
 #include "PdfWords.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDeadlineTimer>
 #include <poppler-qt6.h>
 
 namespace plumcrest::reader {
@@ -10,6 +10,11 @@ namespace {
 
 void Quiet(const QString&, const QVariant&) {
     // Poppler's complaints about a damaged file are not the user's business; the refusal is.
+}
+
+// Asked by Poppler now and then while it draws a page's text: past the page's budget it stops.
+bool PastBudget(const QVariant& deadline) {
+    return QDeadlineTimer(deadline.toLongLong()).hasExpired();
 }
 
 } // namespace
@@ -32,25 +37,22 @@ QString RefusalText(Refusal refusal) {
                   "by hand.");
     case Refusal::NotTheForm:
         return tr("This PDF file is not a Loan Estimate on the standard form.");
+    case Refusal::TooComplex:
+        return tr("This PDF file has a page with far more text or drawing than a Loan Estimate "
+                  "has, so it is not read.");
     }
     return {};
 }
 
-PdfWords ReadPdfWords(const QString& path) {
+PdfWords ReadPdfWords(const QByteArray& contents) {
     PdfWords result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.refusal = Refusal::Damaged;
-        return result;
-    }
     // The header may follow a little junk, as readers allow.
-    if (!file.read(1024).contains("%PDF-")) {
+    if (!contents.left(1024).contains("%PDF-")) {
         result.refusal = Refusal::NotPdf;
         return result;
     }
-    file.close();
     Poppler::setDebugErrorFunction(Quiet, QVariant());
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
+    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(contents);
     if (!document) {
         result.refusal = Refusal::Damaged;
         return result;
@@ -72,7 +74,15 @@ PdfWords ReadPdfWords(const QString& path) {
             const QSizeF size = page->pageSizeF();
             words.width = size.width();
             words.height = size.height();
-            for (const auto& box : page->textList()) {
+            const QDeadlineTimer budget(kPageTimeBudgetMs);
+            const auto boxes =
+                page->textList(Poppler::Page::Rotate0, PastBudget, QVariant(budget.deadline()));
+            if (budget.hasExpired() || boxes.size() > kMaxWordsPerPage) {
+                result.pages.clear();
+                result.refusal = Refusal::TooComplex;
+                return result;
+            }
+            for (const auto& box : boxes) {
                 const QRectF rect = box->boundingBox();
                 // Ligatures and compatibility forms ("ﬁ") read as their letters.
                 const QString text = box->text().normalized(QString::NormalizationForm_KC);

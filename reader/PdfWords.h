@@ -16,6 +16,7 @@ enum class Refusal {
     Locked,     // needs a password
     NoText,     // pages without words: a scan, most likely
     NotTheForm, // words, but not those of the standard Loan Estimate
+    TooComplex, // a page with far more words, or far more drawing, than any form has
 };
 
 struct PdfWords {
@@ -25,8 +26,15 @@ struct PdfWords {
 
 // Pages beyond this many are not read: the form has three, a long one four or five.
 inline constexpr int kMaxPages = 8;
+// A page of the form has about a thousand words; one with many more is not the form.
+inline constexpr std::size_t kMaxWordsPerPage = 20000;
+// How long Poppler may take over the words of one page, in milliseconds: a page of the form takes
+// a few; a page of deeply nested drawings or of a million words is stopped here, not left to the
+// reader process's limits.
+inline constexpr int kPageTimeBudgetMs = 1500;
 
-PdfWords ReadPdfWords(const QString& path);
+// The words of a PDF file already read whole (ReadSourceFile).
+PdfWords ReadPdfWords(const QByteArray& contents);
 
 // The one line that says why a file was refused, for the user.
 QString RefusalText(Refusal refusal);

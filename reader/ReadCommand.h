@@ -7,7 +7,14 @@ namespace plumcrest::reader {
 
 inline constexpr int kRefusedStatus = 2;
 
-// Needs a QCoreApplication.
+// The reader process's own limits, set first thing: processor seconds and address space.
+inline constexpr long kReaderCpuSeconds = 10;
+inline constexpr long long kReaderMemoryBytes = 512LL * 1024 * 1024;
+
+// Sets the limits above on this process.
+void LimitReaderProcess();
+
+// Needs a QCoreApplication. Sets the limits first.
 int RunReadCommand(const char* path);
 
 } // namespace plumcrest::reader

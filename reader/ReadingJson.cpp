@@ -77,6 +77,18 @@ QString LetterOf(CostSection section) {
 
 } // namespace
 
+Where WhereRead(const EstimateReading& reading, std::string_view key) {
+    EstimateReading copy = reading;
+    Where where;
+    EachFigure(copy, [&](const char* each, const auto& figure) {
+        if (key == each)
+            where = figure.where;
+    });
+    if (key == "salePrice" && where.page == 0)
+        where = reading.propertyValue.where;
+    return where;
+}
+
 QByteArray ToJson(const EstimateReading& reading, const std::vector<Check>& checks) {
     EstimateReading copy = reading;
     QJsonObject object;

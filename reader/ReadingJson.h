@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace plumcrest::reader {
@@ -19,6 +20,10 @@ struct ReadBack {
     EstimateReading reading;
     std::vector<Check> checks;
 };
+
+// Where the figure of JSON key `key` was read (a refinance's estimated value stands for the sale
+// price); nothing for a key of no single figure.
+Where WhereRead(const EstimateReading& reading, std::string_view key);
 
 // The object ToJson writes, read back; nothing when the text is not such an object.
 std::optional<ReadBack> FromJson(const QByteArray& json);

@@ -1,5 +1,6 @@
 #include "ExtraPlanDialog.h"
 
+#include "EstimateFields.h"
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "MoneyText.h"
@@ -27,11 +28,9 @@ using platform::Guarded;
 
 namespace {
 
-constexpr double kMaxAmount = 99999999.99;
-
 QDoubleSpinBox* MoneyField(QWidget* parent, const QString& name) {
     auto* field = new QDoubleSpinBox(parent);
-    field->setRange(0, kMaxAmount);
+    field->setRange(0, kMaxMoney);
     field->setDecimals(2);
     field->setSingleStep(50);
     field->setGroupSeparatorShown(true);
@@ -174,10 +173,10 @@ std::optional<ExtraPayments> ExtraPlanDialog::Plan() {
             once_->setFocus();
             return std::nullopt;
         }
-        if (!amountRead || !std::isfinite(amount) || amount < 0 || amount > kMaxAmount) {
+        if (!amountRead || !std::isfinite(amount) || amount < 0 || amount > kMaxMoney) {
             problem_->setText(tr("One-off line %1: the amount must be from 0 to %2.")
                                   .arg(row + 1)
-                                  .arg(QLocale().toString(kMaxAmount, 'f', 2)));
+                                  .arg(QLocale().toString(kMaxMoney, 'f', 2)));
             once_->setCurrentCell(row, 1);
             once_->setFocus();
             return std::nullopt;

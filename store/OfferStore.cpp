@@ -29,8 +29,6 @@
 namespace plumcrest::store {
 namespace {
 
-// How long a change waits for another running copy that is writing, in milliseconds.
-constexpr int kBusyTimeoutMs = 10000;
 // How long reading the offers waits: the window reads, and must not freeze behind another program.
 constexpr int kReadBusyTimeoutMs = 250;
 
@@ -82,11 +80,30 @@ bool IsBusy(const QSqlError& error) {
     return code == QStringLiteral("5") || code == QStringLiteral("6");
 }
 
+// Why a statement failed, in the user's words where SQLite's code says it plainly; else SQLite's
+// own text, without the driver's ("Unable to fetch row"), which says nothing to a user.
+QString Reason(const QSqlError& error) {
+    switch (error.nativeErrorCode().toInt() & 0xff) { // the primary code of an extended one
+    case 5:                                           // SQLITE_BUSY
+    case 6:                                           // SQLITE_LOCKED
+        return QStringLiteral("another program is using the file of kept offers; try again "
+                              "when it has finished");
+    case 13: // SQLITE_FULL
+        return QStringLiteral("the disk is full; make room on it and try again");
+    case 8: // SQLITE_READONLY
+        return QStringLiteral("the file of kept offers or its folder cannot be written to");
+    case 10: // SQLITE_IOERR
+        return QStringLiteral("the disk could not be written to (%1)").arg(error.databaseText());
+    default:
+        return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    }
+}
+
 // Runs a prepared statement; its error, if any, goes to `detail`.
 bool Run(QSqlQuery& query, QString* detail) {
     if (query.exec())
         return true;
-    *detail = query.lastError().text();
+    *detail = Reason(query.lastError());
     return false;
 }
 
@@ -104,7 +121,7 @@ bool Exec(QSqlDatabase& db, const QString& sql, QString* error) {
             continue;
         QSqlQuery query(db);
         if (!query.exec(statement)) {
-            *error = query.lastError().text();
+            *error = Reason(query.lastError());
             return false;
         }
     }
@@ -136,8 +153,23 @@ void OfferStore::Close() {
 }
 
 bool OfferStore::Fail(const QString& what, const QString& detail) {
-    error_ = detail.isEmpty() ? what : what + QStringLiteral(" (") + detail + QStringLiteral(")");
+    // "The offer could not be kept." and "the disk is full" make one sentence.
+    if (detail.isEmpty())
+        error_ = what;
+    else if (what.endsWith(QLatin1Char('.')))
+        error_ = what.chopped(1) + QStringLiteral(": ") + detail + QLatin1Char('.');
+    else
+        error_ = what + QStringLiteral(" (") + detail + QStringLiteral(")");
     return false;
+}
+
+void OfferStore::SetWriteWait(int milliseconds) {
+    writeWaitMs_ = milliseconds;
+    if (open_) {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        QString ignored;
+        Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(writeWaitMs_), &ignored);
+    }
 }
 
 bool OfferStore::Open() {
@@ -147,13 +179,25 @@ bool OfferStore::Open() {
     if (folder_.isEmpty())
         return Fail(QStringLiteral("Offers cannot be kept: there is no folder for them."), {});
     const QFileInfo folder(folder_);
-    if (!QDir().mkpath(folder_) || !QFileInfo(folder_).isWritable())
+    readOnly_ = false;
+    const bool made = QDir().mkpath(folder_);
+    // Offers kept before can still be read where nothing can be written any more.
+    if (made && !QFileInfo(folder_).isWritable() && QFileInfo(Path()).isReadable())
+        readOnly_ = true;
+    else if (!made || !QFileInfo(folder_).isWritable())
         return Fail(QStringLiteral("Offers cannot be kept: the folder %1 cannot be written to.")
                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
                     {});
     damaged_ = false;
-    if (!MayOpen())
+    if (!readOnly_ && !MayOpen())
         return false;
+    if (readOnly_) {
+        // Nothing may be moved aside or brought up to date here: the file is read as it is.
+        if (OpenFile() && Migrate())
+            return open_ = true;
+        Close();
+        return false;
+    }
     if (OpenFile() && Migrate())
         return open_ = true;
     Close();
@@ -194,6 +238,13 @@ bool OfferStore::MayOpen() {
     const int error = errno;
     if (error != EACCES && error != EPERM && error != EROFS)
         return true; // missing (made anew) or something SQLite reports itself
+    // A file that may be read but not written is shown for reading.
+    const int readable = ::open(path.constData(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (readable >= 0) {
+        ::close(readable);
+        readOnly_ = true;
+        return true;
+    }
     QString why = QString::fromLocal8Bit(std::strerror(error));
     struct stat status {};
     if (::stat(path.constData(), &status) == 0 && status.st_uid != ::geteuid())
@@ -209,7 +260,10 @@ bool OfferStore::OpenFile() {
         return Fail(QStringLiteral("Offers cannot be kept: the SQLite driver for Qt is missing."),
                     {});
     db.setDatabaseName(Path());
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
+            .arg(writeWaitMs_)
+            .arg(readOnly_ ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     if (!db.open()) {
         damaged_ = !IsBusy(db.lastError());
         return Fail(QStringLiteral("The kept offers could not be opened."), db.lastError().text());
@@ -231,8 +285,9 @@ bool OfferStore::OpenFile() {
 bool OfferStore::Migrate() {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
-    // One writer brings the schema up to date; another copy waits and then finds it done.
-    if (!Exec(db, QStringLiteral("BEGIN IMMEDIATE"), &detail))
+    // One writer brings the schema up to date; another copy waits and then finds it done. A file
+    // that cannot be written is only read.
+    if (!Exec(db, readOnly_ ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &detail))
         return Fail(QStringLiteral("The kept offers could not be opened."), detail);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
@@ -254,6 +309,14 @@ bool OfferStore::Migrate() {
         Exec(db, QStringLiteral("ROLLBACK"), &ignored);
         damaged_ = true;
         return Fail(QStringLiteral("The kept offers could not be read."), detail);
+    }
+    if (readOnly_ && version < latest) {
+        Exec(db, QStringLiteral("ROLLBACK"), &detail);
+        error_ = QStringLiteral("The kept offers in %1 were written by an earlier Plumcrest and "
+                                "cannot be brought up to date, since they cannot be written to; "
+                                "they are left as they are.")
+                     .arg(QDir::toNativeSeparators(Path()));
+        return false;
     }
     for (int next = version + 1; next <= latest; ++next) {
         if (!Exec(db, steps_[static_cast<std::size_t>(next - 1)], &detail) ||
@@ -605,6 +668,13 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
 
 } // namespace
 
+QString OfferStore::ReadOnlyNotice() const {
+    return QStringLiteral("The kept offers in %1 cannot be written to: they are shown for reading "
+                          "only, and no offer can be kept, changed or deleted until the file and "
+                          "its folder can be written again.")
+        .arg(QDir::toNativeSeparators(Path()));
+}
+
 int OfferStore::SchemaVersion() const {
     return static_cast<int>(steps_.size());
 }
@@ -649,23 +719,25 @@ std::vector<KeptOffer> OfferStore::All() {
             error = query.lastError();
     }
     Exec(db, QStringLiteral("ROLLBACK"), &ignored);
-    Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs), &ignored);
+    Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(writeWaitMs_), &ignored);
     if (!read) {
         busy_ = IsBusy(error);
         Fail(busy_ ? QStringLiteral("The kept offers could not be read: another program is using "
                                     "the file.")
                    : QStringLiteral("The kept offers could not be read."),
-             busy_ ? QString() : error.text());
+             busy_ ? QString() : Reason(error));
         return {};
     }
     readFailed_ = false;
-    notice_.clear();
+    notice_ = readOnly_ ? ReadOnlyNotice() : QString();
     if (!unreadable.empty()) {
+        if (!notice_.isEmpty())
+            notice_ += QLatin1Char(' ');
         std::erase_if(offers, [&](const KeptOffer& offer) { return unreadable.count(offer.id); });
         QStringList ids;
         for (const qint64 id : unreadable)
             ids << QString::number(id);
-        notice_ =
+        notice_ +=
             QStringLiteral("%1 of the kept offers could not be read and are not shown (number "
                            "%2); the file is left as it is.")
                 .arg(unreadable.size())

@@ -32,8 +32,16 @@ public:
     // Opens the file, creating or bringing it up to date. False when the store cannot be used;
     // Error() then says why in words for the user. A damaged file moved aside is told in
     // Notice(), and the store is usable.
+    // A file that can be read but not written (a read-only folder, file or disk) opens for
+    // reading only: the offers are shown, Notice() says why nothing can change, and every change
+    // fails with a message that says so.
     bool Open();
     bool IsOpen() const { return open_; }
+    bool ReadOnly() const { return open_ && readOnly_; }
+    // How long a change waits for another program that is writing, in milliseconds (10 s unless
+    // set). A window sets it short and offers to try again, so it never freezes behind another
+    // program.
+    void SetWriteWait(int milliseconds);
 
     QString Path() const;
     // The version the steps bring a file to.
@@ -74,6 +82,7 @@ private:
     bool MoveAside(const QString& why);
     void Close();
     bool Fail(const QString& what, const QString& detail);
+    QString ReadOnlyNotice() const;
 
     QString folder_;
     std::vector<QString> steps_;
@@ -82,6 +91,8 @@ private:
     bool damaged_ = false; // the last open failed because the file is not a usable database
     bool readFailed_ = false;
     bool busy_ = false;
+    bool readOnly_ = false;
+    int writeWaitMs_ = 10000; // a change waits this long for another running copy that writes
     QString error_;
     QString notice_;
     RenameFile renameFile_;

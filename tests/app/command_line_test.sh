@@ -66,5 +66,41 @@ rc=$?
 grep -q 'not a PDF' "$tmp/err" || fail "--read-loan-estimate does not say why: $(cat "$tmp/err")"
 [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--read-loan-estimate wrote: $(cat "$tmp/err")"
 
+# What is not a file to read is refused at once with its reason, before anything is read: a pipe
+# (which would block), a device, a folder, a file far beyond a form's size, a file whose size
+# changes as it is read, a file this user may not read. A name that is not valid UTF-8 is found.
+mkfifo "$tmp/pipe.pdf"
+mkdir "$tmp/folder.pdf"
+truncate -s 20G "$tmp/huge.pdf"
+name=$(printf '%s/\377\376offer.pdf' "$tmp")
+echo "not a form" >"$name"
+echo "not a form" >"$tmp/locked.pdf"
+chmod 000 "$tmp/locked.pdf"
+chmod 755 "$tmp"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups); fi
+while IFS='|' read -r file why; do
+  start=$(date +%s%N)
+  if [ "$file" = "$tmp/locked.pdf" ]; then
+    run timeout 20 "${as_user[@]}" "$exe" --read-loan-estimate "$file"
+  else
+    run timeout 20 "$exe" --read-loan-estimate "$file"
+  fi
+  rc=$?
+  took=$((($(date +%s%N) - start) / 1000000))
+  [ $rc -eq 2 ] || fail "--read-loan-estimate $file exited with $rc, not 2: $(cat "$tmp/err")"
+  grep -q "$why" "$tmp/err" || fail "--read-loan-estimate $file does not say '$why': $(cat "$tmp/err")"
+  [ "$(wc -l <"$tmp/err")" -eq 1 ] || fail "--read-loan-estimate $file wrote: $(cat "$tmp/err")"
+  [ "$took" -lt 5000 ] || fail "--read-loan-estimate $file took $took ms to refuse"
+done <<CASES
+$tmp/pipe.pdf|not a regular file
+/dev/zero|not a regular file
+$tmp/folder.pdf|a folder, not a file
+$tmp/huge.pdf|far larger than a Loan Estimate
+/proc/self/status|changed while it was being read
+$tmp/locked.pdf|do not have permission to read
+$name|not a PDF
+CASES
+
 [ $failures -eq 0 ] || exit 1
 echo "command line OK"

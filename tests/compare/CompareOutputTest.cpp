@@ -13,7 +13,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -23,6 +28,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
 
 using namespace plumcrest;
@@ -54,6 +60,12 @@ KeptOffer FifteenYear(const QString& name) {
     return Offer(name, {250000, 20, 15, 5.5, 2000, 0, 300, 0, 0, 25, 75, 100, 0}, std::nullopt);
 }
 
+// What a user sees of a text Qt shows as a tooltip or label: rendered when Qt takes it for
+// markup, else as written.
+QString SeenAs(const QString& text) {
+    return Qt::mightBeRichText(text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
 } // namespace
 
 class CompareOutputTest : public QObject {
@@ -72,7 +84,9 @@ private slots:
     }
 
     void comparison_csv_is_byte_exact_under_a_comma_locale();
+    void comparison_csv_writes_a_formula_name_as_text();
     void chart_tab_follows_the_offers_and_the_horizon();
+    void a_name_that_looks_like_markup_shows_as_written();
     void schedule_opens_for_the_selected_offer();
     void comparison_pdf_holds_the_table_and_the_break_even();
     void every_command_has_a_menu_entry_and_a_shortcut();
@@ -95,7 +109,8 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
     model.SetHorizonYears(7);
     QCOMPARE(model.index(CompareModel::LoanRow, 0).data().toString(), QStringLiteral("108.000,00"));
     // New figures, by hand: cash to close 12,000.00 + 3,500.00 and 50,000.00 + 2,500.00; in 5
-    // years 60 payments plus loan costs (3,000.00; 2,200.00 without the prepaid interest); TIP
+    // years 60 payments plus loan costs and prepaid interest (3,000.00 + 500.00; 2,200.00 +
+    // 300.00); the total of payments the whole term's plus the same; TIP
     // (144,171.74 + 500.00) / 108,000.00 and (94,149.77 + 300.00) / 200,000.00; the appraisal
     // (not a finance charge) lowers the lender's APR of the second; paid in 7 years 84 payments
     // plus loan costs, principal that less the interest, the balance the rest; the cost with
@@ -113,15 +128,56 @@ void CompareOutputTest::comparison_csv_is_byte_exact_under_a_comma_locale() {
         "4,00 %\",Cheapest over 7 years\r\n"
         "\"Smith, Jones & Co\",Conventional,120000.00,12000.00,108000.00,30,6.7500,700.49,0.00,"
         "no monthly insurance,0.00,700.49,\"years 1-30: 700,49\",0.00,3500.00,3000.00,500.00,"
-        "0.00,15500.00,45029.40,6614.47,not given,133.955,not given,7.0746,7.0746,7.0000,"
-        "\"within 0,125 points\",252171.74,144171.74,147671.74,61841.16,9949.92,98050.08,"
+        "0.00,15500.00,45529.40,6614.47,not given,133.955,not given,7.0746,7.0746,7.0000,"
+        "\"within 0,125 points\",255671.74,144171.74,147671.74,61841.16,9949.92,98050.08,"
         "52391.24,20886.51,\r\n"
         "\"The \"\"Best\"\" Bank\",Conventional,250000.00,50000.00,200000.00,15,5.5000,1634.17,"
         "0.00,no monthly insurance,0.00,1634.17,\"years 1-15: 1.634,17\",0.00,2500.00,2200.00,"
-        "300.00,0.00,52500.00,100250.20,49422.21,not given,47.225,not given,5.6942,5.6864,,"
-        "not given,294149.77,94149.77,96649.77,139470.28,73314.02,126685.98,66456.26,17846.49,"
+        "300.00,0.00,52500.00,100550.20,49422.21,not given,47.225,not given,5.6942,5.6864,,"
+        "not given,296649.77,94149.77,96649.77,139470.28,73314.02,126685.98,66456.26,17846.49,"
         "cheapest\r\n";
     QCOMPARE(QByteArray::fromStdString(ComparisonCsv(model)), QByteArray::fromStdString(expected));
+}
+
+// State: two offers named as a spreadsheet formula would be, as an imported lender's name can be.
+// Action: the comparison is written as CSV.
+// Expected: each name arrives as text after an apostrophe; the figures beside stay numbers.
+void CompareOutputTest::comparison_csv_writes_a_formula_name_as_text() {
+    CompareModel model(TheLocaleSeparators());
+    model.SetOffers({ThirtyYear(QStringLiteral("=HYPERLINK(\"http://x.test\",\"Bank\")")),
+                     FifteenYear(QStringLiteral("-2+3+cmd|' /C calc'!A0"))});
+    model.SetHorizonYears(7);
+    const QStringList records =
+        QString::fromStdString(ComparisonCsv(model)).split(QStringLiteral("\r\n"));
+    QVERIFY2(records.value(1).startsWith(
+                 QStringLiteral("\"'=HYPERLINK(\"\"http://x.test\"\",\"\"Bank\"\")\",Conventional,"
+                                "120000.00,12000.00,108000.00,30,6.7500,700.49,")),
+             qPrintable(records.value(1)));
+    QVERIFY2(records.value(2).startsWith(QStringLiteral(
+                 "\"'-2+3+cmd|' /C calc'!A0\",Conventional,250000.00,50000.00,200000.00,15,")),
+             qPrintable(records.value(2)));
+}
+
+// State: an offer named as markup that would fake a verdict, as an imported lender's name can be.
+// Action: the Compare window shows it.
+// Expected: the list's tooltip, the column's tooltip and the chart's key show the name as written.
+void CompareOutputTest::a_name_that_looks_like_markup_shows_as_written() {
+    const QString name = QStringLiteral("<h1 style='color:green'>Imported OK</h1>");
+    KeptOffer a = ThirtyYear(name);
+    QVERIFY(store_->Add(a));
+    CompareWindow window(*store_, nullptr);
+    QCOMPARE(SeenAs(window.ChoiceList()->item(0)->toolTip()), name);
+    QCOMPARE(SeenAs(window.Model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString()),
+             name);
+    window.Tabs()->setCurrentWidget(window.Chart());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    QStringList key;
+    for (const QGraphicsItem* item : window.Chart()->CostLine(0)->chart()->scene()->items())
+        if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item))
+            key << text->toPlainText();
+    QVERIFY2(key.contains(name), qPrintable(key.join(QStringLiteral(" | "))));
 }
 
 // State: the two examples kept; the Compare window open at 7 years.

@@ -141,7 +141,9 @@ void CompareTest::model_shows_hand_worked_costs_and_marks_the_cheapest() {
                 .value<QFont>()
                 .bold());
     // The whole-term rows do not follow the horizon.
-    QCOMPARE(Cell(model, CompareModel::TotalPaymentsRow, 2), QStringLiteral("455,085.82"));
+    // The total of payments of 12 CFR 1026.38(o)(1): 455,085.82 of principal and interest plus
+    // the 6,000.00 of loan costs.
+    QCOMPARE(Cell(model, CompareModel::TotalPaymentsRow, 2), QStringLiteral("461,085.82"));
     QCOMPARE(Cell(model, CompareModel::TotalInterestRow, 2), QStringLiteral("255,085.82"));
     QCOMPARE(Cell(model, CompareModel::WholeTermCostRow, 2), QStringLiteral("261,085.82"));
     QCOMPARE(Cell(model, CompareModel::WholeTermCostRow, 0), QStringLiteral("111,460.51"));
@@ -187,9 +189,9 @@ void CompareTest::model_break_even_per_pair() {
 // payment 95), escrow of 3,600.00 + 1,200.00 a year, and 4,321.00 of finance charges among its
 // closing costs. Worked by hand: payment 1,706.58; down payment 30,000.00; closing costs
 // 6,247.00; cash to close 36,247.00; in 5 years 60 x 1,706.58 + 60 x 112.50 + loan costs
-// 4,495.00 = 113,639.80. Its APR as a lender figures it, 6.9958 % (6.99575821), was worked
-// apart in decimal arithmetic from the cent schedule (last payment 1,710.69) plus the insurance,
-// on an amount financed of 270,000.00 less 4,321.00.
+// 4,495.00 + prepaid interest 1,621.00 = 115,260.80. Its APR as a lender figures it, 6.9958 %
+// (6.99575821), was worked apart in decimal arithmetic from the cent schedule (last payment
+// 1,710.69) plus the insurance, on an amount financed of 270,000.00 less 4,321.00.
 KeptOffer InsuredOffer(qint64 id, std::optional<double> disclosedApr) {
     KeptOffer offer;
     offer.id = id;
@@ -251,7 +253,8 @@ void CompareTest::model_shows_the_loan_estimate_figures() {
     QCOMPARE(Cell(model, CompareModel::InsuranceRow, 0), QStringLiteral("112.50"));
     QCOMPARE(
         Cell(model, CompareModel::InsuranceEndsRow, 0),
-        QStringLiteral("with payment 109 (year 10); you may ask to cancel it after payment 95"));
+        QStringLiteral("with payment 109 (year 10); you may ask to cancel it after payment 95, "
+                       "which saves 1,575.00") /* 14 payments of 112.50 */);
     QCOMPARE(Cell(model, CompareModel::EscrowRow, 0), QStringLiteral("400.00"));
     QCOMPARE(Cell(model, CompareModel::TotalMonthlyRow, 0), QStringLiteral("2,219.08"));
     QCOMPARE(Cell(model, CompareModel::ProjectedRow, 0),
@@ -262,7 +265,7 @@ void CompareTest::model_shows_the_loan_estimate_figures() {
     QCOMPARE(Cell(model, CompareModel::LoanCostsRow, 0), QStringLiteral("4,495.00"));
     QCOMPARE(Cell(model, CompareModel::OtherCostsRow, 0), QStringLiteral("1,752.00"));
     QCOMPARE(Cell(model, CompareModel::CashToCloseRow, 0), QStringLiteral("36,247.00"));
-    QCOMPARE(Cell(model, CompareModel::InFiveTotalRow, 0), QStringLiteral("113,639.80"));
+    QCOMPARE(Cell(model, CompareModel::InFiveTotalRow, 0), QStringLiteral("115,260.80"));
     // At 0 % the money earns nothing: the fair cost is the plain one.
     model.SetSavingsPercent(0);
     QCOMPARE(Cell(model, CompareModel::DiscountedCostRow, 0),

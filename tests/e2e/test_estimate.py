@@ -82,7 +82,8 @@ def edit_estimate_and_compare(program, artifacts):
         # the insurance: 6.9958 %, so 7.1 is within the quarter point a changing payment allows.
         cmp.expect_row(INSURANCE_ROW, ["112.50"], "the monthly insurance")
         cmp.expect_row(INSURANCE_ENDS_ROW,
-                       ["with payment 109 (year 10); you may ask to cancel it after payment 95"],
+                       ["with payment 109 (year 10); you may ask to cancel it after payment 95, "
+                        "which saves 1,575.00"],  # 14 payments of 112.50
                        "when the insurance ends")
         cmp.expect_row(TOTAL_MONTHLY_ROW, ["2,219.08"], "the whole monthly payment")
         cmp.expect_row(CLOSING_COSTS_ROW, ["6,071.00"], "the closing costs")

@@ -84,6 +84,77 @@ TEST(LoanEstimate, form_sample_in_five_years_and_total_interest_percentage) {
     EXPECT_EQ(std::lround(tip * 1000), 69448);
 }
 
+// 500.00 more every month on the same loan: the balance reaches 80 % (240,000) after payment 37
+// (239,607.07; 240,510.88 after 36) and 78 % after 44, but the Act's automatic end stays the
+// original schedule's payment 109. Asking after payment 37 saves 72 payments of 112.50.
+TEST(LoanEstimate, extra_payments_leave_the_automatic_end_on_the_original_schedule) {
+    const AmortizationSchedule original = BuildSchedule(270000, 6.5, 360);
+    ExtraPayments extras;
+    extras.monthly = 50000;
+    const AmortizationSchedule actual = BuildSchedule(270000, 6.5, 360, extras, nullptr);
+    ASSERT_EQ(actual.months[35].balance, 24051088);
+    ASSERT_EQ(actual.months[36].balance, 23960707);
+    const InsurancePlan scheduled =
+        PlanInsurance(original, InsuranceEnd::Conventional, 0.5, 30000000);
+    const InsurancePlan paid =
+        PlanInsuranceWithExtras(scheduled, actual, InsuranceEnd::Conventional, 0.5, 30000000);
+    EXPECT_EQ(paid.monthly, 11250);
+    EXPECT_EQ(paid.lastMonth, 109);
+    EXPECT_EQ(paid.reaches80, 37);
+    EXPECT_EQ(CancellationSaving(paid), 72 * 11250);
+    // Without extras the buyer may ask after payment 95 of the 109.
+    EXPECT_EQ(CancellationSaving(scheduled), 14 * 11250);
+
+    // Paid off with payment 2, before either date: nothing after the last payment.
+    ExtraPayments lump;
+    lump.once = {{2, 30000000}};
+    const AmortizationSchedule early = BuildSchedule(270000, 6.5, 360, lump, nullptr);
+    ASSERT_EQ(early.months.size(), 2u);
+    const InsurancePlan ended =
+        PlanInsuranceWithExtras(scheduled, early, InsuranceEnd::Conventional, 0.5, 30000000);
+    EXPECT_EQ(ended.lastMonth, 2);
+    EXPECT_EQ(ended.reaches80, 2);
+    EXPECT_EQ(CancellationSaving(ended), 0);
+
+    // FHA insurance is no part of the Act: 11 years of the payments actually made.
+    const InsurancePlan fha =
+        PlanInsuranceWithExtras(PlanInsurance(original, InsuranceEnd::Fha, 0.55, 30000000), early,
+                                InsuranceEnd::Fha, 0.55, 30000000);
+    EXPECT_EQ(fha.lastMonth, 2);
+}
+
+// 1026.22(a)(3): the payment amounts of a fixed loan whose insurance ends are irregular; those
+// of a variable rate that only follow its changes are not; insurance for the whole term is
+// regular.
+TEST(LoanEstimate, which_loans_are_irregular_for_the_apr_tolerance) {
+    const AmortizationSchedule fixed = BuildSchedule(270000, 6.5, 360);
+    const InsurancePlan ends = PlanInsurance(fixed, InsuranceEnd::Conventional, 0.5, 30000000);
+    ASSERT_EQ(ends.lastMonth, 109);
+    EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, ends)), 0.25);
+    EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, InsurancePlan{})), 0.125);
+    const InsurancePlan wholeTerm = PlanInsurance(fixed, InsuranceEnd::Fha, 0.55, 29000000);
+    ASSERT_EQ(wholeTerm.lastMonth, 360);
+    EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, wholeTerm)), 0.125);
+
+    AdjustableRate arm;
+    arm.initialMonths = 60;
+    arm.indexPercent = 4.25;
+    arm.marginPercent = 2.75;
+    arm.firstCap = 2;
+    arm.laterCap = 2;
+    arm.lifeCap = 5;
+    arm.floor = 2.75;
+    arm.monthsBetween = 12;
+    const AmortizationSchedule adjustable =
+        BuildSchedule(270000, 5.125, 360, ExtraPayments{}, &arm);
+    ASSERT_GE(adjustable.changes.size(), 2u);
+    EXPECT_EQ(AprToleranceOf(AprFeaturesOf(adjustable, InsurancePlan{})), 0.125);
+    const InsurancePlan armEnds =
+        PlanInsurance(adjustable, InsuranceEnd::Conventional, 0.5, 30000000);
+    ASSERT_GT(armEnds.lastMonth, 1);
+    EXPECT_EQ(AprToleranceOf(AprFeaturesOf(adjustable, armEnds)), 0.25);
+}
+
 struct PlanCase {
     const char* name;
     InsuranceEnd end;

@@ -142,6 +142,65 @@ TEST(AprTolerance, only_a_change_before_the_last_payment_makes_a_loan_irregular)
     EXPECT_EQ(AprToleranceFor({39712, 41234}), 0.125);
 }
 
+// An interest-only period is a series of payments in another amount the contract commits the
+// buyer to, as a graduated schedule is: irregular. An odd first payment, or a first and a final
+// one, alone are not.
+TEST(AprTolerance, interest_only_years_are_irregular_an_odd_first_payment_is_not) {
+    std::vector<Cents> interestOnly(60, 70333);
+    interestOnly.insert(interestOnly.end(), 300, 113246);
+    EXPECT_EQ(AprToleranceFor(interestOnly), 0.25);
+    EXPECT_EQ(AprToleranceFor({52117, 39712, 39712, 39712, 39712}), 0.125);
+    EXPECT_EQ(AprToleranceFor({52117, 39712, 39712, 39712, 38001}), 0.125);
+    EXPECT_EQ(AprToleranceFor({52117, 39712, 39713, 39712, 38001}), 0.25);
+    EXPECT_EQ(AprToleranceOf({true, false, false}), 0.25);
+    EXPECT_EQ(AprToleranceOf({false, true, false}), 0.25);
+    EXPECT_EQ(AprToleranceOf({}), 0.125);
+}
+
+// 1026.22(a)(4) and (5): an APR outside the tolerance is accurate when it comes from a disclosed
+// finance charge that is itself accurate: understated by 100.00 at most, or overstated.
+TEST(DisclosedApr, the_finance_charge_rule_for_a_dwelling) {
+    std::vector<Cents> payments(360, kPayment);
+    Cents total = 0;
+    for (const Cents payment : payments)
+        total += payment;
+    const Cents charge = total - kAmountFinanced;
+    const double computed = *StreamApr(kAmountFinanced, payments);
+    const auto aprOf = [&](Cents disclosedCharge) {
+        return StreamApr(total - disclosedCharge, payments);
+    };
+
+    // 10,000.00 too much: its APR, as disclosed to three decimals, is accurate however far off.
+    const double over = *aprOf(charge + 1000000);
+    ASSERT_GT(over - computed, 0.125);
+    const double shown = std::round(over * 1000) / 1000;
+    auto check = CheckDisclosedApr(computed, shown, 0.125, charge + 1000000, charge, over);
+    EXPECT_EQ(check.verdict, Verdict::Accurate);
+    EXPECT_TRUE(check.byFinanceCharge);
+    // Between the two rates, (a)(5), too; a thousandth beyond the charge's rate is not.
+    EXPECT_EQ(
+        CheckDisclosedApr(computed, (computed + over) / 2, 0.125, charge + 1000000, charge, over)
+            .verdict,
+        Verdict::Accurate);
+    EXPECT_EQ(
+        CheckDisclosedApr(computed, shown + 0.001, 0.125, charge + 1000000, charge, over).verdict,
+        Verdict::Inaccurate);
+    // Without a disclosed charge only the tolerance counts.
+    EXPECT_EQ(CheckDisclosedApr(computed, shown, 0.125, std::nullopt, charge, std::nullopt).verdict,
+              Verdict::Inaccurate);
+
+    // Understated by 100.00 is accurate, by 100.01 not (with a tolerance too small to hide it).
+    const double under = *aprOf(charge - 10000);
+    EXPECT_EQ(CheckDisclosedApr(computed, under, 1e-6, charge - 10000, charge, under).verdict,
+              Verdict::Accurate);
+    const double further = *aprOf(charge - 10001);
+    EXPECT_EQ(CheckDisclosedApr(computed, further, 1e-6, charge - 10001, charge, further).verdict,
+              Verdict::Inaccurate);
+    EXPECT_TRUE(FinanceChargeAccurate(charge - 10000, charge));
+    EXPECT_FALSE(FinanceChargeAccurate(charge - 10001, charge));
+    EXPECT_TRUE(FinanceChargeAccurate(charge + 1, charge));
+}
+
 // Just inside and just outside the tolerance, either side: 1/8 for the level loan, 1/4 once the
 // insurance ends.
 TEST(DisclosedApr, within_the_tolerance_either_side) {

@@ -16,13 +16,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <map>
 
 using namespace plumcrest;
 using namespace plumcrest::offers;
@@ -77,6 +81,38 @@ void ClickOk(OfferEditor& editor) {
     QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
+// The store's own connection to its file, as Qt registers it: a test reaches through it to make
+// the disk "full" for that connection alone.
+QSqlDatabase StoreConnection() {
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (name.startsWith(QStringLiteral("plumcrest-offers-")) && db.isOpen())
+            return db;
+    }
+    return {};
+}
+
+// No page may be added to the file any more: the next write that needs room fails as on a full
+// disk. `pages` 0 lifts the limit.
+bool LimitPages(QSqlDatabase db, bool full) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA page_count")) || !query.next())
+        return false;
+    const qint64 pages = full ? query.value(0).toLongLong() : 1000000000;
+    return query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages));
+}
+
+// Lines enough to need more room in the file than it has.
+void AddLongLines(OfferEditor& editor) {
+    for (int i = 0; i < 60; ++i) {
+        QTest::mouseClick(editor.AddLineButton(CostSection::C), Qt::LeftButton);
+        const OfferEditor::CostLine& line = editor.Line(CostSection::C, i + 1);
+        line.label->setText(
+            QStringLiteral("Settlement service %1, ").arg(i + 1).repeated(6).left(110));
+        line.amount->setText(QString::number(100 + i * 7) + QStringLiteral(".25"));
+    }
+}
+
 } // namespace
 
 class OfferEditorTest : public QObject {
@@ -92,6 +128,9 @@ private slots:
     void adjustable_rate_is_typed_checked_and_taken_away_again();
     void a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole();
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
+    void every_figure_of_the_description_is_typed_and_kept();
+    void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
+    void a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again();
 };
 
 void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the_store() {
@@ -109,20 +148,20 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     desk.AskToEdit = [](const KeptOffer& offer, QWidget* parent) -> std::optional<KeptOffer> {
         OfferEditor editor(offer, kUs, parent);
         Retype(editor.NameField(), QStringLiteral("Juniper Bank (revised)"));
-        Retype(editor.NumberField(Field::LoanAmount), QStringLiteral("290,000"));
-        Retype(editor.NumberField(Field::Term), QStringLiteral("25"));
-        Retype(editor.NumberField(Field::NoteRate), QStringLiteral("6.5"));
+        Retype(editor.NumberField("loanAmount"), QStringLiteral("290,000"));
+        Retype(editor.NumberField("months"), QStringLiteral("25"));
+        Retype(editor.NumberField("noteRate"), QStringLiteral("6.5"));
         Retype(editor.Line(CostSection::A, 0).amount, QStringLiteral("1,325.75"));
         QTest::mouseClick(editor.AddLineButton(CostSection::B), Qt::LeftButton);
         QTest::keyClicks(editor.Line(CostSection::B, 1).label, QStringLiteral("Pest Inspection"));
         QTest::keyClicks(editor.Line(CostSection::B, 1).amount, QStringLiteral("175.50"));
         QTest::mouseClick(editor.Line(CostSection::H, 0).remove, Qt::LeftButton);
         editor.InsuranceEndField()->setCurrentIndex(2); // FHA
-        Retype(editor.NumberField(Field::InsurancePercent), QStringLiteral("0.85"));
-        Retype(editor.NumberField(Field::PropertyTax), QStringLiteral("4,560"));
-        Retype(editor.NumberField(Field::Hoa), QStringLiteral("92.5"));
-        Retype(editor.NumberField(Field::DisclosedTip), QString());
-        Retype(editor.NumberField(Field::DisclosedApr), QStringLiteral("6.781"));
+        Retype(editor.NumberField("insurancePercent"), QStringLiteral("0.85"));
+        Retype(editor.NumberField("propertyTaxYearly"), QStringLiteral("4,560"));
+        Retype(editor.NumberField("hoaMonthly"), QStringLiteral("92.5"));
+        Retype(editor.NumberField("disclosedTip"), QString());
+        Retype(editor.NumberField("disclosedApr"), QStringLiteral("6.781"));
         ClickOk(editor);
         if (editor.result() != QDialog::Accepted)
             return std::nullopt;
@@ -214,7 +253,7 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     Retype(editor.NameField(), QStringLiteral("Juniper Bank, second quote"));
-    Retype(editor.NumberField(Field::HomeInsurance), QStringLiteral("1,495.60"));
+    Retype(editor.NumberField("homeInsuranceYearly"), QStringLiteral("1,495.60"));
     // A decimal comma where the point is the separator.
     const OfferEditor::CostLine& prepaid = editor.Line(CostSection::F, 0);
     Retype(prepaid.amount, QStringLiteral("611,85"));
@@ -228,7 +267,7 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     QCOMPARE(editor.focusWidget(), prepaid.amount);
     QCOMPARE(prepaid.amount->text(), QStringLiteral("611,85"));
     QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank, second quote"));
-    QCOMPARE(editor.NumberField(Field::HomeInsurance)->text(), QStringLiteral("1,495.60"));
+    QCOMPARE(editor.NumberField("homeInsuranceYearly")->text(), QStringLiteral("1,495.60"));
 
     QTest::mouseClick(editor.Buttons()->button(QDialogButtonBox::Help), Qt::LeftButton);
     QApplication::setActiveWindow(&editor);
@@ -264,7 +303,7 @@ void OfferEditorTest::totals_follow_a_typed_amount() {
     QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("-"));
     QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("-"));
     Retype(editor.Line(CostSection::G, 0).amount, QStringLiteral("1,820.10"));
-    Retype(editor.NumberField(Field::LenderCredits), QStringLiteral("1,005"));
+    Retype(editor.NumberField("lenderCredits"), QStringLiteral("1,005"));
     QCOMPARE(editor.OtherCostsTotal()->text(), QStringLiteral("2,914.50"));
     QCOMPARE(editor.ClosingCostsTotal()->text(), QStringLiteral("4,911.95"));
 }
@@ -323,23 +362,23 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
     {
         OfferEditor editor(offer, kUs, nullptr);
         QVERIFY(!editor.AdjustableBox()->isChecked());
-        QVERIFY(!editor.NumberField(Field::ArmMargin)->isEnabled());
+        QVERIFY(!editor.NumberField("armMargin")->isEnabled());
         editor.AdjustableBox()->setChecked(true);
-        Retype(editor.NumberField(Field::ArmInitialMonths), QStringLiteral("84"));
-        Retype(editor.NumberField(Field::ArmIndex), QStringLiteral("4.125"));
-        Retype(editor.NumberField(Field::ArmMargin), QStringLiteral("2.75"));
-        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
-        Retype(editor.NumberField(Field::ArmFirstCap), QStringLiteral("5"));
-        Retype(editor.NumberField(Field::ArmLaterCap), QStringLiteral("1"));
-        Retype(editor.NumberField(Field::ArmLifeCap), QStringLiteral("5.5"));
+        Retype(editor.NumberField("armInitialMonths"), QStringLiteral("84"));
+        Retype(editor.NumberField("armIndex"), QStringLiteral("4.125"));
+        Retype(editor.NumberField("armMargin"), QStringLiteral("2.75"));
+        Retype(editor.NumberField("armMonthsBetween"), QStringLiteral("6"));
+        Retype(editor.NumberField("armFirstCap"), QStringLiteral("5"));
+        Retype(editor.NumberField("armLaterCap"), QStringLiteral("1"));
+        Retype(editor.NumberField("armLifeCap"), QStringLiteral("5.5"));
         // A part month is not a change date: the dialog stays, says so, keeps the rest.
-        Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("2.875"));
-        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6.5"));
+        Retype(editor.NumberField("armFloor"), QStringLiteral("2.875"));
+        Retype(editor.NumberField("armMonthsBetween"), QStringLiteral("6.5"));
         ClickOk(editor);
         QVERIFY(editor.result() != QDialog::Accepted);
         QVERIFY(editor.Problem()->text().contains(QStringLiteral("Months between changes")));
-        QCOMPARE(editor.NumberField(Field::ArmLifeCap)->text(), QStringLiteral("5.5"));
-        Retype(editor.NumberField(Field::ArmMonthsBetween), QStringLiteral("6"));
+        QCOMPARE(editor.NumberField("armLifeCap")->text(), QStringLiteral("5.5"));
+        Retype(editor.NumberField("armMonthsBetween"), QStringLiteral("6"));
         const auto edited = editor.EditedOffer();
         QVERIFY(edited);
         QCOMPARE(edited->estimate.adjustable, std::optional<AdjustableRate>(AdjustableRate{
@@ -349,10 +388,10 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
     // Opened again it shows the table; unchecked, the rate is fixed again.
     OfferEditor editor(offer, kUs, nullptr);
     QVERIFY(editor.AdjustableBox()->isChecked());
-    QCOMPARE(editor.NumberField(Field::ArmIndex)->text(), QStringLiteral("4.1250"));
-    QCOMPARE(editor.NumberField(Field::ArmMonthsBetween)->text(), QStringLiteral("6"));
+    QCOMPARE(editor.NumberField("armIndex")->text(), QStringLiteral("4.1250"));
+    QCOMPARE(editor.NumberField("armMonthsBetween")->text(), QStringLiteral("6"));
     editor.AdjustableBox()->setChecked(false);
-    Retype(editor.NumberField(Field::ArmFloor), QStringLiteral("x"));
+    Retype(editor.NumberField("armFloor"), QStringLiteral("x"));
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
     QVERIFY(!edited->estimate.adjustable);
@@ -445,5 +484,172 @@ void OfferEditorTest::a_label_of_201_characters_is_refused_beside_it_and_stays_a
     QCOMPARE(QString::fromStdString(edited->estimate.costs[2].label), typed.left(200));
 }
 
+// State: an offer kept; the file can take no more pages, as on a full disk.
+// Action: Edit; a new name and 60 long lines typed; OK; then room is made and OK pressed again.
+// Expected: the first OK leaves the editor open with every entry as typed and says the disk is
+//   full and that OK tries again, in plain words, with no message box; the second OK keeps it all.
+void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed() {
+    testing::FakePlatform platform;
+    ScopedLocaleSeparators separators(kUs);
+    QTemporaryDir dir;
+    KeptOffer kept = SampleOffer();
+    {
+        OfferStore seed(dir.path());
+        QVERIFY(seed.Open());
+        QVERIFY(seed.Add(kept));
+    }
+    QWidget owner;
+    OfferDesk desk(&owner, [&] { return dir.path(); });
+    compare::CompareWindow* window = desk.ShowCompare();
+    QVERIFY(window);
+    QVERIFY(LimitPages(StoreConnection(), true));
+    bool sawFailure = false;
+    desk.DriveEditor = [&](OfferEditor& editor) {
+        Retype(editor.NameField(), QStringLiteral("Juniper Bank (full disk)"));
+        Retype(editor.NumberField("noteRate"), QStringLiteral("6.375"));
+        AddLongLines(editor);
+        ClickOk(editor);
+        QCOMPARE_NE(editor.result(), int(QDialog::Accepted));
+        QVERIFY2(editor.Problem()->text().contains(QStringLiteral("the disk is full")),
+                 qPrintable(editor.Problem()->text()));
+        QVERIFY2(editor.Problem()->text().contains(QStringLiteral("press OK to try again")),
+                 qPrintable(editor.Problem()->text()));
+        QVERIFY(!editor.Problem()->text().contains(QStringLiteral("Unable to fetch row")));
+        QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank (full disk)"));
+        QCOMPARE(editor.NumberField("noteRate")->text(), QStringLiteral("6.375"));
+        QCOMPARE(editor.LineCount(CostSection::C), 61);
+        QVERIFY(platform.messages.shown.empty());
+        sawFailure = true;
+        QVERIFY(LimitPages(StoreConnection(), false));
+        ClickOk(editor);
+    };
+    window->SelectOffer(kept.id);
+    window->Commands().edit->trigger();
+    QVERIFY(sawFailure);
+
+    OfferStore reader(dir.path());
+    QVERIFY(reader.Open());
+    const auto all = reader.All();
+    QCOMPARE(all.size(), std::size_t(1));
+    QCOMPARE(all[0].name, QStringLiteral("Juniper Bank (full disk)"));
+    QCOMPARE(all[0].estimate.noteRate, 6.375);
+    QCOMPARE(all[0].estimate.costs.size(), std::size_t(7 + 60));
+    QCOMPARE(window->SelectedOffer()->name, QStringLiteral("Juniper Bank (full disk)"));
+    QVERIFY(platform.messages.shown.empty());
+}
+
+// State: an offer kept and open in the editor; another program then holds the file in an
+//   exclusive transaction.
+// Action: a new name typed; OK; the other program lets go; OK again.
+// Expected: the first OK answers within a second (not the ten seconds a change may wait
+//   elsewhere), the editor stays open with the name as typed and says another program is using
+//   the file; the second OK saves it.
+void OfferEditorTest::a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again() {
+    testing::FakePlatform platform;
+    ScopedLocaleSeparators separators(kUs);
+    QTemporaryDir dir;
+    KeptOffer kept = SampleOffer();
+    {
+        OfferStore seed(dir.path());
+        QVERIFY(seed.Open());
+        QVERIFY(seed.Add(kept));
+    }
+    QWidget owner;
+    OfferDesk desk(&owner, [&] { return dir.path(); });
+    compare::CompareWindow* window = desk.ShowCompare();
+    QVERIFY(window);
+    bool sawBusy = false;
+    {
+        QSqlDatabase holder =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(dir.path() + QStringLiteral("/offers.sqlite"));
+        QVERIFY(holder.open());
+        QSqlQuery hold(holder);
+        desk.DriveEditor = [&](OfferEditor& editor) {
+            Retype(editor.NameField(), QStringLiteral("Juniper Bank (busy)"));
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QElapsedTimer clock;
+            clock.start();
+            ClickOk(editor);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE_NE(editor.result(), int(QDialog::Accepted));
+            QVERIFY2(editor.Problem()->text().contains(QStringLiteral("another program")),
+                     qPrintable(editor.Problem()->text()));
+            QCOMPARE(editor.NameField()->text(), QStringLiteral("Juniper Bank (busy)"));
+            sawBusy = true;
+            QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+            ClickOk(editor);
+        };
+        window->SelectOffer(kept.id);
+        window->Commands().edit->trigger();
+        holder.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+    QVERIFY(sawBusy);
+    OfferStore reader(dir.path());
+    QVERIFY(reader.Open());
+    const auto all = reader.All();
+    QCOMPARE(all.size(), std::size_t(1));
+    QCOMPARE(all[0].name, QStringLiteral("Juniper Bank (busy)"));
+    QVERIFY(platform.messages.shown.empty());
+}
+
 QTEST_MAIN(OfferEditorTest)
+// State: an offer in the editor, its rate adjustable. Action: every figure the description of a
+// Loan Estimate holds is typed with a value of its own (money 1,001.25, 1,002.25, ...; rates
+// 1.125, 2.125, ...; months 13, 14, ...). Expected: each reaches the edited offer and comes back
+// from the store as typed, so a figure added to the description needs no code to be edited or
+// kept.
+void OfferEditorTest::every_figure_of_the_description_is_typed_and_kept() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    editor.AdjustableBox()->setChecked(true);
+    std::map<std::string_view, double> typed;
+    int n = 0;
+    for (const EstimateField& figure : kEstimateFields) {
+        ++n;
+        if (figure.kind == FigureKind::Choice)
+            continue;
+        QLineEdit* field = editor.NumberField(figure.key);
+        QVERIFY2(field, figure.column);
+        double value = 0;
+        QString text;
+        if (figure.key == "months") {
+            value = 12 * 17;
+            text = QStringLiteral("17");
+        } else if (figure.kind == FigureKind::Months) {
+            value = 12 + n;
+            text = QString::number(value);
+        } else if (figure.kind == FigureKind::Rate) {
+            value = n + 0.125;
+            text = QString::number(value, 'f', 3);
+        } else {
+            value = 1000 + n + 0.25;
+            text = QString::number(value, 'f', 2);
+        }
+        Retype(field, text);
+        typed[figure.key] = value;
+    }
+    editor.LoanTypeField()->setCurrentIndex(3);
+    editor.InsuranceEndField()->setCurrentIndex(2);
+    // The loan may not exceed the price.
+    Retype(editor.NumberField("price"), QStringLiteral("99999999.99"));
+    typed["price"] = 99999999.99;
+    const auto edited = editor.EditedOffer();
+    QVERIFY2(edited, qPrintable(editor.Problem()->text()));
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    KeptOffer kept = *edited;
+    QVERIFY(store.Add(kept));
+    const auto read = store.All();
+    QCOMPARE(read.size(), std::size_t(1));
+    for (const LoanEstimate* estimate : {&edited->estimate, &read.front().estimate}) {
+        for (const auto& [key, value] : typed)
+            QCOMPARE(FigureValue(EstimateFieldOf(key), *estimate).value_or(-1), value);
+        QCOMPARE(estimate->loanType, LoanType::Other);
+        QCOMPARE(estimate->insuranceEnd, InsuranceEnd::Fha);
+    }
+}
+
 #include "OfferEditorTest.moc"

@@ -33,6 +33,25 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"carriage_return", "a\rb", "\"a\rb\""}, FieldCase{"empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A cell a spreadsheet would run as a formula arrives as text; the program's figures, negative
+// ones too, stay numbers.
+INSTANTIATE_TEST_SUITE_P(
+    Formulas, CsvFieldTest,
+    ::testing::Values(FieldCase{"equals", "=HYPERLINK(\"http://x.test\",\"Bank\")",
+                                "\"'=HYPERLINK(\"\"http://x.test\"\",\"\"Bank\"\")\""},
+                      FieldCase{"plus", "+1 555 0100", "\"'+1 555 0100\""},
+                      FieldCase{"minus_sum", "-2+3+cmd|' /C calc'!A0",
+                                "\"'-2+3+cmd|' /C calc'!A0\""},
+                      FieldCase{"at", "@SUM(A1:A9)", "\"'@SUM(A1:A9)\""},
+                      FieldCase{"tab", "\t=1+1", "\"'\t=1+1\""},
+                      FieldCase{"carriage_return_first", "\r=1", "\"'\r=1\""},
+                      FieldCase{"lone_minus", "-", "\"'-\""},
+                      FieldCase{"minus_point", "-.5", "\"'-.5\""},
+                      FieldCase{"negative_money", "-700.49", "-700.49"},
+                      FieldCase{"negative_whole", "-12", "-12"},
+                      FieldCase{"equals_inside", "Bank = best", "Bank = best"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(CsvText, EndsEveryRecordWithCrLf) {
     EXPECT_EQ(CsvText({{"Name", "Cost"}, {"A, B", "12.50"}}), "Name,Cost\r\n\"A, B\",12.50\r\n");
 }

@@ -5,14 +5,22 @@
 #include "../help/HelpFileMutations.h"
 #include "EstimateImport.h"
 #include "LoanEstimatePdf.h"
+#include "OfferEditor.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 #include <QtTest>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace plumcrest;
 using reader::EstimateReading;
@@ -280,6 +288,93 @@ private slots:
             QVERIFY2(each.ok != changed, each.name.c_str());
         }
         QVERIFY(CheckNamed(result.read->checks, check.toStdString()));
+    }
+
+    // State: a form whose Purpose and Product are markup that would pass for the program's own
+    //   verdict, in a file named as markup too.
+    // Action: it is read through the window's reader process and shown in the review.
+    // Expected: every text of the review panel shows as written, none rendered as markup.
+    void markup_in_a_form_shows_as_written_in_the_review() {
+        EstimateReading f = testing::FixedRatePurchase();
+        const std::string fake = "<h1 style='color:green'>Imported OK</h1>";
+        f.purpose.value = fake;
+        f.product.value = "<b style='color:#1b6e3a'>\u2713 agrees</b>";
+        const QString path =
+            Write(QStringLiteral("<h1 style='color:green'>Imported OK<h1>.pdf"), f);
+        QVERIFY(!path.isEmpty());
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(result.read, qPrintable(result.problem));
+        QCOMPARE(result.read->reading.purpose.value, std::optional<std::string>(fake));
+        offers::OfferEditor editor(offers::OfferOfReading(result.read->reading),
+                                   LocaleSeparators{U'.', U','}, nullptr);
+        offers::ShowReadingIn(editor, *result.read, LocaleSeparators{U'.', U','});
+        const auto* panel = editor.findChild<QGroupBox*>(QStringLiteral("grpReading"));
+        QVERIFY(panel);
+        QStringList seen;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            const bool rendered =
+                label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+            seen << (rendered ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                              : label->text());
+        }
+        QVERIFY2(seen.contains(QString::fromStdString(fake)),
+                 qPrintable(seen.join(QLatin1Char('|'))));
+        QVERIFY2(seen.contains(QString::fromStdString(*f.product.value)),
+                 qPrintable(seen.join(QLatin1Char('|'))));
+    }
+
+    void what_is_not_a_file_is_refused_before_the_reader_starts_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("pipe") << "pipe"
+                              << "not a regular file";
+        QTest::newRow("device") << "device"
+                                << "not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "a folder, not a file";
+        QTest::newRow("sparse 20 GiB") << "huge"
+                                       << "far larger than a Loan Estimate";
+        QTest::newRow("missing") << "missing"
+                                 << "no such file";
+        QTest::newRow("unreadable") << "locked"
+                                    << "do not have permission to read";
+    }
+    // State: a pipe no one writes to, a device, a folder, a sparse file of 20 GiB, a missing
+    //   file, a file this user may not read.
+    // Action: the window imports it.
+    // Expected: refused at once (well within the reader's time limit) with its true reason.
+    void what_is_not_a_file_is_refused_before_the_reader_starts() {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        QString path = dir_.filePath(kind + QStringLiteral(".pdf"));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == QLatin1String("device"))
+            path = QStringLiteral("/dev/zero");
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("huge")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(qint64{20} << 30)); // sparse: no disk is used
+        } else if (kind == QLatin1String("locked")) {
+            if (::geteuid() == 0)
+                QSKIP("permissions do not bind root; the command line's test reads it as nobody");
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n");
+            file.close();
+            QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const offers::ImportReading result =
+            offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(result.outcome, offers::ImportReading::Outcome::Refused);
+        QVERIFY2(result.problem.contains(why), qPrintable(result.problem));
     }
 
     // Action: a few hundred damaged copies of a form through the window's reader process.

@@ -179,19 +179,33 @@ TEST_F(OfferStoreTest, a_folder_that_cannot_be_written_gives_a_clear_message) {
 // Set by the test for the copy of itself it runs with the folder mounted read-only.
 constexpr const char* kReadOnlyFolderVariable = "PLUMCREST_TEST_READ_ONLY_FOLDER";
 
-void ExpectReadOnlyRefused(const QString& folder) {
+// The offers kept before are shown for reading, the notice says why nothing can change, and a
+// change fails saying the file cannot be written.
+void ExpectShownForReading(const QString& folder) {
     OfferStore store(folder);
-    EXPECT_FALSE(store.Open());
-    EXPECT_EQ(store.Error(), QStringLiteral("Offers cannot be kept: the folder %1 cannot be "
-                                            "written to.")
-                                 .arg(folder));
-    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/offers.sqlite")));
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.ReadOnly());
+    const std::vector<KeptOffer> shown = store.All();
+    ASSERT_EQ(shown.size(), 1u) << store.Error().toStdString();
+    EXPECT_EQ(shown[0].name, QStringLiteral("Before"));
+    EXPECT_EQ(store.Notice(),
+              QStringLiteral("The kept offers in %1/offers.sqlite cannot be written to: they are "
+                             "shown for reading only, and no offer can be kept, changed or deleted "
+                             "until the file and its folder can be written again.")
+                  .arg(folder));
+    KeptOffer offer = SampleOffer(QStringLiteral("After"));
+    EXPECT_FALSE(store.Add(offer));
+    EXPECT_EQ(store.Error(), QStringLiteral("The offer could not be kept: the file of kept offers "
+                                            "or its folder cannot be written to."));
+    EXPECT_FALSE(store.Rename(shown[0].id, QStringLiteral("Renamed")));
+    EXPECT_EQ(store.All().size(), 1u);
+    EXPECT_TRUE(QDir(folder).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
 }
 
-TEST_F(OfferStoreTest, a_read_only_folder_gives_a_clear_message_and_keeps_its_file) {
+TEST_F(OfferStoreTest, a_read_only_folder_shows_its_offers_for_reading_and_says_so) {
     const QString given = qEnvironmentVariable(kReadOnlyFolderVariable);
     if (!given.isEmpty()) {
-        ExpectReadOnlyRefused(given);
+        ExpectShownForReading(given);
         return;
     }
     {
@@ -202,7 +216,7 @@ TEST_F(OfferStoreTest, a_read_only_folder_gives_a_clear_message_and_keeps_its_fi
     }
     if (geteuid() != 0) {
         QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::ExeOwner);
-        ExpectReadOnlyRefused(Folder());
+        ExpectShownForReading(Folder());
         QFile::setPermissions(Folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return;
     }
@@ -823,12 +837,12 @@ TEST_F(OfferStoreTest, what_a_later_reading_would_hide_is_not_kept) {
                 << store.Error().toStdString();
         };
         KeptOffer added = wrong;
-        refused(store.Add(added), "The offer could not be kept.");
-        refused(store.Update(wrong), "The offer could not be changed.");
+        refused(store.Add(added), "The offer could not be kept: ");
+        refused(store.Update(wrong), "The offer could not be changed: ");
         KeptOffer removed = kept;
         removed.id = kept.id + 1;
         wrong.id = removed.id;
-        refused(store.Restore(wrong), "The offer could not be put back.");
+        refused(store.Restore(wrong), "The offer could not be put back: ");
         // Nothing of the refused writes is kept: the offer reads back as it was, and alone.
         const auto read = store.All();
         EXPECT_TRUE(store.Notice().isEmpty()) << store.Notice().toStdString();
@@ -846,8 +860,8 @@ TEST_F(OfferStoreTest, a_name_or_setting_beyond_the_limits_is_refused_and_one_wi
     KeptOffer offer = SampleOffer(QStringLiteral("Lender"));
     ASSERT_TRUE(store.Add(offer));
     EXPECT_FALSE(store.Rename(offer.id, QString(61, QLatin1Char('r'))));
-    EXPECT_EQ(store.Error(), QStringLiteral("The offer could not be renamed. (its name is longer "
-                                            "than 60 characters)"));
+    EXPECT_EQ(store.Error(), QStringLiteral("The offer could not be renamed: its name is longer "
+                                            "than 60 characters."));
     EXPECT_FALSE(store.Rename(offer.id, QStringLiteral(" ")));
     EXPECT_TRUE(store.Rename(offer.id, QString(60, QLatin1Char('r'))));
     EXPECT_EQ(store.All().at(0).name, QString(60, QLatin1Char('r')));
@@ -1074,6 +1088,36 @@ TEST_F(OfferStoreTest, a_third_version_file_upgrades_whole_and_keeps_adjustable_
                                        "WHERE id = %1")
                             .arg(offers[0].id)});
     EXPECT_EQ(again.All().size(), 2u);
+}
+
+// Every figure of both tables names a column its own schema step brought, and every column a step
+// brought for the offers is a figure of one of them: a figure cannot reach the store without a
+// step, nor a step add a column nothing reads.
+TEST(SchemaTables, every_figure_has_the_column_its_step_brought_and_no_column_is_left_over) {
+    const std::vector<QString> steps = ShippedSchemaSteps();
+    const auto brought = [&](int step, std::string_view column) {
+        const QString text = steps.at(static_cast<std::size_t>(step - 1));
+        const QString name =
+            QString::fromLatin1(column.data(), static_cast<qsizetype>(column.size()));
+        return text.contains(QStringLiteral("ADD COLUMN %1 ").arg(name)) ||
+               text.contains(QStringLiteral("\"%1\" REAL").arg(name));
+    };
+    std::set<QString> named{QStringLiteral("id"), QStringLiteral("name"),
+                            QStringLiteral("kept_at")};
+    for (const LoanField& field : kLoanPageFields) {
+        EXPECT_TRUE(brought(1, field.key)) << field.key;
+        named.insert(QString::fromLatin1(field.key));
+    }
+    for (const EstimateField& field : kEstimateFields) {
+        ASSERT_GE(field.schemaStep, 1);
+        ASSERT_LE(field.schemaStep, static_cast<int>(steps.size()));
+        EXPECT_TRUE(brought(field.schemaStep, field.column)) << field.key;
+        EXPECT_TRUE(named.insert(QString::fromLatin1(field.column)).second) << field.column;
+    }
+    const QRegularExpression added(QStringLiteral("ALTER TABLE offers ADD COLUMN (\\w+)"));
+    for (const QString& step : steps)
+        for (const auto& match : added.globalMatch(step))
+            EXPECT_TRUE(named.count(match.captured(1))) << match.captured(1).toStdString();
 }
 
 } // namespace
