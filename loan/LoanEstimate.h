@@ -7,7 +7,6 @@
 #include "LoanFields.h"
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -72,10 +71,6 @@ struct LoanEstimate {
     std::optional<double> disclosedFinanceCharge;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
-    // The day the rate is locked until (none: not locked) and the day the estimated closing costs
-    // expire, as the form's first page gives them.
-    std::optional<std::chrono::sys_days> rateLockUntil;
-    std::optional<std::chrono::sys_days> closingCostsExpire;
 
     bool operator==(const LoanEstimate&) const = default;
 };

@@ -49,10 +49,6 @@ std::vector<QString> ShippedSchemaSteps() {
                        "ALTER TABLE offers ADD COLUMN arm_life_cap REAL; "
                        "ALTER TABLE offers ADD COLUMN arm_floor REAL; "
                        "ALTER TABLE offers ADD COLUMN arm_months_between INTEGER"),
-        // 5: the day the rate is locked until and the day the estimated closing costs expire,
-        // as "YYYY-MM-DD"; empty when not given.
-        QStringLiteral("ALTER TABLE offers ADD COLUMN rate_lock_until TEXT; "
-                       "ALTER TABLE offers ADD COLUMN closing_costs_expire TEXT"),
     };
 }
 
