@@ -349,6 +349,8 @@ QString CompareModel::CellText(int row, std::size_t column) const {
             return tr("VA");
         case LoanType::Other:
             return tr("Other");
+        case LoanType::Usda:
+            return tr("USDA");
         }
         return {};
     case TermRow:
@@ -380,13 +382,19 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     }
     case ProjectedRow: {
         QStringList ranges;
-        for (const PaymentRange& range : figures.projected)
+        for (const PaymentRange& range : figures.projected) {
+            // An adjustable rate's column shows the least and the most its years can bring.
+            const QString amount =
+                range.IsRange()
+                    ? tr("%1 to %2").arg(MoneyOf(range.lowTotal), MoneyOf(range.highTotal))
+                    : MoneyOf(range.total);
             ranges << (range.firstYear == range.lastYear
-                           ? tr("year %1: %2").arg(range.firstYear).arg(MoneyOf(range.total))
+                           ? tr("year %1: %2").arg(range.firstYear).arg(amount)
                            : tr("years %1-%2: %3")
                                  .arg(range.firstYear)
                                  .arg(range.lastYear)
-                                 .arg(MoneyOf(range.total)));
+                                 .arg(amount));
+        }
         return ranges.join(QStringLiteral("; "));
     }
     case InFiveCheckRow: {
@@ -488,7 +496,9 @@ QString CompareModel::RowExplanation(int row) {
         return tr("An adjustable rate with each change as high as its caps allow; a fixed rate "
                   "as it is");
     case CashToCloseRow:
-        return tr("Down payment plus all closing costs, less lender credits");
+        return tr("As the Loan Estimate's Calculating Cash to Close table adds it: total closing "
+                  "costs, less closing costs financed, plus the down payment, less the deposit, "
+                  "funds for you and seller credits, plus adjustments and other credits");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
                   "plus the loan costs (A to C), prepaid interest and insurance paid at closing");
