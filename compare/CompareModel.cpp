@@ -373,6 +373,14 @@ QString CompareModel::CellText(int row, std::size_t column) const {
             return tr("no monthly insurance");
         QString text =
             tr("with payment %1 (year %2)").arg(plan.lastMonth).arg(YearOfMonth(plan.lastMonth));
+        // FHA's annual premium and USDA's annual fee follow the balance year by year.
+        if (plan.byYear.size() > 1)
+            text += offers_[column].estimate.loanType == LoanType::Usda
+                        ? tr("; the annual fee falls with the balance each year, to %1 a month")
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)))
+                        : tr("; the annual premium falls with the balance each year, to %1 a "
+                             "month")
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)));
         if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
             if (const Cents saving = CancellationSaving(plan); saving > 0)
@@ -445,6 +453,23 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     }
 }
 
+QString CompareModel::CellNote(int row, std::size_t column) const {
+    const OfferFigures& figures = figures_[column];
+    const LoanEstimate& estimate = offers_[column].estimate;
+    // The form's figures are whole dollars.
+    const auto differs = [](const std::optional<Cents>& difference) {
+        return difference && std::llabs(*difference) >= kWholeDollar;
+    };
+    if (row == CashToCloseRow && differs(figures.cashToCloseDifference))
+        return tr("The Loan Estimate prints %1; its table's lines add up to this: ask the lender "
+                  "why")
+            .arg(MoneyOf(ToCents(estimate.disclosedCashToClose.value_or(0))));
+    if (row == InsuranceRow && differs(figures.insuranceDifference))
+        return tr("The Loan Estimate's first year shows %1 a month")
+            .arg(MoneyOf(ToCents(estimate.disclosedInsuranceMonthly.value_or(0))));
+    return {};
+}
+
 QVariant CompareModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= RowCount ||
         index.column() >= static_cast<int>(offers_.size()))
@@ -456,6 +481,10 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
         return CellText(index.row(), column);
     case FigureRole:
         return CellFigure(index.row(), column);
+    case Qt::ToolTipRole: {
+        const QString note = CellNote(index.row(), column);
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
     case Qt::TextAlignmentRole:
         return KindOf(index.row()) == RowKind::Text ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
