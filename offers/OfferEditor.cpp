@@ -117,7 +117,12 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
         1, tr("Ends when the balance reaches 78 % of the value, at the latest mid-term"),
         Qt::ToolTipRole);
     insuranceEnd_->setItemData(
-        2, tr("11 years when the loan is 90 % of the value or less, else the whole term"),
+        2,
+        tr("11 years when the base loan is 90 % of the value or less, else the whole term; each "
+           "year's premium on that year's average scheduled balance"),
+        Qt::ToolTipRole);
+    insuranceEnd_->setItemData(
+        3, tr("The whole term; each year's fee on that year's average scheduled balance"),
         Qt::ToolTipRole);
 
     // What the lender disclosed.
