@@ -537,8 +537,10 @@ QString CompareModel::RowExplanation(int row) {
         return tr("Total Interest Percentage: all the interest over the term plus prepaid "
                   "interest, as a percentage of the loan");
     case AprRow:
-        return tr("The calculator's own APR: every fee typed counts as a finance charge, no "
-                  "monthly insurance");
+        return tr("The calculator's own APR: every fee counts as a finance charge, no monthly "
+                  "insurance. The fees are the calculator's nine for an offer kept from it, and "
+                  "the loan costs (A to C) and prepaid interest of any other offer. \"cannot be "
+                  "worked out\" when the calculator could not (fees of the whole loan, say)");
     case LenderAprRow:
         return tr("The APR as a lender must figure it: only finance charges, with monthly "
                   "mortgage insurance until it ends");

@@ -738,9 +738,9 @@ void CompareWindow::RenameSelected() {
     if (!answer)
         return;
     const QString name = answer->trimmed();
-    if (name.isEmpty() || name.size() > store::kMaxOfferName) {
+    if (name.isEmpty() || name.size() > kMaxOfferName) {
         Report(tr("A name must have 1 to %n characters; the offer keeps its name.", nullptr,
-                  store::kMaxOfferName));
+                  kMaxOfferName));
         return;
     }
     if (!store_.Rename(offer->id, name))

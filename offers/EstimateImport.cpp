@@ -125,7 +125,7 @@ store::KeptOffer OfferOfReading(const reader::EstimateReading& reading) {
     store::KeptOffer offer;
     offer.name = QString::fromStdString(reading.lender.value.value_or(std::string()))
                      .simplified()
-                     .left(store::kMaxOfferName);
+                     .left(kMaxOfferName);
     offer.estimate = reader::EstimateOfReading(reading);
     return offer;
 }

@@ -32,7 +32,7 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("edtOfferName"));
-    name_->setMaxLength(store::kMaxOfferName);
+    name_->setMaxLength(kMaxOfferName);
     name_->setAccessibleName(tr("Name"));
     name_->setPlaceholderText(tr("the lender"));
     apr_ = new QLineEdit(this);
@@ -73,7 +73,7 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
 std::optional<KeepAnswer> KeepOfferDialog::Answer() const {
     KeepAnswer answer;
     answer.name = name_->text().trimmed();
-    if (answer.name.isEmpty() || answer.name.size() > store::kMaxOfferName)
+    if (answer.name.isEmpty() || answer.name.size() > kMaxOfferName)
         return std::nullopt;
     if (!apr_->text().trimmed().isEmpty()) {
         answer.disclosedApr = ParsePercent(apr_->text(), separators_);

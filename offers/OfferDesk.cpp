@@ -103,7 +103,7 @@ bool OfferDesk::KeepOffer(const LoanInputs& inputs, char32_t decimalSeparator) {
     }
     if (!answer)
         return false;
-    offer.name = answer->name.left(store::kMaxOfferName);
+    offer.name = answer->name.left(kMaxOfferName);
     offer.estimate.disclosedApr = answer->disclosedApr;
 
     if (!OpenStore())
@@ -138,7 +138,7 @@ bool OfferDesk::EditOffer(qint64 id) {
     const OfferEditor::Save save = [this, id](const store::KeptOffer& edited) {
         store::KeptOffer offer = edited;
         offer.id = id;
-        offer.name = offer.name.left(store::kMaxOfferName);
+        offer.name = offer.name.left(kMaxOfferName);
         return store_->Update(offer) ? QString() : store_->Error();
     };
     bool written = false;
@@ -196,7 +196,7 @@ bool OfferDesk::ImportEstimate(const QString& given) {
     const OfferEditor::Save save = [this, &keptId](const store::KeptOffer& reviewed) {
         store::KeptOffer kept = reviewed;
         kept.id = 0;
-        kept.name = kept.name.left(store::kMaxOfferName);
+        kept.name = kept.name.left(kMaxOfferName);
         if (!StoreReady())
             return store_->Error();
         if (!store_->Add(kept))

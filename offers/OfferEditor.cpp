@@ -7,6 +7,7 @@
 #include "Guarded.h"
 #include "NumberText.h"
 #include "OfferFigures.h"
+#include "OfferLimits.h"
 #include "Services.h"
 
 #include <QCheckBox>
@@ -30,8 +31,6 @@ namespace plumcrest::offers {
 using platform::Guarded;
 
 namespace {
-
-constexpr int kMaxLabel = 120;
 
 std::size_t IndexOf(CostSection section) {
     return static_cast<std::size_t>(section);
@@ -92,7 +91,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     auto* loanGrid = new QGridLayout(loanBox);
     name_ = new QLineEdit(offer.name, loanBox);
     name_->setObjectName(QStringLiteral("edtEditName"));
-    name_->setMaxLength(store::kMaxOfferName);
+    name_->setMaxLength(kMaxOfferName);
     name_->setAccessibleName(tr("Name"));
     auto* nameLabel = new QLabel(tr("&Name:"), loanBox);
     nameLabel->setBuddy(name_);
@@ -148,6 +147,10 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
         connect(part.add, &QPushButton::clicked, this,
                 Guarded([this, section] { AddLine(section); }));
         bottom->addWidget(part.add);
+        part.addProblem = NewProblemLabel(box);
+        part.addProblem->setObjectName(QStringLiteral("lblAddLineProblem%1")
+                                           .arg(QString::fromUtf8(SectionLetter(section).data())));
+        bottom->addWidget(part.addProblem, 1);
         bottom->addStretch();
         bottom->addWidget(new QLabel(tr("Section total:"), box));
         part.total = new QLabel(box);
@@ -421,8 +424,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
     auto* rowLayout = new QVBoxLayout(line->row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
     auto* fields = new QHBoxLayout;
+    // No length cut: a label too long is kept as typed and refused with a message.
     line->label = new QLineEdit(line->row);
-    line->label->setMaxLength(kMaxLabel);
     line->label->setMinimumWidth(160);
     line->label->setPlaceholderText(tr("what the charge is for"));
     line->amount = new QLineEdit(line->row);
@@ -487,13 +490,31 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
     return *line;
 }
 
-const OfferEditor::CostLine& OfferEditor::AddLine(CostSection section) {
+const OfferEditor::CostLine* OfferEditor::AddLine(CostSection section) {
+    Section& part = sections_[IndexOf(section)];
+    if (LineCount() >= kMaxCostItems) {
+        ShowProblem(part.addProblem,
+                    tr("An offer keeps at most %1 closing cost lines: remove one to add another.")
+                        .arg(kMaxCostItems));
+        return nullptr;
+    }
     CostLine& line = InsertLine(section, nullptr);
     UpdateTabOrder();
     UpdateTotals();
     line.label->setFocus();
     scroll_->ensureWidgetVisible(line.row);
-    return line;
+    return &line;
+}
+
+int OfferEditor::LineCount() const {
+    int count = 0;
+    for (const Section& part : sections_)
+        count += static_cast<int>(part.items.size());
+    return count;
+}
+
+QLabel* OfferEditor::AddLineProblem(CostSection section) const {
+    return sections_[IndexOf(section)].addProblem;
 }
 
 void OfferEditor::RemoveLine(CostLine* line) {
@@ -507,6 +528,8 @@ void OfferEditor::RemoveLine(CostLine* line) {
     // The row's own button is still delivering this click.
     row->hide();
     row->deleteLater();
+    for (const Section& each : sections_)
+        ShowProblem(each.addProblem, {});
     part.add->setFocus();
     UpdateTabOrder();
     UpdateTotals();
@@ -545,6 +568,11 @@ EntryReading OfferEditor::Read(const CostLine& line) const {
         return {}; // an unused line is left out
     if (noLabel)
         return {std::nullopt, tr("Say what this charge is for.")};
+    if (const int length = static_cast<int>(line.label->text().trimmed().size());
+        length > kMaxCostLabel)
+        return {std::nullopt, tr("The label can have at most %1 characters; this one has %2.")
+                                  .arg(kMaxCostLabel)
+                                  .arg(length)};
     EntryReading reading =
         ReadEntry(line.amount->text(), {EntryKind::Money, 0, kMaxMoney, false, false}, separators_);
     if (reading.value && line.amount->text() == line.keptText)
@@ -662,8 +690,8 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
             const EntryReading reading = Read(*line);
             ShowProblem(line->problem, reading.problem);
             if (!reading.problem.isEmpty()) {
-                QWidget* field =
-                    line->label->text().trimmed().isEmpty() ? line->label : line->amount;
+                const qsizetype label = line->label->text().trimmed().size();
+                QWidget* field = label == 0 || label > kMaxCostLabel ? line->label : line->amount;
                 problems.emplace_back(field, tr("%1: %2").arg(LineName(*line), reading.problem));
             } else if (reading.value) {
                 estimate.costs.push_back({section, line->label->text().trimmed().toStdString(),
@@ -671,6 +699,11 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
             }
         }
     }
+    if (estimate.costs.size() > static_cast<std::size_t>(kMaxCostItems))
+        problems.emplace_back(sections_.front().add,
+                              tr("Closing costs: an offer keeps at most %1 lines; this one has %2.")
+                                  .arg(kMaxCostItems)
+                                  .arg(estimate.costs.size()));
     for (FieldGroup after : {FieldGroup::Credits, FieldGroup::CashToClose})
         for (NumberEntry& entry : numbers_)
             if (entry.figure->group == after)

@@ -68,8 +68,11 @@ public:
     int LineCount(CostSection section) const;
     const CostLine& Line(CostSection section, int index) const;
     QPushButton* AddLineButton(CostSection section) const;
-    // Adds an empty line to the section and puts the cursor in its label.
-    const CostLine& AddLine(CostSection section);
+    // Adds an empty line to the section and puts the cursor in its label. An offer keeps at most
+    // kMaxCostItems lines: beyond them nothing is added (nullptr) and the message beside the
+    // section's button says why.
+    const CostLine* AddLine(CostSection section);
+    QLabel* AddLineProblem(CostSection section) const;
     QLabel* SectionTotalLabel(CostSection section) const;
     QLabel* LoanCostsTotal() const { return totalD_; }
     QLabel* OtherCostsTotal() const { return totalI_; }
@@ -108,6 +111,7 @@ private:
     struct Section {
         QVBoxLayout* lines = nullptr;
         QPushButton* add = nullptr;
+        QLabel* addProblem = nullptr; // beside the button, when no line can be added
         QLabel* total = nullptr;
         std::vector<std::unique_ptr<CostLine>> items;
     };
@@ -125,6 +129,7 @@ private:
     EntryReading Read(const CostLine& line) const;
     void CheckEntry(NumberEntry& entry);
     void CheckLine(CostLine& line);
+    int LineCount() const;
     void UpdateTotals();
     void UpdateTabOrder();
     void ShowHelp();

@@ -5,15 +5,13 @@
 
 #include "LoanEstimate.h"
 #include "LoanPipeline.h"
+#include "OfferLimits.h"
 
 #include <QDateTime>
 #include <QString>
 #include <optional>
 
 namespace plumcrest::store {
-
-// Longest name a kept offer may have, in characters.
-inline constexpr int kMaxOfferName = 60;
 
 struct KeptOffer {
     qint64 id = 0; // the store's key; 0 until kept

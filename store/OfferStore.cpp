@@ -367,21 +367,37 @@ bool OfferStore::MatchesSteps(int version, QString* detail) {
 }
 
 bool OfferStore::MoveAside(const QString& why) {
+    // Called under the lock Open() takes, so no other copy moves these files meanwhile.
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside =
         folder_ + QStringLiteral("/offers-damaged-") + stamp + QStringLiteral(".sqlite");
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = folder_ + QStringLiteral("/offers-damaged-%1-%2.sqlite").arg(stamp).arg(n);
+    const auto rename = [this](const QString& from, const QString& to) {
+        return renameFile_ ? renameFile_(from, to) : QFile::rename(from, to);
+    };
     // Its journal belongs to it, and goes first: once the file is gone another copy may start a
-    // fresh one with a journal of its own.
+    // fresh one with a journal of its own. All move, or none: a file without its journal, or a
+    // journal beside a fresh file, would be read wrong.
+    std::vector<std::pair<QString, QString>> moves;
     for (const char* suffix : {"-journal", "-wal", "-shm"})
         if (QFileInfo::exists(Path() + QLatin1String(suffix)))
-            QFile::rename(Path() + QLatin1String(suffix), aside + QLatin1String(suffix));
-    if (!QFile::rename(Path(), aside))
+            moves.emplace_back(Path() + QLatin1String(suffix), aside + QLatin1String(suffix));
+    moves.emplace_back(Path(), aside);
+    for (std::size_t done = 0; done < moves.size(); ++done) {
+        if (rename(moves[done].first, moves[done].second))
+            continue;
+        QString detail = why;
+        while (done-- > 0)
+            if (!rename(moves[done].second, moves[done].first))
+                detail += QStringLiteral("; %1 stays at %2")
+                              .arg(QDir::toNativeSeparators(moves[done].first),
+                                   QDir::toNativeSeparators(moves[done].second));
         return Fail(QStringLiteral("The kept offers in %1 could not be read, and the file could "
                                    "not be moved aside.")
                         .arg(QDir::toNativeSeparators(Path())),
-                    why);
+                    detail);
+    }
     notice_ = QStringLiteral("The kept offers could not be read (%1). The file was moved to %2 and "
                              "a new, empty one was started.")
                   .arg(why, QDir::toNativeSeparators(aside));
@@ -391,9 +407,6 @@ bool OfferStore::MoveAside(const QString& why) {
 
 namespace {
 
-// Longest cost label, in characters, and most cost items an offer may have.
-constexpr int kMaxCostLabel = 200;
-constexpr std::size_t kMaxCostItems = 200;
 constexpr int kLongestStoredWord = 20; // a choice's stored word
 constexpr int kEstimateStep = 3;       // the step that brought the offers' Loan Estimates
 
@@ -512,7 +525,7 @@ bool ReadFigure(const EstimateField& field, const QVariant& value, LoanEstimate&
 bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
     offer.id = query.value(QStringLiteral("id")).toLongLong();
     offer.name = query.value(QStringLiteral("name")).toString();
-    if (offer.name.trimmed().isEmpty() || offer.name.size() > kMaxOfferName)
+    if (offer.name.trimmed().isEmpty())
         return false;
     offer.keptAt =
         QDateTime::fromString(query.value(QStringLiteral("kept_at")).toString(), Qt::ISODateWithMs);
@@ -559,16 +572,40 @@ bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
     return true;
 }
 
-// The cost items of the offers that have a Loan Estimate. An offer with an item that is not one
-// this program could have written gets its id in `unreadable`.
+// What an offer kept beyond the limits (by an earlier version) holds that is not shown.
+struct CutShort {
+    int lines = 0;        // its closing cost lines, all of them
+    int linesLeftOut = 0; // of those, beyond the most shown
+    int labelsCut = 0;
+    bool nameCut = false;
+    bool Any() const { return linesLeftOut > 0 || labelsCut > 0 || nameCut; }
+};
+
+// `text` cut to `limit` code units, never between the two halves of a surrogate pair.
+QString CutTo(const QString& text, int limit) {
+    qsizetype size = std::min<qsizetype>(text.size(), limit);
+    if (size > 0 && size < text.size() && text.at(size - 1).isHighSurrogate())
+        --size;
+    return text.left(size);
+}
+
+// The cost items of the offers that have a Loan Estimate (of the offer `only`, when given). An
+// offer with an item that is not one this program could have written gets its id in
+// `unreadable`; one kept with more lines or longer labels than the limits allow is read cut to
+// them, and what was cut is counted in `cut`.
 bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64>& unreadable,
-               QSqlError* error) {
+               std::map<qint64, CutShort>& cut, QSqlError* error,
+               std::optional<qint64> only = std::nullopt) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT offer_id, substr(section, 1, 2), substr(label, 1, %1), "
-                                   "amount, finance_charge FROM offer_costs ORDER BY offer_id, "
-                                   "position")
-                        .arg(kMaxCostLabel + 1))) {
+    query.prepare(QStringLiteral("SELECT offer_id, substr(section, 1, 2), substr(label, 1, %1), "
+                                 "amount, finance_charge FROM offer_costs%2 ORDER BY offer_id, "
+                                 "position")
+                      .arg(kMaxCostLabel + 1)
+                      .arg(only ? QStringLiteral(" WHERE offer_id = ?") : QString()));
+    if (only)
+        query.addBindValue(*only);
+    if (!query.exec()) {
         *error = query.lastError();
         return false;
     }
@@ -583,12 +620,21 @@ bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64
         const auto section = SectionFromLetter(query.value(1).toString().toStdString());
         const QString label = query.value(2).toString();
         const auto amount = FigureOf(query.value(3), {0, kMaxMoney});
-        if (!section || label.size() > kMaxCostLabel || !amount || costs.size() >= kMaxCostItems) {
+        if (!section || !amount) {
             unreadable.insert(found->first);
             costs.clear();
             continue;
         }
-        costs.push_back({*section, label.toStdString(), *amount, query.value(4).toInt() != 0});
+        CutShort& lost = cut[found->first];
+        ++lost.lines;
+        if (costs.size() >= static_cast<std::size_t>(kMaxCostItems)) {
+            ++lost.linesLeftOut;
+            continue;
+        }
+        if (label.size() > kMaxCostLabel)
+            ++lost.labelsCut;
+        costs.push_back({*section, CutTo(label, kMaxCostLabel).toStdString(), *amount,
+                         query.value(4).toInt() != 0});
     }
     if (query.lastError().isValid()) {
         *error = query.lastError();
@@ -647,6 +693,7 @@ std::vector<KeptOffer> OfferStore::All() {
     Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(kReadBusyTimeoutMs), &ignored);
     std::vector<KeptOffer> offers;
     std::set<qint64> unreadable;
+    std::map<qint64, CutShort> cut;
     QSqlError error;
     bool read = false;
     {
@@ -658,12 +705,17 @@ std::vector<KeptOffer> OfferStore::All() {
                            .arg(SelectColumns()))) {
             while (query.next()) {
                 KeptOffer offer;
-                if (ReadOffer(query, offer))
-                    offers.push_back(std::move(offer));
-                else
+                if (!ReadOffer(query, offer)) {
                     unreadable.insert(offer.id);
+                    continue;
+                }
+                if (offer.name.size() > kMaxOfferName) {
+                    offer.name = CutTo(offer.name, kMaxOfferName);
+                    cut[offer.id].nameCut = true;
+                }
+                offers.push_back(std::move(offer));
             }
-            read = !query.lastError().isValid() && ReadCosts(db, offers, unreadable, &error);
+            read = !query.lastError().isValid() && ReadCosts(db, offers, unreadable, cut, &error);
         }
         if (query.lastError().isValid())
             error = query.lastError();
@@ -693,10 +745,87 @@ std::vector<KeptOffer> OfferStore::All() {
                 .arg(unreadable.size())
                 .arg(ids.join(QStringLiteral(", ")));
     }
+    for (const KeptOffer& offer : offers) {
+        const auto found = cut.find(offer.id);
+        if (found == cut.end() || !found->second.Any())
+            continue;
+        const CutShort& lost = found->second;
+        QStringList what;
+        if (lost.linesLeftOut > 0)
+            what << QStringLiteral("only the first %1 of its %2 closing cost lines are shown")
+                        .arg(kMaxCostItems)
+                        .arg(lost.lines);
+        if (lost.labelsCut > 0)
+            what << QStringLiteral("cost labels cut to %1 characters: %2")
+                        .arg(kMaxCostLabel)
+                        .arg(lost.labelsCut);
+        if (lost.nameCut)
+            what << QStringLiteral("its name is cut to %1 characters").arg(kMaxOfferName);
+        if (!notice_.isEmpty())
+            notice_ += QLatin1Char(' ');
+        notice_ += QStringLiteral("Offer number %1 (\"%2\") holds more than can be shown: %3. The "
+                                  "file keeps the rest until the offer is changed.")
+                       .arg(offer.id)
+                       .arg(offer.name, what.join(QStringLiteral("; ")));
+    }
     return offers;
 }
 
 namespace {
+
+// Why the offer cannot be kept as it is, in words for the user: what reading it back would cut
+// short. Empty when it can be kept.
+QString NameBeyondLimits(const QString& name) {
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("it has no name");
+    if (name.size() > kMaxOfferName)
+        return QStringLiteral("its name is longer than %1 characters").arg(kMaxOfferName);
+    return {};
+}
+
+QString BeyondLimits(const KeptOffer& offer) {
+    if (QString why = NameBeyondLimits(offer.name); !why.isEmpty())
+        return why;
+    const std::vector<CostItem>& costs = offer.estimate.costs;
+    if (costs.size() > static_cast<std::size_t>(kMaxCostItems))
+        return QStringLiteral("it has %1 closing cost lines; at most %2 can be kept")
+            .arg(costs.size())
+            .arg(kMaxCostItems);
+    for (std::size_t i = 0; i < costs.size(); ++i)
+        if (QString::fromStdString(costs[i].label).size() > kMaxCostLabel)
+            return QStringLiteral("the label of its closing cost line %1 is longer than %2 "
+                                  "characters")
+                .arg(i + 1)
+                .arg(kMaxCostLabel);
+    return {};
+}
+
+// Whether the offer of `id`, as just written, reads back whole: a figure no field could give,
+// or anything else a later reading would hide, is not kept.
+bool ReadsBack(QSqlDatabase& db, qint64 id, QString* detail) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT %1 FROM offers WHERE id = ?").arg(SelectColumns()));
+    query.addBindValue(id);
+    if (!Run(query, detail))
+        return false;
+    std::vector<KeptOffer> offers(1);
+    std::set<qint64> unreadable;
+    std::map<qint64, CutShort> cut;
+    QSqlError error;
+    const bool row = query.next() && ReadOffer(query, offers[0]);
+    query.finish();
+    if (row && !ReadCosts(db, offers, unreadable, cut, &error, id)) {
+        *detail = error.text();
+        return false;
+    }
+    if (!row || !unreadable.empty() || offers[0].name.size() > kMaxOfferName || cut[id].Any()) {
+        *detail = QStringLiteral("one of its figures is beyond what the fields take, so it could "
+                                 "not be read back");
+        return false;
+    }
+    return true;
+}
 
 bool Insert(QSqlDatabase& db, KeptOffer& offer, bool withId, QString* error) {
     std::vector<ColumnValue> row = RowOf(offer);
@@ -722,7 +851,7 @@ bool Insert(QSqlDatabase& db, KeptOffer& offer, bool withId, QString* error) {
         }
         offer.id = last.value(0).toLongLong();
     }
-    return WriteCosts(db, offer, error);
+    return WriteCosts(db, offer, error) && ReadsBack(db, offer.id, error);
 }
 
 // Runs `change` inside one transaction that waits for other writers; rolled back on failure.
@@ -740,6 +869,8 @@ template <typename Change> bool InTransaction(QSqlDatabase& db, QString* error, 
 } // namespace
 
 bool OfferStore::Add(KeptOffer& offer) {
+    if (const QString why = BeyondLimits(offer); !why.isEmpty())
+        return Fail(QStringLiteral("The offer could not be kept."), why);
     if (!open_ && !Open())
         return false;
     if (!offer.keptAt.isValid())
@@ -754,6 +885,8 @@ bool OfferStore::Add(KeptOffer& offer) {
 }
 
 bool OfferStore::Update(const KeptOffer& offer) {
+    if (const QString why = BeyondLimits(offer); !why.isEmpty())
+        return Fail(QStringLiteral("The offer could not be changed."), why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -771,12 +904,14 @@ bool OfferStore::Update(const KeptOffer& offer) {
                               return false;
                           if (!ChangedOneOffer(query, &detail))
                               return false;
-                          return WriteCosts(db, offer, &detail);
+                          return WriteCosts(db, offer, &detail) && ReadsBack(db, offer.id, &detail);
                       });
     return done || Fail(QStringLiteral("The offer could not be changed."), detail);
 }
 
 bool OfferStore::Rename(qint64 id, const QString& name) {
+    if (const QString why = NameBeyondLimits(name); !why.isEmpty())
+        return Fail(QStringLiteral("The offer could not be renamed."), why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -817,6 +952,8 @@ bool OfferStore::Remove(qint64 id) {
 }
 
 bool OfferStore::Restore(const KeptOffer& offer) {
+    if (const QString why = BeyondLimits(offer); !why.isEmpty())
+        return Fail(QStringLiteral("The offer could not be put back."), why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -831,14 +968,25 @@ std::optional<QString> OfferStore::Setting(const QString& key) {
         return std::nullopt;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT value FROM settings WHERE key = ?"));
+    // One character beyond the longest allowed shows a value no version keeps: it is not used.
+    query.prepare(QStringLiteral("SELECT substr(value, 1, %1) FROM settings WHERE key = ?")
+                      .arg(kMaxSettingValue + 1));
     query.addBindValue(key);
     if (!query.exec() || !query.next())
         return std::nullopt;
-    return query.value(0).toString();
+    QString value = query.value(0).toString();
+    if (value.size() > kMaxSettingValue)
+        return std::nullopt;
+    return value;
 }
 
 bool OfferStore::SetSetting(const QString& key, const QString& value) {
+    if (key.isEmpty() || key.size() > kMaxSettingKey)
+        return Fail(QStringLiteral("The setting could not be kept."),
+                    QStringLiteral("its name must have 1 to %1 characters").arg(kMaxSettingKey));
+    if (value.size() > kMaxSettingValue)
+        return Fail(QStringLiteral("The setting could not be kept."),
+                    QStringLiteral("it is longer than %1 characters").arg(kMaxSettingValue));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {

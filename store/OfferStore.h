@@ -12,6 +12,7 @@
 #include "Schema.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -65,6 +66,13 @@ public:
     bool SetSetting(const QString& key, const QString& value);
     // Puts a removed offer back with its own id and time.
     bool Restore(const KeptOffer& offer);
+    // Add, Update, Rename and Restore refuse, with Error(), an offer beyond OfferLimits.h, and
+    // one that would not read back whole; SetSetting a key or value beyond them.
+
+    // How a file is renamed when a damaged one is moved aside (QFile::rename unless set): a test
+    // makes one of the moves fail.
+    using RenameFile = std::function<bool(const QString& from, const QString& to)>;
+    void SetRenameFile(RenameFile rename) { renameFile_ = std::move(rename); }
 
 private:
     bool MayOpen();
@@ -87,6 +95,7 @@ private:
     int writeWaitMs_ = 10000; // a change waits this long for another running copy that writes
     QString error_;
     QString notice_;
+    RenameFile renameFile_;
 };
 
 } // namespace plumcrest::store

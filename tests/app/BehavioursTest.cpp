@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdlib>
 
 using namespace plumcrest;
 using namespace plumcrest::testing;
@@ -64,6 +65,8 @@ private slots:
     void glass_band_and_alt_key_fix_with_composition();
     void popup_hints_follow_the_hint_timing();
     void dialogs_open_fresh_and_are_released();
+    void a_dialog_opens_centred_over_the_main_window_data();
+    void a_dialog_opens_centred_over_the_main_window();
 };
 
 void BehavioursTest::toolbar_buttons_feed_their_long_hints() {
@@ -286,6 +289,50 @@ void BehavioursTest::dialogs_open_fresh_and_are_released() {
         QVERIFY(dialogs::DisclaimerBox().isNull());
     }
     QCOMPARE(seen.size(), 2);
+}
+
+void BehavioursTest::a_dialog_opens_centred_over_the_main_window_data() {
+    QTest::addColumn<bool>("about");
+    QTest::addColumn<QPoint>("mainAt");
+    QTest::newRow("About box") << true << QPoint(140, 90);
+    QTest::newRow("disclaimer") << false << QPoint(140, 90);
+    // Centred all the same, even where that puts the dialog's corner off the screen.
+    QTest::newRow("About box, main window off the top left") << true << QPoint(-250, -120);
+    QTest::newRow("disclaimer, main window off the top left") << false << QPoint(-250, -120);
+}
+
+void BehavioursTest::a_dialog_opens_centred_over_the_main_window() {
+    // State: the main window at `mainAt`. Action: the About box or the disclaimer is opened
+    // from its Help menu. Expected: while it is open, the dialog lies over the main window's
+    // middle: as much room left as right, above as below (an odd pixel aside).
+    QFETCH(bool, about);
+    QFETCH(QPoint, mainAt);
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    w.move(mainAt);
+    QCOMPARE(w.frameGeometry().topLeft(), mainAt);
+    const QRect over = w.frameGeometry();
+    QRect seen;
+    QTimer::singleShot(0, &w, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = dialog->frameGeometry();
+        dialog->accept();
+    });
+    if (about)
+        w.About1->trigger();
+    else
+        w.mnuHelpDisclaimer->trigger();
+    fx.Settle();
+    QVERIFY(seen.isValid());
+    QVERIFY2(over.contains(seen), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                 .arg(seen.left())
+                                                 .arg(seen.top())
+                                                 .arg(seen.width())
+                                                 .arg(seen.height())));
+    QVERIFY(std::abs((seen.left() - over.left()) - (over.right() - seen.right())) <= 1);
+    QVERIFY(std::abs((seen.top() - over.top()) - (over.bottom() - seen.bottom())) <= 1);
 }
 
 int main(int argc, char** argv) {

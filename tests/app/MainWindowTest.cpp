@@ -44,6 +44,7 @@ private slots:
     void a_huge_down_payment_shows_hashes_not_wrong_digits();
     void typing_into_a_result_changes_only_that_field();
     void fees_above_the_loan_report_then_reset();
+    void the_new_down_payment_shows_when_a_later_step_fails();
     void other_failures_get_the_general_message_and_change_nothing();
     void first_run_opens_the_welcome_help_and_a_second_does_not();
     void a_failure_during_creation_is_reported_and_the_window_still_opens();
@@ -374,6 +375,41 @@ void MainWindowTest::fees_above_the_loan_report_then_reset() {
     QCOMPARE(results, (QStringList{"12,000.00", "108,000.00", "700.49", "3,500.00", "7.0746"}));
     QCOMPARE(QApplication::focusWidget(), w.edtPurchasePrice);
     QCOMPARE(w.RememberedInputs().OriginationFees, 1200.0);
+}
+
+void MainWindowTest::the_new_down_payment_shows_when_a_later_step_fails() {
+    // State: 250,000.00 at 10 % with origination fees of 150,000.00: a loan of 225,000.00 that
+    // still covers the fees.
+    WindowFixture fx;
+    fx.WriteIni(DefaultIni().toLatin1());
+    TfrmMain& w = fx.Open();
+    w.edtPurchasePrice->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.edtPurchasePrice, QStringLiteral("250000"));
+    w.edtOriginationFees->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.edtOriginationFees, QStringLiteral("150000"));
+    w.edtDownPaymentPercent->setFocus(Qt::TabFocusReason);
+    fx.Settle();
+    QVERIFY(fx.platform.messages.shown.empty());
+    QCOMPARE(Shown(w.edtDownPayment), QStringLiteral("25,000.00"));
+    QCOMPARE(Shown(w.edtLoan), QStringLiteral("225,000.00"));
+    const QString payment = Shown(w.edtPayment);
+    const QString apr = Shown(w.edtAPR);
+    // Action: the down payment becomes 50 %, so the fees exceed the loan and the APR step fails
+    // with a math error after the down payment is worked out.
+    QTest::keyClicks(w.edtDownPaymentPercent, QStringLiteral("50"));
+    QStringList atReport;
+    fx.platform.messages.onShow = [&](const RecordedMessage&) {
+        atReport = {Shown(w.edtDownPayment), Shown(w.edtLoan), Shown(w.edtPayment),
+                    Shown(w.edtFixedFees), Shown(w.edtAPR)};
+    };
+    QTest::keyClick(w.edtDownPaymentPercent, Qt::Key_Tab);
+    fx.Settle();
+    // Expected: while the report is open the new down payment shows, the other results are as
+    // they were; then the reset brings the defaults back.
+    QCOMPARE(fx.platform.messages.shown.size(), std::size_t(1));
+    QCOMPARE(fx.platform.messages.shown.front().text, kMathMessage);
+    QCOMPARE(atReport, (QStringList{"125,000.00", "225,000.00", payment, "152,300.00", apr}));
+    QCOMPARE(Shown(w.edtDownPayment), QStringLiteral("12,000.00"));
 }
 
 void MainWindowTest::other_failures_get_the_general_message_and_change_nothing() {

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <QtTest>
+#include <cstdlib>
 #include <functional>
 #include <stdexcept>
 
@@ -219,6 +220,22 @@ private slots:
         QVERIFY(watch.reports.isEmpty());
         QCoreApplication::sendPostedEvents(qApp, plumcrest::platform::ExceptionEvent::kType);
         QCOMPARE(watch.reports, QStringList{report});
+    }
+
+    // State: the main window at (100, 50). Action: each dialog is created over it.
+    // Expected: its creation centres it there, before anything shows or moves it.
+    void creation_centres_each_dialog_over_the_main_window() {
+        FakePlatform fake;
+        TfrmAbout about(TestContext(), main_.get());
+        TfrmDisclaim disclaimer(main_.get());
+        const QRect over = main_->frameGeometry();
+        for (const QWidget* dialog :
+             {static_cast<const QWidget*>(&about), static_cast<const QWidget*>(&disclaimer)}) {
+            const QRect at = dialog->frameGeometry();
+            QVERIFY(over.contains(at));
+            QVERIFY(std::abs((at.left() - over.left()) - (over.right() - at.right())) <= 1);
+            QVERIFY(std::abs((at.top() - over.top()) - (over.bottom() - at.bottom())) <= 1);
+        }
     }
 
     void centre_form_without_main_form_leaves_position() {

@@ -126,6 +126,8 @@ private slots:
     void entries_are_read_in_the_locale_data();
     void entries_are_read_in_the_locale();
     void adjustable_rate_is_typed_checked_and_taken_away_again();
+    void a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole();
+    void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
@@ -394,6 +396,93 @@ void OfferEditorTest::adjustable_rate_is_typed_checked_and_taken_away_again() {
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
     QVERIFY(!edited->estimate.adjustable);
+}
+
+void OfferEditorTest::a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole() {
+    // State: an offer with 7 closing cost lines, filled up to 200 with the Add line buttons.
+    testing::FakePlatform platform;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    KeptOffer kept = SampleOffer();
+    QVERIFY(store.Add(kept));
+    OfferEditor editor(kept, kUs, nullptr);
+    for (int i = 0; i < 193; ++i) {
+        QTest::mouseClick(editor.AddLineButton(i < 100 ? CostSection::B : CostSection::H),
+                          Qt::LeftButton);
+        const auto section = i < 100 ? CostSection::B : CostSection::H;
+        const OfferEditor::CostLine& line = editor.Line(section, editor.LineCount(section) - 1);
+        line.label->setText(QStringLiteral("Charge %1").arg(i));
+        line.amount->setText(QStringLiteral("%1.25").arg(i + 3));
+    }
+    QCOMPARE(editor.LineCount(CostSection::B) + editor.LineCount(CostSection::H), 101 + 94);
+    const OfferEditor::CostLine& last = editor.Line(CostSection::H, 93);
+    Retype(last.label, QStringLiteral("Courier Fee"));
+    QVERIFY(editor.AddLineProblem(CostSection::E)->isHidden());
+
+    // Action: a 201st line is asked for.
+    QTest::mouseClick(editor.AddLineButton(CostSection::E), Qt::LeftButton);
+
+    // Expected: none is added, the message beside the button says why, nothing typed is lost.
+    QCOMPARE(editor.LineCount(CostSection::E), 1);
+    QVERIFY(!editor.AddLineProblem(CostSection::E)->isHidden());
+    QVERIFY(editor.AddLineProblem(CostSection::E)->text().contains(QStringLiteral("200")));
+    QCOMPARE(last.label->text(), QStringLiteral("Courier Fee"));
+    QCOMPARE(last.amount->text(), QStringLiteral("195.25"));
+
+    // Removing a line makes room again, and the message goes.
+    QTest::mouseClick(editor.Line(CostSection::G, 0).remove, Qt::LeftButton);
+    QVERIFY(editor.AddLineProblem(CostSection::E)->isHidden());
+    QTest::mouseClick(editor.AddLineButton(CostSection::E), Qt::LeftButton);
+    QCOMPARE(editor.LineCount(CostSection::E), 2);
+    const OfferEditor::CostLine& added = editor.Line(CostSection::E, 1);
+    QTest::keyClicks(added.label, QStringLiteral("Transfer Tax"));
+    QTest::keyClicks(added.amount, QStringLiteral("1,210.50"));
+
+    // The 200 lines are kept, and read back whole, with nothing said to be left out.
+    const auto edited = editor.EditedOffer();
+    QVERIFY(edited);
+    QCOMPARE(edited->estimate.costs.size(), std::size_t(200));
+    QVERIFY2(store.Update(*edited), qPrintable(store.Error()));
+    const auto read = store.All();
+    QVERIFY2(store.Notice().isEmpty(), qPrintable(store.Notice()));
+    QCOMPARE(read.size(), std::size_t(1));
+    QVERIFY(read[0].estimate.costs == edited->estimate.costs);
+}
+
+void OfferEditorTest::a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed() {
+    // State: the editor open on a kept offer.
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    const OfferEditor::CostLine& survey = editor.Line(CostSection::C, 0);
+    const QString typed = QStringLiteral("Survey Fee, ") + QString(189, QLatin1Char('s'));
+    QCOMPARE(typed.size(), 201);
+
+    // Action: a label of 201 characters is typed, and OK pressed.
+    Retype(survey.label, typed);
+    ClickOk(editor);
+
+    // Expected: the dialog stays open with the label as typed, the message beside it and the
+    // cursor in it.
+    QVERIFY(editor.isVisible());
+    QVERIFY(editor.result() != QDialog::Accepted);
+    QCOMPARE(survey.label->text(), typed);
+    QVERIFY(survey.problem->isVisible());
+    QVERIFY(survey.problem->text().contains(QStringLiteral("200")));
+    QVERIFY(survey.problem->text().contains(QStringLiteral("201")));
+    QVERIFY(editor.Problem()->text().contains(QStringLiteral("C. Services You Can")));
+    QCOMPARE(editor.focusWidget(), survey.label);
+
+    // One character fewer is taken, whole.
+    QTest::keyClick(survey.label, Qt::Key_Backspace);
+    QVERIFY(!survey.problem->isVisible());
+    ClickOk(editor);
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    const auto edited = editor.EditedOffer();
+    QVERIFY(edited);
+    QCOMPARE(QString::fromStdString(edited->estimate.costs[2].label), typed.left(200));
 }
 
 // State: an offer kept; the file can take no more pages, as on a full disk.

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
@@ -652,14 +654,321 @@ TEST_F(OfferStoreTest, offers_with_figures_typing_could_not_give_are_not_shown_n
     ASSERT_TRUE(again.Open()) << again.Error().toStdString();
     const auto read = again.All();
     EXPECT_FALSE(again.ReadFailed());
-    ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0].id, offers[0].id);
-    EXPECT_EQ(read[0].estimate, offers[0].estimate);
-    EXPECT_EQ(again.Notice(), QStringLiteral("5 of the kept offers could not be read and are not "
-                                             "shown (number %1, %2, %3, %4, %5); the file is "
-                                             "left as it is.")
-                                  .arg(id(1), id(2), id(3), id(4), id(5)));
+    // A name or a label longer than the limits is no figure typing could not give: those offers
+    // are shown cut to the limits, and said so.
+    ASSERT_EQ(read.size(), 3u);
+    EXPECT_EQ(read[0].id, offers[4].id);
+    EXPECT_EQ(read[1].id, offers[1].id);
+    EXPECT_EQ(read[1].name, QString(60, QLatin1Char('n')));
+    EXPECT_EQ(read[2].id, offers[0].id);
+    EXPECT_EQ(read[2].estimate, offers[0].estimate);
+    EXPECT_TRUE(again.Notice().startsWith(
+        QStringLiteral("3 of the kept offers could not be read and are not shown (number %1, %2, "
+                       "%3); the file is left as it is. ")
+            .arg(id(2), id(3), id(5))))
+        << again.Notice().toStdString();
     EXPECT_TRUE(QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
+}
+
+// Adds `count` cost lines, as an earlier version could have kept them, to the offer `id`: line
+// n has the label "Line n" and the amount n + 0.25, in section B.
+QStringList CostLinesStatements(qint64 id, int count, int from = 0) {
+    return {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT %2 UNION ALL SELECT i + 1 FROM n "
+                           "WHERE i < %3) INSERT INTO offer_costs (offer_id, position, section, "
+                           "label, amount, finance_charge) SELECT %1, i + 100, 'B', 'Line ' || i, "
+                           "i + 0.25, i % 2 FROM n")
+                .arg(id)
+                .arg(from + 1)
+                .arg(from + count)};
+}
+
+TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_the_excess_named) {
+    // State: an earlier version kept one offer with 250 closing cost lines, one with a label of
+    // 300 characters and one with a name of 75, which this version would not keep.
+    std::vector<KeptOffer> offers;
+    {
+        OfferStore store(Folder());
+        ASSERT_TRUE(store.Open());
+        for (int i = 0; i < 3; ++i) {
+            KeptOffer offer = SampleOffer(QStringLiteral("Lender %1").arg(i), i);
+            offer.keptAt = QDateTime(QDate(2026, 1, 10 + i), QTime(8, 0), Qt::UTC);
+            offer.estimate = SampleEstimate();
+            ASSERT_TRUE(store.Add(offer)) << store.Error().toStdString();
+            offers.push_back(offer);
+        }
+    }
+    const QString label300 = QStringLiteral("Survey ") + QString(293, QLatin1Char('s'));
+    // A character beyond the 16-bit range straddles the 60th place: it goes whole or not at all.
+    const QString name75 = QStringLiteral("A lender ") + QString(50, QLatin1Char('x')) +
+                           QString::fromUcs4(U"\U0001F3E0") + QString(14, QLatin1Char('y'));
+    const QString name59 = name75.left(59);
+    QStringList statements = CostLinesStatements(offers[0].id, 245);
+    statements << QStringLiteral("UPDATE offer_costs SET label = '%1' WHERE position = 2 AND "
+                                 "offer_id = %2")
+                      .arg(label300)
+                      .arg(offers[1].id)
+               << QStringLiteral("UPDATE offers SET name = '%1' WHERE id = %2")
+                      .arg(name75)
+                      .arg(offers[2].id);
+    Change(FilePath(), statements);
+
+    // Action: the offers are read.
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    const auto read = store.All();
+
+    // Expected: all three are shown, cut to the limits, and the notice says what was left out.
+    EXPECT_FALSE(store.ReadFailed());
+    ASSERT_EQ(read.size(), 3u);
+    const KeptOffer& many = read[2];
+    ASSERT_EQ(many.id, offers[0].id);
+    ASSERT_EQ(many.estimate.costs.size(), 200u);
+    EXPECT_EQ(many.estimate.costs[4], SampleEstimate().costs[4]);
+    EXPECT_EQ(many.estimate.costs[5], (CostItem{CostSection::B, "Line 1", 1.25, true}));
+    EXPECT_EQ(many.estimate.costs[199], (CostItem{CostSection::B, "Line 195", 195.25, true}));
+    const KeptOffer& longLabel = read[1];
+    ASSERT_EQ(longLabel.id, offers[1].id);
+    ASSERT_EQ(longLabel.estimate.costs.size(), 5u);
+    EXPECT_EQ(QString::fromStdString(longLabel.estimate.costs[2].label), label300.left(200));
+    EXPECT_EQ(longLabel.estimate.costs[3], SampleEstimate().costs[3]);
+    const KeptOffer& longName = read[0];
+    ASSERT_EQ(longName.id, offers[2].id);
+    EXPECT_EQ(longName.name, name59);
+    EXPECT_EQ(longName.estimate, SampleEstimate());
+    const QString notice = store.Notice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("Offer number %1 (\"Lender 0\") holds more than "
+                                               "can be shown: only the first 200 of its 250 "
+                                               "closing cost lines are shown.")
+                                    .arg(offers[0].id)))
+        << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("Offer number %1 (\"Lender 1\") holds more than "
+                                               "can be shown: cost labels cut to 200 characters: "
+                                               "1.")
+                                    .arg(offers[1].id)))
+        << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("Offer number %1 (\"%2\") holds more than can be "
+                                               "shown: its name is cut to 60 characters.")
+                                    .arg(offers[2].id)
+                                    .arg(name59)))
+        << notice.toStdString();
+    EXPECT_FALSE(notice.contains(QStringLiteral("could not be read"))) << notice.toStdString();
+
+    // Once the offer is changed it is kept as shown, and the notice no longer names it.
+    ASSERT_TRUE(store.Update(many)) << store.Error().toStdString();
+    const auto again = store.All();
+    ASSERT_EQ(again.size(), 3u);
+    EXPECT_EQ(again[2].estimate.costs, many.estimate.costs);
+    EXPECT_FALSE(store.Notice().contains(QStringLiteral("Lender 0")))
+        << store.Notice().toStdString();
+    EXPECT_TRUE(store.Notice().contains(QStringLiteral("Lender 1")))
+        << store.Notice().toStdString();
+}
+
+// An offer whose name, cost lines or labels come to the limits exactly.
+KeptOffer OfferAtTheLimits() {
+    KeptOffer offer = SampleOffer(QString(60, QLatin1Char('L')));
+    offer.estimate = SampleEstimate();
+    offer.estimate.costs.clear();
+    for (int i = 0; i < 200; ++i)
+        offer.estimate.costs.push_back({kCostSections[static_cast<std::size_t>(i) % 8],
+                                        "Charge " + std::to_string(i), 10.5 + i, i % 3 == 0});
+    offer.estimate.costs[7].label = std::string(200, 'c');
+    return offer;
+}
+
+TEST_F(OfferStoreTest, an_offer_at_the_limits_is_kept_and_reads_back_whole) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    KeptOffer offer = OfferAtTheLimits();
+    ASSERT_TRUE(store.Add(offer)) << store.Error().toStdString();
+    KeptOffer changed = offer;
+    changed.estimate.costs[3].amount = 999.75;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    const auto read = store.All();
+    EXPECT_TRUE(store.Notice().isEmpty()) << store.Notice().toStdString();
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].name, changed.name);
+    EXPECT_EQ(read[0].estimate, changed.estimate);
+    ASSERT_TRUE(store.Remove(offer.id));
+    ASSERT_TRUE(store.Restore(changed)) << store.Error().toStdString();
+    EXPECT_EQ(store.All().at(0).estimate, changed.estimate);
+}
+
+TEST_F(OfferStoreTest, what_a_later_reading_would_hide_is_not_kept) {
+    struct Case {
+        const char* name;
+        std::function<void(KeptOffer&)> change;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"a 201st cost line",
+         [](KeptOffer& o) {
+             o.estimate.costs.push_back({CostSection::H, "One more", 5, false});
+         },
+         "it has 201 closing cost lines; at most 200 can be kept"},
+        {"a label of 201 characters",
+         [](KeptOffer& o) { o.estimate.costs[150].label = std::string(201, 'x'); },
+         "the label of its closing cost line 151 is longer than 200 characters"},
+        {"a name of 61 characters", [](KeptOffer& o) { o.name = QString(61, QLatin1Char('N')); },
+         "its name is longer than 60 characters"},
+        {"a blank name", [](KeptOffer& o) { o.name = QStringLiteral("  "); }, "it has no name"},
+        {"a price no field takes", [](KeptOffer& o) { o.estimate.price = 1e12; },
+         "one of its figures is beyond what the fields take"},
+        {"monthly dues no field takes", [](KeptOffer& o) { o.estimate.hoaMonthly = -3; },
+         "one of its figures is beyond what the fields take"},
+        {"a cost amount no field takes", [](KeptOffer& o) { o.estimate.costs[199].amount = -4; },
+         "one of its figures is beyond what the fields take"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        OfferStore store(folder.path());
+        ASSERT_TRUE(store.Open());
+        KeptOffer kept = OfferAtTheLimits();
+        kept.keptAt = QDateTime(QDate(2026, 2, 3), QTime(4, 5), Qt::UTC);
+        ASSERT_TRUE(store.Add(kept));
+        KeptOffer wrong = kept;
+        c.change(wrong);
+        const auto refused = [&](bool done, const char* what) {
+            EXPECT_FALSE(done);
+            EXPECT_TRUE(store.Error().startsWith(QLatin1String(what)))
+                << store.Error().toStdString();
+            EXPECT_TRUE(store.Error().contains(QLatin1String(c.why)))
+                << store.Error().toStdString();
+        };
+        KeptOffer added = wrong;
+        refused(store.Add(added), "The offer could not be kept: ");
+        refused(store.Update(wrong), "The offer could not be changed: ");
+        KeptOffer removed = kept;
+        removed.id = kept.id + 1;
+        wrong.id = removed.id;
+        refused(store.Restore(wrong), "The offer could not be put back: ");
+        // Nothing of the refused writes is kept: the offer reads back as it was, and alone.
+        const auto read = store.All();
+        EXPECT_TRUE(store.Notice().isEmpty()) << store.Notice().toStdString();
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].id, kept.id);
+        EXPECT_EQ(read[0].name, kept.name);
+        EXPECT_EQ(read[0].estimate, kept.estimate);
+        ExpectSameFigures(read[0], kept);
+    }
+}
+
+TEST_F(OfferStoreTest, a_name_or_setting_beyond_the_limits_is_refused_and_one_within_kept) {
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    KeptOffer offer = SampleOffer(QStringLiteral("Lender"));
+    ASSERT_TRUE(store.Add(offer));
+    EXPECT_FALSE(store.Rename(offer.id, QString(61, QLatin1Char('r'))));
+    EXPECT_EQ(store.Error(), QStringLiteral("The offer could not be renamed: its name is longer "
+                                            "than 60 characters."));
+    EXPECT_FALSE(store.Rename(offer.id, QStringLiteral(" ")));
+    EXPECT_TRUE(store.Rename(offer.id, QString(60, QLatin1Char('r'))));
+    EXPECT_EQ(store.All().at(0).name, QString(60, QLatin1Char('r')));
+
+    const QString longest(100000, QLatin1Char('7'));
+    EXPECT_FALSE(store.SetSetting(QStringLiteral("compared_offers"), longest + QLatin1Char('7')));
+    EXPECT_TRUE(store.Error().contains(QStringLiteral("it is longer than 100000 characters")))
+        << store.Error().toStdString();
+    EXPECT_FALSE(store.SetSetting(QString(65, QLatin1Char('k')), QStringLiteral("1")));
+    EXPECT_FALSE(store.SetSetting(QString(), QStringLiteral("1")));
+    EXPECT_FALSE(store.Setting(QStringLiteral("compared_offers")));
+    ASSERT_TRUE(store.SetSetting(QString(64, QLatin1Char('k')), longest));
+    EXPECT_EQ(store.Setting(QString(64, QLatin1Char('k'))), longest);
+    // A value longer than any version keeps is not used.
+    Change(FilePath(), {QStringLiteral("UPDATE settings SET value = value || '7'")});
+    EXPECT_FALSE(store.Setting(QString(64, QLatin1Char('k'))));
+}
+
+// Renames as the file system does, except the move numbered `failing` (from 1), which fails.
+OfferStore::RenameFile FailingMove(int failing, int& moves) {
+    return [failing, &moves](const QString& from, const QString& to) {
+        return ++moves != failing && QFile::rename(from, to);
+    };
+}
+
+TEST_F(OfferStoreTest, a_damaged_file_and_its_journal_move_aside_together_or_not_at_all) {
+    // A journal beginning with a zero byte is not one SQLite plays back or deletes. (A stray
+    // write-ahead log SQLite checkpoints and deletes itself on closing, before any move.)
+    const QByteArray file("Not a database, but someone's file.\n");
+    const std::vector<std::pair<QString, QByteArray>> files = {
+        {QString(), file},
+        {QStringLiteral("-journal"), QByteArray(1, '\0') + QByteArray("its journal")}};
+    // The journal moves first, the file last: each move in turn fails.
+    for (int failing : {0, 1, 2}) {
+        SCOPED_TRACE(failing);
+        QTemporaryDir folder;
+        const QString path = folder.path() + QStringLiteral("/offers.sqlite");
+        for (const auto& [suffix, bytes] : files) {
+            QFile out(path + suffix);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+        }
+        int moves = 0;
+        OfferStore store(folder.path());
+        store.SetRenameFile(FailingMove(failing, moves));
+        const bool opened = store.Open();
+        const QStringList aside =
+            QDir(folder.path()).entryList({QStringLiteral("offers-damaged-*")}, QDir::Files);
+        if (failing == 0) {
+            // All moved, side by side, under a name with the time.
+            ASSERT_TRUE(opened) << store.Error().toStdString();
+            EXPECT_TRUE(store.Error().isEmpty()) << store.Error().toStdString();
+            ASSERT_EQ(aside.size(), 2) << aside.join(QLatin1Char(' ')).toStdString();
+            EXPECT_TRUE(
+                QRegularExpression(QStringLiteral("^offers-damaged-\\d{8}-\\d{6}\\.sqlite$"))
+                    .match(aside.first())
+                    .hasMatch())
+                << aside.first().toStdString();
+            const QString moved = folder.path() + QLatin1Char('/') + aside.first();
+            for (const auto& [suffix, bytes] : files)
+                EXPECT_EQ(ReadAll(moved + suffix), bytes) << suffix.toStdString();
+            continue;
+        }
+        // None moved: the file and its journals are where and as they were.
+        EXPECT_FALSE(opened);
+        EXPECT_TRUE(store.Error().contains(QStringLiteral("could not be moved aside")))
+            << store.Error().toStdString();
+        EXPECT_TRUE(aside.isEmpty()) << aside.join(QLatin1Char(' ')).toStdString();
+        for (const auto& [suffix, bytes] : files)
+            EXPECT_EQ(ReadAll(path + suffix), bytes) << suffix.toStdString();
+    }
+}
+
+TEST_F(OfferStoreTest, a_file_moved_aside_never_overwrites_one_moved_aside_before) {
+    // State: files moved aside earlier under the names this second and the next two would give.
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList earlier;
+    for (int second = 0; second < 3; ++second) {
+        earlier << QStringLiteral("offers-damaged-%1.sqlite")
+                       .arg(now.addSecs(second).toString(QStringLiteral("yyyyMMdd-HHmmss")));
+        QFile out(Folder() + QLatin1Char('/') + earlier.back());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray("earlier ") + QByteArray::number(second));
+    }
+    {
+        QFile out(FilePath());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("damaged now");
+    }
+    // Action: the store opens.
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    // Expected: the damaged file went under a name of its own, numbered, and the earlier ones
+    // are as they were.
+    const QStringList aside =
+        QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}, QDir::Files);
+    ASSERT_EQ(aside.size(), 4) << aside.join(QLatin1Char(' ')).toStdString();
+    QStringList added = aside;
+    for (const QString& name : earlier)
+        added.removeAll(name);
+    ASSERT_EQ(added.size(), 1) << aside.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(added.first().endsWith(QStringLiteral("-2.sqlite"))) << added.first().toStdString();
+    EXPECT_EQ(ReadAll(Folder() + QLatin1Char('/') + added.first()), QByteArray("damaged now"));
+    for (int second = 0; second < 3; ++second)
+        EXPECT_EQ(ReadAll(Folder() + QLatin1Char('/') + earlier[second]),
+                  QByteArray("earlier ") + QByteArray::number(second));
 }
 
 TEST_F(OfferStoreTest, a_file_whose_tables_do_not_match_its_version_is_moved_aside) {

@@ -264,6 +264,46 @@ private slots:
         QCOMPARE(field.FloatValue(), 0.0);
     }
 
+    void zeros_typed_first_are_not_kept_data() {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("whileTyping");
+        QTest::addColumn<QString>("left");
+        // Each row fills every integer position after the zeros: a kept zero would take one and
+        // the last digit would be refused.
+        QTest::newRow("years") << QString::fromLatin1(kYearsMask) << "00427"
+                               << "427"
+                               << "427";
+        QTest::newRow("rate") << QString::fromLatin1(kRateMask) << "0125.5"
+                              << "125.5"
+                              << "125.5000";
+        QTest::newRow("money") << QString::fromLatin1(kMoneyMask) << "098765432"
+                               << "98,765,432"
+                               << "98,765,432.00";
+    }
+    void zeros_typed_first_are_not_kept() {
+        QFETCH(QString, mask);
+        QFETCH(QString, typed);
+        QFETCH(QString, whileTyping);
+        QFETCH(QString, left);
+        // State: a value, all selected, so the first character typed starts an empty entry.
+        TNumericField& field = Field(mask);
+        field.setFloatValue(31);
+        field.setFocus(Qt::TabFocusReason);
+        // Action: zeros first, then as many digits as the field has integer positions; leave.
+        QTest::keyClick(&field, typed.at(0).toLatin1());
+        const QString afterZero = field.DisplayText();
+        QTest::keyClicks(&field, typed.mid(1));
+        const QString shown = field.DisplayText();
+        w_->LeaveTo(w_->result);
+        // Expected: the zero shows as the empty entry's 0 and takes no position; every digit
+        // after it is taken, without a beep.
+        QCOMPARE(afterZero, QStringLiteral("0"));
+        QCOMPARE(shown, whileTyping);
+        QCOMPARE(Beeps(), 0);
+        QCOMPARE(field.DisplayText(), left);
+    }
+
     void comma_locale_types_comma_and_refuses_point() {
         // State: separators "," and "." installed before the fields exist.
         w_.reset();

@@ -1,0 +1,21 @@
+#pragma once
+// What one kept offer and one setting of the comparison may hold. The same limits are checked
+// where an offer is typed (the offer editor), where it is kept (the store refuses more) and
+// where it is read back, so that nothing the program keeps is ever hidden; an offer kept beyond
+// them by an earlier version is shown cut to them, with what was left out named.
+// Lengths are counted in UTF-16 code units, as a text field counts them.
+
+namespace plumcrest {
+
+// Longest name of a kept offer.
+inline constexpr int kMaxOfferName = 60;
+// Most closing cost lines one offer keeps, all sections together.
+inline constexpr int kMaxCostItems = 200;
+// Longest label of a closing cost line.
+inline constexpr int kMaxCostLabel = 200;
+// Longest key of a setting; a key is never empty.
+inline constexpr int kMaxSettingKey = 64;
+// Longest value of a setting: room for the ids of some thousands of compared offers.
+inline constexpr int kMaxSettingValue = 100000;
+
+} // namespace plumcrest
