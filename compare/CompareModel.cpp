@@ -349,6 +349,8 @@ QString CompareModel::CellText(int row, std::size_t column) const {
             return tr("VA");
         case LoanType::Other:
             return tr("Other");
+        case LoanType::Usda:
+            return tr("USDA");
         }
         return {};
     case TermRow:
@@ -371,6 +373,14 @@ QString CompareModel::CellText(int row, std::size_t column) const {
             return tr("no monthly insurance");
         QString text =
             tr("with payment %1 (year %2)").arg(plan.lastMonth).arg(YearOfMonth(plan.lastMonth));
+        // FHA's annual premium and USDA's annual fee follow the balance year by year.
+        if (plan.byYear.size() > 1)
+            text += offers_[column].estimate.loanType == LoanType::Usda
+                        ? tr("; the annual fee falls with the balance each year, to %1 a month")
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)))
+                        : tr("; the annual premium falls with the balance each year, to %1 a "
+                             "month")
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)));
         if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
             if (const Cents saving = CancellationSaving(plan); saving > 0)
@@ -380,13 +390,19 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     }
     case ProjectedRow: {
         QStringList ranges;
-        for (const PaymentRange& range : figures.projected)
+        for (const PaymentRange& range : figures.projected) {
+            // An adjustable rate's column shows the least and the most its years can bring.
+            const QString amount =
+                range.IsRange()
+                    ? tr("%1 to %2").arg(MoneyOf(range.lowTotal), MoneyOf(range.highTotal))
+                    : MoneyOf(range.total);
             ranges << (range.firstYear == range.lastYear
-                           ? tr("year %1: %2").arg(range.firstYear).arg(MoneyOf(range.total))
+                           ? tr("year %1: %2").arg(range.firstYear).arg(amount)
                            : tr("years %1-%2: %3")
                                  .arg(range.firstYear)
                                  .arg(range.lastYear)
-                                 .arg(MoneyOf(range.total)));
+                                 .arg(amount));
+        }
         return ranges.join(QStringLiteral("; "));
     }
     case InFiveCheckRow: {
@@ -437,6 +453,23 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     }
 }
 
+QString CompareModel::CellNote(int row, std::size_t column) const {
+    const OfferFigures& figures = figures_[column];
+    const LoanEstimate& estimate = offers_[column].estimate;
+    // The form's figures are whole dollars.
+    const auto differs = [](const std::optional<Cents>& difference) {
+        return difference && std::llabs(*difference) >= kWholeDollar;
+    };
+    if (row == CashToCloseRow && differs(figures.cashToCloseDifference))
+        return tr("The Loan Estimate prints %1; its table's lines add up to this: ask the lender "
+                  "why")
+            .arg(MoneyOf(ToCents(estimate.disclosedCashToClose.value_or(0))));
+    if (row == InsuranceRow && differs(figures.insuranceDifference))
+        return tr("The Loan Estimate's first year shows %1 a month")
+            .arg(MoneyOf(ToCents(estimate.disclosedInsuranceMonthly.value_or(0))));
+    return {};
+}
+
 QVariant CompareModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= RowCount ||
         index.column() >= static_cast<int>(offers_.size()))
@@ -448,6 +481,10 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
         return CellText(index.row(), column);
     case FigureRole:
         return CellFigure(index.row(), column);
+    case Qt::ToolTipRole: {
+        const QString note = CellNote(index.row(), column);
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
     case Qt::TextAlignmentRole:
         return KindOf(index.row()) == RowKind::Text ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -488,7 +525,9 @@ QString CompareModel::RowExplanation(int row) {
         return tr("An adjustable rate with each change as high as its caps allow; a fixed rate "
                   "as it is");
     case CashToCloseRow:
-        return tr("Down payment plus all closing costs, less lender credits");
+        return tr("As the Loan Estimate's Calculating Cash to Close table adds it: total closing "
+                  "costs, less closing costs financed, plus the down payment, less the deposit, "
+                  "funds for you and seller credits, plus adjustments and other credits");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
                   "plus the loan costs (A to C), prepaid interest and insurance paid at closing");

@@ -124,6 +124,8 @@ private:
     static QString RowExplanation(int row);
     QString CellText(int row, std::size_t column) const;
     QVariant CellFigure(int row, std::size_t column) const;
+    // What the form itself printed beside a figure of ours, where it differs; empty otherwise.
+    QString CellNote(int row, std::size_t column) const;
     QString MoneyOf(Cents cents) const;
     void HorizonChanged();
     void RecomputeHorizons();

@@ -128,7 +128,9 @@ std::int64_t AdjustedRateE4(const AdjustableRate& rate, std::int64_t noteE4, std
     const std::int64_t ceiling = noteE4 + std::max<std::int64_t>(0, ClampedE4(rate.lifeCap));
     const std::int64_t floor = ClampedE4(rate.floor);
     std::int64_t next = currentE4 + cap;
-    if (path == RatePath::Indexed)
+    if (path == RatePath::BestCase)
+        next = currentE4 - cap;
+    else if (path == RatePath::Indexed)
         next = std::clamp(ClampedE4(rate.indexPercent) + ClampedE4(rate.marginPercent),
                           currentE4 - cap, currentE4 + cap);
     next = std::min(next, ceiling);

@@ -119,6 +119,8 @@ enum class RatePath {
     Indexed,
     // Each change is as high as the caps allow, up to the lifetime ceiling.
     WorstCase,
+    // Each change is as low as the caps allow, down to the minimum rate.
+    BestCase,
 };
 
 // A rate in percent as schedules take it: in ten-thousandths of a point, rounded half away from

@@ -31,10 +31,35 @@ std::int32_t Counted(const AmortizationSchedule& schedule, std::int32_t months) 
     return std::clamp(months, 0, MonthsIn(schedule));
 }
 
+// Each year's monthly charge on that year's average scheduled balance: the balances owed before
+// each of its payments, summed, times the percentage, over the months counted and twelve.
+std::vector<Cents> ChargesByYear(const AmortizationSchedule& schedule, std::int64_t percentE4,
+                                 std::int32_t lastMonth) {
+    std::vector<Cents> byYear;
+    Wide sum = 0;
+    std::int32_t counted = 0;
+    Cents owed = schedule.loan;
+    for (const ScheduleMonth& row : schedule.months) {
+        if (row.month > lastMonth)
+            break;
+        sum += owed;
+        ++counted;
+        owed = row.balance;
+        if (counted == 12 || row.month == lastMonth) {
+            const Wide divisor = kMonthlyDivisor * counted;
+            byYear.push_back(static_cast<Cents>(
+                std::min<Wide>((sum * percentE4 + divisor / 2) / divisor, INT64_MAX)));
+            sum = 0;
+            counted = 0;
+        }
+    }
+    return byYear;
+}
+
 } // namespace
 
 InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd end,
-                            double yearlyPercent, Cents homeValue) {
+                            double yearlyPercent, Cents homeValue, Cents baseLoan) {
     InsurancePlan plan;
     const std::int32_t term = MonthsIn(schedule);
     if (end == InsuranceEnd::None || term == 0 || homeValue <= 0 || !std::isfinite(yearlyPercent))
@@ -49,10 +74,16 @@ InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd e
     if (monthly <= 0)
         return plan;
 
-    if (end == InsuranceEnd::Fha) {
-        plan.monthly = monthly;
-        plan.lastMonth =
-            AtMostPercent(schedule.loan, homeValue, 90) ? std::min(kFhaShortMonths, term) : term;
+    if (end == InsuranceEnd::Fha || end == InsuranceEnd::Usda) {
+        // HUD tests the base loan, before the upfront premium is added to it.
+        const Cents tested = baseLoan > 0 ? baseLoan : schedule.loan;
+        plan.lastMonth = end == InsuranceEnd::Fha && AtMostPercent(tested, homeValue, 90)
+                             ? std::min(kFhaShortMonths, term)
+                             : term;
+        plan.byYear = ChargesByYear(schedule, percentE4, plan.lastMonth);
+        plan.monthly = plan.byYear.empty() ? 0 : plan.byYear.front();
+        if (plan.monthly <= 0)
+            plan = {};
         return plan;
     }
 
@@ -87,6 +118,11 @@ InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd e
 InsurancePlan PlanInsuranceWithExtras(const InsurancePlan& scheduled,
                                       const AmortizationSchedule& actual, InsuranceEnd end,
                                       double yearlyPercent, Cents homeValue) {
+    if (end == InsuranceEnd::Fha || end == InsuranceEnd::Usda) {
+        InsurancePlan plan = scheduled;
+        plan.lastMonth = std::min(plan.lastMonth, MonthsIn(actual));
+        return plan;
+    }
     if (end != InsuranceEnd::Conventional)
         return PlanInsurance(actual, end, yearlyPercent, homeValue);
     InsurancePlan plan = scheduled;
@@ -115,28 +151,80 @@ Cents CancellationSaving(const InsurancePlan& plan) {
 }
 
 Cents InsuranceInMonth(const InsurancePlan& plan, std::int32_t month) {
-    return month >= 1 && month <= plan.lastMonth ? plan.monthly : 0;
+    if (month < 1 || month > plan.lastMonth)
+        return 0;
+    const auto year = static_cast<std::size_t>(YearOfMonth(month) - 1);
+    return year < plan.byYear.size() ? plan.byYear[year] : plan.monthly;
+}
+
+namespace {
+
+// The least and the most regular payment of a schedule's year `year` (none: 0, 0).
+std::pair<Cents, Cents> RegularPaymentsIn(const AmortizationSchedule& schedule, std::int32_t year) {
+    if (year < 1 || static_cast<std::size_t>(year) > schedule.years.size())
+        return {0, 0};
+    const ScheduleYear& row = schedule.years[static_cast<std::size_t>(year - 1)];
+    // The regular payment in force at each of its months: the last change on or before it.
+    Cents low = INT64_MAX;
+    Cents high = INT64_MIN;
+    for (std::int32_t month = row.firstMonth; month <= row.lastMonth; ++month) {
+        Cents payment = schedule.payment;
+        for (const PaymentChange& change : schedule.changes)
+            if (change.month <= month)
+                payment = change.payment;
+        low = std::min(low, payment);
+        high = std::max(high, payment);
+    }
+    return {low, high};
+}
+
+} // namespace
+
+std::vector<PaymentRange> ProjectedPayments(const AmortizationSchedule& schedule,
+                                            const InsurancePlan& plan, Cents monthlyEscrow,
+                                            const AmortizationSchedule& lowest,
+                                            const AmortizationSchedule& highest) {
+    constexpr std::size_t kMostColumns = 4;
+    std::vector<PaymentRange> ranges;
+    bool insured = InsuranceInMonth(plan, 1) > 0;
+    for (const ScheduleYear& year : schedule.years) {
+        const Cents low = RegularPaymentsIn(lowest, year.year).first;
+        const Cents high = RegularPaymentsIn(highest, year.year).second;
+        const Cents insurance = InsuranceInMonth(plan, year.firstMonth);
+        // A column starts where the payment's range changes or the insurance has ended.
+        const bool ended = insured && insurance == 0;
+        insured = insurance > 0;
+        const bool starts = ranges.empty() || ended || low != ranges.back().lowPrincipalInterest ||
+                            high != ranges.back().highPrincipalInterest;
+        if (starts && ranges.size() < kMostColumns) {
+            PaymentRange range;
+            range.firstYear = year.year;
+            range.lastYear = year.year;
+            range.principalInterest = RegularPaymentsIn(schedule, year.year).first;
+            range.insurance = insurance;
+            range.escrow = monthlyEscrow;
+            range.lowPrincipalInterest = low;
+            range.highPrincipalInterest = high;
+            ranges.push_back(range);
+        } else {
+            PaymentRange& last = ranges.back();
+            last.lastYear = year.year;
+            last.lowPrincipalInterest = std::min(last.lowPrincipalInterest, low);
+            last.highPrincipalInterest = std::max(last.highPrincipalInterest, high);
+        }
+    }
+    for (PaymentRange& range : ranges) {
+        const Cents monthly = AddCents(range.insurance, range.escrow);
+        range.total = AddCents(range.principalInterest, monthly);
+        range.lowTotal = AddCents(range.lowPrincipalInterest, monthly);
+        range.highTotal = AddCents(range.highPrincipalInterest, monthly);
+    }
+    return ranges;
 }
 
 std::vector<PaymentRange> ProjectedPayments(const AmortizationSchedule& schedule,
                                             const InsurancePlan& plan, Cents monthlyEscrow) {
-    std::vector<PaymentRange> ranges;
-    for (const ScheduleYear& year : schedule.years) {
-        const Cents insurance = InsuranceInMonth(plan, year.firstMonth);
-        if (!ranges.empty() && ranges.back().insurance == insurance) {
-            ranges.back().lastYear = year.year;
-            continue;
-        }
-        PaymentRange range;
-        range.firstYear = year.year;
-        range.lastYear = year.year;
-        range.principalInterest = schedule.payment;
-        range.insurance = insurance;
-        range.escrow = monthlyEscrow;
-        range.total = AddCents(AddCents(schedule.payment, insurance), monthlyEscrow);
-        ranges.push_back(range);
-    }
-    return ranges;
+    return ProjectedPayments(schedule, plan, monthlyEscrow, schedule, schedule);
 }
 
 PaidThrough PaidInFirst(const AmortizationSchedule& schedule, const InsurancePlan& plan,

@@ -20,13 +20,20 @@ enum class InsuranceEnd {
     // Private insurance: ends automatically at 78 % of the home's value, at the latest at the
     // middle of the term; the buyer may ask to cancel it at 80 %.
     Conventional,
-    // Government-backed: 11 years when the loan was at most 90 % of the value, else for the life
-    // of the loan.
+    // FHA's annual premium: 11 years when the base loan (without the financed upfront premium)
+    // was at most 90 % of the value, else for the life of the loan; each year's on that year's
+    // average scheduled balance.
     Fha,
+    // USDA's annual fee: for the life of the loan, each year's on that year's average scheduled
+    // balance.
+    Usda,
 };
 
 struct InsurancePlan {
-    Cents monthly = 0;
+    Cents monthly = 0; // the first year's
+    // FHA and USDA: the monthly charge of each year of the loan, the first being `monthly`; empty
+    // when it stays `monthly` throughout.
+    std::vector<Cents> byYear;
     std::int32_t lastMonth = 0; // the last payment that carries insurance; 0: none paid
     // Conventional only: the first payment after which the balance is at most 80 % of the value,
     // so the buyer may ask to cancel then. Unset when insurance has ended by then (or never ran).
@@ -40,11 +47,14 @@ struct InsurancePlan {
 // term; nothing when the loan starts at or below 78 %. The term is the schedule's own length:
 // a rounded-up payment that ends the schedule early brings the middle forward with it, since the
 // loan is then amortized over those months. The middle of an odd term falls inside a month, so
-// its last payment is term / 2 rounded down. FHA: 132 payments when the loan is at most 90 % of
-// the value, else every payment. Never beyond the schedule's last month. No insurance for
-// `None`, a rate of zero or less, a home value of zero or less, or an empty schedule.
+// its last payment is term / 2 rounded down. FHA: 132 payments when `baseLoan` (the loan without
+// the financed upfront premium; 0: the schedule's loan) is at most 90 % of the value, else every
+// payment; USDA: every payment. FHA and USDA charge each year the percentage of that year's
+// average scheduled balance (owed before each of its payments), a twelfth of it a month, rounded
+// half up to the cent. Never beyond the schedule's last month. No insurance for `None`, a rate of
+// zero or less, a home value of zero or less, or an empty schedule.
 InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd end,
-                            double yearlyPercent, Cents homeValue);
+                            double yearlyPercent, Cents homeValue, Cents baseLoan = 0);
 
 // Private mortgage insurance as the Homeowners Protection Act ends it when the buyer pays more
 // than the schedule asks: automatically with the payment the original schedule (`scheduled`,
@@ -52,8 +62,8 @@ InsurancePlan PlanInsurance(const AmortizationSchedule& schedule, InsuranceEnd e
 // or at the middle of its term, whatever the extras, and never after the loan is paid off. The
 // buyer may ask to cancel once the balance reaches 80 % of the original value, by the original
 // schedule or by the actual payments, whichever comes first: `reaches80` is that payment of the
-// `actual` schedule (unset when the insurance has ended by then). Other plans (FHA) run on the
-// actual schedule as PlanInsurance gives them.
+// `actual` schedule (unset when the insurance has ended by then). FHA's and USDA's charges follow
+// the scheduled balance, so they stay `scheduled`'s and end with the actual last payment.
 InsurancePlan PlanInsuranceWithExtras(const InsurancePlan& scheduled,
                                       const AmortizationSchedule& actual, InsuranceEnd end,
                                       double yearlyPercent, Cents homeValue);
@@ -66,22 +76,40 @@ Cents CancellationSaving(const InsurancePlan& plan);
 Cents InsuranceInMonth(const InsurancePlan& plan, std::int32_t month);
 
 // One column of the Projected Payments table: the years in which the estimated monthly payment
-// stays the same.
+// stays the same, or, for an adjustable rate, the years between its changes.
 struct PaymentRange {
     std::int32_t firstYear = 0;
     std::int32_t lastYear = 0;
-    Cents principalInterest = 0; // the regular payment
+    Cents principalInterest = 0; // the regular payment of the column's first year
     Cents insurance = 0;
     Cents escrow = 0;
     Cents total = 0;
+    // The least and the most the principal and interest, and the whole payment, can be in these
+    // years; both the regular payment for a fixed rate.
+    Cents lowPrincipalInterest = 0;
+    Cents highPrincipalInterest = 0;
+    Cents lowTotal = 0;
+    Cents highTotal = 0;
+    bool IsRange() const { return lowPrincipalInterest != highPrincipalInterest; }
 };
 
 // The ranges, first year to last. A year shows insurance when any of its payments carries it, so
-// insurance that ends mid-year runs to that year's end and the next range starts the year after.
-// The form shows the regular payment throughout; a smaller last payment does not make a range.
-// Empty for an empty schedule.
+// insurance that ends mid-year runs to that year's end and the next range starts the year after;
+// an annual premium that falls year by year starts no new range. The form shows the regular
+// payment throughout; a smaller last payment does not make a range. Empty for an empty schedule.
 std::vector<PaymentRange> ProjectedPayments(const AmortizationSchedule& schedule,
                                             const InsurancePlan& plan, Cents monthlyEscrow);
+
+// An adjustable rate's table, as 12 CFR 1026.37(c) lays it out: a column starts in year 1, in
+// each year whose least or most principal and interest differs from the year before (the least
+// from `lowest`, every change as low as the caps and floor allow; the most from `highest`, every
+// change as high as they allow), and in the year after the mortgage insurance ends. At most four
+// columns: the events after the third column's start share the fourth, its least and most taken
+// over all its years. The insurance shown is that of the column's first year.
+std::vector<PaymentRange> ProjectedPayments(const AmortizationSchedule& schedule,
+                                            const InsurancePlan& plan, Cents monthlyEscrow,
+                                            const AmortizationSchedule& lowest,
+                                            const AmortizationSchedule& highest);
 
 // In the first `months` payments, and the balance owed after them. Months beyond the schedule
 // count all of it (balance 0); `months` <= 0 counts nothing and owes the whole loan.

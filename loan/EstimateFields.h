@@ -22,7 +22,8 @@
 
 namespace plumcrest {
 
-enum class FigureKind { Money, Rate, Months, Date, Text, Choice };
+// SignedMoney: money that may be below zero (an adjustment the form adds with its sign).
+enum class FigureKind { Money, Rate, Months, Date, Text, Choice, SignedMoney };
 
 // What any figure of a kind may be: what the calculator's masks show (money to 99,999,999.99,
 // rates to 999.9999) and the longest schedule the calculator's 999-year term gives.
@@ -39,6 +40,8 @@ constexpr FigureLimits LimitsOf(FigureKind kind) {
     switch (kind) {
     case FigureKind::Money:
         return {0, kMaxMoney, 2};
+    case FigureKind::SignedMoney:
+        return {-kMaxMoney, kMaxMoney, 2};
     case FigureKind::Rate:
         return {0, kMaxRate, 4};
     case FigureKind::Months:
@@ -51,8 +54,9 @@ constexpr FigureLimits LimitsOf(FigureKind kind) {
     return {};
 }
 
-// The editor's boxes, in the order they are laid out.
-enum class FieldGroup { Loan, Monthly, Disclosed, Adjustable, Credits };
+// The editor's boxes, in the order they are laid out; CashToClose is the Calculating Cash to Close
+// table below the totals.
+enum class FieldGroup { Loan, Monthly, Disclosed, Adjustable, Credits, CashToClose };
 
 // Where a figure lives in the record; exactly one member is set. An adjustable-rate figure lives
 // in LoanEstimate::adjustable, which is either wholly absent (a fixed rate) or wholly given.
@@ -136,11 +140,13 @@ inline constexpr ChoiceName kLoanTypeChoices[] = {
     {"fha", QT_TRANSLATE_NOOP("EstimateFields", "FHA")},
     {"va", QT_TRANSLATE_NOOP("EstimateFields", "VA")},
     {"other", QT_TRANSLATE_NOOP("EstimateFields", "Other")},
+    {"usda", QT_TRANSLATE_NOOP("EstimateFields", "USDA")},
 };
 inline constexpr ChoiceName kInsuranceEndChoices[] = {
     {"none", QT_TRANSLATE_NOOP("EstimateFields", "None")},
     {"conventional", QT_TRANSLATE_NOOP("EstimateFields", "Conventional: at 78 % of the value")},
     {"fha", QT_TRANSLATE_NOOP("EstimateFields", "FHA: after 11 years, or the whole term")},
+    {"usda", QT_TRANSLATE_NOOP("EstimateFields", "USDA annual fee: the whole term")},
 };
 
 namespace detail {
@@ -167,6 +173,11 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    true, false, PLUMCREST_CAPTION("Loan a&mount:"),
                    PLUMCREST_CAPTION("Loan amount"), "Loan Amount", "Monto del préstamo",
                    "loanAmount", "loan_amount", 3),
+    detail::Figure("upfrontPremiumFinanced", FigureKind::Money, FieldGroup::Loan,
+                   At(&LoanEstimate::upfrontPremiumFinanced), false, false,
+                   PLUMCREST_CAPTION("&Upfront premium or funding fee financed:"),
+                   PLUMCREST_CAPTION("Upfront premium or funding fee financed"), "", "", "",
+                   "upfront_premium_financed", 5),
     detail::Figure("months", FigureKind::Months, FieldGroup::Loan, At(&LoanEstimate::months), false,
                    false, PLUMCREST_CAPTION("Term (&years):"), PLUMCREST_CAPTION("Term in years"),
                    "Loan Term", "Plazo del préstamo", "loanTermYears", "term_months", 3),
@@ -217,6 +228,23 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    PLUMCREST_CAPTION("In 5 Years, principal paid o&ff:"),
                    PLUMCREST_CAPTION("In 5 Years, principal paid off, disclosed"), "In 5 Years",
                    "En 5 años", "in5YearsPrincipal", "disclosed_in5_principal", 3),
+    detail::Figure("disclosedInsuranceMonthly", FigureKind::Money, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedInsuranceMonthly), false, true,
+                   PLUMCREST_CAPTION("Mortgage insurance a month, year &1:"),
+                   PLUMCREST_CAPTION("Mortgage insurance a month in year 1, disclosed"),
+                   "Mortgage Insurance", "Seguro hipotecario", "", "disclosed_insurance_monthly",
+                   5),
+    detail::Figure("disclosedFinanceCharge", FigureKind::Money, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedFinanceCharge), false, true,
+                   PLUMCREST_CAPTION("Finance c&harge:"),
+                   PLUMCREST_CAPTION("Finance charge disclosed"), "Finance Charge",
+                   "Cargo financiero", "financeCharge", "disclosed_finance_charge", 5),
+    detail::Figure("disclosedCashToClose", FigureKind::Money, FieldGroup::Disclosed,
+                   At(&LoanEstimate::disclosedCashToClose), false, true,
+                   PLUMCREST_CAPTION("Estimated ca&sh to close:"),
+                   PLUMCREST_CAPTION("Estimated cash to close, disclosed"),
+                   "Estimated Cash to Close", "Dinero en efectivo estimado para el cierre",
+                   "cashToClose", "disclosed_cash_to_close", 5),
     detail::Figure("armInitialMonths", FigureKind::Months, FieldGroup::Adjustable,
                    At(&AdjustableRate::initialMonths), false, false,
                    PLUMCREST_CAPTION("Initial rate lasts (months):"),
@@ -258,6 +286,37 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
         "lenderCredits", FigureKind::Money, FieldGroup::Credits, At(&LoanEstimate::lenderCredits),
         false, false, PLUMCREST_CAPTION("Lender &credits:"), PLUMCREST_CAPTION("Lender credits"),
         "Lender Credits", "Créditos del prestamista", "lenderCredits", "lender_credits", 3),
+    // The Calculating Cash to Close table after its Total Closing Costs (J).
+    detail::Figure("closingCostsFinanced", FigureKind::Money, FieldGroup::CashToClose,
+                   At(&LoanEstimate::closingCostsFinanced), false, true,
+                   PLUMCREST_CAPTION("Closing costs financed:"),
+                   PLUMCREST_CAPTION("Closing costs financed"),
+                   "Closing Costs Financed (Paid from your Loan Amount)",
+                   "Costos de cierre financiados (pagados del monto del préstamo)", "",
+                   "closing_costs_financed", 5),
+    detail::Figure("downPaymentFunds", FigureKind::Money, FieldGroup::CashToClose,
+                   At(&LoanEstimate::downPaymentFunds), false, true,
+                   PLUMCREST_CAPTION("Down payment or funds from you:"),
+                   PLUMCREST_CAPTION("Down payment or funds from the borrower"),
+                   "Down Payment/Funds from Borrower", "Pago inicial/Fondos del deudor", "",
+                   "down_payment_funds", 5),
+    detail::Figure("deposit", FigureKind::Money, FieldGroup::CashToClose,
+                   At(&LoanEstimate::deposit), false, true, PLUMCREST_CAPTION("Deposit:"),
+                   PLUMCREST_CAPTION("Deposit"), "Deposit", "Depósito", "", "deposit", 5),
+    detail::Figure("fundsForBorrower", FigureKind::Money, FieldGroup::CashToClose,
+                   At(&LoanEstimate::fundsForBorrower), false, true,
+                   PLUMCREST_CAPTION("Funds for you:"), PLUMCREST_CAPTION("Funds for the borrower"),
+                   "Funds for Borrower", "Fondos para el deudor", "", "funds_for_borrower", 5),
+    detail::Figure("sellerCredits", FigureKind::Money, FieldGroup::CashToClose,
+                   At(&LoanEstimate::sellerCredits), false, true,
+                   PLUMCREST_CAPTION("Seller credits:"), PLUMCREST_CAPTION("Seller credits"),
+                   "Seller Credits", "Créditos del vendedor", "", "seller_credits", 5),
+    detail::Figure("adjustmentsCredits", FigureKind::SignedMoney, FieldGroup::CashToClose,
+                   At(&LoanEstimate::adjustmentsCredits), false, true,
+                   PLUMCREST_CAPTION("Adjustments and other credits (a credit below 0):"),
+                   PLUMCREST_CAPTION("Adjustments and other credits"),
+                   "Adjustments and Other Credits", "Ajustes y otros créditos", "",
+                   "adjustments_credits", 5),
 });
 #undef PLUMCREST_CAPTION
 

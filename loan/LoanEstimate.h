@@ -16,7 +16,8 @@
 
 namespace plumcrest {
 
-enum class LoanType { Conventional, Fha, Va, Other };
+// New types go at the end: the stored words follow this order.
+enum class LoanType { Conventional, Fha, Va, Other, Usda };
 
 // The closing-cost sections of the form; D (A to C) and I (E to H) are their totals.
 enum class CostSection { A, B, C, E, F, G, H };
@@ -52,7 +53,11 @@ bool IsPrepaidInterest(const CostItem& item);
 struct LoanEstimate {
     LoanType loanType = LoanType::Conventional;
     double price = 0;      // the home's value
-    double loanAmount = 0; // dollars
+    double loanAmount = 0; // dollars, the whole note, any financed upfront premium included
+    // The part of the loan amount that is an upfront premium or fee financed (FHA's upfront
+    // mortgage insurance premium, VA's funding fee, USDA's guarantee fee); the rest is the base
+    // loan amount.
+    double upfrontPremiumFinanced = 0;
     std::int32_t months = 0;
     double noteRate = 0; // percent a year
     std::vector<CostItem> costs;
@@ -69,6 +74,19 @@ struct LoanEstimate {
     // The finance charge the lender disclosed (a Closing Disclosure's Loan Calculations), which
     // can make a disclosed APR accurate by 12 CFR 1026.22(a)(4).
     std::optional<double> disclosedFinanceCharge;
+    // The first year's monthly mortgage insurance of the Projected Payments table.
+    std::optional<double> disclosedInsuranceMonthly;
+    // The Calculating Cash to Close table, line by line as the form prints it (not given: worked
+    // out from what the offer has). Deposit, funds for the borrower and seller credits are
+    // amounts taken off; adjustments and other credits are added with their sign (a credit is
+    // negative). The form's own total is kept beside ours, never replaced by it.
+    std::optional<double> closingCostsFinanced;
+    std::optional<double> downPaymentFunds;
+    std::optional<double> deposit;
+    std::optional<double> fundsForBorrower;
+    std::optional<double> sellerCredits;
+    std::optional<double> adjustmentsCredits;
+    std::optional<double> disclosedCashToClose;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
 

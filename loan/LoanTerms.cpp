@@ -23,6 +23,9 @@ LoanTerms TermsOfCalculator(const LoanInputs& inputs, const LoanResults& results
 LoanTerms TermsOfEstimate(const LoanEstimate& estimate) {
     LoanTerms terms;
     terms.loan = estimate.loanAmount;
+    if (estimate.upfrontPremiumFinanced > 0)
+        terms.baseLoan =
+            SubtractCents(ToCents(estimate.loanAmount), ToCents(estimate.upfrontPremiumFinanced));
     terms.ratePercent = estimate.noteRate;
     terms.months = estimate.months;
     terms.insuranceEnd = estimate.insuranceEnd;
@@ -50,11 +53,12 @@ LoanTerms AlongPath(LoanTerms terms, RatePath path) {
 
 InsurancePlan InsuranceOf(const LoanTerms& terms, const AmortizationSchedule& schedule) {
     if (!terms.extras.Any())
-        return PlanInsurance(schedule, terms.insuranceEnd, terms.insurancePercent, terms.homeValue);
+        return PlanInsurance(schedule, terms.insuranceEnd, terms.insurancePercent, terms.homeValue,
+                             terms.baseLoan);
     // Extra payments do not bring the automatic end forward: it is the original schedule's.
     const InsurancePlan scheduled =
         PlanInsurance(ScheduleOf(WithExtras(terms, {})), terms.insuranceEnd, terms.insurancePercent,
-                      terms.homeValue);
+                      terms.homeValue, terms.baseLoan);
     return PlanInsuranceWithExtras(scheduled, schedule, terms.insuranceEnd, terms.insurancePercent,
                                    terms.homeValue);
 }

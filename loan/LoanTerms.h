@@ -14,6 +14,7 @@ namespace plumcrest {
 
 struct LoanTerms {
     double loan = 0;        // dollars
+    Cents baseLoan = 0;     // the loan without a financed upfront premium; 0: all of it
     double ratePercent = 0; // the note rate, a year
     std::int32_t months = 0;
     // Monthly mortgage insurance, a percentage a year of the original loan, and how it ends.

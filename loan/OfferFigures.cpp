@@ -39,6 +39,34 @@ SectionTotals TotalsOf(const LoanEstimate& estimate) {
     return totals;
 }
 
+CashToClose CashToCloseOf(const LoanEstimate& estimate, const SectionTotals& totals) {
+    const auto line = [](const std::optional<double>& given, Cents otherwise) {
+        return given && std::isfinite(*given) ? ToCents(*given) : otherwise;
+    };
+    CashToClose cash;
+    cash.totalClosingCosts = SubtractCents(totals.closingCosts, totals.lenderCredits);
+    const Cents premium = ToCents(estimate.upfrontPremiumFinanced);
+    cash.closingCostsFinanced =
+        line(estimate.closingCostsFinanced,
+             std::clamp<Cents>(premium, 0, std::max<Cents>(cash.totalClosingCosts, 0)));
+    // The down payment is what the base loan leaves of the price; the financed premium is a
+    // closing cost financed, not a smaller down payment.
+    const Cents baseLoan = SubtractCents(ToCents(estimate.loanAmount), std::max<Cents>(premium, 0));
+    cash.downPayment = line(estimate.downPaymentFunds,
+                            std::max<Cents>(0, SubtractCents(ToCents(estimate.price), baseLoan)));
+    cash.deposit = line(estimate.deposit, 0);
+    cash.fundsForBorrower = line(estimate.fundsForBorrower, 0);
+    cash.sellerCredits = line(estimate.sellerCredits, 0);
+    cash.adjustments = line(estimate.adjustmentsCredits, 0);
+    Cents total = SubtractCents(cash.totalClosingCosts, cash.closingCostsFinanced);
+    total = AddCents(total, cash.downPayment);
+    total = SubtractCents(total, cash.deposit);
+    total = SubtractCents(total, cash.fundsForBorrower);
+    total = SubtractCents(total, cash.sellerCredits);
+    cash.total = AddCents(total, cash.adjustments);
+    return cash;
+}
+
 OfferFigures FigureOffer(const LoanEstimate& estimate, const ExtraPayments& plan) {
     OfferFigures figures;
     figures.terms = TermsOfEstimate(estimate);
@@ -65,11 +93,26 @@ OfferFigures FigureOffer(const LoanEstimate& estimate, const ExtraPayments& plan
     if (const auto calculator = CalculatorResultsOf(estimate))
         figures.calculatorApr = calculator->APR;
     const Cents loan = figures.schedule.loan;
-    figures.downPayment = SubtractCents(ToCents(estimate.price), ToCents(estimate.loanAmount));
-    figures.cashToClose = SubtractCents(AddCents(figures.downPayment, figures.totals.closingCosts),
-                                        figures.totals.lenderCredits);
-    figures.projected =
-        ProjectedPayments(figures.schedule, figures.insurance, figures.terms.monthlyEscrow);
+    figures.baseLoan = figures.terms.baseLoan > 0 ? figures.terms.baseLoan : loan;
+    figures.cash = CashToCloseOf(estimate, figures.totals);
+    figures.downPayment = figures.cash.downPayment;
+    figures.cashToClose = figures.cash.total;
+    if (estimate.disclosedCashToClose && std::isfinite(*estimate.disclosedCashToClose))
+        figures.cashToCloseDifference =
+            SubtractCents(ToCents(*estimate.disclosedCashToClose), figures.cashToClose);
+    if (estimate.disclosedInsuranceMonthly && std::isfinite(*estimate.disclosedInsuranceMonthly))
+        figures.insuranceDifference =
+            SubtractCents(ToCents(*estimate.disclosedInsuranceMonthly), figures.insurance.monthly);
+    if (figures.adjustable) {
+        // The table's least and most come from the disclosed loan, without the buyer's extras.
+        figures.projected =
+            ProjectedPayments(figures.schedule, figures.insurance, figures.terms.monthlyEscrow,
+                              ScheduleOf(AlongPath(figures.terms, RatePath::BestCase)),
+                              ScheduleOf(AlongPath(figures.terms, RatePath::WorstCase)));
+    } else {
+        figures.projected =
+            ProjectedPayments(figures.schedule, figures.insurance, figures.terms.monthlyEscrow);
+    }
     // Interest and insurance paid at closing are paid in the first five years too (the
     // regulator's sample forms count the prepaid interest in "In 5 Years").
     figures.inFiveYears =

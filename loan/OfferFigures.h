@@ -32,6 +32,24 @@ struct SectionTotals {
 SectionTotals TotalsOf(const LoanEstimate& estimate);
 Cents SectionTotal(const LoanEstimate& estimate, CostSection section);
 
+// The Loan Estimate's Calculating Cash to Close table (12 CFR 1026.37(h)(1)): each line as the
+// form gives it, or, where it gives none, as the offer's own figures have it (closing costs
+// financed: the upfront premium financed, at most the closing costs; down payment: the price less
+// the base loan, never below zero; the other lines 0). The total is J less the closing costs
+// financed, plus the down payment, less the deposit, the funds for the borrower and the seller
+// credits, plus the adjustments and other credits.
+struct CashToClose {
+    Cents totalClosingCosts = 0; // J: D + I less lender credits
+    Cents closingCostsFinanced = 0;
+    Cents downPayment = 0;
+    Cents deposit = 0;
+    Cents fundsForBorrower = 0;
+    Cents sellerCredits = 0;
+    Cents adjustments = 0; // with its sign: a credit is below zero
+    Cents total = 0;
+};
+CashToClose CashToCloseOf(const LoanEstimate& estimate, const SectionTotals& totals);
+
 struct OfferFigures {
     // The loan as the lender discloses it: no extra payments and, for an adjustable rate, the
     // index as it stands today. The Loan Estimate's figures and the APR come from it.
@@ -49,8 +67,16 @@ struct OfferFigures {
     InsurancePlan worstInsurance;
     HighestPayment worstHighest;
     SectionTotals totals;
-    Cents downPayment = 0;
-    Cents cashToClose = 0; // down payment plus closing costs less lender credits
+    Cents baseLoan = 0; // the loan amount less the upfront premium financed
+    CashToClose cash;
+    Cents downPayment = 0; // the table's down payment
+    Cents cashToClose = 0; // the table's total, ours
+    // The form's printed cash to close less ours, where it gave one.
+    std::optional<Cents> cashToCloseDifference;
+    // The first year's monthly insurance the form gave less ours.
+    std::optional<Cents> insuranceDifference;
+    // Up to four columns; an adjustable rate's with the least and the most each column's years
+    // can bring.
     std::vector<PaymentRange> projected;
     InYears inFiveYears;
     double tip = 0; // percent

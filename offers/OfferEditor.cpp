@@ -118,7 +118,12 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
         1, tr("Ends when the balance reaches 78 % of the value, at the latest mid-term"),
         Qt::ToolTipRole);
     insuranceEnd_->setItemData(
-        2, tr("11 years when the loan is 90 % of the value or less, else the whole term"),
+        2,
+        tr("11 years when the base loan is 90 % of the value or less, else the whole term; each "
+           "year's premium on that year's average scheduled balance"),
+        Qt::ToolTipRole);
+    insuranceEnd_->setItemData(
+        3, tr("The whole term; each year's fee on that year's average scheduled balance"),
         Qt::ToolTipRole);
 
     // What the lender disclosed.
@@ -210,6 +215,8 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     totalD_ = addTotal(tr("D. Total Loan Costs (A + B + C)"), "lblTotalD");
     totalI_ = addTotal(tr("I. Total Other Costs (E + F + G + H)"), "lblTotalI");
     totalJ_ = addTotal(tr("J. Total Closing Costs (D + I - lender credits)"), "lblTotalJ");
+    // The rest of the Calculating Cash to Close table; empty lines are worked out from the offer.
+    AddFigures(FieldGroup::CashToClose, estimate, totalsBox, totalsGrid);
 
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblEditProblem"));
@@ -277,6 +284,7 @@ EntryRule RuleOf(const EstimateField& figure) {
     const FigureLimits limits = figure.Limits();
     switch (figure.kind) {
     case FigureKind::Money:
+    case FigureKind::SignedMoney:
         return {EntryKind::Money, limits.low, limits.high, figure.positive, figure.optional};
     case FigureKind::Rate:
         return {EntryKind::Percent, limits.low, limits.high, figure.positive, figure.optional};
@@ -353,7 +361,9 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
     if (entry.rule.kind != EntryKind::Years && entry.rule.kind != EntryKind::Months)
         entry.edit->setAlignment(Qt::AlignRight);
     if (entry.rule.optional)
-        entry.edit->setPlaceholderText(tr("not given"));
+        entry.edit->setPlaceholderText(figure.group == FieldGroup::CashToClose
+                                           ? tr("from the offer's figures")
+                                           : tr("not given"));
     entry.problem = NewProblemLabel(parent);
     auto* label = new QLabel(Translated(figure.caption), parent);
     label->setBuddy(entry.edit);
@@ -368,6 +378,9 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
                 // The loan is checked against the price.
                 if (field == "price")
                     CheckEntry(Entry("loanAmount"));
+                // The premium financed is part of the loan.
+                if (field == "price" || field == "loanAmount")
+                    CheckEntry(Entry("upfrontPremiumFinanced"));
                 if (field == "lenderCredits")
                     UpdateTotals();
             }));
@@ -404,6 +417,11 @@ EntryReading OfferEditor::Read(const NumberEntry& entry) const {
         const EntryReading price = Read(Entry("price"));
         if (price.value && *reading.value > *price.value)
             return {std::nullopt, tr("Cannot be more than the price.")};
+    }
+    if (entry.field == "upfrontPremiumFinanced" && reading.value && *reading.value > 0) {
+        const EntryReading loan = Read(Entry("loanAmount"));
+        if (loan.value && *reading.value >= *loan.value)
+            return {std::nullopt, tr("Must be less than the loan amount, which includes it.")};
     }
     return reading;
 }
@@ -641,6 +659,7 @@ void OfferEditor::UpdateTabOrder() {
         order.push_back(part.add);
     }
     group(FieldGroup::Credits);
+    group(FieldGroup::CashToClose);
     for (QAbstractButton* button : buttons_->buttons())
         order.push_back(button);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
@@ -678,6 +697,7 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
     estimate.adjustable.reset();
     for (NumberEntry& entry : numbers_)
         if (entry.figure->group != FieldGroup::Credits &&
+            entry.figure->group != FieldGroup::CashToClose &&
             (!entry.figure->IsAdjustable() || adjustableBox_->isChecked()))
             read(entry);
     estimate.costs.clear();
@@ -700,9 +720,10 @@ std::optional<store::KeptOffer> OfferEditor::EditedOffer() {
                               tr("Closing costs: an offer keeps at most %1 lines; this one has %2.")
                                   .arg(kMaxCostItems)
                                   .arg(estimate.costs.size()));
-    for (NumberEntry& entry : numbers_)
-        if (entry.figure->group == FieldGroup::Credits)
-            read(entry);
+    for (FieldGroup after : {FieldGroup::Credits, FieldGroup::CashToClose})
+        for (NumberEntry& entry : numbers_)
+            if (entry.figure->group == after)
+                read(entry);
 
     if (!problems.empty()) {
         problem_->setText(

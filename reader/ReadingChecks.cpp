@@ -67,6 +67,7 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
     estimate.loanType = type == "Conventional" ? LoanType::Conventional
                         : type == "FHA"        ? LoanType::Fha
                         : type == "VA"         ? LoanType::Va
+                        : type == "USDA"       ? LoanType::Usda
                                                : LoanType::Other;
     estimate.price = reading.salePrice.value.value_or(reading.propertyValue.value.value_or(0));
     estimate.loanAmount = reading.loanAmount.value.value_or(0);
@@ -84,8 +85,11 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
         const double insurance = first.mortgageInsurance.value.value_or(0);
         if (insurance > 0 && estimate.loanAmount > 0) {
             estimate.insurancePercent = insurance * 12 / estimate.loanAmount * 100;
-            estimate.insuranceEnd =
-                estimate.loanType == LoanType::Fha ? InsuranceEnd::Fha : InsuranceEnd::Conventional;
+            estimate.insuranceEnd = estimate.loanType == LoanType::Fha ? InsuranceEnd::Fha
+                                    : estimate.loanType == LoanType::Usda
+                                        ? InsuranceEnd::Usda
+                                        : InsuranceEnd::Conventional;
+            estimate.disclosedInsuranceMonthly = insurance;
         }
         double taxes = 0;
         double homeInsurance = 0;
@@ -123,6 +127,7 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
     estimate.disclosedTip = reading.tip.value;
     estimate.disclosedInFiveTotal = reading.in5YearsTotalPaid.value;
     estimate.disclosedInFivePrincipal = reading.in5YearsPrincipal.value;
+    estimate.disclosedCashToClose = reading.cashToClose.value;
     return estimate;
 }
 

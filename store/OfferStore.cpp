@@ -408,6 +408,7 @@ bool OfferStore::MoveAside(const QString& why) {
 namespace {
 
 constexpr int kLongestStoredWord = 20; // a choice's stored word
+constexpr int kEstimateStep = 3;       // the step that brought the offers' Loan Estimates
 
 // The calculator's record, column by column as the first schema step named them: its page's
 // eighteen fields by their keys. Only offers kept before there were estimates are read from it;
@@ -501,8 +502,9 @@ std::optional<double> FigureOf(const QVariant& value, Range range) {
 // One figure of the estimate from its column. False when it is not one this program could have
 // written.
 bool ReadFigure(const EstimateField& field, const QVariant& value, LoanEstimate& estimate) {
+    // Offers kept before a figure's column came have none there: the record's default stands.
     if (value.isNull())
-        return field.optional || field.IsAdjustable();
+        return field.optional || field.IsAdjustable() || field.schemaStep > kEstimateStep;
     std::optional<double> figure;
     if (field.kind == FigureKind::Choice) {
         const auto choice = ChoiceOfStored(field, value.toString().toStdString());

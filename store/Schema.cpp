@@ -49,6 +49,19 @@ std::vector<QString> ShippedSchemaSteps() {
                        "ALTER TABLE offers ADD COLUMN arm_life_cap REAL; "
                        "ALTER TABLE offers ADD COLUMN arm_floor REAL; "
                        "ALTER TABLE offers ADD COLUMN arm_months_between INTEGER"),
+        // 5: the financed upfront premium, the first year's insurance, finance charge and cash to
+        // close the lender disclosed, and the lines of the Calculating Cash to Close table; all
+        // empty in offers kept before (no premium financed, the lines worked out).
+        QStringLiteral("ALTER TABLE offers ADD COLUMN upfront_premium_financed REAL; "
+                       "ALTER TABLE offers ADD COLUMN disclosed_insurance_monthly REAL; "
+                       "ALTER TABLE offers ADD COLUMN disclosed_finance_charge REAL; "
+                       "ALTER TABLE offers ADD COLUMN disclosed_cash_to_close REAL; "
+                       "ALTER TABLE offers ADD COLUMN closing_costs_financed REAL; "
+                       "ALTER TABLE offers ADD COLUMN down_payment_funds REAL; "
+                       "ALTER TABLE offers ADD COLUMN deposit REAL; "
+                       "ALTER TABLE offers ADD COLUMN funds_for_borrower REAL; "
+                       "ALTER TABLE offers ADD COLUMN seller_credits REAL; "
+                       "ALTER TABLE offers ADD COLUMN adjustments_credits REAL"),
     };
 }
 

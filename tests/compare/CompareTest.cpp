@@ -82,6 +82,7 @@ private slots:
     void model_break_even_per_pair();
     void model_apr_check_against_an_eighth_of_a_point();
     void model_shows_the_loan_estimate_figures();
+    void model_shows_fha_premium_adjustable_columns_and_the_forms_own_figures();
     void model_marks_the_cheapest_by_the_cost_with_savings();
     void model_uses_the_locale_separators();
     void window_deletes_with_undo_until_it_closes();
@@ -270,6 +271,62 @@ void CompareTest::model_shows_the_loan_estimate_figures() {
     model.SetSavingsPercent(0);
     QCOMPARE(Cell(model, CompareModel::DiscountedCostRow, 0),
              Cell(model, CompareModel::HorizonCostRow, 0));
+}
+
+// State: an FHA offer (300,000.00 home, 270,000.00 base loan, 4,725.00 premium financed, 6.25 %,
+// 0.55 % a year) whose form prints 25,000.00 to close and 126.25 of insurance, and a 5/1
+// adjustable 200,000.00 at 4 % with 300.00 of escrow. Action: both compared. Expected: the
+// premium is the first year's average, falls to 104.82 and ends after 11 years; the down payment
+// is the base loan's; the form's cash to close and insurance, a dollar or more off ours, are noted
+// beside them; the adjustable rate's years show least to most (worked in decimal).
+void CompareTest::model_shows_fha_premium_adjustable_columns_and_the_forms_own_figures() {
+    KeptOffer fha;
+    fha.id = 1;
+    fha.name = QStringLiteral("Fha");
+    fha.estimate.loanType = LoanType::Fha;
+    fha.estimate.price = 300000;
+    fha.estimate.loanAmount = 274725;
+    fha.estimate.upfrontPremiumFinanced = 4725;
+    fha.estimate.months = 360;
+    fha.estimate.noteRate = 6.25;
+    fha.estimate.insuranceEnd = InsuranceEnd::Fha;
+    fha.estimate.insurancePercent = 0.55;
+    fha.estimate.disclosedCashToClose = 25000;
+    fha.estimate.disclosedInsuranceMonthly = 126.25;
+    KeptOffer arm;
+    arm.id = 2;
+    arm.name = QStringLiteral("Arm");
+    arm.estimate.price = 260000;
+    arm.estimate.loanAmount = 200000;
+    arm.estimate.months = 360;
+    arm.estimate.noteRate = 4;
+    arm.estimate.propertyTaxYearly = 2400;
+    arm.estimate.homeInsuranceYearly = 1200;
+    arm.estimate.adjustable = AdjustableRate{60, 2.5, 2.25, 2, 2, 5, 2.25, 12};
+    CompareModel model(LocaleSeparators{U'.', U','});
+    model.SetOffers({fha, arm});
+    QCOMPARE(Cell(model, CompareModel::LoanTypeRow, 0), QStringLiteral("FHA"));
+    QCOMPARE(Cell(model, CompareModel::InsuranceRow, 0), QStringLiteral("125.25"));
+    QCOMPARE(Cell(model, CompareModel::InsuranceEndsRow, 0),
+             QStringLiteral("with payment 132 (year 11); the annual premium falls with the "
+                            "balance each year, to 104.82 a month"));
+    QCOMPARE(Cell(model, CompareModel::DownPaymentRow, 0), QStringLiteral("30,000.00"));
+    QCOMPARE(Cell(model, CompareModel::CashToCloseRow, 0), QStringLiteral("30,000.00"));
+    const auto note = [&](int row, int column) {
+        return model.data(model.index(row, column), Qt::ToolTipRole).toString();
+    };
+    QVERIFY(note(CompareModel::CashToCloseRow, 0).contains(QStringLiteral("25,000.00")));
+    QVERIFY(note(CompareModel::InsuranceRow, 0).contains(QStringLiteral("126.25")));
+    QVERIFY(note(CompareModel::CashToCloseRow, 1).isEmpty());
+    // Less than a dollar off is the form's rounding.
+    fha.estimate.disclosedInsuranceMonthly = 126.24;
+    fha.estimate.disclosedCashToClose = 29999.01;
+    model.SetOffers({fha, arm});
+    QVERIFY(note(CompareModel::InsuranceRow, 0).isEmpty());
+    QVERIFY(note(CompareModel::CashToCloseRow, 0).isEmpty());
+    QCOMPARE(Cell(model, CompareModel::ProjectedRow, 1),
+             QStringLiteral("years 1-5: 1,254.83; year 6: 1,088.94 to 1,465.51; year 7: 1,088.94 "
+                            "to 1,689.52; years 8-30: 1,088.94 to 1,804.77"));
 }
 
 void CompareTest::model_marks_the_cheapest_by_the_cost_with_savings() {

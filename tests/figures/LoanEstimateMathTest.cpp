@@ -116,7 +116,8 @@ TEST(LoanEstimate, extra_payments_leave_the_automatic_end_on_the_original_schedu
     EXPECT_EQ(ended.reaches80, 2);
     EXPECT_EQ(CancellationSaving(ended), 0);
 
-    // FHA insurance is no part of the Act: 11 years of the payments actually made.
+    // FHA insurance is no part of the Act: 11 years of the scheduled premium, ending with the
+    // last payment made.
     const InsurancePlan fha =
         PlanInsuranceWithExtras(PlanInsurance(original, InsuranceEnd::Fha, 0.55, 30000000), early,
                                 InsuranceEnd::Fha, 0.55, 30000000);
@@ -132,9 +133,15 @@ TEST(LoanEstimate, which_loans_are_irregular_for_the_apr_tolerance) {
     ASSERT_EQ(ends.lastMonth, 109);
     EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, ends)), 0.25);
     EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, InsurancePlan{})), 0.125);
-    const InsurancePlan wholeTerm = PlanInsurance(fixed, InsuranceEnd::Fha, 0.55, 29000000);
-    ASSERT_EQ(wholeTerm.lastMonth, 360);
+    InsurancePlan wholeTerm;
+    wholeTerm.monthly = 12375;
+    wholeTerm.lastMonth = 360;
     EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, wholeTerm)), 0.125);
+    // FHA's annual premium falls with the balance each year: the amounts change, as when
+    // insurance ends.
+    const InsurancePlan fhaWholeTerm = PlanInsurance(fixed, InsuranceEnd::Fha, 0.55, 29000000);
+    ASSERT_EQ(fhaWholeTerm.lastMonth, 360);
+    EXPECT_EQ(AprToleranceOf(AprFeaturesOf(fixed, fhaWholeTerm)), 0.25);
 
     AdjustableRate arm;
     arm.initialMonths = 60;
@@ -185,16 +192,17 @@ constexpr auto Conventional = InsuranceEnd::Conventional;
 INSTANTIATE_TEST_SUITE_P(
     Rows, InsurancePlanRow,
     ::testing::Values(
-        // 270,000 * 0.55 % / 12 = 123.75.
-        PlanCase{"fha_at_90_percent_runs_11_years", Fha, 270000, 6.25, 360, 0.55, 30000000, 12375,
+        // The first year's premium, on the average of the 12 balances owed before its payments
+        // (worked in decimal): 270,000.00 at 6.25 %: 3,222,794.48 / 12 * 0.55 % / 12 = 123.09;
+        // over 10 years 3,130,845.13 -> 119.58; 291,000.00 at 0.85 %: 3,473,456.39 -> 205.03.
+        PlanCase{"fha_at_90_percent_runs_11_years", Fha, 270000, 6.25, 360, 0.55, 30000000, 12309,
                  132, std::nullopt},
         PlanCase{"fha_a_cent_over_90_percent_runs_the_term", Fha, 270000.01, 6.25, 360, 0.55,
-                 30000000, 12375, 360, std::nullopt},
-        PlanCase{"fha_stops_with_a_shorter_loan", Fha, 270000, 6.25, 120, 0.55, 30000000, 12375,
+                 30000000, 12309, 360, std::nullopt},
+        PlanCase{"fha_stops_with_a_shorter_loan", Fha, 270000, 6.25, 120, 0.55, 30000000, 11958,
                  120, std::nullopt},
-        // 291,000 * 0.85 % / 12 = 206.125, half up to 206.13.
-        PlanCase{"fha_monthly_rounds_half_up", Fha, 291000, 6.25, 360, 0.85, 30000000, 20613, 360,
-                 std::nullopt},
+        PlanCase{"fha_first_year_on_the_average_balance", Fha, 291000, 6.25, 360, 0.85, 30000000,
+                 20503, 360, std::nullopt},
         PlanCase{"conventional_at_78_percent_pays_nothing", Conventional, 234000, 6.5, 360, 0.5,
                  30000000, 0, 0, std::nullopt},
         // 233,788.47 owed after the first payment: below both thresholds at once.
@@ -218,7 +226,7 @@ TEST(LoanEstimate, fha_insurance_shows_through_year_11) {
     const std::vector<PaymentRange> ranges = ProjectedPayments(s, plan, 35000);
     ASSERT_EQ(ranges.size(), 2u);
     EXPECT_EQ(ranges[0].lastYear, 11);
-    EXPECT_EQ(ranges[0].insurance, 12375);
+    EXPECT_EQ(ranges[0].insurance, 12309);
     EXPECT_EQ(ranges[1].firstYear, 12);
     EXPECT_EQ(ranges[1].lastYear, 30);
     EXPECT_EQ(ranges[1].insurance, 0);

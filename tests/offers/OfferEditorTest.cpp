@@ -129,6 +129,7 @@ private slots:
     void a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole();
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
     void every_figure_of_the_description_is_typed_and_kept();
+    void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
     void a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again();
 };
@@ -594,6 +595,29 @@ void OfferEditorTest::a_save_another_program_holds_up_says_so_at_once_and_ok_tri
     QVERIFY(platform.messages.shown.empty());
 }
 
+// State: the FHA offer of 280,000.00. Action: 280,000.00 of upfront premium typed, then
+// 4,830.00; an adjustment of -1,250.75 typed. Expected: the whole loan cannot be premium, and the
+// field says so; 4,830.00 is taken; the credit keeps its sign.
+void OfferEditorTest::
+    the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    Retype(editor.NumberField("upfrontPremiumFinanced"), QStringLiteral("280,000.00"));
+    QVERIFY(!editor.ProblemBeside("upfrontPremiumFinanced")->text().isEmpty());
+    QVERIFY(!editor.EditedOffer());
+    // A larger loan makes room for it.
+    Retype(editor.NumberField("loanAmount"), QStringLiteral("280000.01"));
+    QVERIFY(editor.ProblemBeside("upfrontPremiumFinanced")->text().isEmpty());
+    Retype(editor.NumberField("loanAmount"), QStringLiteral("284830"));
+    Retype(editor.NumberField("upfrontPremiumFinanced"), QStringLiteral("4,830.00"));
+    Retype(editor.NumberField("adjustmentsCredits"), QStringLiteral("-1,250.75"));
+    const auto edited = editor.EditedOffer();
+    QVERIFY2(edited, qPrintable(editor.Problem()->text()));
+    QCOMPARE(edited->estimate.upfrontPremiumFinanced, 4830.0);
+    QCOMPARE(edited->estimate.adjustmentsCredits, std::optional<double>(-1250.75));
+    QVERIFY(!edited->estimate.deposit);
+}
+
 QTEST_MAIN(OfferEditorTest)
 // State: an offer in the editor, its rate adjustable. Action: every figure the description of a
 // Loan Estimate holds is typed with a value of its own (money 1,001.25, 1,002.25, ...; rates
@@ -632,9 +656,11 @@ void OfferEditorTest::every_figure_of_the_description_is_typed_and_kept() {
     }
     editor.LoanTypeField()->setCurrentIndex(3);
     editor.InsuranceEndField()->setCurrentIndex(2);
-    // The loan may not exceed the price.
+    // The loan may not exceed the price, nor the premium financed in it reach the loan.
     Retype(editor.NumberField("price"), QStringLiteral("99999999.99"));
     typed["price"] = 99999999.99;
+    Retype(editor.NumberField("loanAmount"), QStringLiteral("99999999.99"));
+    typed["loanAmount"] = 99999999.99;
     const auto edited = editor.EditedOffer();
     QVERIFY2(edited, qPrintable(editor.Problem()->text()));
     QTemporaryDir dir;

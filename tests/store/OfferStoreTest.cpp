@@ -1090,6 +1090,90 @@ TEST_F(OfferStoreTest, a_third_version_file_upgrades_whole_and_keeps_adjustable_
     EXPECT_EQ(again.All().size(), 2u);
 }
 
+// A file as the fourth version of the schema keeps it, made with the steps as they shipped: an
+// FHA offer with its Loan Estimate, one cost item and an adjustable rate, kept before there was a
+// financed upfront premium or a Calculating Cash to Close table.
+TEST_F(OfferStoreTest, a_fourth_version_file_upgrades_whole_and_takes_the_new_figures) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-four"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        const std::vector<QString> steps = ShippedSchemaSteps();
+        QStringList statements;
+        for (int i = 0; i < 4; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = 4")
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, disclosed_apr, loan_type, price, loan_amount, term_months, "
+                   "note_rate, lender_credits, insurance_end, insurance_rate, "
+                   "property_tax_yearly, home_insurance_yearly, hoa_monthly, disclosed_tip, "
+                   "disclosed_in5_total, disclosed_in5_principal, arm_initial_months, "
+                   "arm_index, arm_margin, arm_first_cap, arm_later_cap, arm_life_cap, "
+                   "arm_floor, arm_months_between) VALUES (3, 'Spruce FHA', "
+                   "'2026-10-04T09:30:00.000Z', 300000, 8.425, 30, 6.25, 0, 0, 0, 4725, 0, 0, 0, "
+                   "0, 0, 25275, 274725, 1691.53, 4725, 6.4, 6.512, 'fha', 300000, 274725, 360, "
+                   "6.25, 250.5, 'fha', 0.55, 3600.75, 1320.25, 15, 121.5, 101234, 19876, 60, "
+                   "4.125, 2.75, 2, 1, 5, 2.75, 12)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (3, 0, 'B', "
+                              "'Mortgage Insurance Premium', 4725, 1)");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version-four"));
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    const LoanEstimate& kept = offers[0].estimate;
+    EXPECT_EQ(kept.loanType, LoanType::Fha);
+    EXPECT_EQ(kept.loanAmount, 274725);
+    EXPECT_EQ(kept.lenderCredits, 250.5);
+    EXPECT_EQ(kept.disclosedApr, std::optional<double>(6.512));
+    EXPECT_EQ(kept.disclosedInFivePrincipal, std::optional<double>(19876));
+    ASSERT_TRUE(kept.adjustable);
+    EXPECT_EQ(kept.adjustable->marginPercent, 2.75);
+    ASSERT_EQ(kept.costs.size(), 1u);
+    EXPECT_EQ(kept.costs[0].amount, 4725);
+    // Kept before they existed: no premium financed, the table's lines and the new disclosed
+    // figures not given.
+    EXPECT_EQ(kept.upfrontPremiumFinanced, 0);
+    EXPECT_FALSE(kept.deposit);
+    EXPECT_FALSE(kept.disclosedFinanceCharge);
+    EXPECT_FALSE(kept.disclosedCashToClose);
+
+    // The upgraded file keeps them.
+    KeptOffer changed = offers[0];
+    changed.estimate.upfrontPremiumFinanced = 4725;
+    changed.estimate.disclosedFinanceCharge = 212345.67;
+    changed.estimate.disclosedInsuranceMonthly = 125;
+    changed.estimate.disclosedCashToClose = 24633.67;
+    changed.estimate.closingCostsFinanced = 4725;
+    changed.estimate.downPaymentFunds = 30000;
+    changed.estimate.deposit = 5000;
+    changed.estimate.fundsForBorrower = 12.5;
+    changed.estimate.sellerCredits = 2000;
+    changed.estimate.adjustmentsCredits = -350.25;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].estimate, changed.estimate);
+}
+
 // Every figure of both tables names a column its own schema step brought, and every column a step
 // brought for the offers is a figure of one of them: a figure cannot reach the store without a
 // step, nor a step add a column nothing reads.
