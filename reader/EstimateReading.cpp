@@ -160,7 +160,7 @@ enum class RegionId {
     OtherConsiderations, // page 3
 };
 
-struct RegionSpec {
+struct RegionOfForm {
     RegionId id;
     int formPage; // 1 to 3
     Column column;
@@ -168,7 +168,7 @@ struct RegionSpec {
     Wording heading;
 };
 
-constexpr RegionSpec kRegions[] = {
+constexpr RegionOfForm kRegions[] = {
     {RegionId::Title, 1, Column::Left, false, {"Loan Estimate", "Estimación de Préstamo"}},
     {RegionId::Details, 1, Column::Right, true, kLoanTerm},
     {RegionId::LoanTerms, 1, Column::Full, false, {"Loan Terms", "Términos del préstamo"}},
@@ -764,7 +764,7 @@ bool Holds(const Sheet& sheet, std::string_view phrase) {
 }
 
 struct FoundRegion {
-    const RegionSpec* spec = nullptr;
+    const RegionOfForm* form = nullptr;
     Label heading;
     Box area;
 };
@@ -772,16 +772,16 @@ struct FoundRegion {
 std::vector<FoundRegion> RegionsOf(const Sheet& sheet, int formPage, const std::string& language) {
     std::vector<FoundRegion> found;
     const Box whole{-1e9, -1e9, 1e9, sheet.bottom};
-    for (const RegionSpec& spec : kRegions) {
-        if (spec.formPage != formPage)
+    for (const RegionOfForm& form : kRegions) {
+        if (form.formPage != formPage)
             continue;
-        if (const auto heading = FindLabel(sheet.layout, spec.heading, language, whole))
-            found.push_back({&spec, *heading, {}});
+        if (const auto heading = FindLabel(sheet.layout, form.heading, language, whole))
+            found.push_back({&form, *heading, {}});
     }
     double split = sheet.layout.page().width / 2;
     bool any = false;
     for (const FoundRegion& region : found)
-        if (region.spec->column == Column::Right) {
+        if (region.form->column == Column::Right) {
             split =
                 any ? std::min(split, region.heading.box.left - 2) : region.heading.box.left - 2;
             any = true;
@@ -790,15 +790,15 @@ std::vector<FoundRegion> RegionsOf(const Sheet& sheet, int formPage, const std::
         return a == Column::Full || b == Column::Full || a == b;
     };
     for (FoundRegion& region : found) {
-        const Column column = region.spec->column;
+        const Column column = region.form->column;
         region.area.left = column == Column::Right ? split : -1e9;
         region.area.right = column == Column::Left ? split : 1e9;
         region.area.top =
-            region.spec->headingIsLabel ? region.heading.box.top - 0.5 : region.heading.box.bottom;
+            region.form->headingIsLabel ? region.heading.box.top - 0.5 : region.heading.box.bottom;
         region.area.bottom = sheet.bottom;
         for (const FoundRegion& other : found)
             if (other.heading.box.top > region.heading.box.bottom - 0.5 &&
-                overlaps(column, other.spec->column) && &other != &region)
+                overlaps(column, other.form->column) && &other != &region)
                 region.area.bottom = std::min(region.area.bottom, other.heading.box.top - 0.1);
     }
     return found;
@@ -806,7 +806,7 @@ std::vector<FoundRegion> RegionsOf(const Sheet& sheet, int formPage, const std::
 
 const FoundRegion* RegionIn(const std::vector<FoundRegion>& regions, RegionId id) {
     for (const FoundRegion& region : regions)
-        if (region.spec->id == id)
+        if (region.form->id == id)
             return &region;
     return nullptr;
 }
@@ -818,7 +818,7 @@ void ReadFields(const Sheet& sheet, const std::vector<FoundRegion>& regions,
         std::vector<Label> rows;
         std::vector<int> rowOf;
         for (const FieldSpec& field : kFields) {
-            if (field.region != region.spec->id)
+            if (field.region != region.form->id)
                 continue;
             const auto label = FindLabel(sheet.layout, field.label, language, region.area);
             if (!label)

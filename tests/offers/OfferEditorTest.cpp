@@ -69,6 +69,12 @@ KeptOffer SampleOffer() {
     return offer;
 }
 
+// Keeps `offer` in a store of its own in `folder`, as a run of the program before this one did.
+bool Keep(const QString& folder, KeptOffer& offer) {
+    OfferStore seed(folder);
+    return seed.Open() && seed.Add(offer);
+}
+
 void Retype(QLineEdit* field, const QString& text) {
     field->selectAll();
     if (text.isEmpty())
@@ -139,11 +145,7 @@ void OfferEditorTest::edit_from_compare_writes_sections_and_monthly_costs_to_the
     ScopedLocaleSeparators separators(kUs);
     QTemporaryDir dir;
     KeptOffer kept = SampleOffer();
-    {
-        OfferStore seed(dir.path());
-        QVERIFY(seed.Open());
-        QVERIFY(seed.Add(kept));
-    }
+    QVERIFY(Keep(dir.path(), kept));
     QWidget owner;
     OfferDesk desk(&owner, [&] { return dir.path(); });
     desk.AskToEdit = [](const KeptOffer& offer, QWidget* parent) -> std::optional<KeptOffer> {
@@ -494,11 +496,7 @@ void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_
     ScopedLocaleSeparators separators(kUs);
     QTemporaryDir dir;
     KeptOffer kept = SampleOffer();
-    {
-        OfferStore seed(dir.path());
-        QVERIFY(seed.Open());
-        QVERIFY(seed.Add(kept));
-    }
+    QVERIFY(Keep(dir.path(), kept));
     QWidget owner;
     OfferDesk desk(&owner, [&] { return dir.path(); });
     compare::CompareWindow* window = desk.ShowCompare();
@@ -550,11 +548,7 @@ void OfferEditorTest::a_save_another_program_holds_up_says_so_at_once_and_ok_tri
     ScopedLocaleSeparators separators(kUs);
     QTemporaryDir dir;
     KeptOffer kept = SampleOffer();
-    {
-        OfferStore seed(dir.path());
-        QVERIFY(seed.Open());
-        QVERIFY(seed.Add(kept));
-    }
+    QVERIFY(Keep(dir.path(), kept));
     QWidget owner;
     OfferDesk desk(&owner, [&] { return dir.path(); });
     compare::CompareWindow* window = desk.ShowCompare();

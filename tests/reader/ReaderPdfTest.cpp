@@ -6,6 +6,7 @@
 #include "EstimateImport.h"
 #include "LoanEstimatePdf.h"
 #include "OfferEditor.h"
+#include "ReadWithProgram.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,20 +30,8 @@ using testing::FormStyle;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run ReadWithProgram(const QString& file) {
-    QProcess process;
-    process.start(QStringLiteral(PLUMCREST_PROGRAM),
-                  {QStringLiteral("--read-loan-estimate"), file});
-    process.waitForFinished(20000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using testing::ReadWithProgram;
+using testing::Run;
 
 QJsonValue Expected(const std::optional<double>& value) {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
@@ -215,7 +204,7 @@ private slots:
         const QString path = Write(QStringLiteral("fixture%1.pdf").arg(fixture), figures[fixture],
                                    {family, dx, dy, seed, glyphs, carried, traits, spanish});
         QVERIFY(!path.isEmpty());
-        const Run run = ReadWithProgram(path);
+        const Run run = ReadWithProgram(path, 20000);
         QCOMPARE(run.status, 0);
         QVERIFY2(run.err.isEmpty(), run.err.constData());
         const QJsonObject read = QJsonDocument::fromJson(run.out).object();
@@ -278,7 +267,7 @@ private slots:
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(bytes);
         }
-        const Run run = ReadWithProgram(path);
+        const Run run = ReadWithProgram(path, 20000);
         QCOMPARE(run.status, 2);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.count('\n'), 1);

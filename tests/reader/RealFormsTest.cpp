@@ -2,12 +2,13 @@
 // value each Loan Estimate prints against what its expected.json says it prints, and every other
 // file named for what it is. The folder is outside the repository; without it the test skips.
 
+#include "ReadWithProgram.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -27,20 +28,8 @@ QString FormsFolder() {
     return QDir::cleanPath(source.filePath(QStringLiteral("../shared/forms")));
 }
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run ReadWithProgram(const QString& file) {
-    QProcess process;
-    process.start(QStringLiteral(PLUMCREST_PROGRAM),
-                  {QStringLiteral("--read-loan-estimate"), file});
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using plumcrest::testing::ReadWithProgram;
+using plumcrest::testing::Run;
 
 // Labels compare with white space removed and ’ read as ', as expected.json asks.
 QString Plain(const QString& text) {
