@@ -1167,8 +1167,15 @@ FormReading ReadForm(const std::vector<Page>& pages) {
     }
     const auto first = std::find_if(named.begin(), named.end(),
                                     [](const Named& page) { return page.formPage == 1; });
-    if (first == named.end())
+    if (first == named.end()) {
+        // The form's costs page, known by its regions' headings, without a page 1: that page
+        // is there but cannot be read, or missing.
+        if (std::any_of(named.begin(), named.end(), [](const Named& page) {
+                return page.formPage == 2 && RegionsOf(*page.sheet, 2, page.language).size() >= 2;
+            }))
+            result.kind = FormKind::FirstPageUnreadable;
         return result;
+    }
     EstimateReading& reading = result.reading;
     reading.language = first->language;
     // Every first page with figures of its own is a form: two of them are two forms.

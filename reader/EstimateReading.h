@@ -113,6 +113,9 @@ enum class FormKind {
     ClosingDisclosure,
     BlankForm,    // the form without figures: the regulator's model
     SeveralForms, // more than one Loan Estimate, or the same one twice
+    // The form's later pages without a page 1 that can be read: turned sideways, a picture of
+    // the page, or not in the file. Its loan terms are on page 1, so nothing is read.
+    FirstPageUnreadable,
     NotTheForm,
 };
 

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <map>
 #include <set>
 #include <sys/file.h>
@@ -592,53 +593,71 @@ QString CutTo(const QString& text, int limit) {
 // The cost items of the offers that have a Loan Estimate (of the offer `only`, when given). An
 // offer with an item that is not one this program could have written gets its id in
 // `unreadable`; one kept with more lines or longer labels than the limits allow is read cut to
-// them, and what was cut is counted in `cut`.
+// them, and what was cut is counted in `cut`. Only the lines shown are read: the others are
+// counted through the table's index, so a file holding a million lines opens as fast as one
+// holding the lines shown.
 bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64>& unreadable,
                std::map<qint64, CutShort>& cut, QSqlError* error,
                std::optional<qint64> only = std::nullopt) {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT offer_id, substr(section, 1, 2), substr(label, 1, %1), "
-                                 "amount, finance_charge FROM offer_costs%2 ORDER BY offer_id, "
-                                 "position")
-                      .arg(kMaxCostLabel + 1)
-                      .arg(only ? QStringLiteral(" WHERE offer_id = ?") : QString()));
+    QSqlQuery counts(db);
+    counts.setForwardOnly(true);
+    counts.prepare(QStringLiteral("SELECT offer_id, count(*) FROM offer_costs%1 GROUP BY offer_id")
+                       .arg(only ? QStringLiteral(" WHERE offer_id = ?") : QString()));
     if (only)
-        query.addBindValue(*only);
-    if (!query.exec()) {
-        *error = query.lastError();
+        counts.addBindValue(*only);
+    if (!counts.exec()) {
+        *error = counts.lastError();
         return false;
     }
     std::map<qint64, KeptOffer*> byId;
     for (KeptOffer& offer : offers)
         byId[offer.id] = &offer;
-    while (query.next()) {
-        const auto found = byId.find(query.value(0).toLongLong());
-        if (found == byId.end() || unreadable.count(found->first))
-            continue;
-        std::vector<CostItem>& costs = found->second->estimate.costs;
-        const auto section = SectionFromLetter(query.value(1).toString().toStdString());
-        const QString label = query.value(2).toString();
-        const auto amount = FigureOf(query.value(3), {0, kMaxMoney});
-        if (!section || !amount) {
-            unreadable.insert(found->first);
-            costs.clear();
-            continue;
-        }
-        CutShort& lost = cut[found->first];
-        ++lost.lines;
-        if (costs.size() >= static_cast<std::size_t>(kMaxCostItems)) {
-            ++lost.linesLeftOut;
-            continue;
-        }
-        if (label.size() > kMaxCostLabel)
-            ++lost.labelsCut;
-        costs.push_back({*section, CutTo(label, kMaxCostLabel).toStdString(), *amount,
-                         query.value(4).toInt() != 0});
+    std::vector<std::pair<KeptOffer*, qint64>> withLines;
+    while (counts.next()) {
+        const auto found = byId.find(counts.value(0).toLongLong());
+        if (found != byId.end())
+            withLines.emplace_back(found->second, counts.value(1).toLongLong());
     }
-    if (query.lastError().isValid()) {
-        *error = query.lastError();
+    if (counts.lastError().isValid()) {
+        *error = counts.lastError();
         return false;
+    }
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT substr(section, 1, 2), substr(label, 1, %1), amount, "
+                                 "finance_charge FROM offer_costs WHERE offer_id = ? ORDER BY "
+                                 "position LIMIT %2")
+                      .arg(kMaxCostLabel + 1)
+                      .arg(kMaxCostItems));
+    for (const auto& [offer, lines] : withLines) {
+        query.addBindValue(offer->id);
+        if (!query.exec()) {
+            *error = query.lastError();
+            return false;
+        }
+        std::vector<CostItem>& costs = offer->estimate.costs;
+        CutShort& lost = cut[offer->id];
+        lost.lines = static_cast<int>(std::min<qint64>(lines, std::numeric_limits<int>::max()));
+        lost.linesLeftOut = std::max(0, lost.lines - kMaxCostItems);
+        while (query.next()) {
+            const auto section = SectionFromLetter(query.value(0).toString().toStdString());
+            const QString label = query.value(1).toString();
+            const auto amount = FigureOf(query.value(2), {0, kMaxMoney});
+            if (!section || !amount) {
+                unreadable.insert(offer->id);
+                costs.clear();
+                break;
+            }
+            if (label.size() > kMaxCostLabel)
+                ++lost.labelsCut;
+            costs.push_back({*section, CutTo(label, kMaxCostLabel).toStdString(), *amount,
+                             query.value(3).toInt() != 0});
+        }
+        if (query.lastError().isValid()) {
+            *error = query.lastError();
+            return false;
+        }
+        query.finish();
     }
     return true;
 }

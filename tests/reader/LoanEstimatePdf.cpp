@@ -563,6 +563,14 @@ private:
             std::vector<Text> texts = sheets_[p].texts;
             if (style_.drawOrderSeed != 0)
                 std::shuffle(texts.begin(), texts.end(), random);
+            painter.save();
+            if (style_.firstPageSideways && static_cast<int>(p) == first_) {
+                // A quarter turn, scaled to fit the page: (x, y) lands at (612 - s·y, s·x).
+                const double scale = 612.0 / 792.0;
+                painter.translate(612, 0);
+                painter.rotate(90);
+                painter.scale(scale, scale);
+            }
             painter.setPen(Qt::black);
             for (const Box& box : sheets_[p].boxes)
                 painter.drawRect(box.rect.translated(style_.dx, style_.dy));
@@ -575,6 +583,7 @@ private:
                     at.rx() -= QFontMetricsF(font, &writer).horizontalAdvance(text.text);
                 painter.drawText(at, text.text);
             }
+            painter.restore();
         }
         return painter.end();
     }
@@ -719,6 +728,86 @@ bool WriteLetter(const QString& path) {
                                     "follows under separate cover."));
     painter.drawText(QPointF(36, 100), QStringLiteral("Loan Amount $250,000"));
     return painter.end();
+}
+
+namespace {
+
+// A PDF written object by object (objects 1 to n, 1 the catalogue), with its cross-reference
+// table; a stream's content is compressed as writers do.
+QByteArray RawPdf(const std::vector<QByteArray>& objects) {
+    QByteArray file("%PDF-1.4\n");
+    std::vector<qsizetype> offsets;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(file.size());
+        file += QByteArray::number(static_cast<qulonglong>(i + 1)) + " 0 obj\n" + objects[i] +
+                "\nendobj\n";
+    }
+    const qsizetype xref = file.size();
+    file += "xref\n0 " + QByteArray::number(static_cast<qulonglong>(objects.size() + 1)) +
+            "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        file += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    file += "trailer\n<< /Size " + QByteArray::number(static_cast<qulonglong>(objects.size() + 1)) +
+            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return file;
+}
+
+QByteArray Stream(const QByteArray& dictionary, const QByteArray& content) {
+    // qCompress puts the length before zlib's own stream; the file holds zlib's alone.
+    const QByteArray packed = qCompress(content, 9).mid(4);
+    return "<< " + dictionary + " /Filter /FlateDecode /Length " +
+           QByteArray::number(packed.size()) + " >>\nstream\n" + packed + "\nendstream";
+}
+
+// The catalogue, the page tree, one US Letter page drawing `content`, a font, and `more`
+// objects from number 6 on.
+QByteArray OnePage(const QByteArray& content, const QByteArray& resources,
+                   const std::vector<QByteArray>& more = {}) {
+    std::vector<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources " + resources +
+            " /Contents 5 0 R >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
+        Stream({}, content)};
+    objects.insert(objects.end(), more.begin(), more.end());
+    return RawPdf(objects);
+}
+
+} // namespace
+
+QByteArray ManyWordsPdf(int words) {
+    QByteArray content("BT /F1 2 Tf 10 780 Td\n");
+    const QByteArray word("(a) Tj 2 0 Td\n");
+    content.reserve(content.size() + word.size() * words + 8);
+    for (int i = 0; i < words; ++i)
+        content += word;
+    content += "ET\n";
+    return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
+}
+
+QByteArray NestedDrawingsPdf(int levels) {
+    // Drawing 6 draws 7 twice, 7 draws 8 twice, ...; the last shows one word.
+    std::vector<QByteArray> forms;
+    for (int level = 0; level < levels; ++level) {
+        const int next = 6 + level + 1;
+        const bool last = level + 1 == levels;
+        const QByteArray resources =
+            last ? QByteArray("<< /Font << /F1 4 0 R >> >>")
+                 : "<< /XObject << /D " + QByteArray::number(next) + " 0 R >> >>";
+        forms.push_back(
+            Stream("/Type /XObject /Subtype /Form /BBox [0 0 612 792] /Resources " + resources,
+                   last ? "BT /F1 9 Tf 20 700 Td (a) Tj ET" : "q /D Do Q q /D Do Q"));
+    }
+    return OnePage("/D Do", "<< /XObject << /D 6 0 R >> >>", forms);
+}
+
+QByteArray NestedStatesPdf(int depth) {
+    QByteArray content;
+    content.reserve(depth * 2 + 64);
+    for (int i = 0; i < depth; ++i)
+        content += "q\n";
+    content += "BT /F1 9 Tf 20 700 Td (a) Tj ET\n";
+    return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
 }
 
 EstimateReading FixedRatePurchase() {

@@ -3,6 +3,7 @@
 // figures the form was written from; the files it must refuse; the checks.
 
 #include "../help/HelpFileMutations.h"
+#include "DrawingCost.h"
 #include "EstimateImport.h"
 #include "LoanEstimatePdf.h"
 #include "OfferEditor.h"
@@ -233,6 +234,14 @@ private slots:
                                     << "blank Loan Estimate form";
         QTest::newRow("the same form twice") << "twice"
                                              << "more than one Loan Estimate";
+        // Hostile files of a few kilobytes: refused before Poppler is given them.
+        QTest::newRow("a million one-letter words") << "words"
+                                                    << "far more text or drawing";
+        QTest::newRow("40 drawings, each drawing the next twice") << "drawings"
+                                                                  << "far more text or drawing";
+        QTest::newRow("a million graphics states saved one inside the other")
+            << "states"
+            << "far more text or drawing";
     }
     // Action: the program reads the file.  Expected: status 2, one line saying why, no output.
     void refuses_what_is_not_a_readable_form() {
@@ -249,6 +258,16 @@ private slots:
             EstimateReading blank;
             blank.projectedPayments.resize(2);
             QVERIFY(testing::WriteLoanEstimate(path, blank, {}));
+        } else if (kind == QLatin1String("words") || kind == QLatin1String("drawings") ||
+                   kind == QLatin1String("states")) {
+            const QByteArray bytes = kind == QLatin1String("words") ? testing::ManyWordsPdf(1000000)
+                                     : kind == QLatin1String("drawings")
+                                         ? testing::NestedDrawingsPdf(40)
+                                         : testing::NestedStatesPdf(1000000);
+            QVERIFY2(bytes.size() < 64 * 1024, qPrintable(QString::number(bytes.size())));
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
         } else if (kind == QLatin1String("twice")) {
             // Two copies of one form, as a scanner's software or a careless merge makes them.
             const QString unite = QStandardPaths::findExecutable(QStringLiteral("pdfunite"));
@@ -272,6 +291,104 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY2(run.err.contains(why.toUtf8()), run.err.constData());
+    }
+
+    // What drawing a file would cost is counted from its own objects: the hostile files are
+    // beyond the limits, the same files made small are counted exactly and read as what they
+    // are, and no synthetic form comes near the limits.
+    void drawing_cost_is_counted_before_the_words_are_asked_for() {
+        using reader::CostOfDrawing;
+        const auto cost = [](const QByteArray& bytes) {
+            return CostOfDrawing(
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), 8);
+        };
+        QVERIFY(cost(testing::ManyWordsPdf(1000000)).beyondLimits);
+        QVERIFY(cost(testing::NestedDrawingsPdf(40)).beyondLimits);
+        QVERIFY(cost(testing::NestedStatesPdf(1000000)).beyondLimits);
+        // Just past each limit, and just within it.
+        QVERIFY(cost(testing::ManyWordsPdf(int(reader::kMaxTextPiecesPerPage) + 1)).beyondLimits);
+        QVERIFY(!cost(testing::ManyWordsPdf(int(reader::kMaxTextPiecesPerPage))).beyondLimits);
+        QVERIFY(cost(testing::NestedStatesPdf(reader::kMaxDrawingDepth + 1)).beyondLimits);
+        QVERIFY(!cost(testing::NestedStatesPdf(reader::kMaxDrawingDepth)).beyondLimits);
+
+        const reader::DrawingCost words = cost(testing::ManyWordsPdf(1234));
+        QCOMPARE(words.textPieces, std::size_t(1234));
+        // BT, Tf, Td, each word's Tj and Td, ET.
+        QCOMPARE(words.operators, std::size_t(3 + 2 * 1234 + 1));
+        QCOMPARE(words.depth, 0);
+        // 2^11 words drawn through 11 drawings, each drawn inside a saved state.
+        const reader::DrawingCost drawings = cost(testing::NestedDrawingsPdf(11));
+        QCOMPARE(drawings.textPieces, std::size_t(1) << 10);
+        QCOMPARE(drawings.depth, 2 * 10 + 1);
+        QVERIFY(!drawings.beyondLimits);
+        const reader::DrawingCost states = cost(testing::NestedStatesPdf(77));
+        QCOMPARE(states.depth, 77);
+        QCOMPARE(states.textPieces, std::size_t(1));
+
+        // Made small, the same files are read as what they are: a page of words, not the form.
+        const QString small = dir_.filePath(QStringLiteral("few-words.pdf"));
+        QFile out(small);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(testing::ManyWordsPdf(500));
+        out.close();
+        const Run run = ReadWithProgram(small, 20000);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("not a Loan Estimate"), run.err.constData());
+
+        for (const EstimateReading& figures :
+             {testing::FixedRatePurchase(), testing::LoanWithLenderCredits(),
+              testing::AdjustableInterestOnly()}) {
+            const QString path =
+                Write(QStringLiteral("cost.pdf"), figures, FormStyle{.realTraits = true});
+            QFile in(path);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            const reader::DrawingCost form = cost(in.readAll());
+            QVERIFY(!form.beyondLimits);
+            // Counted, and far within the limits.
+            QVERIFY2(form.textPieces > 500 && form.textPieces < reader::kMaxTextPiecesPerPage / 10,
+                     qPrintable(QString::number(form.textPieces)));
+            QVERIFY(form.operators < reader::kMaxOperatorsPerPage / 10);
+            QVERIFY(form.depth < 16);
+        }
+    }
+
+    void a_first_page_that_cannot_be_read_is_named_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("page 1 printed a quarter turn round") << "sideways";
+        QTest::newRow("page 1 set to show turned (/Rotate 90)") << "rotate";
+        QTest::newRow("page 1 printed sideways after a cover page") << "cover";
+    }
+    // State: the fixed-rate purchase whose page 1 cannot be read as the form: printed a quarter
+    //   turn round, as a page fed sideways comes out, or marked to be shown turned.
+    // Action: the program reads it.
+    // Expected: refused, saying page 1 cannot be read (not that the file is not a Loan
+    //   Estimate, nor a review of empty loan terms).
+    void a_first_page_that_cannot_be_read_is_named() {
+        QFETCH(QString, kind);
+        FormStyle style;
+        style.firstPageSideways = kind != QLatin1String("rotate");
+        style.realTraits = kind == QLatin1String("cover");
+        const QString path =
+            Write(QStringLiteral("page1-%1.pdf").arg(kind), testing::FixedRatePurchase(), style);
+        QVERIFY(!path.isEmpty());
+        if (kind == QLatin1String("rotate")) {
+            QFile in(path);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            QByteArray bytes = in.readAll();
+            in.close();
+            // The first page's dictionary, as QPdfWriter writes it.
+            const qsizetype at = bytes.indexOf("/Type /Page\n");
+            QVERIFY(at > 0);
+            bytes.insert(at + 12, "/Rotate 90\n");
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(bytes);
+        }
+        const Run run = ReadWithProgram(path, 20000);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains("Page 1 of this Loan Estimate cannot be read"),
+                 run.err.constData());
     }
 
     // State: the fixed-rate purchase, whose figures were worked out apart from the program.

@@ -764,6 +764,53 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
         << store.Notice().toStdString();
 }
 
+TEST_F(OfferStoreTest, an_offer_with_a_million_cost_lines_reads_only_those_shown) {
+    // State: another program wrote a million cost lines into one offer, the last one not a
+    //   line this program could have written; a second offer is kept as usual.
+    std::vector<KeptOffer> offers;
+    {
+        OfferStore store(Folder());
+        ASSERT_TRUE(store.Open());
+        for (int i = 0; i < 2; ++i) {
+            KeptOffer offer = SampleOffer(QStringLiteral("Lender %1").arg(i), i);
+            offer.keptAt = QDateTime(QDate(2026, 2, 10 + i), QTime(8, 0), Qt::UTC);
+            ASSERT_TRUE(store.Add(offer)) << store.Error().toStdString();
+            offers.push_back(offer);
+        }
+    }
+    QStringList statements = CostLinesStatements(offers[0].id, 1000000);
+    statements << QStringLiteral("UPDATE offer_costs SET section = 'Z' WHERE offer_id = %1 AND "
+                                 "position = 1000100")
+                      .arg(offers[0].id);
+    Change(FilePath(), statements);
+
+    // Action: the offers are read, all of them and the one alone.
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    const auto read = store.All();
+
+    // Expected: both shown; the first with its own lines and then the first lines added, up to
+    // the limit; the lines beyond it are counted, not read, so the damaged last line hides
+    // nothing.
+    ASSERT_EQ(read.size(), 2u) << store.Notice().toStdString();
+    const KeptOffer& many = read[1];
+    ASSERT_EQ(many.id, offers[0].id);
+    const std::size_t own = offers[0].estimate.costs.size();
+    ASSERT_EQ(many.estimate.costs.size(), 200u);
+    EXPECT_EQ(many.estimate.costs[own - 1], offers[0].estimate.costs[own - 1]);
+    EXPECT_EQ(many.estimate.costs[own], (CostItem{CostSection::B, "Line 1", 1.25, true}));
+    EXPECT_EQ(many.estimate.costs[199],
+              (CostItem{CostSection::B, "Line " + std::to_string(200 - own),
+                        static_cast<double>(200 - own) + 0.25, (200 - own) % 2 == 1}));
+    EXPECT_EQ(read[0].estimate, offers[1].estimate);
+    EXPECT_TRUE(store.Notice().contains(
+        QStringLiteral("Offer number %1 (\"Lender 0\") holds more than can be shown: only the "
+                       "first 200 of its %2 closing cost lines are shown.")
+            .arg(offers[0].id)
+            .arg(1000000 + own)))
+        << store.Notice().toStdString();
+}
+
 // An offer whose name, cost lines or labels come to the limits exactly.
 KeptOffer OfferAtTheLimits() {
     KeptOffer offer = SampleOffer(QString(60, QLatin1Char('L')));
