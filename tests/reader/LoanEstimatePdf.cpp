@@ -775,8 +775,16 @@ QByteArray OnePage(const QByteArray& content, const QByteArray& resources,
 
 } // namespace
 
-QByteArray ManyWordsPdf(int words) {
+QByteArray ManyWordsPdf(int words, bool oneHexString) {
     QByteArray content("BT /F1 2 Tf 10 780 Td\n");
+    if (oneHexString) {
+        // "a a a ...": the letter 61, the space 20.
+        content += '<';
+        for (int i = 0; i < words; ++i)
+            content += i > 0 ? "2061" : "61";
+        content += "> Tj\nET\n";
+        return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
+    }
     const QByteArray word("(a) Tj 2 0 Td\n");
     content.reserve(content.size() + word.size() * words + 8);
     for (int i = 0; i < words; ++i)
@@ -801,11 +809,11 @@ QByteArray NestedDrawingsPdf(int levels) {
     return OnePage("/D Do", "<< /XObject << /D 6 0 R >> >>", forms);
 }
 
-QByteArray NestedStatesPdf(int depth) {
+QByteArray NestedStatesPdf(int depth, bool closing) {
     QByteArray content;
-    content.reserve(depth * 2 + 64);
+    content.reserve(depth * 6 + 64);
     for (int i = 0; i < depth; ++i)
-        content += "q\n";
+        content += closing ? "q q Q\n" : "q\n";
     content += "BT /F1 9 Tf 20 700 Td (a) Tj ET\n";
     return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
 }

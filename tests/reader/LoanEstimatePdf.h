@@ -43,9 +43,11 @@ bool WriteClosingDisclosure(const QString& path);
 // Hostile files of a few kilobytes, written object by object with their page compressed: one
 // page of `words` one-letter words; a chain of `levels` drawings each drawing the next twice
 // (2^levels words drawn); one page of `depth` graphics states saved one inside the other.
-QByteArray ManyWordsPdf(int words);
+// `oneHexString`: the words in one hex string, spaces between; `closing`: each state saved
+// twice and restored once, so the nesting still grows by one.
+QByteArray ManyWordsPdf(int words, bool oneHexString = false);
 QByteArray NestedDrawingsPdf(int levels);
-QByteArray NestedStatesPdf(int depth);
+QByteArray NestedStatesPdf(int depth, bool closing = false);
 
 // The fixtures: figures as a lender would print them. Section totals, D, I, J and cash to close
 // are the sums of the lines, as the form has them.

@@ -321,9 +321,16 @@ private slots:
         QCOMPARE(drawings.textPieces, std::size_t(1) << 10);
         QCOMPARE(drawings.depth, 2 * 10 + 1);
         QVERIFY(!drawings.beyondLimits);
+        // BT ... ET once, "q q Q Q ..." around it in each drawing, and the page's one Do:
+        // 11 · 2^10 - 6 operators in the drawings, one more on the page.
+        QCOMPARE(drawings.operators, std::size_t(11 * 1024 - 6 + 1));
         const reader::DrawingCost states = cost(testing::NestedStatesPdf(77));
         QCOMPARE(states.depth, 77);
         QCOMPARE(states.textPieces, std::size_t(1));
+        // Saved twice, restored once, 77 times: 78 deep at the last.
+        QCOMPARE(cost(testing::NestedStatesPdf(77, true)).depth, 78);
+        // Words in one hex string count by the spaces between them.
+        QCOMPARE(cost(testing::ManyWordsPdf(1234, true)).textPieces, std::size_t(1234));
 
         // Made small, the same files are read as what they are: a page of words, not the form.
         const QString small = dir_.filePath(QStringLiteral("few-words.pdf"));
