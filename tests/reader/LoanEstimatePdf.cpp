@@ -475,8 +475,10 @@ private:
         Put(1, 316, y, QStringLiteral("Calculating Cash to Close"), 9, true);
         y += 13;
         const reader::CashToCloseTable& table = f_.cashTable;
+        // Spanish labels run longer: set smaller, as the regulator's H-28 does.
+        const double size = style_.spanish ? 7 : 8.5;
         const auto line = [&](const char* label, const Figure<double>& figure, bool bold = false) {
-            Put(1, 320, y, QString::fromUtf8(label), 8.5, bold);
+            Put(1, 320, y, QString::fromUtf8(label), size, bold);
             Amount(1, 576, y, figure.value);
             y += 12;
         };
@@ -899,7 +901,7 @@ EstimateReading AdjustableInterestOnly() {
     f.paymentTable.firstChangeMinimum.value = 1171;
     f.paymentTable.firstChangeMaximum.value = 1548;
     f.paymentTable.firstChangePayment.value = 61;
-    f.paymentTable.laterChanges.value = "Every three years";
+    f.paymentTable.laterChanges.value = "Every 36 months";
     f.paymentTable.maximumPayment.value = 2233;
     f.paymentTable.maximumPaymentFrom.value = 169;
     return f;
