@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPoint>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>

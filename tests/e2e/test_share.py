@@ -8,6 +8,7 @@ and opened in another, and a damaged one refused.
 
 import json
 import os
+import shutil
 import sys
 import time
 import zlib
@@ -17,12 +18,17 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import HarnessError, Skip, run_scenarios, wait_until  # noqa: E402
 from test_offers import COMPARE_TITLE, keep_offer  # noqa: E402
 from test_output import pdf_pages  # noqa: E402
-from test_plumcrest import DEFAULT_TYPED, Calculator, session, write_saved  # noqa: E402
+from test_plumcrest import (DEFAULT_TYPED, MAIN_TITLE, Calculator, saved_path,  # noqa: E402
+                            session, write_saved)
 
 PROGRESS_TITLE = "Import Loan Estimate"
 REVIEW_TITLE = "Review Loan Estimate"
-FORMS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "shared",
-                     "forms")
+# The regulator's sample forms, beside the source tree (or beside the folder of worktrees).
+_SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+FORMS = next((os.path.normpath(os.path.join(_SOURCE, up, "shared", "forms"))
+              for up in ("..", os.path.join("..", ".."))
+              if os.path.isdir(os.path.join(_SOURCE, up, "shared", "forms"))),
+             os.path.normpath(os.path.join(_SOURCE, "..", "shared", "forms")))
 JUNIPER = ["300000", "10", "30", "6.5", "2700", "0", "1621", "0", "0", "0", "0", "550", "0"]
 
 
@@ -102,42 +108,44 @@ def import_stalled_and_cancel(program, artifacts):
         pdf = os.path.join(s.tmp, "stalled.pdf")
         slow_pdf(pdf, 8_000_000)
         started = time.monotonic()
-        calc = Calculator(s, program, [program, pdf])
-        progress = s.wait_window(calc.app, name=PROGRESS_TITLE)
-        appeared = time.monotonic() - started
-        readers = wait_until(lambda: readers_of(calc.proc.pid), s.timeout, "the reader process")
-        s.log(f"progress shown {appeared:.1f} s after the start; reader pid {readers}")
-        price = calc.fields["Home Purchase Price"]
-        shown_price = s.text_of(price)
+        proc = s.start_program([program, pdf])
+        app = s.application(proc)
+        # The reading starts as the window opens: its progress comes before anything else is
+        # looked at, so the reader's own time limit cannot run out first.
+        progress = s.wait_window(app, name=PROGRESS_TITLE)
+        s.log(f"progress shown {time.monotonic() - started:.1f} s after the start")
+        readers = readers_of(proc.pid)
+        if not readers:
+            raise HarnessError("no reader process runs while the progress is shown")
         # Keys typed at the calculator while it reads are held back.
-        s.focus(calc.wid)
+        wid = s.window_id(title=MAIN_TITLE, pid=proc.pid)
+        s.focus(wid)
         s.type("999")
         s.key("Tab")
         # The program answers the accessibility bus meanwhile: its windows are not frozen.
-        wait_until(lambda: s.find_all(progress, role="push button", name="Cancel"), s.timeout,
-                   "the Cancel button")
+        s.wait_widget(progress, role="push button", name="Cancel")
         s.screenshot("reading")
-        if not readers_of(calc.proc.pid):
+        if not readers_of(proc.pid):
             raise HarnessError("the reader ended on its own; the file did not keep it busy")
         s.focus(s.window_id(title=PROGRESS_TITLE))
         cancelled = time.monotonic()
         s.key("Escape")
-        wait_until(lambda: not window_named(s, calc.app, PROGRESS_TITLE), s.timeout,
+        wait_until(lambda: not window_named(s, app, PROGRESS_TITLE), s.timeout,
                    "the progress window to close")
-        wait_until(lambda: not readers_of(calc.proc.pid), 2.0, "the reader to be stopped")
-        s.log(f"reader stopped {time.monotonic() - cancelled:.2f} s after Escape")
+        wait_until(lambda: not readers_of(proc.pid), 2.0, "the reader to be stopped")
+        s.log(f"reader {readers} stopped {time.monotonic() - cancelled:.2f} s after Escape")
+        calc = Calculator.__new__(Calculator)
+        calc.s, calc.proc, calc.app, calc.wid = s, proc, app, wid
+        calc.main = s.wait_window(app, name=MAIN_TITLE)
+        calc.fields = wait_until(calc._find_fields, s.timeout, "all eighteen fields")
+        price = calc.fields["Home Purchase Price"]
         if any(s.name_of(w) == "Information" for w in s.windows(calc.app)):
             raise HarnessError("a message was shown after Cancel")
-        if s.text_of(price) != shown_price:
+        if s.text_of(price) != "120,000.00":
             raise HarnessError(f"keys typed while reading reached the price: {s.text_of(price)!r}")
         # The calculator goes on: a new rate calculates.
-        s.focus(calc.wid)
-        rate = calc.fields["Interest Rate"]
-        s.click_widget(rate)
-        s.wait_focused(rate)
-        s.key("ctrl+a")
-        s.type("5")
-        s.key("Tab")
+        calc.focus_first_input()
+        calc.type_inputs(["120000", "10", "30", "5"])
         calc.expect(["Monthly Payment (P&I)"], ["579.77"], "the payment at 5 %")
         s.screenshot("after-cancel")
 
@@ -209,7 +217,10 @@ def offers_between_two_homes(program, artifacts):
 
         home_b = os.path.join(s.tmp, "home-b")
         config_b = os.path.join(home_b, ".config")
-        os.makedirs(os.path.join(config_b, "Quillmore Financial Software", "Plumcrest"))
+        folder_b = os.path.join(config_b, "Quillmore Financial Software", "Plumcrest")
+        os.makedirs(folder_b)
+        # Not a first run there either: the same last values, no welcome page.
+        shutil.copy(saved_path(s), folder_b)
         env_b = {"HOME": home_b, "XDG_CONFIG_HOME": config_b}
         proc = s.start_program([program], extra_env=env_b, log_name="program-b.log")
         app = s.application(proc)
