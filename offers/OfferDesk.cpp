@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -204,8 +205,14 @@ bool OfferDesk::ImportEstimate(const QString& given) {
         if (file.isEmpty())
             return false;
     }
-    const QString program =
-        readerProgram.isEmpty() ? QCoreApplication::applicationFilePath() : readerProgram;
+    // The reader program beside this one loads no widgets, so it starts faster; without it this
+    // program reads the file itself (--read-loan-estimate).
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plumcrest-reader"));
+    const QString program = !readerProgram.isEmpty() ? readerProgram
+                            : QFileInfo(beside).isExecutable()
+                                ? beside
+                                : QCoreApplication::applicationFilePath();
     const ImportReading reading = ReadWithProgress(program, file, parent);
     if (reading.outcome == ImportReading::Outcome::Cancelled) {
         GiveFocusBack(focus);
