@@ -1,7 +1,8 @@
 #pragma once
 // What the command line may ask before any window opens, and a clean end when the window system
-// cannot start. The calculator itself takes no arguments: everything but --help, --version and
-// --read-loan-estimate FILE is ignored.
+// cannot start. Beside --help, --version and --read-loan-estimate FILE, one file may be named: a
+// Loan Estimate (PDF) to review or a file of offers to open once the window is up; other
+// arguments are ignored.
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@ enum class CommandLineRequest { Run, Help, Version, ReadLoanEstimate };
 CommandLineRequest ReadCommandLine(int argc, const char* const* argv);
 // The file after "--read-loan-estimate".
 const char* ReadLoanEstimatePath(int argc, const char* const* argv);
+
+// The file to open in the window: the first argument after the program name that is not an
+// option (or any after "--"); empty when there is none. Qt's own options are gone by then.
+std::string FileArgument(int argc, const char* const* argv);
 
 std::string HelpText(std::string_view program);
 std::string VersionText(std::string_view program, std::string_view version);

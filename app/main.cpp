@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
@@ -56,6 +57,14 @@ int main(int argc, char** argv) {
 
     auto* window = new plumcrest::TfrmMain;
     window->show();
+    // A file from the command line or the file manager ("Open With") opens once the window is
+    // up, as if it were dropped on it.
+    if (const std::string file = plumcrest::FileArgument(argc, argv); !file.empty()) {
+        const QString path = QString::fromLocal8Bit(file.c_str());
+        QTimer::singleShot(0, window, [window, path] {
+            plumcrest::PlumcrestApplication::RunGuarded([window, path] { window->OpenFile(path); });
+        });
+    }
     QObject::connect(window, &QObject::destroyed, &app, &QCoreApplication::quit);
     return app.exec();
 }

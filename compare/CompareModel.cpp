@@ -155,6 +155,10 @@ int CompareModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString CompareModel::RowLabel(int row) const {
+    return RowLabel(row, separators_);
+}
+
+QString CompareModel::RowLabel(int row, const LocaleSeparators& separators) const {
     const int years = comparison_.HorizonYears();
     switch (row) {
     case NameRow:
@@ -229,7 +233,7 @@ QString CompareModel::RowLabel(int row) const {
         return tr("Cost over %n years", nullptr, years);
     case DiscountedCostRow:
         return tr("Cost over %n years, savings at %1 %", nullptr, years)
-            .arg(PercentText(comparison_.SavingsPercent(), 2, separators_));
+            .arg(PercentText(comparison_.SavingsPercent(), 2, separators));
     case CheapestRow:
         return tr("Cheapest over %n years", nullptr, years);
     case PayoffRow:
@@ -329,13 +333,18 @@ QString CompareModel::MoneyOf(Cents cents) const {
     return output::MoneyText(cents, separators_);
 }
 
-QString CompareModel::CellText(int row, std::size_t column) const {
+QString CompareModel::MoneyOf(Cents cents, const LocaleSeparators& separators) {
+    return output::MoneyText(cents, separators);
+}
+
+QString CompareModel::CellText(int row, std::size_t column,
+                               const LocaleSeparators& separators) const {
     const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
-    const auto rate = [this](double value) {
-        return FigureText(value, MaskKind::Rate, separators_);
+    const auto rate = [&separators](double value) {
+        return FigureText(value, MaskKind::Rate, separators);
     };
-    const auto percent3 = [this](double value) { return PercentText(value, 3, separators_); };
+    const auto percent3 = [&separators](double value) { return PercentText(value, 3, separators); };
     switch (row) {
     case NameRow:
         return offer.name;
@@ -354,7 +363,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         }
         return {};
     case TermRow:
-        return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators_);
+        return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators);
     case NoteRateRow:
         return rate(CellFigure(row, column).toDouble());
     case AprRow:
@@ -364,7 +373,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case DisclosedAprRow:
         return offer.estimate.disclosedApr ? rate(*offer.estimate.disclosedApr) : tr("not given");
     case AprCheckRow:
-        return AprCheckText(figures.aprCheck, separators_);
+        return AprCheckText(figures.aprCheck, separators);
     case InsuranceEndsRow: {
         // The plan the costs count: with extra payments, the automatic end stays the original
         // schedule's and the month to ask comes from the payments made.
@@ -377,14 +386,14 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         if (plan.byYear.size() > 1)
             text += offers_[column].estimate.loanType == LoanType::Usda
                         ? tr("; the annual fee falls with the balance each year, to %1 a month")
-                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)))
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth), separators))
                         : tr("; the annual premium falls with the balance each year, to %1 a "
                              "month")
-                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)));
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth), separators));
         if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
             if (const Cents saving = CancellationSaving(plan); saving > 0)
-                text += tr(", which saves %1").arg(MoneyOf(saving));
+                text += tr(", which saves %1").arg(MoneyOf(saving, separators));
         }
         return text;
     }
@@ -392,10 +401,10 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         QStringList ranges;
         for (const PaymentRange& range : figures.projected) {
             // An adjustable rate's column shows the least and the most its years can bring.
-            const QString amount =
-                range.IsRange()
-                    ? tr("%1 to %2").arg(MoneyOf(range.lowTotal), MoneyOf(range.highTotal))
-                    : MoneyOf(range.total);
+            const QString amount = range.IsRange() ? tr("%1 to %2")
+                                                         .arg(MoneyOf(range.lowTotal, separators),
+                                                              MoneyOf(range.highTotal, separators))
+                                                   : MoneyOf(range.total, separators);
             ranges << (range.firstYear == range.lastYear
                            ? tr("year %1: %2").arg(range.firstYear).arg(amount)
                            : tr("years %1-%2: %3")
@@ -411,7 +420,8 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         QStringList parts;
         const auto part = [&](const std::optional<Cents>& difference, const QString& what) {
             if (difference && std::llabs(*difference) >= kWholeDollar)
-                parts << tr("%1 differs by %2").arg(what, MoneyOf(std::llabs(*difference)));
+                parts << tr("%1 differs by %2")
+                             .arg(what, MoneyOf(std::llabs(*difference), separators));
         };
         part(figures.inFiveTotalDifference, tr("total paid"));
         part(figures.inFivePrincipalDifference, tr("principal paid off"));
@@ -443,11 +453,11 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         const HighestPayment& highest = row == WorstHighestPaymentRow && figures.adjustable
                                             ? figures.worstHighest
                                             : figures.highest;
-        return tr("%1 from month %2").arg(MoneyOf(highest.payment)).arg(highest.month);
+        return tr("%1 from month %2").arg(MoneyOf(highest.payment, separators)).arg(highest.month);
     }
     default: {
         const QVariant figure = CellFigure(row, column);
-        return figure.isValid() ? FigureText(figure.toDouble(), MaskKind::Money, separators_)
+        return figure.isValid() ? FigureText(figure.toDouble(), MaskKind::Money, separators)
                                 : QString();
     }
     }
@@ -478,7 +488,13 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return CellText(index.row(), column);
+        return CellText(index.row(), column, separators_);
+    case PlainTextRole: {
+        // Grouping marks are put in as a character no text holds, then taken out.
+        constexpr char32_t kUngrouped = U'\uFFFF';
+        return CellText(index.row(), column, {U'.', kUngrouped})
+            .remove(QChar(static_cast<char16_t>(kUngrouped)));
+    }
     case FigureRole:
         return CellFigure(index.row(), column);
     case Qt::ToolTipRole: {
@@ -576,6 +592,8 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
         section < static_cast<int>(offers_.size()))
         return PlainToolTip(offers_[static_cast<std::size_t>(section)].name);
+    if (role == PlainTextRole && orientation == Qt::Vertical && section >= 0 && section < RowCount)
+        return RowLabel(section, {U'.', U','});
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

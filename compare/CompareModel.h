@@ -76,6 +76,9 @@ public:
     // The figure behind a cell, for sorting and export: dollars or percent as a double, the
     // term in years; nothing for texts and for figures not given.
     static constexpr int FigureRole = Qt::UserRole + 1;
+    // The cell's text with its numbers written as the CSV writes them: "." decimals and no
+    // grouping, whatever the locale ("within 0.250 points", "years 1-7: 1916.58").
+    static constexpr int PlainTextRole = Qt::UserRole + 2;
 
     explicit CompareModel(const LocaleSeparators& separators, QObject* parent = nullptr);
 
@@ -120,13 +123,15 @@ public:
 
 private:
     QString RowLabel(int row) const;
+    QString RowLabel(int row, const LocaleSeparators& separators) const;
     // What a row counts, for its tooltip; empty when the label says it all.
     static QString RowExplanation(int row);
-    QString CellText(int row, std::size_t column) const;
+    QString CellText(int row, std::size_t column, const LocaleSeparators& separators) const;
     QVariant CellFigure(int row, std::size_t column) const;
     // What the form itself printed beside a figure of ours, where it differs; empty otherwise.
     QString CellNote(int row, std::size_t column) const;
     QString MoneyOf(Cents cents) const;
+    static QString MoneyOf(Cents cents, const LocaleSeparators& separators);
     void HorizonChanged();
     void RecomputeHorizons();
 

@@ -247,7 +247,10 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     editButton_ = ButtonFor(actions_.edit, tr("&Edit..."), "btnEditOffer");
     renameButton_ = ButtonFor(actions_.rename, tr("&Rename..."), "btnRename");
     deleteButton_ = ButtonFor(actions_.remove, tr("&Delete"), "btnDelete");
-    undoButton_ = ButtonFor(actions_.undo, tr("U&ndo Delete"), "btnUndoDelete");
+    undoButton_ = ButtonFor(actions_.undo, actions_.undo->text(), "btnUndoDelete");
+    // The button names what it takes back, as the menu item does.
+    connect(actions_.undo, &QAction::changed, undoButton_,
+            [this] { undoButton_->setText(actions_.undo->text()); });
     scheduleButton_ = ButtonFor(actions_.schedule, tr("&Schedule..."), "btnSchedule");
     QPushButton* help = ButtonFor(actions_.help, tr("He&lp"), "btnCompareHelp");
     QPushButton* close = ButtonFor(actions_.close, tr("&Close"), "btnCompareClose");
@@ -502,7 +505,12 @@ void CompareWindow::CreateActions() {
     actions_.edit = NewAction(this, tr("&Edit..."), QKeySequence(Qt::CTRL | Qt::Key_D));
     actions_.rename = NewAction(this, tr("&Rename..."), QKeySequence(Qt::Key_F2));
     actions_.remove = NewAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete));
-    actions_.undo = NewAction(this, tr("U&ndo Delete"), QKeySequence(QKeySequence::Undo));
+    actions_.undo = NewAction(this, tr("U&ndo"), QKeySequence(QKeySequence::Undo));
+    actions_.redo = NewAction(this, tr("Red&o"), QKeySequence(QKeySequence::Redo));
+    actions_.saveOffers =
+        NewAction(this, tr("Save Offers &As..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions_.openOffers =
+        NewAction(this, tr("&Open Offers..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
@@ -526,7 +534,12 @@ void CompareWindow::CreateActions() {
             }));
     connect(actions_.rename, &QAction::triggered, this, Guarded([this] { RenameSelected(); }));
     connect(actions_.remove, &QAction::triggered, this, Guarded([this] { DeleteSelected(); }));
-    connect(actions_.undo, &QAction::triggered, this, Guarded([this] { UndoDelete(); }));
+    connect(actions_.undo, &QAction::triggered, this, Guarded([this] { Undo(); }));
+    connect(actions_.redo, &QAction::triggered, this, Guarded([this] { Redo(); }));
+    connect(actions_.saveOffers, &QAction::triggered, this,
+            Guarded([this] { emit SaveOffersRequested(); }));
+    connect(actions_.openOffers, &QAction::triggered, this,
+            Guarded([this] { emit OpenOffersRequested(); }));
     connect(actions_.schedule, &QAction::triggered, this, Guarded([this] { OpenSchedule(); }));
     connect(actions_.importEstimate, &QAction::triggered, this,
             Guarded([this] { emit ImportRequested(); }));
@@ -565,6 +578,8 @@ void CompareWindow::CreateMenus() {
     QMenu* file = menuBar_->addMenu(tr("&File"));
     file->addAction(actions_.schedule);
     file->addAction(actions_.importEstimate);
+    file->addAction(actions_.openOffers);
+    file->addAction(actions_.saveOffers);
     file->addSeparator();
     actions_.output = output::AddOutputActions(
         *file, *this, tr("Offers compared"), [this] { return Csv(); },
@@ -573,8 +588,8 @@ void CompareWindow::CreateMenus() {
     file->addAction(actions_.close);
 
     QMenu* offer = menuBar_->addMenu(tr("&Offer"));
-    for (QAction* action :
-         {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.undo})
+    for (QAction* action : {actions_.use, actions_.edit, actions_.rename, actions_.remove,
+                            actions_.undo, actions_.redo})
         offer->addAction(action);
 
     QMenu* view = menuBar_->addMenu(tr("&View"));
@@ -713,7 +728,23 @@ void CompareWindow::UpdateControls() {
     for (QAction* action :
          {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.schedule})
         action->setEnabled(selected);
-    actions_.undo->setEnabled(!deleted_.empty());
+    const auto what = [](const std::vector<Change>& changes) {
+        if (changes.empty())
+            return QString();
+        switch (changes.back().kind) {
+        case Change::Kind::Rename:
+            return tr("Rename");
+        case Change::Kind::Edit:
+            return tr("Edit");
+        case Change::Kind::Delete:
+            break;
+        }
+        return tr("Delete");
+    };
+    actions_.undo->setText(undo_.empty() ? tr("U&ndo") : tr("U&ndo %1").arg(what(undo_)));
+    actions_.redo->setText(redo_.empty() ? tr("Red&o") : tr("Red&o %1").arg(what(redo_)));
+    actions_.undo->setEnabled(!undo_.empty());
+    actions_.redo->setEnabled(!redo_.empty());
 }
 
 void CompareWindow::Report(const QString& text) {
@@ -743,8 +774,15 @@ void CompareWindow::RenameSelected() {
                   kMaxOfferName));
         return;
     }
-    if (!store_.Rename(offer->id, name))
+    if (name == offer->name)
+        return;
+    if (!store_.Rename(offer->id, name)) {
         Report(store_.Error());
+    } else {
+        KeptOffer renamed = *offer;
+        renamed.name = name;
+        Record({Change::Kind::Rename, *offer, renamed});
+    }
     Reload();
 }
 
@@ -757,21 +795,68 @@ void CompareWindow::DeleteSelected() {
         Reload();
         return;
     }
-    deleted_.push_back(*offer);
+    Record({Change::Kind::Delete, *offer, *offer});
     Reload();
 }
 
-void CompareWindow::UndoDelete() {
-    if (deleted_.empty())
+void CompareWindow::RecordEdit(const KeptOffer& before, const KeptOffer& after) {
+    if (before.name != after.name || !(before.estimate == after.estimate))
+        Record({Change::Kind::Edit, before, after});
+}
+
+void CompareWindow::Record(Change change) {
+    undo_.push_back(std::move(change));
+    redo_.clear();
+    UpdateControls();
+}
+
+bool CompareWindow::Apply(const Change& change, bool undo) {
+    const KeptOffer& wanted = undo ? change.before : change.after;
+    switch (change.kind) {
+    case Change::Kind::Rename:
+        return store_.Rename(wanted.id, wanted.name);
+    case Change::Kind::Edit:
+        return store_.Update(wanted);
+    case Change::Kind::Delete:
+        break;
+    }
+    return undo ? store_.Restore(change.before) : store_.Remove(change.before.id);
+}
+
+void CompareWindow::Undo() {
+    if (undo_.empty())
         return;
-    const KeptOffer offer = deleted_.back();
-    if (!store_.Restore(offer)) {
+    const Change change = undo_.back();
+    if (!Apply(change, true)) {
         Report(store_.Error());
         return;
     }
-    deleted_.pop_back();
+    undo_.pop_back();
+    redo_.push_back(change);
     Reload();
-    SelectOffer(offer.id);
+    SelectOffer(change.before.id);
+    UpdateControls();
+}
+
+void CompareWindow::Redo() {
+    if (redo_.empty())
+        return;
+    const Change change = redo_.back();
+    if (!Apply(change, false)) {
+        Report(store_.Error());
+        return;
+    }
+    redo_.pop_back();
+    undo_.push_back(change);
+    Reload();
+    if (change.kind != Change::Kind::Delete)
+        SelectOffer(change.after.id);
+    UpdateControls();
+}
+
+void CompareWindow::AdoptSettings() {
+    RestoreSettings();
+    Reload();
 }
 
 void CompareWindow::UseSelected() {

@@ -64,6 +64,9 @@ public:
         QAction* rename = nullptr;
         QAction* remove = nullptr;
         QAction* undo = nullptr;
+        QAction* redo = nullptr;
+        QAction* saveOffers = nullptr;
+        QAction* openOffers = nullptr;
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
         QAction* help = nullptr;
@@ -118,7 +121,15 @@ public:
 
     void RenameSelected();
     void DeleteSelected();
-    void UndoDelete();
+    // Undo takes back the last rename, edit or delete made in this window, Redo makes it again;
+    // both are forgotten when the window closes.
+    void Undo();
+    void Redo();
+    // An edit of the offer's Loan Estimate made through the window (the editor is the desk's),
+    // for Undo.
+    void RecordEdit(const store::KeptOffer& before, const store::KeptOffer& after);
+    // Reads the years and savings rate again from the store (a file of offers opened set them).
+    void AdoptSettings();
     void UseSelected();
     // Opens the schedule of the selected offer (nullptr when none is selected).
     schedule::ScheduleWindow* OpenSchedule();
@@ -143,6 +154,9 @@ signals:
     void EditOfferRequested(qint64 id);
     // The user asked to import a lender's Loan Estimate.
     void ImportRequested();
+    // The user asked to save offers to a file, or to open such a file.
+    void SaveOffersRequested();
+    void OpenOffersRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -191,10 +205,21 @@ private:
     QPushButton* scheduleButton_ = nullptr;
     bool activatedBefore_ = false;
     int wantedHorizon_ = OfferComparison::kDefaultHorizonYears;
-    std::vector<store::KeptOffer> all_;     // every kept offer, newest first
-    std::vector<qint64> chosen_;            // the compared ones, by id
-    qint64 seenThrough_ = 0;                // offers kept later are compared when they appear
-    std::vector<store::KeptOffer> deleted_; // most recent last; forgotten when the window closes
+    std::vector<store::KeptOffer> all_; // every kept offer, newest first
+    std::vector<qint64> chosen_;        // the compared ones, by id
+    qint64 seenThrough_ = 0;            // offers kept later are compared when they appear
+    // What Undo and Redo take back and make again: most recent last; forgotten when the window
+    // closes.
+    struct Change {
+        enum class Kind { Rename, Edit, Delete };
+        Kind kind;
+        store::KeptOffer before;
+        store::KeptOffer after;
+    };
+    bool Apply(const Change& change, bool undo);
+    void Record(Change change);
+    std::vector<Change> undo_;
+    std::vector<Change> redo_;
     // The plan last set in a schedule window of one offer, drawn beside that offer's cost.
     std::optional<std::pair<qint64, ExtraPayments>> schedulePlan_;
 };

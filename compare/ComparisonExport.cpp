@@ -26,7 +26,8 @@ std::string ComparisonCsv(const CompareModel& model) {
     std::vector<CsvRecord> records;
     CsvRecord header;
     for (int row = 0; row < model.rowCount(); ++row) {
-        header.push_back(Utf8(model.headerData(row, Qt::Vertical).toString()));
+        header.push_back(
+            Utf8(model.headerData(row, Qt::Vertical, CompareModel::PlainTextRole).toString()));
     }
     records.push_back(std::move(header));
     for (int column = 0; column < model.columnCount(); ++column) {
@@ -36,7 +37,7 @@ std::string ComparisonCsv(const CompareModel& model) {
             const QVariant figure = cell.data(CompareModel::FigureRole);
             switch (CompareModel::KindOf(row)) {
             case CompareModel::RowKind::Text:
-                record.push_back(Utf8(cell.data().toString()));
+                record.push_back(Utf8(cell.data(CompareModel::PlainTextRole).toString()));
                 break;
             case CompareModel::RowKind::Years:
                 record.push_back(CsvNumber(figure.toDouble(), 0));

@@ -183,6 +183,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     adjustableBox_->setObjectName(QStringLiteral("grpAdjustable"));
     adjustableBox_->setCheckable(true);
     adjustableBox_->setChecked(estimate.adjustable.has_value());
+    connect(adjustableBox_, &QGroupBox::clicked, this, [this] { changed_ = true; });
     adjustableBox_->setToolTip(tr("As the Loan Estimate's Adjustable Interest Rate (AIR) table "
                                   "gives it; the note rate above is the initial rate"));
     auto* adjustableGrid = new QGridLayout(adjustableBox_);
@@ -322,6 +323,7 @@ void OfferEditor::AddFigures(FieldGroup group, const LoanEstimate& estimate, QWi
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
         choices_.emplace_back(&figure, box);
+        connect(box, &QComboBox::activated, this, [this] { changed_ = true; });
         if (figure.key == "loanType") {
             box->setObjectName(QStringLiteral("cboLoanType"));
             loanType_ = box;
@@ -497,7 +499,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 UpdateTotals();
             }));
     // clicked, unlike toggled, comes from the user only.
-    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([line] {
+    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([this, line] {
+                changed_ = true;
                 line->boxSetByUser = true;
                 line->financeCharge->setToolTip(
                     FinanceChargeTip(line->section, line->label->text(), true));
@@ -515,6 +518,7 @@ const OfferEditor::CostLine* OfferEditor::AddLine(CostSection section) {
         return nullptr;
     }
     CostLine& line = InsertLine(section, nullptr);
+    changed_ = true;
     UpdateTabOrder();
     UpdateTotals();
     line.label->setFocus();
@@ -541,6 +545,7 @@ void OfferEditor::RemoveLine(CostLine* line) {
         return;
     QWidget* row = line->row;
     part.items.erase(found);
+    changed_ = true;
     // The row's own button is still delivering this click.
     row->hide();
     row->deleteLater();
@@ -771,6 +776,29 @@ void OfferEditor::accept() {
         }
     }
     QDialog::accept();
+}
+
+bool OfferEditor::ChangedByUser() const {
+    if (changed_)
+        return true;
+    const QList<QLineEdit*> edits = findChildren<QLineEdit*>();
+    return std::any_of(edits.begin(), edits.end(),
+                       [](const QLineEdit* edit) { return edit->isModified(); });
+}
+
+void OfferEditor::MarkUnchanged() {
+    changed_ = false;
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->setModified(false);
+}
+
+void OfferEditor::reject() {
+    if (ChangedByUser() &&
+        !platform::TheMessages().Ask(this, windowTitle(),
+                                     tr("Close without keeping what you typed? The changes made "
+                                        "here are lost; the offer stays as it was.")))
+        return;
+    QDialog::reject();
 }
 
 } // namespace plumcrest::offers

@@ -7,12 +7,17 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
-    if (argc != 2 || !argv[1]) {
+    // The window names the file as it names it to the program itself: after
+    // --read-loan-estimate.
+    const bool asProgram =
+        argc == 3 && argv[1] && std::strcmp(argv[1], "--read-loan-estimate") == 0;
+    if ((argc != 2 && !asProgram) || !argv[argc - 1]) {
         std::fputs("usage: plumcrest-reader FILE\n", stderr);
         return plumcrest::reader::kRefusedStatus;
     }
     QCoreApplication app(argc, argv);
-    return plumcrest::reader::RunReadCommand(argv[1]);
+    return plumcrest::reader::RunReadCommand(argv[argc - 1]);
 }
