@@ -4,6 +4,7 @@
 #include "FigureText.h"
 #include "MoneyText.h"
 
+#include <QColor>
 #include <QFont>
 #include <algorithm>
 #include <cmath>
@@ -30,12 +31,43 @@ constexpr double kTipAgreement = 0.005;
 } // namespace
 
 CompareModel::CompareModel(const LocaleSeparators& separators, QObject* parent)
-    : QAbstractTableModel(parent), separators_(separators) {}
+    : QAbstractTableModel(parent), separators_(separators),
+      today_(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())) {}
+
+void CompareModel::SetToday(std::chrono::sys_days today) {
+    beginResetModel();
+    today_ = today;
+    endResetModel();
+}
+
+std::vector<VerdictOffer> CompareModel::VerdictOffers() const {
+    std::vector<VerdictOffer> offers;
+    offers.reserve(offers_.size());
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        VerdictOffer offer{offers_[i].name, offers_[i].estimate, comparison_.Offer(i),
+                           std::nullopt};
+        if (figures_[i].adjustable)
+            offer.worstCost = horizons_[i].worstPlainCost;
+        offers.push_back(std::move(offer));
+    }
+    return offers;
+}
+
+VerdictFacts CompareModel::Facts() const {
+    return Decide(VerdictOffers(), comparison_.HorizonYears() * 12, comparison_.SavingsPercent(),
+                  today_);
+}
+
+QStringList CompareModel::VerdictTexts() const {
+    return Verdict::Sentences(Facts(), VerdictOffers(), separators_);
+}
 
 CompareModel::RowKind CompareModel::KindOf(int row) {
     switch (row) {
     case NameRow:
     case LoanTypeRow:
+    case RateLockRow:
+    case CostsExpireRow:
     case InsuranceEndsRow:
     case ProjectedRow:
     case InFiveCheckRow:
@@ -171,6 +203,10 @@ QString CompareModel::RowLabel(int row) const {
         return tr("Term (years)");
     case NoteRateRow:
         return tr("Note rate (%)");
+    case RateLockRow:
+        return tr("Rate locked until");
+    case CostsExpireRow:
+        return tr("Estimated closing costs expire");
     case PaymentRow:
         return tr("Principal and interest a month");
     case InsuranceRow:
@@ -357,6 +393,25 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators_);
     case NoteRateRow:
         return rate(CellFigure(row, column).toDouble());
+    case RateLockRow:
+    case CostsExpireRow: {
+        const auto& day =
+            row == RateLockRow ? offer.estimate.rateLockUntil : offer.estimate.closingCostsExpire;
+        if (!day)
+            return row == RateLockRow ? tr("not locked") : tr("not given");
+        const QString date = Verdict::DateText(*day);
+        switch (StateOf(day, today_)) {
+        case DateState::Past:
+            return row == RateLockRow ? tr("%1: the lock has ended").arg(date)
+                                      : tr("%1: expired, left out of the verdict").arg(date);
+        case DateState::Soon:
+            return tr("%1: within three business days").arg(date);
+        case DateState::NotGiven:
+        case DateState::Later:
+            break;
+        }
+        return date;
+    }
     case AprRow:
         return figures.calculatorApr ? rate(*figures.calculatorApr) : tr("cannot be worked out");
     case LenderAprRow:
@@ -488,6 +543,16 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return KindOf(index.row()) == RowKind::Text ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (index.row() == RateLockRow || index.row() == CostsExpireRow) {
+            const LoanEstimate& estimate = offers_[column].estimate;
+            const DateState state = StateOf(
+                index.row() == RateLockRow ? estimate.rateLockUntil : estimate.closingCostsExpire,
+                today_);
+            if (state == DateState::Past || state == DateState::Soon)
+                return QColor(0xb3, 0x26, 0x1e);
+        }
+        return {};
     case Qt::FontRole:
         if ((index.row() == DiscountedCostRow || index.row() == CheapestRow ||
              index.row() == NameRow) &&
@@ -528,6 +593,10 @@ QString CompareModel::RowExplanation(int row) {
         return tr("As the Loan Estimate's Calculating Cash to Close table adds it: total closing "
                   "costs, less closing costs financed, plus the down payment, less the deposit, "
                   "funds for you and seller credits, plus adjustments and other credits");
+    case RateLockRow:
+    case CostsExpireRow:
+        return tr("As the Loan Estimate's first page gives them; a date already past or within "
+                  "three business days (Monday to Friday) is marked");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
                   "plus the loan costs (A to C), prepaid interest and insurance paid at closing");

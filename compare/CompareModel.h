@@ -9,9 +9,11 @@
 #include "OfferComparison.h"
 #include "OfferFigures.h"
 #include "PictureMask.h"
+#include "Verdict.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -30,6 +32,8 @@ public:
         LoanRow,
         TermRow,
         NoteRateRow,
+        RateLockRow,
+        CostsExpireRow,
         PaymentRow,
         InsuranceRow,
         InsuranceEndsRow,
@@ -112,6 +116,14 @@ public:
     // cheaper from month 60 (year 5)", or ": never within the term"; the lower rate first.
     QStringList BreakEvenTexts() const;
 
+    // The day the lock and expiry dates are judged on: today unless a test sets one.
+    void SetToday(std::chrono::sys_days today);
+    std::chrono::sys_days Today() const { return today_; }
+    // The offers as the verdict reads them, and the verdict over the years kept.
+    std::vector<VerdictOffer> VerdictOffers() const;
+    VerdictFacts Facts() const;
+    QStringList VerdictTexts() const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -139,6 +151,7 @@ private:
     OfferComparison comparison_;
     std::optional<qint64> reference_;
     ExtraPayments plan_;
+    std::chrono::sys_days today_;
 };
 
 } // namespace plumcrest::compare

@@ -151,6 +151,14 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     top->addWidget(savings_);
     top->addStretch();
 
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("lblVerdict"));
+    verdict_->setAccessibleName(tr("Which offer is best for you"));
+    // It quotes the offers' names: shown as written.
+    verdict_->setTextFormat(Qt::PlainText);
+    verdict_->setWordWrap(true);
+    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblOffers"));
     table_->setAccessibleName(tr("Kept offers"));
@@ -263,6 +271,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     CreateMenus();
     layout->setMenuBar(menuBar_);
     layout->addLayout(top);
+    layout->addWidget(verdict_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
@@ -284,9 +293,13 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
                 emit SelectedOfferChanged();
             }));
     connect(table_, &QAbstractItemView::doubleClicked, this, Guarded([this] { OpenSchedule(); }));
-    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] { RefreshChart(); }));
+    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] {
+                RefreshChart();
+                FillVerdict();
+            }));
     connect(model_, &QAbstractItemModel::dataChanged, this, Guarded([this] {
                 chart_->SetHorizon(model_->HorizonYears());
+                FillVerdict();
                 FillBreakEven(); // the cheapest, the default reference, may have changed
             }));
     connect(choice_, &QListWidget::itemChanged, this, Guarded([this] { ChoiceToggled(); }));
@@ -446,6 +459,12 @@ void CompareWindow::FillBreakEven() {
     breakEven_->addItems(model_->BreakEvenTexts());
 }
 
+void CompareWindow::FillVerdict() {
+    const QStringList lines = model_->VerdictTexts();
+    verdict_->setText(lines.join(QLatin1Char(' ')));
+    verdict_->setVisible(!lines.isEmpty());
+}
+
 void CompareWindow::RestoreSettings() {
     // Saved as plain "C" numbers; anything else is ignored and the defaults stand.
     bool ok = false;
@@ -507,6 +526,7 @@ void CompareWindow::CreateActions() {
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
+    actions_.verdictHelp = NewAction(this, tr("&Which Offer Is Best"), QKeySequence());
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
     actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
@@ -532,6 +552,8 @@ void CompareWindow::CreateActions() {
             Guarded([this] { emit ImportRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
+    connect(actions_.verdictHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kVerdictContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
     connect(actions_.extraPlan, &QAction::triggered, this, Guarded([this] {
                 const auto months = static_cast<std::int32_t>(model_->LongestTermYears() * 12);
@@ -587,6 +609,7 @@ void CompareWindow::CreateMenus() {
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->addAction(actions_.help);
+    help->addAction(actions_.verdictHelp);
 }
 
 QPushButton* CompareWindow::ButtonFor(QAction* action, const QString& text,

@@ -67,6 +67,7 @@ public:
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
         QAction* help = nullptr;
+        QAction* verdictHelp = nullptr;
         QAction* close = nullptr;
         QAction* offersTab = nullptr;
         QAction* costChart = nullptr;
@@ -95,6 +96,8 @@ public:
     QSpinBox* HorizonField() const { return horizon_; }
     QDoubleSpinBox* SavingsField() const { return savings_; }
     QListWidget* BreakEvenList() const { return breakEven_; }
+    // Which offer is best for the years kept and the savings rate, in words, above the table.
+    QLabel* VerdictLine() const { return verdict_; }
     // Every kept offer, newest first, ticked when it is compared.
     QListWidget* ChoiceList() const { return choice_; }
     // The offer the break-even sets the others against; the first item follows the cheapest.
@@ -158,6 +161,7 @@ private:
     void ChoiceToggled();
     void ShowChosen(std::optional<qint64> select);
     void FillBreakEven();
+    void FillVerdict();
     void FitToRows();
     void RefreshChart();
     void RestoreSettings();
@@ -177,6 +181,7 @@ private:
     QDoubleSpinBox* savings_ = nullptr;
     QTimer* keepFields_ = nullptr; // the fields are written once they rest, not at every step
     QListWidget* breakEven_ = nullptr;
+    QLabel* verdict_ = nullptr;
     QListWidget* choice_ = nullptr;
     QComboBox* reference_ = nullptr;
     CostChart* chart_ = nullptr;

@@ -54,6 +54,15 @@ std::string ComparisonCsv(const CompareModel& model) {
         }
         records.push_back(std::move(record));
     }
+    // The verdict below the figures, one sentence a line, after an empty line.
+    const QStringList verdict = model.VerdictTexts();
+    if (!verdict.isEmpty()) {
+        records.push_back({});
+        records.push_back({Utf8(QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                                            "Which offer is best for you"))});
+        for (const QString& line : verdict)
+            records.push_back({Utf8(line)});
+    }
     return CsvText(records);
 }
 
@@ -73,6 +82,15 @@ output::PrintTable ComparisonPrintTable(const CompareModel& model) {
             cells.append(model.index(row, column).data().toString());
         }
         table.rows.push_back({cells, row == CompareModel::DiscountedCostRow, false});
+    }
+    const QStringList verdict = model.VerdictTexts();
+    if (!verdict.isEmpty()) {
+        table.rows.push_back({{QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                                           "Which offer is best for you")},
+                              true,
+                              true});
+        for (const QString& line : verdict)
+            table.rows.push_back({{line}, false, true});
     }
     const QStringList breakEven = model.BreakEvenTexts();
     if (!breakEven.isEmpty()) {

@@ -33,6 +33,10 @@ std::optional<double> FigureValue(const EstimateField& field, const LoanEstimate
         return static_cast<double>(estimate.*at.loanType);
     if (at.insuranceEnd)
         return static_cast<double>(estimate.*at.insuranceEnd);
+    if (at.date) {
+        const auto& day = estimate.*at.date;
+        return day ? std::optional<double>(day->time_since_epoch().count()) : std::nullopt;
+    }
     if (!estimate.adjustable)
         return std::nullopt;
     if (at.adjustable)
@@ -45,6 +49,14 @@ void SetFigureValue(const EstimateField& field, LoanEstimate& estimate,
     const FigurePlace& at = field.place;
     if (at.optional) {
         estimate.*at.optional = value;
+        return;
+    }
+    if (at.date) {
+        if (value && !FigureAllows(field, *value))
+            return;
+        estimate.*at.date =
+            value ? std::optional(std::chrono::sys_days(std::chrono::days(std::llround(*value))))
+                  : std::nullopt;
         return;
     }
     if (!value)
@@ -80,7 +92,8 @@ bool FigureAllows(const EstimateField& field, double value) {
     const FigureLimits limits = field.Limits();
     if (value < limits.low || value > limits.high)
         return false;
-    return field.kind != FigureKind::Months || value == std::floor(value);
+    return (field.kind != FigureKind::Months && field.kind != FigureKind::Date) ||
+           value == std::floor(value);
 }
 
 const char* ChoiceStored(const EstimateField& field, int index) {

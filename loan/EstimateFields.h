@@ -9,6 +9,7 @@
 #include "LoanEstimate.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -35,6 +36,9 @@ struct FigureLimits {
 inline constexpr double kMaxMoney = 99999999.99;
 inline constexpr double kMaxRate = 999.9999;
 inline constexpr std::int32_t kMaxMonths = 11988;
+// Dates as days from 1970-01-01: 1900-01-01 to 9999-12-31.
+inline constexpr double kFirstDay = -25567;
+inline constexpr double kLastDay = 2932896;
 
 constexpr FigureLimits LimitsOf(FigureKind kind) {
     switch (kind) {
@@ -47,6 +51,7 @@ constexpr FigureLimits LimitsOf(FigureKind kind) {
     case FigureKind::Months:
         return {1, kMaxMonths, 0};
     case FigureKind::Date:
+        return {kFirstDay, kLastDay, 0};
     case FigureKind::Text:
     case FigureKind::Choice:
         break;
@@ -68,6 +73,7 @@ struct FigurePlace {
     std::int32_t AdjustableRate::*adjustableMonths = nullptr;
     LoanType LoanEstimate::*loanType = nullptr;
     InsuranceEnd LoanEstimate::*insuranceEnd = nullptr;
+    std::optional<std::chrono::sys_days> LoanEstimate::*date = nullptr;
 };
 
 constexpr FigurePlace At(double LoanEstimate::*member) {
@@ -103,6 +109,11 @@ constexpr FigurePlace At(LoanType LoanEstimate::*member) {
 constexpr FigurePlace At(InsuranceEnd LoanEstimate::*member) {
     FigurePlace place;
     place.insuranceEnd = member;
+    return place;
+}
+constexpr FigurePlace At(std::optional<std::chrono::sys_days> LoanEstimate::*member) {
+    FigurePlace place;
+    place.date = member;
     return place;
 }
 
@@ -317,6 +328,15 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    PLUMCREST_CAPTION("Adjustments and other credits"),
                    "Adjustments and Other Credits", "Ajustes y otros créditos", "",
                    "adjustments_credits", 5),
+    detail::Figure("rateLockUntil", FigureKind::Date, FieldGroup::Loan,
+                   At(&LoanEstimate::rateLockUntil), false, true,
+                   PLUMCREST_CAPTION("Rate loc&ked until:"), PLUMCREST_CAPTION("Rate locked until"),
+                   "Rate Lock", "Bloqueo de tasa", "rateLockUntil", "rate_lock_until", 6),
+    detail::Figure("closingCostsExpire", FigureKind::Date, FieldGroup::Loan,
+                   At(&LoanEstimate::closingCostsExpire), false, true,
+                   PLUMCREST_CAPTION("Closing costs e&xpire:"),
+                   PLUMCREST_CAPTION("Estimated closing costs expire"), "Rate Lock",
+                   "Bloqueo de tasa", "closingCostsExpire", "closing_costs_expire", 6),
 });
 #undef PLUMCREST_CAPTION
 

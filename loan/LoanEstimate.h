@@ -7,6 +7,7 @@
 #include "LoanFields.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -89,6 +90,10 @@ struct LoanEstimate {
     std::optional<double> disclosedCashToClose;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
+    // The day the rate is locked until (none: not locked) and the day the estimated closing costs
+    // expire, as the form's first page gives them.
+    std::optional<std::chrono::sys_days> rateLockUntil;
+    std::optional<std::chrono::sys_days> closingCostsExpire;
 
     bool operator==(const LoanEstimate&) const = default;
 };

@@ -293,6 +293,7 @@ EntryRule RuleOf(const EstimateField& figure) {
             return {EntryKind::Years, 1, limits.high / 12, false, figure.optional};
         return {EntryKind::Months, limits.low, limits.high, false, figure.optional};
     case FigureKind::Date:
+        return {EntryKind::Date, limits.low, limits.high, false, figure.optional};
     case FigureKind::Text:
     case FigureKind::Choice:
         break;
@@ -358,7 +359,7 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
     }
     entry.keptValue = value;
     entry.edit->setText(entry.keptText);
-    if (entry.rule.kind != EntryKind::Years && entry.rule.kind != EntryKind::Months)
+    if (entry.rule.kind == EntryKind::Money || entry.rule.kind == EntryKind::Percent)
         entry.edit->setAlignment(Qt::AlignRight);
     if (entry.rule.optional)
         entry.edit->setPlaceholderText(figure.group == FieldGroup::CashToClose

@@ -62,6 +62,10 @@ std::vector<QString> ShippedSchemaSteps() {
                        "ALTER TABLE offers ADD COLUMN funds_for_borrower REAL; "
                        "ALTER TABLE offers ADD COLUMN seller_credits REAL; "
                        "ALTER TABLE offers ADD COLUMN adjustments_credits REAL"),
+        // 6: the day the rate is locked until and the day the estimated closing costs expire,
+        // as "YYYY-MM-DD"; empty when not given.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN rate_lock_until TEXT; "
+                       "ALTER TABLE offers ADD COLUMN closing_costs_expire TEXT"),
     };
 }
 

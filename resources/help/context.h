@@ -8,3 +8,4 @@
 #define IDH_OUTPUT 10105
 #define IDH_WHAT_IF 10110
 #define IDH_IMPORT 10106
+#define IDH_VERDICT 10111

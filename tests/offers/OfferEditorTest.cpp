@@ -638,6 +638,10 @@ void OfferEditorTest::every_figure_of_the_description_is_typed_and_kept() {
         } else if (figure.kind == FigureKind::Months) {
             value = 12 + n;
             text = QString::number(value);
+        } else if (figure.kind == FigureKind::Date) {
+            const auto day = static_cast<unsigned>(n % 28 + 1);
+            value = DaysFromCivil(2027, 2, day);
+            text = QStringLiteral("2/%1/2027").arg(day);
         } else if (figure.kind == FigureKind::Rate) {
             value = n + 0.125;
             text = QString::number(value, 'f', 3);
