@@ -8,6 +8,7 @@
 #include <QFont>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 namespace plumcrest::compare {
@@ -62,6 +63,90 @@ QStringList CompareModel::VerdictTexts() const {
     return Verdict::Sentences(Facts(), VerdictOffers(), separators_);
 }
 
+void CompareModel::SetCurrentLoan(const CurrentLoan& loan) {
+    current_ = loan;
+}
+
+std::vector<PointsFacts> CompareModel::PointsGroups() const {
+    std::vector<PointsFacts> groups;
+    const std::int32_t horizon = comparison_.HorizonYears() * 12;
+    const double savings = comparison_.SavingsPercent();
+    const auto expired = [&](std::size_t i) {
+        return StateOf(offers_[i].estimate.closingCostsExpire, today_) == DateState::Past;
+    };
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        if (alternatives_[i].empty() || expired(i))
+            continue;
+        std::vector<RateOption> options{{offers_[i].name, comparison_.Offer(i)}};
+        options.insert(options.end(), alternatives_[i].begin(), alternatives_[i].end());
+        groups.push_back(DecidePoints(std::move(options), horizon, savings));
+    }
+    // One lender's offers for the same loan: same amount within 1 %, term, purpose, fixed rates.
+    std::vector<bool> grouped(offers_.size(), false);
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        const QString lender = LenderOf(offers_[i].name);
+        const LoanEstimate& first = offers_[i].estimate;
+        if (grouped[i] || lender.isEmpty() || first.adjustable || expired(i))
+            continue;
+        std::vector<std::size_t> members{i};
+        for (std::size_t j = i + 1; j < offers_.size(); ++j) {
+            const LoanEstimate& other = offers_[j].estimate;
+            if (!grouped[j] && !expired(j) && LenderOf(offers_[j].name) == lender &&
+                !other.adjustable && other.months == first.months &&
+                other.purpose == first.purpose && other.noteRate != first.noteRate &&
+                std::max(other.loanAmount, first.loanAmount) <=
+                    std::min(other.loanAmount, first.loanAmount) * (1 + kAmountTolerance))
+                members.push_back(j);
+        }
+        if (members.size() < 2)
+            continue;
+        // The reference is the offer nearest to no points and no credit.
+        const auto reference =
+            std::min_element(members.begin(), members.end(), [&](auto a, auto b) {
+                return std::llabs(NetPoints(offers_[a].estimate)) <
+                       std::llabs(NetPoints(offers_[b].estimate));
+            });
+        std::swap(*members.begin(), *reference);
+        std::vector<RateOption> options;
+        for (const std::size_t m : members) {
+            grouped[m] = true;
+            options.push_back({offers_[m].name, comparison_.Offer(m)});
+        }
+        groups.push_back(DecidePoints(std::move(options), horizon, savings));
+    }
+    return groups;
+}
+
+QStringList CompareModel::PointsTexts() const {
+    QStringList lines;
+    for (const PointsFacts& group : PointsGroups())
+        lines << Choices::PointsSentences(group, comparison_.HorizonYears() * 12,
+                                          comparison_.SavingsPercent(), separators_);
+    return lines;
+}
+
+QStringList CompareModel::RefinanceTexts() const {
+    QStringList lines;
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        if (offers_[i].estimate.purpose != LoanPurpose::Refinance)
+            continue;
+        if (!current_.Given()) {
+            lines << tr("Type the balance, rate and months left of the loan you have to see "
+                        "whether refinancing with %1 pays.")
+                         .arg(offers_[i].name);
+            continue;
+        }
+        if (StateOf(offers_[i].estimate.closingCostsExpire, today_) == DateState::Past)
+            continue;
+        lines << Choices::RefinanceSentences(
+            DecideRefinance(current_, comparison_.Offer(i), ToCents(offers_[i].estimate.loanAmount),
+                            comparison_.HorizonYears() * 12, comparison_.SavingsPercent()),
+            offers_[i].name, comparison_.HorizonYears() * 12, comparison_.SavingsPercent(),
+            separators_);
+    }
+    return lines;
+}
+
 CompareModel::RowKind CompareModel::KindOf(int row) {
     switch (row) {
     case NameRow:
@@ -107,6 +192,7 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
     figures_.clear();
     figures_.reserve(offers_.size());
     worstWholeTerm_.clear();
+    alternatives_.clear();
     std::vector<ComparedOffer> compared;
     compared.reserve(offers_.size());
     for (const store::KeptOffer& offer : offers_) {
@@ -122,12 +208,25 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
             worstWholeTerm_.push_back(
                 FigureHorizon(figures_.back(), kScheduleMaxMonths / 12, 0).worstPlainCost);
         }
-        const OfferFigures& figures = figures_.back();
-        const SectionTotals& totals = figures.totals;
         // Compared as the buyer pays: with the plan of extra payments.
-        compared.push_back({figures.paid, figures.paidInsurance,
-                            totals.loanCosts + totals.prepaidInterest - totals.lenderCredits,
-                            figures.terms.ratePercent});
+        compared.push_back(ComparedOf(figures_.back()));
+        std::vector<RateOption> alternatives;
+        const LoanEstimate& estimate = offer.estimate;
+        if (estimate.pointsOptionPoints && estimate.pointsOptionRate)
+            alternatives.push_back(
+                {Choices::PointsLabel(*estimate.pointsOptionPoints, *estimate.pointsOptionRate,
+                                      separators_),
+                 ComparedOf(FigureOffer(
+                     WithPoints(estimate, *estimate.pointsOptionPoints, *estimate.pointsOptionRate),
+                     plan_))});
+        if (estimate.creditOptionAmount && estimate.creditOptionRate)
+            alternatives.push_back(
+                {Choices::CreditLabel(ToCents(*estimate.creditOptionAmount),
+                                      *estimate.creditOptionRate, separators_),
+                 ComparedOf(FigureOffer(
+                     WithCredit(estimate, *estimate.creditOptionAmount, *estimate.creditOptionRate),
+                     plan_))});
+        alternatives_.push_back(std::move(alternatives));
     }
     comparison_.SetOffers(std::move(compared));
     RecomputeHorizons();

@@ -5,6 +5,7 @@
 // costs over the years the buyer expects to keep the loan. The Compare window shows it; anything
 // that exports or prints the comparison reads the same rows, labels and texts.
 
+#include "Choices.h"
 #include "KeptOffer.h"
 #include "OfferComparison.h"
 #include "OfferFigures.h"
@@ -124,6 +125,16 @@ public:
     VerdictFacts Facts() const;
     QStringList VerdictTexts() const;
 
+    // The loan the buyer has, set against the refinance offers compared.
+    void SetCurrentLoan(const CurrentLoan& loan);
+    const CurrentLoan& Current() const { return current_; }
+    // Points or credits: each offer with the other rates typed for it, and the offers of one
+    // lender for the same loan at different rates; one group each.
+    std::vector<PointsFacts> PointsGroups() const;
+    QStringList PointsTexts() const;
+    // Keep or refinance: each refinance offer against the loan the buyer has.
+    QStringList RefinanceTexts() const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -152,6 +163,9 @@ private:
     std::optional<qint64> reference_;
     ExtraPayments plan_;
     std::chrono::sys_days today_;
+    CurrentLoan current_;
+    // By offer: its typed points and credit alternatives, worked out when the offers are read.
+    std::vector<std::vector<RateOption>> alternatives_;
 };
 
 } // namespace plumcrest::compare

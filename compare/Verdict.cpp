@@ -75,6 +75,7 @@ VerdictFacts Decide(const std::vector<VerdictOffer>& offers, std::int32_t horizo
     }
     const auto h = static_cast<std::size_t>(facts.horizonMonths);
     const std::size_t best = Cheapest(series, eligible, h);
+    facts.series = series;
     facts.best = best;
     facts.bestCost = series[best][h];
     std::vector<std::size_t> others;
@@ -148,6 +149,14 @@ VerdictFacts Decide(const std::vector<VerdictOffer>& offers, std::int32_t horizo
         facts.fixedAdjustable = std::pair{facts.adjustable.front(), *fixed};
     if (locked && unlocked)
         facts.lockedUnlocked = std::pair{*locked, *unlocked};
+    const auto refinance = std::find_if(eligible.begin(), eligible.end(), [&](std::size_t i) {
+        return offers[i].estimate.purpose == LoanPurpose::Refinance;
+    });
+    const auto other = std::find_if(eligible.begin(), eligible.end(), [&](std::size_t i) {
+        return offers[i].estimate.purpose != LoanPurpose::Refinance;
+    });
+    if (refinance != eligible.end() && other != eligible.end())
+        facts.purposes = std::pair{*other, *refinance};
     return facts;
 }
 
@@ -237,6 +246,11 @@ QStringList Verdict::Sentences(const VerdictFacts& facts, const std::vector<Verd
         lines << tr("%1's rate is locked and %2's is not: an unlocked rate can change before "
                     "closing.")
                      .arg(name(facts.lockedUnlocked->first), name(facts.lockedUnlocked->second));
+
+    if (facts.purposes)
+        lines << tr("%1 is a refinance and %2 is not: they are not the same loan; Keep or "
+                    "Refinance sets a refinance against the loan you have.")
+                     .arg(name(facts.purposes->second), name(facts.purposes->first));
 
     // Dates that are close or gone.
     for (std::size_t i = 0; i < offers.size(); ++i) {

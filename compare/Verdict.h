@@ -54,9 +54,13 @@ struct VerdictFacts {
     std::optional<std::pair<std::size_t, std::size_t>> terms;           // shortest and longest term
     std::optional<std::pair<std::size_t, std::size_t>> fixedAdjustable; // an adjustable, a fixed
     std::optional<std::pair<std::size_t, std::size_t>> lockedUnlocked;  // a locked, an unlocked
+    std::optional<std::pair<std::size_t, std::size_t>> purposes;        // a purchase, a refinance
     std::vector<std::size_t> adjustable;
     std::vector<DateState> lock;   // by offer
     std::vector<DateState> expiry; // by offer
+    // Each offer's cost month by month, savings counted, to the longest term (empty for one
+    // left out): what the verdict read, for the small lines drawn beside it.
+    std::vector<std::vector<Cents>> series;
 };
 
 // The state of `date` on `today`: past when before it, soon when within kCloseBusinessDays

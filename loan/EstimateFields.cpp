@@ -33,6 +33,8 @@ std::optional<double> FigureValue(const EstimateField& field, const LoanEstimate
         return static_cast<double>(estimate.*at.loanType);
     if (at.insuranceEnd)
         return static_cast<double>(estimate.*at.insuranceEnd);
+    if (at.purpose)
+        return static_cast<double>(estimate.*at.purpose);
     if (at.date) {
         const auto& day = estimate.*at.date;
         return day ? std::optional<double>(day->time_since_epoch().count()) : std::nullopt;
@@ -65,12 +67,14 @@ void SetFigureValue(const EstimateField& field, LoanEstimate& estimate,
         estimate.*at.number = *value;
     } else if (at.months) {
         estimate.*at.months = static_cast<std::int32_t>(*value);
-    } else if (at.loanType || at.insuranceEnd) {
+    } else if (at.loanType || at.insuranceEnd || at.purpose) {
         const auto index = static_cast<std::size_t>(*value);
         if (*value < 0 || index >= field.choices.size())
             return;
         if (at.loanType)
             estimate.*at.loanType = static_cast<LoanType>(index);
+        else if (at.purpose)
+            estimate.*at.purpose = static_cast<LoanPurpose>(index);
         else
             estimate.*at.insuranceEnd = static_cast<InsuranceEnd>(index);
     } else {

@@ -73,6 +73,7 @@ struct FigurePlace {
     std::int32_t AdjustableRate::*adjustableMonths = nullptr;
     LoanType LoanEstimate::*loanType = nullptr;
     InsuranceEnd LoanEstimate::*insuranceEnd = nullptr;
+    LoanPurpose LoanEstimate::*purpose = nullptr;
     std::optional<std::chrono::sys_days> LoanEstimate::*date = nullptr;
 };
 
@@ -104,6 +105,11 @@ constexpr FigurePlace At(std::int32_t AdjustableRate::*member) {
 constexpr FigurePlace At(LoanType LoanEstimate::*member) {
     FigurePlace place;
     place.loanType = member;
+    return place;
+}
+constexpr FigurePlace At(LoanPurpose LoanEstimate::*member) {
+    FigurePlace place;
+    place.purpose = member;
     return place;
 }
 constexpr FigurePlace At(InsuranceEnd LoanEstimate::*member) {
@@ -153,6 +159,13 @@ inline constexpr ChoiceName kLoanTypeChoices[] = {
     {"other", QT_TRANSLATE_NOOP("EstimateFields", "Other")},
     {"usda", QT_TRANSLATE_NOOP("EstimateFields", "USDA")},
 };
+// As the form's Purpose names them.
+inline constexpr ChoiceName kPurposeChoices[] = {
+    {"purchase", QT_TRANSLATE_NOOP("EstimateFields", "Purchase")},
+    {"refinance", QT_TRANSLATE_NOOP("EstimateFields", "Refinance")},
+    {"construction", QT_TRANSLATE_NOOP("EstimateFields", "Construction")},
+    {"home_equity", QT_TRANSLATE_NOOP("EstimateFields", "Home equity loan")},
+};
 inline constexpr ChoiceName kInsuranceEndChoices[] = {
     {"none", QT_TRANSLATE_NOOP("EstimateFields", "None")},
     {"conventional", QT_TRANSLATE_NOOP("EstimateFields", "Conventional: at 78 % of the value")},
@@ -177,6 +190,9 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
     detail::Figure("loanType", FigureKind::Choice, FieldGroup::Loan, At(&LoanEstimate::loanType),
                    false, false, PLUMCREST_CAPTION("Loan &type:"), PLUMCREST_CAPTION("Loan type"),
                    "Loan Type", "Tipo de préstamo", "loanType", "loan_type", 3, kLoanTypeChoices),
+    detail::Figure("purpose", FigureKind::Choice, FieldGroup::Loan, At(&LoanEstimate::purpose),
+                   false, false, PLUMCREST_CAPTION("Purpose:"), PLUMCREST_CAPTION("Purpose"),
+                   "Purpose", "Finalidad", "purpose", "loan_purpose", 7, kPurposeChoices),
     detail::Figure("price", FigureKind::Money, FieldGroup::Loan, At(&LoanEstimate::price), true,
                    false, PLUMCREST_CAPTION("&Price:"), PLUMCREST_CAPTION("Price"), "Sale Price",
                    "Precio de venta", "salePrice", "price", 3),
@@ -334,9 +350,29 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    "Rate Lock", "Bloqueo de tasa", "rateLockUntil", "rate_lock_until", 6),
     detail::Figure("closingCostsExpire", FigureKind::Date, FieldGroup::Loan,
                    At(&LoanEstimate::closingCostsExpire), false, true,
-                   PLUMCREST_CAPTION("Closing costs e&xpire:"),
+                   PLUMCREST_CAPTION("Closing costs expire:"),
                    PLUMCREST_CAPTION("Estimated closing costs expire"), "Rate Lock",
                    "Bloqueo de tasa", "closingCostsExpire", "closing_costs_expire", 6),
+    // What the same lender offers at other rates: points paid for a lower one, a credit taken
+    // for a higher one. Not on the form; asked of the lender.
+    detail::Figure("pointsOptionPoints", FigureKind::Rate, FieldGroup::Credits,
+                   At(&LoanEstimate::pointsOptionPoints), true, true,
+                   PLUMCREST_CAPTION("Or pay points (% of the loan):"),
+                   PLUMCREST_CAPTION("Points for a lower rate"), "", "", "", "points_option_points",
+                   7),
+    detail::Figure("pointsOptionRate", FigureKind::Rate, FieldGroup::Credits,
+                   At(&LoanEstimate::pointsOptionRate), false, true,
+                   PLUMCREST_CAPTION("Rate with those points (%):"),
+                   PLUMCREST_CAPTION("Rate with points"), "", "", "", "points_option_rate", 7),
+    detail::Figure("creditOptionAmount", FigureKind::Money, FieldGroup::Credits,
+                   At(&LoanEstimate::creditOptionAmount), true, true,
+                   PLUMCREST_CAPTION("Or take a lender credit of:"),
+                   PLUMCREST_CAPTION("Lender credit for a higher rate"), "", "", "",
+                   "credit_option_amount", 7),
+    detail::Figure("creditOptionRate", FigureKind::Rate, FieldGroup::Credits,
+                   At(&LoanEstimate::creditOptionRate), false, true,
+                   PLUMCREST_CAPTION("Rate with that credit (%):"),
+                   PLUMCREST_CAPTION("Rate with the credit"), "", "", "", "credit_option_rate", 7),
 });
 #undef PLUMCREST_CAPTION
 
@@ -377,7 +413,6 @@ inline constexpr FormOnlyLabel kFormOnlyLabels[] = {
     {"dateIssued", "Date Issued", "Fecha de emisión", "dateIssued"},
     {"propertyValue", "Est. Prop. Value", "Valor estimado de la propiedad",
      "estimatedPropertyValue"},
-    {"purpose", "Purpose", "Finalidad", "purpose"},
     {"product", "Product", "Producto", "product"},
     {"rateLock", "Rate Lock", "Bloqueo de tasa", "rateLocked"},
     {"monthlyPrincipalInterest", "Monthly Principal & Interest",

@@ -329,6 +329,8 @@ void OfferEditor::AddFigures(FieldGroup group, const LoanEstimate& estimate, QWi
         } else if (figure.key == "insuranceEnd") {
             box->setObjectName(QStringLiteral("cboInsuranceEnd"));
             insuranceEnd_ = box;
+        } else if (figure.key == "purpose") {
+            box->setObjectName(QStringLiteral("cboPurpose"));
         }
     }
 }
@@ -424,6 +426,18 @@ EntryReading OfferEditor::Read(const NumberEntry& entry) const {
         if (loan.value && *reading.value >= *loan.value)
             return {std::nullopt, tr("Must be less than the loan amount, which includes it.")};
     }
+    // Another rate of the lender is the price and the rate together.
+    static constexpr std::pair<std::string_view, std::string_view> kPairs[] = {
+        {"pointsOptionPoints", "pointsOptionRate"},
+        {"pointsOptionRate", "pointsOptionPoints"},
+        {"creditOptionAmount", "creditOptionRate"},
+        {"creditOptionRate", "creditOptionAmount"}};
+    for (const auto& [field, partner] : kPairs)
+        if (entry.field == field && !reading.value && reading.problem.isEmpty() &&
+            !Entry(partner).edit->text().trimmed().isEmpty())
+            return {std::nullopt, field.find("Rate") != std::string_view::npos
+                                      ? tr("Give the rate this price buys, or clear both.")
+                                      : tr("Give what this rate costs or pays, or clear both.")};
     return reading;
 }
 

@@ -3,6 +3,7 @@
 #include "Amortization.h"
 #include "OfferFigures.h"
 
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -59,6 +60,29 @@ std::optional<double> MonthlyFigure(const std::string& label) {
                        true);
 }
 
+// The day a date as the form prints it begins with ("4/16/2013 at 5:00 p.m. EDT"): the time
+// of day and its zone are left to the sentence the buyer reads.
+std::optional<std::chrono::sys_days> DayOfPrinted(const std::optional<std::string>& printed) {
+    if (!printed)
+        return std::nullopt;
+    const std::string first = printed->substr(0, printed->find(' '));
+    const auto iso = ParseDate(first);
+    if (!iso)
+        return std::nullopt;
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    const char* text = iso->data();
+    std::from_chars(text, text + 4, year);
+    std::from_chars(text + 5, text + 7, month);
+    std::from_chars(text + 8, text + 10, day);
+    const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
+                                           std::chrono::day(day)};
+    if (!date.ok())
+        return std::nullopt;
+    return std::chrono::sys_days(date);
+}
+
 } // namespace
 
 LoanEstimate EstimateOfReading(const EstimateReading& reading) {
@@ -69,6 +93,11 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
                         : type == "VA"         ? LoanType::Va
                         : type == "USDA"       ? LoanType::Usda
                                                : LoanType::Other;
+    const std::string purpose = reading.purpose.value.value_or("Purchase");
+    estimate.purpose = purpose == "Refinance"          ? LoanPurpose::Refinance
+                       : purpose == "Construction"     ? LoanPurpose::Construction
+                       : purpose == "Home Equity Loan" ? LoanPurpose::HomeEquity
+                                                       : LoanPurpose::Purchase;
     estimate.price = reading.salePrice.value.value_or(reading.propertyValue.value.value_or(0));
     estimate.loanAmount = reading.loanAmount.value.value_or(0);
     estimate.months = reading.loanTermYears.value.value_or(0) * 12;
@@ -128,6 +157,9 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
     estimate.disclosedInFiveTotal = reading.in5YearsTotalPaid.value;
     estimate.disclosedInFivePrincipal = reading.in5YearsPrincipal.value;
     estimate.disclosedCashToClose = reading.cashToClose.value;
+    if (reading.rateLocked.value.value_or(false))
+        estimate.rateLockUntil = DayOfPrinted(reading.rateLockUntil.value);
+    estimate.closingCostsExpire = DayOfPrinted(reading.closingCostsExpire.value);
     return estimate;
 }
 

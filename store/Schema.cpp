@@ -66,6 +66,13 @@ std::vector<QString> ShippedSchemaSteps() {
         // as "YYYY-MM-DD"; empty when not given.
         QStringLiteral("ALTER TABLE offers ADD COLUMN rate_lock_until TEXT; "
                        "ALTER TABLE offers ADD COLUMN closing_costs_expire TEXT"),
+        // 7: the loan's purpose (empty in offers kept before: a purchase), and the same
+        // lender's points for a lower rate and credit for a higher one, empty when not given.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN loan_purpose TEXT; "
+                       "ALTER TABLE offers ADD COLUMN points_option_points REAL; "
+                       "ALTER TABLE offers ADD COLUMN points_option_rate REAL; "
+                       "ALTER TABLE offers ADD COLUMN credit_option_amount REAL; "
+                       "ALTER TABLE offers ADD COLUMN credit_option_rate REAL"),
     };
 }
 
