@@ -10,9 +10,17 @@
 #include "Choices.h"
 
 #include "CompareModel.h"
+#include "CompareWindow.h"
 #include "ComparisonExport.h"
+#include "CostLines.h"
+#include "FakePlatform.h"
+#include "OfferStore.h"
 #include "Verdict.h"
 
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace plumcrest;
@@ -101,6 +109,7 @@ private slots:
     void an_expired_quote_is_left_out_of_the_choices();
     void a_refinance_beside_a_purchase_is_not_the_same_loan();
     void the_choices_go_into_the_csv();
+    void the_window_draws_each_offer_and_follows_the_loan_typed();
 };
 
 void ChoicesTest::three_offers_over_the_years_and_savings_data() {
@@ -394,6 +403,50 @@ void ChoicesTest::the_choices_go_into_the_csv() {
                   (!row.cells.isEmpty() &&
                    row.cells[0].startsWith(QStringLiteral("Refinancing with Larch Refinance")));
     QVERIFY(printed);
+}
+
+// State: the three offers, Juniper and the refinance kept. Action: the Compare window opens, the
+// loan the buyer has typed. Expected: one small line per offer; the points tab weighs Juniper's
+// rates; the refinance tab asks for the loan, then follows it; the loan typed is kept.
+void ChoicesTest::the_window_draws_each_offer_and_follows_the_loan_typed() {
+    testing::FakePlatform platform;
+    QTemporaryDir dir;
+    {
+        OfferStore store(dir.path());
+        QVERIFY(store.Open());
+        std::vector<KeptOffer> offers = MyThree();
+        offers.push_back(Juniper());
+        offers.push_back(Refinance());
+        for (KeptOffer& offer : offers) {
+            offer.id = 0;
+            offer.keptAt = QDateTime::currentDateTimeUtc();
+            QVERIFY(store.Add(offer));
+        }
+        CompareWindow window(store, nullptr);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.show();
+        QCOMPARE(window.CostLineRow()->LineCount(), 5);
+        QVERIFY(window.PointsText()->text().contains(QStringLiteral("1 point for 6.500 %")));
+        QVERIFY(window.RefinanceText()->text().startsWith(QStringLiteral("Type the balance")));
+        window.CurrentBalanceField()->setValue(250000);
+        window.CurrentRateField()->setValue(6.875);
+        window.CurrentMonthsField()->setValue(240);
+        window.CurrentInsuranceField()->setValue(110);
+        QVERIFY2(window.RefinanceText()->text().startsWith(QStringLiteral(
+                     "Refinancing with Larch Refinance takes your payment from 2,029.53 to "
+                     "1,580.17 a month")),
+                 qPrintable(window.RefinanceText()->text()));
+    }
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    QCOMPARE(store.Setting(QStringLiteral("current_balance")).value_or(QString()),
+             QStringLiteral("250000.00"));
+    QCOMPARE(store.Setting(QStringLiteral("current_months_left")).value_or(QString()),
+             QStringLiteral("240"));
+    CompareWindow again(store, nullptr);
+    again.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(again.CurrentRateField()->value(), 6.875);
+    QCOMPARE(again.CurrentInsuranceField()->value(), 110.0);
 }
 
 QTEST_MAIN(ChoicesTest)

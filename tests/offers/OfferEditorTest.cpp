@@ -136,6 +136,7 @@ private slots:
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
+    void another_rate_is_its_price_and_its_rate_together();
     void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
     void a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again();
 };
@@ -610,6 +611,27 @@ void OfferEditorTest::
     QCOMPARE(edited->estimate.upfrontPremiumFinanced, 4830.0);
     QCOMPARE(edited->estimate.adjustmentsCredits, std::optional<double>(-1250.75));
     QVERIFY(!edited->estimate.deposit);
+}
+
+// State: an offer in the editor. Action: 1.25 points typed without the rate they buy, then the
+// rate; a credit's rate typed without the credit. Expected: refused beside the field until both
+// are given; then the offer keeps both, the credit's pair left out.
+void OfferEditorTest::another_rate_is_its_price_and_its_rate_together() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    Retype(editor.NumberField("pointsOptionPoints"), QStringLiteral("1.25"));
+    QVERIFY(!editor.EditedOffer());
+    QVERIFY(!editor.ProblemBeside("pointsOptionRate")->text().isEmpty());
+    Retype(editor.NumberField("pointsOptionRate"), QStringLiteral("6.125"));
+    Retype(editor.NumberField("creditOptionRate"), QStringLiteral("7.25"));
+    QVERIFY(!editor.EditedOffer());
+    QVERIFY(!editor.ProblemBeside("creditOptionAmount")->text().isEmpty());
+    editor.NumberField("creditOptionRate")->clear();
+    const auto edited = editor.EditedOffer();
+    QVERIFY2(edited, qPrintable(editor.Problem()->text()));
+    QCOMPARE(edited->estimate.pointsOptionPoints, std::optional<double>(1.25));
+    QCOMPARE(edited->estimate.pointsOptionRate, std::optional<double>(6.125));
+    QVERIFY(!edited->estimate.creditOptionAmount && !edited->estimate.creditOptionRate);
 }
 
 QTEST_MAIN(OfferEditorTest)

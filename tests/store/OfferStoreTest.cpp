@@ -1217,7 +1217,17 @@ TEST_F(OfferStoreTest, a_fifth_version_file_upgrades_whole_and_takes_the_dates_a
     OfferStore store(Folder());
     ASSERT_TRUE(store.Open()) << store.Error().toStdString();
     EXPECT_TRUE(store.Notice().isEmpty());
-    EXPECT_EQ(UserVersion(), static_cast<int>(ShippedSchemaSteps().size()));
+    {
+        // The file itself now says it is at the last step.
+        QSqlDatabase peek =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek-five"));
+        peek.setDatabaseName(FilePath());
+        ASSERT_TRUE(peek.open());
+        QSqlQuery q(peek);
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+        EXPECT_EQ(q.value(0).toInt(), static_cast<int>(ShippedSchemaSteps().size()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek-five"));
     auto offers = store.All();
     ASSERT_EQ(offers.size(), 1u);
     const LoanEstimate& kept = offers[0].estimate;
