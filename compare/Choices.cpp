@@ -212,6 +212,9 @@ QStringList Choices::PointsSentences(const PointsFacts& facts, std::int32_t hori
                            .arg(facts.options[i].label, referenceName, money(std::llabs(atClosing)),
                                 atClosing >= 0 ? tr("more") : tr("less"), money(std::llabs(aMonth)),
                                 aMonth <= 0 ? tr("less") : tr("more"));
+        // The label may open the sentence: "a 2,000.00 credit ..." begins with a capital.
+        if (!line.isEmpty())
+            line[0] = line[0].toUpper();
         if (paysPoints)
             line += QLatin1Char(' ') +
                     (option.breakEven ? tr("It has earned back its cost from %1 on.")

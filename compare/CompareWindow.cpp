@@ -667,9 +667,12 @@ void CompareWindow::CreateActions() {
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
-    actions_.verdictHelp = NewAction(this, tr("&Which Offer Is Best"), QKeySequence());
-    actions_.pointsHelp = NewAction(this, tr("&Points or Credits"), QKeySequence());
-    actions_.refinanceHelp = NewAction(this, tr("&Keep or Refinance"), QKeySequence());
+    actions_.verdictHelp =
+        NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    actions_.pointsHelp =
+        NewAction(this, tr("&Points or Credits"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
+    actions_.refinanceHelp =
+        NewAction(this, tr("&Keep or Refinance"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F1));
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
     actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));

@@ -248,7 +248,7 @@ void ChoicesTest::points_and_credits_in_words() {
                             "month 54 (year 5) on. Over 7 years it costs 143,931.83, or 51,447.50 "
                             "with your savings' earnings counted."));
     QCOMPARE(lines[1],
-             QStringLiteral("a 2,000.00 credit for 7.000 %, against Juniper Home Loans: 2,000.00 "
+             QStringLiteral("A 2,000.00 credit for 7.000 %, against Juniper Home Loans: 2,000.00 "
                             "less at closing and 53.46 more a month. From month 32 (year 3) on, "
                             "its higher rate has cost more than the credit saved. Over 7 years it "
                             "costs 150,004.98, or 55,797.15 with your savings' earnings "
