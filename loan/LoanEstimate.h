@@ -104,6 +104,9 @@ struct LoanEstimate {
     std::optional<double> pointsOptionRate;
     std::optional<double> creditOptionAmount;
     std::optional<double> creditOptionRate;
+    // The first payments that pay interest only (the Adjustable Payment table's "Interest Only
+    // Payments?"); 0 for none.
+    std::int32_t interestOnlyMonths = 0;
 
     bool operator==(const LoanEstimate&) const = default;
 };
