@@ -157,6 +157,8 @@ TEST(EstimateOfReading, takes_the_purpose_and_the_rate_lock_days) {
     EXPECT_FALSE(estimate.closingCostsExpire);
     reading.purpose.value.reset();
     EXPECT_EQ(EstimateOfReading(reading).purpose, LoanPurpose::Purchase);
+}
+
 namespace {
 
 EstimateReading LoanRead(double amount, double rate, int years) {
