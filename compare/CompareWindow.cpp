@@ -3,6 +3,7 @@
 #include "CompareModel.h"
 #include "ComparisonExport.h"
 #include "CostChart.h"
+#include "CostLines.h"
 #include "ExtraPlanDialog.h"
 #include "FigureText.h"
 #include "Guarded.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,6 +35,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -151,6 +154,16 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     top->addWidget(savings_);
     top->addStretch();
 
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("lblVerdict"));
+    verdict_->setAccessibleName(tr("Which offer is best for you"));
+    // It quotes the offers' names: shown as written.
+    verdict_->setTextFormat(Qt::PlainText);
+    verdict_->setWordWrap(true);
+    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    costLines_ = new CostLines(this);
+
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblOffers"));
     table_->setAccessibleName(tr("Kept offers"));
@@ -242,6 +255,63 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     tabs_->addTab(offersPage, tr("Offers"));
     tabs_->addTab(chart_, tr("Char&t"));
 
+    // Points or credits, and keep or refinance: sentences, as the verdict is.
+    const auto sentences = [this](const char* objectName, const QString& accessible) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(objectName));
+        label->setAccessibleName(accessible);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    };
+    pointsText_ = sentences("lblPointsCredits", tr("Points or credits"));
+    auto* pointsScroll = new QScrollArea(this);
+    pointsScroll->setWidgetResizable(true);
+    pointsScroll->setWidget(pointsText_);
+    tabs_->addTab(pointsScroll, tr("Points or Cred&its"));
+
+    const auto money = [this](const char* objectName, const QString& accessible) {
+        auto* field = new QDoubleSpinBox(this);
+        field->setObjectName(QString::fromLatin1(objectName));
+        field->setAccessibleName(accessible);
+        field->setRange(0, 99999999.99);
+        field->setDecimals(2);
+        field->setGroupSeparatorShown(true);
+        return field;
+    };
+    currentBalance_ = money("edtCurrentBalance", tr("Balance owed on the loan you have"));
+    currentRate_ = new QDoubleSpinBox(this);
+    currentRate_->setObjectName(QStringLiteral("edtCurrentRate"));
+    currentRate_->setAccessibleName(tr("Rate of the loan you have, percent a year"));
+    currentRate_->setRange(0, 99.9999);
+    currentRate_->setDecimals(4);
+    currentRate_->setSingleStep(0.125);
+    currentRate_->setSuffix(tr(" %"));
+    currentMonths_ = new QSpinBox(this);
+    currentMonths_->setObjectName(QStringLiteral("edtCurrentMonthsLeft"));
+    currentMonths_->setAccessibleName(tr("Payments left on the loan you have"));
+    currentMonths_->setRange(0, 11988);
+    currentInsurance_ =
+        money("edtCurrentInsurance", tr("Mortgage insurance a month on the loan you have"));
+    refinanceText_ = sentences("lblKeepOrRefinance", tr("Keep or refinance"));
+    auto* refinancePage = new QWidget(this);
+    auto* currentForm = new QFormLayout;
+    currentForm->addRow(tr("&Balance owed (from your last statement):"), currentBalance_);
+    currentForm->addRow(tr("Interest rate:"), currentRate_);
+    currentForm->addRow(tr("Payments left:"), currentMonths_);
+    currentForm->addRow(tr("Mortgage insurance a &month:"), currentInsurance_);
+    auto* currentBox = new QGroupBox(tr("The loan you have"), this);
+    currentBox->setLayout(currentForm);
+    auto* refinanceScroll = new QScrollArea(this);
+    refinanceScroll->setWidgetResizable(true);
+    refinanceScroll->setWidget(refinanceText_);
+    auto* refinanceLayout = new QVBoxLayout(refinancePage);
+    refinanceLayout->addWidget(currentBox);
+    refinanceLayout->addWidget(refinanceScroll, 1);
+    tabs_->addTab(refinancePage, tr("&Keep or Refinance"));
+
     // Created in the order they stand, so Tab follows their places.
     useButton_ = ButtonFor(actions_.use, tr("&Use in Calculator"), "btnUseInCalculator");
     editButton_ = ButtonFor(actions_.edit, tr("&Edit..."), "btnEditOffer");
@@ -266,6 +336,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     CreateMenus();
     layout->setMenuBar(menuBar_);
     layout->addLayout(top);
+    layout->addWidget(verdict_);
+    layout->addWidget(costLines_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
@@ -282,14 +354,23 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
             KeepFieldsSoon();
         });
     });
+    for (QDoubleSpinBox* field : {currentBalance_, currentRate_, currentInsurance_})
+        connect(field, &QDoubleSpinBox::valueChanged, this,
+                Guarded([this] { CurrentLoanChanged(); }));
+    connect(currentMonths_, &QSpinBox::valueChanged, this,
+            Guarded([this] { CurrentLoanChanged(); }));
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, Guarded([this] {
                 UpdateControls();
                 emit SelectedOfferChanged();
             }));
     connect(table_, &QAbstractItemView::doubleClicked, this, Guarded([this] { OpenSchedule(); }));
-    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] { RefreshChart(); }));
+    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] {
+                RefreshChart();
+                FillVerdict();
+            }));
     connect(model_, &QAbstractItemModel::dataChanged, this, Guarded([this] {
                 chart_->SetHorizon(model_->HorizonYears());
+                FillVerdict();
                 FillBreakEven(); // the cheapest, the default reference, may have changed
             }));
     connect(choice_, &QListWidget::itemChanged, this, Guarded([this] { ChoiceToggled(); }));
@@ -449,6 +530,56 @@ void CompareWindow::FillBreakEven() {
     breakEven_->addItems(model_->BreakEvenTexts());
 }
 
+void CompareWindow::FillVerdict() {
+    const QStringList lines = model_->VerdictTexts();
+    verdict_->setText(lines.join(QLatin1Char(' ')));
+    verdict_->setVisible(!lines.isEmpty());
+    const VerdictFacts facts = model_->Facts();
+    std::vector<CostLines::Line> costs;
+    for (int i = 0; i < model_->columnCount(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        CostLines::Line line;
+        line.name = model_->Offer(i).name;
+        if (at < facts.series.size())
+            line.cost = facts.series[at];
+        line.best = facts.best == at;
+        const auto h = static_cast<std::size_t>(facts.horizonMonths);
+        if (h < line.cost.size())
+            line.summary =
+                tr("%1: %2 over %3, with savings earning %4 %")
+                    .arg(line.name, Verdict::DollarsText(line.cost[h], TheLocaleSeparators()),
+                         Verdict::MonthsText(facts.horizonMonths),
+                         PercentText(facts.savingsPercent, 2, TheLocaleSeparators()));
+        costs.push_back(std::move(line));
+    }
+    costLines_->SetLines(costs, facts.horizonMonths);
+    costLines_->setVisible(costLines_->LineCount() > 1);
+    const QStringList points = model_->PointsTexts();
+    pointsText_->setText(
+        points.isEmpty()
+            ? tr("No offer here has other rates to weigh. Type the points or the credit a lender "
+                 "quotes for another rate in Edit..., or keep two offers of one lender for the "
+                 "same loan at different rates.")
+            : points.join(QStringLiteral("\n\n")));
+    const QStringList refinance = model_->RefinanceTexts();
+    refinanceText_->setText(
+        refinance.isEmpty()
+            ? tr("No refinance offer is compared. A Loan Estimate whose purpose is Refinance, "
+                 "imported or typed, is set here against the loan you have.")
+            : refinance.join(QStringLiteral("\n\n")));
+}
+
+void CompareWindow::CurrentLoanChanged() {
+    CurrentLoan loan;
+    loan.balance = currentBalance_->value();
+    loan.ratePercent = currentRate_->value();
+    loan.monthsLeft = currentMonths_->value();
+    loan.insuranceMonthly = currentInsurance_->value();
+    model_->SetCurrentLoan(loan);
+    FillVerdict();
+    KeepFieldsSoon();
+}
+
 void CompareWindow::RestoreSettings() {
     // Saved as plain "C" numbers; anything else is ignored and the defaults stand.
     bool ok = false;
@@ -465,6 +596,29 @@ void CompareWindow::RestoreSettings() {
         }
     }
     model_->SetSavingsPercent(savings_->value());
+    {
+        // The loan the buyer has, each figure as it was left.
+        const auto restore = [this](const char* key, auto* field) {
+            bool read = false;
+            if (const auto text = store_.Setting(QString::fromLatin1(key))) {
+                const double value = text->toDouble(&read);
+                if (read && value >= field->minimum() && value <= field->maximum()) {
+                    const QSignalBlocker block(field);
+                    field->setValue(value);
+                }
+            }
+        };
+        restore("current_balance", currentBalance_);
+        restore("current_rate", currentRate_);
+        restore("current_months_left", currentMonths_);
+        restore("current_insurance_monthly", currentInsurance_);
+        CurrentLoan loan;
+        loan.balance = currentBalance_->value();
+        loan.ratePercent = currentRate_->value();
+        loan.monthsLeft = currentMonths_->value();
+        loan.insuranceMonthly = currentInsurance_->value();
+        model_->SetCurrentLoan(loan);
+    }
     // A plan this version cannot read is left in the file and not applied.
     if (const auto text = store_.Setting(QStringLiteral("extra_plan")))
         if (const auto plan = ParseExtraPlan(text->toStdString()))
@@ -492,6 +646,12 @@ void CompareWindow::KeepFields() {
     keepFields_->stop();
     KeepSetting(QStringLiteral("horizon_years"), QString::number(wantedHorizon_));
     KeepSetting(QStringLiteral("savings_percent"), QString::number(savings_->value(), 'f', 2));
+    KeepSetting(QStringLiteral("current_balance"),
+                QString::number(currentBalance_->value(), 'f', 2));
+    KeepSetting(QStringLiteral("current_rate"), QString::number(currentRate_->value(), 'f', 4));
+    KeepSetting(QStringLiteral("current_months_left"), QString::number(currentMonths_->value()));
+    KeepSetting(QStringLiteral("current_insurance_monthly"),
+                QString::number(currentInsurance_->value(), 'f', 2));
 }
 
 void CompareWindow::KeepSetting(const QString& key, const QString& value) {
@@ -515,6 +675,12 @@ void CompareWindow::CreateActions() {
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
+    actions_.verdictHelp =
+        NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    actions_.pointsHelp =
+        NewAction(this, tr("&Points or Credits"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
+    actions_.refinanceHelp =
+        NewAction(this, tr("&Keep or Refinance"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F1));
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
     actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
@@ -545,6 +711,12 @@ void CompareWindow::CreateActions() {
             Guarded([this] { emit ImportRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
+    connect(actions_.verdictHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kVerdictContext); }));
+    connect(actions_.pointsHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kPointsCreditsContext); }));
+    connect(actions_.refinanceHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kRefinanceContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
     connect(actions_.extraPlan, &QAction::triggered, this, Guarded([this] {
                 const auto months = static_cast<std::int32_t>(model_->LongestTermYears() * 12);
@@ -602,6 +774,9 @@ void CompareWindow::CreateMenus() {
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->addAction(actions_.help);
+    help->addAction(actions_.verdictHelp);
+    help->addAction(actions_.pointsHelp);
+    help->addAction(actions_.refinanceHelp);
 }
 
 QPushButton* CompareWindow::ButtonFor(QAction* action, const QString& text,

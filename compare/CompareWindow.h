@@ -41,6 +41,7 @@ namespace plumcrest::compare {
 
 class CompareModel;
 class CostChart;
+class CostLines;
 
 // The contrast of two colours as readers with low vision need it (1 to 21); text wants 4.5 or
 // more.
@@ -70,6 +71,9 @@ public:
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
         QAction* help = nullptr;
+        QAction* verdictHelp = nullptr;
+        QAction* pointsHelp = nullptr;
+        QAction* refinanceHelp = nullptr;
         QAction* close = nullptr;
         QAction* offersTab = nullptr;
         QAction* costChart = nullptr;
@@ -98,6 +102,16 @@ public:
     QSpinBox* HorizonField() const { return horizon_; }
     QDoubleSpinBox* SavingsField() const { return savings_; }
     QListWidget* BreakEvenList() const { return breakEven_; }
+    // Which offer is best for the years kept and the savings rate, in words, above the table.
+    QLabel* VerdictLine() const { return verdict_; }
+    CostLines* CostLineRow() const { return costLines_; }
+    QLabel* PointsText() const { return pointsText_; }
+    QLabel* RefinanceText() const { return refinanceText_; }
+    // The loan the buyer has: balance, rate, months left and monthly insurance.
+    QDoubleSpinBox* CurrentBalanceField() const { return currentBalance_; }
+    QDoubleSpinBox* CurrentRateField() const { return currentRate_; }
+    QSpinBox* CurrentMonthsField() const { return currentMonths_; }
+    QDoubleSpinBox* CurrentInsuranceField() const { return currentInsurance_; }
     // Every kept offer, newest first, ticked when it is compared.
     QListWidget* ChoiceList() const { return choice_; }
     // The offer the break-even sets the others against; the first item follows the cheapest.
@@ -172,6 +186,8 @@ private:
     void ChoiceToggled();
     void ShowChosen(std::optional<qint64> select);
     void FillBreakEven();
+    void FillVerdict();
+    void CurrentLoanChanged();
     void FitToRows();
     void RefreshChart();
     void RestoreSettings();
@@ -191,6 +207,14 @@ private:
     QDoubleSpinBox* savings_ = nullptr;
     QTimer* keepFields_ = nullptr; // the fields are written once they rest, not at every step
     QListWidget* breakEven_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    CostLines* costLines_ = nullptr;
+    QLabel* pointsText_ = nullptr;
+    QLabel* refinanceText_ = nullptr;
+    QDoubleSpinBox* currentBalance_ = nullptr;
+    QDoubleSpinBox* currentRate_ = nullptr;
+    QSpinBox* currentMonths_ = nullptr;
+    QDoubleSpinBox* currentInsurance_ = nullptr;
     QListWidget* choice_ = nullptr;
     QComboBox* reference_ = nullptr;
     CostChart* chart_ = nullptr;

@@ -294,6 +294,7 @@ EntryRule RuleOf(const EstimateField& figure) {
             return {EntryKind::Years, 1, limits.high / 12, false, figure.optional};
         return {EntryKind::Months, limits.low, limits.high, false, figure.optional};
     case FigureKind::Date:
+        return {EntryKind::Date, limits.low, limits.high, false, figure.optional};
     case FigureKind::Text:
     case FigureKind::Choice:
         break;
@@ -330,6 +331,8 @@ void OfferEditor::AddFigures(FieldGroup group, const LoanEstimate& estimate, QWi
         } else if (figure.key == "insuranceEnd") {
             box->setObjectName(QStringLiteral("cboInsuranceEnd"));
             insuranceEnd_ = box;
+        } else if (figure.key == "purpose") {
+            box->setObjectName(QStringLiteral("cboPurpose"));
         }
     }
 }
@@ -360,7 +363,7 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
     }
     entry.keptValue = value;
     entry.edit->setText(entry.keptText);
-    if (entry.rule.kind != EntryKind::Years && entry.rule.kind != EntryKind::Months)
+    if (entry.rule.kind == EntryKind::Money || entry.rule.kind == EntryKind::Percent)
         entry.edit->setAlignment(Qt::AlignRight);
     if (entry.rule.optional)
         entry.edit->setPlaceholderText(figure.group == FieldGroup::CashToClose
@@ -425,6 +428,18 @@ EntryReading OfferEditor::Read(const NumberEntry& entry) const {
         if (loan.value && *reading.value >= *loan.value)
             return {std::nullopt, tr("Must be less than the loan amount, which includes it.")};
     }
+    // Another rate of the lender is the price and the rate together.
+    static constexpr std::pair<std::string_view, std::string_view> kPairs[] = {
+        {"pointsOptionPoints", "pointsOptionRate"},
+        {"pointsOptionRate", "pointsOptionPoints"},
+        {"creditOptionAmount", "creditOptionRate"},
+        {"creditOptionRate", "creditOptionAmount"}};
+    for (const auto& [field, partner] : kPairs)
+        if (entry.field == field && !reading.value && reading.problem.isEmpty() &&
+            !Entry(partner).edit->text().trimmed().isEmpty())
+            return {std::nullopt, field.find("Rate") != std::string_view::npos
+                                      ? tr("Give the rate this price buys, or clear both.")
+                                      : tr("Give what this rate costs or pays, or clear both.")};
     return reading;
 }
 

@@ -5,6 +5,7 @@
 #include "OfferFigures.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -60,6 +61,29 @@ std::optional<double> MonthlyFigure(const std::string& label) {
     return ParseAmount(label.substr(start == std::string::npos ? 0 : start + 1,
                                     per - (start == std::string::npos ? 0 : start + 1)),
                        true);
+}
+
+// The day a date as the form prints it begins with ("4/16/2013 at 5:00 p.m. EDT"): the time
+// of day and its zone are left to the sentence the buyer reads.
+std::optional<std::chrono::sys_days> DayOfPrinted(const std::optional<std::string>& printed) {
+    if (!printed)
+        return std::nullopt;
+    const std::string first = printed->substr(0, printed->find(' '));
+    const auto iso = ParseDate(first);
+    if (!iso)
+        return std::nullopt;
+    int year = 0;
+    unsigned month = 0;
+    unsigned day = 0;
+    const char* text = iso->data();
+    std::from_chars(text, text + 4, year);
+    std::from_chars(text + 5, text + 7, month);
+    std::from_chars(text + 8, text + 10, day);
+    const std::chrono::year_month_day date{std::chrono::year(year), std::chrono::month(month),
+                                           std::chrono::day(day)};
+    if (!date.ok())
+        return std::nullopt;
+    return std::chrono::sys_days(date);
 }
 
 // "5 Year Interest Only", "Por 5 años pago de intereses solamente": the years before "year".
@@ -190,6 +214,11 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
                         : type == "VA"         ? LoanType::Va
                         : type == "USDA"       ? LoanType::Usda
                                                : LoanType::Other;
+    const std::string purpose = reading.purpose.value.value_or("Purchase");
+    estimate.purpose = purpose == "Refinance"          ? LoanPurpose::Refinance
+                       : purpose == "Construction"     ? LoanPurpose::Construction
+                       : purpose == "Home Equity Loan" ? LoanPurpose::HomeEquity
+                                                       : LoanPurpose::Purchase;
     estimate.price = reading.salePrice.value.value_or(reading.propertyValue.value.value_or(0));
     estimate.loanAmount = reading.loanAmount.value.value_or(0);
     estimate.months = reading.loanTermYears.value.value_or(0) * 12;
@@ -248,6 +277,10 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
     estimate.disclosedTip = reading.tip.value;
     estimate.disclosedInFiveTotal = reading.in5YearsTotalPaid.value;
     estimate.disclosedInFivePrincipal = reading.in5YearsPrincipal.value;
+    estimate.disclosedCashToClose = reading.cashToClose.value;
+    if (reading.rateLocked.value.value_or(false))
+        estimate.rateLockUntil = DayOfPrinted(reading.rateLockUntil.value);
+    estimate.closingCostsExpire = DayOfPrinted(reading.closingCostsExpire.value);
     estimate.interestOnlyMonths = InterestOnlyMonths(reading);
     CashLinesOf(reading.cashTable, estimate);
     // A refinance's cash to close "to" the borrower is money the borrower receives: below zero.

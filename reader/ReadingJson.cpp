@@ -78,6 +78,8 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     static constexpr const char* kTip = Json("disclosedTip");
     static constexpr const char* kBalloon = Json("balloonPayment");
     static constexpr const char* kRateLocked = Json("rateLock");
+    static constexpr const char* kRateLockUntil = Json("rateLockUntil");
+    static constexpr const char* kCostsExpire = Json("closingCostsExpire");
     visit(kLender, r.lender);
     visit(kDateIssued, r.dateIssued);
     visit(kSalePrice, r.salePrice);
@@ -101,8 +103,8 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     visit(kBalloon, r.balloonPayment);
     visit(kRateLocked, r.rateLocked);
     visit("cashToCloseToBorrower", r.cashToCloseToBorrower);
-    visit("rateLockUntil", r.rateLockUntil);
-    visit("closingCostsExpire", r.closingCostsExpire);
+    visit(kRateLockUntil, r.rateLockUntil);
+    visit(kCostsExpire, r.closingCostsExpire);
 }
 
 // The Adjustable Interest Rate table's figures, under "rateTable".

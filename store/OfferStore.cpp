@@ -431,6 +431,22 @@ QString Quoted(std::string_view column) {
            QLatin1Char('"');
 }
 
+// A day (from 1970-01-01) as "YYYY-MM-DD" and back; only that exact form is read.
+QString DayText(double days) {
+    const QDate epoch(1970, 1, 1);
+    return epoch.addDays(static_cast<qint64>(days)).toString(Qt::ISODate);
+}
+
+std::optional<double> DayOfText(const QVariant& value) {
+    if (value.metaType().id() != QMetaType::QString)
+        return std::nullopt;
+    const QString text = value.toString();
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (text.size() != 10 || !day.isValid())
+        return std::nullopt;
+    return static_cast<double>(QDate(1970, 1, 1).daysTo(day));
+}
+
 // One column of a row and the value written to it.
 using ColumnValue = std::pair<QString, QVariant>;
 
@@ -454,6 +470,8 @@ std::vector<ColumnValue> RowOf(const KeptOffer& offer) {
         QVariant stored;
         if (field.kind == FigureKind::Choice)
             stored = QString::fromLatin1(ChoiceStored(field, static_cast<int>(value.value_or(0))));
+        else if (field.kind == FigureKind::Date)
+            stored = value ? QVariant(DayText(*value)) : QVariant(QMetaType::fromType<QString>());
         else if (field.kind == FigureKind::Months)
             stored =
                 value ? QVariant(static_cast<int>(*value)) : QVariant(QMetaType::fromType<int>());
@@ -484,7 +502,9 @@ QString SelectColumns() {
         columns << (field.kind == FigureKind::Choice ? QStringLiteral("substr(%1, 1, %2) AS %1")
                                                            .arg(Quoted(field.column))
                                                            .arg(kLongestStoredWord + 1)
-                                                     : Quoted(field.column));
+                    : field.kind == FigureKind::Date
+                        ? QStringLiteral("substr(%1, 1, 11) AS %1").arg(Quoted(field.column))
+                        : Quoted(field.column));
     return columns.join(QStringLiteral(", "));
 }
 
@@ -512,6 +532,10 @@ bool ReadFigure(const EstimateField& field, const QVariant& value, LoanEstimate&
         if (!choice)
             return false;
         figure = *choice;
+    } else if (field.kind == FigureKind::Date) {
+        figure = DayOfText(value);
+        if (!figure || !FigureAllows(field, *figure))
+            return false;
     } else {
         figure = FigureOf(value, {field.Limits().low, field.Limits().high});
         if (!figure || !FigureAllows(field, *figure))

@@ -595,7 +595,8 @@ void CompareTest::window_fields_are_named_for_screen_readers() {
     QCOMPARE(Cell(*window.Model(), CompareModel::HorizonCostRow, 2), QStringLiteral("56,797.62"));
     QVERIFY(!window.Table()->accessibleName().isEmpty());
     QVERIFY(!window.BreakEvenList()->accessibleName().isEmpty());
-    QCOMPARE(window.Tabs()->count(), 2); // the offers and the chart
+    // The offers, the chart, points or credits, and keep or refinance.
+    QCOMPARE(window.Tabs()->count(), 4);
     QVERIFY(window.windowFlags() & Qt::Window);
     QCOMPARE(window.parentWidget(), &owner);
     QVERIFY(!window.isModal());

@@ -133,6 +133,32 @@ TEST(Form, one_page_of_it_is_not_the_form) {
 
 } // namespace
 
+// State: a reading with the form's Purpose and its Rate Lock sentence as printed.
+// Action: made into the offer kept.  Expected: the purpose and both days, the time of day left
+// to the sentence; an unlocked rate keeps no lock date, a date it cannot read none.
+TEST(EstimateOfReading, takes_the_purpose_and_the_rate_lock_days) {
+    EstimateReading reading;
+    reading.purpose.value = "Refinance";
+    reading.rateLocked.value = true;
+    reading.rateLockUntil.value = "4/16/2024 at 5:00 p.m. EDT";
+    reading.closingCostsExpire.value = "3/28/2024 at 5:00 p.m. EDT";
+    LoanEstimate estimate = EstimateOfReading(reading);
+    using std::chrono::year;
+    EXPECT_EQ(estimate.purpose, LoanPurpose::Refinance);
+    EXPECT_EQ(estimate.rateLockUntil, std::optional(std::chrono::sys_days(year(2024) / 4 / 16)));
+    EXPECT_EQ(estimate.closingCostsExpire,
+              std::optional(std::chrono::sys_days(year(2024) / 3 / 28)));
+    reading.purpose.value = "Home Equity Loan";
+    reading.rateLocked.value = false;
+    reading.closingCostsExpire.value = "2/30/2024 at 5:00 p.m. EDT";
+    estimate = EstimateOfReading(reading);
+    EXPECT_EQ(estimate.purpose, LoanPurpose::HomeEquity);
+    EXPECT_FALSE(estimate.rateLockUntil);
+    EXPECT_FALSE(estimate.closingCostsExpire);
+    reading.purpose.value.reset();
+    EXPECT_EQ(EstimateOfReading(reading).purpose, LoanPurpose::Purchase);
+}
+
 namespace {
 
 EstimateReading LoanRead(double amount, double rate, int years) {

@@ -1221,6 +1221,93 @@ TEST_F(OfferStoreTest, a_fourth_version_file_upgrades_whole_and_takes_the_new_fi
     EXPECT_EQ(offers[0].estimate, changed.estimate);
 }
 
+// A file as the fifth version of the schema keeps it, made with the steps as they shipped: a
+// purchase with its cash-to-close lines, kept before there were rate-lock and expiry days, a
+// purpose or another rate of the lender.
+TEST_F(OfferStoreTest, a_fifth_version_file_upgrades_whole_and_takes_the_dates_and_choices) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-five"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        const std::vector<QString> steps = ShippedSchemaSteps();
+        QStringList statements;
+        for (int i = 0; i < 5; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = 5")
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, loan_type, price, loan_amount, term_months, note_rate, "
+                   "lender_credits, insurance_end, insurance_rate, property_tax_yearly, "
+                   "home_insurance_yearly, hoa_monthly, upfront_premium_financed, "
+                   "disclosed_cash_to_close, down_payment_funds, deposit) VALUES (7, "
+                   "'Willow Bank', '2026-11-20T14:05:00.000Z', 400000, 20, 30, 6.75, 900, 0, 0, "
+                   "0, 0, 0, 0, 650, 0, 80000, 320000, 2075.51, 1550, 6.83, 'conventional', "
+                   "400000, 320000, 360, 6.75, 125.5, 'none', 0, 4800.25, 1500.75, 35, 0, "
+                   "84321, 80000, 10000)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (7, 0, 'A', "
+                              "'Origination charges', 900, 1)");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version-five"));
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    {
+        // The file itself now says it is at the last step.
+        QSqlDatabase peek =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek-five"));
+        peek.setDatabaseName(FilePath());
+        ASSERT_TRUE(peek.open());
+        QSqlQuery q(peek);
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+        EXPECT_EQ(q.value(0).toInt(), static_cast<int>(ShippedSchemaSteps().size()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek-five"));
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    const LoanEstimate& kept = offers[0].estimate;
+    EXPECT_EQ(kept.loanAmount, 320000);
+    EXPECT_EQ(kept.lenderCredits, 125.5);
+    EXPECT_EQ(kept.propertyTaxYearly, 4800.25);
+    EXPECT_EQ(kept.disclosedCashToClose, std::optional<double>(84321));
+    EXPECT_EQ(kept.deposit, std::optional<double>(10000));
+    ASSERT_EQ(kept.costs.size(), 1u);
+    // Kept before they existed: a purchase, no dates, no other rates.
+    EXPECT_EQ(kept.purpose, LoanPurpose::Purchase);
+    EXPECT_FALSE(kept.rateLockUntil);
+    EXPECT_FALSE(kept.closingCostsExpire);
+    EXPECT_FALSE(kept.pointsOptionPoints);
+    EXPECT_FALSE(kept.creditOptionRate);
+
+    // The upgraded file keeps them.
+    KeptOffer changed = offers[0];
+    changed.estimate.purpose = LoanPurpose::Refinance;
+    changed.estimate.rateLockUntil = std::chrono::sys_days(std::chrono::year(2026) / 12 / 18);
+    changed.estimate.closingCostsExpire = std::chrono::sys_days(std::chrono::year(2026) / 12 / 4);
+    changed.estimate.pointsOptionPoints = 1.25;
+    changed.estimate.pointsOptionRate = 6.5;
+    changed.estimate.creditOptionAmount = 2150.5;
+    changed.estimate.creditOptionRate = 7.125;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].estimate, changed.estimate);
+}
+
 // Every figure of both tables names a column its own schema step brought, and every column a step
 // brought for the offers is a figure of one of them: a figure cannot reach the store without a
 // step, nor a step add a column nothing reads.
