@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "Contrast.h"
 #include "Guarded.h"
 #include "HelpChmFile.h"
 #include "ScreenFit.h"
@@ -224,6 +225,8 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     contents_->setHeaderHidden(true);
     contents_->setObjectName(QStringLiteral("contents"));
     contents_->setAccessibleName(QStringLiteral("Contents"));
+    // The topic shown reads on its highlight in every palette.
+    contents_->setPalette(contrast::ReadableHighlight(contents_->palette()));
     browser_->setObjectName(QStringLiteral("topic"));
     browser_->setAccessibleName(QStringLiteral("Topic"));
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);

@@ -99,6 +99,8 @@ ExtraPlanDialog::ExtraPlanDialog(const ExtraPayments& plan, std::int32_t lastMon
     once_->verticalHeader()->hide();
     once_->setMinimumHeight(110);
     once_->setItemDelegate(new NamedCellEditor(once_));
+    // The selected line's text reads on its highlight in every palette.
+    once_->setPalette(contrast::ReadableHighlight(once_->palette()));
     for (const auto& [month, amount] : plan.once)
         AddOnceRow(month, amount);
     addOnce_ = new QPushButton(tr("&Add"), onceBox);

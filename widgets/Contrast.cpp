@@ -60,20 +60,27 @@ QColor OnPalette(const QColor& wanted, const QPalette& palette, double minimum) 
 
 } // namespace
 
+// Drawn text loses a little to smoothing at its edges: the marks aim above the bare minimum.
+constexpr double kMarkText = kText + 0.5;
+
 QColor ProblemColour(const QPalette& palette) {
-    return OnPalette(QColor(0xb3, 0x26, 0x1e), palette, kText);
+    return OnPalette(QColor(0xb3, 0x26, 0x1e), palette, kMarkText);
 }
 
 QColor AgreeColour(const QPalette& palette) {
-    return OnPalette(QColor(0x1b, 0x6e, 0x3a), palette, kText);
+    return OnPalette(QColor(0x1b, 0x6e, 0x3a), palette, kMarkText);
 }
 
 QColor FocusColour(const QPalette& palette) {
+    // Styles shade the window a little under frames and group boxes: the ring stands out from
+    // those shades as well.
+    const QColor window = palette.color(QPalette::Active, QPalette::Window);
     return ReadableOn(palette.color(QPalette::Active, QPalette::Highlight),
-                      {palette.color(QPalette::Active, QPalette::Window),
+                      {window, window.lighter(125), window.darker(125),
                        palette.color(QPalette::Active, QPalette::Base),
-                       palette.color(QPalette::Active, QPalette::Button)},
-                      kFocus);
+                       palette.color(QPalette::Active, QPalette::Button),
+                       palette.color(QPalette::Active, QPalette::Midlight)},
+                      kFocus + 0.3);
 }
 
 QString TextStyle(const QColor& colour) {

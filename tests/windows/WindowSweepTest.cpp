@@ -30,9 +30,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
@@ -268,7 +270,7 @@ public:
         help->Show(help::FileErrorUrl(QStringLiteral("/nowhere/plumcrestcalc.chm")));
         help->PlaceBeside(*owner);
         show(QStringLiteral("help"), help);
-        show(QStringLiteral("disclaimer"), new TfrmDisclaim(owner, owner));
+        show(QStringLiteral("disclaimer"), new dialogs::TfrmDisclaim(owner, owner));
         return all;
     }
 
@@ -338,7 +340,7 @@ bool Focusable(const QWidget* widget) {
         return false;
     // A spin box's or combo box's inner field answers for its owner.
     const QWidget* parent = widget->parentWidget();
-    return !(parent && parent->focusProxy() == widget);
+    return !widget->focusProxy() && !(parent && parent->focusProxy() == widget);
 }
 
 } // namespace
@@ -381,19 +383,13 @@ void WindowSweepTest::every_window_fits_with_its_buttons_in_view() {
             if (!button->isVisibleTo(window) ||
                 !(qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)))
                 continue;
-            if (QAbstractScrollArea* area = ScrollingAncestor(button, window)) {
-                if (auto* scroll = qobject_cast<QScrollArea*>(area)) {
+            // A button in a scroll area counts once every area around it has scrolled to it.
+            const bool scrolled = ScrollingAncestor(button, window) != nullptr;
+            for (QWidget* up = button->parentWidget(); up && up != window; up = up->parentWidget())
+                if (auto* scroll = qobject_cast<QScrollArea*>(up))
                     scroll->ensureWidgetVisible(button, 0, 0);
-                    QTest::qWait(1);
-                }
-                const QRect view = GlobalRect(area->viewport());
-                QVERIFY2(view.contains(GlobalRect(button)),
-                         qPrintable(QStringLiteral("%1: %2 is cut off in its scroll area")
-                                        .arg(opened.name, Describe(button))));
-                QVERIFY2(screen.contains(view.intersected(GlobalRect(button))),
-                         qPrintable(opened.name + QStringLiteral(": ") + Describe(button)));
-                continue;
-            }
+            if (scrolled)
+                QTest::qWait(1);
             const QRect shown = button->visibleRegion().boundingRect();
             QVERIFY2(
                 shown.size() == button->size(),
@@ -506,13 +502,17 @@ void WindowSweepTest::help_from_a_modal_dialog_can_be_used_and_f1_opens_it() {
         QString topicAfterClick;
         QString topicOnF1;
         QTimer::singleShot(0, dialog, [&] {
-            QTest::qWaitForWindowExposed(dialog);
+            static_cast<void>(QTest::qWaitForWindowExposed(dialog));
             QApplication::setActiveWindow(dialog);
             QTest::keyClick(dialog, Qt::Key_F1);
             topicOnF1 = viewer.Topic();
             QWidget* help = viewer.Window();
             if (help && help->isVisible()) {
-                QTest::qWaitForWindowExposed(help);
+                static_cast<void>(QTest::qWaitForWindowExposed(help));
+                // Wide enough for its contents beside the topic.
+                help->resize(800, 500);
+                help->findChild<QSplitter*>()->setSizes({240, 560});
+                QTest::qWait(1);
                 auto* contents = help->findChild<QTreeWidget*>(QStringLiteral("contents"));
                 QTreeWidgetItem* item = nullptr;
                 for (QTreeWidgetItemIterator it(contents); *it; ++it)
@@ -521,8 +521,11 @@ void WindowSweepTest::help_from_a_modal_dialog_can_be_used_and_f1_opens_it() {
                         (*it)->data(0, Qt::UserRole).toUrl().isValid())
                         item = item ? item : *it;
                 if (item) {
-                    const QRect at = contents->visualItemRect(item);
-                    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, at.center());
+                    // Through the window system, as a user's click comes: a window that a
+                    // modal dialog blocks does not get it.
+                    const QPoint at =
+                        contents->viewport()->mapTo(help, contents->visualItemRect(item).center());
+                    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, at);
                     QTest::qWait(20);
                 }
                 topicAfterClick = viewer.Topic();
@@ -660,8 +663,8 @@ void WindowSweepTest::text_and_focus_stand_out_in_three_palettes() {
             focused->clearFocus();
         int tried = 0;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (!Focusable(widget) || widget->visibleRegion().isEmpty() ||
-                ScrollingAncestor(widget, window) || tried >= 25)
+            if (!Focusable(widget) ||
+                widget->visibleRegion().boundingRect().size() != widget->size() || tried >= 40)
                 continue;
             ++tried;
             QApplication::setActiveWindow(window);
@@ -674,6 +677,8 @@ void WindowSweepTest::text_and_focus_stand_out_in_three_palettes() {
             const QImage unfocused = window->grab(around).toImage();
             widget->setFocus(Qt::TabFocusReason);
             QTest::qWait(1);
+            if (QApplication::focusWidget() != widget)
+                continue; // it hands the focus on: the control that takes it is tried itself
             const QImage focusedImage = window->grab(around).toImage();
             int changed = 0;
             double strongest = 1;
