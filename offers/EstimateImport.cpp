@@ -356,7 +356,9 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     }
     const auto add = [&](const QString& caption, const QString& value, bool found,
                          const reader::Where& where, const char* check, bool percentCheck) {
-        auto* name = new QLabel(caption, box);
+        // As written: a caption that labels its figure would read "&" as a shortcut mark.
+        auto* name = new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                                box);
         // What the file says is shown as written: a form's text must never pass for markup
         // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);
@@ -495,7 +497,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         heading->setFont(bold);
         grid->addWidget(heading, row++, 0, 1, 4);
         for (const auto& [caption, where] : places) {
-            auto* name = new QLabel(caption, box);
+            auto* name =
+                new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), box);
             name->setTextFormat(Qt::PlainText);
             name->setWordWrap(true);
             auto* source = new QLabel(WhereText(where), box);

@@ -100,19 +100,23 @@ int FlowLayout::Arrange(const QRect& rect, bool apply) const {
         row->items.append(item);
     }
     int y = area.top();
-    for (const Row& row : rows) {
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const Row& row = rows.at(r);
         int x = area.left();
         // The trailing items of the last row sit at its right end.
         int trailingWidth = 0;
-        const bool last = &row == &rows.last();
+        const bool last = r == rows.size() - 1;
+        bool jumped = false;
         if (last && trailingFrom_ >= 0)
             for (QLayoutItem* item : row.items)
                 if (items_.indexOf(item) >= trailingFrom_)
                     trailingWidth += item->sizeHint().width() + gap;
         for (QLayoutItem* item : row.items) {
             const QSize hint = item->sizeHint().boundedTo(QSize(area.width(), QWIDGETSIZE_MAX));
-            if (last && trailingFrom_ >= 0 && items_.indexOf(item) == trailingFrom_)
+            if (last && trailingFrom_ >= 0 && items_.indexOf(item) >= trailingFrom_ && !jumped) {
                 x = std::max(x, area.right() + 1 - (trailingWidth - gap));
+                jumped = true;
+            }
             if (apply)
                 item->setGeometry(QRect(QPoint(x, y), hint));
             x += hint.width() + gap;

@@ -27,6 +27,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
@@ -354,6 +355,7 @@ private slots:
     void every_control_has_a_name_and_every_value_label_its_figure();
     void help_from_a_modal_dialog_can_be_used_and_f1_opens_it();
     void first_run_welcome_stands_beside_the_calculator();
+    void chart_months_step_by_keyboard_and_speak_their_figures();
     void text_and_focus_stand_out_in_three_palettes_data();
     void text_and_focus_stand_out_in_three_palettes();
 };
@@ -578,6 +580,44 @@ void WindowSweepTest::first_run_welcome_stands_beside_the_calculator() {
         QVERIFY2(!welcome.intersects(calculator), "the welcome covers the calculator");
     main.setAttribute(Qt::WA_DeleteOnClose, false);
     viewer.Quit();
+}
+
+// State: the Compare window's chart of four offers, focused.  Action: Right, then End, then
+// Page Up.  Expected: a month is marked from the horizon on, the figures of every offer at it are
+// shown under the chart and are the chart's name to a screen reader; End goes to the last month,
+// Page Up a year back.
+void WindowSweepTest::chart_months_step_by_keyboard_and_speak_their_figures() {
+    if (!DefaultRun())
+        QSKIP("checked in the run at scale 1");
+    Windows windows;
+    std::vector<Opened> all = windows.All();
+    auto* compare = qobject_cast<compare::CompareWindow*>(
+        std::find_if(all.begin(), all.end(), [](const Opened& o) {
+            return o.name == QLatin1String("compare");
+        })->window.data());
+    QVERIFY(compare);
+    QApplication::setActiveWindow(compare);
+    compare->Tabs()->setCurrentIndex(1);
+    compare::CostChart* chart = compare->Chart();
+    auto* view = chart->findChild<QChartView*>();
+    QVERIFY(view);
+    view->setFocus(Qt::TabFocusReason);
+    QCOMPARE(chart->MarkedMonth(), -1);
+    QTest::keyClick(view, Qt::Key_Right);
+    const int horizon = compare->HorizonField()->value() * 12;
+    QCOMPARE(chart->MarkedMonth(), horizon); // the horizon's month first
+    QTest::keyClick(view, Qt::Key_Right);
+    QCOMPARE(chart->MarkedMonth(), horizon + 1);
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(chart->MarkedMonth(), chart->Months());
+    QTest::keyClick(view, Qt::Key_PageUp);
+    QCOMPARE(chart->MarkedMonth(), chart->Months() - 12);
+    const QString shown = chart->MarkedLine()->text();
+    QVERIFY2(shown.startsWith(QStringLiteral("Month %1 ").arg(chart->Months() - 12)),
+             qPrintable(shown));
+    for (int i = 1; i <= 4; ++i)
+        QVERIFY2(shown.contains(QStringLiteral("Offer %1 from").arg(i)), qPrintable(shown));
+    QVERIFY(AccessibleName(view).contains(shown));
 }
 
 void WindowSweepTest::text_and_focus_stand_out_in_three_palettes_data() {
