@@ -35,8 +35,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -599,7 +601,7 @@ void WindowSweepTest::chart_months_step_by_keyboard_and_speak_their_figures() {
     QApplication::setActiveWindow(compare);
     compare->Tabs()->setCurrentIndex(1);
     compare::CostChart* chart = compare->Chart();
-    auto* view = chart->findChild<QChartView*>();
+    auto* view = qobject_cast<QChartView*>(chart->findChild<QTabWidget*>()->currentWidget());
     QVERIFY(view);
     view->setFocus(Qt::TabFocusReason);
     QCOMPARE(chart->MarkedMonth(), -1);
