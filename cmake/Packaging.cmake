@@ -17,6 +17,10 @@ set(PLUMCREST_INSTALL_PROGRAMDIR "lib/plumcrest" CACHE STRING
 if(TARGET plumcrest)
   install(TARGETS plumcrest RUNTIME DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 endif()
+# The reader process the window starts, beside it.
+if(TARGET plumcrest-reader)
+  install(TARGETS plumcrest-reader RUNTIME DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
+endif()
 if(TARGET plumcrest_help)
   install(FILES ${PLUMCREST_PROGRAM_DIR}/plumcrestcalc.chm DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 endif()

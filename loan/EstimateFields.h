@@ -239,7 +239,7 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    PLUMCREST_CAPTION("Finance c&harge:"),
                    PLUMCREST_CAPTION("Finance charge disclosed"), "Finance Charge",
                    "Cargo financiero", "financeCharge", "disclosed_finance_charge", 5),
-    detail::Figure("disclosedCashToClose", FigureKind::Money, FieldGroup::Disclosed,
+    detail::Figure("disclosedCashToClose", FigureKind::SignedMoney, FieldGroup::Disclosed,
                    At(&LoanEstimate::disclosedCashToClose), false, true,
                    PLUMCREST_CAPTION("Estimated ca&sh to close:"),
                    PLUMCREST_CAPTION("Estimated cash to close, disclosed"),

@@ -89,6 +89,9 @@ struct LoanEstimate {
     std::optional<double> disclosedCashToClose;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
+    // The first payments that pay interest only (the Adjustable Payment table's "Interest Only
+    // Payments?"); 0 for none.
+    std::int32_t interestOnlyMonths = 0;
 
     bool operator==(const LoanEstimate&) const = default;
 };

@@ -452,6 +452,24 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                      percent(table.laterChangeCap.value), percent(table.minimumRate.value),
                      percent(table.maximumRate.value)),
             true, table.initialRate.where, nullptr, false);
+    const reader::PaymentTable& payments = r.paymentTable;
+    if (payments.interestOnlyPayments.value) {
+        QString value = *payments.interestOnlyPayments.value > 0
+                            ? Tr("interest only for the first %1 payments")
+                                  .arg(*payments.interestOnlyPayments.value)
+                            : Tr("no interest-only payments");
+        if (payments.firstChangeMinimum.value && payments.firstChangeMaximum.value)
+            value += Tr("; from payment %1, %2 to %3")
+                         .arg(payments.firstChangePayment.value
+                                  ? QString::number(*payments.firstChangePayment.value)
+                                  : Tr("missing"),
+                              money(payments.firstChangeMinimum.value),
+                              money(payments.firstChangeMaximum.value));
+        if (payments.maximumPayment.value)
+            value += Tr("; at most %1").arg(money(payments.maximumPayment.value));
+        add(Tr("Adjustable payments (AP table)"), value, true, payments.interestOnlyPayments.where,
+            nullptr, false);
+    }
     for (CostSection section : kCostSections) {
         const reader::SectionReading& part = r.Section(section);
         if (!part.total.value)
@@ -480,7 +498,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         r.cashToCloseToBorrower.value.value_or(false)
             ? Tr("%1 to you").arg(money(r.cashToClose.value))
             : money(r.cashToClose.value),
-        r.cashToClose.value.has_value(), r.cashToClose.where, nullptr, false);
+        r.cashToClose.value.has_value(), r.cashToClose.where, "cashToClose", false);
     add(Tr("In 5 Years, total paid"), money(r.in5YearsTotalPaid.value),
         r.in5YearsTotalPaid.value.has_value(), r.in5YearsTotalPaid.where, "in5YearsTotalPaid",
         false);

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -174,8 +175,14 @@ bool OfferDesk::ImportEstimate(const QString& given) {
         if (file.isEmpty())
             return false;
     }
-    const QString program =
-        readerProgram.isEmpty() ? QCoreApplication::applicationFilePath() : readerProgram;
+    // The reader program beside this one loads no widgets, so it starts faster; without it this
+    // program reads the file itself (--read-loan-estimate).
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plumcrest-reader"));
+    const QString program = !readerProgram.isEmpty() ? readerProgram
+                            : QFileInfo(beside).isExecutable()
+                                ? beside
+                                : QCoreApplication::applicationFilePath();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ImportReading reading = ReadInReaderProcess(program, file);
     QApplication::restoreOverrideCursor();

@@ -42,6 +42,9 @@ QJsonValue Expected(const std::optional<std::string>& value) {
 QJsonValue Expected(const std::optional<int>& value) {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
 }
+QJsonValue Expected(const std::optional<bool>& value) {
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
 
 // Every key of the JSON against the figures the form was written from; the differences, in words.
 QStringList Differences(const QJsonObject& read, const EstimateReading& f) {
@@ -82,6 +85,39 @@ QStringList Differences(const QJsonObject& read, const EstimateReading& f) {
     key("in5YearsPrincipal", Expected(f.in5YearsPrincipal.value));
     key("apr", Expected(f.apr.value));
     key("tip", Expected(f.tip.value));
+    key("cashToCloseToBorrower", Expected(f.cashToCloseToBorrower.value));
+    // The page 2 tables, line by line.
+    const auto table = [&](const char* name, const QJsonObject& expected) {
+        const QJsonObject found = read.value(QLatin1String(name)).toObject();
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            same(qPrintable(QStringLiteral("%1.%2").arg(QLatin1String(name), it.key())), it.value(),
+                 found.value(it.key()));
+    };
+    const reader::CashToCloseTable& cash = f.cashTable;
+    table("cashToCloseTable",
+          {{QStringLiteral("totalClosingCosts"), Expected(cash.totalClosingCosts.value)},
+           {QStringLiteral("closingCostsFinanced"), Expected(cash.closingCostsFinanced.value)},
+           {QStringLiteral("downPaymentFunds"), Expected(cash.downPaymentFunds.value)},
+           {QStringLiteral("deposit"), Expected(cash.deposit.value)},
+           {QStringLiteral("fundsForBorrower"), Expected(cash.fundsForBorrower.value)},
+           {QStringLiteral("sellerCredits"), Expected(cash.sellerCredits.value)},
+           {QStringLiteral("adjustmentsCredits"), Expected(cash.adjustmentsCredits.value)},
+           {QStringLiteral("loanAmount"), Expected(cash.loanAmount.value)},
+           {QStringLiteral("payoffs"), Expected(cash.payoffs.value)},
+           {QStringLiteral("cashToClose"), Expected(cash.cashToClose.value)},
+           {QStringLiteral("toBorrower"), Expected(cash.toBorrower.value)}});
+    const reader::PaymentTable& ap = f.paymentTable;
+    table("paymentTable",
+          {{QStringLiteral("interestOnlyPayments"), Expected(ap.interestOnlyPayments.value)},
+           {QStringLiteral("optionalPayments"), Expected(ap.optionalPayments.value)},
+           {QStringLiteral("stepPayments"), Expected(ap.stepPayments.value)},
+           {QStringLiteral("seasonalPayments"), Expected(ap.seasonalPayments.value)},
+           {QStringLiteral("firstChangeMinimum"), Expected(ap.firstChangeMinimum.value)},
+           {QStringLiteral("firstChangeMaximum"), Expected(ap.firstChangeMaximum.value)},
+           {QStringLiteral("firstChangePayment"), Expected(ap.firstChangePayment.value)},
+           {QStringLiteral("laterChanges"), Expected(ap.laterChanges.value)},
+           {QStringLiteral("maximumPayment"), Expected(ap.maximumPayment.value)},
+           {QStringLiteral("maximumPaymentFrom"), Expected(ap.maximumPaymentFrom.value)}});
     const QJsonArray projected = read.value(QStringLiteral("projectedPayments")).toArray();
     if (projected.size() != static_cast<qsizetype>(f.projectedPayments.size()))
         wrong << QStringLiteral("projectedPayments: %1 columns").arg(projected.size());
@@ -281,8 +317,9 @@ private slots:
         const offers::ImportReading result =
             offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
         QVERIFY2(result.read, qPrintable(result.problem));
-        // Seven sections, D, I and J, and the five figures worked out again.
-        QCOMPARE(result.read->checks.size(), std::size_t(15));
+        // Seven sections, D, I and J, the cash to close table, and the five figures worked out
+        // again.
+        QCOMPARE(result.read->checks.size(), std::size_t(16));
         for (const auto& check : result.read->checks)
             QVERIFY2(check.ok, check.name.c_str());
     }
@@ -296,6 +333,7 @@ private slots:
         QTest::newRow("In 5 Years two dollars high") << "in5YearsTotalPaid";
         QTest::newRow("TIP a hundredth high") << "tip";
         QTest::newRow("APR a quarter point high") << "apr";
+        QTest::newRow("the deposit a hundred dollars off the cash to close") << "cashToClose";
     }
     // State: the consistent form with one figure changed on purpose.
     // Expected: that check fails, showing the figure as printed; the others still agree.
@@ -316,6 +354,8 @@ private slots:
             f.tip.value = 130.688;
         else if (check == QLatin1String("apr"))
             f.apr.value = 7.034;
+        else if (check == QLatin1String("cashToClose"))
+            f.cashTable.deposit.value = *f.cashTable.deposit.value - 100;
         const QString path = Write(QStringLiteral("changed.pdf"), f);
         const offers::ImportReading result =
             offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
