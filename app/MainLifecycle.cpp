@@ -8,6 +8,7 @@
 #include "Main.h"
 #include "PlumcrestApplication.h"
 #include "SavedValues.h"
+#include "ScreenFit.h"
 #include "Services.h"
 #include "Sites.h"
 #include "TNumericField.h"
@@ -36,6 +37,8 @@ TfrmMain::TfrmMain(QWidget* parent)
     // Opens centred on the screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // A screen smaller than the window (a laptop at twice the scale) still shows its menus.
+    KeepOnScreen(*this);
 
     try {
         FormCreate();

@@ -1,5 +1,6 @@
 #include "PlumcrestApplication.h"
 
+#include "FocusRing.h"
 #include "Guarded.h"
 #include "Hint.h"
 #include "IdleEvents.h"
@@ -80,6 +81,10 @@ PlumcrestApplication::PlumcrestApplication(int& argc, char** argv) : QApplicatio
     // The hint feed runs whenever the event queue has run empty, modal loops included.
     auto* idle = new platform::IdleEvents(this);
     connect(idle, &platform::IdleEvents::Idle, this, &PlumcrestApplication::UpdateHint);
+    // The calculator keeps its own look of the focus; every other window rings the control.
+    InstallFocusRing(*this, [](const QWidget* widget) {
+        return widget->window()->objectName() != QLatin1String("frmMain");
+    });
 }
 
 PlumcrestApplication::~PlumcrestApplication() = default;

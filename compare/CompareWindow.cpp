@@ -6,6 +6,7 @@
 #include "CostLines.h"
 #include "ExtraPlanDialog.h"
 #include "FigureText.h"
+#include "FlowLayout.h"
 #include "Guarded.h"
 #include "HelpContexts.h"
 #include "LocaleSettings.h"
@@ -79,6 +80,21 @@ double Luminance(const QColor& colour) {
     return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
            0.0722 * channel(colour.blueF());
 }
+
+// A table that tells a screen reader its current cell has the focus only when it has: the
+// current cell moves when offers are ticked in the list beside it, and the focus stays there.
+class OffersTable final : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        if (hasFocus())
+            QTableView::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous);
+    }
+};
 
 // The Compare window reads as a window to a screen reader, with its title as its name.
 QAccessibleInterface* CompareWindowFactory(const QString&, QObject* object) {
@@ -164,7 +180,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     costLines_ = new CostLines(this);
 
-    table_ = new QTableView(this);
+    table_ = new OffersTable(this);
     table_->setObjectName(QStringLiteral("tblOffers"));
     table_->setAccessibleName(tr("Kept offers"));
     table_->setModel(model_);
@@ -184,10 +200,15 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     breakEven_ = new QListWidget(this);
     breakEven_->setObjectName(QStringLiteral("lstBreakEven"));
     breakEven_->setAccessibleName(tr("Break-even"));
-    auto* breakEvenBox = new QGroupBox(tr("Break-even: from which month the lower rate has cost "
-                                          "less (loan costs plus interest and mortgage insurance "
-                                          "paid so far)"),
-                                       this);
+    // Long texts wrap: none is cut at the list's edge.
+    breakEven_->setWordWrap(true);
+    // The title stays short, as a group box's title never wraps; its explanation does.
+    auto* breakEvenBox = new QGroupBox(tr("Break-even months"), this);
+    auto* breakEvenNote =
+        new QLabel(tr("From which month the lower rate has cost less (loan costs plus interest "
+                      "and mortgage insurance paid so far)"),
+                   breakEvenBox);
+    breakEvenNote->setWordWrap(true);
     reference_ = new QComboBox(this);
     reference_->setObjectName(QStringLiteral("cboBreakEvenAgainst"));
     reference_->setAccessibleName(tr("Break-even against"));
@@ -198,15 +219,19 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     referenceRow->addWidget(referenceLabel);
     referenceRow->addWidget(reference_, 1);
     auto* breakEvenLayout = new QVBoxLayout(breakEvenBox);
+    breakEvenLayout->addWidget(breakEvenNote);
     breakEvenLayout->addLayout(referenceRow);
     breakEvenLayout->addWidget(breakEven_);
 
     choice_ = new QListWidget(this);
     choice_->setObjectName(QStringLiteral("lstCompared"));
     choice_->setAccessibleName(tr("Offers to compare"));
+    choice_->setPalette(ReadableSelection(palette()));
+    breakEven_->setPalette(ReadableSelection(palette()));
     choice_->setToolTip(tr("Tick the offers to set side by side; the newest six at first"));
-    choice_->setUniformItemSizes(true);
-    // Wide enough for a name and its rate; longer names show whole in their tooltip.
+    // Wide enough for a name and its rate; longer names wrap and show whole.
+    choice_->setWordWrap(true);
+    choice_->setResizeMode(QListView::Adjust);
     choice_->setMinimumWidth(choice_->fontMetrics().averageCharWidth() * 24);
     auto* choiceBox = new QGroupBox(tr("Com&pare"), this);
     auto* choiceLayout = new QVBoxLayout(choiceBox);
@@ -324,11 +349,12 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     scheduleButton_ = ButtonFor(actions_.schedule, tr("&Schedule..."), "btnSchedule");
     QPushButton* help = ButtonFor(actions_.help, tr("He&lp"), "btnCompareHelp");
     QPushButton* close = ButtonFor(actions_.close, tr("&Close"), "btnCompareClose");
-    auto* buttons = new QHBoxLayout;
+    // The buttons wrap onto a second row in a narrow window rather than leave it.
+    auto* buttons = new FlowLayout;
     for (QPushButton* button :
          {useButton_, editButton_, renameButton_, deleteButton_, undoButton_, scheduleButton_})
         buttons->addWidget(button);
-    buttons->addStretch();
+    buttons->AddTrailing();
     buttons->addWidget(help);
     buttons->addWidget(close);
 
@@ -1070,7 +1096,11 @@ output::OutputDocument CompareWindow::Document() const {
 
 void CompareWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && table_)
-        table_->setPalette(ReadableSelection(palette()));
+        for (QAbstractItemView* view :
+             {static_cast<QAbstractItemView*>(table_), static_cast<QAbstractItemView*>(breakEven_),
+              static_cast<QAbstractItemView*>(choice_)})
+            if (view)
+                view->setPalette(ReadableSelection(palette()));
     // Coming back to the window shows what other running copies kept meanwhile; the first
     // activation follows the opening, which has just read them.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {

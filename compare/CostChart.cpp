@@ -15,6 +15,7 @@
 #include <QFontMetricsF>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
@@ -133,6 +134,12 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     drawn_->setWordWrap(true);
     drawn_->setTextFormat(Qt::PlainText);
     drawn_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    markedLine_ = new QLabel(this);
+    markedLine_->setObjectName(QStringLiteral("lblChartMarked"));
+    markedLine_->setWordWrap(true);
+    markedLine_->setTextFormat(Qt::PlainText);
+    markedLine_->setText(tr("With the chart focused, the arrow keys step through the months and "
+                            "show each offer's figures here."));
     connect(range_, &QComboBox::activated, this,
             [this] { platform::RunGuarded([this] { ShowYears(range_->currentData().toInt()); }); });
     tabs_ = new QTabWidget(this);
@@ -150,7 +157,15 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     for (QChartView* view : {costView_, balanceView_}) {
         view->viewport()->setMouseTracking(true);
         view->viewport()->installEventFilter(this);
+        // The keyboard's way to the figures a pointer finds by hovering.
+        view->installEventFilter(this);
     }
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        platform::RunGuarded([this] {
+            if (marked_ >= 0)
+                MarkMonth(marked_);
+        });
+    });
     auto* top = new QHBoxLayout;
     top->addWidget(rangeLabel);
     top->addWidget(range_);
@@ -160,7 +175,8 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     layout->addLayout(top);
     layout->addWidget(tabs_, 1);
     layout->addWidget(drawn_);
-    setMinimumSize(360, 260);
+    layout->addWidget(markedLine_);
+    setMinimumSize(240, 160);
 }
 
 CostChart::~CostChart() = default;
@@ -421,6 +437,8 @@ void CostChart::Rebuild() {
         platform::RunGuarded([&] { BreakEvenHovered(point, state); });
     });
     UpdateDescription();
+    if (marked_ >= 0)
+        MarkMonth(marked_);
 }
 
 void CostChart::BreakEvenHovered(const QPointF& point, bool state) {
@@ -547,7 +565,63 @@ QString CostChart::NearestText(View view, const QPoint& viewportPos) const {
     return nearest ? HoverText(nearest, bestYears) : QString();
 }
 
+void CostChart::MarkMonth(int month) {
+    marked_ = std::clamp(month, 0, std::max(0, months_));
+    const bool cost = tabs_->currentWidget() != balanceView_;
+    const std::vector<QLineSeries*>& lines = cost ? costLines_ : balanceLines_;
+    QStringList figures;
+    for (std::size_t i = 0; i < lines.size() && i < offers_.size(); ++i) {
+        const auto& values = (cost ? cost_ : balance_)[i];
+        if (static_cast<std::size_t>(marked_) < values.size())
+            figures.append(tr("%1 %2").arg(
+                offers_[i].name,
+                output::MoneyText(values[static_cast<std::size_t>(marked_)], separators_)));
+    }
+    const QString text =
+        tr("Month %1 (year %2), %3: %4")
+            .arg(marked_)
+            .arg(marked_ == 0 ? 0 : YearOfMonth(marked_))
+            .arg(cost ? tr("cost so far") : tr("balance"), figures.join(QStringLiteral("; ")));
+    markedLine_->setText(text);
+    QChartView* view = cost ? costView_ : balanceView_;
+    const QString name =
+        cost ? tr("Cost of each offer over time") : tr("Balance of each offer over time");
+    // The new name is what a screen reader says of the focused chart.
+    view->setAccessibleName(tr("%1. %2").arg(name, text));
+}
+
 bool CostChart::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == costView_ || watched == balanceView_)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int from = marked_ < 0 ? std::clamp(horizonYears_ * 12, 0, months_) : marked_;
+        std::optional<int> to;
+        switch (key->key()) {
+        case Qt::Key_Left:
+            to = marked_ < 0 ? from : from - 1;
+            break;
+        case Qt::Key_Right:
+            to = marked_ < 0 ? from : from + 1;
+            break;
+        case Qt::Key_PageUp:
+            to = from - 12;
+            break;
+        case Qt::Key_PageDown:
+            to = from + 12;
+            break;
+        case Qt::Key_Home:
+            to = 0;
+            break;
+        case Qt::Key_End:
+            to = months_;
+            break;
+        default:
+            break;
+        }
+        if (to && key->modifiers() == Qt::NoModifier) {
+            platform::RunGuarded([&] { MarkMonth(*to); });
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseMove &&
         (watched == costView_->viewport() || watched == balanceView_->viewport())) {
         const View view = watched == costView_->viewport() ? View::Cost : View::Balance;

@@ -92,6 +92,13 @@ public:
     QString NearestText(View view, const QPoint& viewportPos) const;
     QString LastHoverText() const { return lastHover_; }
 
+    // The month marked from the keyboard (the arrow keys move it in a focused chart: Left and
+    // Right a month, Page Up and Page Down a year, Home and End to the ends), -1 before any;
+    // its figures show in MarkedLine() and are the focused chart's name to a screen reader.
+    void MarkMonth(int month);
+    int MarkedMonth() const { return marked_; }
+    QLabel* MarkedLine() const { return markedLine_; }
+
     // The cost view drawn into a rectangle of any painter, in light colours (paper).
     void RenderCostChart(QPainter& painter, const QRectF& target) const;
 
@@ -138,6 +145,8 @@ private:
     QLineSeries* horizon_ = nullptr;
     QLineSeries* balanceHorizon_ = nullptr;
     QString lastHover_;
+    int marked_ = -1;
+    QLabel* markedLine_ = nullptr;
 };
 
 } // namespace plumcrest::compare

@@ -3,10 +3,43 @@
 #include "ChmHelpViewerImpl.h"
 #include "HelpChmFile.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QEvent>
 #include <QWindow>
 
 namespace plumcrest::help {
+namespace {
+
+// Runs once when the watched window is first shown: the help that opened before the calculator
+// (the first run's welcome) is placed beside it as soon as its place is known.
+class OnFirstShow final : public QObject {
+public:
+    OnFirstShow(QWidget* watched, std::function<void()> then)
+        : QObject(watched), then_(std::move(then)) {
+        watched->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == parent()) {
+            // Posted: the window manager has placed the window and its frame by then.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (then_)
+                        then_();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
+} // namespace
 
 ChmHelpViewer::ChmHelpViewer() = default;
 
@@ -63,11 +96,28 @@ HelpWindow& ChmHelpViewer::Prepare() {
 }
 
 void ChmHelpViewer::Present() {
-    if (owner_) {
+    // Asked from a modal dialog, the help belongs to that dialog: the dialog blocks every other
+    // window, so a help window that were not its own could not be scrolled or clicked.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* anchor = modal ? modal : owner_.data();
+    if (anchor) {
         // Transient for its owner, as an owned window: no taskbar entry of its own.
-        owner_->winId();
+        anchor->winId();
         window_->winId();
-        window_->windowHandle()->setTransientParent(owner_->windowHandle());
+        window_->windowHandle()->setTransientParent(anchor->windowHandle());
+    }
+    if (!window_->isVisible() && anchor) {
+        // Beside the window it helps with, not over it.
+        if (anchor->isVisible()) {
+            window_->PlaceBeside(*anchor);
+        } else {
+            QPointer<HelpWindow> help = window_.get();
+            QPointer<QWidget> beside = anchor;
+            new OnFirstShow(anchor, [help, beside] {
+                if (help && beside)
+                    help->PlaceBeside(*beside);
+            });
+        }
     }
     window_->show();
     window_->raise();

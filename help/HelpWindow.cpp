@@ -1,9 +1,13 @@
 #include "HelpWindow.h"
 
+#include "Contrast.h"
 #include "Guarded.h"
 #include "HelpChmFile.h"
+#include "ScreenFit.h"
 #include "Services.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QKeySequence>
 #include <QSplitter>
@@ -80,6 +84,18 @@ bool IsExternal(const QUrl& url) {
 QUrl WithoutFragment(const QUrl& url) {
     return url.adjusted(QUrl::RemoveFragment);
 }
+
+// The help reads as a window to a screen reader, with its title as its name.
+QAccessibleInterface* HelpWindowFactory(const QString&, QObject* object) {
+    if (auto* window = qobject_cast<HelpWindow*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
+// Narrower than this, the topic is shown without the contents beside it.
+constexpr int kContentsFit = 560;
+constexpr int kNarrowest = 300;
+constexpr int kGap = 8;
 
 } // namespace
 
@@ -172,11 +188,16 @@ void HelpBrowser::FollowLink(const QUrl& link) {
 }
 
 HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBrowser(this)) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&HelpWindowFactory);
+        return true;
+    }();
+    (void)accessible;
     setObjectName(QStringLiteral("plumcrestHelpWindow"));
     setWindowTitle(kUntitled);
     // The help never keeps the program running, nor ends it.
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(780, 540);
+    resize(FittedSize(nullptr, QSize(780, 540)));
 
     auto* toolBar = new QToolBar(this);
     QAction* back = toolBar->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
@@ -204,6 +225,8 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     contents_->setHeaderHidden(true);
     contents_->setObjectName(QStringLiteral("contents"));
     contents_->setAccessibleName(QStringLiteral("Contents"));
+    // The topic shown reads on its highlight in every palette.
+    contents_->setPalette(contrast::ReadableHighlight(contents_->palette()));
     browser_->setObjectName(QStringLiteral("topic"));
     browser_->setAccessibleName(QStringLiteral("Topic"));
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);
@@ -214,6 +237,7 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     });
 
     auto* splitter = new QSplitter(this);
+    splitter_ = splitter;
     splitter->addWidget(contents_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
@@ -224,6 +248,33 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     layout->setSpacing(0);
     layout->addWidget(toolBar);
     layout->addWidget(splitter, 1);
+}
+
+void HelpWindow::PlaceBeside(const QWidget& other) {
+    const QRect area = WindowRoom(&other);
+    const QRect taken = other.frameGeometry();
+    // The frame this window will have, as the other window's shows it.
+    const QSize frame = other.frameGeometry().size() - other.geometry().size();
+    const int right = area.right() - taken.right() - kGap;
+    const int left = taken.left() - area.left() - kGap;
+    const int room = std::max(right, left) - frame.width();
+    const int height = std::min(std::max(taken.height(), 540), area.height()) - frame.height();
+    QPoint at;
+    if (room >= kNarrowest) {
+        resize(std::min(780, room), height);
+        at.setX(right >= left ? taken.right() + 1 + kGap
+                              : taken.left() - kGap - width() - frame.width());
+    } else {
+        resize(std::min(780, std::max(kNarrowest, area.width() - frame.width())), height);
+        at.setX(area.right() + 1 - width() - frame.width());
+    }
+    at.setY(std::clamp(taken.top(), area.top(),
+                       std::max(area.top(), area.bottom() + 1 - height - frame.height())));
+    move(at);
+    if (splitter_ && contents_->isVisibleTo(this)) {
+        const int contents = width() < kContentsFit ? 0 : std::min(220, width() / 3);
+        splitter_->setSizes({contents, width() - contents});
+    }
 }
 
 void HelpWindow::SetFile(const ChmFile* file) {

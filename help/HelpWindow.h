@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QWidget>
 
+class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -60,6 +61,10 @@ public:
     // Takes a newly opened file (or none): title, contents and history start afresh.
     void SetFile(const ChmFile* file);
     void Show(const QUrl& url);
+    // Sized and moved to stand beside `other` within the screen: to its right, or its left where
+    // that has more room; where neither has enough, at the screen's edge over as little of it as
+    // can be. A narrow window shows the topic alone, its contents folded away.
+    void PlaceBeside(const QWidget& other);
     HelpBrowser& Browser() { return *browser_; }
     const HelpBrowser& Browser() const { return *browser_; }
 
@@ -69,6 +74,7 @@ private:
     void SelectContentsItem(const QUrl& url);
 
     QTreeWidget* contents_;
+    QSplitter* splitter_ = nullptr;
     HelpBrowser* browser_;
     QUrl home_;
 };

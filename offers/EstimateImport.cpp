@@ -1,5 +1,6 @@
 #include "EstimateImport.h"
 
+#include "Contrast.h"
 #include "EstimateFields.h"
 #include "FigureText.h"
 #include "OfferEditor.h"
@@ -259,9 +260,15 @@ std::optional<double> Typed(const QString& text, const LocaleSeparators& separat
     return value;
 }
 
-// The review's colour for what is wrong or missing, as the editor's problems are.
-const QString kProblemStyle = QStringLiteral("color: #b3261e;");
-const QString kAgreeStyle = QStringLiteral("color: #1b6e3a;");
+// The review's colours for what is wrong or missing, as the editor's problems are, and for a
+// check that agrees: shades that read on the palette the label is shown in.
+QString ProblemStyle(const QWidget* widget) {
+    return contrast::TextStyle(contrast::ProblemColour(widget->palette()));
+}
+
+QString AgreeStyle(const QWidget* widget) {
+    return contrast::TextStyle(contrast::AgreeColour(widget->palette()));
+}
 
 struct Review {
     reader::ReadBack read;
@@ -318,9 +325,26 @@ void Refresh(Review& review) {
             percent ? compare::FigureText(*found->expected, MaskKind::Rate, review.separators) +
                           QStringLiteral(" %")
                     : compare::FigureText(*found->expected, MaskKind::Money, review.separators);
-        label->setText(found->ok ? Tr("\u2713 agrees with %1 worked out").arg(expected)
-                                 : Tr("\u2717 worked out: %1. Ask the lender why.").arg(expected));
-        label->setStyleSheet(found->ok ? kAgreeStyle : kProblemStyle);
+        // In words, so the verdict reads aloud as it reads on screen; the mark only repeats it.
+        QString verdict;
+        if (found->ok) {
+            verdict = Tr("\u2713 agrees with %1 worked out").arg(expected);
+        } else if (found->found) {
+            const double by = std::abs(*found->found - *found->expected);
+            verdict =
+                percent
+                    ? Tr("\u2717 differs by %1 points from %2 worked out. Ask the "
+                         "lender why.")
+                          .arg(compare::FigureText(by, MaskKind::Rate, review.separators), expected)
+                    : Tr("\u2717 differs by %1 from %2 worked out. Ask the lender "
+                         "why.")
+                          .arg(compare::FigureText(by, MaskKind::Money, review.separators),
+                               expected);
+        } else {
+            verdict = Tr("\u2717 differs from %1 worked out. Ask the lender why.").arg(expected);
+        }
+        label->setText(verdict);
+        label->setStyleSheet(found->ok ? AgreeStyle(label) : ProblemStyle(label));
     }
     const bool complete = r.loanAmount.value && *r.loanAmount.value > 0 && r.interestRate.value &&
                           r.loanTermYears.value && r.monthlyPrincipalInterest.value;
@@ -338,9 +362,26 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                    const LocaleSeparators& separators) {
     const reader::EstimateReading& r = read.reading;
     using Field = OfferEditor::Field;
-    const auto tip = [&](Field field, const reader::Where& where) {
-        editor.NumberField(field)->setToolTip(ReadOn(where));
+    // Where each figure in the editor's fields was read, listed in the review as well: a hint
+    // alone would show it to the pointer only.
+    std::vector<std::pair<QString, reader::Where>> places;
+    const auto placed = [&](QWidget* field, const QString& caption, const reader::Where& where) {
+        field->setToolTip(ReadOn(where));
+        field->setAccessibleDescription(ReadOn(where));
+        if (where.page != 0)
+            places.emplace_back(caption, where);
     };
+    const auto captionOf = [](Field field) {
+        for (const EstimateField& figure : kEstimateFields)
+            if (figure.key == field)
+                return QCoreApplication::translate("EstimateFields", figure.name);
+        return QString();
+    };
+    const auto tip = [&](Field field, const reader::Where& where) {
+        placed(editor.NumberField(field), captionOf(field), where);
+    };
+    placed(editor.NameField(), Tr("Lender"), r.lender.where);
+    placed(editor.LoanTypeField(), Tr("Loan type"), r.loanType.where);
     // Each figure the form prints, by its key in the reading.
     for (const EstimateField& figure : kEstimateFields)
         if (*figure.json != '\0' && figure.kind != FigureKind::Choice)
@@ -349,8 +390,6 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         tip("insurancePercent", r.projectedPayments.front().mortgageInsurance.where);
         tip("propertyTaxYearly", r.projectedPayments.front().escrow.where);
     }
-    editor.NameField()->setToolTip(ReadOn(r.lender.where));
-    editor.LoanTypeField()->setToolTip(ReadOn(r.loanType.where));
     // A figure not read is shown empty and named missing, never as 0.
     const auto missing = [&](Field field, bool found) {
         if (found)
@@ -359,7 +398,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         editor.NumberField(field)->setPlaceholderText(Tr("missing"));
         QLabel* problem = editor.ProblemBeside(field);
         problem->setText(MissingText());
-        problem->setStyleSheet(kProblemStyle);
+        problem->setStyleSheet(ProblemStyle(problem));
         problem->setVisible(true);
     };
     missing("price", r.salePrice.value || r.propertyValue.value);
@@ -374,7 +413,10 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                 continue;
             const OfferEditor::CostLine& shown = editor.Line(section, index++);
             shown.label->setToolTip(ReadOn(line.where));
-            shown.amount->setToolTip(ReadOn(line.where));
+            placed(shown.amount,
+                   Tr("%1. %2").arg(QString::fromUtf8(SectionLetter(section).data(), 1),
+                                    QString::fromStdString(line.label)),
+                   line.where);
         }
     }
 
@@ -413,12 +455,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         note->setObjectName(QStringLiteral("lblMissingPages"));
         note->setTextFormat(Qt::PlainText);
         note->setWordWrap(true);
-        note->setStyleSheet(kProblemStyle);
+        note->setStyleSheet(ProblemStyle(note));
         grid->addWidget(note, row++, 0, 1, 4);
     }
     const auto add = [&](const QString& caption, const QString& value, bool found,
                          const reader::Where& where, const char* check, bool percentCheck) {
-        auto* name = new QLabel(caption, box);
+        // As written: a caption that labels its figure would read "&" as a shortcut mark.
+        auto* name = new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                                box);
         // What the file says is shown as written: a form's text must never pass for markup
         // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);
@@ -426,12 +470,14 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
         // Long figures (the AIR table, ranges) wrap rather than widen the review past the screen.
         shown->setWordWrap(true);
-        shown->setAccessibleName(caption);
+        // Named by its figure and labelled by its caption, so a screen reader says both; where
+        // it was read comes with it.
+        name->setBuddy(shown);
+        shown->setAccessibleDescription(ReadOn(where));
         if (!found)
-            shown->setStyleSheet(kProblemStyle);
+            shown->setStyleSheet(ProblemStyle(shown));
         auto* source = new QLabel(WhereText(where), box);
         source->setTextFormat(Qt::PlainText);
-        source->setStyleSheet(QStringLiteral("color: palette(mid);"));
         grid->addWidget(name, row, 0);
         grid->addWidget(shown, row, 1);
         grid->addWidget(source, row, 2);
@@ -440,7 +486,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
             verdict->setTextFormat(Qt::PlainText);
             verdict->setWordWrap(true);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
-            verdict->setAccessibleName(Tr("Check of %1").arg(caption));
+            verdict->setAccessibleDescription(Tr("Check of %1").arg(caption));
             grid->addWidget(verdict, row, 3);
             review->verdicts.emplace_back(check, verdict);
             if (percentCheck)
@@ -467,6 +513,9 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         review->payment->setPlaceholderText(MissingText());
         review->payment->setAlignment(Qt::AlignRight);
         grid->replaceWidget(shown, review->payment);
+        if (QLayoutItem* caption = grid->itemAtPosition(row - 1, 0))
+            if (auto* label = qobject_cast<QLabel*>(caption->widget()))
+                label->setBuddy(review->payment);
         shown->deleteLater();
     }
     const auto range = [&](const std::optional<double>& low, const std::optional<double>& high) {
@@ -537,6 +586,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         verdict->setTextFormat(Qt::PlainText);
         verdict->setWordWrap(true);
         verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QString::fromStdString(check)));
+        verdict->setAccessibleDescription(
+            Tr("Check of %1").arg(QString::fromUtf8(SectionLetter(section).data(), 1)));
         grid->addWidget(verdict, row - 1, 3);
         review->verdicts.emplace_back(check, verdict);
     }
@@ -560,6 +611,25 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         false);
     add(Tr("APR"), percent(r.apr.value), r.apr.value.has_value(), r.apr.where, "apr", true);
     add(Tr("TIP"), percent(r.tip.value), r.tip.value.has_value(), r.tip.where, "tip", true);
+    if (!places.empty()) {
+        auto* heading = new QLabel(Tr("Where the figures in the fields below were read"), box);
+        heading->setObjectName(QStringLiteral("lblPlacesHeading"));
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        grid->addWidget(heading, row++, 0, 1, 4);
+        for (const auto& [caption, where] : places) {
+            auto* name =
+                new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), box);
+            name->setTextFormat(Qt::PlainText);
+            name->setWordWrap(true);
+            auto* source = new QLabel(WhereText(where), box);
+            source->setTextFormat(Qt::PlainText);
+            name->setBuddy(source);
+            grid->addWidget(name, row, 0, 1, 2);
+            grid->addWidget(source, row++, 2);
+        }
+    }
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(3, 1);
     editor.AddNotes(box);

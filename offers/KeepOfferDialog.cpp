@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <string>
 
@@ -56,6 +57,10 @@ KeepOfferDialog::KeepOfferDialog(const LocaleSeparators& separators, QWidget* pa
     connect(buttons_, &QDialogButtonBox::accepted, this, Guarded([this] { accept(); }));
     connect(buttons_, &QDialogButtonBox::rejected, this, Guarded([this] { reject(); }));
     connect(buttons_, &QDialogButtonBox::helpRequested, this,
+            Guarded([] { platform::TheHelp().ShowContext(kHelpContext); }));
+    // F1 as everywhere else: the calculator's own key does not reach a dialog.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this,
             Guarded([] { platform::TheHelp().ShowContext(kHelpContext); }));
 
     auto* layout = new QVBoxLayout(this);

@@ -1,6 +1,7 @@
 #include "OfferEditor.h"
 
 #include "Amortization.h"
+#include "Contrast.h"
 #include "EstimateFields.h"
 #include "FigureText.h"
 #include "FinanceChargeRules.h"
@@ -47,8 +48,8 @@ QLabel* NewProblemLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    // Dark red: read as a warning, and legible on the light and dark palettes alike.
-    label->setStyleSheet(QStringLiteral("color: #b3261e;"));
+    // Red: read as a warning, in a shade legible on the palette it is shown in.
+    label->setStyleSheet(contrast::TextStyle(contrast::ProblemColour(parent->palette())));
     label->setVisible(false);
     return label;
 }
@@ -154,11 +155,14 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
                                            .arg(QString::fromUtf8(SectionLetter(section).data())));
         bottom->addWidget(part.addProblem, 1);
         bottom->addStretch();
-        bottom->addWidget(new QLabel(tr("Section total:"), box));
+        auto* totalCaption = new QLabel(tr("Section total:"), box);
+        bottom->addWidget(totalCaption);
         part.total = new QLabel(box);
         part.total->setObjectName(
             QStringLiteral("lblTotal%1").arg(QString::fromUtf8(SectionLetter(section).data())));
-        part.total->setAccessibleName(tr("Total of %1").arg(Heading(section)));
+        // Named by its figure, labelled by its caption; the section it totals comes with it.
+        totalCaption->setBuddy(part.total);
+        part.total->setAccessibleDescription(tr("Total of %1").arg(Heading(section)));
         bottom->addWidget(part.total);
         boxLayout->addLayout(bottom);
         costsLayout->addWidget(box);
@@ -207,9 +211,10 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
         const int row = totalsGrid->rowCount();
         auto* value = new QLabel(totalsBox);
         value->setObjectName(QString::fromLatin1(objectName));
-        value->setAccessibleName(caption);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        totalsGrid->addWidget(new QLabel(caption, totalsBox), row, 0);
+        auto* label = new QLabel(caption, totalsBox);
+        label->setBuddy(value);
+        totalsGrid->addWidget(label, row, 0);
         totalsGrid->addWidget(value, row, 1);
         return value;
     };
@@ -224,7 +229,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     // It quotes labels typed or read from a lender's file: shown as written, never as markup.
     problem_->setTextFormat(Qt::PlainText);
     problem_->setWordWrap(true);
-    problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
+    problem_->setStyleSheet(contrast::TextStyle(contrast::ProblemColour(palette())));
 
     buttons_ = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -261,7 +266,8 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     page->setWidgetResizable(true);
     page->setFrameShape(QFrame::NoFrame);
     page->setFocusPolicy(Qt::NoFocus);
-    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Across as well when the screen is narrower than the two columns: nothing is cut off.
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page, 1);
     layout->addWidget(problem_);
@@ -766,6 +772,20 @@ void OfferEditor::AddNotes(QWidget* notes) {
 }
 
 void OfferEditor::FitToScreen(QSize wanted) {
+    // As wide as the columns need, where the screen has the room: then only the height scrolls.
+    if (layout())
+        layout()->activate();
+    int needed = body_->minimumSizeHint().width();
+    for (QWidget* up = body_->parentWidget(); up && up != this; up = up->parentWidget())
+        if (auto* page = qobject_cast<QScrollArea*>(up)) {
+            needed += page->verticalScrollBar()->sizeHint().width() + 2 * page->frameWidth();
+            break;
+        }
+    if (layout()) {
+        const QMargins margins = layout()->contentsMargins();
+        needed += margins.left() + margins.right();
+    }
+    wanted.setWidth(std::max(wanted.width(), needed));
     const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
     if (shown) {
         const QSize room = shown->availableGeometry().size() - QSize(16, 48); // the frame

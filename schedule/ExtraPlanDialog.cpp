@@ -1,5 +1,6 @@
 #include "ExtraPlanDialog.h"
 
+#include "Contrast.h"
 #include "EstimateFields.h"
 #include "Guarded.h"
 #include "HelpContexts.h"
@@ -17,7 +18,12 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
@@ -41,6 +47,23 @@ QDoubleSpinBox* MoneyField(QWidget* parent, const QString& name) {
 Cents CentsOf(double dollars) {
     return std::llround(dollars * 100.0);
 }
+
+// The field that edits a one-off payment's cell says which it is: "Month of one-off payment 2".
+class NamedCellEditor final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (editor)
+            editor->setAccessibleName((index.column() == 0
+                                           ? ExtraPlanDialog::tr("Month of one-off payment %1")
+                                           : ExtraPlanDialog::tr("Amount of one-off payment %1"))
+                                          .arg(index.row() + 1));
+        return editor;
+    }
+};
 
 } // namespace
 
@@ -75,6 +98,9 @@ ExtraPlanDialog::ExtraPlanDialog(const ExtraPayments& plan, std::int32_t lastMon
     once_->horizontalHeader()->setStretchLastSection(true);
     once_->verticalHeader()->hide();
     once_->setMinimumHeight(110);
+    once_->setItemDelegate(new NamedCellEditor(once_));
+    // The selected line's text reads on its highlight in every palette.
+    once_->setPalette(contrast::ReadableHighlight(once_->palette()));
     for (const auto& [month, amount] : plan.once)
         AddOnceRow(month, amount);
     addOnce_ = new QPushButton(tr("&Add"), onceBox);
@@ -119,25 +145,54 @@ ExtraPlanDialog::ExtraPlanDialog(const ExtraPayments& plan, std::int32_t lastMon
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("lblExtraProblem"));
     problem_->setWordWrap(true);
-    problem_->setStyleSheet(QStringLiteral("color: #b3261e;"));
+    problem_->setStyleSheet(contrast::TextStyle(contrast::ProblemColour(palette())));
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     connect(buttons, &QDialogButtonBox::helpRequested, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kWhatIfContext); }));
+    // F1 as everywhere else: the schedule's own key does not reach a dialog.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kWhatIfContext); }));
     connect(buttons, &QDialogButtonBox::accepted, this, Guarded([this] { accept(); }));
     connect(buttons, &QDialogButtonBox::rejected, this, Guarded([this] { reject(); }));
 
+    // Everything above the message and the buttons scrolls on a screen too small for it, so OK,
+    // Cancel and Help stay in view.
+    auto* page = new QWidget;
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(intro);
+    pageLayout->addWidget(monthlyBox);
+    pageLayout->addWidget(onceBox);
+    pageLayout->addWidget(yearlyBox);
+    pageLayout->addWidget(biweekly_);
+    pageLayout->addWidget(biweeklyNote);
+    pageLayout->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrExtraPayments"));
+    scroll->setWidget(page);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
-    layout->addWidget(monthlyBox);
-    layout->addWidget(onceBox);
-    layout->addWidget(yearlyBox);
-    layout->addWidget(biweekly_);
-    layout->addWidget(biweeklyNote);
+    layout->addWidget(scroll, 1);
     layout->addWidget(problem_);
     layout->addWidget(buttons);
-    resize(460, sizeHint().height());
+    scroll->setMinimumWidth(page->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
+    // Tall enough for all of it where the screen allows; the scroll area takes the rest.
+    QSize wanted(460, page->sizeHint().height() + problem_->sizeHint().height() +
+                          buttons->sizeHint().height() + 3 * layout->spacing() +
+                          layout->contentsMargins().top() + layout->contentsMargins().bottom());
+    if (const QScreen* shown = parent && parent->screen() ? parent->screen() : screen()) {
+        const QSize room = shown->availableGeometry().size() - QSize(16, 48); // the frame
+        wanted = wanted.boundedTo(room);
+    }
+    setMinimumHeight(std::min(minimumSizeHint().height(), wanted.height()));
+    resize(wanted);
 }
 
 void ExtraPlanDialog::AddOnceRow(std::int32_t month, Cents amount) {

@@ -1,5 +1,6 @@
 #include "ScheduleWindow.h"
 
+#include "Contrast.h"
 #include "Csv.h"
 #include "ExtraPlanDialog.h"
 #include "Guarded.h"
@@ -7,6 +8,7 @@
 #include "LoanFields.h"
 #include "MoneyText.h"
 #include "ScheduleModel.h"
+#include "ScreenFit.h"
 #include "Services.h"
 
 #include <QActionGroup>
@@ -262,6 +264,8 @@ void ScheduleWindow::Build(const AmortizationSchedule& schedule, const Insurance
     view_->setAlternatingRowColors(true);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName_));
+    // The selected row's text reads on its highlight in every palette.
+    view_->setPalette(contrast::ReadableHighlight(view_->palette()));
     summary_->setBuddy(view_);
     layout->addWidget(summary_);
     layout->addWidget(view_);
@@ -294,7 +298,7 @@ void ScheduleWindow::Build(const AmortizationSchedule& schedule, const Insurance
     yearsOnly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     connect(yearsOnly_, &QAction::triggered, view_,
             platform::Guarded([this] { view_->collapseAll(); }));
-    resize(900, 560);
+    resize(FittedSize(this, QSize(900, 560)));
 }
 
 void ScheduleWindow::ShowSchedule(const AmortizationSchedule& schedule,
