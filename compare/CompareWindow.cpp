@@ -172,7 +172,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("lblVerdict"));
-    verdict_->setAccessibleName(tr("Which offer is best for you"));
+    // Named by the verdict itself, as every figure is; what it answers is its description.
+    verdict_->setAccessibleDescription(tr("Which offer is best for you"));
     // It quotes the offers' names: shown as written.
     verdict_->setTextFormat(Qt::PlainText);
     verdict_->setWordWrap(true);
@@ -329,13 +330,14 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     currentForm->addRow(tr("Mortgage insurance a &month:"), currentInsurance_);
     auto* currentBox = new QGroupBox(tr("The loan you have"), this);
     currentBox->setLayout(currentForm);
-    auto* refinanceScroll = new QScrollArea(this);
-    refinanceScroll->setWidgetResizable(true);
-    refinanceScroll->setWidget(refinanceText_);
     auto* refinanceLayout = new QVBoxLayout(refinancePage);
     refinanceLayout->addWidget(currentBox);
-    refinanceLayout->addWidget(refinanceScroll, 1);
-    tabs_->addTab(refinancePage, tr("&Keep or Refinance"));
+    refinanceLayout->addWidget(refinanceText_, 1);
+    // The loan's fields and the sentences scroll together, so the tab fits a small screen.
+    auto* refinanceScroll = new QScrollArea(this);
+    refinanceScroll->setWidgetResizable(true);
+    refinanceScroll->setWidget(refinancePage);
+    tabs_->addTab(refinanceScroll, tr("&Keep or Refinance"));
 
     // Created in the order they stand, so Tab follows their places.
     useButton_ = ButtonFor(actions_.use, tr("&Use in Calculator"), "btnUseInCalculator");
@@ -362,8 +364,20 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     CreateMenus();
     layout->setMenuBar(menuBar_);
     layout->addLayout(top);
-    layout->addWidget(verdict_);
-    layout->addWidget(costLines_);
+    // The verdict and its lines scroll on a small screen, so the table and buttons stay in view.
+    auto* verdictPage = new QWidget;
+    auto* verdictLayout = new QVBoxLayout(verdictPage);
+    verdictLayout->setContentsMargins(0, 0, 0, 0);
+    verdictLayout->addWidget(verdict_);
+    verdictLayout->addWidget(costLines_);
+    verdictArea_ = new QScrollArea(this);
+    verdictArea_->setFrameShape(QFrame::NoFrame);
+    verdictArea_->setWidgetResizable(true);
+    verdictArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verdictArea_->setWidget(verdictPage);
+    verdictArea_->setMinimumHeight(fontMetrics().lineSpacing());
+    verdictArea_->setAccessibleName(tr("Verdict"));
+    layout->addWidget(verdictArea_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
@@ -580,6 +594,7 @@ void CompareWindow::FillVerdict() {
     }
     costLines_->SetLines(costs, facts.horizonMonths);
     costLines_->setVisible(costLines_->LineCount() > 1);
+    verdictArea_->setVisible(!verdict_->isHidden() || !costLines_->isHidden());
     const QStringList points = model_->PointsTexts();
     pointsText_->setText(
         points.isEmpty()

@@ -26,6 +26,7 @@ class QMenuBar;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
+class QScrollArea;
 class QTableView;
 class QTimer;
 
@@ -203,6 +204,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableView* table_ = nullptr;
+    QScrollArea* verdictArea_ = nullptr;
     QSpinBox* horizon_ = nullptr;
     QDoubleSpinBox* savings_ = nullptr;
     QTimer* keepFields_ = nullptr; // the fields are written once they rest, not at every step

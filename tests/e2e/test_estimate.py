@@ -20,8 +20,8 @@ from test_plumcrest import DEFAULT_TYPED, Calculator, session, write_saved  # no
 JUNIPER = ["300000", "10", "30", "6.5", "2700", "0", "1621", "0", "0", "0", "0", "550", "0"]
 
 # Rows of the comparison table, as the window's model orders them.
-INSURANCE_ROW, INSURANCE_ENDS_ROW, TOTAL_MONTHLY_ROW = 8, 9, 11
-CLOSING_COSTS_ROW, CASH_TO_CLOSE_ROW, LENDER_APR_ROW, APR_CHECK_ROW = 14, 18, 25, 27
+INSURANCE_ROW, INSURANCE_ENDS_ROW, TOTAL_MONTHLY_ROW = 10, 11, 13
+CLOSING_COSTS_ROW, CASH_TO_CLOSE_ROW, LENDER_APR_ROW, APR_CHECK_ROW = 16, 20, 27, 29
 SECTION_C = "C. Services You Can Shop For"
 EDITOR_TITLE = "Edit Offer"
 

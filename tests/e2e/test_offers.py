@@ -21,7 +21,7 @@ BIRCH = ["250000", "20", "30", "7", "500", "0", "300", "0", "0", "50", "50", "10
 CEDAR = ["225000", "20", "15", "6.875", "1500", "500", "300", "0", "0", "50", "50", "100", "0"]
 
 # Rows of the comparison table, as the window's model orders them.
-NAME_ROW, APR_CHECK_ROW, HORIZON_COST_ROW, CHEAPEST_ROW = 0, 27, 34, 36
+NAME_ROW, APR_CHECK_ROW, HORIZON_COST_ROW, CHEAPEST_ROW = 0, 29, 36, 38
 COMPARE_TITLE = "Compare Offers"
 
 

@@ -128,8 +128,10 @@ def save_schedule_and_comparison(program, artifacts):
             raise HarnessError(f"the first offer's record is {records[1]!r}")
         if not records[2].startswith(b'"Lakeside, Savings",Conventional,120000.00,12000.00,108000.00,30,'):
             raise HarnessError(f"the second offer's record is {records[2]!r}")
-        if len(records) != 4 or records[3] != b"":
-            raise HarnessError(f"the comparison CSV has {len(records)} pieces")
+        # The two records, a blank line, then the verdict's sentences.
+        if len(records) < 5 or records[3] != b"" or not any(
+                b"Over 7 years" in record for record in records[4:]):
+            raise HarnessError(f"the comparison CSV has {len(records)} pieces: {records[3:]!r}")
 
 
 if __name__ == "__main__":

@@ -32,21 +32,23 @@ FORMS = next((os.path.normpath(os.path.join(_SOURCE, up, "shared", "forms"))
 JUNIPER = ["300000", "10", "30", "6.5", "2700", "0", "1621", "0", "0", "0", "0", "550", "0"]
 
 
-def slow_pdf(path, strokes):
-    """A one-page PDF whose page draws `strokes` lines: a few hundred kilobytes that keep a PDF
-    reader busy for many seconds."""
+def slow_pdf(path, strokes, pages=6):
+    """A PDF of `pages` pages that share one page of `strokes` thick curves: within the reader's
+    limit on drawing per page, yet several seconds of work for a PDF reader."""
     ops = (b"BT /F1 9 Tf 1 0 0 1 20 700 Tm (Loan Estimate) Tj ET\n"
-           + b"0.1 w 10 10 m 600 780 l 20 30 l 590 10 l S\n" * strokes)
+           + b"40 w 10 10 m 600 780 700 -50 20 400 c 590 10 -80 900 300 300 c S\n" * strokes)
     stream = zlib.compress(ops, 9)
+    page = (b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] "
+            b"/Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>")
+    kids = b" ".join(b"%d 0 R" % number for number in [3] + list(range(6, 5 + pages)))
     objects = [
         b"<< /Type /Catalog /Pages 2 0 R >>",
-        b"<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        b"<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] "
-        b"/Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>",
+        b"<< /Type /Pages /Kids [%s] /Count %d >>" % (kids, pages),
+        page,
         b"<< /Length %d /Filter /FlateDecode >>\nstream\n" % len(stream) + stream
         + b"\nendstream",
         b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
-    ]
+    ] + [page] * (pages - 1)
     out = bytearray(b"%PDF-1.4\n")
     offsets = []
     for number, body in enumerate(objects, 1):
@@ -106,7 +108,7 @@ def import_stalled_and_cancel(program, artifacts):
     with session("e2e_import_stalled_and_cancel", artifacts) as s:
         write_saved(s, DEFAULT_TYPED)
         pdf = os.path.join(s.tmp, "stalled.pdf")
-        slow_pdf(pdf, 8_000_000)
+        slow_pdf(pdf, 300_000)
         started = time.monotonic()
         proc = s.start_program([program, pdf])
         app = s.application(proc)

@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -656,8 +657,10 @@ void WindowSweepTest::text_and_focus_stand_out_in_three_palettes() {
         const QImage image = window->grab().toImage();
         const qreal ratio = image.devicePixelRatio();
         for (QLabel* label : window->findChildren<QLabel*>()) {
+            // Only labels wholly in view: a scrolled-off part would be measured against what
+            // covers it.
             if (!label->isVisible() || label->text().trimmed().isEmpty() ||
-                label->visibleRegion().isEmpty())
+                label->visibleRegion().boundingRect().size() != label->size())
                 continue;
             const QRect logical(label->mapTo(window, QPoint(0, 0)), label->size());
             const QRect device(logical.topLeft() * ratio, logical.size() * ratio);
@@ -704,8 +707,12 @@ void WindowSweepTest::text_and_focus_stand_out_in_three_palettes() {
         if (QWidget* focused = QApplication::focusWidget())
             focused->clearFocus();
         int tried = 0;
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (!Focusable(widget) ||
+        // A window may rebuild some of its controls as the focus moves: tried only while they live.
+        QList<QPointer<QWidget>> controls;
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            controls.append(widget);
+        for (const QPointer<QWidget>& widget : controls) {
+            if (!widget || !Focusable(widget) ||
                 widget->visibleRegion().boundingRect().size() != widget->size() || tried >= 40)
                 continue;
             ++tried;
