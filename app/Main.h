@@ -125,6 +125,7 @@ public:
     QAction* mnuFileKeepOffer = nullptr;
     QAction* mnuFileCompareOffers = nullptr;
     QAction* mnuFileImportEstimate = nullptr;
+    QAction* mnuFileCheckClosing = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuQOApplicationInformation = nullptr;
     QAction* mnuQOHome = nullptr;

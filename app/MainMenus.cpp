@@ -165,6 +165,8 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"),
                                     QStringLiteral("Import &Loan Estimate..."));
+    mnuFileCheckClosing = AddItem(file, QStringLiteral("mnuFileCheckClosing"),
+                                  tr("Check &Closing Disclosure..."));
     // The offers live beside the saved-values file.
     offerDesk_ = new offers::OfferDesk(this, [this] {
         const QString path = SavedValuesPath();
@@ -177,6 +179,7 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     });
     Bind(mnuFileCompareOffers, this, [this] { offerDesk_->ShowCompare(); });
     Bind(mnuFileImportEstimate, this, [this] { offerDesk_->ImportEstimate(); });
+    Bind(mnuFileCheckClosing, this, [this] { offerDesk_->CheckClosingDisclosure(); });
     connect(offerDesk_, &offers::OfferDesk::UseInCalculator, this,
             [this](const LoanInputs& inputs) {
                 const auto fields = InputFields();

@@ -506,6 +506,7 @@ void CompareWindow::CreateActions() {
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
+    actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."), QKeySequence());
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
@@ -530,6 +531,8 @@ void CompareWindow::CreateActions() {
     connect(actions_.schedule, &QAction::triggered, this, Guarded([this] { OpenSchedule(); }));
     connect(actions_.importEstimate, &QAction::triggered, this,
             Guarded([this] { emit ImportRequested(); }));
+    connect(actions_.checkClosing, &QAction::triggered, this,
+            Guarded([this] { emit CheckClosingRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
@@ -565,6 +568,7 @@ void CompareWindow::CreateMenus() {
     QMenu* file = menuBar_->addMenu(tr("&File"));
     file->addAction(actions_.schedule);
     file->addAction(actions_.importEstimate);
+    file->addAction(actions_.checkClosing);
     file->addSeparator();
     actions_.output = output::AddOutputActions(
         *file, *this, tr("Offers compared"), [this] { return Csv(); },

@@ -66,6 +66,7 @@ public:
         QAction* undo = nullptr;
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
+        QAction* checkClosing = nullptr;
         QAction* help = nullptr;
         QAction* close = nullptr;
         QAction* offersTab = nullptr;
@@ -143,6 +144,8 @@ signals:
     void EditOfferRequested(qint64 id);
     // The user asked to import a lender's Loan Estimate.
     void ImportRequested();
+    // File > Check Closing Disclosure...: the desk reads the form and opens the check.
+    void CheckClosingRequested();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -6,6 +6,7 @@
 #include "LocaleSettings.h"
 #include "OfferEditor.h"
 #include "OfferStore.h"
+#include "PdfWords.h"
 #include "Services.h"
 
 #include <QApplication>
@@ -179,6 +180,10 @@ bool OfferDesk::ImportEstimate(const QString& given) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const ImportReading reading = ReadInReaderProcess(program, file);
     QApplication::restoreOverrideCursor();
+    // A Closing Disclosure dropped or picked here is checked against its offer instead.
+    if (!reading.read &&
+        reading.problem == reader::RefusalText(reader::Refusal::ClosingDisclosure))
+        return CheckClosingDisclosure(file);
     if (!reading.read) {
         const QString why =
             reading.outcome == ImportReading::Outcome::TimedOut
@@ -269,6 +274,8 @@ compare::CompareWindow* OfferDesk::ShowCompare() {
                 [this](qint64 id) { platform::RunGuarded([this, id] { EditOffer(id); }); });
         connect(compare_, &compare::CompareWindow::ImportRequested, this,
                 [this] { platform::RunGuarded([this] { ImportEstimate(); }); });
+        connect(compare_, &compare::CompareWindow::CheckClosingRequested, this,
+                [this] { platform::RunGuarded([this] { CheckClosingDisclosure(); }); });
         AcceptDrops(compare_);
         // Opens just below and right of the calculator's corner, so both stay in reach, within
         // the screen.

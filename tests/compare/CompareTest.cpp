@@ -691,7 +691,8 @@ void CompareTest::file_menu_carries_the_offer_commands_after_reset() {
     for (QAction* a : file->actions())
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"&Reset", "&Keep This Offer...", "&Compare Offers...",
-                                 "Import &Loan Estimate...", "-", "E&xit"}));
+                                 "Import &Loan Estimate...", "Check &Closing Disclosure...", "-",
+                                 "E&xit"}));
     QCOMPARE(w.mnuFileKeepOffer->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     QCOMPARE(w.mnuFileCompareOffers->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+O")));
 }
