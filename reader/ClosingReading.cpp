@@ -745,8 +745,8 @@ private:
         if (a && a->sheet == details->sheet)
             header.bottom = a->heading.box.top;
         const Layout& layout = details->sheet->layout;
-        const auto at = layout.Find(kAtClosing.In(language_), header);
-        const auto before = layout.Find(kBeforeClosing.In(language_), header);
+        const auto at = Anywhere(layout, kAtClosing.In(language_), header);
+        const auto before = Anywhere(layout, kBeforeClosing.In(language_), header);
         std::vector<double> atRights;
         std::vector<double> beforeRights;
         for (const Label& label : at)
@@ -767,9 +767,38 @@ private:
             columns.right[2] = atRights[1];
         if (beforeRights.size() > 1)
             columns.right[3] = beforeRights[1];
-        for (const Label& label : layout.Find(kOthers.In(language_), header))
+        for (const Label& label : Anywhere(layout, kOthers.In(language_), header))
             columns.right[4] = std::max(columns.right[4].value_or(0), label.box.right);
         return columns;
+    }
+
+    // Each place in `area` where the phrase's words follow each other on a line, wherever the
+    // run begins: column headings set close together read as one run.
+    static std::vector<Label> Anywhere(const Layout& layout, std::string_view phrase,
+                                       const Box& area) {
+        std::vector<std::string> tokens;
+        for (std::size_t at = 0; at < phrase.size();) {
+            const std::size_t end = std::min(phrase.find(' ', at), phrase.size());
+            if (end > at)
+                tokens.push_back(Folded(phrase.substr(at, end - at)));
+            at = end + 1;
+        }
+        std::vector<Label> found;
+        for (const auto& line : layout.LinesIn(area))
+            for (std::size_t i = 0; i + tokens.size() <= line.size(); ++i) {
+                bool same = true;
+                for (std::size_t k = 0; k < tokens.size() && same; ++k)
+                    same = Folded(line[i + k]->text) == tokens[k];
+                if (!same)
+                    continue;
+                Label label;
+                label.words.assign(line.begin() + static_cast<std::ptrdiff_t>(i),
+                                   line.begin() + static_cast<std::ptrdiff_t>(i + tokens.size()));
+                label.box = {label.words.front()->left, label.words.front()->top,
+                             label.words.back()->right, label.words.back()->bottom};
+                found.push_back(std::move(label));
+            }
+        return found;
     }
 
     static std::optional<double> ClosingLine::*ColumnMember(std::size_t column) {
@@ -957,18 +986,25 @@ private:
                         label->words.end())
                     words.push_back(word);
         }
+        // The credits stand apart at the end of the label's line, in the first column; the note
+        // in parentheses (which may run on to the next line) names the cure.
+        std::vector<const Word*> first;
+        for (const Word* word : words)
+            if (std::fabs(Middle(*word) - Middle(*label->words.front())) < 3)
+                first.push_back(word);
+        std::sort(first.begin(), first.end(),
+                  [](const Word* a, const Word* b) { return a->left < b->left; });
+        std::vector<const Word*> figure;
+        const auto runs = Runs(first);
+        if (!runs.empty() && !runs.back().empty() && runs.back().front()->text.front() != '(' &&
+            !AmountsOf(runs.back(), true).empty())
+            figure = runs.back();
         std::vector<const Word*> inside;
-        std::vector<const Word*> outside;
-        int depth = 0;
-        for (const Word* word : words) {
-            const std::string& text = word->text;
-            const int opens = static_cast<int>(std::count(text.begin(), text.end(), '('));
-            const int closes = static_cast<int>(std::count(text.begin(), text.end(), ')'));
-            (depth + opens > 0 ? inside : outside).push_back(word);
-            depth = std::max(depth + opens - closes, 0);
-        }
+        for (const Word* word : words)
+            if (std::find(figure.begin(), figure.end(), word) == figure.end())
+                inside.push_back(word);
         const Where where{j.sheet->number, label->firstLine};
-        const auto credits = AmountsOf(outside, true);
+        const auto credits = AmountsOf(figure, true);
         reading_.lenderCredits = {credits.empty() ? 0.0 : credits.back().value, where};
         const std::string said = Folded(Joined(inside));
         const bool cure = std::any_of(std::begin(kLegalLimit), std::end(kLegalLimit),

@@ -218,14 +218,16 @@ private:
         else if (f_.appraisedPropertyValue.value)
             row(36, 120, 4, "Appraised Prop. Value",
                 Money(*f_.appraisedPropertyValue.value).chopped(3));
+        // Spanish labels are longer: their figures stand further right.
+        const double infoX = style_.spanish ? 500 : 480;
         row(230, 290, 0, "Borrower", QStringLiteral("Dana Whitfield"));
         row(230, 290, 3, "Lender", QString::fromStdString(f_.lender.value.value_or("")));
-        row(420, 480, 0, "Loan Term",
+        row(420, infoX, 0, "Loan Term",
             QStringLiteral("%1 %2").arg(f_.loanTermYears.value.value_or(0)).arg(L("years")));
-        row(420, 480, 1, "Purpose", L(f_.purpose.value.value_or("")));
-        row(420, 480, 2, "Product", L(f_.product.value.value_or("")));
-        row(420, 480, 3, "Loan Type", QStringLiteral("\u2612 %1").arg(L("Conventional")));
-        Put(0, 540, 104 + 33, QStringLiteral("\u2610 FHA"));
+        row(420, infoX, 1, "Purpose", L(f_.purpose.value.value_or("")));
+        row(420, infoX, 2, "Product", L(f_.product.value.value_or("")));
+        row(420, infoX, 3, "Loan Type", QStringLiteral("\u2612 %1").arg(L("Conventional")));
+        Put(0, infoX + 60, 104 + 33, QStringLiteral("\u2610 FHA"));
 
         Put(0, 36, 200, L("Loan Terms"), 12, true);
         const auto term = [&](double y, const char* label, const QString& value,
@@ -353,7 +355,14 @@ private:
                            : QStringLiteral(" (Includes %1 credit for increase in Closing Costs "
                                             "above legal limit)")
                                  .arg(Money(*f_.cureGiven.value));
-        Put(1, 36, y, credits);
+        // A long note runs on to a second line, as the Spanish form sets it.
+        if (QFontMetricsF(Font(6.5, false)).horizontalAdvance(credits) > 300) {
+            const qsizetype split = credits.lastIndexOf(QLatin1Char(' '), credits.size() / 2);
+            Raw(1, 36, y, credits.left(split), 6.5, false);
+            Raw(1, 36, y + 8, credits.mid(split + 1), 6.5, false);
+        } else {
+            Raw(1, 36, y, credits, 6.5, false);
+        }
         if (f_.lenderCredits.value && *f_.lenderCredits.value != 0)
             Right(1, kColumns[0], y, Money(*f_.lenderCredits.value));
     }

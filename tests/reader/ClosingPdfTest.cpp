@@ -184,6 +184,11 @@ private slots:
         f.Section(CostSection::C)[2].label =
             "Title \u2013 Lender's Title Policy and Endorsements for the Lender";
         f.Section(CostSection::C)[2].payee = "Granite Title Agency";
+        const char* rows[] = {"Total de costos de cierre (J)",
+                              "Costos de cierre pagados antes del cierre",
+                              "Pago inicial/Fondos del deudor", "Dinero en efectivo para el cierre"};
+        for (std::size_t r = 0; r < f.calculatingCashToClose.size(); ++r)
+            f.calculatingCashToClose[r].label = rows[r];
         const QString path =
             Write("compra.pdf", f, {.spanish = true, .coverPage = true, .wrapLongLabels = true,
                                     .dx = 3, .dy = -2});
