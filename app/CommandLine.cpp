@@ -62,7 +62,7 @@ std::string HelpText(std::string_view program) {
            "                 error when the file cannot be read as one\n"
            "      --read-closing-disclosure FILE\n"
            "                 the same for a lender's Closing Disclosure\n"
-           "      --check-closing-disclosure CD --against LE [--received YYYY-MM-DD]\n"
+           "      --check-closing-disclosure CD --against LE [--received YYYY-MM-DD] [--mailed]\n"
            "                 check a Closing Disclosure against its Loan Estimate and print\n"
            "                 the check as JSON: what rose beyond the legal limit, the refund\n"
            "                 owed, the loan calculations and whether closing must wait\n" +

@@ -62,7 +62,10 @@ void GeneratedClosingDisclosure(benchmark::State& state) {
     }
     ReadAndCheck(state, path, estimate);
 }
-BENCHMARK(GeneratedClosingDisclosure)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(GeneratedClosingDisclosure)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // The regulator's H-25(B): a cover page and the five pages, outside the repository.
 void RealClosingDisclosure(benchmark::State& state) {

@@ -12,9 +12,7 @@
 
 namespace plumcrest::closing {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 ReaderRun RunReader(const QString& program, const QString& option, const QString& file,
                     int timeLimitMs) {
@@ -27,14 +25,18 @@ ReaderRun RunReader(const QString& program, const QString& option, const QString
     QProcess process;
     process.start(program, {option, file});
     if (!process.waitForStarted(timeLimitMs)) {
-        run.problem = QCoreApplication::translate("plumcrest::closing::CheckCommand", "The reader could not be started (%1).").arg(process.errorString());
+        run.problem = QCoreApplication::translate("plumcrest::closing::CheckCommand",
+                                                  "The reader could not be started (%1).")
+                          .arg(process.errorString());
         return run;
     }
     if (!process.waitForFinished(timeLimitMs)) {
         process.kill();
         process.waitForFinished(1000);
-        run.problem = QCoreApplication::translate("plumcrest::closing::CheckCommand", "Reading this file took too long and was stopped. The file may be "
-                         "damaged.");
+        run.problem = QCoreApplication::translate(
+            "plumcrest::closing::CheckCommand",
+            "Reading this file took too long and was stopped. The file may be "
+            "damaged.");
         return run;
     }
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) {
@@ -45,11 +47,13 @@ ReaderRun RunReader(const QString& program, const QString& option, const QString
     why = why.section(QLatin1Char('\n'), 0, 0);
     if (why.startsWith(QStringLiteral("plumcrest: ")))
         why = why.mid(11);
-    run.problem = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 2 &&
-                          !why.isEmpty()
-                      ? why
-                      : QCoreApplication::translate("plumcrest::closing::CheckCommand", "This file could not be read: the reader stopped on it. The file "
-                           "may be damaged.");
+    run.problem =
+        process.exitStatus() == QProcess::NormalExit && process.exitCode() == 2 && !why.isEmpty()
+            ? why
+            : QCoreApplication::translate(
+                  "plumcrest::closing::CheckCommand",
+                  "This file could not be read: the reader stopped on it. The file "
+                  "may be damaged.");
     return run;
 }
 
@@ -64,23 +68,28 @@ int RunCheckCommand(const QString& program, const char* closingPath, const char*
     if (received && *received) {
         choices.received = ParseIsoDay(received);
         if (!choices.received)
-            return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand", "The day received must be a date written YYYY-MM-DD, such as "
-                             "2013-04-12."));
+            return refuse(QCoreApplication::translate(
+                "plumcrest::closing::CheckCommand",
+                "The day received must be a date written YYYY-MM-DD, such as "
+                "2013-04-12."));
     }
     const QString closingFile = QFile::decodeName(closingPath);
     const QString estimateFile = QFile::decodeName(estimatePath);
     const ReaderRun closingRun =
         RunReader(program, QStringLiteral("--read-closing-disclosure"), closingFile);
     if (!closingRun.json)
-        return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand", "%1: %2").arg(closingFile, closingRun.problem));
+        return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand", "%1: %2")
+                          .arg(closingFile, closingRun.problem));
     const ReaderRun estimateRun =
         RunReader(program, QStringLiteral("--read-loan-estimate"), estimateFile);
     if (!estimateRun.json)
-        return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand", "%1: %2").arg(estimateFile, estimateRun.problem));
+        return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand", "%1: %2")
+                          .arg(estimateFile, estimateRun.problem));
     const auto closing = reader::ClosingFromJson(*closingRun.json);
     const auto estimate = reader::FromJson(*estimateRun.json);
     if (!closing || !estimate)
-        return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand", "The reader's answer could not be understood."));
+        return refuse(QCoreApplication::translate("plumcrest::closing::CheckCommand",
+                                                  "The reader's answer could not be understood."));
     const QByteArray json =
         CheckToJson(CheckClosingDisclosure(estimate->reading, *closing, choices));
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);

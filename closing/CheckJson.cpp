@@ -46,10 +46,10 @@ QByteArray CheckToJson(const ClosingCheck& check) {
                            : QJsonValue(QJsonValue::Null)},
             {QStringLiteral("category"), QLatin1String(ToleranceKey(pair.category))},
             {QStringLiteral("paragraph"), QLatin1String(pair.paragraph)},
-            {QStringLiteral("loanEstimate"), pair.estimate ? Money(pair.loanEstimate)
-                                                           : QJsonValue(QJsonValue::Null)},
-            {QStringLiteral("closingDisclosure"), pair.closing ? Money(pair.closingDisclosure)
-                                                               : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("loanEstimate"),
+             pair.estimate ? Money(pair.loanEstimate) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("closingDisclosure"),
+             pair.closing ? Money(pair.closingDisclosure) : QJsonValue(QJsonValue::Null)},
             {QStringLiteral("change"), Money(pair.Change())},
             {QStringLiteral("moved"), pair.moved},
             {QStringLiteral("renamed"), pair.renamed},
@@ -60,19 +60,19 @@ QByteArray CheckToJson(const ClosingCheck& check) {
     }
     object.insert(QStringLiteral("linesRead"), check.linesRead);
     object.insert(QStringLiteral("lines"), lines);
-    object.insert(QStringLiteral("tenPercentGroup"),
-                  QJsonObject{{QStringLiteral("loanEstimate"),
-                               Money(check.tenPercentGroup.loanEstimate)},
-                              {QStringLiteral("closingDisclosure"),
-                               Money(check.tenPercentGroup.closingDisclosure)},
-                              {QStringLiteral("limit"), Money(check.tenPercentGroup.limit)},
-                              {QStringLiteral("excess"), Money(check.tenPercentGroup.excess)}});
+    object.insert(
+        QStringLiteral("tenPercentGroup"),
+        QJsonObject{
+            {QStringLiteral("loanEstimate"), Money(check.tenPercentGroup.loanEstimate)},
+            {QStringLiteral("closingDisclosure"), Money(check.tenPercentGroup.closingDisclosure)},
+            {QStringLiteral("limit"), Money(check.tenPercentGroup.limit)},
+            {QStringLiteral("excess"), Money(check.tenPercentGroup.excess)}});
     object.insert(QStringLiteral("zeroToleranceExcess"), Money(check.zeroToleranceExcess));
     // Without the cost lines nothing can be said of what is owed.
     object.insert(QStringLiteral("cureOwed"),
                   check.linesRead ? Money(check.cureOwed) : QJsonValue(QJsonValue::Null));
-    object.insert(QStringLiteral("cureGiven"), check.cureGiven ? Money(*check.cureGiven)
-                                                               : QJsonValue(QJsonValue::Null));
+    object.insert(QStringLiteral("cureGiven"),
+                  check.cureGiven ? Money(*check.cureGiven) : QJsonValue(QJsonValue::Null));
     object.insert(QStringLiteral("cureStillOwed"),
                   check.linesRead ? Money(check.cureStillOwed) : QJsonValue(QJsonValue::Null));
     QJsonArray calculations;

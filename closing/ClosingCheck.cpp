@@ -26,9 +26,8 @@ bool Contains(std::string_view label, std::initializer_list<std::string_view> wo
 
 // Words every fee or title charge has, in either language, and a word read as another.
 constexpr std::string_view kCommonWords[] = {
-    "fee",  "fees", "charge", "the", "of", "to",  "for", "and", "cargo", "por", "de",
-    "del",  "la",   "el",     "los", "las", "y",  "en",  "para", "title", "título",
-    "titulo"};
+    "fee", "fees", "charge", "the", "of",  "to", "for", "and",  "cargo", "por",    "de",
+    "del", "la",   "el",     "los", "las", "y",  "en",  "para", "title", "título", "titulo"};
 struct Synonym {
     std::string_view word;
     std::string_view as;
@@ -40,9 +39,8 @@ std::set<std::string> Tokens(std::string_view label) {
     // A fill-in of the form ("Recording Fees  Deed: $40.00 Mortgage: $45.00") is not the label.
     std::string folded = Lowered(label);
     if (const std::size_t colon = folded.find(':'); colon != std::string::npos)
-        folded = folded.substr(0, folded.rfind(' ', colon) == std::string::npos
-                                      ? colon
-                                      : folded.rfind(' ', colon));
+        folded = folded.substr(
+            0, folded.rfind(' ', colon) == std::string::npos ? colon : folded.rfind(' ', colon));
     std::set<std::string> tokens;
     std::string current;
     int depth = 0;
@@ -134,8 +132,7 @@ Category CategoryOf(const std::string& closingSection, const std::string& estima
     if (closingSection == "E") {
         if (Contains(label, {"recording", "registro"}))
             return {Tolerance::TenPercent, "1026.19(e)(3)(ii)",
-                    QT_TRANSLATE_NOOP("plumcrest::closing::ClosingCheck", "Recording fees"),
-                    false};
+                    QT_TRANSLATE_NOOP("plumcrest::closing::ClosingCheck", "Recording fees"), false};
         return {Tolerance::Zero, "1026.19(e)(3)(i)",
                 QT_TRANSLATE_NOOP("plumcrest::closing::ClosingCheck",
                                   "Transfer taxes and other government charges"),
@@ -190,10 +187,9 @@ void Categorize(LinePair& pair, const CheckChoices& choices) {
             if (chosen.closing == *pair.closing) {
                 pair.chosenByBuyer = pair.chosenByBuyer || chosen.category != pair.category;
                 pair.category = chosen.category;
-                pair.paragraph = chosen.category == Tolerance::Zero ? "1026.19(e)(3)(i)"
-                                 : chosen.category == Tolerance::TenPercent
-                                     ? "1026.19(e)(3)(ii)"
-                                     : "1026.19(e)(3)(iii)";
+                pair.paragraph = chosen.category == Tolerance::Zero         ? "1026.19(e)(3)(i)"
+                                 : chosen.category == Tolerance::TenPercent ? "1026.19(e)(3)(ii)"
+                                                                            : "1026.19(e)(3)(iii)";
                 pair.reason = QT_TRANSLATE_NOOP("plumcrest::closing::ClosingCheck",
                                                 "As you said of the provider");
             }
@@ -262,9 +258,8 @@ std::vector<LinePair> PairLines(const reader::EstimateReading& estimate,
         const auto& lines = estimate.Section(section).lines;
         for (std::size_t i = 0; i < lines.size(); ++i)
             if (lines[i].amount && !lines[i].label.empty())
-                estimates.push_back({{letter, static_cast<int>(i)},
-                                     lines[i].label,
-                                     ToCents(*lines[i].amount)});
+                estimates.push_back(
+                    {{letter, static_cast<int>(i)}, lines[i].label, ToCents(*lines[i].amount)});
         const auto& closingLines = closing.Section(section);
         for (std::size_t i = 0; i < closingLines.size(); ++i)
             if (!closingLines[i].label.empty())
@@ -386,9 +381,8 @@ ClosingCheck CheckClosingDisclosure(const reader::EstimateReading& estimate,
         credits.estimate = LinePlace{"J", 0};
         credits.closing = LinePlace{"J", 0};
         credits.loanEstimate = -std::llabs(ToCentsOr(estimate.lenderCredits.value));
-        credits.closingDisclosure =
-            -std::max<Cents>(0, std::llabs(ToCentsOr(closing.lenderCredits.value)) -
-                                    check.cureGiven.value_or(0));
+        credits.closingDisclosure = -std::max<Cents>(
+            0, std::llabs(ToCentsOr(closing.lenderCredits.value)) - check.cureGiven.value_or(0));
         check.lines.push_back(credits);
     }
     for (LinePair& pair : check.lines) {
@@ -444,8 +438,7 @@ ClosingCheck CheckClosingDisclosure(const reader::EstimateReading& estimate,
           figures ? std::optional<Cents>(figures->amountFinanced) : std::nullopt, false,
           "1026.38(o)(3)");
     {
-        CalculationCheck apr{"apr", printed.apr.value, std::nullopt, std::nullopt,
-                             "1026.38(o)(4)"};
+        CalculationCheck apr{"apr", printed.apr.value, std::nullopt, std::nullopt, "1026.38(o)(4)"};
         if (figures && figures->lenderApr) {
             apr.computed = *figures->lenderApr;
             if (printed.apr.value) {
@@ -461,8 +454,7 @@ ClosingCheck CheckClosingDisclosure(const reader::EstimateReading& estimate,
         check.loanCalculations.push_back(apr);
     }
     {
-        CalculationCheck tip{"tip", printed.tip.value, std::nullopt, std::nullopt,
-                             "1026.38(o)(5)"};
+        CalculationCheck tip{"tip", printed.tip.value, std::nullopt, std::nullopt, "1026.38(o)(5)"};
         if (figures) {
             tip.computed = figures->tip;
             if (printed.tip.value)

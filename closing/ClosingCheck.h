@@ -79,7 +79,7 @@ const char* WaitReasonKey(WaitReason reason); // "aprRose", ...
 struct Timing {
     std::optional<Day> issued;
     std::optional<Day> closing;
-    std::optional<Day> received; // as given, else the mailing rule's or the date issued
+    std::optional<Day> received;  // as given, else the mailing rule's or the date issued
     bool receivedAssumed = false; // the buyer did not say: the date issued stands for it
     std::optional<Day> earliestClosing;
     std::optional<int> businessDaysBeforeClosing;
@@ -125,8 +125,7 @@ struct ClosingCheck {
 // The pairs of lines, each forms' lines by section and label: the buyer's pairings first, then
 // the likeliest pairs, a line of the lender's list allowed to move between B and C.
 std::vector<LinePair> PairLines(const reader::EstimateReading& estimate,
-                                const reader::ClosingReading& closing,
-                                const CheckChoices& choices);
+                                const reader::ClosingReading& closing, const CheckChoices& choices);
 
 // How alike two labels are, 0 to 1: the share of their words in common, leaving out numbers,
 // what stands in parentheses, the form's fill-ins ("Deed: $40.00") and words every fee has; a

@@ -102,9 +102,10 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
     layout->addWidget(table_, 2);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* print = buttons->addButton(tr("&Print Questions..."), QDialogButtonBox::ActionRole);
-    QPushButton* save = buttons->addButton(tr("&Save Questions as PDF..."),
-                                           QDialogButtonBox::ActionRole);
+    QPushButton* print =
+        buttons->addButton(tr("&Print Questions..."), QDialogButtonBox::ActionRole);
+    QPushButton* save =
+        buttons->addButton(tr("&Save Questions as PDF..."), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     layout->addWidget(buttons);
     connect(print, &QPushButton::clicked, this, platform::Guarded([this] { Print(); }));
@@ -170,33 +171,36 @@ void ClosingWindow::FillTable() {
         const bool credits = section == "J";
         if (pair.closing && !credits) {
             auto* pairing = new QComboBox;
-            pairing->setAccessibleName(tr("Loan Estimate line of %1")
-                                           .arg(QString::fromStdString(pair.label)));
+            pairing->setAccessibleName(
+                tr("Loan Estimate line of %1").arg(QString::fromStdString(pair.label)));
             pairing->addItem(tr("(none: a new charge)"));
             int current = 0;
             for (std::size_t e = 0; e < estimateLines.size(); ++e) {
                 pairing->addItem(QStringLiteral("%1: %2").arg(
-                    QString::fromStdString(estimateLines[e].place.section), estimateLines[e].label));
+                    QString::fromStdString(estimateLines[e].place.section),
+                    estimateLines[e].label));
                 if (pair.estimate && *pair.estimate == estimateLines[e].place)
                     current = static_cast<int>(e) + 1;
             }
             pairing->setCurrentIndex(current);
             const LinePlace place = *pair.closing;
-            connect(pairing, &QComboBox::currentIndexChanged, this,
-                    platform::Guarded([this, place, estimateLines, pairing] {
-                        if (filling_)
-                            return;
-                        const int index = pairing->currentIndex();
-                        std::erase_if(choices_.pairings, [&](const CheckChoices::Pairing& p) {
-                            return p.closing == place;
-                        });
-                        choices_.pairings.push_back(
-                            {place, index > 0 ? std::optional<LinePlace>(
-                                                    estimateLines[static_cast<std::size_t>(index - 1)].place)
-                                              : std::nullopt});
-                        QMetaObject::invokeMethod(this, [this] { Recheck(); },
-                                                  Qt::QueuedConnection);
-                    }));
+            connect(
+                pairing, &QComboBox::currentIndexChanged, this,
+                platform::Guarded([this, place, estimateLines, pairing] {
+                    if (filling_)
+                        return;
+                    const int index = pairing->currentIndex();
+                    std::erase_if(choices_.pairings, [&](const CheckChoices::Pairing& p) {
+                        return p.closing == place;
+                    });
+                    choices_.pairings.push_back(
+                        {place, index > 0
+                                    ? std::optional<LinePlace>(
+                                          estimateLines[static_cast<std::size_t>(index - 1)].place)
+                                    : std::nullopt});
+                    QMetaObject::invokeMethod(
+                        this, [this] { Recheck(); }, Qt::QueuedConnection);
+                }));
             table_->setCellWidget(row, 2, pairing);
         } else {
             table_->removeCellWidget(row, 2);
@@ -205,10 +209,11 @@ void ClosingWindow::FillTable() {
                                                      ? QString::fromStdString(pair.estimateLabel)
                                                      : tr("(not on the Loan Estimate)")));
         }
-        table_->setItem(row, 3, new QTableWidgetItem(pair.estimate ? MoneyText(pair.loanEstimate)
-                                                                   : QString()));
-        table_->setItem(row, 4, new QTableWidgetItem(pair.closing ? MoneyText(pair.closingDisclosure)
-                                                                  : QString()));
+        table_->setItem(
+            row, 3, new QTableWidgetItem(pair.estimate ? MoneyText(pair.loanEstimate) : QString()));
+        table_->setItem(
+            row, 4,
+            new QTableWidgetItem(pair.closing ? MoneyText(pair.closingDisclosure) : QString()));
         if (pair.buyerMayChange && pair.closing) {
             auto* category = new QComboBox;
             category->setAccessibleName(tr("Limit of %1").arg(QString::fromStdString(pair.label)));
@@ -230,18 +235,17 @@ void ClosingWindow::FillTable() {
                         });
                         choices_.categories.push_back(
                             {place, static_cast<Tolerance>(category->currentData().toInt())});
-                        QMetaObject::invokeMethod(this, [this] { Recheck(); },
-                                                  Qt::QueuedConnection);
+                        QMetaObject::invokeMethod(
+                            this, [this] { Recheck(); }, Qt::QueuedConnection);
                     }));
             table_->setCellWidget(row, 5, category);
         } else {
             table_->removeCellWidget(row, 5);
             auto* item = new QTableWidgetItem(CategoryText(pair.category));
-            item->setToolTip(
-                tr("%1 (12 CFR %2)")
-                    .arg(QCoreApplication::translate("plumcrest::closing::ClosingCheck",
-                                                     pair.reason),
-                         QString::fromLatin1(pair.paragraph)));
+            item->setToolTip(tr("%1 (12 CFR %2)")
+                                 .arg(QCoreApplication::translate(
+                                          "plumcrest::closing::ClosingCheck", pair.reason),
+                                      QString::fromLatin1(pair.paragraph)));
             table_->setItem(row, 5, item);
         }
     }

@@ -1,13 +1,12 @@
 // The desk's Closing Disclosure check: the form read in a reader process, matched to the kept
 // offer whose Loan Estimate it answers, and shown in its window.
 
-#include "OfferDesk.h"
-
 #include "CheckCommand.h"
 #include "ClosingJson.h"
 #include "ClosingWindow.h"
 #include "CompareWindow.h"
 #include "Guarded.h"
+#include "OfferDesk.h"
 #include "OfferStore.h"
 #include "Services.h"
 

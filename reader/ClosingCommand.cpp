@@ -33,8 +33,8 @@ int RunReadClosingCommand(const char* path) {
         return refuse(RefusalText(words.refusal));
     const std::optional<ClosingReading> reading = ReadClosing(words.pages);
     if (!reading)
-        return refuse(NotClosingDisclosureText(ReadForm(words.pages).kind ==
-                                               FormKind::LoanEstimate));
+        return refuse(
+            NotClosingDisclosureText(ReadForm(words.pages).kind == FormKind::LoanEstimate));
     const QByteArray json = ClosingToJson(*reading);
     std::fwrite(json.constData(), 1, static_cast<std::size_t>(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;

@@ -222,8 +222,7 @@ std::optional<ClosingReading> ClosingFromJson(const QByteArray& json) {
         reading.projectedPayments.push_back(column);
     }
     const QJsonObject totals = object.value(QStringLiteral("borrowerPaidTotals")).toObject();
-    const QJsonObject totalSources =
-        sources.value(QStringLiteral("borrowerPaidTotals")).toObject();
+    const QJsonObject totalSources = sources.value(QStringLiteral("borrowerPaidTotals")).toObject();
     for (std::size_t t = 0; t < kClosingTotals.size(); ++t)
         reading.borrowerPaidTotals[t] = {Number(totals.value(Letter(kClosingTotals[t]))),
                                          SourceOf(totalSources.value(Letter(kClosingTotals[t])))};
@@ -245,7 +244,8 @@ std::optional<ClosingReading> ClosingFromJson(const QByteArray& json) {
         }
     }
     const QJsonArray cash = object.value(QStringLiteral("calculatingCashToClose")).toArray();
-    const QJsonArray cashSources = sources.value(QStringLiteral("calculatingCashToClose")).toArray();
+    const QJsonArray cashSources =
+        sources.value(QStringLiteral("calculatingCashToClose")).toArray();
     for (qsizetype i = 0; i < cash.size(); ++i) {
         const QJsonObject entry = cash.at(i).toObject();
         CashToCloseRow row;

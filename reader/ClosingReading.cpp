@@ -19,8 +19,8 @@ bool IsDash(std::string_view text) {
 }
 
 bool IsMark(std::string_view text) {
-    for (std::string_view mark : {"\u2612", "\u25A0", "\u2611", "\u2714", "\u2713", "x", "X",
-                                  "\u25A3", "\u2718", "\u2717"})
+    for (std::string_view mark :
+         {"\u2612", "\u25A0", "\u2611", "\u2714", "\u2713", "x", "X", "\u25A3", "\u2718", "\u2717"})
         if (text == mark)
             return true;
     return false;
@@ -190,24 +190,12 @@ constexpr RegionOfForm kRegions[] = {
      1,
      false,
      {"Transaction Information", "Información sobre la transacción"}},
-    {RegionId::LoanInformation,
-     1,
-     false,
-     {"Loan Information", "Información sobre el préstamo"}},
+    {RegionId::LoanInformation, 1, false, {"Loan Information", "Información sobre el préstamo"}},
     {RegionId::LoanTerms, 1, false, {"Loan Terms", "Términos del préstamo"}},
     {RegionId::Projected, 1, false, {"Projected Payments", "Pagos proyectados"}},
-    {RegionId::EstimatedTaxes,
-     1,
-     true,
-     {"Estimated Taxes, Insurance", "Impuestos, seguro y"}},
-    {RegionId::CostsAtClosing,
-     1,
-     false,
-     {"Costs at Closing", "Costos al momento del cierre"}},
-    {RegionId::CostDetails,
-     2,
-     false,
-     {"Closing Cost Details", "Detalles de los costos de cierre"}},
+    {RegionId::EstimatedTaxes, 1, true, {"Estimated Taxes, Insurance", "Impuestos, seguro y"}},
+    {RegionId::CostsAtClosing, 1, false, {"Costs at Closing", "Costos al momento del cierre"}},
+    {RegionId::CostDetails, 2, false, {"Closing Cost Details", "Detalles de los costos de cierre"}},
     {RegionId::A, 2, false, {"A. Origination Charges", "A. Gastos por tramitación"}},
     {RegionId::B,
      2,
@@ -296,8 +284,7 @@ const ProjectedRow kProjectedRows[] = {
     {{"Estimated Escrow", "Depósito estimado para impuestos y seguros de la vivienda|Depósito "
                           "estimado para impuestos|Depósito estimado"},
      &ProjectedColumn::escrow},
-    {{"Estimated Total Monthly Payment", "Pago total mensual estimado"},
-     &ProjectedColumn::total},
+    {{"Estimated Total Monthly Payment", "Pago total mensual estimado"}, &ProjectedColumn::total},
 };
 
 // The columns of the closing cost details, as headed.
@@ -580,9 +567,9 @@ private:
 
     void ReadFirstPage() {
         if (const FoundRegion* region = Region(RegionId::ClosingInformation)) {
-            const Rows rows = RowsIn(*region, {kDateIssued, kClosingDate, kDisbursementDate,
-                                               kSettlementAgent, kFileNumber, kProperty,
-                                               kSalePrice, kAppraised});
+            const Rows rows =
+                RowsIn(*region, {kDateIssued, kClosingDate, kDisbursementDate, kSettlementAgent,
+                                 kFileNumber, kProperty, kSalePrice, kAppraised});
             Figure<std::string>* dates[] = {&reading_.dateIssued, &reading_.closingDate,
                                             &reading_.disbursementDate};
             for (std::size_t i = 0; i < 3; ++i)
@@ -882,8 +869,8 @@ private:
             if (labelWords.empty())
                 continue;
             const std::string& first = labelWords.front()->text;
-            const bool numbered = first.size() == 2 && std::isdigit(static_cast<unsigned char>(
-                                                           first[0])) &&
+            const bool numbered = first.size() == 2 &&
+                                  std::isdigit(static_cast<unsigned char>(first[0])) &&
                                   std::isdigit(static_cast<unsigned char>(first[1]));
             if (numbered) {
                 Item item;
@@ -948,7 +935,8 @@ private:
         std::size_t split = ordered.size();
         for (std::size_t i = 0; i < ordered.size(); ++i) {
             const std::string& text = ordered[i]->text;
-            if (depth == 0 && i > 0 && i + 1 < ordered.size() && IsWord(ordered[i], {"to", "para"}) &&
+            if (depth == 0 && i > 0 && i + 1 < ordered.size() &&
+                IsWord(ordered[i], {"to", "para"}) &&
                 !std::isdigit(static_cast<unsigned char>(ordered[i + 1]->text.front()))) {
                 split = i;
                 break;
@@ -957,8 +945,8 @@ private:
             depth -= static_cast<int>(std::count(text.begin(), text.end(), ')'));
             depth = std::max(depth, 0);
         }
-        label = Joined(std::vector<const Word*>(ordered.begin(),
-                                                ordered.begin() + static_cast<std::ptrdiff_t>(split)));
+        label = Joined(std::vector<const Word*>(
+            ordered.begin(), ordered.begin() + static_cast<std::ptrdiff_t>(split)));
         if (split < ordered.size())
             payee = Joined(std::vector<const Word*>(
                 ordered.begin() + static_cast<std::ptrdiff_t>(split + 1), ordered.end()));
@@ -982,8 +970,7 @@ private:
                 continue;
             for (const Word* word : line.words)
                 if (j.area.HoldsMiddleOf(*word) &&
-                    std::find(label->words.begin(), label->words.end(), word) ==
-                        label->words.end())
+                    std::find(label->words.begin(), label->words.end(), word) == label->words.end())
                     words.push_back(word);
         }
         // The credits stand apart at the end of the label's line, in the first column; the note
@@ -1007,13 +994,11 @@ private:
         const auto credits = AmountsOf(figure, true);
         reading_.lenderCredits = {credits.empty() ? 0.0 : credits.back().value, where};
         const std::string said = Folded(Joined(inside));
-        const bool cure = std::any_of(std::begin(kLegalLimit), std::end(kLegalLimit),
-                                      [&](std::string_view words) {
-                                          return said.find(words) != std::string::npos;
-                                      });
+        const bool cure = std::any_of(
+            std::begin(kLegalLimit), std::end(kLegalLimit),
+            [&](std::string_view words) { return said.find(words) != std::string::npos; });
         const auto cured = AmountsOf(inside, true);
-        reading_.cureGiven = {cure && !cured.empty() ? std::fabs(cured.front().value) : 0.0,
-                              where};
+        reading_.cureGiven = {cure && !cured.empty() ? std::fabs(cured.front().value) : 0.0, where};
     }
 
     void ReadCashToClose() {
@@ -1059,7 +1044,8 @@ private:
             const Row& row = rows[r];
             Box band = region->area;
             band.top = row.label.box.top - 1.5;
-            band.bottom = r + 1 < rows.size() ? rows[r + 1].label.box.top - 1.5 : region->area.bottom;
+            band.bottom =
+                r + 1 < rows.size() ? rows[r + 1].label.box.top - 1.5 : region->area.bottom;
             band.left = row.label.box.right + 1;
             std::vector<const Word*> words;
             for (const auto& line : layout.LinesIn(band))
@@ -1142,8 +1128,8 @@ private:
                             }
                 if (!words.empty())
                     if (const auto amount = ParseAmount(words.front()->text, true))
-                        reading_.*summary.figure = {*amount,
-                                                    {region->sheet->number, label->firstLine}};
+                        reading_.*
+                            summary.figure = {*amount, {region->sheet->number, label->firstLine}};
             }
             // "Cash to Close ☒ From ☐ To Borrower" at the foot of the borrower's side.
             if (!reading_.cashToCloseFromBorrower.value) {
@@ -1215,8 +1201,9 @@ std::optional<std::string> LanguageOf(const std::vector<Page>& pages) {
         const Layout layout(page);
         for (const std::string language : {"en", "es"}) {
             for (const RegionOfForm& region : kRegions)
-                if (region.id == RegionId::ClosingInformation || region.id == RegionId::CostDetails ||
-                    region.id == RegionId::CashToClose || region.id == RegionId::J)
+                if (region.id == RegionId::ClosingInformation ||
+                    region.id == RegionId::CostDetails || region.id == RegionId::CashToClose ||
+                    region.id == RegionId::J)
                     if (FindLabel(layout, region.heading, language, layout.Whole()))
                         return language;
         }

@@ -4,8 +4,9 @@
 // little more, a form received on the third business day and on the second, with a Sunday and a
 // federal holiday between).
 
-#include "BusinessDays.h"
 #include "ClosingCheck.h"
+
+#include "BusinessDays.h"
 
 #include <gtest/gtest.h>
 
@@ -184,7 +185,7 @@ TEST(ClosingCheck, buyer_choices_change_a_pairing_and_a_category) {
 TEST(ClosingCheck, lender_credits_that_fall_are_owed_less_the_cure_given) {
     ClosingReading closing = Closing();
     closing.Section(CostSection::A)[0].borrowerAtClosing = 1300; // 200 more
-    closing.lenderCredits.value = -700;                           // 200 of it the cure
+    closing.lenderCredits.value = -700;                          // 200 of it the cure
     closing.cureGiven.value = 200;
     ClosingCheck check = CheckClosingDisclosure(Estimate(), closing);
     EXPECT_EQ(check.cureOwed, 20000);

@@ -244,7 +244,7 @@ private:
              Money(f_.monthlyPrincipalInterest.value.value_or(0)), QStringLiteral("NO"));
         term(276, "Prepayment Penalty", QString(),
              f_.prepaymentPenalty.value.value_or(false) ? QStringLiteral("YES")
-                                                         : QStringLiteral("NO"));
+                                                        : QStringLiteral("NO"));
         term(292, "Balloon Payment", QString(), QStringLiteral("NO"));
 
         Put(0, 36, 320, L("Projected Payments"), 12, true);
@@ -307,7 +307,8 @@ private:
                 const QFont font = Font(7.5, false);
                 const QFontMetricsF metrics(font);
                 if (style_.wrapLongLabels && metrics.horizontalAdvance(label) > 150) {
-                    const qsizetype split = label.lastIndexOf(QLatin1Char(' '), label.size() / 2 + 8);
+                    const qsizetype split =
+                        label.lastIndexOf(QLatin1Char(' '), label.size() / 2 + 8);
                     Put(1, 50, y, label.left(split));
                     label = label.mid(split + 1);
                     y += 10;
@@ -547,9 +548,8 @@ ClosingReading ClosingOfEstimate(const reader::EstimateReading& e, const std::st
     f.lenderCredits.value = e.lenderCredits.value.value_or(0);
     f.cureGiven.value = 0;
     const double estimateCosts = e.totalClosingCosts.value.value_or(0);
-    const double down = e.salePrice.value && e.loanAmount.value
-                            ? *e.salePrice.value - *e.loanAmount.value
-                            : 0;
+    const double down =
+        e.salePrice.value && e.loanAmount.value ? *e.salePrice.value - *e.loanAmount.value : 0;
     f.calculatingCashToClose = {
         {"totalClosingCosts", "Total Closing Costs (J)", estimateCosts, 0, true, {}},
         {"closingCostsPaidBeforeClosing", "Closing Costs Paid Before Closing", 0, 0, false, {}},

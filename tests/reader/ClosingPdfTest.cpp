@@ -108,7 +108,8 @@ private:
 
     static void CompareReading(const QJsonObject& read, const ClosingReading& f) {
         QCOMPARE(read.value(QStringLiteral("dateIssued")).toString(), QStringLiteral("2024-04-01"));
-        QCOMPARE(read.value(QStringLiteral("closingDate")).toString(), QStringLiteral("2024-04-04"));
+        QCOMPARE(read.value(QStringLiteral("closingDate")).toString(),
+                 QStringLiteral("2024-04-04"));
         QCOMPARE(read.value(QStringLiteral("loanAmount")).toDouble(), *f.loanAmount.value);
         QCOMPARE(read.value(QStringLiteral("interestRate")).toDouble(), *f.interestRate.value);
         QCOMPARE(read.value(QStringLiteral("loanTermYears")).toInt(), 30);
@@ -184,21 +185,25 @@ private slots:
         f.Section(CostSection::C)[2].label =
             "Title \u2013 Lender's Title Policy and Endorsements for the Lender";
         f.Section(CostSection::C)[2].payee = "Granite Title Agency";
-        const char* rows[] = {"Total de costos de cierre (J)",
-                              "Costos de cierre pagados antes del cierre",
-                              "Pago inicial/Fondos del deudor", "Dinero en efectivo para el cierre"};
+        const char* rows[] = {
+            "Total de costos de cierre (J)", "Costos de cierre pagados antes del cierre",
+            "Pago inicial/Fondos del deudor", "Dinero en efectivo para el cierre"};
         for (std::size_t r = 0; r < f.calculatingCashToClose.size(); ++r)
             f.calculatingCashToClose[r].label = rows[r];
         const QString path =
-            Write("compra.pdf", f, {.spanish = true, .coverPage = true, .wrapLongLabels = true,
-                                    .dx = 3, .dy = -2});
+            Write("compra.pdf", f,
+                  {.spanish = true, .coverPage = true, .wrapLongLabels = true, .dx = 3, .dy = -2});
         const Run run = Program({QStringLiteral("--read-closing-disclosure"), path});
         QVERIFY2(run.status == 0, run.err.constData());
         const QJsonObject read = run.Json();
         QCOMPARE(read.value(QStringLiteral("language")).toString(), QStringLiteral("es"));
         CompareReading(read, f);
-        const QJsonObject title =
-            read.value(QStringLiteral("sections")).toObject().value(QStringLiteral("C")).toArray().at(2).toObject();
+        const QJsonObject title = read.value(QStringLiteral("sections"))
+                                      .toObject()
+                                      .value(QStringLiteral("C"))
+                                      .toArray()
+                                      .at(2)
+                                      .toObject();
         QCOMPARE(title.value(QStringLiteral("label")).toString(),
                  QString::fromStdString(f.Section(CostSection::C)[2].label));
     }
@@ -239,7 +244,8 @@ private slots:
         bool moved = false;
         for (const QJsonValue& value : check.value(QStringLiteral("lines")).toArray()) {
             const QJsonObject line = value.toObject();
-            if (line.value(QStringLiteral("label")).toString() == QStringLiteral("Boundary Survey")) {
+            if (line.value(QStringLiteral("label")).toString() ==
+                QStringLiteral("Boundary Survey")) {
                 moved = line.value(QStringLiteral("moved")).toBool() &&
                         line.value(QStringLiteral("renamed")).toBool() &&
                         line.value(QStringLiteral("category")).toString() ==
@@ -259,7 +265,10 @@ private slots:
         ClosingReading f = ClosingOfEstimate(FixedRatePurchase(), "2024-04-01", "2024-04-04");
         f.loanCalculations.apr.value = 6.909;
         QJsonObject check = Check(Write("eighth.pdf", f), Estimate());
-        QCOMPARE(check.value(QStringLiteral("newWaitingPeriod")).toObject().value(QStringLiteral("required")).toBool(),
+        QCOMPARE(check.value(QStringLiteral("newWaitingPeriod"))
+                     .toObject()
+                     .value(QStringLiteral("required"))
+                     .toBool(),
                  false);
         QCOMPARE(check.value(QStringLiteral("receivedInTime")).toBool(), true);
         QCOMPARE(check.value(QStringLiteral("businessDaysBeforeClosing")).toInt(), 3);

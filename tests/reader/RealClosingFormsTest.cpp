@@ -125,8 +125,9 @@ private slots:
             for (const QString letter : {"A", "B", "C", "E", "F", "G", "H"}) {
                 double sum = 0;
                 for (const QJsonValue& line : sections.value(letter).toArray())
-                    sum += line.toObject().value(QStringLiteral("borrowerAtClosing")).toDouble() +
-                           line.toObject().value(QStringLiteral("borrowerBeforeClosing")).toDouble();
+                    sum +=
+                        line.toObject().value(QStringLiteral("borrowerAtClosing")).toDouble() +
+                        line.toObject().value(QStringLiteral("borrowerBeforeClosing")).toDouble();
                 if (std::fabs(sum - totals.value(letter).toDouble()) > 0.005)
                     wrong << QStringLiteral("%1 section %2: lines sum to %3, total %4")
                                  .arg(form.key(), letter)
@@ -141,12 +142,14 @@ private slots:
     void reads_each_lines_payee_and_columns() {
         if (!Present())
             QSKIP("the regulator's forms (../shared/forms) are not here");
-        const QJsonObject read =
-            Program({QStringLiteral("--read-closing-disclosure"), File("cfpb-h25b-cd-purchase.pdf")})
-                .Json();
+        const QJsonObject read = Program({QStringLiteral("--read-closing-disclosure"),
+                                          File("cfpb-h25b-cd-purchase.pdf")})
+                                     .Json();
         const QJsonObject sections = read.value(QStringLiteral("sections")).toObject();
-        const QJsonObject appraisal = sections.value(QStringLiteral("B")).toArray().at(0).toObject();
-        QCOMPARE(appraisal.value(QStringLiteral("label")).toString(), QStringLiteral("Appraisal Fee"));
+        const QJsonObject appraisal =
+            sections.value(QStringLiteral("B")).toArray().at(0).toObject();
+        QCOMPARE(appraisal.value(QStringLiteral("label")).toString(),
+                 QStringLiteral("Appraisal Fee"));
         QCOMPARE(appraisal.value(QStringLiteral("payee")).toString(),
                  QStringLiteral("John Smith Appraisers Inc."));
         QCOMPARE(appraisal.value(QStringLiteral("paidByOthers")).toDouble(), 405.0);
@@ -161,7 +164,9 @@ private slots:
         const QJsonArray g = sections.value(QStringLiteral("G")).toArray();
         QCOMPARE(g.last().toObject().value(QStringLiteral("borrowerAtClosing")).toDouble(), -0.01);
         const QJsonObject interest = sections.value(QStringLiteral("F")).toArray().at(2).toObject();
-        QVERIFY2(interest.value(QStringLiteral("label")).toString().contains(QStringLiteral("to 5/1/13")),
+        QVERIFY2(interest.value(QStringLiteral("label"))
+                     .toString()
+                     .contains(QStringLiteral("to 5/1/13")),
                  qPrintable(interest.value(QStringLiteral("label")).toString()));
         QCOMPARE(interest.value(QStringLiteral("payee")).toString(), QString());
     }
@@ -181,10 +186,10 @@ private slots:
             double credits;
         };
         const Want wants[] = {
-            {"cfpb-h28g-cd-purchase-es.pdf", 162000, 9712.10, 14147.26, 4.174, 118830.27,
-             9712.10, 0},
-            {"cfpb-h28h-cd-refinance-es.pdf", 150000, 5757.57, 29677.43, 4.543, 121029.00,
-             5757.57, -500},
+            {"cfpb-h28g-cd-purchase-es.pdf", 162000, 9712.10, 14147.26, 4.174, 118830.27, 9712.10,
+             0},
+            {"cfpb-h28h-cd-refinance-es.pdf", 150000, 5757.57, 29677.43, 4.543, 121029.00, 5757.57,
+             -500},
         };
         for (const Want& want : wants) {
             const Run run = Program({QStringLiteral("--read-closing-disclosure"), File(want.file)});
@@ -221,8 +226,8 @@ private slots:
         QCOMPARE(read.value(QStringLiteral("lenderCredits")).toDouble(), -500.0);
         QCOMPARE(read.value(QStringLiteral("partial")).toBool(), true);
         const Run check = Program({QStringLiteral("--check-closing-disclosure"),
-                                   File("cfpb-h25f-cd-cure-partial.pdf"), QStringLiteral("--against"),
-                                   File("cfpb-h24d-refinance.pdf")});
+                                   File("cfpb-h25f-cd-cure-partial.pdf"),
+                                   QStringLiteral("--against"), File("cfpb-h24d-refinance.pdf")});
         QCOMPARE(check.status, 0);
         QCOMPARE(check.Json().value(QStringLiteral("cureGiven")).toDouble(), 200.0);
         QVERIFY(check.Json().value(QStringLiteral("cureOwed")).isNull());
@@ -233,26 +238,32 @@ private slots:
         if (!Present())
             QSKIP("the regulator's forms (../shared/forms) are not here");
         const Run purchase = Program({QStringLiteral("--check-closing-disclosure"),
-                                      File("cfpb-h25b-cd-purchase.pdf"), QStringLiteral("--against"),
-                                      File("cfpb-h24b-fixed.pdf"), QStringLiteral("--received"),
-                                      QStringLiteral("2013-04-10")});
+                                      File("cfpb-h25b-cd-purchase.pdf"),
+                                      QStringLiteral("--against"), File("cfpb-h24b-fixed.pdf"),
+                                      QStringLiteral("--received"), QStringLiteral("2013-04-10")});
         QCOMPARE(purchase.status, 0);
         const QJsonObject b = purchase.Json();
         QCOMPARE(b.value(QStringLiteral("cureOwed")).toDouble(), 0.0);
         QVERIFY(b.value(QStringLiteral("aprChange")).toDouble() < 0);
-        QCOMPARE(b.value(QStringLiteral("newWaitingPeriod")).toObject().value(QStringLiteral("required")).toBool(),
+        QCOMPARE(b.value(QStringLiteral("newWaitingPeriod"))
+                     .toObject()
+                     .value(QStringLiteral("required"))
+                     .toBool(),
                  false);
         // Wednesday the 10th for Monday the 15th: Thursday, Friday, Saturday, Monday.
         QCOMPARE(b.value(QStringLiteral("businessDaysBeforeClosing")).toInt(), 4);
         QCOMPARE(b.value(QStringLiteral("receivedInTime")).toBool(), true);
 
-        const Run refinance = Program({QStringLiteral("--check-closing-disclosure"),
-                                       File("cfpb-h25e-cd-refinance.pdf"),
-                                       QStringLiteral("--against"), File("cfpb-h24d-refinance.pdf")});
+        const Run refinance = Program(
+            {QStringLiteral("--check-closing-disclosure"), File("cfpb-h25e-cd-refinance.pdf"),
+             QStringLiteral("--against"), File("cfpb-h24d-refinance.pdf")});
         QCOMPARE(refinance.status, 0);
         const QJsonObject e = refinance.Json();
         QVERIFY(std::fabs(e.value(QStringLiteral("aprChange")).toDouble() - 0.006) < 1e-9);
-        QCOMPARE(e.value(QStringLiteral("newWaitingPeriod")).toObject().value(QStringLiteral("required")).toBool(),
+        QCOMPARE(e.value(QStringLiteral("newWaitingPeriod"))
+                     .toObject()
+                     .value(QStringLiteral("required"))
+                     .toBool(),
                  false);
         // Issued on the day of closing, and no other day of receipt given: too late.
         QCOMPARE(e.value(QStringLiteral("receivedAssumed")).toBool(), true);
@@ -278,9 +289,9 @@ private slots:
             QVERIFY2(run.err.contains(each.why), run.err.constData());
             QCOMPARE(run.err.count('\n'), 1);
         }
-        const Run swapped = Program({QStringLiteral("--check-closing-disclosure"),
-                                     File("cfpb-h24b-fixed.pdf"), QStringLiteral("--against"),
-                                     File("cfpb-h25b-cd-purchase.pdf")});
+        const Run swapped =
+            Program({QStringLiteral("--check-closing-disclosure"), File("cfpb-h24b-fixed.pdf"),
+                     QStringLiteral("--against"), File("cfpb-h25b-cd-purchase.pdf")});
         QCOMPARE(swapped.status, 2);
         QVERIFY2(swapped.err.contains("not a Closing Disclosure"), swapped.err.constData());
     }
