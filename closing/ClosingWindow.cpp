@@ -92,9 +92,9 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
 
     table_ = new QTableWidget(0, 6);
     table_->setAccessibleName(tr("Each cost beside its estimate"));
-    table_->setHorizontalHeaderLabels({tr("Section"), tr("Closing Disclosure"),
-                                       tr("Loan Estimate line"), tr("Loan Estimate"),
-                                       tr("Closing Disclosure amount"), tr("Limit")});
+    table_->setHorizontalHeaderLabels({tr("Section"), tr("Closing Disclosure line"),
+                                       tr("Loan Estimate line"), tr("Estimated"), tr("Final"),
+                                       tr("Limit")});
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
