@@ -42,6 +42,20 @@ const char* OptionValue(int argc, const char* const* argv, std::string_view opti
     return "";
 }
 
+std::string FileArgument(int argc, const char* const* argv) {
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i] ? argv[i] : "";
+        if (options && arg == "--") {
+            options = false;
+            continue;
+        }
+        if (!arg.empty() && (!options || arg.front() != '-'))
+            return std::string(arg);
+    }
+    return {};
+}
+
 std::string HelpText(std::string_view program) {
     const std::string name(program);
     return "Usage: " + name +
@@ -53,6 +67,9 @@ std::string HelpText(std::string_view program) {
            "calculated are kept in "
            "$XDG_CONFIG_HOME/Quillmore Financial Software/Plumcrest/Plumcrest.ini.\n"
            "F1 in the window opens the help.\n"
+           "A FILE named opens with the window: a lender's Loan Estimate (PDF) for review, or a\n"
+           "file of offers (.plumcrest-offers) saved by File > Save Offers As..., whose offers\n"
+           "are added to those kept.\n"
            "\n"
            "  -h, --help     show this text and exit\n"
            "      --version  show the version and exit\n"

@@ -1,8 +1,8 @@
 #pragma once
 // What the command line may ask before any window opens, and a clean end when the window system
-// cannot start. The calculator itself takes no arguments: everything but --help, --version and
-// --read-loan-estimate FILE, --read-closing-disclosure FILE and --check-closing-disclosure
-// CD --against LE is ignored.
+// cannot start. Beside --help, --version, --read-loan-estimate FILE, --read-closing-disclosure
+// FILE and --check-closing-disclosure CD --against LE, one file may be named: a Loan Estimate
+// (PDF) to review or a file of offers to open once the window is up; other arguments are ignored.
 
 #include <string>
 #include <string_view>
@@ -26,6 +26,10 @@ CommandLineRequest ReadCommandLine(int argc, const char* const* argv);
 const char* ReadLoanEstimatePath(int argc, const char* const* argv);
 // The file after `option` ("--read-closing-disclosure", "--against", ...), or empty.
 const char* OptionValue(int argc, const char* const* argv, std::string_view option);
+
+// The file to open in the window: the first argument after the program name that is not an
+// option (or any after "--"); empty when there is none. Qt's own options are gone by then.
+std::string FileArgument(int argc, const char* const* argv);
 
 std::string HelpText(std::string_view program);
 std::string VersionText(std::string_view program, std::string_view version);

@@ -75,6 +75,8 @@ public:
     platform::TAltKeyFix* AltKeyFix() const { return altKeyFix_; }
     // The kept offers and their Compare window.
     offers::OfferDesk* OfferDesk() const { return offerDesk_; }
+    // A Loan Estimate to review or a file of offers to open (the command line's FILE).
+    void OpenFile(const QString& file);
 
     const LoanInputs& RememberedInputs() const { return remembered_; }
     bool RunFlag() const { return runFlag_; }
@@ -126,6 +128,8 @@ public:
     QAction* mnuFileCompareOffers = nullptr;
     QAction* mnuFileImportEstimate = nullptr;
     QAction* mnuFileCheckClosing = nullptr;
+    QAction* mnuFileOpenOffers = nullptr;
+    QAction* mnuFileSaveOffers = nullptr;
     QAction* mnuFileExit = nullptr;
     QAction* mnuQOApplicationInformation = nullptr;
     QAction* mnuQOHome = nullptr;

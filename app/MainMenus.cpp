@@ -14,6 +14,7 @@
 #include "Version.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -165,8 +166,13 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"),
                                     QStringLiteral("Import &Loan Estimate..."));
-    mnuFileCheckClosing = AddItem(file, QStringLiteral("mnuFileCheckClosing"),
-                                  tr("Check &Closing Disclosure..."));
+    mnuFileCheckClosing =
+        AddItem(file, QStringLiteral("mnuFileCheckClosing"), tr("Check &Closing Disclosure..."));
+    mnuFileOpenOffers = AddItem(file, QStringLiteral("mnuFileOpenOffers"), tr("&Open Offers..."));
+    mnuFileOpenOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSaveOffers =
+        AddItem(file, QStringLiteral("mnuFileSaveOffers"), tr("Save Offers &As..."));
+    mnuFileSaveOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // The offers live beside the saved-values file.
     offerDesk_ = new offers::OfferDesk(this, [this] {
         const QString path = SavedValuesPath();
@@ -180,6 +186,8 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     Bind(mnuFileCompareOffers, this, [this] { offerDesk_->ShowCompare(); });
     Bind(mnuFileImportEstimate, this, [this] { offerDesk_->ImportEstimate(); });
     Bind(mnuFileCheckClosing, this, [this] { offerDesk_->CheckClosingDisclosure(); });
+    Bind(mnuFileOpenOffers, this, [this] { offerDesk_->OpenOffers(); });
+    Bind(mnuFileSaveOffers, this, [this] { offerDesk_->SaveOffers(); });
     connect(offerDesk_, &offers::OfferDesk::UseInCalculator, this,
             [this](const LoanInputs& inputs) {
                 const auto fields = InputFields();
@@ -189,6 +197,10 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
                 raise();
                 PlumcrestApplication::RunGuarded([this] { Calculate(); });
             });
+}
+
+void TfrmMain::OpenFile(const QString& file) {
+    offerDesk_->OpenFile(file);
 }
 
 void TfrmMain::BuildContextMenu() {

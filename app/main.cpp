@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
         for (int i = 1; i < argc; ++i)
             mailed = mailed || (argv[i] && std::string_view(argv[i]) == "--mailed");
         return plumcrest::closing::RunCheckCommand(
-            QCoreApplication::applicationFilePath(),
+            plumcrest::closing::ReaderProgram(),
             plumcrest::OptionValue(argc, argv, "--check-closing-disclosure"),
             plumcrest::OptionValue(argc, argv, "--against"),
             plumcrest::OptionValue(argc, argv, "--received"), mailed);
@@ -75,6 +76,14 @@ int main(int argc, char** argv) {
 
     auto* window = new plumcrest::TfrmMain;
     window->show();
+    // A file from the command line or the file manager ("Open With") opens once the window is
+    // up, as if it were dropped on it.
+    if (const std::string file = plumcrest::FileArgument(argc, argv); !file.empty()) {
+        const QString path = QString::fromLocal8Bit(file.c_str());
+        QTimer::singleShot(0, window, [window, path] {
+            plumcrest::PlumcrestApplication::RunGuarded([window, path] { window->OpenFile(path); });
+        });
+    }
     QObject::connect(window, &QObject::destroyed, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -1,5 +1,5 @@
 // Reading a five-page Closing Disclosure and checking it against a kept offer, as the window does:
-// the program started as a reader process (process start included), its JSON read back and the
+// the reader program started as its process (process start included), its JSON read back and the
 // check worked out here. The time reported is CPU time, user and system: the reader process's
 // from the kernel's account of finished children, and this process's for the check. Target:
 // within 300 ms.
@@ -32,7 +32,7 @@ void ReadAndCheck(benchmark::State& state, const QString& path,
         const double children = CpuSeconds(RUSAGE_CHILDREN);
         const double self = CpuSeconds(RUSAGE_SELF);
         QProcess process;
-        process.start(QStringLiteral(PLUMCREST_PROGRAM),
+        process.start(QStringLiteral(PLUMCREST_READER),
                       {QStringLiteral("--read-closing-disclosure"), path});
         process.waitForFinished(10000);
         if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {

@@ -6,13 +6,19 @@
 #include "SourceFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <cstdio>
 
 namespace plumcrest::closing {
 
-namespace {} // namespace
+QString ReaderProgram() {
+    const QString beside =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plumcrest-reader"));
+    return QFileInfo(beside).isExecutable() ? beside : QCoreApplication::applicationFilePath();
+}
 
 ReaderRun RunReader(const QString& program, const QString& option, const QString& file,
                     int timeLimitMs) {

@@ -17,6 +17,10 @@ struct ReaderRun {
     QString problem;                // else why not, for the user
 };
 
+// The reader program to start: plumcrest-reader beside this program, which loads no widgets and
+// so starts faster, or else this program itself, which reads as well.
+QString ReaderProgram();
+
 // Runs `program option file` and waits for it, at most `timeLimitMs`.
 ReaderRun RunReader(const QString& program, const QString& option, const QString& file,
                     int timeLimitMs = kCheckReaderTimeLimitMs);

@@ -17,6 +17,10 @@ set(PLUMCREST_INSTALL_PROGRAMDIR "lib/plumcrest" CACHE STRING
 if(TARGET plumcrest)
   install(TARGETS plumcrest RUNTIME DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 endif()
+# The reader process the window starts, beside it.
+if(TARGET plumcrest-reader)
+  install(TARGETS plumcrest-reader RUNTIME DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
+endif()
 if(TARGET plumcrest_help)
   install(FILES ${PLUMCREST_PROGRAM_DIR}/plumcrestcalc.chm DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 endif()
@@ -125,13 +129,20 @@ term, the note rate and nine closing costs that count as finance charges,
 and shows the down payment, the loan amount, the monthly payment, the total
 of the fixed fees and the Annual Percentage Rate.
 .
-Offers can be kept and compared side by side as the lender's Loan Estimate
-lays them out: the whole monthly payment with mortgage insurance and escrow,
-cash to close, In 5 Years, the Total Interest Percentage, the APR as lenders
-must figure it, and the cost over the years the buyer expects to keep the
-loan, with what their savings would earn counted. Each offer has its
-amortization schedule and a chart of cost and balance over time; both save
-as CSV and PDF and print.
+A lender's Loan Estimate (the standard three-page PDF) can be imported: it
+is read in a separate process with time and memory limits, each figure
+shown with where it was read and checked against the others, for the buyer
+to review before it is kept.
+.
+Offers can be kept and compared side by side as the Loan Estimate lays them
+out: the whole monthly payment with mortgage insurance and escrow, cash to
+close, In 5 Years, the Total Interest Percentage, the APR as lenders must
+figure it, and the cost over the years the buyer expects to keep the loan,
+with what their savings would earn counted. What if: extra payments,
+biweekly payment and adjustable rates at their worst case. Each offer has
+its amortization schedule and a chart of cost and balance over time; both
+save as CSV and PDF and print. A set of offers saves to a file that another
+copy opens and merges, to share with a partner or an adviser.
 .
 The last values calculated are kept for the next start, and a help file
 explains every field and window.]=])

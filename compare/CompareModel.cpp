@@ -4,9 +4,11 @@
 #include "FigureText.h"
 #include "MoneyText.h"
 
+#include <QColor>
 #include <QFont>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 namespace plumcrest::compare {
@@ -30,12 +32,127 @@ constexpr double kTipAgreement = 0.005;
 } // namespace
 
 CompareModel::CompareModel(const LocaleSeparators& separators, QObject* parent)
-    : QAbstractTableModel(parent), separators_(separators) {}
+    : QAbstractTableModel(parent), separators_(separators),
+      today_(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())) {}
+
+void CompareModel::SetToday(std::chrono::sys_days today) {
+    beginResetModel();
+    today_ = today;
+    endResetModel();
+}
+
+std::vector<VerdictOffer> CompareModel::VerdictOffers() const {
+    std::vector<VerdictOffer> offers;
+    offers.reserve(offers_.size());
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        VerdictOffer offer{offers_[i].name, offers_[i].estimate, comparison_.Offer(i),
+                           std::nullopt};
+        if (figures_[i].adjustable)
+            offer.worstCost = horizons_[i].worstPlainCost;
+        offers.push_back(std::move(offer));
+    }
+    return offers;
+}
+
+VerdictFacts CompareModel::Facts() const {
+    return Decide(VerdictOffers(), comparison_.HorizonYears() * 12, comparison_.SavingsPercent(),
+                  today_);
+}
+
+QStringList CompareModel::VerdictTexts() const {
+    return Verdict::Sentences(Facts(), VerdictOffers(), separators_);
+}
+
+void CompareModel::SetCurrentLoan(const CurrentLoan& loan) {
+    current_ = loan;
+}
+
+std::vector<PointsFacts> CompareModel::PointsGroups() const {
+    std::vector<PointsFacts> groups;
+    const std::int32_t horizon = comparison_.HorizonYears() * 12;
+    const double savings = comparison_.SavingsPercent();
+    const auto expired = [&](std::size_t i) {
+        return StateOf(offers_[i].estimate.closingCostsExpire, today_) == DateState::Past;
+    };
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        if (alternatives_[i].empty() || expired(i))
+            continue;
+        std::vector<RateOption> options{{offers_[i].name, comparison_.Offer(i)}};
+        options.insert(options.end(), alternatives_[i].begin(), alternatives_[i].end());
+        groups.push_back(DecidePoints(std::move(options), horizon, savings));
+    }
+    // One lender's offers for the same loan: same amount within 1 %, term, purpose, fixed rates.
+    std::vector<bool> grouped(offers_.size(), false);
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        const QString lender = LenderOf(offers_[i].name);
+        const LoanEstimate& first = offers_[i].estimate;
+        if (grouped[i] || lender.isEmpty() || first.adjustable || expired(i))
+            continue;
+        std::vector<std::size_t> members{i};
+        for (std::size_t j = i + 1; j < offers_.size(); ++j) {
+            const LoanEstimate& other = offers_[j].estimate;
+            if (!grouped[j] && !expired(j) && LenderOf(offers_[j].name) == lender &&
+                !other.adjustable && other.months == first.months &&
+                other.purpose == first.purpose && other.noteRate != first.noteRate &&
+                std::max(other.loanAmount, first.loanAmount) <=
+                    std::min(other.loanAmount, first.loanAmount) * (1 + kAmountTolerance))
+                members.push_back(j);
+        }
+        if (members.size() < 2)
+            continue;
+        // The reference is the offer nearest to no points and no credit.
+        const auto reference =
+            std::min_element(members.begin(), members.end(), [&](auto a, auto b) {
+                return std::llabs(NetPoints(offers_[a].estimate)) <
+                       std::llabs(NetPoints(offers_[b].estimate));
+            });
+        std::swap(*members.begin(), *reference);
+        std::vector<RateOption> options;
+        for (const std::size_t m : members) {
+            grouped[m] = true;
+            options.push_back({offers_[m].name, comparison_.Offer(m)});
+        }
+        groups.push_back(DecidePoints(std::move(options), horizon, savings));
+    }
+    return groups;
+}
+
+QStringList CompareModel::PointsTexts() const {
+    QStringList lines;
+    for (const PointsFacts& group : PointsGroups())
+        lines << Choices::PointsSentences(group, comparison_.HorizonYears() * 12,
+                                          comparison_.SavingsPercent(), separators_);
+    return lines;
+}
+
+QStringList CompareModel::RefinanceTexts() const {
+    QStringList lines;
+    for (std::size_t i = 0; i < offers_.size(); ++i) {
+        if (offers_[i].estimate.purpose != LoanPurpose::Refinance)
+            continue;
+        if (!current_.Given()) {
+            lines << tr("Type the balance, rate and months left of the loan you have to see "
+                        "whether refinancing with %1 pays.")
+                         .arg(offers_[i].name);
+            continue;
+        }
+        if (StateOf(offers_[i].estimate.closingCostsExpire, today_) == DateState::Past)
+            continue;
+        lines << Choices::RefinanceSentences(
+            DecideRefinance(current_, comparison_.Offer(i), ToCents(offers_[i].estimate.loanAmount),
+                            comparison_.HorizonYears() * 12, comparison_.SavingsPercent()),
+            offers_[i].name, comparison_.HorizonYears() * 12, comparison_.SavingsPercent(),
+            separators_);
+    }
+    return lines;
+}
 
 CompareModel::RowKind CompareModel::KindOf(int row) {
     switch (row) {
     case NameRow:
     case LoanTypeRow:
+    case RateLockRow:
+    case CostsExpireRow:
     case InsuranceEndsRow:
     case ProjectedRow:
     case InFiveCheckRow:
@@ -75,6 +192,7 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
     figures_.clear();
     figures_.reserve(offers_.size());
     worstWholeTerm_.clear();
+    alternatives_.clear();
     std::vector<ComparedOffer> compared;
     compared.reserve(offers_.size());
     for (const store::KeptOffer& offer : offers_) {
@@ -90,12 +208,25 @@ void CompareModel::SetOffers(std::vector<store::KeptOffer> offers) {
             worstWholeTerm_.push_back(
                 FigureHorizon(figures_.back(), kScheduleMaxMonths / 12, 0).worstPlainCost);
         }
-        const OfferFigures& figures = figures_.back();
-        const SectionTotals& totals = figures.totals;
         // Compared as the buyer pays: with the plan of extra payments.
-        compared.push_back({figures.paid, figures.paidInsurance,
-                            totals.loanCosts + totals.prepaidInterest - totals.lenderCredits,
-                            figures.terms.ratePercent});
+        compared.push_back(ComparedOf(figures_.back()));
+        std::vector<RateOption> alternatives;
+        const LoanEstimate& estimate = offer.estimate;
+        if (estimate.pointsOptionPoints && estimate.pointsOptionRate)
+            alternatives.push_back(
+                {Choices::PointsLabel(*estimate.pointsOptionPoints, *estimate.pointsOptionRate,
+                                      separators_),
+                 ComparedOf(FigureOffer(
+                     WithPoints(estimate, *estimate.pointsOptionPoints, *estimate.pointsOptionRate),
+                     plan_))});
+        if (estimate.creditOptionAmount && estimate.creditOptionRate)
+            alternatives.push_back(
+                {Choices::CreditLabel(ToCents(*estimate.creditOptionAmount),
+                                      *estimate.creditOptionRate, separators_),
+                 ComparedOf(FigureOffer(
+                     WithCredit(estimate, *estimate.creditOptionAmount, *estimate.creditOptionRate),
+                     plan_))});
+        alternatives_.push_back(std::move(alternatives));
     }
     comparison_.SetOffers(std::move(compared));
     RecomputeHorizons();
@@ -155,6 +286,10 @@ int CompareModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString CompareModel::RowLabel(int row) const {
+    return RowLabel(row, separators_);
+}
+
+QString CompareModel::RowLabel(int row, const LocaleSeparators& separators) const {
     const int years = comparison_.HorizonYears();
     switch (row) {
     case NameRow:
@@ -171,6 +306,10 @@ QString CompareModel::RowLabel(int row) const {
         return tr("Term (years)");
     case NoteRateRow:
         return tr("Note rate (%)");
+    case RateLockRow:
+        return tr("Rate locked until");
+    case CostsExpireRow:
+        return tr("Estimated closing costs expire");
     case PaymentRow:
         return tr("Principal and interest a month");
     case InsuranceRow:
@@ -229,7 +368,7 @@ QString CompareModel::RowLabel(int row) const {
         return tr("Cost over %n years", nullptr, years);
     case DiscountedCostRow:
         return tr("Cost over %n years, savings at %1 %", nullptr, years)
-            .arg(PercentText(comparison_.SavingsPercent(), 2, separators_));
+            .arg(PercentText(comparison_.SavingsPercent(), 2, separators));
     case CheapestRow:
         return tr("Cheapest over %n years", nullptr, years);
     case PayoffRow:
@@ -329,13 +468,18 @@ QString CompareModel::MoneyOf(Cents cents) const {
     return output::MoneyText(cents, separators_);
 }
 
-QString CompareModel::CellText(int row, std::size_t column) const {
+QString CompareModel::MoneyOf(Cents cents, const LocaleSeparators& separators) {
+    return output::MoneyText(cents, separators);
+}
+
+QString CompareModel::CellText(int row, std::size_t column,
+                               const LocaleSeparators& separators) const {
     const store::KeptOffer& offer = offers_[column];
     const OfferFigures& figures = figures_[column];
-    const auto rate = [this](double value) {
-        return FigureText(value, MaskKind::Rate, separators_);
+    const auto rate = [&separators](double value) {
+        return FigureText(value, MaskKind::Rate, separators);
     };
-    const auto percent3 = [this](double value) { return PercentText(value, 3, separators_); };
+    const auto percent3 = [&separators](double value) { return PercentText(value, 3, separators); };
     switch (row) {
     case NameRow:
         return offer.name;
@@ -354,9 +498,28 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         }
         return {};
     case TermRow:
-        return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators_);
+        return FigureText(CellFigure(row, column).toDouble(), MaskKind::Years, separators);
     case NoteRateRow:
         return rate(CellFigure(row, column).toDouble());
+    case RateLockRow:
+    case CostsExpireRow: {
+        const auto& day =
+            row == RateLockRow ? offer.estimate.rateLockUntil : offer.estimate.closingCostsExpire;
+        if (!day)
+            return row == RateLockRow ? tr("not locked") : tr("not given");
+        const QString date = Verdict::DateText(*day);
+        switch (StateOf(day, today_)) {
+        case DateState::Past:
+            return row == RateLockRow ? tr("%1: the lock has ended").arg(date)
+                                      : tr("%1: expired, left out of the verdict").arg(date);
+        case DateState::Soon:
+            return tr("%1: within three business days").arg(date);
+        case DateState::NotGiven:
+        case DateState::Later:
+            break;
+        }
+        return date;
+    }
     case AprRow:
         return figures.calculatorApr ? rate(*figures.calculatorApr) : tr("cannot be worked out");
     case LenderAprRow:
@@ -364,7 +527,7 @@ QString CompareModel::CellText(int row, std::size_t column) const {
     case DisclosedAprRow:
         return offer.estimate.disclosedApr ? rate(*offer.estimate.disclosedApr) : tr("not given");
     case AprCheckRow:
-        return AprCheckText(figures.aprCheck, separators_);
+        return AprCheckText(figures.aprCheck, separators);
     case InsuranceEndsRow: {
         // The plan the costs count: with extra payments, the automatic end stays the original
         // schedule's and the month to ask comes from the payments made.
@@ -377,14 +540,14 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         if (plan.byYear.size() > 1)
             text += offers_[column].estimate.loanType == LoanType::Usda
                         ? tr("; the annual fee falls with the balance each year, to %1 a month")
-                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)))
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth), separators))
                         : tr("; the annual premium falls with the balance each year, to %1 a "
                              "month")
-                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth)));
+                              .arg(MoneyOf(InsuranceInMonth(plan, plan.lastMonth), separators));
         if (plan.reaches80) {
             text += tr("; you may ask to cancel it after payment %1").arg(*plan.reaches80);
             if (const Cents saving = CancellationSaving(plan); saving > 0)
-                text += tr(", which saves %1").arg(MoneyOf(saving));
+                text += tr(", which saves %1").arg(MoneyOf(saving, separators));
         }
         return text;
     }
@@ -392,10 +555,10 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         QStringList ranges;
         for (const PaymentRange& range : figures.projected) {
             // An adjustable rate's column shows the least and the most its years can bring.
-            const QString amount =
-                range.IsRange()
-                    ? tr("%1 to %2").arg(MoneyOf(range.lowTotal), MoneyOf(range.highTotal))
-                    : MoneyOf(range.total);
+            const QString amount = range.IsRange() ? tr("%1 to %2")
+                                                         .arg(MoneyOf(range.lowTotal, separators),
+                                                              MoneyOf(range.highTotal, separators))
+                                                   : MoneyOf(range.total, separators);
             ranges << (range.firstYear == range.lastYear
                            ? tr("year %1: %2").arg(range.firstYear).arg(amount)
                            : tr("years %1-%2: %3")
@@ -411,7 +574,8 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         QStringList parts;
         const auto part = [&](const std::optional<Cents>& difference, const QString& what) {
             if (difference && std::llabs(*difference) >= kWholeDollar)
-                parts << tr("%1 differs by %2").arg(what, MoneyOf(std::llabs(*difference)));
+                parts << tr("%1 differs by %2")
+                             .arg(what, MoneyOf(std::llabs(*difference), separators));
         };
         part(figures.inFiveTotalDifference, tr("total paid"));
         part(figures.inFivePrincipalDifference, tr("principal paid off"));
@@ -443,11 +607,11 @@ QString CompareModel::CellText(int row, std::size_t column) const {
         const HighestPayment& highest = row == WorstHighestPaymentRow && figures.adjustable
                                             ? figures.worstHighest
                                             : figures.highest;
-        return tr("%1 from month %2").arg(MoneyOf(highest.payment)).arg(highest.month);
+        return tr("%1 from month %2").arg(MoneyOf(highest.payment, separators)).arg(highest.month);
     }
     default: {
         const QVariant figure = CellFigure(row, column);
-        return figure.isValid() ? FigureText(figure.toDouble(), MaskKind::Money, separators_)
+        return figure.isValid() ? FigureText(figure.toDouble(), MaskKind::Money, separators)
                                 : QString();
     }
     }
@@ -478,7 +642,13 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return CellText(index.row(), column);
+        return CellText(index.row(), column, separators_);
+    case PlainTextRole: {
+        // Grouping marks are put in as a character no text holds, then taken out.
+        constexpr char32_t kUngrouped = U'\uFFFF';
+        return CellText(index.row(), column, {U'.', kUngrouped})
+            .remove(QChar(static_cast<char16_t>(kUngrouped)));
+    }
     case FigureRole:
         return CellFigure(index.row(), column);
     case Qt::ToolTipRole: {
@@ -488,6 +658,16 @@ QVariant CompareModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return KindOf(index.row()) == RowKind::Text ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ForegroundRole:
+        if (index.row() == RateLockRow || index.row() == CostsExpireRow) {
+            const LoanEstimate& estimate = offers_[column].estimate;
+            const DateState state = StateOf(
+                index.row() == RateLockRow ? estimate.rateLockUntil : estimate.closingCostsExpire,
+                today_);
+            if (state == DateState::Past || state == DateState::Soon)
+                return QColor(0xb3, 0x26, 0x1e);
+        }
+        return {};
     case Qt::FontRole:
         if ((index.row() == DiscountedCostRow || index.row() == CheapestRow ||
              index.row() == NameRow) &&
@@ -528,6 +708,10 @@ QString CompareModel::RowExplanation(int row) {
         return tr("As the Loan Estimate's Calculating Cash to Close table adds it: total closing "
                   "costs, less closing costs financed, plus the down payment, less the deposit, "
                   "funds for you and seller credits, plus adjustments and other credits");
+    case RateLockRow:
+    case CostsExpireRow:
+        return tr("As the Loan Estimate's first page gives them; a date already past or within "
+                  "three business days (Monday to Friday) is marked");
     case InFiveTotalRow:
         return tr("Principal, interest and mortgage insurance paid in the first 60 payments, "
                   "plus the loan costs (A to C), prepaid interest and insurance paid at closing");
@@ -576,6 +760,8 @@ QVariant CompareModel::headerData(int section, Qt::Orientation orientation, int 
     if (role == Qt::ToolTipRole && orientation == Qt::Horizontal && section >= 0 &&
         section < static_cast<int>(offers_.size()))
         return PlainToolTip(offers_[static_cast<std::size_t>(section)].name);
+    if (role == PlainTextRole && orientation == Qt::Vertical && section >= 0 && section < RowCount)
+        return RowLabel(section, {U'.', U','});
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)

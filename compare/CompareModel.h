@@ -5,13 +5,16 @@
 // costs over the years the buyer expects to keep the loan. The Compare window shows it; anything
 // that exports or prints the comparison reads the same rows, labels and texts.
 
+#include "Choices.h"
 #include "KeptOffer.h"
 #include "OfferComparison.h"
 #include "OfferFigures.h"
 #include "PictureMask.h"
+#include "Verdict.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -30,6 +33,8 @@ public:
         LoanRow,
         TermRow,
         NoteRateRow,
+        RateLockRow,
+        CostsExpireRow,
         PaymentRow,
         InsuranceRow,
         InsuranceEndsRow,
@@ -76,6 +81,9 @@ public:
     // The figure behind a cell, for sorting and export: dollars or percent as a double, the
     // term in years; nothing for texts and for figures not given.
     static constexpr int FigureRole = Qt::UserRole + 1;
+    // The cell's text with its numbers written as the CSV writes them: "." decimals and no
+    // grouping, whatever the locale ("within 0.250 points", "years 1-7: 1916.58").
+    static constexpr int PlainTextRole = Qt::UserRole + 2;
 
     explicit CompareModel(const LocaleSeparators& separators, QObject* parent = nullptr);
 
@@ -112,6 +120,24 @@ public:
     // cheaper from month 60 (year 5)", or ": never within the term"; the lower rate first.
     QStringList BreakEvenTexts() const;
 
+    // The day the lock and expiry dates are judged on: today unless a test sets one.
+    void SetToday(std::chrono::sys_days today);
+    std::chrono::sys_days Today() const { return today_; }
+    // The offers as the verdict reads them, and the verdict over the years kept.
+    std::vector<VerdictOffer> VerdictOffers() const;
+    VerdictFacts Facts() const;
+    QStringList VerdictTexts() const;
+
+    // The loan the buyer has, set against the refinance offers compared.
+    void SetCurrentLoan(const CurrentLoan& loan);
+    const CurrentLoan& Current() const { return current_; }
+    // Points or credits: each offer with the other rates typed for it, and the offers of one
+    // lender for the same loan at different rates; one group each.
+    std::vector<PointsFacts> PointsGroups() const;
+    QStringList PointsTexts() const;
+    // Keep or refinance: each refinance offer against the loan the buyer has.
+    QStringList RefinanceTexts() const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -120,13 +146,15 @@ public:
 
 private:
     QString RowLabel(int row) const;
+    QString RowLabel(int row, const LocaleSeparators& separators) const;
     // What a row counts, for its tooltip; empty when the label says it all.
     static QString RowExplanation(int row);
-    QString CellText(int row, std::size_t column) const;
+    QString CellText(int row, std::size_t column, const LocaleSeparators& separators) const;
     QVariant CellFigure(int row, std::size_t column) const;
     // What the form itself printed beside a figure of ours, where it differs; empty otherwise.
     QString CellNote(int row, std::size_t column) const;
     QString MoneyOf(Cents cents) const;
+    static QString MoneyOf(Cents cents, const LocaleSeparators& separators);
     void HorizonChanged();
     void RecomputeHorizons();
 
@@ -139,6 +167,10 @@ private:
     OfferComparison comparison_;
     std::optional<qint64> reference_;
     ExtraPayments plan_;
+    std::chrono::sys_days today_;
+    CurrentLoan current_;
+    // By offer: its typed points and credit alternatives, worked out when the offers are read.
+    std::vector<std::vector<RateOption>> alternatives_;
 };
 
 } // namespace plumcrest::compare

@@ -3,6 +3,7 @@
 #include "CompareModel.h"
 #include "ComparisonExport.h"
 #include "CostChart.h"
+#include "CostLines.h"
 #include "ExtraPlanDialog.h"
 #include "FigureText.h"
 #include "Guarded.h"
@@ -21,6 +22,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -33,6 +35,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSplitter>
@@ -151,6 +154,16 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     top->addWidget(savings_);
     top->addStretch();
 
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("lblVerdict"));
+    verdict_->setAccessibleName(tr("Which offer is best for you"));
+    // It quotes the offers' names: shown as written.
+    verdict_->setTextFormat(Qt::PlainText);
+    verdict_->setWordWrap(true);
+    verdict_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    costLines_ = new CostLines(this);
+
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblOffers"));
     table_->setAccessibleName(tr("Kept offers"));
@@ -242,12 +255,72 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     tabs_->addTab(offersPage, tr("Offers"));
     tabs_->addTab(chart_, tr("Char&t"));
 
+    // Points or credits, and keep or refinance: sentences, as the verdict is.
+    const auto sentences = [this](const char* objectName, const QString& accessible) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(objectName));
+        label->setAccessibleName(accessible);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return label;
+    };
+    pointsText_ = sentences("lblPointsCredits", tr("Points or credits"));
+    auto* pointsScroll = new QScrollArea(this);
+    pointsScroll->setWidgetResizable(true);
+    pointsScroll->setWidget(pointsText_);
+    tabs_->addTab(pointsScroll, tr("Points or Cred&its"));
+
+    const auto money = [this](const char* objectName, const QString& accessible) {
+        auto* field = new QDoubleSpinBox(this);
+        field->setObjectName(QString::fromLatin1(objectName));
+        field->setAccessibleName(accessible);
+        field->setRange(0, 99999999.99);
+        field->setDecimals(2);
+        field->setGroupSeparatorShown(true);
+        return field;
+    };
+    currentBalance_ = money("edtCurrentBalance", tr("Balance owed on the loan you have"));
+    currentRate_ = new QDoubleSpinBox(this);
+    currentRate_->setObjectName(QStringLiteral("edtCurrentRate"));
+    currentRate_->setAccessibleName(tr("Rate of the loan you have, percent a year"));
+    currentRate_->setRange(0, 99.9999);
+    currentRate_->setDecimals(4);
+    currentRate_->setSingleStep(0.125);
+    currentRate_->setSuffix(tr(" %"));
+    currentMonths_ = new QSpinBox(this);
+    currentMonths_->setObjectName(QStringLiteral("edtCurrentMonthsLeft"));
+    currentMonths_->setAccessibleName(tr("Payments left on the loan you have"));
+    currentMonths_->setRange(0, 11988);
+    currentInsurance_ =
+        money("edtCurrentInsurance", tr("Mortgage insurance a month on the loan you have"));
+    refinanceText_ = sentences("lblKeepOrRefinance", tr("Keep or refinance"));
+    auto* refinancePage = new QWidget(this);
+    auto* currentForm = new QFormLayout;
+    currentForm->addRow(tr("&Balance owed (from your last statement):"), currentBalance_);
+    currentForm->addRow(tr("Interest rate:"), currentRate_);
+    currentForm->addRow(tr("Payments left:"), currentMonths_);
+    currentForm->addRow(tr("Mortgage insurance a &month:"), currentInsurance_);
+    auto* currentBox = new QGroupBox(tr("The loan you have"), this);
+    currentBox->setLayout(currentForm);
+    auto* refinanceScroll = new QScrollArea(this);
+    refinanceScroll->setWidgetResizable(true);
+    refinanceScroll->setWidget(refinanceText_);
+    auto* refinanceLayout = new QVBoxLayout(refinancePage);
+    refinanceLayout->addWidget(currentBox);
+    refinanceLayout->addWidget(refinanceScroll, 1);
+    tabs_->addTab(refinancePage, tr("&Keep or Refinance"));
+
     // Created in the order they stand, so Tab follows their places.
     useButton_ = ButtonFor(actions_.use, tr("&Use in Calculator"), "btnUseInCalculator");
     editButton_ = ButtonFor(actions_.edit, tr("&Edit..."), "btnEditOffer");
     renameButton_ = ButtonFor(actions_.rename, tr("&Rename..."), "btnRename");
     deleteButton_ = ButtonFor(actions_.remove, tr("&Delete"), "btnDelete");
-    undoButton_ = ButtonFor(actions_.undo, tr("U&ndo Delete"), "btnUndoDelete");
+    undoButton_ = ButtonFor(actions_.undo, actions_.undo->text(), "btnUndoDelete");
+    // The button names what it takes back, as the menu item does.
+    connect(actions_.undo, &QAction::changed, undoButton_,
+            [this] { undoButton_->setText(actions_.undo->text()); });
     scheduleButton_ = ButtonFor(actions_.schedule, tr("&Schedule..."), "btnSchedule");
     QPushButton* help = ButtonFor(actions_.help, tr("He&lp"), "btnCompareHelp");
     QPushButton* close = ButtonFor(actions_.close, tr("&Close"), "btnCompareClose");
@@ -263,6 +336,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     CreateMenus();
     layout->setMenuBar(menuBar_);
     layout->addLayout(top);
+    layout->addWidget(verdict_);
+    layout->addWidget(costLines_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
@@ -279,14 +354,23 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
             KeepFieldsSoon();
         });
     });
+    for (QDoubleSpinBox* field : {currentBalance_, currentRate_, currentInsurance_})
+        connect(field, &QDoubleSpinBox::valueChanged, this,
+                Guarded([this] { CurrentLoanChanged(); }));
+    connect(currentMonths_, &QSpinBox::valueChanged, this,
+            Guarded([this] { CurrentLoanChanged(); }));
     connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this, Guarded([this] {
                 UpdateControls();
                 emit SelectedOfferChanged();
             }));
     connect(table_, &QAbstractItemView::doubleClicked, this, Guarded([this] { OpenSchedule(); }));
-    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] { RefreshChart(); }));
+    connect(model_, &QAbstractItemModel::modelReset, this, Guarded([this] {
+                RefreshChart();
+                FillVerdict();
+            }));
     connect(model_, &QAbstractItemModel::dataChanged, this, Guarded([this] {
                 chart_->SetHorizon(model_->HorizonYears());
+                FillVerdict();
                 FillBreakEven(); // the cheapest, the default reference, may have changed
             }));
     connect(choice_, &QListWidget::itemChanged, this, Guarded([this] { ChoiceToggled(); }));
@@ -446,6 +530,56 @@ void CompareWindow::FillBreakEven() {
     breakEven_->addItems(model_->BreakEvenTexts());
 }
 
+void CompareWindow::FillVerdict() {
+    const QStringList lines = model_->VerdictTexts();
+    verdict_->setText(lines.join(QLatin1Char(' ')));
+    verdict_->setVisible(!lines.isEmpty());
+    const VerdictFacts facts = model_->Facts();
+    std::vector<CostLines::Line> costs;
+    for (int i = 0; i < model_->columnCount(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        CostLines::Line line;
+        line.name = model_->Offer(i).name;
+        if (at < facts.series.size())
+            line.cost = facts.series[at];
+        line.best = facts.best == at;
+        const auto h = static_cast<std::size_t>(facts.horizonMonths);
+        if (h < line.cost.size())
+            line.summary =
+                tr("%1: %2 over %3, with savings earning %4 %")
+                    .arg(line.name, Verdict::DollarsText(line.cost[h], TheLocaleSeparators()),
+                         Verdict::MonthsText(facts.horizonMonths),
+                         PercentText(facts.savingsPercent, 2, TheLocaleSeparators()));
+        costs.push_back(std::move(line));
+    }
+    costLines_->SetLines(costs, facts.horizonMonths);
+    costLines_->setVisible(costLines_->LineCount() > 1);
+    const QStringList points = model_->PointsTexts();
+    pointsText_->setText(
+        points.isEmpty()
+            ? tr("No offer here has other rates to weigh. Type the points or the credit a lender "
+                 "quotes for another rate in Edit..., or keep two offers of one lender for the "
+                 "same loan at different rates.")
+            : points.join(QStringLiteral("\n\n")));
+    const QStringList refinance = model_->RefinanceTexts();
+    refinanceText_->setText(
+        refinance.isEmpty()
+            ? tr("No refinance offer is compared. A Loan Estimate whose purpose is Refinance, "
+                 "imported or typed, is set here against the loan you have.")
+            : refinance.join(QStringLiteral("\n\n")));
+}
+
+void CompareWindow::CurrentLoanChanged() {
+    CurrentLoan loan;
+    loan.balance = currentBalance_->value();
+    loan.ratePercent = currentRate_->value();
+    loan.monthsLeft = currentMonths_->value();
+    loan.insuranceMonthly = currentInsurance_->value();
+    model_->SetCurrentLoan(loan);
+    FillVerdict();
+    KeepFieldsSoon();
+}
+
 void CompareWindow::RestoreSettings() {
     // Saved as plain "C" numbers; anything else is ignored and the defaults stand.
     bool ok = false;
@@ -462,6 +596,29 @@ void CompareWindow::RestoreSettings() {
         }
     }
     model_->SetSavingsPercent(savings_->value());
+    {
+        // The loan the buyer has, each figure as it was left.
+        const auto restore = [this](const char* key, auto* field) {
+            bool read = false;
+            if (const auto text = store_.Setting(QString::fromLatin1(key))) {
+                const double value = text->toDouble(&read);
+                if (read && value >= field->minimum() && value <= field->maximum()) {
+                    const QSignalBlocker block(field);
+                    field->setValue(value);
+                }
+            }
+        };
+        restore("current_balance", currentBalance_);
+        restore("current_rate", currentRate_);
+        restore("current_months_left", currentMonths_);
+        restore("current_insurance_monthly", currentInsurance_);
+        CurrentLoan loan;
+        loan.balance = currentBalance_->value();
+        loan.ratePercent = currentRate_->value();
+        loan.monthsLeft = currentMonths_->value();
+        loan.insuranceMonthly = currentInsurance_->value();
+        model_->SetCurrentLoan(loan);
+    }
     // A plan this version cannot read is left in the file and not applied.
     if (const auto text = store_.Setting(QStringLiteral("extra_plan")))
         if (const auto plan = ParseExtraPlan(text->toStdString()))
@@ -489,6 +646,12 @@ void CompareWindow::KeepFields() {
     keepFields_->stop();
     KeepSetting(QStringLiteral("horizon_years"), QString::number(wantedHorizon_));
     KeepSetting(QStringLiteral("savings_percent"), QString::number(savings_->value(), 'f', 2));
+    KeepSetting(QStringLiteral("current_balance"),
+                QString::number(currentBalance_->value(), 'f', 2));
+    KeepSetting(QStringLiteral("current_rate"), QString::number(currentRate_->value(), 'f', 4));
+    KeepSetting(QStringLiteral("current_months_left"), QString::number(currentMonths_->value()));
+    KeepSetting(QStringLiteral("current_insurance_monthly"),
+                QString::number(currentInsurance_->value(), 'f', 2));
 }
 
 void CompareWindow::KeepSetting(const QString& key, const QString& value) {
@@ -502,12 +665,23 @@ void CompareWindow::CreateActions() {
     actions_.edit = NewAction(this, tr("&Edit..."), QKeySequence(Qt::CTRL | Qt::Key_D));
     actions_.rename = NewAction(this, tr("&Rename..."), QKeySequence(Qt::Key_F2));
     actions_.remove = NewAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete));
-    actions_.undo = NewAction(this, tr("U&ndo Delete"), QKeySequence(QKeySequence::Undo));
+    actions_.undo = NewAction(this, tr("U&ndo"), QKeySequence(QKeySequence::Undo));
+    actions_.redo = NewAction(this, tr("Red&o"), QKeySequence(QKeySequence::Redo));
+    actions_.saveOffers =
+        NewAction(this, tr("Save Offers &As..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    actions_.openOffers =
+        NewAction(this, tr("&Open Offers..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."), QKeySequence());
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
+    actions_.verdictHelp =
+        NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    actions_.pointsHelp =
+        NewAction(this, tr("&Points or Credits"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
+    actions_.refinanceHelp =
+        NewAction(this, tr("&Keep or Refinance"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F1));
     actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
     actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
     actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
@@ -527,7 +701,12 @@ void CompareWindow::CreateActions() {
             }));
     connect(actions_.rename, &QAction::triggered, this, Guarded([this] { RenameSelected(); }));
     connect(actions_.remove, &QAction::triggered, this, Guarded([this] { DeleteSelected(); }));
-    connect(actions_.undo, &QAction::triggered, this, Guarded([this] { UndoDelete(); }));
+    connect(actions_.undo, &QAction::triggered, this, Guarded([this] { Undo(); }));
+    connect(actions_.redo, &QAction::triggered, this, Guarded([this] { Redo(); }));
+    connect(actions_.saveOffers, &QAction::triggered, this,
+            Guarded([this] { emit SaveOffersRequested(); }));
+    connect(actions_.openOffers, &QAction::triggered, this,
+            Guarded([this] { emit OpenOffersRequested(); }));
     connect(actions_.schedule, &QAction::triggered, this, Guarded([this] { OpenSchedule(); }));
     connect(actions_.importEstimate, &QAction::triggered, this,
             Guarded([this] { emit ImportRequested(); }));
@@ -535,6 +714,12 @@ void CompareWindow::CreateActions() {
             Guarded([this] { emit CheckClosingRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
+    connect(actions_.verdictHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kVerdictContext); }));
+    connect(actions_.pointsHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kPointsCreditsContext); }));
+    connect(actions_.refinanceHelp, &QAction::triggered, this,
+            Guarded([] { platform::TheHelp().ShowContext(help::kRefinanceContext); }));
     connect(actions_.close, &QAction::triggered, this, Guarded([this] { close(); }));
     connect(actions_.extraPlan, &QAction::triggered, this, Guarded([this] {
                 const auto months = static_cast<std::int32_t>(model_->LongestTermYears() * 12);
@@ -569,6 +754,8 @@ void CompareWindow::CreateMenus() {
     file->addAction(actions_.schedule);
     file->addAction(actions_.importEstimate);
     file->addAction(actions_.checkClosing);
+    file->addAction(actions_.openOffers);
+    file->addAction(actions_.saveOffers);
     file->addSeparator();
     actions_.output = output::AddOutputActions(
         *file, *this, tr("Offers compared"), [this] { return Csv(); },
@@ -577,8 +764,8 @@ void CompareWindow::CreateMenus() {
     file->addAction(actions_.close);
 
     QMenu* offer = menuBar_->addMenu(tr("&Offer"));
-    for (QAction* action :
-         {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.undo})
+    for (QAction* action : {actions_.use, actions_.edit, actions_.rename, actions_.remove,
+                            actions_.undo, actions_.redo})
         offer->addAction(action);
 
     QMenu* view = menuBar_->addMenu(tr("&View"));
@@ -591,6 +778,9 @@ void CompareWindow::CreateMenus() {
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->addAction(actions_.help);
+    help->addAction(actions_.verdictHelp);
+    help->addAction(actions_.pointsHelp);
+    help->addAction(actions_.refinanceHelp);
 }
 
 QPushButton* CompareWindow::ButtonFor(QAction* action, const QString& text,
@@ -717,7 +907,23 @@ void CompareWindow::UpdateControls() {
     for (QAction* action :
          {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.schedule})
         action->setEnabled(selected);
-    actions_.undo->setEnabled(!deleted_.empty());
+    const auto what = [](const std::vector<Change>& changes) {
+        if (changes.empty())
+            return QString();
+        switch (changes.back().kind) {
+        case Change::Kind::Rename:
+            return tr("Rename");
+        case Change::Kind::Edit:
+            return tr("Edit");
+        case Change::Kind::Delete:
+            break;
+        }
+        return tr("Delete");
+    };
+    actions_.undo->setText(undo_.empty() ? tr("U&ndo") : tr("U&ndo %1").arg(what(undo_)));
+    actions_.redo->setText(redo_.empty() ? tr("Red&o") : tr("Red&o %1").arg(what(redo_)));
+    actions_.undo->setEnabled(!undo_.empty());
+    actions_.redo->setEnabled(!redo_.empty());
 }
 
 void CompareWindow::Report(const QString& text) {
@@ -747,8 +953,15 @@ void CompareWindow::RenameSelected() {
                   kMaxOfferName));
         return;
     }
-    if (!store_.Rename(offer->id, name))
+    if (name == offer->name)
+        return;
+    if (!store_.Rename(offer->id, name)) {
         Report(store_.Error());
+    } else {
+        KeptOffer renamed = *offer;
+        renamed.name = name;
+        Record({Change::Kind::Rename, *offer, renamed});
+    }
     Reload();
 }
 
@@ -761,21 +974,68 @@ void CompareWindow::DeleteSelected() {
         Reload();
         return;
     }
-    deleted_.push_back(*offer);
+    Record({Change::Kind::Delete, *offer, *offer});
     Reload();
 }
 
-void CompareWindow::UndoDelete() {
-    if (deleted_.empty())
+void CompareWindow::RecordEdit(const KeptOffer& before, const KeptOffer& after) {
+    if (before.name != after.name || !(before.estimate == after.estimate))
+        Record({Change::Kind::Edit, before, after});
+}
+
+void CompareWindow::Record(Change change) {
+    undo_.push_back(std::move(change));
+    redo_.clear();
+    UpdateControls();
+}
+
+bool CompareWindow::Apply(const Change& change, bool undo) {
+    const KeptOffer& wanted = undo ? change.before : change.after;
+    switch (change.kind) {
+    case Change::Kind::Rename:
+        return store_.Rename(wanted.id, wanted.name);
+    case Change::Kind::Edit:
+        return store_.Update(wanted);
+    case Change::Kind::Delete:
+        break;
+    }
+    return undo ? store_.Restore(change.before) : store_.Remove(change.before.id);
+}
+
+void CompareWindow::Undo() {
+    if (undo_.empty())
         return;
-    const KeptOffer offer = deleted_.back();
-    if (!store_.Restore(offer)) {
+    const Change change = undo_.back();
+    if (!Apply(change, true)) {
         Report(store_.Error());
         return;
     }
-    deleted_.pop_back();
+    undo_.pop_back();
+    redo_.push_back(change);
     Reload();
-    SelectOffer(offer.id);
+    SelectOffer(change.before.id);
+    UpdateControls();
+}
+
+void CompareWindow::Redo() {
+    if (redo_.empty())
+        return;
+    const Change change = redo_.back();
+    if (!Apply(change, false)) {
+        Report(store_.Error());
+        return;
+    }
+    redo_.pop_back();
+    undo_.push_back(change);
+    Reload();
+    if (change.kind != Change::Kind::Delete)
+        SelectOffer(change.after.id);
+    UpdateControls();
+}
+
+void CompareWindow::AdoptSettings() {
+    RestoreSettings();
+    Reload();
 }
 
 void CompareWindow::UseSelected() {

@@ -41,6 +41,7 @@ namespace plumcrest::compare {
 
 class CompareModel;
 class CostChart;
+class CostLines;
 
 // The contrast of two colours as readers with low vision need it (1 to 21); text wants 4.5 or
 // more.
@@ -64,10 +65,16 @@ public:
         QAction* rename = nullptr;
         QAction* remove = nullptr;
         QAction* undo = nullptr;
+        QAction* redo = nullptr;
+        QAction* saveOffers = nullptr;
+        QAction* openOffers = nullptr;
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
         QAction* checkClosing = nullptr;
         QAction* help = nullptr;
+        QAction* verdictHelp = nullptr;
+        QAction* pointsHelp = nullptr;
+        QAction* refinanceHelp = nullptr;
         QAction* close = nullptr;
         QAction* offersTab = nullptr;
         QAction* costChart = nullptr;
@@ -96,6 +103,16 @@ public:
     QSpinBox* HorizonField() const { return horizon_; }
     QDoubleSpinBox* SavingsField() const { return savings_; }
     QListWidget* BreakEvenList() const { return breakEven_; }
+    // Which offer is best for the years kept and the savings rate, in words, above the table.
+    QLabel* VerdictLine() const { return verdict_; }
+    CostLines* CostLineRow() const { return costLines_; }
+    QLabel* PointsText() const { return pointsText_; }
+    QLabel* RefinanceText() const { return refinanceText_; }
+    // The loan the buyer has: balance, rate, months left and monthly insurance.
+    QDoubleSpinBox* CurrentBalanceField() const { return currentBalance_; }
+    QDoubleSpinBox* CurrentRateField() const { return currentRate_; }
+    QSpinBox* CurrentMonthsField() const { return currentMonths_; }
+    QDoubleSpinBox* CurrentInsuranceField() const { return currentInsurance_; }
     // Every kept offer, newest first, ticked when it is compared.
     QListWidget* ChoiceList() const { return choice_; }
     // The offer the break-even sets the others against; the first item follows the cheapest.
@@ -119,7 +136,15 @@ public:
 
     void RenameSelected();
     void DeleteSelected();
-    void UndoDelete();
+    // Undo takes back the last rename, edit or delete made in this window, Redo makes it again;
+    // both are forgotten when the window closes.
+    void Undo();
+    void Redo();
+    // An edit of the offer's Loan Estimate made through the window (the editor is the desk's),
+    // for Undo.
+    void RecordEdit(const store::KeptOffer& before, const store::KeptOffer& after);
+    // Reads the years and savings rate again from the store (a file of offers opened set them).
+    void AdoptSettings();
     void UseSelected();
     // Opens the schedule of the selected offer (nullptr when none is selected).
     schedule::ScheduleWindow* OpenSchedule();
@@ -146,6 +171,9 @@ signals:
     void ImportRequested();
     // File > Check Closing Disclosure...: the desk reads the form and opens the check.
     void CheckClosingRequested();
+    // The user asked to save offers to a file, or to open such a file.
+    void SaveOffersRequested();
+    void OpenOffersRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -161,6 +189,8 @@ private:
     void ChoiceToggled();
     void ShowChosen(std::optional<qint64> select);
     void FillBreakEven();
+    void FillVerdict();
+    void CurrentLoanChanged();
     void FitToRows();
     void RefreshChart();
     void RestoreSettings();
@@ -180,6 +210,14 @@ private:
     QDoubleSpinBox* savings_ = nullptr;
     QTimer* keepFields_ = nullptr; // the fields are written once they rest, not at every step
     QListWidget* breakEven_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    CostLines* costLines_ = nullptr;
+    QLabel* pointsText_ = nullptr;
+    QLabel* refinanceText_ = nullptr;
+    QDoubleSpinBox* currentBalance_ = nullptr;
+    QDoubleSpinBox* currentRate_ = nullptr;
+    QSpinBox* currentMonths_ = nullptr;
+    QDoubleSpinBox* currentInsurance_ = nullptr;
     QListWidget* choice_ = nullptr;
     QComboBox* reference_ = nullptr;
     CostChart* chart_ = nullptr;
@@ -194,10 +232,21 @@ private:
     QPushButton* scheduleButton_ = nullptr;
     bool activatedBefore_ = false;
     int wantedHorizon_ = OfferComparison::kDefaultHorizonYears;
-    std::vector<store::KeptOffer> all_;     // every kept offer, newest first
-    std::vector<qint64> chosen_;            // the compared ones, by id
-    qint64 seenThrough_ = 0;                // offers kept later are compared when they appear
-    std::vector<store::KeptOffer> deleted_; // most recent last; forgotten when the window closes
+    std::vector<store::KeptOffer> all_; // every kept offer, newest first
+    std::vector<qint64> chosen_;        // the compared ones, by id
+    qint64 seenThrough_ = 0;            // offers kept later are compared when they appear
+    // What Undo and Redo take back and make again: most recent last; forgotten when the window
+    // closes.
+    struct Change {
+        enum class Kind { Rename, Edit, Delete };
+        Kind kind;
+        store::KeptOffer before;
+        store::KeptOffer after;
+    };
+    bool Apply(const Change& change, bool undo);
+    void Record(Change change);
+    std::vector<Change> undo_;
+    std::vector<Change> redo_;
     // The plan last set in a schedule window of one offer, drawn beside that offer's cost.
     std::optional<std::pair<qint64, ExtraPayments>> schedulePlan_;
 };

@@ -20,13 +20,30 @@ std::string Utf8(const QString& text) {
     return text.toUtf8().toStdString();
 }
 
+// Points or credits and keep or refinance, each under its heading, when there is anything to say.
+std::vector<std::pair<QString, QStringList>> ChoiceSections(const CompareModel& model) {
+    std::vector<std::pair<QString, QStringList>> sections;
+    const QStringList points = model.PointsTexts();
+    if (!points.isEmpty())
+        sections.emplace_back(QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                                          "Points or credits"),
+                              points);
+    const QStringList refinance = model.RefinanceTexts();
+    if (!refinance.isEmpty())
+        sections.emplace_back(QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                                          "Keep or refinance"),
+                              refinance);
+    return sections;
+}
+
 } // namespace
 
 std::string ComparisonCsv(const CompareModel& model) {
     std::vector<CsvRecord> records;
     CsvRecord header;
     for (int row = 0; row < model.rowCount(); ++row) {
-        header.push_back(Utf8(model.headerData(row, Qt::Vertical).toString()));
+        header.push_back(
+            Utf8(model.headerData(row, Qt::Vertical, CompareModel::PlainTextRole).toString()));
     }
     records.push_back(std::move(header));
     for (int column = 0; column < model.columnCount(); ++column) {
@@ -36,7 +53,7 @@ std::string ComparisonCsv(const CompareModel& model) {
             const QVariant figure = cell.data(CompareModel::FigureRole);
             switch (CompareModel::KindOf(row)) {
             case CompareModel::RowKind::Text:
-                record.push_back(Utf8(cell.data().toString()));
+                record.push_back(Utf8(cell.data(CompareModel::PlainTextRole).toString()));
                 break;
             case CompareModel::RowKind::Years:
                 record.push_back(CsvNumber(figure.toDouble(), 0));
@@ -53,6 +70,21 @@ std::string ComparisonCsv(const CompareModel& model) {
             }
         }
         records.push_back(std::move(record));
+    }
+    // The verdict below the figures, one sentence a line, after an empty line.
+    const QStringList verdict = model.VerdictTexts();
+    if (!verdict.isEmpty()) {
+        records.push_back({});
+        records.push_back({Utf8(QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                                            "Which offer is best for you"))});
+        for (const QString& line : verdict)
+            records.push_back({Utf8(line)});
+    }
+    for (const auto& [heading, lines] : ChoiceSections(model)) {
+        records.push_back({});
+        records.push_back({Utf8(heading)});
+        for (const QString& line : lines)
+            records.push_back({Utf8(line)});
     }
     return CsvText(records);
 }
@@ -73,6 +105,20 @@ output::PrintTable ComparisonPrintTable(const CompareModel& model) {
             cells.append(model.index(row, column).data().toString());
         }
         table.rows.push_back({cells, row == CompareModel::DiscountedCostRow, false});
+    }
+    const QStringList verdict = model.VerdictTexts();
+    if (!verdict.isEmpty()) {
+        table.rows.push_back({{QCoreApplication::translate("plumcrest::compare::ComparisonExport",
+                                                           "Which offer is best for you")},
+                              true,
+                              true});
+        for (const QString& line : verdict)
+            table.rows.push_back({{line}, false, true});
+    }
+    for (const auto& [heading, lines] : ChoiceSections(model)) {
+        table.rows.push_back({{heading}, true, true});
+        for (const QString& line : lines)
+            table.rows.push_back({{line}, false, true});
     }
     const QStringList breakEven = model.BreakEvenTexts();
     if (!breakEven.isEmpty()) {

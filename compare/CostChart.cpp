@@ -28,6 +28,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace plumcrest::compare {
 
@@ -41,6 +42,8 @@ constexpr QRgb kDarkLines[] = {0x56B4E9, 0xE69F00, 0x009E73, 0xCC79A7,
                                0xD55E00, 0xF0E442, 0xC3A6F0, 0x9ED98E};
 constexpr int kColours = 8;
 static_assert(kColours == CostChart::kMostLines);
+// One colour for every line, on either background: a colour missing would be read past the end.
+static_assert(std::size(kLightLines) == kColours && std::size(kDarkLines) == kColours);
 // How near the pointer must come to a line, in pixels, to be told its figure.
 constexpr double kNearPixels = 6.0;
 

@@ -143,7 +143,7 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
 
 AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months,
                                    const ExtraPayments& extras, const AdjustableRate* adjustable,
-                                   RatePath path) {
+                                   RatePath path, std::int32_t interestOnlyMonths) {
     AmortizationSchedule schedule;
     if (months <= 0 || months > kScheduleMaxMonths || !std::isfinite(loan) ||
         !std::isfinite(annualRatePercent) || loan > kScheduleMaxLoan ||
@@ -154,13 +154,19 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
         return schedule;
     const std::int64_t noteE4 = RateE4(annualRatePercent);
     std::int64_t rateE4 = noteE4;
-    // The calculator's own payment formula, on the loan in whole cents and the rate as shown.
-    Cents payment = LevelPayment(loanCents, rateE4, months);
+    const std::int32_t interestOnly = std::clamp(interestOnlyMonths, 0, months - 1);
+    // The calculator's own payment formula, on the loan in whole cents and the rate as shown;
+    // during an interest-only period, the month's interest.
+    Cents payment = interestOnly > 0 ? MonthInterest(loanCents, rateE4)
+                                     : LevelPayment(loanCents, rateE4, months);
 
     schedule.loan = loanCents;
     schedule.payment = payment;
     schedule.months.reserve(static_cast<std::size_t>(months));
-    if (adjustable)
+    schedule.interestOnlyMonths = interestOnly;
+    if (interestOnly > 0)
+        schedule.paymentAfterInterestOnly = LevelPayment(loanCents, rateE4, months - interestOnly);
+    if (adjustable || interestOnly > 0)
         schedule.changes.push_back({1, PercentOfE4(rateE4), payment});
     const std::int32_t firstChange = adjustable ? std::max(1, adjustable->initialMonths) + 1 : 0;
     const std::int32_t between = adjustable ? std::max(1, adjustable->monthsBetween) : 1;
@@ -174,16 +180,22 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
 
     Cents balance = loanCents;
     for (std::int32_t m = 1; m <= months && balance > 0; ++m) {
+        bool changed = interestOnly > 0 && m == interestOnly + 1;
         if (adjustable && m >= firstChange && (m - firstChange) % between == 0) {
             const std::int64_t next =
                 std::clamp(AdjustedRateE4(*adjustable, noteE4, rateE4, change++, path), -kMaxRateE4,
                            kMaxRateE4);
             // A change date that leaves the rate as it was leaves the payment too.
-            if (next != rateE4) {
-                rateE4 = next;
-                payment = LevelPayment(balance, rateE4, months - m + 1);
-                schedule.changes.push_back({m, PercentOfE4(rateE4), payment});
-            }
+            changed = changed || next != rateE4;
+            rateE4 = next;
+        }
+        if (changed) {
+            payment = LevelPayment(balance, rateE4, months - m + 1);
+            schedule.changes.push_back({m, PercentOfE4(rateE4), payment});
+        } else if (m <= interestOnly) {
+            // Interest only: the payment follows the interest (a rate change or an extra
+            // payment within the period changes it).
+            payment = MonthInterest(balance, rateE4);
         }
         Cents extra = 0;
         if (extras.monthly > 0 && m >= extras.monthlyFrom)

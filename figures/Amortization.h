@@ -76,6 +76,10 @@ struct AmortizationSchedule {
     Cents totalExtra = 0;
     // Every change of rate or regular payment; empty for a schedule with none.
     std::vector<PaymentChange> changes;
+    // The first payments that pay the month's interest only, and the level payment that follows
+    // them at the note rate (0 when there are none).
+    std::int32_t interestOnlyMonths = 0;
+    Cents paymentAfterInterestOnly = 0;
 };
 
 // Payments beyond the regular one, each all to principal; the regular payment stays as it is and
@@ -149,10 +153,14 @@ AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::i
 // `path`. When a change date brings a new rate, the regular payment is figured again, as lenders
 // do, over the months left on the balance owed then, in whole cents; a rate that stays leaves the
 // payment as it is. No extras and no changes give BuildSchedule's
-// schedule exactly. Extras less than zero count as none.
+// schedule exactly. Extras less than zero count as none. The first `interestOnlyMonths` payments
+// (fewer than the term) are each the month's interest alone; the payment then is figured
+// again over the months left, as at a rate change, and the interest-only payments count as
+// a change of payment (so an adjustable loan's first change may come with it).
 AmortizationSchedule BuildSchedule(double loan, double annualRatePercent, std::int32_t months,
                                    const ExtraPayments& extras, const AdjustableRate* adjustable,
-                                   RatePath path = RatePath::Indexed);
+                                   RatePath path = RatePath::Indexed,
+                                   std::int32_t interestOnlyMonths = 0);
 
 // What a plan of extra payments changes against the schedule without it.
 struct ExtraSavings {

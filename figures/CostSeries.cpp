@@ -1,6 +1,8 @@
 #include "CostSeries.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace plumcrest {
 
@@ -14,6 +16,43 @@ std::vector<Cents> CumulativeCost(Cents fees, const AmortizationSchedule& schedu
             sum += schedule.months[m - 1].interest + InsuranceInMonth(insurance, month);
         }
         cost[m] = sum;
+    }
+    return cost;
+}
+
+std::vector<Cents> DiscountedCostSeries(Cents loanCosts, const AmortizationSchedule& schedule,
+                                        const InsurancePlan& insurance, std::int32_t months,
+                                        double savingsPercent) {
+    std::vector<Cents> cost(static_cast<std::size_t>(std::max(months, 0)) + 1, loanCosts);
+    const long double growth = 1.0L + static_cast<long double>(savingsPercent) / 1200.0L;
+    if (!std::isfinite(growth) || growth <= 0) {
+        for (std::size_t m = 0; m < cost.size(); ++m)
+            cost[m] = PlainCost(schedule, insurance, loanCosts, static_cast<std::int32_t>(m));
+        return cost;
+    }
+    long double discount = 1.0L;
+    long double present = 0.0L;
+    Cents balance = schedule.loan;
+    const auto gain = [&] {
+        const long double value =
+            std::clamp(present + static_cast<long double>(balance) * discount -
+                           static_cast<long double>(schedule.loan),
+                       static_cast<long double>(INT64_MIN), static_cast<long double>(INT64_MAX));
+        return AddCents(loanCosts, std::llroundl(value));
+    };
+    cost[0] = gain();
+    for (std::size_t m = 1; m < cost.size(); ++m) {
+        if (m <= schedule.months.size()) {
+            const ScheduleMonth& row = schedule.months[m - 1];
+            discount /= growth;
+            present += static_cast<long double>(AddCents(AddCents(row.principal, row.interest),
+                                                         InsuranceInMonth(insurance, row.month))) *
+                       discount;
+            balance = row.balance;
+            cost[m] = gain();
+        } else {
+            cost[m] = cost[m - 1];
+        }
     }
     return cost;
 }

@@ -19,6 +19,12 @@ namespace plumcrest {
 std::vector<Cents> CumulativeCost(Cents fees, const AmortizationSchedule& schedule,
                                   const InsurancePlan& insurance, std::int32_t months);
 
+// Element m is DiscountedCost(schedule, insurance, loanCosts, m, savingsPercent), m = 0..months,
+// worked out in one pass with the same steps, so each element is exactly that cost.
+std::vector<Cents> DiscountedCostSeries(Cents loanCosts, const AmortizationSchedule& schedule,
+                                        const InsurancePlan& insurance, std::int32_t months,
+                                        double savingsPercent);
+
 // Element m is the balance after m payments; element 0 is the loan.
 std::vector<Cents> BalanceSeries(const AmortizationSchedule& schedule, std::int32_t months);
 

@@ -294,10 +294,16 @@ Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& 
 AprFeatures AprFeaturesOf(const AmortizationSchedule& schedule, const InsurancePlan& plan) {
     std::vector<Cents> amounts;
     amounts.reserve(schedule.months.size());
+    // A variable rate's payments are judged as if the rate stayed: the first payment, or after
+    // an interest-only period the payment that follows it at the note rate.
     const bool variable = !schedule.changes.empty();
-    for (const ScheduleMonth& row : schedule.months)
+    for (const ScheduleMonth& row : schedule.months) {
+        const Cents regular = row.month <= schedule.interestOnlyMonths ? schedule.payment
+                              : schedule.interestOnlyMonths > 0 ? schedule.paymentAfterInterestOnly
+                                                                : schedule.payment;
         amounts.push_back(
-            AddCents(variable ? schedule.payment : row.payment, InsuranceInMonth(plan, row.month)));
+            AddCents(variable ? regular : row.payment, InsuranceInMonth(plan, row.month)));
+    }
     AprFeatures features;
     features.irregularAmounts = IrregularAmounts(amounts);
     return features;

@@ -155,7 +155,7 @@ Cents DiscountedCost(const AmortizationSchedule& schedule, const InsurancePlan& 
 // advance and monthly periods, and payment amounts irregular when the principal and interest
 // or the insurance differ between the first and the final payment. A change of a variable rate
 // does not count (a schedule with rate changes is judged on its first regular payment), the end
-// of the mortgage insurance does.
+// of the mortgage insurance and of an interest-only period do.
 AprFeatures AprFeaturesOf(const AmortizationSchedule& schedule, const InsurancePlan& plan);
 
 // The monthly payments a lender runs the APR on: each month's principal and interest plus its

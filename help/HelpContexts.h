@@ -15,5 +15,8 @@ inline constexpr int kChartContext = IDH_CHART;
 inline constexpr int kOutputContext = IDH_OUTPUT;
 inline constexpr int kWhatIfContext = IDH_WHAT_IF;
 inline constexpr int kImportContext = IDH_IMPORT;
+inline constexpr int kVerdictContext = IDH_VERDICT;
+inline constexpr int kPointsCreditsContext = IDH_POINTS_CREDITS;
+inline constexpr int kRefinanceContext = IDH_REFINANCE;
 
 } // namespace plumcrest::help

@@ -33,6 +33,12 @@ std::optional<double> FigureValue(const EstimateField& field, const LoanEstimate
         return static_cast<double>(estimate.*at.loanType);
     if (at.insuranceEnd)
         return static_cast<double>(estimate.*at.insuranceEnd);
+    if (at.purpose)
+        return static_cast<double>(estimate.*at.purpose);
+    if (at.date) {
+        const auto& day = estimate.*at.date;
+        return day ? std::optional<double>(day->time_since_epoch().count()) : std::nullopt;
+    }
     if (!estimate.adjustable)
         return std::nullopt;
     if (at.adjustable)
@@ -47,18 +53,28 @@ void SetFigureValue(const EstimateField& field, LoanEstimate& estimate,
         estimate.*at.optional = value;
         return;
     }
+    if (at.date) {
+        if (value && !FigureAllows(field, *value))
+            return;
+        estimate.*at.date =
+            value ? std::optional(std::chrono::sys_days(std::chrono::days(std::llround(*value))))
+                  : std::nullopt;
+        return;
+    }
     if (!value)
         return;
     if (at.number) {
         estimate.*at.number = *value;
     } else if (at.months) {
         estimate.*at.months = static_cast<std::int32_t>(*value);
-    } else if (at.loanType || at.insuranceEnd) {
+    } else if (at.loanType || at.insuranceEnd || at.purpose) {
         const auto index = static_cast<std::size_t>(*value);
         if (*value < 0 || index >= field.choices.size())
             return;
         if (at.loanType)
             estimate.*at.loanType = static_cast<LoanType>(index);
+        else if (at.purpose)
+            estimate.*at.purpose = static_cast<LoanPurpose>(index);
         else
             estimate.*at.insuranceEnd = static_cast<InsuranceEnd>(index);
     } else {
@@ -80,7 +96,8 @@ bool FigureAllows(const EstimateField& field, double value) {
     const FigureLimits limits = field.Limits();
     if (value < limits.low || value > limits.high)
         return false;
-    return field.kind != FigureKind::Months || value == std::floor(value);
+    return (field.kind != FigureKind::Months && field.kind != FigureKind::Date) ||
+           value == std::floor(value);
 }
 
 const char* ChoiceStored(const EstimateField& field, int index) {

@@ -9,6 +9,7 @@
 #include "LoanEstimate.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -35,6 +36,9 @@ struct FigureLimits {
 inline constexpr double kMaxMoney = 99999999.99;
 inline constexpr double kMaxRate = 999.9999;
 inline constexpr std::int32_t kMaxMonths = 11988;
+// Dates as days from 1970-01-01: 1900-01-01 to 9999-12-31.
+inline constexpr double kFirstDay = -25567;
+inline constexpr double kLastDay = 2932896;
 
 constexpr FigureLimits LimitsOf(FigureKind kind) {
     switch (kind) {
@@ -47,6 +51,7 @@ constexpr FigureLimits LimitsOf(FigureKind kind) {
     case FigureKind::Months:
         return {1, kMaxMonths, 0};
     case FigureKind::Date:
+        return {kFirstDay, kLastDay, 0};
     case FigureKind::Text:
     case FigureKind::Choice:
         break;
@@ -68,6 +73,8 @@ struct FigurePlace {
     std::int32_t AdjustableRate::*adjustableMonths = nullptr;
     LoanType LoanEstimate::*loanType = nullptr;
     InsuranceEnd LoanEstimate::*insuranceEnd = nullptr;
+    LoanPurpose LoanEstimate::*purpose = nullptr;
+    std::optional<std::chrono::sys_days> LoanEstimate::*date = nullptr;
 };
 
 constexpr FigurePlace At(double LoanEstimate::*member) {
@@ -100,9 +107,19 @@ constexpr FigurePlace At(LoanType LoanEstimate::*member) {
     place.loanType = member;
     return place;
 }
+constexpr FigurePlace At(LoanPurpose LoanEstimate::*member) {
+    FigurePlace place;
+    place.purpose = member;
+    return place;
+}
 constexpr FigurePlace At(InsuranceEnd LoanEstimate::*member) {
     FigurePlace place;
     place.insuranceEnd = member;
+    return place;
+}
+constexpr FigurePlace At(std::optional<std::chrono::sys_days> LoanEstimate::*member) {
+    FigurePlace place;
+    place.date = member;
     return place;
 }
 
@@ -142,6 +159,13 @@ inline constexpr ChoiceName kLoanTypeChoices[] = {
     {"other", QT_TRANSLATE_NOOP("EstimateFields", "Other")},
     {"usda", QT_TRANSLATE_NOOP("EstimateFields", "USDA")},
 };
+// As the form's Purpose names them.
+inline constexpr ChoiceName kPurposeChoices[] = {
+    {"purchase", QT_TRANSLATE_NOOP("EstimateFields", "Purchase")},
+    {"refinance", QT_TRANSLATE_NOOP("EstimateFields", "Refinance")},
+    {"construction", QT_TRANSLATE_NOOP("EstimateFields", "Construction")},
+    {"home_equity", QT_TRANSLATE_NOOP("EstimateFields", "Home equity loan")},
+};
 inline constexpr ChoiceName kInsuranceEndChoices[] = {
     {"none", QT_TRANSLATE_NOOP("EstimateFields", "None")},
     {"conventional", QT_TRANSLATE_NOOP("EstimateFields", "Conventional: at 78 % of the value")},
@@ -166,6 +190,9 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
     detail::Figure("loanType", FigureKind::Choice, FieldGroup::Loan, At(&LoanEstimate::loanType),
                    false, false, PLUMCREST_CAPTION("Loan &type:"), PLUMCREST_CAPTION("Loan type"),
                    "Loan Type", "Tipo de préstamo", "loanType", "loan_type", 3, kLoanTypeChoices),
+    detail::Figure("purpose", FigureKind::Choice, FieldGroup::Loan, At(&LoanEstimate::purpose),
+                   false, false, PLUMCREST_CAPTION("Purpose:"), PLUMCREST_CAPTION("Purpose"),
+                   "Purpose", "Finalidad", "purpose", "loan_purpose", 7, kPurposeChoices),
     detail::Figure("price", FigureKind::Money, FieldGroup::Loan, At(&LoanEstimate::price), true,
                    false, PLUMCREST_CAPTION("&Price:"), PLUMCREST_CAPTION("Price"), "Sale Price",
                    "Precio de venta", "salePrice", "price", 3),
@@ -239,7 +266,7 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    PLUMCREST_CAPTION("Finance c&harge:"),
                    PLUMCREST_CAPTION("Finance charge disclosed"), "Finance Charge",
                    "Cargo financiero", "financeCharge", "disclosed_finance_charge", 5),
-    detail::Figure("disclosedCashToClose", FigureKind::Money, FieldGroup::Disclosed,
+    detail::Figure("disclosedCashToClose", FigureKind::SignedMoney, FieldGroup::Disclosed,
                    At(&LoanEstimate::disclosedCashToClose), false, true,
                    PLUMCREST_CAPTION("Estimated ca&sh to close:"),
                    PLUMCREST_CAPTION("Estimated cash to close, disclosed"),
@@ -317,6 +344,35 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    PLUMCREST_CAPTION("Adjustments and other credits"),
                    "Adjustments and Other Credits", "Ajustes y otros créditos", "",
                    "adjustments_credits", 5),
+    detail::Figure("rateLockUntil", FigureKind::Date, FieldGroup::Loan,
+                   At(&LoanEstimate::rateLockUntil), false, true,
+                   PLUMCREST_CAPTION("Rate loc&ked until:"), PLUMCREST_CAPTION("Rate locked until"),
+                   "Rate Lock", "Bloqueo de tasa", "rateLockUntil", "rate_lock_until", 6),
+    detail::Figure("closingCostsExpire", FigureKind::Date, FieldGroup::Loan,
+                   At(&LoanEstimate::closingCostsExpire), false, true,
+                   PLUMCREST_CAPTION("Closing costs expire:"),
+                   PLUMCREST_CAPTION("Estimated closing costs expire"), "Rate Lock",
+                   "Bloqueo de tasa", "closingCostsExpire", "closing_costs_expire", 6),
+    // What the same lender offers at other rates: points paid for a lower one, a credit taken
+    // for a higher one. Not on the form; asked of the lender.
+    detail::Figure("pointsOptionPoints", FigureKind::Rate, FieldGroup::Credits,
+                   At(&LoanEstimate::pointsOptionPoints), true, true,
+                   PLUMCREST_CAPTION("Or pay points (% of the loan):"),
+                   PLUMCREST_CAPTION("Points for a lower rate"), "", "", "", "points_option_points",
+                   7),
+    detail::Figure("pointsOptionRate", FigureKind::Rate, FieldGroup::Credits,
+                   At(&LoanEstimate::pointsOptionRate), false, true,
+                   PLUMCREST_CAPTION("Rate with those points (%):"),
+                   PLUMCREST_CAPTION("Rate with points"), "", "", "", "points_option_rate", 7),
+    detail::Figure("creditOptionAmount", FigureKind::Money, FieldGroup::Credits,
+                   At(&LoanEstimate::creditOptionAmount), true, true,
+                   PLUMCREST_CAPTION("Or take a lender credit of:"),
+                   PLUMCREST_CAPTION("Lender credit for a higher rate"), "", "", "",
+                   "credit_option_amount", 7),
+    detail::Figure("creditOptionRate", FigureKind::Rate, FieldGroup::Credits,
+                   At(&LoanEstimate::creditOptionRate), false, true,
+                   PLUMCREST_CAPTION("Rate with that credit (%):"),
+                   PLUMCREST_CAPTION("Rate with the credit"), "", "", "", "credit_option_rate", 7),
 });
 #undef PLUMCREST_CAPTION
 
@@ -357,7 +413,6 @@ inline constexpr FormOnlyLabel kFormOnlyLabels[] = {
     {"dateIssued", "Date Issued", "Fecha de emisión", "dateIssued"},
     {"propertyValue", "Est. Prop. Value", "Valor estimado de la propiedad",
      "estimatedPropertyValue"},
-    {"purpose", "Purpose", "Finalidad", "purpose"},
     {"product", "Product", "Producto", "product"},
     {"rateLock", "Rate Lock", "Bloqueo de tasa", "rateLocked"},
     {"monthlyPrincipalInterest", "Monthly Principal & Interest",

@@ -1,6 +1,7 @@
 #include "FigureEntry.h"
 
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -72,7 +73,53 @@ std::optional<Plain> PlainNumber(std::u32string_view text, EntryKind kind, char3
     return plain;
 }
 
+// "M/D/YYYY" or "YYYY-MM-DD", a real day; nothing otherwise.
+std::optional<double> DayOf(std::u32string_view text) {
+    std::vector<int> parts{0};
+    std::vector<int> digits{0};
+    char32_t separator = 0;
+    for (const char32_t c : text) {
+        if (c >= U'0' && c <= U'9') {
+            if (++digits.back() > 4)
+                return std::nullopt;
+            parts.back() = parts.back() * 10 + static_cast<int>(c - U'0');
+        } else if ((c == U'/' || c == U'-') && (separator == 0 || separator == c)) {
+            separator = c;
+            parts.push_back(0);
+            digits.push_back(0);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (parts.size() != 3 || digits[0] == 0 || digits[1] == 0 || digits[2] == 0)
+        return std::nullopt;
+    const bool iso = separator == U'-';
+    if ((iso && digits[0] != 4) || (!iso && digits[2] != 4))
+        return std::nullopt;
+    const int year = iso ? parts[0] : parts[2];
+    const int month = iso ? parts[1] : parts[0];
+    const int day = iso ? parts[2] : parts[1];
+    const std::chrono::year_month_day date{std::chrono::year(year),
+                                           std::chrono::month(static_cast<unsigned>(month)),
+                                           std::chrono::day(static_cast<unsigned>(day))};
+    if (month < 1 || month > 12 || day < 1 || !date.ok())
+        return std::nullopt;
+    return DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day));
+}
+
 } // namespace
+
+std::int32_t DaysFromCivil(int year, unsigned month, unsigned day) {
+    const std::chrono::sys_days days{std::chrono::year_month_day{
+        std::chrono::year(year), std::chrono::month(month), std::chrono::day(day)}};
+    return static_cast<std::int32_t>(days.time_since_epoch().count());
+}
+
+CivilDate CivilFromDays(std::int32_t days) {
+    const std::chrono::year_month_day date{std::chrono::sys_days(std::chrono::days(days))};
+    return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+            static_cast<unsigned>(date.day())};
+}
 
 ParsedEntry ParseEntry(std::u32string_view text, const EntryRule& rule, char32_t decimal,
                        char32_t thousands) {
@@ -85,6 +132,14 @@ ParsedEntry ParseEntry(std::u32string_view text, const EntryRule& rule, char32_t
         if (typed.empty() && rule.optional)
             return {};
         return {std::nullopt, EntryProblem::NotANumber};
+    }
+    if (rule.kind == EntryKind::Date) {
+        const auto day = DayOf(figure);
+        if (!day)
+            return {std::nullopt, EntryProblem::NotANumber};
+        if (*day < rule.min || *day > rule.max)
+            return {std::nullopt, EntryProblem::OutOfRange};
+        return {day, EntryProblem::None};
     }
     const auto plain = PlainNumber(figure, rule.kind, decimal, thousands);
     if (!plain)

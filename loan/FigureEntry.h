@@ -5,6 +5,7 @@
 
 #include "EstimateFields.h"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -15,6 +16,7 @@ enum class EntryKind {
     Percent, // up to 4 decimals, no group separators, a trailing "%" as forms write it
     Years,   // a whole number
     Months,  // a whole number
+    Date,    // month/day/year as the form prints it ("4/16/2026"), or "2026-04-16"; days from 1970
 };
 
 struct EntryRule {
@@ -44,6 +46,15 @@ struct ParsedEntry {
 // as 15; pass 0 for none.
 ParsedEntry ParseEntry(std::u32string_view text, const EntryRule& rule, char32_t decimal,
                        char32_t thousands);
+
+// A day as days from 1970-01-01 and back, in the proleptic Gregorian calendar.
+std::int32_t DaysFromCivil(int year, unsigned month, unsigned day);
+struct CivilDate {
+    int year = 1970;
+    unsigned month = 1;
+    unsigned day = 1;
+};
+CivilDate CivilFromDays(std::int32_t days);
 
 // The decimals a kind of entry may have.
 constexpr int DecimalsOf(EntryKind kind) {

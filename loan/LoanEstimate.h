@@ -7,6 +7,7 @@
 #include "LoanFields.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -18,6 +19,8 @@ namespace plumcrest {
 
 // New types go at the end: the stored words follow this order.
 enum class LoanType { Conventional, Fha, Va, Other, Usda };
+// The form's Purpose; new ones at the end, as for the loan type.
+enum class LoanPurpose { Purchase, Refinance, Construction, HomeEquity };
 
 // The closing-cost sections of the form; D (A to C) and I (E to H) are their totals.
 enum class CostSection { A, B, C, E, F, G, H };
@@ -52,6 +55,7 @@ bool IsPrepaidInterest(const CostItem& item);
 
 struct LoanEstimate {
     LoanType loanType = LoanType::Conventional;
+    LoanPurpose purpose = LoanPurpose::Purchase;
     double price = 0;      // the home's value
     double loanAmount = 0; // dollars, the whole note, any financed upfront premium included
     // The part of the loan amount that is an upfront premium or fee financed (FHA's upfront
@@ -89,6 +93,20 @@ struct LoanEstimate {
     std::optional<double> disclosedCashToClose;
     // The Adjustable Interest Rate table; none for a fixed rate.
     std::optional<AdjustableRate> adjustable;
+    // The day the rate is locked until (none: not locked) and the day the estimated closing costs
+    // expire, as the form's first page gives them.
+    std::optional<std::chrono::sys_days> rateLockUntil;
+    std::optional<std::chrono::sys_days> closingCostsExpire;
+    // The same lender's other rates for this loan: points (percent of the loan amount, paid at
+    // closing as discount points) for a lower rate, and a lender credit (dollars) for a higher
+    // one. Both figures of each given, or neither.
+    std::optional<double> pointsOptionPoints;
+    std::optional<double> pointsOptionRate;
+    std::optional<double> creditOptionAmount;
+    std::optional<double> creditOptionRate;
+    // The first payments that pay interest only (the Adjustable Payment table's "Interest Only
+    // Payments?"); 0 for none.
+    std::int32_t interestOnlyMonths = 0;
 
     bool operator==(const LoanEstimate&) const = default;
 };

@@ -33,12 +33,14 @@ LoanTerms TermsOfEstimate(const LoanEstimate& estimate) {
     terms.homeValue = ToCents(estimate.price);
     terms.monthlyEscrow = ToCents((estimate.propertyTaxYearly + estimate.homeInsuranceYearly) / 12);
     terms.adjustable = estimate.adjustable;
+    terms.interestOnlyMonths = estimate.interestOnlyMonths;
     return terms;
 }
 
 AmortizationSchedule ScheduleOf(const LoanTerms& terms) {
     return BuildSchedule(terms.loan, terms.ratePercent, terms.months, terms.extras,
-                         terms.adjustable ? &*terms.adjustable : nullptr, terms.ratePath);
+                         terms.adjustable ? &*terms.adjustable : nullptr, terms.ratePath,
+                         terms.interestOnlyMonths);
 }
 
 LoanTerms WithExtras(LoanTerms terms, const ExtraPayments& extras) {

@@ -27,6 +27,7 @@ struct LoanTerms {
     ExtraPayments extras;
     std::optional<AdjustableRate> adjustable;
     RatePath ratePath = RatePath::Indexed;
+    std::int32_t interestOnlyMonths = 0; // the first payments of interest alone
 };
 
 // Months of a term given in years: whole months, rounded; none for a term that is not positive;

@@ -17,5 +17,9 @@ inline constexpr int kMaxCostLabel = 200;
 inline constexpr int kMaxSettingKey = 64;
 // Longest value of a setting: room for the ids of some thousands of compared offers.
 inline constexpr int kMaxSettingValue = 100000;
+// Most offers one file of shared offers holds, and the largest such file read or written: room
+// for that many offers of some dozens of lines each.
+inline constexpr int kMaxOffersInFile = 500;
+inline constexpr long long kMaxOffersFileBytes = 32LL * 1024 * 1024;
 
 } // namespace plumcrest

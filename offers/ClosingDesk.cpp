@@ -32,8 +32,7 @@ bool OfferDesk::CheckClosingDisclosure(const QString& given) {
         if (file.isEmpty())
             return false;
     }
-    const QString program =
-        readerProgram.isEmpty() ? QCoreApplication::applicationFilePath() : readerProgram;
+    const QString program = !readerProgram.isEmpty() ? readerProgram : closing::ReaderProgram();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const closing::ReaderRun run =
         closing::RunReader(program, QStringLiteral("--read-closing-disclosure"), file);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -43,18 +44,22 @@ QString ReadOn(const reader::Where& where) {
 
 } // namespace
 
-ImportReading ReadInReaderProcess(const QString& program, const QString& file, int timeLimitMs,
-                                  qint64 memoryLimit) {
+namespace {
+
+// A pipe, a device, a folder or a file this user may not read is refused at once: the reader
+// would only block on it or fail for a reason it could not tell.
+std::optional<ImportReading> RefusedUnread(const QString& file) {
+    const reader::SourceProblem problem = reader::CheckSourceFile(QFile::encodeName(file));
+    if (problem == reader::SourceProblem::None)
+        return std::nullopt;
     ImportReading result;
-    // A pipe, a device, a folder or a file this user may not read is refused here, at once: the
-    // reader would only block on it or fail for a reason it could not tell.
-    if (const reader::SourceProblem problem = reader::CheckSourceFile(QFile::encodeName(file));
-        problem != reader::SourceProblem::None) {
-        result.outcome = ImportReading::Outcome::Refused;
-        result.problem = reader::SourceProblemText(problem);
-        return result;
-    }
-    QProcess process;
+    result.outcome = ImportReading::Outcome::Refused;
+    result.problem = reader::SourceProblemText(problem);
+    return result;
+}
+
+void PrepareReader(QProcess& process, const QString& program, const QString& file,
+                   qint64 memoryLimit) {
     process.setProgram(program);
 #if defined(__SANITIZE_ADDRESS__)
     // The address-space limit cannot hold a sanitized reader; its allocator keeps the bound.
@@ -79,23 +84,29 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
         const rlimit noCore{0, 0};
         ::setrlimit(RLIMIT_CORE, &noCore);
     });
-    process.start();
-    if (!process.waitForStarted(timeLimitMs)) {
-        result.problem =
-            Tr("The Loan Estimate reader could not be started (%1).").arg(process.errorString());
-        return result;
-    }
-    if (!process.waitForFinished(timeLimitMs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        result.outcome = ImportReading::Outcome::TimedOut;
-        result.problem = QCoreApplication::translate(
-            "plumcrest::offers::EstimateImport",
-            "Reading this file took longer than %n seconds and was stopped. The file may be "
-            "damaged.",
-            nullptr, timeLimitMs / 1000);
-        return result;
-    }
+}
+
+ImportReading NotStarted(const QProcess& process) {
+    ImportReading result;
+    result.problem =
+        Tr("The Loan Estimate reader could not be started (%1).").arg(process.errorString());
+    return result;
+}
+
+ImportReading TimedOut(int timeLimitMs) {
+    ImportReading result;
+    result.outcome = ImportReading::Outcome::TimedOut;
+    result.problem = QCoreApplication::translate(
+        "plumcrest::offers::EstimateImport",
+        "Reading this file took longer than %n seconds and was stopped. The file may be "
+        "damaged.",
+        nullptr, timeLimitMs / 1000);
+    return result;
+}
+
+// What the reader's end says: the reading, or why there is none.
+ImportReading ReadingOfFinished(QProcess& process) {
+    ImportReading result;
     if (process.exitStatus() == QProcess::CrashExit) {
         result.outcome = ImportReading::Outcome::Stopped;
         result.problem = Tr("This file could not be read: the reader stopped on it. The file may "
@@ -124,6 +135,99 @@ ImportReading ReadInReaderProcess(const QString& program, const QString& file, i
                             "be damaged.");
     }
     return result;
+}
+
+} // namespace
+
+ImportReading ReadInReaderProcess(const QString& program, const QString& file, int timeLimitMs,
+                                  qint64 memoryLimit) {
+    if (auto refused = RefusedUnread(file))
+        return *refused;
+    QProcess process;
+    PrepareReader(process, program, file, memoryLimit);
+    process.start();
+    if (!process.waitForStarted(timeLimitMs))
+        return NotStarted(process);
+    if (!process.waitForFinished(timeLimitMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return TimedOut(timeLimitMs);
+    }
+    return ReadingOfFinished(process);
+}
+
+ReaderRun::ReaderRun(QString program, QString file, int timeLimitMs, qint64 memoryLimit,
+                     QObject* parent)
+    : QObject(parent), program_(std::move(program)), file_(std::move(file)),
+      timeLimitMs_(timeLimitMs), memoryLimit_(memoryLimit) {}
+
+ReaderRun::~ReaderRun() {
+    // A reader still running when its window goes is not left behind.
+    if (process_ && process_->state() != QProcess::NotRunning) {
+        process_->disconnect(this);
+        process_->kill();
+        process_->waitForFinished(1000);
+    }
+}
+
+void ReaderRun::Start() {
+    if (auto refused = RefusedUnread(file_)) {
+        Finish(std::move(*refused));
+        return;
+    }
+    process_ = new QProcess(this);
+    PrepareReader(*process_, program_, file_, memoryLimit_);
+    limit_ = new QTimer(this);
+    limit_->setSingleShot(true);
+    connect(limit_, &QTimer::timeout, this, [this] {
+        Stop();
+        Finish(TimedOut(timeLimitMs_));
+    });
+    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            Finish(NotStarted(*process_));
+    });
+    connect(process_, &QProcess::finished, this, [this] {
+        if (!done_)
+            Finish(ReadingOfFinished(*process_));
+    });
+    // The limit counts from the start, as the reader's own time does.
+    limit_->start(timeLimitMs_);
+    process_->start();
+}
+
+void ReaderRun::Cancel() {
+    if (done_)
+        return;
+    Stop();
+    ImportReading cancelled;
+    cancelled.outcome = ImportReading::Outcome::Cancelled;
+    Finish(std::move(cancelled));
+}
+
+qint64 ReaderRun::ProcessId() const {
+    return process_ ? process_->processId() : 0;
+}
+
+void ReaderRun::Stop() {
+    if (limit_)
+        limit_->stop();
+    if (process_ && process_->state() != QProcess::NotRunning) {
+        process_->disconnect(this);
+        process_->kill();
+        // SIGKILL ends it at once; waiting reaps it, so no process is left behind.
+        process_->waitForFinished(1000);
+    }
+}
+
+void ReaderRun::Finish(ImportReading result) {
+    if (done_)
+        return;
+    done_ = true;
+    if (limit_)
+        limit_->stop();
+    result_ = std::move(result);
+    emit Finished();
 }
 
 store::KeptOffer OfferOfReading(const reader::EstimateReading& reading) {
@@ -403,6 +507,24 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
                      percent(table.laterChangeCap.value), percent(table.minimumRate.value),
                      percent(table.maximumRate.value)),
             true, table.initialRate.where, nullptr, false);
+    const reader::PaymentTable& payments = r.paymentTable;
+    if (payments.interestOnlyPayments.value) {
+        QString value = *payments.interestOnlyPayments.value > 0
+                            ? Tr("interest only for the first %1 payments")
+                                  .arg(*payments.interestOnlyPayments.value)
+                            : Tr("no interest-only payments");
+        if (payments.firstChangeMinimum.value && payments.firstChangeMaximum.value)
+            value += Tr("; from payment %1, %2 to %3")
+                         .arg(payments.firstChangePayment.value
+                                  ? QString::number(*payments.firstChangePayment.value)
+                                  : Tr("missing"),
+                              money(payments.firstChangeMinimum.value),
+                              money(payments.firstChangeMaximum.value));
+        if (payments.maximumPayment.value)
+            value += Tr("; at most %1").arg(money(payments.maximumPayment.value));
+        add(Tr("Adjustable payments (AP table)"), value, true, payments.interestOnlyPayments.where,
+            nullptr, false);
+    }
     for (CostSection section : kCostSections) {
         const reader::SectionReading& part = r.Section(section);
         if (!part.total.value)
@@ -429,7 +551,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         r.cashToCloseToBorrower.value.value_or(false)
             ? Tr("%1 to you").arg(money(r.cashToClose.value))
             : money(r.cashToClose.value),
-        r.cashToClose.value.has_value(), r.cashToClose.where, nullptr, false);
+        r.cashToClose.value.has_value(), r.cashToClose.where, "cashToClose", false);
     add(Tr("In 5 Years, total paid"), money(r.in5YearsTotalPaid.value),
         r.in5YearsTotalPaid.value.has_value(), r.in5YearsTotalPaid.where, "in5YearsTotalPaid",
         false);
@@ -455,6 +577,9 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     for (QLineEdit* input : inputs)
         QObject::connect(input, &QLineEdit::textChanged, box, refresh);
     Refresh(*review);
+    // What was read is where the review starts: only what the buyer types afterwards asks
+    // before it is thrown away.
+    editor.MarkUnchanged();
 }
 
 } // namespace plumcrest::offers

@@ -8,8 +8,12 @@
 #include "PictureMask.h"
 #include "ReadingJson.h"
 
+#include <QObject>
 #include <QString>
 #include <optional>
+
+class QProcess;
+class QTimer;
 
 namespace plumcrest::offers {
 
@@ -21,10 +25,11 @@ inline constexpr qint64 kReaderMemoryLimit = qint64{512} * 1024 * 1024; // bytes
 struct ImportReading {
     enum class Outcome {
         Read,
-        Refused,  // the reader said why (not a PDF, damaged, a scan, not the form)
-        Stopped,  // the reader crashed or ran out of memory
-        TimedOut, // and was stopped
-        NoReader, // the program could not be started
+        Refused,   // the reader said why (not a PDF, damaged, a scan, not the form)
+        Stopped,   // the reader crashed or ran out of memory
+        TimedOut,  // and was stopped
+        NoReader,  // the program could not be started
+        Cancelled, // by the buyer, and the reader stopped
     };
     Outcome outcome = Outcome::NoReader;
     std::optional<reader::ReadBack> read;
@@ -35,6 +40,43 @@ struct ImportReading {
 ImportReading ReadInReaderProcess(const QString& program, const QString& file,
                                   int timeLimitMs = kReaderTimeLimitMs,
                                   qint64 memoryLimit = kReaderMemoryLimit);
+
+// The same, without waiting: the reader runs while the windows go on, and Finished() comes once,
+// when it has ended, was stopped at its time limit or cancelled. A run still going when the
+// object is destroyed stops its reader.
+class ReaderRun : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY(ReaderRun)
+
+public:
+    ReaderRun(QString program, QString file, int timeLimitMs = kReaderTimeLimitMs,
+              qint64 memoryLimit = kReaderMemoryLimit, QObject* parent = nullptr);
+    ~ReaderRun() override;
+
+    void Start();
+    // Stops the reader at once; Finished() follows with the outcome Cancelled.
+    void Cancel();
+    bool Done() const { return done_; }
+    const ImportReading& Result() const { return result_; }
+    // The reader's process id while it runs (0 before it starts).
+    qint64 ProcessId() const;
+
+signals:
+    void Finished();
+
+private:
+    void Stop();
+    void Finish(ImportReading result);
+
+    QString program_;
+    QString file_;
+    int timeLimitMs_;
+    qint64 memoryLimit_;
+    QProcess* process_ = nullptr;
+    QTimer* limit_ = nullptr;
+    bool done_ = false;
+    ImportReading result_;
+};
 
 // The offer of a reading: named after the lender, with its Loan Estimate from the reading.
 store::KeptOffer OfferOfReading(const reader::EstimateReading& reading);

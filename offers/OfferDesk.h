@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -84,6 +85,25 @@ public:
     // Asks which of the offers (listed likeliest first) the Closing Disclosure answers: its
     // index, or nothing when cancelled. Tests answer it without a dialog.
     std::function<std::optional<int>(const QStringList& offers, QWidget* parent)> AskForOffer;
+    // A Loan Estimate to review, or a file of offers to open, named on the command line or by
+    // the file manager.
+    bool OpenFile(const QString& file);
+
+    // Writes the offers the buyer chooses (those compared ticked at first), with the years and
+    // savings rate of the comparison, to a file another copy opens; false when nothing was saved.
+    bool SaveOffers();
+    // Reads a file of offers (asking for it when none is given) and keeps those not kept here
+    // already, adopting its years and savings rate. A damaged or foreign file is refused with
+    // its reason and changes nothing. False when nothing was opened.
+    bool OpenOffers(const QString& file = QString());
+    // Tests answer these without dialogs: the offers to save (ids) from those kept and those
+    // ticked at first; the file to save to (`save`) or open; the words said once opened.
+    std::function<std::optional<std::vector<qint64>>(const std::vector<store::KeptOffer>& kept,
+                                                     const std::vector<qint64>& ticked,
+                                                     QWidget* parent)>
+        AskOffersToSave;
+    std::function<QString(QWidget* parent, bool save)> AskForOffersFile;
+    std::function<void(const QString& text)> AnnounceOpened;
 
 signals:
     void UseInCalculator(const plumcrest::LoanInputs& inputs);
@@ -98,7 +118,8 @@ private:
     bool StoreReady();
     int RunEditor(OfferEditor& editor);
     void AcceptDrops(QWidget* window);
-    void Report(const QString& text);
+    void Report(const QString& text, QWidget* parent = nullptr);
+    void GiveFocusBack(const QPointer<QWidget>& focus);
 
     QWidget* mainWindow_;
     std::function<QString()> folder_;

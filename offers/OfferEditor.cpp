@@ -183,6 +183,7 @@ OfferEditor::OfferEditor(const store::KeptOffer& offer, const LocaleSeparators& 
     adjustableBox_->setObjectName(QStringLiteral("grpAdjustable"));
     adjustableBox_->setCheckable(true);
     adjustableBox_->setChecked(estimate.adjustable.has_value());
+    connect(adjustableBox_, &QGroupBox::clicked, this, [this] { changed_ = true; });
     adjustableBox_->setToolTip(tr("As the Loan Estimate's Adjustable Interest Rate (AIR) table "
                                   "gives it; the note rate above is the initial rate"));
     auto* adjustableGrid = new QGridLayout(adjustableBox_);
@@ -293,6 +294,7 @@ EntryRule RuleOf(const EstimateField& figure) {
             return {EntryKind::Years, 1, limits.high / 12, false, figure.optional};
         return {EntryKind::Months, limits.low, limits.high, false, figure.optional};
     case FigureKind::Date:
+        return {EntryKind::Date, limits.low, limits.high, false, figure.optional};
     case FigureKind::Text:
     case FigureKind::Choice:
         break;
@@ -322,12 +324,15 @@ void OfferEditor::AddFigures(FieldGroup group, const LoanEstimate& estimate, QWi
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
         choices_.emplace_back(&figure, box);
+        connect(box, &QComboBox::activated, this, [this] { changed_ = true; });
         if (figure.key == "loanType") {
             box->setObjectName(QStringLiteral("cboLoanType"));
             loanType_ = box;
         } else if (figure.key == "insuranceEnd") {
             box->setObjectName(QStringLiteral("cboInsuranceEnd"));
             insuranceEnd_ = box;
+        } else if (figure.key == "purpose") {
+            box->setObjectName(QStringLiteral("cboPurpose"));
         }
     }
 }
@@ -358,7 +363,7 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
     }
     entry.keptValue = value;
     entry.edit->setText(entry.keptText);
-    if (entry.rule.kind != EntryKind::Years && entry.rule.kind != EntryKind::Months)
+    if (entry.rule.kind == EntryKind::Money || entry.rule.kind == EntryKind::Percent)
         entry.edit->setAlignment(Qt::AlignRight);
     if (entry.rule.optional)
         entry.edit->setPlaceholderText(figure.group == FieldGroup::CashToClose
@@ -423,6 +428,18 @@ EntryReading OfferEditor::Read(const NumberEntry& entry) const {
         if (loan.value && *reading.value >= *loan.value)
             return {std::nullopt, tr("Must be less than the loan amount, which includes it.")};
     }
+    // Another rate of the lender is the price and the rate together.
+    static constexpr std::pair<std::string_view, std::string_view> kPairs[] = {
+        {"pointsOptionPoints", "pointsOptionRate"},
+        {"pointsOptionRate", "pointsOptionPoints"},
+        {"creditOptionAmount", "creditOptionRate"},
+        {"creditOptionRate", "creditOptionAmount"}};
+    for (const auto& [field, partner] : kPairs)
+        if (entry.field == field && !reading.value && reading.problem.isEmpty() &&
+            !Entry(partner).edit->text().trimmed().isEmpty())
+            return {std::nullopt, field.find("Rate") != std::string_view::npos
+                                      ? tr("Give the rate this price buys, or clear both.")
+                                      : tr("Give what this rate costs or pays, or clear both.")};
     return reading;
 }
 
@@ -497,7 +514,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
                 UpdateTotals();
             }));
     // clicked, unlike toggled, comes from the user only.
-    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([line] {
+    connect(line->financeCharge, &QCheckBox::clicked, this, Guarded([this, line] {
+                changed_ = true;
                 line->boxSetByUser = true;
                 line->financeCharge->setToolTip(
                     FinanceChargeTip(line->section, line->label->text(), true));
@@ -515,6 +533,7 @@ const OfferEditor::CostLine* OfferEditor::AddLine(CostSection section) {
         return nullptr;
     }
     CostLine& line = InsertLine(section, nullptr);
+    changed_ = true;
     UpdateTabOrder();
     UpdateTotals();
     line.label->setFocus();
@@ -541,6 +560,7 @@ void OfferEditor::RemoveLine(CostLine* line) {
         return;
     QWidget* row = line->row;
     part.items.erase(found);
+    changed_ = true;
     // The row's own button is still delivering this click.
     row->hide();
     row->deleteLater();
@@ -771,6 +791,29 @@ void OfferEditor::accept() {
         }
     }
     QDialog::accept();
+}
+
+bool OfferEditor::ChangedByUser() const {
+    if (changed_)
+        return true;
+    const QList<QLineEdit*> edits = findChildren<QLineEdit*>();
+    return std::any_of(edits.begin(), edits.end(),
+                       [](const QLineEdit* edit) { return edit->isModified(); });
+}
+
+void OfferEditor::MarkUnchanged() {
+    changed_ = false;
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        edit->setModified(false);
+}
+
+void OfferEditor::reject() {
+    if (ChangedByUser() &&
+        !platform::TheMessages().Ask(this, windowTitle(),
+                                     tr("Close without keeping what you typed? The changes made "
+                                        "here are lost; the offer stays as it was.")))
+        return;
+    QDialog::reject();
 }
 
 } // namespace plumcrest::offers

@@ -91,6 +91,14 @@ public:
     void SetSave(Save save) { save_ = std::move(save); }
 
     void accept() override;
+    // Cancel, Escape and the window's close: when something was typed or changed, asks first
+    // whether to leave it; "No" keeps the dialog open with everything as it was.
+    void reject() override;
+    // Whether the buyer has changed anything since the dialog opened (or since MarkUnchanged).
+    bool ChangedByUser() const;
+    // What is shown now counts as the starting point (the review, once it has shown what was
+    // read).
+    void MarkUnchanged();
 
     // Puts a panel above the fields, such as what was read from a lender's Loan Estimate.
     void AddNotes(QWidget* notes);
@@ -156,6 +164,7 @@ private:
     QLabel* problem_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
     Save save_;
+    bool changed_ = false; // a choice, a mark or a line changed (typed text shows in the fields)
 };
 
 } // namespace plumcrest::offers

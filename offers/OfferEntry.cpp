@@ -34,6 +34,8 @@ QString Example(EntryKind kind, const LocaleSeparators& separators) {
         return Tr("Type a whole number of years such as 30.");
     case EntryKind::Months:
         return Tr("Type a whole number of months such as 60.");
+    case EntryKind::Date:
+        return Tr("Type a date as month/day/year, such as 4/16/2026.");
     }
     return {};
 }
@@ -76,6 +78,10 @@ QString EntryText(double value, EntryKind kind, const LocaleSeparators& separato
     case EntryKind::Years:
     case EntryKind::Months:
         return QString::number(value);
+    case EntryKind::Date: {
+        const CivilDate date = CivilFromDays(static_cast<std::int32_t>(value));
+        return QStringLiteral("%1/%2/%3").arg(date.month).arg(date.day).arg(date.year);
+    }
     }
     return {};
 }

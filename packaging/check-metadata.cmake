@@ -21,7 +21,8 @@ message(STATUS "appstreamcli:\n${out}")
 
 # Both files must name the same program and icon that the install rules ship.
 file(READ ${PACKAGING_DIR}/${APP_ID}.desktop desktop)
-foreach(line "Exec=plumcrest\n" "Icon=plumcrest\n" "Name=Plumcrest\n" "Categories=Office;Finance;\n")
+foreach(line "Exec=plumcrest %f\n" "Icon=plumcrest\n" "Name=Plumcrest\n" "Categories=Office;Finance;\n"
+             "MimeType=application/pdf;\n")
   string(FIND "${desktop}" "${line}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "${APP_ID}.desktop lacks the line ${line}")

@@ -129,6 +129,11 @@ constexpr Wording kLender = FormWording("lender");
 constexpr Wording kInFiveYears = FormWording("disclosedInFiveTotal");
 constexpr Wording kApr = FormWording("disclosedApr");
 constexpr Wording kTip = FormWording("disclosedTip");
+constexpr Wording kDownPayment = FormWording("downPaymentFunds");
+constexpr Wording kDeposit = FormWording("deposit");
+constexpr Wording kFundsForBorrower = FormWording("fundsForBorrower");
+constexpr Wording kSellerCredits = FormWording("sellerCredits");
+constexpr Wording kAdjustments = FormWording("adjustmentsCredits");
 
 enum class Column { Full, Left, Right };
 
@@ -274,12 +279,18 @@ enum class Kind {
     IndexMargin, // "MTA + 4%"
     MinMax,      // "3.25%/12%"
     Month,       // the first whole number: "Beginning of 61st month", "Every 36th month"
+    Range,       // two amounts, the least and the most: "$1,028 – $1,359 at 61st payment"
+    YesNo,       // "YES" or "NO" (in Spanish "SÍ" or "NO")
+    YesCount,    // "YES for your first 60 payments": 60; "NO": 0
 };
 
 using Target = std::variant<std::monostate, Figure<double> EstimateReading::*,
                             Figure<int> EstimateReading::*, Figure<std::string> EstimateReading::*,
                             Figure<bool> EstimateReading::*, Figure<double> RateTable::*,
-                            Figure<int> RateTable::*, Figure<std::string> RateTable::*>;
+                            Figure<int> RateTable::*, Figure<std::string> RateTable::*,
+                            Figure<double> PaymentTable::*, Figure<int> PaymentTable::*,
+                            Figure<bool> PaymentTable::*, Figure<std::string> PaymentTable::*,
+                            Figure<double> CashToCloseTable::*, Figure<bool> CashToCloseTable::*>;
 
 struct FieldSpec {
     RegionId region;
@@ -292,6 +303,26 @@ struct FieldSpec {
 
 using R = EstimateReading;
 using T = RateTable;
+using P = PaymentTable;
+using C = CashToCloseTable;
+
+// Labels of the page 2 tables that the record keeps under other names, or not at all.
+constexpr Wording kEstimatedClosingCosts{"Estimated Closing Costs", "Costos de cierre estimados"};
+constexpr Wording kInterestOnlyPayments{"Interest Only Payments?", "¿Pago de interés solamente?"};
+constexpr Wording kOptionalPayments{"Optional Payments?", "¿Pagos opcionales?"};
+constexpr Wording kStepPayments{"Step Payments?", "¿Pagos escalonados?"};
+constexpr Wording kSeasonalPayments{"Seasonal Payments?", "¿Pagos estacionales?"};
+constexpr Wording kFirstPaymentChange{"First Change/Amount", "Primer cambio/Monto"};
+constexpr Wording kMaximumPayment{"Maximum Payment", "Pago máximo"};
+constexpr Wording kTotalClosingCostsJ{"Total Closing Costs (J)", "Total de costos de cierre (J)"};
+// A refinance's table calls the closing costs financed "estimated" and sets it last.
+constexpr Wording kCostsFinanced{
+    "Estimated Closing Costs Financed (Paid from your Loan Amount)|Closing Costs Financed (Paid "
+    "from your Loan Amount)",
+    "Costos de cierre financiados estimados (pagados del monto del préstamo)|Costos de cierre "
+    "financiados (pagados del monto del préstamo)"};
+constexpr Wording kPayoffs{"Estimated Total Payoffs and Payments",
+                           "Liquidaciones y pagos totales estimados"};
 
 const FieldSpec kFields[] = {
     {RegionId::Title, kDateIssued, Kind::Date, 0, &R::dateIssued},
@@ -309,7 +340,31 @@ const FieldSpec kFields[] = {
     {RegionId::LoanTerms, kBalloon, Kind::Money, 0, &R::balloonPayment},
     {RegionId::CostsAtClosing, kCashToClose, Kind::Money, 0, &R::cashToClose},
     {RegionId::CostsAtClosing, kCashToClose, Kind::ToBorrower, 0, &R::cashToCloseToBorrower},
+    // "$8,791 Includes $5,851 in Loan Costs + $2,940 in Other Costs – $0 in Lender Credits": the
+    // lender credits where page 2 prints no line for them.
+    {RegionId::CostsAtClosing, kEstimatedClosingCosts, Kind::Money, 3, &R::lenderCredits},
     {RegionId::J, kLenderCredits, Kind::Credits, 0, &R::lenderCredits},
+    {RegionId::CashToClose, kTotalClosingCostsJ, Kind::Money, 0, &C::totalClosingCosts},
+    {RegionId::CashToClose, kCostsFinanced, Kind::Money, 0, &C::closingCostsFinanced},
+    {RegionId::CashToClose, kDownPayment, Kind::Money, 0, &C::downPaymentFunds},
+    {RegionId::CashToClose, kDeposit, Kind::Money, 0, &C::deposit},
+    {RegionId::CashToClose, kFundsForBorrower, Kind::Money, 0, &C::fundsForBorrower},
+    {RegionId::CashToClose, kSellerCredits, Kind::Money, 0, &C::sellerCredits},
+    {RegionId::CashToClose, kAdjustments, Kind::Money, 0, &C::adjustmentsCredits},
+    {RegionId::CashToClose, kLoanAmount, Kind::Money, 0, &C::loanAmount},
+    {RegionId::CashToClose, kPayoffs, Kind::Money, 0, &C::payoffs},
+    {RegionId::CashToClose, kCashToClose, Kind::Money, 0, &C::cashToClose},
+    {RegionId::CashToClose, kCashToClose, Kind::ToBorrower, 0, &C::toBorrower},
+    {RegionId::PaymentTable, kInterestOnlyPayments, Kind::YesCount, 0, &P::interestOnlyPayments},
+    {RegionId::PaymentTable, kOptionalPayments, Kind::YesNo, 0, &P::optionalPayments},
+    {RegionId::PaymentTable, kStepPayments, Kind::YesNo, 0, &P::stepPayments},
+    {RegionId::PaymentTable, kSeasonalPayments, Kind::YesNo, 0, &P::seasonalPayments},
+    {RegionId::PaymentTable, kFirstPaymentChange, Kind::Range, 0, &P::firstChangeMinimum,
+     &P::firstChangeMaximum},
+    {RegionId::PaymentTable, kFirstPaymentChange, Kind::Month, 0, &P::firstChangePayment},
+    {RegionId::PaymentTable, kLaterChanges, Kind::Text, 0, &P::laterChanges},
+    {RegionId::PaymentTable, kMaximumPayment, Kind::Money, 0, &P::maximumPayment},
+    {RegionId::PaymentTable, kMaximumPayment, Kind::Month, 0, &P::maximumPaymentFrom},
     {RegionId::RateTable, kIndexMargin, Kind::IndexMargin, 0, &T::index, &T::margin},
     {RegionId::RateTable, kInitialRate, Kind::Percent, 0, &T::initialRate},
     {RegionId::RateTable, kMinimumMaximum, Kind::MinMax, 0, &T::minimumRate, &T::maximumRate},
@@ -681,6 +736,37 @@ Parsed Parse(Kind kind, int nth, const std::vector<const Word*>& words) {
         parsed.secondNumber = ParsePercent(high);
         break;
     }
+    case Kind::Range: {
+        // The dash between the two is no minus.
+        const auto amounts =
+            Amounts(ByLine(words).empty() ? words : ByLine(words).front(), true, false);
+        if (amounts.size() >= 2) {
+            parsed.number = amounts[0];
+            parsed.secondNumber = amounts[1];
+        }
+        break;
+    }
+    case Kind::YesNo:
+    case Kind::YesCount: {
+        if (words.empty())
+            break;
+        const std::string answer = Folded(words.front()->text);
+        if (answer == "yes" || answer == "sí" || answer == "si")
+            parsed.flag = true;
+        else if (answer == "no")
+            parsed.flag = false;
+        if (kind == Kind::YesCount && parsed.flag) {
+            if (!*parsed.flag)
+                parsed.whole = 0;
+            else
+                for (const auto lines = ByLine(words); const Word* word : lines.front())
+                    if (const auto count = LeadingWhole(word->text); count && *count > 0) {
+                        parsed.whole = count;
+                        break;
+                    }
+        }
+        break;
+    }
     case Kind::Month:
         for (const Word* word : words) {
             if (!word->text.empty() && word->text.front() >= '0' && word->text.front() <= '9') {
@@ -693,6 +779,23 @@ Parsed Parse(Kind kind, int nth, const std::vector<const Word*>& words) {
     return parsed;
 }
 
+template <typename M> struct MemberOf;
+template <typename V, typename O> struct MemberOf<Figure<V> O::*> {
+    using Value = V;
+    using Owner = O;
+};
+
+template <typename O> O& OwnerIn(EstimateReading& reading) {
+    if constexpr (std::is_same_v<O, RateTable>)
+        return reading.rateTable;
+    else if constexpr (std::is_same_v<O, PaymentTable>)
+        return reading.paymentTable;
+    else if constexpr (std::is_same_v<O, CashToCloseTable>)
+        return reading.cashTable;
+    else
+        return reading;
+}
+
 void Store(EstimateReading& reading, const Target& target, const Parsed& parsed, bool second,
            Where where) {
     const auto number = second ? parsed.secondNumber : parsed.number;
@@ -700,27 +803,23 @@ void Store(EstimateReading& reading, const Target& target, const Parsed& parsed,
     std::visit(
         [&](auto member) {
             using M = decltype(member);
-            if constexpr (std::is_same_v<M, Figure<double> EstimateReading::*>) {
-                if (number)
-                    reading.*member = {number, where};
-            } else if constexpr (std::is_same_v<M, Figure<int> EstimateReading::*>) {
-                if (parsed.whole)
-                    reading.*member = {parsed.whole, where};
-            } else if constexpr (std::is_same_v<M, Figure<std::string> EstimateReading::*>) {
-                if (text)
-                    reading.*member = {text, where};
-            } else if constexpr (std::is_same_v<M, Figure<bool> EstimateReading::*>) {
-                if (parsed.flag)
-                    reading.*member = {parsed.flag, where};
-            } else if constexpr (std::is_same_v<M, Figure<double> RateTable::*>) {
-                if (number)
-                    reading.rateTable.*member = {number, where};
-            } else if constexpr (std::is_same_v<M, Figure<int> RateTable::*>) {
-                if (parsed.whole)
-                    reading.rateTable.*member = {parsed.whole, where};
-            } else if constexpr (std::is_same_v<M, Figure<std::string> RateTable::*>) {
-                if (text)
-                    reading.rateTable.*member = {text, where};
+            if constexpr (!std::is_same_v<M, std::monostate>) {
+                using V = typename MemberOf<M>::Value;
+                auto& figure = OwnerIn<typename MemberOf<M>::Owner>(reading).*member;
+                if constexpr (std::is_same_v<V, double>) {
+                    // "– $0" is no amount below zero.
+                    if (number)
+                        figure = {*number == 0 ? 0.0 : *number, where};
+                } else if constexpr (std::is_same_v<V, int>) {
+                    if (parsed.whole)
+                        figure = {parsed.whole, where};
+                } else if constexpr (std::is_same_v<V, std::string>) {
+                    if (text)
+                        figure = {text, where};
+                } else if constexpr (std::is_same_v<V, bool>) {
+                    if (parsed.flag)
+                        figure = {parsed.flag, where};
+                }
             }
         },
         target);
@@ -1167,8 +1266,15 @@ FormReading ReadForm(const std::vector<Page>& pages) {
     }
     const auto first = std::find_if(named.begin(), named.end(),
                                     [](const Named& page) { return page.formPage == 1; });
-    if (first == named.end())
+    if (first == named.end()) {
+        // The form's costs page, known by its regions' headings, without a page 1: that page
+        // is there but cannot be read, or missing.
+        if (std::any_of(named.begin(), named.end(), [](const Named& page) {
+                return page.formPage == 2 && RegionsOf(*page.sheet, 2, page.language).size() >= 2;
+            }))
+            result.kind = FormKind::FirstPageUnreadable;
         return result;
+    }
     EstimateReading& reading = result.reading;
     reading.language = first->language;
     // Every first page with figures of its own is a form: two of them are two forms.
@@ -1215,6 +1321,13 @@ FormReading ReadForm(const std::vector<Page>& pages) {
         if (formPage == 2)
             ReadSections(*sheet, regions, false, reading);
     }
+    // Page 2's table stands for page 1's figure where page 1 is not read.
+    if (!reading.cashToClose.value)
+        reading.cashToClose = reading.cashTable.cashToClose;
+    if (!reading.cashToCloseToBorrower.value)
+        reading.cashToCloseToBorrower = reading.cashTable.toBorrower;
+    if (reading.paymentTable.interestOnlyPayments.value.value_or(0) > 0)
+        reading.interestOnly = true;
     if (reading.product.value) {
         const std::string product = Folded(*reading.product.value);
         for (std::string_view words : kInterestOnly)

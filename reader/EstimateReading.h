@@ -62,6 +62,38 @@ struct RateTable {
     Figure<double> laterChangeCap;
 };
 
+// The Adjustable Payment (AP) table of page 2.
+struct PaymentTable {
+    Figure<int> interestOnlyPayments; // "YES for your first 60 payments": 60; "NO": 0
+    Figure<bool> optionalPayments;
+    Figure<bool> stepPayments;
+    Figure<bool> seasonalPayments;
+    Figure<double> firstChangeMinimum; // "$1,028 – $1,359 at 61st payment"
+    Figure<double> firstChangeMaximum;
+    Figure<int> firstChangePayment;
+    Figure<std::string> laterChanges; // "Every three years", as printed
+    Figure<double> maximumPayment;    // "$2,068 starting at 169th payment"
+    Figure<int> maximumPaymentFrom;
+};
+
+// The Calculating Cash to Close table of page 2, each amount as printed (with its sign): a
+// purchase's lines, or a refinance's loan amount and payoffs instead of the down payment,
+// deposit, funds for the borrower, seller credits and adjustments.
+struct CashToCloseTable {
+    Figure<double> totalClosingCosts;
+    Figure<double> closingCostsFinanced;
+    Figure<double> downPaymentFunds;
+    Figure<double> deposit;
+    Figure<double> fundsForBorrower;
+    Figure<double> sellerCredits;
+    Figure<double> adjustmentsCredits;
+    Figure<double> loanAmount; // a refinance's
+    Figure<double> payoffs;    // a refinance's "Estimated Total Payoffs and Payments"
+    Figure<double> cashToClose;
+    Figure<bool> toBorrower;
+    bool Refinance() const { return loanAmount.value.has_value() || payoffs.value.has_value(); }
+};
+
 struct EstimateReading {
     std::string language = "en"; // "en" or "es"
     // The form's pages (1 to 3) the file does not hold; a file that holds only some is read as
@@ -95,6 +127,8 @@ struct EstimateReading {
     Figure<std::string> rateLockUntil;      // as printed: "4/16/2013 at 5:00 p.m. EDT"
     Figure<std::string> closingCostsExpire; // as printed
     RateTable rateTable;                    // empty for a fixed rate
+    PaymentTable paymentTable;              // empty when the form has none
+    CashToCloseTable cashTable;
     // What the product's name says of its payments.
     bool interestOnly = false;
     bool negativeAmortization = false;
@@ -113,6 +147,9 @@ enum class FormKind {
     ClosingDisclosure,
     BlankForm,    // the form without figures: the regulator's model
     SeveralForms, // more than one Loan Estimate, or the same one twice
+    // The form's later pages without a page 1 that can be read: turned sideways, a picture of
+    // the page, or not in the file. Its loan terms are on page 1, so nothing is read.
+    FirstPageUnreadable,
     NotTheForm,
 };
 

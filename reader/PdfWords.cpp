@@ -1,5 +1,7 @@
 #include "PdfWords.h"
 
+#include "DrawingCost.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QImage>
@@ -111,6 +113,8 @@ Refusal RefusalOf(FormKind kind) {
         return Refusal::BlankForm;
     case FormKind::SeveralForms:
         return Refusal::SeveralForms;
+    case FormKind::FirstPageUnreadable:
+        return Refusal::FirstPageUnreadable;
     case FormKind::NotTheForm:
         break;
     }
@@ -145,6 +149,10 @@ QString RefusalText(Refusal refusal) {
     case Refusal::TooComplex:
         return tr("This PDF file has a page with far more text or drawing than a Loan Estimate "
                   "has, so it is not read.");
+    case Refusal::FirstPageUnreadable:
+        return tr("Page 1 of this Loan Estimate cannot be read: it is missing, turned sideways "
+                  "or only a picture of the page. The loan's terms are on that page, so import a "
+                  "copy with page 1 upright, or type the offer in by hand.");
     }
     return {};
 }
@@ -154,6 +162,15 @@ PdfWords ReadPdfWords(const QByteArray& contents) {
     // The header may follow a little junk, as readers allow.
     if (!contents.left(1024).contains("%PDF-")) {
         result.refusal = Refusal::NotPdf;
+        return result;
+    }
+    // What the pages would cost to draw is counted first, so a small file that asks for a
+    // million words or for drawings nested without end never reaches Poppler.
+    if (CostOfDrawing(
+            std::string_view(contents.constData(), static_cast<std::size_t>(contents.size())),
+            kMaxPages)
+            .beyondLimits) {
+        result.refusal = Refusal::TooComplex;
         return result;
     }
     Poppler::setDebugErrorFunction(Quiet, QVariant());

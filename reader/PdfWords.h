@@ -19,9 +19,10 @@ enum class Refusal {
     NoText,     // pages without words: a scan, most likely
     NotTheForm, // words, but not those of the standard Loan Estimate
     ClosingDisclosure,
-    BlankForm,    // the form with no figures filled in
-    SeveralForms, // more than one Loan Estimate in one file, or the same one twice
-    TooComplex,   // a page with far more words, or far more drawing, than any form has
+    BlankForm,           // the form with no figures filled in
+    SeveralForms,        // more than one Loan Estimate in one file, or the same one twice
+    TooComplex,          // a page with far more words, or far more drawing, than any form has
+    FirstPageUnreadable, // the form's later pages, but no page 1 that can be read
 };
 
 // The refusal that names what a file's pages are when they are not one Loan Estimate.

@@ -33,6 +33,18 @@ std::vector<Check> CheckReading(const EstimateReading& reading);
 // the loan (ending as the loan type's does); the escrowed property taxes and homeowner's insurance
 // from the initial escrow lines' monthly figures, else the whole escrow as property taxes; and
 // what the lender disclosed (APR, TIP, In 5 Years); the AIR table as the adjustable rate.
+// The index's value taken as the TIP it prints. An interest-only period comes from the
+// Adjustable Payment table, else from the product's name ("5 Year Interest Only"); the
+// Calculating Cash to Close lines as the table prints them, a refinance's as the purchase's
+// lines they stand for; the form's cash to close below zero when it goes to the borrower.
 LoanEstimate EstimateOfReading(const EstimateReading& reading);
+
+// The first payments that pay interest only, as the form gives them; 0 for none.
+std::int32_t InterestOnlyMonths(const EstimateReading& reading);
+
+// An adjustable rate's index as the lender took it: the form names the index but not its value,
+// and its TIP is worked out on it. The hundredth of a point, from 0 up, whose TIP is the one
+// printed (to its two decimals); nothing without a TIP or when no value gives it.
+std::optional<double> IndexOfTip(const EstimateReading& reading, LoanEstimate estimate);
 
 } // namespace plumcrest::reader

@@ -78,6 +78,8 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     static constexpr const char* kTip = Json("disclosedTip");
     static constexpr const char* kBalloon = Json("balloonPayment");
     static constexpr const char* kRateLocked = Json("rateLock");
+    static constexpr const char* kRateLockUntil = Json("rateLockUntil");
+    static constexpr const char* kCostsExpire = Json("closingCostsExpire");
     visit(kLender, r.lender);
     visit(kDateIssued, r.dateIssued);
     visit(kSalePrice, r.salePrice);
@@ -101,8 +103,8 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     visit(kBalloon, r.balloonPayment);
     visit(kRateLocked, r.rateLocked);
     visit("cashToCloseToBorrower", r.cashToCloseToBorrower);
-    visit("rateLockUntil", r.rateLockUntil);
-    visit("closingCostsExpire", r.closingCostsExpire);
+    visit(kRateLockUntil, r.rateLockUntil);
+    visit(kCostsExpire, r.closingCostsExpire);
 }
 
 // The Adjustable Interest Rate table's figures, under "rateTable".
@@ -116,6 +118,35 @@ template <typename Visit> void EachRateFigure(RateTable& t, Visit&& visit) {
     visit("laterChangeMonths", t.laterChangeMonths);
     visit("firstChangeCap", t.firstChangeCap);
     visit("laterChangeCap", t.laterChangeCap);
+}
+
+// The Adjustable Payment table's figures, under "paymentTable".
+template <typename Visit> void EachPaymentFigure(PaymentTable& t, Visit&& visit) {
+    visit("interestOnlyPayments", t.interestOnlyPayments);
+    visit("optionalPayments", t.optionalPayments);
+    visit("stepPayments", t.stepPayments);
+    visit("seasonalPayments", t.seasonalPayments);
+    visit("firstChangeMinimum", t.firstChangeMinimum);
+    visit("firstChangeMaximum", t.firstChangeMaximum);
+    visit("firstChangePayment", t.firstChangePayment);
+    visit("laterChanges", t.laterChanges);
+    visit("maximumPayment", t.maximumPayment);
+    visit("maximumPaymentFrom", t.maximumPaymentFrom);
+}
+
+// The Calculating Cash to Close table's lines as printed, under "cashToCloseTable".
+template <typename Visit> void EachCashFigure(CashToCloseTable& t, Visit&& visit) {
+    visit("totalClosingCosts", t.totalClosingCosts);
+    visit("closingCostsFinanced", t.closingCostsFinanced);
+    visit("downPaymentFunds", t.downPaymentFunds);
+    visit("deposit", t.deposit);
+    visit("fundsForBorrower", t.fundsForBorrower);
+    visit("sellerCredits", t.sellerCredits);
+    visit("adjustmentsCredits", t.adjustmentsCredits);
+    visit("loanAmount", t.loanAmount);
+    visit("payoffs", t.payoffs);
+    visit("cashToClose", t.cashToClose);
+    visit("toBorrower", t.toBorrower);
 }
 
 // A figure of the Projected Payments: a number, or {min, max} for a range.
@@ -192,6 +223,20 @@ QByteArray ToJson(const EstimateReading& reading, const std::vector<Check>& chec
     });
     object.insert(QStringLiteral("rateTable"), rateTable);
     sources.insert(QStringLiteral("rateTable"), rateSources);
+    const auto table = [&](const QString& name, auto& figures, auto&& each) {
+        QJsonObject values;
+        QJsonObject places;
+        each(figures, [&](const char* key, const auto& figure) {
+            values.insert(QLatin1String(key), Value(figure.value));
+            places.insert(QLatin1String(key), Source(figure.where));
+        });
+        object.insert(name, values);
+        sources.insert(name, places);
+    };
+    table(QStringLiteral("paymentTable"), copy.paymentTable,
+          [](auto& t, auto&& visit) { EachPaymentFigure(t, visit); });
+    table(QStringLiteral("cashToCloseTable"), copy.cashTable,
+          [](auto& t, auto&& visit) { EachCashFigure(t, visit); });
     QJsonArray projected;
     QJsonArray projectedSources;
     for (const ProjectedColumn& column : reading.projectedPayments) {
@@ -264,6 +309,18 @@ std::optional<ReadBack> FromJson(const QByteArray& json) {
         ReadFigure(figure, rateTable.value(QLatin1String(key)));
         figure.where = SourceOf(rateSources.value(QLatin1String(key)));
     });
+    const auto table = [&](const QString& name, auto& figures, auto&& each) {
+        const QJsonObject values = object.value(name).toObject();
+        const QJsonObject places = sources.value(name).toObject();
+        each(figures, [&](const char* key, auto& figure) {
+            ReadFigure(figure, values.value(QLatin1String(key)));
+            figure.where = SourceOf(places.value(QLatin1String(key)));
+        });
+    };
+    table(QStringLiteral("paymentTable"), reading.paymentTable,
+          [](auto& t, auto&& visit) { EachPaymentFigure(t, visit); });
+    table(QStringLiteral("cashToCloseTable"), reading.cashTable,
+          [](auto& t, auto&& visit) { EachCashFigure(t, visit); });
     const QJsonArray projected = object.value(QStringLiteral("projectedPayments")).toArray();
     const QJsonArray projectedSources =
         sources.value(QStringLiteral("projectedPayments")).toArray();

@@ -280,7 +280,9 @@ void ScheduleWindow::Build(const AmortizationSchedule& schedule, const Insurance
         *file, *this, baseName, [this] { return Csv(); }, [this] { return Document(); });
     file->addSeparator();
     QAction* close = file->addAction(tr("&Close"));
-    close->setShortcut(QKeySequence::Close);
+    // Escape closes it too, as it closes the Compare window.
+    close->setShortcuts({QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)});
+    close->setShortcutContext(Qt::WindowShortcut);
     connect(close, &QAction::triggered, this, platform::Guarded([this] { this->close(); }));
 
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));

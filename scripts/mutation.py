@@ -32,6 +32,9 @@ TESTS_FOR = {
     "output/": ["test_schedule", "test_compare_output"],
     "schedule/": ["test_schedule"],
     "compare/": ["test_compare", "test_compare_output"],
+    # The reader's engine on word lists, and the built program on synthetic forms (set
+    # PLUMCREST_READER_FUZZ_COPIES low: the damaged copies are not there to kill mutants).
+    "reader/": ["test_reader_words", "test_reader_pdf"],
     "offers/": ["test_offers", "test_compare"],
     "dialogs/": ["dialogs_test", "test_app_behaviourstest"],
     "loan/OfferCalculator": ["test_loan_offercalculator", "test_store", "test_compare"],

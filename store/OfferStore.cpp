@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
 #include <map>
 #include <set>
 #include <sys/file.h>
@@ -430,6 +431,22 @@ QString Quoted(std::string_view column) {
            QLatin1Char('"');
 }
 
+// A day (from 1970-01-01) as "YYYY-MM-DD" and back; only that exact form is read.
+QString DayText(double days) {
+    const QDate epoch(1970, 1, 1);
+    return epoch.addDays(static_cast<qint64>(days)).toString(Qt::ISODate);
+}
+
+std::optional<double> DayOfText(const QVariant& value) {
+    if (value.metaType().id() != QMetaType::QString)
+        return std::nullopt;
+    const QString text = value.toString();
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    if (text.size() != 10 || !day.isValid())
+        return std::nullopt;
+    return static_cast<double>(QDate(1970, 1, 1).daysTo(day));
+}
+
 // One column of a row and the value written to it.
 using ColumnValue = std::pair<QString, QVariant>;
 
@@ -453,6 +470,8 @@ std::vector<ColumnValue> RowOf(const KeptOffer& offer) {
         QVariant stored;
         if (field.kind == FigureKind::Choice)
             stored = QString::fromLatin1(ChoiceStored(field, static_cast<int>(value.value_or(0))));
+        else if (field.kind == FigureKind::Date)
+            stored = value ? QVariant(DayText(*value)) : QVariant(QMetaType::fromType<QString>());
         else if (field.kind == FigureKind::Months)
             stored =
                 value ? QVariant(static_cast<int>(*value)) : QVariant(QMetaType::fromType<int>());
@@ -483,7 +502,9 @@ QString SelectColumns() {
         columns << (field.kind == FigureKind::Choice ? QStringLiteral("substr(%1, 1, %2) AS %1")
                                                            .arg(Quoted(field.column))
                                                            .arg(kLongestStoredWord + 1)
-                                                     : Quoted(field.column));
+                    : field.kind == FigureKind::Date
+                        ? QStringLiteral("substr(%1, 1, 11) AS %1").arg(Quoted(field.column))
+                        : Quoted(field.column));
     return columns.join(QStringLiteral(", "));
 }
 
@@ -511,6 +532,10 @@ bool ReadFigure(const EstimateField& field, const QVariant& value, LoanEstimate&
         if (!choice)
             return false;
         figure = *choice;
+    } else if (field.kind == FigureKind::Date) {
+        figure = DayOfText(value);
+        if (!figure || !FigureAllows(field, *figure))
+            return false;
     } else {
         figure = FigureOf(value, {field.Limits().low, field.Limits().high});
         if (!figure || !FigureAllows(field, *figure))
@@ -592,53 +617,71 @@ QString CutTo(const QString& text, int limit) {
 // The cost items of the offers that have a Loan Estimate (of the offer `only`, when given). An
 // offer with an item that is not one this program could have written gets its id in
 // `unreadable`; one kept with more lines or longer labels than the limits allow is read cut to
-// them, and what was cut is counted in `cut`.
+// them, and what was cut is counted in `cut`. Only the lines shown are read: the others are
+// counted through the table's index, so a file holding a million lines opens as fast as one
+// holding the lines shown.
 bool ReadCosts(QSqlDatabase& db, std::vector<KeptOffer>& offers, std::set<qint64>& unreadable,
                std::map<qint64, CutShort>& cut, QSqlError* error,
                std::optional<qint64> only = std::nullopt) {
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT offer_id, substr(section, 1, 2), substr(label, 1, %1), "
-                                 "amount, finance_charge FROM offer_costs%2 ORDER BY offer_id, "
-                                 "position")
-                      .arg(kMaxCostLabel + 1)
-                      .arg(only ? QStringLiteral(" WHERE offer_id = ?") : QString()));
+    QSqlQuery counts(db);
+    counts.setForwardOnly(true);
+    counts.prepare(QStringLiteral("SELECT offer_id, count(*) FROM offer_costs%1 GROUP BY offer_id")
+                       .arg(only ? QStringLiteral(" WHERE offer_id = ?") : QString()));
     if (only)
-        query.addBindValue(*only);
-    if (!query.exec()) {
-        *error = query.lastError();
+        counts.addBindValue(*only);
+    if (!counts.exec()) {
+        *error = counts.lastError();
         return false;
     }
     std::map<qint64, KeptOffer*> byId;
     for (KeptOffer& offer : offers)
         byId[offer.id] = &offer;
-    while (query.next()) {
-        const auto found = byId.find(query.value(0).toLongLong());
-        if (found == byId.end() || unreadable.count(found->first))
-            continue;
-        std::vector<CostItem>& costs = found->second->estimate.costs;
-        const auto section = SectionFromLetter(query.value(1).toString().toStdString());
-        const QString label = query.value(2).toString();
-        const auto amount = FigureOf(query.value(3), {0, kMaxMoney});
-        if (!section || !amount) {
-            unreadable.insert(found->first);
-            costs.clear();
-            continue;
-        }
-        CutShort& lost = cut[found->first];
-        ++lost.lines;
-        if (costs.size() >= static_cast<std::size_t>(kMaxCostItems)) {
-            ++lost.linesLeftOut;
-            continue;
-        }
-        if (label.size() > kMaxCostLabel)
-            ++lost.labelsCut;
-        costs.push_back({*section, CutTo(label, kMaxCostLabel).toStdString(), *amount,
-                         query.value(4).toInt() != 0});
+    std::vector<std::pair<KeptOffer*, qint64>> withLines;
+    while (counts.next()) {
+        const auto found = byId.find(counts.value(0).toLongLong());
+        if (found != byId.end())
+            withLines.emplace_back(found->second, counts.value(1).toLongLong());
     }
-    if (query.lastError().isValid()) {
-        *error = query.lastError();
+    if (counts.lastError().isValid()) {
+        *error = counts.lastError();
         return false;
+    }
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT substr(section, 1, 2), substr(label, 1, %1), amount, "
+                                 "finance_charge FROM offer_costs WHERE offer_id = ? ORDER BY "
+                                 "position LIMIT %2")
+                      .arg(kMaxCostLabel + 1)
+                      .arg(kMaxCostItems));
+    for (const auto& [offer, lines] : withLines) {
+        query.addBindValue(offer->id);
+        if (!query.exec()) {
+            *error = query.lastError();
+            return false;
+        }
+        std::vector<CostItem>& costs = offer->estimate.costs;
+        CutShort& lost = cut[offer->id];
+        lost.lines = static_cast<int>(std::min<qint64>(lines, std::numeric_limits<int>::max()));
+        lost.linesLeftOut = std::max(0, lost.lines - kMaxCostItems);
+        while (query.next()) {
+            const auto section = SectionFromLetter(query.value(0).toString().toStdString());
+            const QString label = query.value(1).toString();
+            const auto amount = FigureOf(query.value(2), {0, kMaxMoney});
+            if (!section || !amount) {
+                unreadable.insert(offer->id);
+                costs.clear();
+                break;
+            }
+            if (label.size() > kMaxCostLabel)
+                ++lost.labelsCut;
+            costs.push_back({*section, CutTo(label, kMaxCostLabel).toStdString(), *amount,
+                             query.value(3).toInt() != 0});
+        }
+        if (query.lastError().isValid()) {
+            *error = query.lastError();
+            return false;
+        }
+        query.finish();
     }
     return true;
 }

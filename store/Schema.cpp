@@ -62,6 +62,17 @@ std::vector<QString> ShippedSchemaSteps() {
                        "ALTER TABLE offers ADD COLUMN funds_for_borrower REAL; "
                        "ALTER TABLE offers ADD COLUMN seller_credits REAL; "
                        "ALTER TABLE offers ADD COLUMN adjustments_credits REAL"),
+        // 6: the day the rate is locked until and the day the estimated closing costs expire,
+        // as "YYYY-MM-DD"; empty when not given.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN rate_lock_until TEXT; "
+                       "ALTER TABLE offers ADD COLUMN closing_costs_expire TEXT"),
+        // 7: the loan's purpose (empty in offers kept before: a purchase), and the same
+        // lender's points for a lower rate and credit for a higher one, empty when not given.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN loan_purpose TEXT; "
+                       "ALTER TABLE offers ADD COLUMN points_option_points REAL; "
+                       "ALTER TABLE offers ADD COLUMN points_option_rate REAL; "
+                       "ALTER TABLE offers ADD COLUMN credit_option_amount REAL; "
+                       "ALTER TABLE offers ADD COLUMN credit_option_rate REAL"),
     };
 }
 

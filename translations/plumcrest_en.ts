@@ -1515,4 +1515,21 @@ Month %2 (year %3), %4: %5</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>plumcrest::compare::Verdict</name>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation>
+            <numerusform>%n year</numerusform>
+            <numerusform>%n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n months</source>
+        <translation>
+            <numerusform>%n month</numerusform>
+            <numerusform>%n months</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -11,6 +11,7 @@
 #include "WindowFixture.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -86,6 +87,7 @@ private slots:
     void model_marks_the_cheapest_by_the_cost_with_savings();
     void model_uses_the_locale_separators();
     void window_deletes_with_undo_until_it_closes();
+    void undo_and_redo_take_back_rename_edit_and_delete();
     void window_renames_and_puts_an_offer_back_into_the_calculator();
     void window_keeps_its_offers_while_another_program_holds_the_file();
     void window_reports_renaming_an_offer_another_copy_deleted();
@@ -183,6 +185,19 @@ void CompareTest::model_break_even_per_pair() {
                           "from month 60 (year 5)",
                           "Aspen Mortgage (6.5000 %) against Birch Lending (7.0000 %): cheaper "
                           "from month 60 (year 5)"}));
+    // The offer chosen to set the others against is no longer shown (deleted): the cheapest
+    // stands in for it again.
+    model.SetBreakEvenReference(99);
+    QCOMPARE(model.Offer(model.BreakEvenReference()).name, QStringLiteral("Cedar Bank"));
+
+    // The shortest horizon there is, one year, is kept as asked, not raised to two: fees plus
+    // the first twelve months' interest, worked month by month in whole cents.
+    model.SetHorizonYears(1);
+    QCOMPARE(model.HorizonYears(), 1);
+    QStringList oneYear;
+    for (int column = 0; column < 3; ++column)
+        oneYear << Cell(model, CompareModel::HorizonCostRow, column);
+    QCOMPARE(oneYear, (QStringList{"14,653.73", "14,935.65", "18,934.18"}));
 }
 
 // A conventional loan of 270,000.00 on a 300,000.00 home at 6.5 % for 30 years with mortgage
@@ -421,6 +436,78 @@ void CompareTest::window_deletes_with_undo_until_it_closes() {
     QVERIFY(platform.messages.shown.empty());
 }
 
+// State: three kept offers in the Compare window, Birch Lending selected.
+// Action: rename it, edit its rate and lines, delete it; then Undo three times and Redo three
+//   times; then Undo once and rename another offer.
+// Expected: each Undo takes back the latest change in the store and names the next one on its
+//   button, each Redo makes it again; a new change after an Undo leaves nothing to redo.
+void CompareTest::undo_and_redo_take_back_rename_edit_and_delete() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    StoreWithOffers fx;
+    offers::OfferDesk desk(&owner, [&] { return fx.dir.path(); });
+    CompareWindow* window = desk.ShowCompare();
+    QVERIFY(window);
+    const KeptOffer original = window->Model()->Offer(1);
+    QCOMPARE(original.name, QStringLiteral("Birch Lending"));
+    const auto kept = [&] {
+        for (const KeptOffer& offer : fx.store.All())
+            if (offer.id == original.id)
+                return std::optional<KeptOffer>(offer);
+        return std::optional<KeptOffer>();
+    };
+    window->SelectOffer(original.id);
+    window->AskForName = [](const QString&) {
+        return std::optional<QString>(QStringLiteral("Birch Lending, second offer"));
+    };
+    QTest::mouseClick(window->RenameButton(), Qt::LeftButton);
+    desk.AskToEdit = [](const KeptOffer& offer, QWidget*) {
+        KeptOffer edited = offer;
+        edited.estimate.noteRate = 5.125;
+        edited.estimate.costs.push_back({CostSection::B, "Pest Inspection", 175.5, false});
+        return std::optional<KeptOffer>(edited);
+    };
+    window->Commands().edit->trigger();
+    QCOMPARE(kept()->estimate.noteRate, 5.125);
+    QTest::mouseClick(window->DeleteButton(), Qt::LeftButton);
+    QVERIFY(!kept());
+    QCOMPARE(window->UndoButton()->text(), QStringLiteral("U&ndo Delete"));
+
+    QTest::mouseClick(window->UndoButton(), Qt::LeftButton);
+    QCOMPARE(kept()->name, QStringLiteral("Birch Lending, second offer"));
+    QCOMPARE(kept()->estimate.noteRate, 5.125);
+    QCOMPARE(window->SelectedOffer()->id, original.id);
+    QCOMPARE(window->UndoButton()->text(), QStringLiteral("U&ndo Edit"));
+    QTest::mouseClick(window->UndoButton(), Qt::LeftButton);
+    QVERIFY(kept()->estimate == original.estimate);
+    QCOMPARE(kept()->name, QStringLiteral("Birch Lending, second offer"));
+    QTest::mouseClick(window->UndoButton(), Qt::LeftButton);
+    QCOMPARE(kept()->name, QStringLiteral("Birch Lending"));
+    QVERIFY(!window->UndoButton()->isEnabled());
+    QCOMPARE(window->Commands().redo->text(), QStringLiteral("Red&o Rename"));
+
+    window->Commands().redo->trigger();
+    QCOMPARE(kept()->name, QStringLiteral("Birch Lending, second offer"));
+    window->Commands().redo->trigger();
+    QCOMPARE(kept()->estimate.noteRate, 5.125);
+    QCOMPARE(kept()->estimate.costs.size(), original.estimate.costs.size() + 1);
+    window->Commands().redo->trigger();
+    QVERIFY(!kept());
+    QCOMPARE(fx.store.All().size(), 2u);
+    QVERIFY(!window->Commands().redo->isEnabled());
+
+    QTest::mouseClick(window->UndoButton(), Qt::LeftButton);
+    QVERIFY(kept());
+    QVERIFY(window->Commands().redo->isEnabled());
+    window->SelectOffer(window->Model()->Offer(0).id);
+    window->AskForName = [](const QString&) {
+        return std::optional<QString>(QStringLiteral("Cedar Bank, renamed"));
+    };
+    QTest::mouseClick(window->RenameButton(), Qt::LeftButton);
+    QVERIFY(!window->Commands().redo->isEnabled());
+    QVERIFY(platform.messages.shown.empty());
+}
+
 void CompareTest::window_keeps_its_offers_while_another_program_holds_the_file() {
     plumcrest::testing::FakePlatform platform;
     QWidget owner;
@@ -508,7 +595,8 @@ void CompareTest::window_fields_are_named_for_screen_readers() {
     QCOMPARE(Cell(*window.Model(), CompareModel::HorizonCostRow, 2), QStringLiteral("56,797.62"));
     QVERIFY(!window.Table()->accessibleName().isEmpty());
     QVERIFY(!window.BreakEvenList()->accessibleName().isEmpty());
-    QCOMPARE(window.Tabs()->count(), 2); // the offers and the chart
+    // The offers, the chart, points or credits, and keep or refinance.
+    QCOMPARE(window.Tabs()->count(), 4);
     QVERIFY(window.windowFlags() & Qt::Window);
     QCOMPARE(window.parentWidget(), &owner);
     QVERIFY(!window.isModal());
@@ -691,8 +779,8 @@ void CompareTest::file_menu_carries_the_offer_commands_after_reset() {
     for (QAction* a : file->actions())
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"&Reset", "&Keep This Offer...", "&Compare Offers...",
-                                 "Import &Loan Estimate...", "Check &Closing Disclosure...", "-",
-                                 "E&xit"}));
+                                 "Import &Loan Estimate...", "Check &Closing Disclosure...",
+                                 "&Open Offers...", "Save Offers &As...", "-", "E&xit"}));
     QCOMPARE(w.mnuFileKeepOffer->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     QCOMPARE(w.mnuFileCompareOffers->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+O")));
 }

@@ -1,5 +1,6 @@
 #include "Amortization.h"
 
+#include "LoanEstimateMath.h"
 #include "OfferCost.h"
 
 #include <gtest/gtest.h>
@@ -272,6 +273,58 @@ TEST(BreakEven, a_shorter_loan_stays_cheaper_after_it_is_paid_off) {
     const AmortizationSchedule thirty = BuildSchedule(200000, 6.5, 360);
     EXPECT_EQ(BreakEvenMonth(fifteen, 0, thirty, 0), std::optional<std::int32_t>(1));
     EXPECT_EQ(BreakEvenMonth(thirty, 0, fifteen, 0), std::nullopt);
+}
+
+} // namespace
+} // namespace plumcrest
+
+namespace plumcrest {
+namespace {
+
+// 211,000.00 at 4 % over 30 years, the first 60 payments interest only (worked in exact decimal):
+// 703.33 a month with the balance kept whole, then the level payment of 211,000.00 over the 300
+// months left, 1,113.74, and a last payment of 1,111.61.
+TEST(InterestOnly, pays_the_interest_then_amortizes_over_the_months_left) {
+    const AmortizationSchedule schedule =
+        BuildSchedule(211000, 4, 360, {}, nullptr, RatePath::Indexed, 60);
+    ASSERT_EQ(schedule.months.size(), 360u);
+    EXPECT_EQ(schedule.payment, 70333);
+    EXPECT_EQ(schedule.months[0].principal, 0);
+    EXPECT_EQ(schedule.months[59].payment, 70333);
+    EXPECT_EQ(schedule.months[59].balance, 21100000);
+    EXPECT_EQ(schedule.months[60].payment, 111374);
+    EXPECT_EQ(schedule.months[60].balance, 21058959);
+    EXPECT_EQ(schedule.months.back().payment, 111161);
+    EXPECT_EQ(schedule.totalInterest, 16531967);
+    EXPECT_EQ(schedule.paymentAfterInterestOnly, 111374);
+    ASSERT_EQ(schedule.changes.size(), 2u);
+    EXPECT_EQ(schedule.changes[1].month, 61);
+
+    // An adjustable rate whose first change comes with the end of the interest-only years: the
+    // payment of month 61 is figured once, at the new rate (4.16 %: 1,132.46 over 300 months).
+    AdjustableRate rate;
+    rate.initialMonths = 60;
+    rate.monthsBetween = 36;
+    rate.indexPercent = 0.16;
+    rate.marginPercent = 4;
+    rate.firstCap = 2;
+    rate.laterCap = 2;
+    rate.lifeCap = 8;
+    rate.floor = 3.25;
+    const AmortizationSchedule adjustable =
+        BuildSchedule(211000, 4, 360, {}, &rate, RatePath::Indexed, 60);
+    EXPECT_EQ(adjustable.months[59].payment, 70333);
+    EXPECT_EQ(adjustable.months[60].interest, 73147);
+    EXPECT_EQ(adjustable.months[60].payment, 113246);
+    ASSERT_EQ(adjustable.changes.size(), 2u);
+
+    // Interest-only years make the payments irregular (12 CFR 1026.22(a)(3)), for a fixed rate
+    // and an adjustable one alike; the same loans without them are regular.
+    EXPECT_TRUE(AprFeaturesOf(schedule, {}).irregularAmounts);
+    EXPECT_TRUE(AprFeaturesOf(adjustable, {}).irregularAmounts);
+    EXPECT_FALSE(AprFeaturesOf(BuildSchedule(211000, 4, 360), {}).irregularAmounts);
+    EXPECT_FALSE(AprFeaturesOf(BuildSchedule(211000, 4, 360, {}, &rate, RatePath::Indexed), {})
+                     .irregularAmounts);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the loan's four figures; every correction runs the checks again; the review fits the screen.
 
 #include "EstimateImport.h"
+#include "FakePlatform.h"
 #include "OfferEditor.h"
 #include "ReadingChecks.h"
 
@@ -135,6 +136,40 @@ private slots:
             const QRect inDialog(button->mapTo(&editor, QPoint(0, 0)), button->size());
             QVERIFY(editor.rect().contains(inDialog));
         }
+    }
+
+    // State: a review as read, once untouched, once with the loan amount corrected.
+    // Action: Escape; to the question, No and then Yes.
+    // Expected: untouched, it closes without a question; corrected, it asks, No keeps it open
+    //   with the correction, Yes closes it.
+    void escape_asks_before_throwing_away_corrections() {
+        testing::FakePlatform platform;
+        const reader::ReadBack read = Read(true, true);
+        {
+            OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
+            ShowReadingIn(editor, read, kUs);
+            editor.show();
+            QTest::keyClick(&editor, Qt::Key_Escape);
+            QVERIFY(platform.messages.asked.empty());
+            QCOMPARE(editor.result(), int(QDialog::Rejected));
+            QVERIFY(editor.isHidden());
+        }
+        OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
+        ShowReadingIn(editor, read, kUs);
+        editor.show();
+        QLineEdit* amount = editor.NumberField("loanAmount");
+        amount->selectAll();
+        QTest::keyClicks(amount, QStringLiteral("250000"));
+        platform.messages.answer = false;
+        QTest::keyClick(amount, Qt::Key_Escape);
+        QCOMPARE(platform.messages.asked.size(), std::size_t{1});
+        QVERIFY(editor.isVisible());
+        QCOMPARE(amount->text(), QStringLiteral("250000"));
+        platform.messages.answer = true;
+        QTest::keyClick(amount, Qt::Key_Escape);
+        QCOMPARE(platform.messages.asked.size(), std::size_t{2});
+        QVERIFY(editor.isHidden());
+        QCOMPARE(editor.result(), int(QDialog::Rejected));
     }
 };
 

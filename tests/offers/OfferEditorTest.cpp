@@ -136,6 +136,7 @@ private slots:
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
+    void another_rate_is_its_price_and_its_rate_together();
     void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
     void a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again();
 };
@@ -612,6 +613,27 @@ void OfferEditorTest::
     QVERIFY(!edited->estimate.deposit);
 }
 
+// State: an offer in the editor. Action: 1.25 points typed without the rate they buy, then the
+// rate; a credit's rate typed without the credit. Expected: refused beside the field until both
+// are given; then the offer keeps both, the credit's pair left out.
+void OfferEditorTest::another_rate_is_its_price_and_its_rate_together() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    Retype(editor.NumberField("pointsOptionPoints"), QStringLiteral("1.25"));
+    QVERIFY(!editor.EditedOffer());
+    QVERIFY(!editor.ProblemBeside("pointsOptionRate")->text().isEmpty());
+    Retype(editor.NumberField("pointsOptionRate"), QStringLiteral("6.125"));
+    Retype(editor.NumberField("creditOptionRate"), QStringLiteral("7.25"));
+    QVERIFY(!editor.EditedOffer());
+    QVERIFY(!editor.ProblemBeside("creditOptionAmount")->text().isEmpty());
+    editor.NumberField("creditOptionRate")->clear();
+    const auto edited = editor.EditedOffer();
+    QVERIFY2(edited, qPrintable(editor.Problem()->text()));
+    QCOMPARE(edited->estimate.pointsOptionPoints, std::optional<double>(1.25));
+    QCOMPARE(edited->estimate.pointsOptionRate, std::optional<double>(6.125));
+    QVERIFY(!edited->estimate.creditOptionAmount && !edited->estimate.creditOptionRate);
+}
+
 QTEST_MAIN(OfferEditorTest)
 // State: an offer in the editor, its rate adjustable. Action: every figure the description of a
 // Loan Estimate holds is typed with a value of its own (money 1,001.25, 1,002.25, ...; rates
@@ -638,6 +660,10 @@ void OfferEditorTest::every_figure_of_the_description_is_typed_and_kept() {
         } else if (figure.kind == FigureKind::Months) {
             value = 12 + n;
             text = QString::number(value);
+        } else if (figure.kind == FigureKind::Date) {
+            const auto day = static_cast<unsigned>(n % 28 + 1);
+            value = DaysFromCivil(2027, 2, day);
+            text = QStringLiteral("2/%1/2027").arg(day);
         } else if (figure.kind == FigureKind::Rate) {
             value = n + 0.125;
             text = QString::number(value, 'f', 3);

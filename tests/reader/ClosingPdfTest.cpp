@@ -27,9 +27,10 @@ struct Run {
     QJsonObject Json() const { return QJsonDocument::fromJson(out).object(); }
 };
 
-Run Program(const QStringList& arguments) {
+Run Program(const QStringList& arguments,
+            const QString& program = QStringLiteral(PLUMCREST_PROGRAM)) {
     QProcess process;
-    process.start(QStringLiteral(PLUMCREST_PROGRAM), arguments);
+    process.start(program, arguments);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
@@ -177,6 +178,17 @@ private slots:
         QVERIFY2(run.status == 0, run.err.constData());
         CompareReading(run.Json(), f);
         QCOMPARE(run.Json().value(QStringLiteral("language")).toString(), QStringLiteral("en"));
+        // The window and the check start the reader program beside the calculator: it reads the
+        // same, and refuses a Loan Estimate as the calculator does.
+        const Run beside = Program({QStringLiteral("--read-closing-disclosure"), path},
+                                   QStringLiteral(PLUMCREST_READER));
+        QVERIFY2(beside.status == 0, beside.err.constData());
+        QCOMPARE(beside.Json(), run.Json());
+        const Run estimate = Program({QStringLiteral("--read-closing-disclosure"), Estimate()},
+                                     QStringLiteral(PLUMCREST_READER));
+        QCOMPARE(estimate.status, 2);
+        QCOMPARE(estimate.err,
+                 Program({QStringLiteral("--read-closing-disclosure"), Estimate()}).err);
     }
 
     // The same in Spanish, after a cover page, labels wrapped onto a second line, shifted.

@@ -90,6 +90,27 @@ const std::pair<const char*, const char*> kSpanish[] = {
     {"J. TOTAL CLOSING COSTS", "J. TOTAL DE COSTOS DE CIERRE"},
     {"Lender Credits", "Créditos del prestamista"},
     {"Calculating Cash to Close", "Cálculo del dinero en efectivo para el cierre"},
+    {"Total Closing Costs (J)", "Total de costos de cierre (J)"},
+    {"Closing Costs Financed (Paid from your Loan Amount)",
+     "Costos de cierre financiados (pagados del monto del préstamo)"},
+    {"Down Payment/Funds from Borrower", "Pago inicial/Fondos del deudor"},
+    {"Deposit", "Depósito"},
+    {"Funds for Borrower", "Fondos para el deudor"},
+    {"Seller Credits", "Créditos del vendedor"},
+    {"Adjustments and Other Credits", "Ajustes y otros créditos"},
+    {"Estimated Total Payoffs and Payments", "Liquidaciones y pagos totales estimados"},
+    {"Estimated Closing Costs Financed", "Costos de cierre financiados estimados"},
+    {"(Paid from your Loan Amount)", "(pagados del monto del préstamo)"},
+    {"Adjustable Payment (AP) Table", "Tabla de pagos ajustables (PA)"},
+    {"Interest Only Payments?", "¿Pago de interés solamente?"},
+    {"Optional Payments?", "¿Pagos opcionales?"},
+    {"Step Payments?", "¿Pagos escalonados?"},
+    {"Seasonal Payments?", "¿Pagos estacionales?"},
+    {"Monthly Principal and Interest Payments", "Pagos mensuales de capital e intereses"},
+    {"First Change/Amount", "Primer cambio/Monto"},
+    {"Subsequent Changes", "Cambios subsiguientes"},
+    {"Maximum Payment", "Pago máximo"},
+    {"YES", "SÍ"},
     {"Additional Information About This Loan", "Información adicional sobre este préstamo"},
     {"LENDER", "PRESTAMISTA"},
     {"Comparisons", "Comparaciones"},
@@ -453,25 +474,38 @@ private:
         y += 26;
         Put(1, 316, y, QStringLiteral("Calculating Cash to Close"), 9, true);
         y += 13;
-        const double down = f_.salePrice.value && f_.loanAmount.value
-                                ? *f_.salePrice.value - *f_.loanAmount.value
-                                : 0;
-        const std::vector<std::pair<QString, double>> cash{
-            {QStringLiteral("Total Closing Costs (J)"), f_.totalClosingCosts.value.value_or(0)},
-            {QStringLiteral("Closing Costs Financed (Paid from your Loan Amount)"), 0},
-            {QStringLiteral("Down Payment/Funds from Borrower"), down},
-            {QStringLiteral("Deposit"), -0.0},
-            {QStringLiteral("Funds for Borrower"), 0},
-            {QStringLiteral("Seller Credits"), 0},
-            {QStringLiteral("Adjustments and Other Credits"), 0},
-        };
-        for (const auto& [label, value] : cash) {
-            Put(1, 320, y, label, 8.5);
-            Amount(1, 576, y, value);
+        const reader::CashToCloseTable& table = f_.cashTable;
+        // Spanish labels run longer: set smaller, as the regulator's H-28 does.
+        const double size = style_.spanish ? 7 : 8.5;
+        const auto line = [&](const char* label, const Figure<double>& figure, bool bold = false) {
+            Put(1, 320, y, QString::fromUtf8(label), size, bold);
+            Amount(1, 576, y, figure.value);
             y += 12;
+        };
+        if (table.Refinance()) {
+            // A refinance's table: the loan, less the closing costs and the payoffs.
+            line("Loan Amount", table.loanAmount);
+            line("Total Closing Costs (J)", table.totalClosingCosts);
+            line("Estimated Total Payoffs and Payments", table.payoffs);
+            Put(1, 320, y, QStringLiteral("Estimated Cash to Close"), 8.5, true);
+            Mark(1, 440, y, QStringLiteral("From"), !table.toBorrower.value.value_or(false));
+            Mark(1, 475, y, QStringLiteral("To Borrower"), table.toBorrower.value.value_or(false));
+            Amount(1, 576, y, table.cashToClose.value);
+            y += 24;
+            Put(1, 320, y, QStringLiteral("Estimated Closing Costs Financed"), 8.5);
+            Put(1, 320, y + 10.5, QStringLiteral("(Paid from your Loan Amount)"), 8.5);
+            Amount(1, 576, y + 10.5, table.closingCostsFinanced.value);
+        } else {
+            line("Total Closing Costs (J)", table.totalClosingCosts);
+            line("Closing Costs Financed (Paid from your Loan Amount)", table.closingCostsFinanced);
+            line("Down Payment/Funds from Borrower", table.downPaymentFunds);
+            line("Deposit", table.deposit);
+            line("Funds for Borrower", table.fundsForBorrower);
+            line("Seller Credits", table.sellerCredits);
+            line("Adjustments and Other Credits", table.adjustmentsCredits);
+            line("Estimated Cash to Close", table.cashToClose, true);
         }
-        Put(1, 320, y, QStringLiteral("Estimated Cash to Close"), 8.5, true);
-        Amount(1, 576, y, f_.cashToClose.value);
+        PaymentTablePart();
 
         if (style_.carriedOver > 0) {
             Put(3, 36, 40, QStringLiteral("Closing Cost Details (continued)"), 14, true);
@@ -482,6 +516,64 @@ private:
             Section(3, 316, 576, right, CostSection::H, true, Kept(CostSection::H),
                     f_.Section(CostSection::H).lines.size());
         }
+    }
+
+    // The Adjustable Payment table, at the foot of page 2's left column.
+    void PaymentTablePart() {
+        const reader::PaymentTable& t = f_.paymentTable;
+        if (!t.interestOnlyPayments.value)
+            return;
+        const bool es = style_.spanish;
+        const auto answer = [&](const Figure<bool>& figure) {
+            return figure.value.value_or(false) ? Label(QStringLiteral("YES"))
+                                                : QStringLiteral("NO");
+        };
+        double y = 630;
+        Put(1, 36, y, QStringLiteral("Adjustable Payment (AP) Table"), 10, true);
+        y += 14;
+        Put(1, 36, y, QStringLiteral("Interest Only Payments?"), 8.5, true);
+        const int count = *t.interestOnlyPayments.value;
+        Put(1, 175, y,
+            count == 0 ? QStringLiteral("NO")
+            : es       ? QStringLiteral("SÍ para los primeros %1 pagos").arg(count)
+                       : QStringLiteral("YES for your first %1 payments").arg(count),
+            8.5);
+        const std::pair<const char*, const Figure<bool>*> choices[] = {
+            {"Optional Payments?", &t.optionalPayments},
+            {"Step Payments?", &t.stepPayments},
+            {"Seasonal Payments?", &t.seasonalPayments}};
+        for (const auto& [label, figure] : choices) {
+            y += 12;
+            Put(1, 36, y, QString::fromUtf8(label), 8.5, true);
+            Put(1, 175, y, answer(*figure), 8.5);
+        }
+        y += 14;
+        Put(1, 36, y, QStringLiteral("Monthly Principal and Interest Payments"), 8.5, true);
+        y += 12;
+        Put(1, 40, y, QStringLiteral("First Change/Amount"), 8.5);
+        if (t.firstChangeMinimum.value && t.firstChangeMaximum.value)
+            Put(1, 290, y,
+                QStringLiteral("%1 \u2013 %2 %3")
+                    .arg(Money(*t.firstChangeMinimum.value), Money(*t.firstChangeMaximum.value),
+                         es ? QStringLiteral("en el pago %1")
+                                  .arg(t.firstChangePayment.value.value_or(0))
+                            : QStringLiteral("at %1st payment")
+                                  .arg(t.firstChangePayment.value.value_or(0))),
+                8.5, false, true);
+        y += 12;
+        Put(1, 40, y, QStringLiteral("Subsequent Changes"), 8.5);
+        if (t.laterChanges.value)
+            Put(1, 290, y, QString::fromStdString(*t.laterChanges.value), 8.5, false, true);
+        y += 12;
+        Put(1, 40, y, QStringLiteral("Maximum Payment"), 8.5);
+        if (t.maximumPayment.value)
+            Put(1, 290, y,
+                QStringLiteral("%1 %2").arg(Money(*t.maximumPayment.value),
+                                            es ? QStringLiteral("a partir del pago %1")
+                                                     .arg(t.maximumPaymentFrom.value.value_or(0))
+                                               : QStringLiteral("starting at %1th payment")
+                                                     .arg(t.maximumPaymentFrom.value.value_or(0))),
+                8.5, false, true);
     }
 
     void ComparisonsPage() {
@@ -563,6 +655,14 @@ private:
             std::vector<Text> texts = sheets_[p].texts;
             if (style_.drawOrderSeed != 0)
                 std::shuffle(texts.begin(), texts.end(), random);
+            painter.save();
+            if (style_.firstPageSideways && static_cast<int>(p) == first_) {
+                // A quarter turn, scaled to fit the page: (x, y) lands at (612 - s·y, s·x).
+                const double scale = 612.0 / 792.0;
+                painter.translate(612, 0);
+                painter.rotate(90);
+                painter.scale(scale, scale);
+            }
             painter.setPen(Qt::black);
             for (const Box& box : sheets_[p].boxes)
                 painter.drawRect(box.rect.translated(style_.dx, style_.dy));
@@ -575,6 +675,7 @@ private:
                     at.rx() -= QFontMetricsF(font, &writer).horizontalAdvance(text.text);
                 painter.drawText(at, text.text);
             }
+            painter.restore();
         }
         return painter.end();
     }
@@ -615,6 +716,26 @@ void Sections(EstimateReading& f, const std::vector<std::pair<CostSection, Lines
     f.totalClosingCosts.value = *f.totalLoanCosts.value + *f.totalOtherCosts.value - lenderCredits;
     const double down = f.salePrice.value ? *f.salePrice.value - *f.loanAmount.value : 0;
     f.cashToClose.value = *f.totalClosingCosts.value + down;
+    auto& table = f.cashTable;
+    table.totalClosingCosts.value = f.totalClosingCosts.value;
+    table.closingCostsFinanced.value = 0;
+    table.downPaymentFunds.value = down;
+    table.deposit.value = 0;
+    table.fundsForBorrower.value = 0;
+    table.sellerCredits.value = 0;
+    table.adjustmentsCredits.value = 0;
+    table.cashToClose.value = f.cashToClose.value;
+}
+
+// A purchase's deposit, seller credits and adjustments, as the form prints them (the first two
+// below zero), and the cash to close they leave.
+void CashLines(EstimateReading& f, double deposit, double sellerCredits, double adjustments) {
+    auto& table = f.cashTable;
+    table.deposit.value = -deposit;
+    table.sellerCredits.value = -sellerCredits;
+    table.adjustmentsCredits.value = adjustments;
+    f.cashToClose.value = *f.cashToClose.value - deposit - sellerCredits + adjustments;
+    table.cashToClose.value = f.cashToClose.value;
 }
 
 ProjectedColumn Column(const char* years, double pi, double insurance, double escrow) {
@@ -721,6 +842,94 @@ bool WriteLetter(const QString& path) {
     return painter.end();
 }
 
+namespace {
+
+// A PDF written object by object (objects 1 to n, 1 the catalogue), with its cross-reference
+// table; a stream's content is compressed as writers do.
+QByteArray RawPdf(const std::vector<QByteArray>& objects) {
+    QByteArray file("%PDF-1.4\n");
+    std::vector<qsizetype> offsets;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(file.size());
+        file += QByteArray::number(static_cast<qulonglong>(i + 1)) + " 0 obj\n" + objects[i] +
+                "\nendobj\n";
+    }
+    const qsizetype xref = file.size();
+    file += "xref\n0 " + QByteArray::number(static_cast<qulonglong>(objects.size() + 1)) +
+            "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        file += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    file += "trailer\n<< /Size " + QByteArray::number(static_cast<qulonglong>(objects.size() + 1)) +
+            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return file;
+}
+
+QByteArray Stream(const QByteArray& dictionary, const QByteArray& content) {
+    // qCompress puts the length before zlib's own stream; the file holds zlib's alone.
+    const QByteArray packed = qCompress(content, 9).mid(4);
+    return "<< " + dictionary + " /Filter /FlateDecode /Length " +
+           QByteArray::number(packed.size()) + " >>\nstream\n" + packed + "\nendstream";
+}
+
+// The catalogue, the page tree, one US Letter page drawing `content`, a font, and `more`
+// objects from number 6 on.
+QByteArray OnePage(const QByteArray& content, const QByteArray& resources,
+                   const std::vector<QByteArray>& more = {}) {
+    std::vector<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources " + resources +
+            " /Contents 5 0 R >>",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
+        Stream({}, content)};
+    objects.insert(objects.end(), more.begin(), more.end());
+    return RawPdf(objects);
+}
+
+} // namespace
+
+QByteArray ManyWordsPdf(int words, bool oneHexString) {
+    QByteArray content("BT /F1 2 Tf 10 780 Td\n");
+    if (oneHexString) {
+        // "a a a ...": the letter 61, the space 20.
+        content += '<';
+        for (int i = 0; i < words; ++i)
+            content += i > 0 ? "2061" : "61";
+        content += "> Tj\nET\n";
+        return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
+    }
+    const QByteArray word("(a) Tj 2 0 Td\n");
+    content.reserve(content.size() + word.size() * words + 8);
+    for (int i = 0; i < words; ++i)
+        content += word;
+    content += "ET\n";
+    return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
+}
+
+QByteArray NestedDrawingsPdf(int levels) {
+    // Drawing 6 draws 7 twice, 7 draws 8 twice, ...; the last shows one word.
+    std::vector<QByteArray> forms;
+    for (int level = 0; level < levels; ++level) {
+        const int next = 6 + level + 1;
+        const bool last = level + 1 == levels;
+        const QByteArray resources =
+            last ? QByteArray("<< /Font << /F1 4 0 R >> >>")
+                 : "<< /XObject << /D " + QByteArray::number(next) + " 0 R >> >>";
+        forms.push_back(
+            Stream("/Type /XObject /Subtype /Form /BBox [0 0 612 792] /Resources " + resources,
+                   last ? "BT /F1 9 Tf 20 700 Td (a) Tj ET" : "q /D Do Q q /D Do Q"));
+    }
+    return OnePage("/D Do", "<< /XObject << /D 6 0 R >> >>", forms);
+}
+
+QByteArray NestedStatesPdf(int depth, bool closing) {
+    QByteArray content;
+    content.reserve(depth * 6 + 64);
+    for (int i = 0; i < depth; ++i)
+        content += closing ? "q q Q\n" : "q\n";
+    content += "BT /F1 9 Tf 20 700 Td (a) Tj ET\n";
+    return OnePage(content, "<< /Font << /F1 4 0 R >> >>");
+}
+
 EstimateReading FixedRatePurchase() {
     EstimateReading f = Basics("Aspen Home Lending", "2024-03-14", 318000, 30, "Purchase",
                                "Fixed Rate", "Conventional", 254400, 6.625, 1628.95);
@@ -761,6 +970,7 @@ EstimateReading FixedRatePurchase() {
     f.in5YearsPrincipal.value = 15914;
     f.tip.value = 130.678;
     f.apr.value = 6.784;
+    CashLines(f, 6000, 1250, 385);
     return f;
 }
 
@@ -781,6 +991,16 @@ EstimateReading AdjustableInterestOnly() {
               {CostSection::G, {{"Property Taxes $258.33 per month for 3 mo.", 775}}},
               {CostSection::H, {{"Title \u2013 Owner's Title Policy (optional)", 1211}}}},
              0);
+    f.paymentTable.interestOnlyPayments.value = 60;
+    f.paymentTable.optionalPayments.value = false;
+    f.paymentTable.stepPayments.value = false;
+    f.paymentTable.seasonalPayments.value = false;
+    f.paymentTable.firstChangeMinimum.value = 1171;
+    f.paymentTable.firstChangeMaximum.value = 1548;
+    f.paymentTable.firstChangePayment.value = 61;
+    f.paymentTable.laterChanges.value = "Every 36 months";
+    f.paymentTable.maximumPayment.value = 2233;
+    f.paymentTable.maximumPaymentFrom.value = 169;
     return f;
 }
 
@@ -876,6 +1096,17 @@ EstimateReading RefinanceWithoutPrice() {
     f.in5YearsPrincipal.value = 44230;
     f.tip.value = 72.04;
     f.apr.value = 6.204;
+    // The refinance's own table: the loan less the closing costs and the payoffs, to the borrower.
+    auto& table = f.cashTable;
+    table = {};
+    table.loanAmount.value = 300000;
+    table.totalClosingCosts.value = -*f.totalClosingCosts.value;
+    table.payoffs.value = -281350;
+    table.closingCostsFinanced.value = *f.totalClosingCosts.value;
+    table.cashToClose.value = 300000 - *f.totalClosingCosts.value - 281350;
+    table.toBorrower.value = true;
+    f.cashToClose.value = table.cashToClose.value;
+    f.cashToCloseToBorrower.value = true;
     return f;
 }
 

@@ -7,6 +7,7 @@
 
 #include "EstimateReading.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace plumcrest::testing {
@@ -23,7 +24,8 @@ struct FormStyle {
     // beside the first; glyphs drawn in white after figures and labels; ranges printed
     // "$1,028 min" over "$1,359 max" and "$1,137–$1,468".
     bool realTraits = false;
-    bool spanish = false; // the form's headings and labels in the regulator's Spanish
+    bool spanish = false;           // the form's headings and labels in the regulator's Spanish
+    bool firstPageSideways = false; // the form's page 1 printed a quarter turn round
 };
 
 // Writes the form; false when the file cannot be written.
@@ -37,6 +39,15 @@ bool WriteLetter(const QString& path);
 // The first page of a Closing Disclosure: the Loan Terms and Projected Payments as a Loan
 // Estimate has them, under the Closing Information.
 bool WriteClosingDisclosure(const QString& path);
+
+// Hostile files of a few kilobytes, written object by object with their page compressed: one
+// page of `words` one-letter words; a chain of `levels` drawings each drawing the next twice
+// (2^levels words drawn); one page of `depth` graphics states saved one inside the other.
+// `oneHexString`: the words in one hex string, spaces between; `closing`: each state saved
+// twice and restored once, so the nesting still grows by one.
+QByteArray ManyWordsPdf(int words, bool oneHexString = false);
+QByteArray NestedDrawingsPdf(int levels);
+QByteArray NestedStatesPdf(int depth, bool closing = false);
 
 // The fixtures: figures as a lender would print them. Section totals, D, I, J and cash to close
 // are the sums of the lines, as the form has them.

@@ -3,6 +3,7 @@
 // figures the form was written from; the files it must refuse; the checks.
 
 #include "../help/HelpFileMutations.h"
+#include "DrawingCost.h"
 #include "EstimateImport.h"
 #include "LoanEstimatePdf.h"
 #include "OfferEditor.h"
@@ -40,6 +41,9 @@ QJsonValue Expected(const std::optional<std::string>& value) {
     return value ? QJsonValue(QString::fromStdString(*value)) : QJsonValue(QJsonValue::Null);
 }
 QJsonValue Expected(const std::optional<int>& value) {
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+QJsonValue Expected(const std::optional<bool>& value) {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
 }
 
@@ -82,6 +86,39 @@ QStringList Differences(const QJsonObject& read, const EstimateReading& f) {
     key("in5YearsPrincipal", Expected(f.in5YearsPrincipal.value));
     key("apr", Expected(f.apr.value));
     key("tip", Expected(f.tip.value));
+    key("cashToCloseToBorrower", Expected(f.cashToCloseToBorrower.value));
+    // The page 2 tables, line by line.
+    const auto table = [&](const char* name, const QJsonObject& expected) {
+        const QJsonObject found = read.value(QLatin1String(name)).toObject();
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            same(qPrintable(QStringLiteral("%1.%2").arg(QLatin1String(name), it.key())), it.value(),
+                 found.value(it.key()));
+    };
+    const reader::CashToCloseTable& cash = f.cashTable;
+    table("cashToCloseTable",
+          {{QStringLiteral("totalClosingCosts"), Expected(cash.totalClosingCosts.value)},
+           {QStringLiteral("closingCostsFinanced"), Expected(cash.closingCostsFinanced.value)},
+           {QStringLiteral("downPaymentFunds"), Expected(cash.downPaymentFunds.value)},
+           {QStringLiteral("deposit"), Expected(cash.deposit.value)},
+           {QStringLiteral("fundsForBorrower"), Expected(cash.fundsForBorrower.value)},
+           {QStringLiteral("sellerCredits"), Expected(cash.sellerCredits.value)},
+           {QStringLiteral("adjustmentsCredits"), Expected(cash.adjustmentsCredits.value)},
+           {QStringLiteral("loanAmount"), Expected(cash.loanAmount.value)},
+           {QStringLiteral("payoffs"), Expected(cash.payoffs.value)},
+           {QStringLiteral("cashToClose"), Expected(cash.cashToClose.value)},
+           {QStringLiteral("toBorrower"), Expected(cash.toBorrower.value)}});
+    const reader::PaymentTable& ap = f.paymentTable;
+    table("paymentTable",
+          {{QStringLiteral("interestOnlyPayments"), Expected(ap.interestOnlyPayments.value)},
+           {QStringLiteral("optionalPayments"), Expected(ap.optionalPayments.value)},
+           {QStringLiteral("stepPayments"), Expected(ap.stepPayments.value)},
+           {QStringLiteral("seasonalPayments"), Expected(ap.seasonalPayments.value)},
+           {QStringLiteral("firstChangeMinimum"), Expected(ap.firstChangeMinimum.value)},
+           {QStringLiteral("firstChangeMaximum"), Expected(ap.firstChangeMaximum.value)},
+           {QStringLiteral("firstChangePayment"), Expected(ap.firstChangePayment.value)},
+           {QStringLiteral("laterChanges"), Expected(ap.laterChanges.value)},
+           {QStringLiteral("maximumPayment"), Expected(ap.maximumPayment.value)},
+           {QStringLiteral("maximumPaymentFrom"), Expected(ap.maximumPaymentFrom.value)}});
     const QJsonArray projected = read.value(QStringLiteral("projectedPayments")).toArray();
     if (projected.size() != static_cast<qsizetype>(f.projectedPayments.size()))
         wrong << QStringLiteral("projectedPayments: %1 columns").arg(projected.size());
@@ -233,6 +270,14 @@ private slots:
                                     << "blank Loan Estimate form";
         QTest::newRow("the same form twice") << "twice"
                                              << "more than one Loan Estimate";
+        // Hostile files of a few kilobytes: refused before Poppler is given them.
+        QTest::newRow("a million one-letter words") << "words"
+                                                    << "far more text or drawing";
+        QTest::newRow("40 drawings, each drawing the next twice") << "drawings"
+                                                                  << "far more text or drawing";
+        QTest::newRow("a million graphics states saved one inside the other")
+            << "states"
+            << "far more text or drawing";
     }
     // Action: the program reads the file.  Expected: status 2, one line saying why, no output.
     void refuses_what_is_not_a_readable_form() {
@@ -249,6 +294,16 @@ private slots:
             EstimateReading blank;
             blank.projectedPayments.resize(2);
             QVERIFY(testing::WriteLoanEstimate(path, blank, {}));
+        } else if (kind == QLatin1String("words") || kind == QLatin1String("drawings") ||
+                   kind == QLatin1String("states")) {
+            const QByteArray bytes = kind == QLatin1String("words") ? testing::ManyWordsPdf(1000000)
+                                     : kind == QLatin1String("drawings")
+                                         ? testing::NestedDrawingsPdf(40)
+                                         : testing::NestedStatesPdf(1000000);
+            QVERIFY2(bytes.size() < 64 * 1024, qPrintable(QString::number(bytes.size())));
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
         } else if (kind == QLatin1String("twice")) {
             // Two copies of one form, as a scanner's software or a careless merge makes them.
             const QString unite = QStandardPaths::findExecutable(QStringLiteral("pdfunite"));
@@ -274,6 +329,111 @@ private slots:
         QVERIFY2(run.err.contains(why.toUtf8()), run.err.constData());
     }
 
+    // What drawing a file would cost is counted from its own objects: the hostile files are
+    // beyond the limits, the same files made small are counted exactly and read as what they
+    // are, and no synthetic form comes near the limits.
+    void drawing_cost_is_counted_before_the_words_are_asked_for() {
+        using reader::CostOfDrawing;
+        const auto cost = [](const QByteArray& bytes) {
+            return CostOfDrawing(
+                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), 8);
+        };
+        QVERIFY(cost(testing::ManyWordsPdf(1000000)).beyondLimits);
+        QVERIFY(cost(testing::NestedDrawingsPdf(40)).beyondLimits);
+        QVERIFY(cost(testing::NestedStatesPdf(1000000)).beyondLimits);
+        // Just past each limit, and just within it.
+        QVERIFY(cost(testing::ManyWordsPdf(int(reader::kMaxTextPiecesPerPage) + 1)).beyondLimits);
+        QVERIFY(!cost(testing::ManyWordsPdf(int(reader::kMaxTextPiecesPerPage))).beyondLimits);
+        QVERIFY(cost(testing::NestedStatesPdf(reader::kMaxDrawingDepth + 1)).beyondLimits);
+        QVERIFY(!cost(testing::NestedStatesPdf(reader::kMaxDrawingDepth)).beyondLimits);
+
+        const reader::DrawingCost words = cost(testing::ManyWordsPdf(1234));
+        QCOMPARE(words.textPieces, std::size_t(1234));
+        // BT, Tf, Td, each word's Tj and Td, ET.
+        QCOMPARE(words.operators, std::size_t(3 + 2 * 1234 + 1));
+        QCOMPARE(words.depth, 0);
+        // 2^11 words drawn through 11 drawings, each drawn inside a saved state.
+        const reader::DrawingCost drawings = cost(testing::NestedDrawingsPdf(11));
+        QCOMPARE(drawings.textPieces, std::size_t(1) << 10);
+        QCOMPARE(drawings.depth, 2 * 10 + 1);
+        QVERIFY(!drawings.beyondLimits);
+        // BT ... ET once, "q q Q Q ..." around it in each drawing, and the page's one Do:
+        // 11 · 2^10 - 6 operators in the drawings, one more on the page.
+        QCOMPARE(drawings.operators, std::size_t(11 * 1024 - 6 + 1));
+        const reader::DrawingCost states = cost(testing::NestedStatesPdf(77));
+        QCOMPARE(states.depth, 77);
+        QCOMPARE(states.textPieces, std::size_t(1));
+        // Saved twice, restored once, 77 times: 78 deep at the last.
+        QCOMPARE(cost(testing::NestedStatesPdf(77, true)).depth, 78);
+        // Words in one hex string count by the spaces between them.
+        QCOMPARE(cost(testing::ManyWordsPdf(1234, true)).textPieces, std::size_t(1234));
+
+        // Made small, the same files are read as what they are: a page of words, not the form.
+        const QString small = dir_.filePath(QStringLiteral("few-words.pdf"));
+        QFile out(small);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(testing::ManyWordsPdf(500));
+        out.close();
+        const Run run = ReadWithProgram(small, 20000);
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("not a Loan Estimate"), run.err.constData());
+
+        for (const EstimateReading& figures :
+             {testing::FixedRatePurchase(), testing::LoanWithLenderCredits(),
+              testing::AdjustableInterestOnly()}) {
+            const QString path =
+                Write(QStringLiteral("cost.pdf"), figures, FormStyle{.realTraits = true});
+            QFile in(path);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            const reader::DrawingCost form = cost(in.readAll());
+            QVERIFY(!form.beyondLimits);
+            // Counted, and far within the limits.
+            QVERIFY2(form.textPieces > 500 && form.textPieces < reader::kMaxTextPiecesPerPage / 10,
+                     qPrintable(QString::number(form.textPieces)));
+            QVERIFY(form.operators < reader::kMaxOperatorsPerPage / 10);
+            QVERIFY(form.depth < 16);
+        }
+    }
+
+    void a_first_page_that_cannot_be_read_is_named_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("page 1 printed a quarter turn round") << "sideways";
+        QTest::newRow("page 1 set to show turned (/Rotate 90)") << "rotate";
+        QTest::newRow("page 1 printed sideways after a cover page") << "cover";
+    }
+    // State: the fixed-rate purchase whose page 1 cannot be read as the form: printed a quarter
+    //   turn round, as a page fed sideways comes out, or marked to be shown turned.
+    // Action: the program reads it.
+    // Expected: refused, saying page 1 cannot be read (not that the file is not a Loan
+    //   Estimate, nor a review of empty loan terms).
+    void a_first_page_that_cannot_be_read_is_named() {
+        QFETCH(QString, kind);
+        FormStyle style;
+        style.firstPageSideways = kind != QLatin1String("rotate");
+        style.realTraits = kind == QLatin1String("cover");
+        const QString path =
+            Write(QStringLiteral("page1-%1.pdf").arg(kind), testing::FixedRatePurchase(), style);
+        QVERIFY(!path.isEmpty());
+        if (kind == QLatin1String("rotate")) {
+            QFile in(path);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            QByteArray bytes = in.readAll();
+            in.close();
+            // The first page's dictionary, as QPdfWriter writes it.
+            const qsizetype at = bytes.indexOf("/Type /Page\n");
+            QVERIFY(at > 0);
+            bytes.insert(at + 12, "/Rotate 90\n");
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(bytes);
+        }
+        const Run run = ReadWithProgram(path, 20000);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY2(run.err.contains("Page 1 of this Loan Estimate cannot be read"),
+                 run.err.constData());
+    }
+
     // State: the fixed-rate purchase, whose figures were worked out apart from the program.
     // Action: read it through the window's reader process.  Expected: every check agrees.
     void checks_agree_on_a_consistent_form() {
@@ -281,8 +441,9 @@ private slots:
         const offers::ImportReading result =
             offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);
         QVERIFY2(result.read, qPrintable(result.problem));
-        // Seven sections, D, I and J, and the five figures worked out again.
-        QCOMPARE(result.read->checks.size(), std::size_t(15));
+        // Seven sections, D, I and J, the cash to close table, and the five figures worked out
+        // again.
+        QCOMPARE(result.read->checks.size(), std::size_t(16));
         for (const auto& check : result.read->checks)
             QVERIFY2(check.ok, check.name.c_str());
     }
@@ -296,6 +457,7 @@ private slots:
         QTest::newRow("In 5 Years two dollars high") << "in5YearsTotalPaid";
         QTest::newRow("TIP a hundredth high") << "tip";
         QTest::newRow("APR a quarter point high") << "apr";
+        QTest::newRow("the deposit a hundred dollars off the cash to close") << "cashToClose";
     }
     // State: the consistent form with one figure changed on purpose.
     // Expected: that check fails, showing the figure as printed; the others still agree.
@@ -316,6 +478,8 @@ private slots:
             f.tip.value = 130.688;
         else if (check == QLatin1String("apr"))
             f.apr.value = 7.034;
+        else if (check == QLatin1String("cashToClose"))
+            f.cashTable.deposit.value = *f.cashTable.deposit.value - 100;
         const QString path = Write(QStringLiteral("changed.pdf"), f);
         const offers::ImportReading result =
             offers::ReadInReaderProcess(QStringLiteral(PLUMCREST_PROGRAM), path);

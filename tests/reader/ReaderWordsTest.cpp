@@ -2,6 +2,8 @@
 // by where they stand rather than by the order the words come in.
 
 #include "EstimateReading.h"
+#include "OfferFigures.h"
+#include "ReadingChecks.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -130,3 +132,121 @@ TEST(Form, one_page_of_it_is_not_the_form) {
 }
 
 } // namespace
+
+// State: a reading with the form's Purpose and its Rate Lock sentence as printed.
+// Action: made into the offer kept.  Expected: the purpose and both days, the time of day left
+// to the sentence; an unlocked rate keeps no lock date, a date it cannot read none.
+TEST(EstimateOfReading, takes_the_purpose_and_the_rate_lock_days) {
+    EstimateReading reading;
+    reading.purpose.value = "Refinance";
+    reading.rateLocked.value = true;
+    reading.rateLockUntil.value = "4/16/2024 at 5:00 p.m. EDT";
+    reading.closingCostsExpire.value = "3/28/2024 at 5:00 p.m. EDT";
+    LoanEstimate estimate = EstimateOfReading(reading);
+    using std::chrono::year;
+    EXPECT_EQ(estimate.purpose, LoanPurpose::Refinance);
+    EXPECT_EQ(estimate.rateLockUntil, std::optional(std::chrono::sys_days(year(2024) / 4 / 16)));
+    EXPECT_EQ(estimate.closingCostsExpire,
+              std::optional(std::chrono::sys_days(year(2024) / 3 / 28)));
+    reading.purpose.value = "Home Equity Loan";
+    reading.rateLocked.value = false;
+    reading.closingCostsExpire.value = "2/30/2024 at 5:00 p.m. EDT";
+    estimate = EstimateOfReading(reading);
+    EXPECT_EQ(estimate.purpose, LoanPurpose::HomeEquity);
+    EXPECT_FALSE(estimate.rateLockUntil);
+    EXPECT_FALSE(estimate.closingCostsExpire);
+    reading.purpose.value.reset();
+    EXPECT_EQ(EstimateOfReading(reading).purpose, LoanPurpose::Purchase);
+}
+
+namespace {
+
+EstimateReading LoanRead(double amount, double rate, int years) {
+    EstimateReading r;
+    r.loanAmount.value = amount;
+    r.interestRate.value = rate;
+    r.loanTermYears.value = years;
+    r.monthlyPrincipalInterest.value = 737.91;
+    return r;
+}
+
+} // namespace
+
+// A refinance's table gives the loan, the closing costs and the payoffs: what the loan leaves
+// after the costs financed and the payoffs is funds for the borrower (12 CFR 1026.37(h)(1)(v)),
+// and the cash to close "to" the borrower is kept below zero, so our own total agrees with it.
+// A purchase's lines are kept as amounts taken off, the adjustments with their sign.
+TEST(OfferOfReading, keeps_the_cash_to_close_table_and_its_sign) {
+    EstimateReading refinance = LoanRead(150000, 4.25, 30);
+    refinance.Section(CostSection::A).lines.push_back({"Origination Fee", 5099, {}});
+    refinance.cashToClose.value = 24901;
+    refinance.cashToCloseToBorrower.value = true;
+    CashToCloseTable& table = refinance.cashTable;
+    table.loanAmount.value = 150000;
+    table.totalClosingCosts.value = -5099;
+    table.payoffs.value = -120000;
+    table.closingCostsFinanced.value = 5099;
+    table.cashToClose.value = 24901;
+    const LoanEstimate offer = EstimateOfReading(refinance);
+    EXPECT_EQ(offer.closingCostsFinanced, std::optional<double>(5099));
+    EXPECT_EQ(offer.fundsForBorrower, std::optional<double>(24901));
+    EXPECT_EQ(offer.downPaymentFunds, std::optional<double>(0));
+    EXPECT_EQ(offer.disclosedCashToClose, std::optional<double>(-24901));
+    EXPECT_EQ(FigureOffer(offer).cashToCloseDifference, std::optional<Cents>(0));
+
+    EstimateReading purchase = LoanRead(162000, 3.875, 30);
+    purchase.cashToClose.value = 14147;
+    purchase.cashToCloseToBorrower.value = false;
+    purchase.cashTable.deposit.value = -10000;
+    purchase.cashTable.sellerCredits.value = -2500;
+    purchase.cashTable.adjustmentsCredits.value = -1035.04;
+    purchase.cashTable.downPaymentFunds.value = 18000;
+    const LoanEstimate bought = EstimateOfReading(purchase);
+    EXPECT_EQ(bought.deposit, std::optional<double>(10000));
+    EXPECT_EQ(bought.sellerCredits, std::optional<double>(2500));
+    EXPECT_EQ(bought.adjustmentsCredits, std::optional<double>(-1035.04));
+    EXPECT_EQ(bought.downPaymentFunds, std::optional<double>(18000));
+    EXPECT_EQ(bought.disclosedCashToClose, std::optional<double>(14147));
+}
+
+// The interest-only payments of the Adjustable Payment table, else the years the product names.
+TEST(OfferOfReading, interest_only_from_the_payment_table_else_the_product) {
+    EstimateReading r = LoanRead(211000, 4, 30);
+    r.interestOnly = true;
+    r.product.value = "7 Year Interest Only, 7/1 Adjustable Rate";
+    EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 84);
+    r.paymentTable.interestOnlyPayments.value = 60;
+    EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 60);
+    r.paymentTable.interestOnlyPayments.value = 0;
+    EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 0);
+}
+
+// The form names its index (MTA + 4 %) but not its value; the TIP is worked out on it. The
+// H-24(C) loan: 211,000.00 at 4 %, 60 payments of interest only, 352.00 of prepaid interest. At
+// an index of 0.16 (4.16 % after the fifth year) the TIP is 81.18 %, as printed; at 0 it would be
+// 78.52 %.
+TEST(OfferOfReading, an_index_the_form_does_not_print_is_the_one_its_tip_gives) {
+    EstimateReading r = LoanRead(211000, 4, 30);
+    r.paymentTable.interestOnlyPayments.value = 60;
+    r.Section(CostSection::F)
+        .lines.push_back({"Prepaid Interest ( $23.44 per day for 15 days @ 4.00%)", 352, {}});
+    RateTable& table = r.rateTable;
+    table.index.value = "MTA";
+    table.margin.value = 4;
+    table.initialRate.value = 4;
+    table.minimumRate.value = 3.25;
+    table.maximumRate.value = 12;
+    table.firstChangeMonth.value = 61;
+    table.laterChangeMonths.value = 36;
+    table.firstChangeCap.value = 2;
+    table.laterChangeCap.value = 2;
+    r.tip.value = 81.18;
+    ASSERT_TRUE(EstimateOfReading(r).adjustable);
+    EXPECT_DOUBLE_EQ(EstimateOfReading(r).adjustable->indexPercent, 0.16);
+    r.tip.value = 78.52;
+    EXPECT_DOUBLE_EQ(EstimateOfReading(r).adjustable->indexPercent, 0);
+    r.tip.value = 60; // below what any index gives: the initial rate less the margin
+    EXPECT_DOUBLE_EQ(EstimateOfReading(r).adjustable->indexPercent, 0);
+    r.tip.value = 81.5; // between two hundredths' TIPs
+    EXPECT_FALSE(IndexOfTip(r, EstimateOfReading(r)).has_value());
+}

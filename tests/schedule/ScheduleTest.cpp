@@ -177,6 +177,7 @@ private slots:
     void a_save_cut_short_reports_and_keeps_the_older_file();
     void chart_series_hold_the_models_numbers();
     void every_command_has_a_menu_entry_and_a_shortcut();
+    void escape_closes_the_schedule_as_it_closes_compare();
     void f1_shows_each_windows_own_topic();
     void long_term_opens_with_years_folded();
     void print_preview_shows_the_pages_of_the_pdf();
@@ -492,6 +493,22 @@ void ScheduleTest::every_command_has_a_menu_entry_and_a_shortcut() {
     QVERIFY(!window.View()->isExpanded(window.Model()->index(0, 0)));
     window.ShowMonthsAction()->trigger();
     QVERIFY(window.View()->isExpanded(window.Model()->index(1, 0)));
+}
+
+// State: a schedule window shown, the focus in its table of years.
+// Action: Escape.
+// Expected: the window closes, as the Compare window does on Escape.
+void ScheduleTest::escape_closes_the_schedule_as_it_closes_compare() {
+    QPointer<ScheduleWindow> window = new ScheduleWindow(
+        QStringLiteral("Lakeside Savings"), 6.75, BuildSchedule(108000.0, 6.75, 24), {}, kUs);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->activateWindow();
+    window->View()->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(window->isActiveWindow());
+    QTest::keyClick(window->View(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window);
 }
 
 // Action: F1 in a schedule window, then in the Compare window.

@@ -764,6 +764,53 @@ TEST_F(OfferStoreTest, an_offer_kept_beyond_the_limits_opens_cut_to_them_with_th
         << store.Notice().toStdString();
 }
 
+TEST_F(OfferStoreTest, an_offer_with_a_million_cost_lines_reads_only_those_shown) {
+    // State: another program wrote a million cost lines into one offer, the last one not a
+    //   line this program could have written; a second offer is kept as usual.
+    std::vector<KeptOffer> offers;
+    {
+        OfferStore store(Folder());
+        ASSERT_TRUE(store.Open());
+        for (int i = 0; i < 2; ++i) {
+            KeptOffer offer = SampleOffer(QStringLiteral("Lender %1").arg(i), i);
+            offer.keptAt = QDateTime(QDate(2026, 2, 10 + i), QTime(8, 0), Qt::UTC);
+            ASSERT_TRUE(store.Add(offer)) << store.Error().toStdString();
+            offers.push_back(offer);
+        }
+    }
+    QStringList statements = CostLinesStatements(offers[0].id, 1000000);
+    statements << QStringLiteral("UPDATE offer_costs SET section = 'Z' WHERE offer_id = %1 AND "
+                                 "position = 1000100")
+                      .arg(offers[0].id);
+    Change(FilePath(), statements);
+
+    // Action: the offers are read, all of them and the one alone.
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open());
+    const auto read = store.All();
+
+    // Expected: both shown; the first with its own lines and then the first lines added, up to
+    // the limit; the lines beyond it are counted, not read, so the damaged last line hides
+    // nothing.
+    ASSERT_EQ(read.size(), 2u) << store.Notice().toStdString();
+    const KeptOffer& many = read[1];
+    ASSERT_EQ(many.id, offers[0].id);
+    const std::size_t own = offers[0].estimate.costs.size();
+    ASSERT_EQ(many.estimate.costs.size(), 200u);
+    EXPECT_EQ(many.estimate.costs[own - 1], offers[0].estimate.costs[own - 1]);
+    EXPECT_EQ(many.estimate.costs[own], (CostItem{CostSection::B, "Line 1", 1.25, true}));
+    EXPECT_EQ(many.estimate.costs[199],
+              (CostItem{CostSection::B, "Line " + std::to_string(200 - own),
+                        static_cast<double>(200 - own) + 0.25, (200 - own) % 2 == 1}));
+    EXPECT_EQ(read[0].estimate, offers[1].estimate);
+    EXPECT_TRUE(store.Notice().contains(
+        QStringLiteral("Offer number %1 (\"Lender 0\") holds more than can be shown: only the "
+                       "first 200 of its %2 closing cost lines are shown.")
+            .arg(offers[0].id)
+            .arg(1000000 + own)))
+        << store.Notice().toStdString();
+}
+
 // An offer whose name, cost lines or labels come to the limits exactly.
 KeptOffer OfferAtTheLimits() {
     KeptOffer offer = SampleOffer(QString(60, QLatin1Char('L')));
@@ -1166,6 +1213,93 @@ TEST_F(OfferStoreTest, a_fourth_version_file_upgrades_whole_and_takes_the_new_fi
     changed.estimate.fundsForBorrower = 12.5;
     changed.estimate.sellerCredits = 2000;
     changed.estimate.adjustmentsCredits = -350.25;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].estimate, changed.estimate);
+}
+
+// A file as the fifth version of the schema keeps it, made with the steps as they shipped: a
+// purchase with its cash-to-close lines, kept before there were rate-lock and expiry days, a
+// purpose or another rate of the lender.
+TEST_F(OfferStoreTest, a_fifth_version_file_upgrades_whole_and_takes_the_dates_and_choices) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-five"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        const std::vector<QString> steps = ShippedSchemaSteps();
+        QStringList statements;
+        for (int i = 0; i < 5; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = 5")
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, loan_type, price, loan_amount, term_months, note_rate, "
+                   "lender_credits, insurance_end, insurance_rate, property_tax_yearly, "
+                   "home_insurance_yearly, hoa_monthly, upfront_premium_financed, "
+                   "disclosed_cash_to_close, down_payment_funds, deposit) VALUES (7, "
+                   "'Willow Bank', '2026-11-20T14:05:00.000Z', 400000, 20, 30, 6.75, 900, 0, 0, "
+                   "0, 0, 0, 0, 650, 0, 80000, 320000, 2075.51, 1550, 6.83, 'conventional', "
+                   "400000, 320000, 360, 6.75, 125.5, 'none', 0, 4800.25, 1500.75, 35, 0, "
+                   "84321, 80000, 10000)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (7, 0, 'A', "
+                              "'Origination charges', 900, 1)");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version-five"));
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    {
+        // The file itself now says it is at the last step.
+        QSqlDatabase peek =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek-five"));
+        peek.setDatabaseName(FilePath());
+        ASSERT_TRUE(peek.open());
+        QSqlQuery q(peek);
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
+        EXPECT_EQ(q.value(0).toInt(), static_cast<int>(ShippedSchemaSteps().size()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek-five"));
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    const LoanEstimate& kept = offers[0].estimate;
+    EXPECT_EQ(kept.loanAmount, 320000);
+    EXPECT_EQ(kept.lenderCredits, 125.5);
+    EXPECT_EQ(kept.propertyTaxYearly, 4800.25);
+    EXPECT_EQ(kept.disclosedCashToClose, std::optional<double>(84321));
+    EXPECT_EQ(kept.deposit, std::optional<double>(10000));
+    ASSERT_EQ(kept.costs.size(), 1u);
+    // Kept before they existed: a purchase, no dates, no other rates.
+    EXPECT_EQ(kept.purpose, LoanPurpose::Purchase);
+    EXPECT_FALSE(kept.rateLockUntil);
+    EXPECT_FALSE(kept.closingCostsExpire);
+    EXPECT_FALSE(kept.pointsOptionPoints);
+    EXPECT_FALSE(kept.creditOptionRate);
+
+    // The upgraded file keeps them.
+    KeptOffer changed = offers[0];
+    changed.estimate.purpose = LoanPurpose::Refinance;
+    changed.estimate.rateLockUntil = std::chrono::sys_days(std::chrono::year(2026) / 12 / 18);
+    changed.estimate.closingCostsExpire = std::chrono::sys_days(std::chrono::year(2026) / 12 / 4);
+    changed.estimate.pointsOptionPoints = 1.25;
+    changed.estimate.pointsOptionRate = 6.5;
+    changed.estimate.creditOptionAmount = 2150.5;
+    changed.estimate.creditOptionRate = 7.125;
     ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
     OfferStore again(Folder());
     ASSERT_TRUE(again.Open());
