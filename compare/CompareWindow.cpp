@@ -674,7 +674,8 @@ void CompareWindow::CreateActions() {
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
-    actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."), QKeySequence());
+    actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.verdictHelp =
         NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
