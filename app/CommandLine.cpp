@@ -19,6 +19,11 @@ CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
             return CommandLineRequest::Version;
         if (arg == "--read-loan-estimate" && i + 1 < argc && argv[i + 1])
             return CommandLineRequest::ReadLoanEstimate;
+        if (arg == "--read-closing-disclosure" && i + 1 < argc && argv[i + 1])
+            return CommandLineRequest::ReadClosingDisclosure;
+        if (arg == "--check-closing-disclosure" && i + 1 < argc && argv[i + 1] &&
+            *OptionValue(argc, argv, "--against"))
+            return CommandLineRequest::CheckClosingDisclosure;
     }
     return CommandLineRequest::Run;
 }
@@ -26,6 +31,13 @@ CommandLineRequest ReadCommandLine(int argc, const char* const* argv) {
 const char* ReadLoanEstimatePath(int argc, const char* const* argv) {
     for (int i = 1; i + 1 < argc; ++i)
         if (argv[i] && std::string_view(argv[i]) == "--read-loan-estimate")
+            return argv[i + 1];
+    return "";
+}
+
+const char* OptionValue(int argc, const char* const* argv, std::string_view option) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (argv[i] && std::string_view(argv[i]) == option && argv[i + 1])
             return argv[i + 1];
     return "";
 }
@@ -64,7 +76,13 @@ std::string HelpText(std::string_view program) {
            "      --read-loan-estimate FILE\n"
            "                 read a lender's Loan Estimate (PDF) without opening a window and\n"
            "                 print what it says as JSON; status 2 and one line on standard\n"
-           "                 error when the file cannot be read as one\n" +
+           "                 error when the file cannot be read as one\n"
+           "      --read-closing-disclosure FILE\n"
+           "                 the same for a lender's Closing Disclosure\n"
+           "      --check-closing-disclosure CD --against LE [--received YYYY-MM-DD] [--mailed]\n"
+           "                 check a Closing Disclosure against its Loan Estimate and print\n"
+           "                 the check as JSON: what rose beyond the legal limit, the refund\n"
+           "                 owed, the loan calculations and whether closing must wait\n" +
            ScheduleCommandHelp();
 }
 

@@ -127,6 +127,7 @@ public:
     QAction* mnuFileKeepOffer = nullptr;
     QAction* mnuFileCompareOffers = nullptr;
     QAction* mnuFileImportEstimate = nullptr;
+    QAction* mnuFileCheckClosing = nullptr;
     QAction* mnuFileOpenOffers = nullptr;
     QAction* mnuFileSaveOffers = nullptr;
     QAction* mnuFileExit = nullptr;

@@ -166,6 +166,8 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"),
                                     QStringLiteral("Import &Loan Estimate..."));
+    mnuFileCheckClosing =
+        AddItem(file, QStringLiteral("mnuFileCheckClosing"), tr("Check &Closing Disclosure..."));
     mnuFileOpenOffers = AddItem(file, QStringLiteral("mnuFileOpenOffers"), tr("&Open Offers..."));
     mnuFileOpenOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSaveOffers =
@@ -183,6 +185,7 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     });
     Bind(mnuFileCompareOffers, this, [this] { offerDesk_->ShowCompare(); });
     Bind(mnuFileImportEstimate, this, [this] { offerDesk_->ImportEstimate(); });
+    Bind(mnuFileCheckClosing, this, [this] { offerDesk_->CheckClosingDisclosure(); });
     Bind(mnuFileOpenOffers, this, [this] { offerDesk_->OpenOffers(); });
     Bind(mnuFileSaveOffers, this, [this] { offerDesk_->SaveOffers(); });
     connect(offerDesk_, &offers::OfferDesk::UseInCalculator, this,

@@ -3,7 +3,9 @@
 
 #include "Main.h"
 
+#include "CheckCommand.h"
 #include "ChmHelpViewer.h"
+#include "ClosingCommand.h"
 #include "CommandLine.h"
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
@@ -18,6 +20,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 int main(int argc, char** argv) {
     constexpr const char* program = "plumcrest";
@@ -37,6 +40,22 @@ int main(int argc, char** argv) {
         // No display, no settings, no offers: the window runs this as its reader process.
         QCoreApplication app(argc, argv);
         return plumcrest::reader::RunReadCommand(plumcrest::ReadLoanEstimatePath(argc, argv));
+    }
+    case plumcrest::CommandLineRequest::ReadClosingDisclosure: {
+        QCoreApplication app(argc, argv);
+        return plumcrest::reader::RunReadClosingCommand(
+            plumcrest::OptionValue(argc, argv, "--read-closing-disclosure"));
+    }
+    case plumcrest::CommandLineRequest::CheckClosingDisclosure: {
+        QCoreApplication app(argc, argv);
+        bool mailed = false;
+        for (int i = 1; i < argc; ++i)
+            mailed = mailed || (argv[i] && std::string_view(argv[i]) == "--mailed");
+        return plumcrest::closing::RunCheckCommand(
+            plumcrest::closing::ReaderProgram(),
+            plumcrest::OptionValue(argc, argv, "--check-closing-disclosure"),
+            plumcrest::OptionValue(argc, argv, "--against"),
+            plumcrest::OptionValue(argc, argv, "--received"), mailed);
     }
     case plumcrest::CommandLineRequest::Run:
         break;

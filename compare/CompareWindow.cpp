@@ -715,6 +715,8 @@ void CompareWindow::CreateActions() {
     actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     actions_.importEstimate =
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
+    actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.verdictHelp =
         NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
@@ -750,6 +752,8 @@ void CompareWindow::CreateActions() {
     connect(actions_.schedule, &QAction::triggered, this, Guarded([this] { OpenSchedule(); }));
     connect(actions_.importEstimate, &QAction::triggered, this,
             Guarded([this] { emit ImportRequested(); }));
+    connect(actions_.checkClosing, &QAction::triggered, this,
+            Guarded([this] { emit CheckClosingRequested(); }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
     connect(actions_.verdictHelp, &QAction::triggered, this,
@@ -791,6 +795,7 @@ void CompareWindow::CreateMenus() {
     QMenu* file = menuBar_->addMenu(tr("&File"));
     file->addAction(actions_.schedule);
     file->addAction(actions_.importEstimate);
+    file->addAction(actions_.checkClosing);
     file->addAction(actions_.openOffers);
     file->addAction(actions_.saveOffers);
     file->addSeparator();

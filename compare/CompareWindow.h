@@ -71,6 +71,7 @@ public:
         QAction* openOffers = nullptr;
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
+        QAction* checkClosing = nullptr;
         QAction* help = nullptr;
         QAction* verdictHelp = nullptr;
         QAction* pointsHelp = nullptr;
@@ -169,6 +170,8 @@ signals:
     void EditOfferRequested(qint64 id);
     // The user asked to import a lender's Loan Estimate.
     void ImportRequested();
+    // File > Check Closing Disclosure...: the desk reads the form and opens the check.
+    void CheckClosingRequested();
     // The user asked to save offers to a file, or to open such a file.
     void SaveOffersRequested();
     void OpenOffersRequested();

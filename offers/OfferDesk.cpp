@@ -1,5 +1,6 @@
 #include "OfferDesk.h"
 
+#include "CheckCommand.h"
 #include "CompareWindow.h"
 #include "EstimateImport.h"
 #include "FigureText.h"
@@ -8,6 +9,7 @@
 #include "OfferEditor.h"
 #include "OfferStore.h"
 #include "OffersFile.h"
+#include "PdfWords.h"
 #include "ReadingProgress.h"
 #include "Services.h"
 
@@ -205,19 +207,15 @@ bool OfferDesk::ImportEstimate(const QString& given) {
         if (file.isEmpty())
             return false;
     }
-    // The reader program beside this one loads no widgets, so it starts faster; without it this
-    // program reads the file itself (--read-loan-estimate).
-    const QString beside =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plumcrest-reader"));
-    const QString program = !readerProgram.isEmpty() ? readerProgram
-                            : QFileInfo(beside).isExecutable()
-                                ? beside
-                                : QCoreApplication::applicationFilePath();
+    const QString program = !readerProgram.isEmpty() ? readerProgram : closing::ReaderProgram();
     const ImportReading reading = ReadWithProgress(program, file, parent);
     if (reading.outcome == ImportReading::Outcome::Cancelled) {
         GiveFocusBack(focus);
         return false;
     }
+    // A Closing Disclosure dropped or picked here is checked against its offer instead.
+    if (!reading.read && reading.problem == reader::RefusalText(reader::Refusal::ClosingDisclosure))
+        return CheckClosingDisclosure(file);
     if (!reading.read) {
         const QString why =
             reading.outcome == ImportReading::Outcome::TimedOut
@@ -516,6 +514,8 @@ compare::CompareWindow* OfferDesk::ShowCompare() {
                 [this](qint64 id) { platform::RunGuarded([this, id] { EditOffer(id); }); });
         connect(compare_, &compare::CompareWindow::ImportRequested, this,
                 [this] { platform::RunGuarded([this] { ImportEstimate(); }); });
+        connect(compare_, &compare::CompareWindow::CheckClosingRequested, this,
+                [this] { platform::RunGuarded([this] { CheckClosingDisclosure(); }); });
         connect(compare_, &compare::CompareWindow::SaveOffersRequested, this,
                 [this] { platform::RunGuarded([this] { SaveOffers(); }); });
         connect(compare_, &compare::CompareWindow::OpenOffersRequested, this,

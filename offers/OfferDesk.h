@@ -76,6 +76,15 @@ public:
                                                   const reader::ReadBack& read, QWidget* parent)>
         AskToReview;
 
+    // Reads a Closing Disclosure (asking for the file when none is given) in a reader process,
+    // lets the buyer pick the kept offer whose Loan Estimate it answers (the likeliest first) and
+    // opens the Closing Disclosure check; false when nothing was opened.
+    bool CheckClosingDisclosure(const QString& file = QString());
+    // Asks for the Closing Disclosure's PDF; tests answer it without a dialog.
+    std::function<QString(QWidget* parent)> AskForClosingFile;
+    // Asks which of the offers (listed likeliest first) the Closing Disclosure answers: its
+    // index, or nothing when cancelled. Tests answer it without a dialog.
+    std::function<std::optional<int>(const QStringList& offers, QWidget* parent)> AskForOffer;
     // A Loan Estimate to review, or a file of offers to open, named on the command line or by
     // the file manager.
     bool OpenFile(const QString& file);

@@ -1,8 +1,10 @@
 // The reader process on its own: `plumcrest-reader FILE` reads a Loan Estimate as
-// `plumcrest --read-loan-estimate FILE` does. The window starts this small program, which loads
-// QtCore, QtGui and Poppler only: loading the window's own libraries would take longer than
-// reading the form.
+// `plumcrest --read-loan-estimate FILE` does, and `plumcrest-reader --read-closing-disclosure
+// FILE` a Closing Disclosure as the program itself does. The window starts this small program,
+// which loads QtCore, QtGui and Poppler only: loading the window's own libraries would take
+// longer than reading the form.
 
+#include "ClosingCommand.h"
 #include "ReadCommand.h"
 
 #include <QCoreApplication>
@@ -10,14 +12,16 @@
 #include <cstring>
 
 int main(int argc, char** argv) {
-    // The window names the file as it names it to the program itself: after
-    // --read-loan-estimate.
-    const bool asProgram =
-        argc == 3 && argv[1] && std::strcmp(argv[1], "--read-loan-estimate") == 0;
-    if ((argc != 2 && !asProgram) || !argv[argc - 1]) {
-        std::fputs("usage: plumcrest-reader FILE\n", stderr);
+    // The window names the file as it names it to the program itself: after the option.
+    const bool estimate = argc == 3 && argv[1] && std::strcmp(argv[1], "--read-loan-estimate") == 0;
+    const bool closing =
+        argc == 3 && argv[1] && std::strcmp(argv[1], "--read-closing-disclosure") == 0;
+    if ((argc != 2 && !estimate && !closing) || !argv[argc - 1]) {
+        std::fputs("usage: plumcrest-reader [--read-closing-disclosure] FILE\n", stderr);
         return plumcrest::reader::kRefusedStatus;
     }
     QCoreApplication app(argc, argv);
+    if (closing)
+        return plumcrest::reader::RunReadClosingCommand(argv[2]);
     return plumcrest::reader::RunReadCommand(argv[argc - 1]);
 }

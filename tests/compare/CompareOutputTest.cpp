@@ -376,9 +376,10 @@ void CompareOutputTest::every_command_has_a_menu_entry_and_a_shortcut() {
             }
         }
     }
-    // With What If (extra payments for all offers, and none), Import, Redo, the offers file
-    // and the help on the verdict, points or credits and keep or refinance.
-    QCOMPARE(commands, 24);
+    // With What If (extra payments for all offers, and none), Import, the Closing Disclosure
+    // check, Redo, the offers file and the help on the verdict, points or credits and keep or
+    // refinance.
+    QCOMPARE(commands, 25);
 }
 
 QTEST_MAIN(CompareOutputTest)

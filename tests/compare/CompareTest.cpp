@@ -779,8 +779,8 @@ void CompareTest::file_menu_carries_the_offer_commands_after_reset() {
     for (QAction* a : file->actions())
         items << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(items, (QStringList{"&Reset", "&Keep This Offer...", "&Compare Offers...",
-                                 "Import &Loan Estimate...", "&Open Offers...",
-                                 "Save Offers &As...", "-", "E&xit"}));
+                                 "Import &Loan Estimate...", "Check &Closing Disclosure...",
+                                 "&Open Offers...", "Save Offers &As...", "-", "E&xit"}));
     QCOMPARE(w.mnuFileKeepOffer->shortcut(), QKeySequence(QStringLiteral("Ctrl+K")));
     QCOMPARE(w.mnuFileCompareOffers->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+O")));
 }

@@ -1,0 +1,124 @@
+// The Closing Disclosure check window: what it lists first, a category the buyer changes, and
+// the one-page questions it saves as PDF.
+
+#include "ClosingWindow.h"
+
+#include <QComboBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace plumcrest;
+using namespace plumcrest::closing;
+
+namespace {
+
+reader::ClosingLine Line(const char* label, double amount) {
+    reader::ClosingLine line;
+    line.label = label;
+    line.borrowerAtClosing = amount;
+    return line;
+}
+
+LoanEstimate Offer() {
+    LoanEstimate e;
+    e.loanAmount = 250000;
+    e.noteRate = 6.25;
+    e.months = 360;
+    e.disclosedApr = 6.5;
+    e.lenderCredits = 0;
+    e.costs = {{CostSection::A, "Origination Fee", 1100, true},
+               {CostSection::C, "Survey Fee", 380, false},
+               {CostSection::C, "Title \u2013 Lender's Title Policy", 910, false},
+               {CostSection::E, "Recording Fees", 120, false}};
+    return e;
+}
+
+// The origination fee up by a dollar; the title policy up by 200 (shopped for, no limit).
+reader::ClosingReading Closing() {
+    reader::ClosingReading c;
+    c.lender.value = "Juniper Savings";
+    c.loanAmount.value = 250000;
+    c.interestRate.value = 6.25;
+    c.loanTermYears.value = 30;
+    c.dateIssued.value = "2026-11-30";
+    c.closingDate.value = "2026-12-03";
+    c.lenderCredits.value = 0;
+    c.cureGiven.value = 0;
+    c.Section(CostSection::A) = {Line("Origination Fee", 1101)};
+    c.Section(CostSection::B) = {Line("Survey Fee", 380)};
+    c.Section(CostSection::C) = {Line("Title \u2013 Lender's Title Policy", 1110)};
+    c.Section(CostSection::E) = {Line("Recording Fees", 120)};
+    c.loanCalculations.apr.value = 6.5;
+    return c;
+}
+
+} // namespace
+
+class ClosingWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // State: a fee that may not rise rose by a dollar. Expected: listed first, with the dollar
+    // amount, its rule and the question for the lender.
+    void lists_what_needs_action_first() {
+        ClosingWindow window(EstimateReadingOfOffer(Offer()), Closing(), QStringLiteral("Juniper"));
+        QVERIFY(!window.report().action.empty());
+        const ReportItem& first = window.report().action.front();
+        QVERIFY2(first.what.contains(QStringLiteral("$1.00")), qPrintable(first.what));
+        QCOMPARE(first.rule, QStringLiteral("12 CFR 1026.19(e)(3)(i)"));
+        QVERIFY(first.question.contains(QStringLiteral("refund")));
+        QVERIFY(
+            window.summary()->toPlainText().indexOf(QStringLiteral("Needs action")) <
+            window.summary()->toPlainText().indexOf(QStringLiteral("Changed within the rules")));
+        // A picture of the window for the one who looks at it, when asked for.
+        const QByteArray shots = qgetenv("PLUMCREST_SCREENSHOT_DIR");
+        if (!shots.isEmpty()) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(window.grab().save(QString::fromLocal8Bit(shots) +
+                                       QStringLiteral("/closing-check.png")));
+        }
+    }
+
+    // Action: the buyer says the title company came from the lender's list. Expected: the
+    // title policy joins the 10 % group (120 + 380 + 910 = 1,410; limit 1,551; 1,610 is 59
+    // over), so 60.00 is owed in all.
+    void a_category_the_buyer_changes_changes_the_cure() {
+        ClosingWindow window(EstimateReadingOfOffer(Offer()), Closing(), QStringLiteral("Juniper"));
+        QCOMPARE(window.check().cureOwed, 100);
+        QComboBox* category = nullptr;
+        for (int row = 0; row < window.table()->rowCount(); ++row)
+            if (window.table()->item(row, 1)->text().startsWith(QStringLiteral("Title")))
+                category = qobject_cast<QComboBox*>(window.table()->cellWidget(row, 5));
+        QVERIFY(category);
+        category->setCurrentIndex(1); // 10 % together
+        QTRY_COMPARE(window.check().cureOwed, 6000);
+        QCOMPARE(window.choices().categories.size(), 1u);
+    }
+
+    // The questions saved as a one-page PDF, dated, with each question.
+    void saves_the_questions_as_one_page() {
+        ClosingWindow window(EstimateReadingOfOffer(Offer()), Closing(), QStringLiteral("Juniper"));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("questions.pdf"));
+        QVERIFY(window.SaveQuestions(file));
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QProcess process;
+        process.start(pdftotext, {file, QStringLiteral("-")});
+        QVERIFY(process.waitForFinished(20000));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(text.contains(QStringLiteral("Questions for your lender")), qPrintable(text));
+        QVERIFY(text.contains(QDate::currentDate().toString(Qt::ISODate)));
+        QVERIFY(text.simplified().contains(QStringLiteral("Please refund the $1.00")));
+        QCOMPARE(text.count(QLatin1Char('\f')), 1); // one page
+    }
+};
+
+QTEST_MAIN(ClosingWindowTest)
+#include "ClosingWindowTest.moc"
