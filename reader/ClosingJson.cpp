@@ -1,5 +1,7 @@
 #include "ClosingJson.h"
 
+#include "JsonValues.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,34 +10,10 @@ namespace plumcrest::reader {
 
 namespace {
 
-QJsonValue Value(const std::optional<double>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-QJsonValue Value(const std::optional<int>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-QJsonValue Value(const std::optional<bool>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-QJsonValue Value(const std::optional<std::string>& value) {
-    return value ? QJsonValue(QString::fromStdString(*value)) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue Source(const Where& where) {
-    if (where.page == 0)
-        return QJsonValue(QJsonValue::Null);
-    return QJsonObject{{QStringLiteral("page"), where.page}, {QStringLiteral("line"), where.line}};
-}
-
-Where SourceOf(const QJsonValue& value) {
-    const QJsonObject object = value.toObject();
-    return {object.value(QStringLiteral("page")).toInt(),
-            object.value(QStringLiteral("line")).toInt()};
-}
-
-std::optional<double> Number(const QJsonValue& value) {
-    return value.isDouble() ? std::optional<double>(value.toDouble()) : std::nullopt;
-}
+using json::Number;
+using json::Source;
+using json::SourceOf;
+using json::Value;
 
 template <typename T> void ReadValue(std::optional<T>& out, const QJsonValue& value) {
     if constexpr (std::is_same_v<T, std::string>)

@@ -1,6 +1,7 @@
 #include "ReadingJson.h"
 
 #include "EstimateFields.h"
+#include "JsonValues.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,34 +11,10 @@ namespace plumcrest::reader {
 
 namespace {
 
-QJsonValue Value(const std::optional<double>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-QJsonValue Value(const std::optional<int>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-QJsonValue Value(const std::optional<bool>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-QJsonValue Value(const std::optional<std::string>& value) {
-    return value ? QJsonValue(QString::fromStdString(*value)) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue Source(const Where& where) {
-    if (where.page == 0)
-        return QJsonValue(QJsonValue::Null);
-    return QJsonObject{{QStringLiteral("page"), where.page}, {QStringLiteral("line"), where.line}};
-}
-
-Where SourceOf(const QJsonValue& value) {
-    const QJsonObject object = value.toObject();
-    return {object.value(QStringLiteral("page")).toInt(),
-            object.value(QStringLiteral("line")).toInt()};
-}
-
-std::optional<double> Number(const QJsonValue& value) {
-    return value.isDouble() ? std::optional<double>(value.toDouble()) : std::nullopt;
-}
+using json::Number;
+using json::Source;
+using json::SourceOf;
+using json::Value;
 
 std::optional<std::string> Text(const QJsonValue& value) {
     return value.isString() ? std::optional<std::string>(value.toString().toStdString())
