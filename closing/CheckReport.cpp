@@ -184,6 +184,8 @@ CheckReport ReportOf(const ClosingCheck& check, const reader::ClosingReading& cl
         report.action.push_back(item);
     }
     const Timing& timing = check.timing;
+    // Named apart: lupdate stops parsing at a call's parentheses inside the count argument.
+    const int daysBefore = timing.businessDaysBeforeClosing.value_or(0);
     if (timing.receivedInTime && !*timing.receivedInTime)
         report.action.push_back(
             {QCoreApplication::translate(
@@ -191,7 +193,7 @@ CheckReport ReportOf(const ClosingCheck& check, const reader::ClosingReading& cl
                  "You received the Closing Disclosure on %1, %n business day(s) before closing on "
                  "%2; it must come at least three business days before. The earliest day to close "
                  "is %3.",
-                 nullptr, timing.businessDaysBeforeClosing.value_or(0))
+                 nullptr, daysBefore)
                  .arg(DayText(timing.received), DayText(timing.closing),
                       DayText(timing.earliestClosing)),
              Rule("1026.19(f)(1)(ii)"),
@@ -204,7 +206,7 @@ CheckReport ReportOf(const ClosingCheck& check, const reader::ClosingReading& cl
                  "plumcrest::closing::CheckReport",
                  "You received the Closing Disclosure on %1, %n business day(s) before closing on "
                  "%2: in time.",
-                 nullptr, timing.businessDaysBeforeClosing.value_or(0))
+                 nullptr, daysBefore)
                  .arg(DayText(timing.received), DayText(timing.closing)),
              Rule("1026.19(f)(1)(ii)"), QString()});
 

@@ -1,0 +1,2640 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>EstimateFields</name>
+    <message>
+        <source>Conventional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FHA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USDA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purchase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home equity loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conventional: at 78 % of the value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FHA: after 11 years, or the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USDA annual fee: the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>No mortgage insurance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance %1 a month, paid with every payment (1 to %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance %1 a month, paid with payments 1 to %2; the balance reaches 80 % of the home&apos;s value after payment %3, when you may ask to cancel it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::FinanceChargeRules</name>
+    <message>
+        <source>owner&apos;s title insurance, which a cash buyer pays too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optional, not required by the lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>prepaid interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mortgage insurance or a guarantee of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a closing agent&apos;s charge, a finance charge only when the lender requires that service or keeps part of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an application fee, which every applicant pays whether or not the loan is made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title examination, search or insurance, or a search of the property&apos;s records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>property survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>preparing the loan&apos;s documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>notary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>credit report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flood-hazard determination before closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>appraisal before closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inspection of the property before closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recording fees and taxes paid to public officials</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transfer tax, which a cash buyer pays too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a service the lender requires for the life of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>homeowner&apos;s insurance from an insurer the buyer chooses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>property taxes, which a cash buyer pays too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>homeowners&apos; association charges, which a cash buyer pays too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>home warranty, which a cash buyer pays too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>real estate commission, which a cash buyer pays too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>points or a fee the lender charges for the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a charge the lender imposes or requires for the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a tax or government fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a deposit into escrow for costs that are no finance charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a cost of owning the home, not of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::TfrmMain</name>
+    <message>
+        <source>Check &amp;Closing Disclosure...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Offers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Offers &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::closing::CheckCommand</name>
+    <message>
+        <source>The reader could not be started (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading this file took too long and was stopped. The file may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file could not be read: the reader stopped on it. The file may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day received must be a date written YYYY-MM-DD, such as 2013-04-12.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reader&apos;s answer could not be understood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::closing::CheckReport</name>
+    <message>
+        <source>12 CFR %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finance Charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Financed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual Percentage Rate (APR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Percentage (TIP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unknown day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, Closing Disclosure issued %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender credits fell from %1 to %2: %3 less than the Loan Estimate promised, and they may not fall.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is new: it was not on the Loan Estimate, and a charge of its kind may not rise at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rose from %2 to %3, by %4; it may not rise at all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please refund the %1 by which &quot;%2&quot; exceeds the Loan Estimate, as 12 CFR 1026.19(f)(2)(v) requires within 60 days of closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording fees and the services you took from the lender&apos;s list came to %1, above the limit of %2 (110 % of the Loan Estimate&apos;s %3) by %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please refund the %1 by which the charges limited to a 10 % increase exceed that limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In all the lender owes you %1 back; the Closing Disclosure gives %2 as a credit for costs above the legal limit, leaving %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please confirm in writing how and when the %1 still owed will be refunded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Closing Disclosure gives %1 as a credit for costs above the legal limit; its cost lines are not in this file, so what is owed could not be worked out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the form prints %2; worked out from its own lines and payments it is %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please explain how the %1 of %2 was figured.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The APR rose by %1 points, beyond the tolerance of %2: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan product changed from the Loan Estimate&apos;s: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A prepayment penalty was added: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please send the corrected Closing Disclosure and set the closing no earlier than three business days after I receive it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2; it must come at least three business days before. The earliest day to close is %3.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please move the closing to %1 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2: in time.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (%2 on the Loan Estimate) is no longer charged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is new.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 went from %2 to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within the 10 % group&apos;s limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A decrease.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit applies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The APR changed by %1 points, within its tolerance of %2 (a fall never needs a new wait).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 agrees with the one worked out from the form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needs action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing needs action.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed within the rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing else changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did not change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions for your lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepared on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The check found nothing to ask: every cost is within its limit, the loan calculations agree and the form came in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::closing::ClosingCheck</name>
+    <message>
+        <source>Lender credits may not fall below the estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid to the lender or mortgage broker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A service you could shop for, taken from the lender&apos;s written list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A service you could not shop for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A service you shopped for, with a provider not on the lender&apos;s list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recording fees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer taxes and other government charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepaid interest, property insurance and taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amounts placed in the escrow account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A charge for a service the lender does not require</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As you said of the provider</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::closing::ClosingWindow</name>
+    <message>
+        <source>May not rise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 % together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing Disclosure check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checked against the Loan Estimate of &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day you received it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent by mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A form sent by mail counts as received three business days after it was sent, unless it came sooner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the check found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each cost beside its estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing Disclosure line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Estimate line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Questions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Questions as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not charged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Estimate line of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none: a new charge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not on the Loan Estimate)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (12 CFR %2). Change it if you know who picked the provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (12 CFR %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions for your lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Questions as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Questions for your lender.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::Choices</name>
+    <message>
+        <source>month %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 point for %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 points for %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a %1 credit for %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, against %2: %3 %4 at closing and %5 %6 a month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has earned back its cost from %1 on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It does not earn back its cost within the term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From %1 on, its higher rate has cost more than the credit saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its higher rate never costs more than the credit saved within the term.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over %1 it costs %2, or %3 with your savings&apos; earnings counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For you, over %1 with savings earning %2 %, %3 costs least: %4 less than %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refinancing with %1 takes your payment from %2 to %3 a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 less); the lower payment earns back the closing costs of %2 by %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 more): the closing costs of %2 are not earned back by the payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counting interest, insurance and closing costs with your savings&apos; earnings, refinancing costs less from %1 on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counting interest, insurance and closing costs with your savings&apos; earnings, refinancing never costs less than keeping your loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over %1, with savings earning %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, refinancing costs %2 less than keeping your loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, keeping your loan costs %2 less than refinancing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, keeping your loan and refinancing cost the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beware: the lower payment runs %1 where your loan has %2 left, so to the last payment the refinance costs %3 in interest, insurance and closing costs against %4 if you keep your loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It lends %1 more than you owe: cash out, not a cost, though the interest on it is counted above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::CompareModel</name>
+    <message>
+        <source>Type the balance, rate and months left of the loan you have to see whether refinancing with %1 pays.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (years)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note rate (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate locked until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated closing costs expire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escrow a month (tax, insurance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a month, first years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total a month by years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA dues a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs (D + I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan costs (D = A + B + C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other costs (I = E to H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash to close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: total paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: principal paid off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 years: lender&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIP (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIP the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculator&apos;s APR, all fees (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender&apos;s APR (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APR the lender disclosed (%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disclosed APR check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost over the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Total paid in %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Principal paid off in %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Balance owed after %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cost over %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cost over %n years, savings at %1 %</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cheapest over %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>With extra payments: paid off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With extra payments: interest saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Highest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Worst case: highest payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Worst case: cost over %n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Worst case: cost over the whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FHA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USDA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the lock has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expired, left out of the verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: within three business days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no monthly insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>with payment %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the annual fee falls with the balance each year, to %1 a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; the annual premium falls with the balance each year, to %1 a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; you may ask to cancel it after payment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, which saves %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years %1-%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 differs by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>principal paid off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>agrees to the dollar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: ask the lender why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: agrees</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: differs by %2 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>payment %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n months sooner</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 from month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Loan Estimate prints %1; its table&apos;s lines add up to this: ask the lender why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Loan Estimate&apos;s first year shows %1 a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property tax and homeowner&apos;s insurance, a twelfth of a year&apos;s each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest, mortgage insurance and escrow, as the Loan Estimate&apos;s Projected Payments show them; HOA dues come on top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All closing costs: loan costs (A to C) and other costs (E to H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With the extra payments set in What If &gt; Extra Payments for All Offers, against the offer&apos;s own schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest principal and interest a month and the month it first applies; an adjustable rate as the index stands today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An adjustable rate with each change as high as its caps allow; a fixed rate as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the Loan Estimate&apos;s Calculating Cash to Close table adds it: total closing costs, less closing costs financed, plus the down payment, less the deposit, funds for you and seller credits, plus adjustments and other credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the Loan Estimate&apos;s first page gives them; a date already past or within three business days (Monday to Friday) is marked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal, interest and mortgage insurance paid in the first 60 payments, plus the loan costs (A to C), prepaid interest and insurance paid at closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Loan Estimate&apos;s own In 5 Years figures, in whole dollars, against these</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Percentage: all the interest over the term plus prepaid interest, as a percentage of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s own APR: every fee counts as a finance charge, no monthly insurance. The fees are the calculator&apos;s nine for an offer kept from it, and the loan costs (A to C) and prepaid interest of any other offer. &quot;cannot be worked out&quot; when the calculator could not (fees of the whole loan, say)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The APR as a lender must figure it: only finance charges, with monthly mortgage insurance until it ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A disclosed APR is accurate within 1/8 of a point, within 1/4 when the payments change other than with the rate (12 CFR 1026.22(a)(2), (3)), or when it comes from a disclosed finance charge that is accurate (1026.22(a)(4))</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the Closing Disclosure defines it (12 CFR 1026.38(o)(1)): all scheduled principal, interest and mortgage insurance, plus the loan costs (A to C), prepaid interest and insurance paid at closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal, interest and mortgage insurance paid in the years you keep the loan, plus the loan costs (A to C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan costs (A to C) and prepaid interest, less lender credits, plus the interest and mortgage insurance paid in the years you keep the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same cost with what your money would earn counted: each payment and the balance left are discounted at your savings rate. This marks the cheapest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 %) against %3 (%4 %): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cheaper from month %1 (year %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never within the term</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::CompareWindow</name>
+    <message>
+        <source>Compare Offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Years you expect to keep this loan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years you expect to keep this loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your savings e&amp;arn:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your savings earn, percent a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What your money would earn a year if it were not paid to the lender: the fair cost counts it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> % a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which offer is best for you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From which month the lower rate has cost less (loan costs plus interest and mortgage insurance paid so far)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even against</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;gainst:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers to compare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the offers to set side by side; the newest six at first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No offers are kept yet. In the calculator, choose File &gt; Keep This Offer... for each offer you want to compare.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Char&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points or credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points or Cred&amp;its</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance owed on the loan you have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate of the loan you have, percent a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments left on the loan you have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a month on the loan you have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep or refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Balance owed (from your last statement):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments left:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a &amp;month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan you have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep or Refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use in Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schedule...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The cheapest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 over %3, with savings earning %4 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No offer here has other rates to weigh. Type the points or the credit a lender quotes for another rate in Edit..., or keep two offers of one lender for the same loan at different rates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No refinance offer is compared. A Loan Estimate whose purpose is Refinance, imported or typed, is set here against the loan you have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red&amp;o</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Offers &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Offers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;Loan Estimate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Closing Disclosure...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Comparing Offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Which Offer Is Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Points or Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cost Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Balance Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extra Payments for All Offers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No Extra Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What If</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers are in use by another program; the list is read again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;ndo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red&amp;o %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name (the lender):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A name must have 1 to %n characters; the offer keeps its name.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::ComparisonExport</name>
+    <message>
+        <source>Points or credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep or refinance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which offer is best for you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years you expect to keep this loan: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::CostChart</name>
+    <message numerus="yes">
+        <source>%n year(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Horizon: %n year(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Years shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First 5 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First 10 years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ran&amp;ge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With the chart focused, the arrow keys step through the months and show each offer&apos;s figures here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost of each offer over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance of each offer over time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost over Ti&amp;me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Drawn: the first %1 of the %n offers compared, as many as their colours tell apart: %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drawn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost so far: loan costs plus interest and mortgage insurance paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance owed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dollars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with extra payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even of %1 at month %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cost so far</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Month %2 (year %3), %4: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 after %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 owed after %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with extra payments: %2 after %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cross at month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month %1 (year %2), %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break-even: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::CostLines</name>
+    <message>
+        <source>Cost over the years kept, one small chart per offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::FigureText</name>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be checked: no rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>within %1 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>differs by %1 points: ask the lender why</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::compare::Verdict</name>
+    <message numerus="yes">
+        <source>%n years</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n months</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Over %1, with savings earning %2 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is left out: its estimated closing costs expired on %2; ask the lender for a new Loan Estimate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No offer can be recommended: every quote has expired.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 costs %3; there is no other offer to set it against.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 cost the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 costs %3 less than %4, the next best.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you sell or refinance within %1, %2 costs less.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you keep the loan %1 or longer, %2 costs less.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It costs least however long you keep the loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loan amounts differ by more than 1 % (%1 %2, %3 %4): a larger loan lends more and costs more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The terms differ (%1 %2, %3 %4): the shorter term pays the loan off sooner with a higher payment each month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has an adjustable rate and %2 a fixed one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the worst case its caps allow, %1 costs %2 over %3 before savings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s rate is locked and %2&apos;s is not: an unlocked rate can change before closing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a refinance and %2 is not: they are not the same loan; Keep or Refinance sets a refinance against the loan you have.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s rate lock ended on %2: the rate may change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s rate lock ends on %2, within three business days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s estimated closing costs expire on %2, within three business days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender, and what an adjustable rate&apos;s index will do: it takes the index as it is today.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::offers::KeepOfferDialog</name>
+    <message>
+        <source>Keep This Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lender</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APR the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name (the lender):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;APR the lender disclosed (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The inputs and results now in the calculator are kept under this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, such as the lender&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The APR must be a percentage such as %1, or left empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::offers::OfferDesk</name>
+    <message>
+        <source>Check Closing Disclosure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing Disclosures (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Closing Disclosure %1 cannot be checked. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reader&apos;s answer could not be understood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the offer&apos;s Loan Estimate first (File &gt; Import Loan Estimate...): the Closing Disclosure is checked against it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing Disclosure check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which offer&apos;s Loan Estimate does this Closing Disclosure answer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This offer cannot be edited: it is no longer kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Estimates (*.pdf);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading it took longer than %n seconds and was stopped. The file may be damaged.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The Loan Estimate %1 cannot be imported. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plumcrest offers (*.%1);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Offers to save:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers to save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No offers are kept yet, so there are none to save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Offers As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers.%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offers could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offers in %1 cannot be opened, and nothing was changed. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offers in %1 could not be kept, and nothing was changed. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers added from %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers it holds that were kept here already, left as they are: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::offers::OfferEditor</name>
+    <message>
+        <source>By 12 CFR %1, %2: a finance charge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By 12 CFR %1, %2: not a finance charge.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tick is yours and stays as you set it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick or clear it to decide otherwise.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Offer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a name, such as the lender&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly costs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ends when the balance reaches 78 % of the value, at the latest mid-term</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11 years when the base loan is 90 % of the value or less, else the whole term; each year&apos;s premium on that year&apos;s average scheduled balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole term; each year&apos;s fee on that year&apos;s average scheduled balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the lender disclosed (empty: not given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a line to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Section total:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ad&amp;justable rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the Loan Estimate&apos;s Adjustable Interest Rate (AIR) table gives it; the note rate above is the initial rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D. Total Loan Costs (A + B + C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I. Total Other Costs (E + F + G + H)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J. Total Closing Costs (D + I - lender credits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Closing costs&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the offer&apos;s figures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot be more than the price.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Must be less than the loan amount, which includes it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the rate this price buys, or clear both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give what this rate costs or pays, or clear both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>what the charge is for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finance charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: label</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: finance charge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An offer keeps at most %1 closing cost lines: remove one to add another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say what this charge is for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The label can have at most %1 characters; this one has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: type a name, such as the lender&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs: an offer keeps at most %1 lines; this one has %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Entries to correct: %n. %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Nothing typed is lost: press OK to try again, or Cancel to leave the offer unsaved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close without keeping what you typed? The changes made here are lost; the offer stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::offers::OffersFile</name>
+    <message>
+        <source>its figure &quot;%1&quot; is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its figure &quot;%1&quot; is not one the offer editor takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its adjustable rate is given only in part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its closing costs are not a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 closing cost lines; at most %2 can be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its closing cost line %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the label of its closing cost line %1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than a file of offers can be (%1 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a file of offers saved by Plumcrest, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It does not say which version of the file it is; it may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was saved by a newer version of Plumcrest (file version %1); this version reads version %2. Open it with the newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its years to keep the loan are not a number of years from 1 to 1,000; it may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its savings rate is not a percentage from 0 to 20; it may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds no list of offers; it may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds %1 offers; a file of offers holds at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its offer %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not say when it was kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file of offers holds at most %1 offers; choose fewer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These offers would make a file larger than %1 MB; choose fewer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::offers::ReadingProgress</name>
+    <message>
+        <source>Import Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the Loan Estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::output::OutputCommands</name>
+    <message>
+        <source>Not Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::output::PrintDocument</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en_US</source>
+        <comment>the locale whose long date format the printed pages use: this translation&apos;s own</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::reader</name>
+    <message>
+        <source>This file is not a PDF document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file is damaged and cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file is protected by a password and cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file has no text to read: it is probably a scan. Type the offer in by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file is not a Loan Estimate on the standard form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a Closing Disclosure, not a Loan Estimate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a blank Loan Estimate form: it holds no offer&apos;s figures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file holds more than one Loan Estimate. Import each from a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file has a page with far more text or drawing than a Loan Estimate has, so it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page 1 of this Loan Estimate cannot be read: it is missing, turned sideways or only a picture of the page. The loan&apos;s terms are on that page, so import a copy with page 1 upright, or type the offer in by hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not a regular file (it is a pipe, a device or a socket), so it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You do not have permission to read this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is far larger than a Loan Estimate can be, so it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file changed while it was being read; try again once it is complete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system could not read this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::reader::ClosingCommand</name>
+    <message>
+        <source>This is a Loan Estimate, not a Closing Disclosure.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file is not a Closing Disclosure on the standard form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::schedule::ExtraPlanDialog</name>
+    <message>
+        <source>Month of one-off payment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of one-off payment %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every extra payment goes to principal. The regular payment stays the same; the loan ends sooner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xtra every month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-off extra payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra every year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In month of each year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month %1 of each year of the loan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra every &amp;year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;In:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay &amp;biweekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half the monthly payment every two weeks makes 26 halves, that is 13 payments, a year. Servicers apply the one payment more to principal once a year; the schedule counts it in month 12 of each year of the loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-off line %1: the month must be from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-off line %1: the amount must be from 0 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 a month from month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in month %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in month %2 of each year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>biweekly (one payment more a year, in month 12)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no extra payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::schedule::ScheduleModel</name>
+    <message>
+        <source>Year %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal and interest plus mortgage insurance. Property tax and homeowner&apos;s insurance (escrow) are not part of the schedule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mortgage insurance paid with the payment; 0.00 once it has ended or when the loan has none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plumcrest::schedule::ScheduleWindow</name>
+    <message numerus="yes">
+        <source>Paid off with payment %1 (year %2): %n months sooner, %3 less interest.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Loan %1 at %2 % over %n month(s); payment %3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;The Amortization Schedule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;What If</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Extra Payments...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate as the &amp;Index Stands Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Worst Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra payments: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, changing every %5 months by at most %6 points the first time and %7 after, never more than %8 points above the initial rate nor below %9 %.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown: the worst case, each change as high as the caps allow. Highest payment %1, from month %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown: the index as it stands today. Highest payment %1, from month %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schedule: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amortization schedule of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Schedule %1 %2% %n year(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Schedule %1 %2% %n month(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show All &amp;Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Years Only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amortization schedule: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
