@@ -25,15 +25,16 @@ namespace {
 const QString kTitleText = QLatin1Char(' ') + QString::fromLatin1(version::kProductTitle);
 
 // Line feed + carriage return, in that order, between the pieces.
-const QString kMathErrorMessage =
-    QStringLiteral("Results of this calculation cannot be determined\n\r"
-                   "using the values you have entered.\n\r\n\r"
-                   "Please try again with different values.");
+QString MathErrorMessage() {
+    return TfrmMain::tr("Results of this calculation cannot be determined\n\r"
+                        "using the values you have entered.\n\r\n\r"
+                        "Please try again with different values.");
+}
 
 QString GeneralErrorMessage() {
-    return QStringLiteral("An problem has occurred.\r\n\r\n"
-                          "If you wish contact Quillmore Software    \r\n\r\n"
-                          "at:  ") +
+    return TfrmMain::tr("An problem has occurred.\r\n\r\n"
+                        "If you wish contact Quillmore Software    \r\n\r\n"
+                        "at:  ") +
            sites::kSupportMail;
 }
 
@@ -72,13 +73,13 @@ void TfrmMain::AppOnException(std::exception_ptr error) {
         std::rethrow_exception(error);
     } catch (const MathError&) {
         platform::TheMessages().Show(this, platform::MessageIcon::Information,
-                                     QStringLiteral("Information"), kMathErrorMessage);
+                                     tr("Information"), MathErrorMessage());
         Reset();
     } catch (const EAbort&) {
         // Silent by design.
     } catch (...) {
         platform::TheMessages().Show(this, platform::MessageIcon::Information,
-                                     QStringLiteral("Information"), GeneralErrorMessage());
+                                     tr("Information"), GeneralErrorMessage());
     }
 }
 

@@ -9,6 +9,7 @@
 #include "TNumericField.h"
 #include "TPanelStatusBar.h"
 #include "TUrlLabel.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QFrame>
@@ -92,8 +93,8 @@ QFont WindowFont() {
     return font;
 }
 
-QString AccessibleNameOf(const char* caption) {
-    QString name = QString::fromUtf8(caption);
+QString AccessibleNameOf(const QString& caption) {
+    QString name = caption;
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
     return name;
@@ -148,11 +149,13 @@ void TfrmMain::BuildToolbar() {
         Picture picture;
     };
     const std::array<ButtonPlace, 5> buttons{{
-        {&TfrmMain::btnReset, "btnReset", 3, "Reset| Reset Default Values ...", Picture::Reset},
-        {&TfrmMain::btnUpdate, "btnUpdate", 29, " Check for New Version ...", Picture::Update},
-        {&TfrmMain::btnHelp, "btnHelp", 55, " Help ...", Picture::Help},
-        {&TfrmMain::btnAbout, "btnAbout", 81, " About ...", Picture::About},
-        {&TfrmMain::btnExit, "btnExit", 626, "Exit", Picture::Exit},
+        {&TfrmMain::btnReset, "btnReset", 3, QT_TR_NOOP("Reset| Reset Default Values ..."),
+         Picture::Reset},
+        {&TfrmMain::btnUpdate, "btnUpdate", 29, QT_TR_NOOP(" Check for New Version ..."),
+         Picture::Update},
+        {&TfrmMain::btnHelp, "btnHelp", 55, QT_TR_NOOP(" Help ..."), Picture::Help},
+        {&TfrmMain::btnAbout, "btnAbout", 81, QT_TR_NOOP(" About ..."), Picture::About},
+        {&TfrmMain::btnExit, "btnExit", 626, QT_TR_NOOP("Exit"), Picture::Exit},
     }};
     for (const auto& place : buttons) {
         auto* button = new QToolButton(pnlTop);
@@ -164,8 +167,10 @@ void TfrmMain::BuildToolbar() {
         button->setIcon(place.picture == Picture::Update ? QIcon(DrawPicture(place.picture, 20))
                                                          : PictureIcon(place.picture, 20));
         button->setIconSize(QSize(20, 20));
-        SetHint(button, QString::fromLatin1(place.hint));
-        button->setAccessibleName(ShortHint(QString::fromLatin1(place.hint)).trimmed());
+        translations::Live(button, [button, hint = place.hint] {
+            SetHint(button, tr(hint));
+            button->setAccessibleName(ShortHint(tr(hint)).trimmed());
+        });
         this->*place.button = button;
     }
 
@@ -204,16 +209,19 @@ void TfrmMain::BuildCalculatorPage() {
     for (std::size_t i = 0; i < kLoanPageFields.size(); ++i) {
         const LoanField& row = kLoanPageFields[i];
         const FieldPlace& place = *FindPlace(row.fieldName);
-        auto* label = new QLabel(QString::fromUtf8(row.caption), Page1);
+        auto* label = new QLabel(Page1);
         labels[i] = label;
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        // The labels were sized to their text; where this font runs a pixel or two wider, the
-        // label grows to the left so its right edge stays put and nothing is cut off.
-        const int width = std::max(place.labelWidth, label->sizeHint().width());
-        label->setGeometry(place.labelLeft + place.labelWidth - width, place.labelTop, width,
-                           kLabelHeight);
+        translations::Live(label, [label, caption = row.caption, &place] {
+            label->setText(tr(caption));
+            // The labels were sized to their text; where this font or language runs wider, the
+            // label grows to the left so its right edge stays put and nothing is cut off.
+            const int width = std::max(place.labelWidth, label->sizeHint().width());
+            label->setGeometry(place.labelLeft + place.labelWidth - width, place.labelTop, width,
+                               kLabelHeight);
+        });
     }
 
     // All eighteen fields follow the page's order in the focus chain; Tab passes over the
@@ -227,7 +235,9 @@ void TfrmMain::BuildCalculatorPage() {
         field->setObjectName(QString::fromLatin1(row.fieldName));
         field->setPictureMask(QString::fromStdU32String(std::u32string(MaskText(row.mask))));
         field->setGeometry(place.left, place.top, kFieldWidth, kFieldHeight);
-        field->setAccessibleName(AccessibleNameOf(row.caption));
+        translations::Live(field, [field, caption = row.caption] {
+            field->setAccessibleName(AccessibleNameOf(tr(caption)));
+        });
         SetAccessibleLabel(field, labels[i]);
         field->setDataType(TNumericField::nftDouble);
         field->setOptions({});
@@ -272,12 +282,14 @@ void TfrmMain::BuildPromotionalPage(int index) {
     };
     const std::array<Promotion, 2> promotions{{
         {" Rentwise ", "Rentwise",
-         "Should you keep renting or buy now? Rentwise compares the true cost of both, year by "
-         "year, with taxes, upkeep and the money your down payment could earn elsewhere.",
+         QT_TR_NOOP("Should you keep renting or buy now? Rentwise compares the true cost of both, "
+                    "year by year, with taxes, upkeep and the money your down payment could earn "
+                    "elsewhere."),
          QColor(0x2e, 0x7d, 0x32), 1},
         {" Amortiza ", "Amortiza",
-         "See where every payment goes. Amortiza prints the full amortization schedule of a "
-         "mortgage and shows how extra payments shorten the term and save interest.",
+         QT_TR_NOOP("See where every payment goes. Amortiza prints the full amortization "
+                    "schedule of a mortgage and shows how extra payments shorten the term and "
+                    "save interest."),
          QColor(0x6a, 0x1b, 0x9a), 2},
     }};
     const auto& promo = promotions.at(static_cast<std::size_t>(index));
@@ -304,30 +316,36 @@ void TfrmMain::BuildPromotionalPage(int index) {
     shot->setPixmap(DrawProductScreenshot(product, promo.accent, QSize(300, 270)));
     shot->setCursor(Qt::PointingHandCursor);
     shot->setMouseTracking(true);
-    shot->setToolTip(QStringLiteral("Click to learn more about %1 ...").arg(product));
-    shot->setAccessibleName(QStringLiteral("%1 screenshot").arg(product));
+    translations::Live(shot, [shot, product] {
+        shot->setToolTip(tr("Click to learn more about %1 ...").arg(product));
+        shot->setAccessibleName(tr("%1 screenshot").arg(product));
+    });
     shot->installEventFilter(this);
     productImages_.insert(shot, openProduct);
 
     auto* title = new QLabel(page);
     title->setGeometry(336, 20, 300, 30);
     title->setTextFormat(Qt::RichText);
-    title->setText(QStringLiteral("<b style='font-size:18px'>%1</b> from Quillmore").arg(product));
+    translations::Live(title, [title, product] {
+        title->setText(tr("<b style='font-size:18px'>%1</b> from Quillmore").arg(product));
+    });
 
     auto* text = new QLabel(page);
     text->setGeometry(336, 60, 300, 120);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setTextFormat(Qt::RichText);
-    text->setText(QString::fromLatin1(promo.pitch));
+    translations::Live(text, [text, pitch = promo.pitch] { text->setText(tr(pitch)); });
 
     auto* link = new QLabel(page);
     link->setGeometry(336, 190, 300, 40);
     link->setTextFormat(Qt::RichText);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    link->setText(QStringLiteral("<a href='product'>Download a free evaluation of %1 ...</a><br>"
-                                 "<a href='product'>Read more on our web site ...</a>")
-                      .arg(product));
+    translations::Live(link, [link, product] {
+        link->setText(tr("<a href='product'>Download a free evaluation of %1 ...</a><br>"
+                         "<a href='product'>Read more on our web site ...</a>")
+                          .arg(product));
+    });
     connect(link, &QLabel::linkActivated, this,
             [this, openProduct](const QString&) { PlumcrestApplication::RunGuarded(openProduct); });
 }
@@ -358,8 +376,9 @@ void TfrmMain::BuildStatusBar() {
     hint.name = QStringLiteral("HintPanel");
     hint.width = 482;
     hint.bevel = PanelBevel::Lowered;
-    hint.text = sites::kTagline;
+    hint.text = sites::Tagline();
     statusBar->AddPanel(hint);
+    translations::Live(statusBar, [this] { statusBar->SetPanelText(kHintPanel, sites::Tagline()); });
 
     // Every handler runs inside RunGuarded: no exception may unwind through Qt's dispatch.
     connect(statusBar, &TPanelStatusBar::MouseMoved, this,

@@ -52,8 +52,7 @@ TfrmMain::TfrmMain(QWidget* parent)
                 throw;
             } catch (const std::exception& error) {
                 platform::TheMessages().Show(nullptr, platform::MessageIcon::Error,
-                                             QStringLiteral("Error"),
-                                             QString::fromUtf8(error.what()));
+                                             tr("Error"), QString::fromUtf8(error.what()));
             } catch (...) {
             }
         }
@@ -127,10 +126,10 @@ bool TfrmMain::FormClose() {
 bool TfrmMain::AskCloseWithoutSaving() {
     const QString path = SavedValuesPath();
     const QString file =
-        path.isEmpty() ? QStringLiteral("Plumcrest.ini (no home folder is known)") : path;
+        path.isEmpty() ? tr("Plumcrest.ini (no home folder is known)") : path;
     return platform::TheMessages().Ask(
-        this, QStringLiteral("Confirm"),
-        QStringLiteral("The last inputs could not be saved to\n%1\n\nClose without saving them?")
+        this, tr("Confirm"),
+        tr("The last inputs could not be saved to\n%1\n\nClose without saving them?")
             .arg(file));
 }
 

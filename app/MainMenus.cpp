@@ -11,6 +11,7 @@
 #include "TNumericField.h"
 #include "TPanelStatusBar.h"
 #include "TUrlLabel.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <functional>
 
 namespace plumcrest {
 namespace {
@@ -30,13 +32,29 @@ template <typename F> void Bind(QAction* action, QObject* context, F&& handler) 
     });
 }
 
-QAction* AddItem(QMenu* menu, const QString& name, const QString& caption,
+// The caption follows the language shown: `caption` is asked again at every change.
+QAction* AddItem(QMenu* menu, const QString& name, std::function<QString()> caption,
                  std::optional<Picture> picture = std::nullopt) {
-    auto* action = menu->addAction(caption);
+    auto* action = menu->addAction(QString());
     action->setObjectName(name);
+    translations::Live(action,
+                       [action, caption = std::move(caption)] { action->setText(caption()); });
     if (picture)
         action->setIcon(PictureIcon(*picture, 16));
     return action;
+}
+
+QAction* AddItem(QMenu* menu, const QString& name, const char* source,
+                 std::optional<Picture> picture = std::nullopt) {
+    return AddItem(
+        menu, name, [source] { return TfrmMain::tr(source); }, picture);
+}
+
+// A menu whose title follows the language shown.
+QMenu* AddMenu(QMenu* parent, QMenuBar* bar, const char* source, const QIcon& icon = {}) {
+    QMenu* menu = parent ? parent->addMenu(icon, QString()) : bar->addMenu(QString());
+    translations::Live(menu, [menu, source] { menu->setTitle(TfrmMain::tr(source)); });
+    return menu;
 }
 
 QAction* AddSeparator(QMenu* menu, const QString& name) {
@@ -52,80 +70,76 @@ void TfrmMain::BuildMenus() {
     bar->setObjectName(QStringLiteral("mnuMain"));
     setMenuBar(bar);
 
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = AddMenu(nullptr, bar, QT_TR_NOOP("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     mnuFileReset =
-        AddItem(file, QStringLiteral("mnuFileReset"), QStringLiteral("&Reset"), Picture::Reset);
+        AddItem(file, QStringLiteral("mnuFileReset"), QT_TR_NOOP("&Reset"), Picture::Reset);
     BuildOfferCommands(file);
     AddSeparator(file, QStringLiteral("N4"));
     mnuFileExit =
-        AddItem(file, QStringLiteral("mnuFileExit"), QStringLiteral("E&xit"), Picture::Exit);
+        AddItem(file, QStringLiteral("mnuFileExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
 
-    QMenu* internet = bar->addMenu(QStringLiteral("&Quillmore Online"));
+    QMenu* internet = AddMenu(nullptr, bar, QT_TR_NOOP("&Quillmore Online"));
     internet->setObjectName(QStringLiteral("mnuInternet"));
-    QMenu* web =
-        internet->addMenu(PictureIcon(Picture::Web, 16), QStringLiteral("&Quillmore on the Web"));
+    QMenu* web = AddMenu(internet, nullptr, QT_TR_NOOP("&Quillmore on the Web"),
+                         PictureIcon(Picture::Web, 16));
     web->setObjectName(QStringLiteral("mnuInternetWeb"));
     mnuQOApplicationInformation = AddItem(
         web, QStringLiteral("mnuQOApplicationInformation"),
-        QStringLiteral("&%1 Information ...").arg(QString::fromLatin1(version::kProductName)),
+        [] { return tr("&%1 Information ...").arg(QString::fromLatin1(version::kProductName)); },
         Picture::About);
     AddSeparator(web, QStringLiteral("N5"));
-    mnuQOHome = AddItem(web, QStringLiteral("mnuQOHome"),
-                        sites::kWebAddress + QStringLiteral(" - &Home Page ..."), Picture::Web);
-    mnuQOFreeware = AddItem(web, QStringLiteral("mnuQOFreeware"),
-                            QStringLiteral("&Freeware Page ..."), Picture::Product);
+    mnuQOHome = AddItem(
+        web, QStringLiteral("mnuQOHome"),
+        [] { return sites::kWebAddress + tr(" - &Home Page ..."); }, Picture::Web);
+    mnuQOFreeware = AddItem(web, QStringLiteral("mnuQOFreeware"), QT_TR_NOOP("&Freeware Page ..."), Picture::Product);
     mnuQOFreeware->setVisible(false);
-    mnuQOSuggestionBox = AddItem(web, QStringLiteral("mnuQOSuggestionBox"),
-                                 QStringLiteral("&Suggestion Box ..."), Picture::Suggest);
+    mnuQOSuggestionBox = AddItem(web, QStringLiteral("mnuQOSuggestionBox"), QT_TR_NOOP("&Suggestion Box ..."), Picture::Suggest);
     AddSeparator(web, QStringLiteral("N6"));
     for (std::size_t i = 0; i < sites::kOtherSites.size(); ++i)
-        mnuQOSites[i] = AddItem(web, QStringLiteral("mnuQOSite%1").arg(i + 1),
-                                QString::fromUtf8(sites::kOtherSites[i].caption), Picture::Web);
+        mnuQOSites[i] = AddItem(
+            web, QStringLiteral("mnuQOSite%1").arg(i + 1),
+            [i] { return QString::fromUtf8(sites::kOtherSites[i].caption); }, Picture::Web);
 
     N7 = AddSeparator(internet, QStringLiteral("N7"));
     N7->setVisible(false);
-    mnuQOBlog = AddItem(internet, QStringLiteral("mnuQOBlog"),
-                        QStringLiteral("Quillmore &Blog ..."), Picture::Blog);
-    mnuQOTellWebsite = AddItem(internet, QStringLiteral("mnuQOTellWebsite"),
-                               QStringLiteral("&Tell Someone Via Our Web Site ..."));
+    mnuQOBlog = AddItem(internet, QStringLiteral("mnuQOBlog"), QT_TR_NOOP("Quillmore &Blog ..."), Picture::Blog);
+    mnuQOTellWebsite = AddItem(internet, QStringLiteral("mnuQOTellWebsite"), QT_TR_NOOP("&Tell Someone Via Our Web Site ..."));
     mnuQOTellWebsite->setVisible(false);
-    QMenu* email = internet->addMenu(QStringLiteral("Contact Quillmore by Email"));
+    QMenu* email = AddMenu(internet, nullptr, QT_TR_NOOP("Contact Quillmore by Email"));
     email->setObjectName(QStringLiteral("mnuInternetEmail"));
     mnuInternetEmail = email->menuAction();
     mnuInternetEmail->setVisible(false);
-    mnuQOMailSuggestions = AddItem(email, QStringLiteral("mnuQOMailSuggestions"),
-                                   QStringLiteral("Send &Suggestions ..."), Picture::Mail);
-    mnuQOMailSupport = AddItem(email, QStringLiteral("mnuQOMailSupport"),
-                               QStringLiteral("Contact &Tech Support ..."), Picture::Mail);
+    mnuQOMailSuggestions = AddItem(email, QStringLiteral("mnuQOMailSuggestions"), QT_TR_NOOP("Send &Suggestions ..."), Picture::Mail);
+    mnuQOMailSupport = AddItem(email, QStringLiteral("mnuQOMailSupport"), QT_TR_NOOP("Contact &Tech Support ..."), Picture::Mail);
     AddSeparator(internet, QStringLiteral("N8"));
-    QMenu* tryMenu = internet->addMenu(PictureIcon(Picture::Product, 16),
-                                       QStringLiteral("&Download Evaluation Software"));
+    QMenu* tryMenu = AddMenu(internet, nullptr, QT_TR_NOOP("&Download Evaluation Software"),
+                             PictureIcon(Picture::Product, 16));
     tryMenu->setObjectName(QStringLiteral("mnuInternetTry"));
     for (std::size_t i = 0; i < sites::kOtherProducts.size(); ++i)
         mnuQOProducts[i] =
-            AddItem(tryMenu, QStringLiteral("mnuQOProduct%1").arg(i + 1),
-                    QString::fromUtf8(sites::kOtherProducts[i].caption), Picture::Product);
+            AddItem(
+                tryMenu, QStringLiteral("mnuQOProduct%1").arg(i + 1),
+                [i] { return QString::fromUtf8(sites::kOtherProducts[i].caption); },
+                Picture::Product);
     mnuQOProducts[0]->setVisible(false);
     AddSeparator(internet, QStringLiteral("N9"));
-    mnuQOUpdate = AddItem(internet, QStringLiteral("mnuQOUpdate"),
-                          QStringLiteral("Check for &New Version ..."), Picture::Update);
+    mnuQOUpdate = AddItem(internet, QStringLiteral("mnuQOUpdate"), QT_TR_NOOP("Check for &New Version ..."), Picture::Update);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = AddMenu(nullptr, bar, QT_TR_NOOP("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
     Contents1 =
-        AddItem(help, QStringLiteral("Contents1"), QStringLiteral("&Contents"), Picture::Help);
+        AddItem(help, QStringLiteral("Contents1"), QT_TR_NOOP("&Contents"), Picture::Help);
     Contents1->setShortcut(QKeySequence(Qt::Key_F1));
     Contents1->setShortcutContext(Qt::WindowShortcut);
     AddSeparator(help, QStringLiteral("N2"));
-    mnuQOSupport = AddItem(help, QStringLiteral("mnuQOSupport"),
-                           QStringLiteral("&Online Support ..."), Picture::Web);
-    mnuHelpDisclaimer = AddItem(help, QStringLiteral("mnuHelpDisclaimer"),
-                                QStringLiteral("&Disclaimer..."), Picture::Disclaimer);
+    mnuQOSupport = AddItem(help, QStringLiteral("mnuQOSupport"), QT_TR_NOOP("&Online Support ..."), Picture::Web);
+    mnuHelpDisclaimer = AddItem(help, QStringLiteral("mnuHelpDisclaimer"), QT_TR_NOOP("&Disclaimer..."), Picture::Disclaimer);
     About1 =
-        AddItem(help, QStringLiteral("About1"),
-                QStringLiteral("&About %1 ...").arg(QString::fromLatin1(version::kProductName)),
-                Picture::About);
+        AddItem(
+            help, QStringLiteral("About1"),
+            [] { return tr("&About %1 ...").arg(QString::fromLatin1(version::kProductName)); },
+            Picture::About);
 
     Bind(mnuFileReset, this, [this] { Reset(); });
     Bind(mnuFileExit, this, [this] { btnExitClick(); });
@@ -159,19 +173,18 @@ void TfrmMain::BuildMenus() {
 // Keeping offers and comparing them: beyond the calculator's own commands, in offers/.
 void TfrmMain::BuildOfferCommands(QMenu* file) {
     mnuFileKeepOffer =
-        AddItem(file, QStringLiteral("mnuFileKeepOffer"), QStringLiteral("&Keep This Offer..."));
+        AddItem(file, QStringLiteral("mnuFileKeepOffer"), QT_TR_NOOP("&Keep This Offer..."));
     mnuFileKeepOffer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuFileCompareOffers =
-        AddItem(file, QStringLiteral("mnuFileCompareOffers"), QStringLiteral("&Compare Offers..."));
+        AddItem(file, QStringLiteral("mnuFileCompareOffers"), QT_TR_NOOP("&Compare Offers..."));
     mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"),
-                                    QStringLiteral("Import &Loan Estimate..."));
+    mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"), QT_TR_NOOP("Import &Loan Estimate..."));
     mnuFileCheckClosing =
-        AddItem(file, QStringLiteral("mnuFileCheckClosing"), tr("Check &Closing Disclosure..."));
-    mnuFileOpenOffers = AddItem(file, QStringLiteral("mnuFileOpenOffers"), tr("&Open Offers..."));
+        AddItem(file, QStringLiteral("mnuFileCheckClosing"), QT_TR_NOOP("Check &Closing Disclosure..."));
+    mnuFileOpenOffers = AddItem(file, QStringLiteral("mnuFileOpenOffers"), QT_TR_NOOP("&Open Offers..."));
     mnuFileOpenOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSaveOffers =
-        AddItem(file, QStringLiteral("mnuFileSaveOffers"), tr("Save Offers &As..."));
+        AddItem(file, QStringLiteral("mnuFileSaveOffers"), QT_TR_NOOP("Save Offers &As..."));
     mnuFileSaveOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     // The offers live beside the saved-values file.
     offerDesk_ = new offers::OfferDesk(this, [this] {
@@ -207,14 +220,13 @@ void TfrmMain::BuildContextMenu() {
     mnuPop = new QMenu(this);
     mnuPop->setObjectName(QStringLiteral("mnuPop"));
     mnuPopHelp =
-        AddItem(mnuPop, QStringLiteral("mnuPopHelp"), QStringLiteral("&Help"), Picture::Help);
-    mnuPopDisclaim = AddItem(mnuPop, QStringLiteral("mnuPopDisclaim"),
-                             QStringLiteral("&Disclaimer..."), Picture::Disclaimer);
+        AddItem(mnuPop, QStringLiteral("mnuPopHelp"), QT_TR_NOOP("&Help"), Picture::Help);
+    mnuPopDisclaim = AddItem(mnuPop, QStringLiteral("mnuPopDisclaim"), QT_TR_NOOP("&Disclaimer..."), Picture::Disclaimer);
     mnuPopAbout =
-        AddItem(mnuPop, QStringLiteral("mnuPopAbout"), QStringLiteral("&About..."), Picture::About);
+        AddItem(mnuPop, QStringLiteral("mnuPopAbout"), QT_TR_NOOP("&About..."), Picture::About);
     AddSeparator(mnuPop, QStringLiteral("N1"));
     mnuPopExit =
-        AddItem(mnuPop, QStringLiteral("mnuPopExit"), QStringLiteral("E&xit"), Picture::Exit);
+        AddItem(mnuPop, QStringLiteral("mnuPopExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
 
     Bind(mnuPopHelp, this, [this] { MnuHelpContentsClick(); });
     Bind(mnuPopDisclaim, this, [this] { ShowDisclaimer(); });
@@ -267,8 +279,8 @@ void TfrmMain::statusBarMouseMove(int x) {
     const int webWidth = statusBar->Panel(kWebPanel).width;
     statusBar->setCursor(x < webWidth - 5 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     statusBar->SetPanelText(kHintPanel,
-                            x > webWidth ? sites::kTagline
-                                         : QStringLiteral("Click to visit ") + sites::kWebAddress);
+                            x > webWidth ? sites::Tagline()
+                                         : tr("Click to visit ") + sites::kWebAddress);
 }
 
 void TfrmMain::statusBarPanelClick(int panel) {

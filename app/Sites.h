@@ -4,6 +4,7 @@
 
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -12,8 +13,11 @@ namespace plumcrest::sites {
 inline const QString kWebSiteBase = QStringLiteral("https://www.quillmore.example");
 // As shown to users; short enough for the status bar's 96-pixel link panel.
 inline const QString kWebAddress = QStringLiteral("quillmore.example");
-inline const QString kTagline =
-    QStringLiteral(" www.quillmore.example - Calculators for careful home buyers");
+// The status bar's line when no hint is shown, in the language shown.
+inline QString Tagline() {
+    return QCoreApplication::translate(
+        "plumcrest::TfrmMain", " www.quillmore.example - Calculators for careful home buyers");
+}
 inline const QString kSuggestionsMail = QStringLiteral("suggestions@quillmore.example");
 inline const QString kSupportMail = QStringLiteral("support@quillmore.example");
 

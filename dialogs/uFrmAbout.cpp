@@ -7,6 +7,7 @@
 #include "TUrlLabel.h"
 #include "Version.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -18,16 +19,18 @@
 namespace plumcrest::dialogs {
 namespace {
 
-const QString kCaption = QStringLiteral(" About ") + QString::fromLatin1(version::kProductTitle);
-const QString kVersion = QStringLiteral("Version ") + QString::fromLatin1(version::kVersionText);
-const QString kCompileDate = QStringLiteral("Compiled September 22, 2007");
+QString Tr(const char* text) { return QCoreApplication::translate("About", text); }
+
+QString VersionText() { return QCoreApplication::translate("About", "Version %1").arg(QString::fromLatin1(version::kVersionText)); }
+
+const char* const kCompileDate = QT_TRANSLATE_NOOP("About", "Compiled September 22, 2007");
+const char* const kRights = QT_TRANSLATE_NOOP("About", "All rights reserved.");
+const char* const kLegalNotice = QT_TRANSLATE_NOOP(
+    "About", "This program is protected by copyright law and international treaties.");
+const char* const kLogoHint = QT_TRANSLATE_NOOP("About", "Click to visit our web site ...");
+const char* const kLinkHint = QT_TRANSLATE_NOOP("About", "Click Here to Visit Our Web Site ...");
 const QString kOwnership =
     QStringLiteral("Copyright \u00A9 1999-2007 Quillmore Financial Software");
-const QString kRights = QStringLiteral("All rights reserved.");
-const QString kLegalNotice =
-    QStringLiteral("This program is protected by copyright law and international treaties.");
-const QString kLogoHint = QStringLiteral("Click to visit our web site ...");
-const QString kLinkHint = QStringLiteral("Click Here to Visit Our Web Site ...");
 
 QFont PixelFont(const QString& family, int pixelSize) {
     QFont font(family);
@@ -81,16 +84,16 @@ void TfrmAbout::BuildGraphic() {
     // Decoded by our own libjpeg code; a damaged logo leaves the panel white.
     if (const auto logo = LoadJpeg(QStringLiteral(":/dialogs/logo.jpg")))
         imgLogo_->setPixmap(QPixmap::fromImage(*logo));
-    imgLogo_->setAccessibleName(QStringLiteral("Quillmore Financial Software logo"));
-    imgLogo_->setAccessibleDescription(kLogoHint);
-    imgLogo_->setToolTip(kLogoHint);
-    SetHint(imgLogo_, kLogoHint);
+    imgLogo_->setAccessibleName(QCoreApplication::translate("About", "Quillmore Financial Software logo"));
+    imgLogo_->setAccessibleDescription(Tr(kLogoHint));
+    imgLogo_->setToolTip(Tr(kLogoHint));
+    SetHint(imgLogo_, Tr(kLogoHint));
 
     imgAboutIcon_ = new QLabel(this);
     imgAboutIcon_->setObjectName(QStringLiteral("imgAboutIcon"));
     imgAboutIcon_->setGeometry(15, 122, 32, 32);
     imgAboutIcon_->setPixmap(QPixmap(QStringLiteral(":/dialogs/about_icon.png")));
-    imgAboutIcon_->setAccessibleName(QStringLiteral("Plumcrest icon"));
+    imgAboutIcon_->setAccessibleName(QCoreApplication::translate("About", "Plumcrest icon"));
 
     for (QLabel* image : {imgLogo_, imgAboutIcon_}) {
         image->setMouseTracking(true);
@@ -109,11 +112,11 @@ QLabel* TfrmAbout::AddLabel(const char* name, int left, int top, const QString& 
 
 void TfrmAbout::BuildLabels() {
     AddLabel("lblTitle", 56, 116, QString::fromLatin1(version::kProductName));
-    lblVersion_ = AddLabel("lblVersion", 56, 132, kVersion);
-    lblCompileDate_ = AddLabel("lblCompileDate", 56, 148, kCompileDate);
+    lblVersion_ = AddLabel("lblVersion", 56, 132, VersionText());
+    lblCompileDate_ = AddLabel("lblCompileDate", 56, 148, Tr(kCompileDate));
     lblCopyright_ = AddLabel("lblCopyright", 13, 196, kOwnership);
-    lblRights_ = AddLabel("lblRights", 13, 212, kRights);
-    AddLabel("Label1", 13, 228, kLegalNotice);
+    lblRights_ = AddLabel("lblRights", 13, 212, Tr(kRights));
+    AddLabel("Label1", 13, 228, Tr(kLegalNotice));
 }
 
 void TfrmAbout::BuildLinks() {
@@ -137,8 +140,8 @@ void TfrmAbout::BuildLinks() {
     // The link sizes itself to its text, as the original label did; where the stand-in font
     // runs wider than "Tahoma", 133 pixels would cut the address short.
     urlHome_->resize(std::max(133, urlHome_->sizeHint().width()), 16);
-    urlHome_->setToolTip(kLinkHint);
-    SetHint(urlHome_, kLinkHint);
+    urlHome_->setToolTip(Tr(kLinkHint));
+    SetHint(urlHome_, Tr(kLinkHint));
     connect(urlHome_, &TUrlLabel::clicked, this,
             platform::Guarded([this] { GoOnlineAbout(urlHome_); }));
 
@@ -151,11 +154,11 @@ void TfrmAbout::BuildLinks() {
 void TfrmAbout::BuildButtons() {
     // Created in tab order: OK first, then the licence.
     btnClose_ =
-        MakeButton(this, "btnClose", QStringLiteral("&OK"), QStringLiteral(":/dialogs/ok.png"),
-                   QRect(357, 252, 80, 26), QStringLiteral("Close About Window"));
-    btnShowLicense_ = MakeButton(this, "btnShowLicense", QStringLiteral("Read &License"),
+        MakeButton(this, "btnClose", QCoreApplication::translate("About", "&OK"), QStringLiteral(":/dialogs/ok.png"),
+                   QRect(357, 252, 80, 26), QCoreApplication::translate("About", "Close About Window"));
+    btnShowLicense_ = MakeButton(this, "btnShowLicense", QCoreApplication::translate("About", "Read &License"),
                                  QStringLiteral(":/dialogs/license.png"), QRect(172, 252, 103, 26),
-                                 QStringLiteral("Show Software License ..."));
+                                 QCoreApplication::translate("About", "Show Software License ..."));
     setTabOrder(btnClose_, btnShowLicense_);
     connect(btnClose_, &QPushButton::clicked, this, platform::Guarded([this] { btnCloseClick(); }));
     connect(btnShowLicense_, &QPushButton::clicked, this,
@@ -169,11 +172,11 @@ void TfrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfrmAbout::FormShow() {
-    setWindowTitle(kCaption);
-    lblVersion_->setText(kVersion);
-    lblCompileDate_->setText(kCompileDate);
+    setWindowTitle(QCoreApplication::translate("About", " About %1").arg(QString::fromLatin1(version::kProductTitle)));
+    lblVersion_->setText(VersionText());
+    lblCompileDate_->setText(Tr(kCompileDate));
     lblCopyright_->setText(kOwnership);
-    lblRights_->setText(kRights);
+    lblRights_->setText(Tr(kRights));
     for (QLabel* label : {lblVersion_, lblCompileDate_, lblCopyright_, lblRights_})
         label->adjustSize();
 }

@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 #include <string_view>
@@ -14,8 +15,9 @@
 namespace plumcrest::dialogs {
 namespace {
 
-QString Latin1(std::string_view run) {
-    return QString::fromLatin1(run.data(), static_cast<qsizetype>(run.size()));
+// The runs are literals, so each ends where its text does.
+QString Translated(std::string_view run) {
+    return QCoreApplication::translate("Disclaimer", run.data());
 }
 
 // One centred paragraph of the three runs, the middle one bold. pre-wrap keeps the double blanks
@@ -23,8 +25,8 @@ QString Latin1(std::string_view run) {
 // runs hold no character HTML would read as markup.
 QString DisclaimerHtml() {
     return QStringLiteral("<p align=\"center\" style=\"white-space: pre-wrap;\">") +
-           Latin1(kDisclaimerLead) + QStringLiteral("<b>") + Latin1(kDisclaimerWarranty) +
-           QStringLiteral("</b>") + Latin1(kDisclaimerAdvice) + QStringLiteral("</p>");
+           Translated(kDisclaimerLead) + QStringLiteral("<b>") +
+           Translated(kDisclaimerWarranty) + QStringLiteral("</b>") + Translated(kDisclaimerAdvice) + QStringLiteral("</p>");
 }
 
 QFont PixelFont(const QString& family, int pixelSize) {
@@ -44,7 +46,7 @@ QIcon ButtonPictures() {
 TfrmDisclaim::TfrmDisclaim(const QWidget* over, QWidget* parent)
     : TFixedDialog(parent, kClientWidth, kClientHeight) {
     setObjectName(QStringLiteral("frmDisclaim"));
-    setWindowTitle(QStringLiteral("Disclaimer"));
+    setWindowTitle(QCoreApplication::translate("Disclaimer", "Disclaimer"));
     setFont(PixelFont(QStringLiteral("Arial"), 13));
     QPalette p = palette();
     p.setColor(QPalette::WindowText, p.color(QPalette::ButtonText));
@@ -66,8 +68,8 @@ TfrmDisclaim::TfrmDisclaim(const QWidget* over, QWidget* parent)
     btnClose_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btnClose_->setIcon(ButtonPictures());
     btnClose_->setIconSize(QSize(16, 16));
-    btnClose_->setText(QStringLiteral(" &OK"));
-    SetHint(btnClose_, QStringLiteral("Close| Close Update Wizard"));
+    btnClose_->setText(QCoreApplication::translate("Disclaimer", " &OK"));
+    SetHint(btnClose_, QCoreApplication::translate("Disclaimer", "Close| Close Update Wizard"));
     connect(btnClose_, &QToolButton::clicked, this, platform::Guarded([this] { btnCloseClick(); }));
 
     FormCreate(over);

@@ -9,6 +9,11 @@
 #include <cstdint>
 #include <string_view>
 
+// Marks a caption for translation without needing Qt here; the window translates it.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
 namespace plumcrest {
 
 struct LoanInputs {
@@ -90,42 +95,57 @@ constexpr LoanField Result(const char* key, double LoanResults::*result, const c
 // inputs among them, in this order, are also the order of loading, saving and Reset.
 inline constexpr std::array<LoanField, 18> kLoanPageFields{{
     detail::Input("PurchasePrice", &LoanInputs::PurchasePrice, 120000, "edtPurchasePrice",
-                  MaskKind::Money, "Label5", "Home Purchase Price:", "purchase_price.htm"),
+                  MaskKind::Money, "Label5",
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Home Purchase Price:"),
+                  "purchase_price.htm"),
     detail::Input("DownPaymentPercent", &LoanInputs::DownPaymentPercent, 10,
                   "edtDownPaymentPercent", MaskKind::Rate, "Label4",
-                  "Down Payment Percent:", "down_payment_percent.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Down Payment Percent:"),
+                  "down_payment_percent.htm"),
     detail::Result("DownPayment", &LoanResults::DownPayment, "edtDownPayment", MaskKind::Money,
-                   "Label18", "Down Payment:", "down_payment.htm"),
+                   "Label18", QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Down Payment:"),
+                   "down_payment.htm"),
     detail::Result("Loan", &LoanResults::Loan, "edtLoan", MaskKind::Money, "Label1",
-                   "Loan Amount:", "loan_amount.htm"),
+                   QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Loan Amount:"), "loan_amount.htm"),
     detail::Input("Term", &LoanInputs::Term, 30, "edtTerm", MaskKind::Years, "Label3",
-                  "Term in Years:", "term.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Term in Years:"), "term.htm"),
     detail::Input("Interest", &LoanInputs::Interest, 6.75, "edtInterest", MaskKind::Rate, "Label2",
-                  "Interest Rate:", "interest_rate.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Interest Rate:"), "interest_rate.htm"),
     detail::Result("Payment", &LoanResults::Payment, "edtPayment", MaskKind::Money, "Label6",
-                   "Monthly Payment (P&I):", "monthly_payment.htm"),
+                   QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Monthly Payment (P&I):"),
+                   "monthly_payment.htm"),
     detail::Result("FixedFees", &LoanResults::FixedFees, "edtFixedFees", MaskKind::Money, "Label17",
-                   "TOTAL of Fixed Fees:", "fixed_fees.htm"),
+                   QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "TOTAL of Fixed Fees:"),
+                   "fixed_fees.htm"),
     detail::Result("APR", &LoanResults::APR, "edtAPR", MaskKind::Rate, "Label16",
-                   "Annual Percentage Rate:", "apr.htm"),
+                   QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Annual Percentage Rate:"), "apr.htm"),
     detail::Input("OriginationFees", &LoanInputs::OriginationFees, 1200, "edtOriginationFees",
-                  MaskKind::Money, "Label11", "Origination Fees:", "origination_fees.htm"),
+                  MaskKind::Money, "Label11",
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Origination Fees:"),
+                  "origination_fees.htm"),
     detail::Input("Points", &LoanInputs::Points, 1200, "edtPoints", MaskKind::Money, "Label10",
-                  "Discount Points:", "discount_points.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Discount Points:"),
+                  "discount_points.htm"),
     detail::Input("PrepaidInterest", &LoanInputs::PrepaidInterest, 500, "edtPrepaidInterest",
-                  MaskKind::Money, "Label7", "Prepaid Mortgage Interest:", "prepaid_interest.htm"),
+                  MaskKind::Money, "Label7",
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Prepaid Mortgage Interest:"),
+                  "prepaid_interest.htm"),
     detail::Input("MIP", &LoanInputs::MIP, 500, "edtMIP", MaskKind::Money, "Label9",
-                  "Mortgage Insurance Premiums:", "mortgage_insurance.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Mortgage Insurance Premiums:"),
+                  "mortgage_insurance.htm"),
     detail::Input("Buydown", &LoanInputs::Buydown, 0, "edtBuydown", MaskKind::Money, "Label8",
-                  "Buydown funds:", "buydown.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Buydown funds:"), "buydown.htm"),
     detail::Input("FloodCheck", &LoanInputs::FloodCheck, 50, "edtFloodCheck", MaskKind::Money,
-                  "Label12", "Flood check fee:", "flood_check.htm"),
+                  "Label12", QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Flood check fee:"),
+                  "flood_check.htm"),
     detail::Input("TaxService", &LoanInputs::TaxService, 50, "edtTaxService", MaskKind::Money,
-                  "Label13", "Tax Servicing Fee:", "tax_service.htm"),
+                  "Label13", QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Tax Servicing Fee:"),
+                  "tax_service.htm"),
     detail::Input("Other1", &LoanInputs::Other1, 0, "edtOther1", MaskKind::Money, "Label14",
-                  "Appraisal:", "appraisal.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Appraisal:"), "appraisal.htm"),
     detail::Input("Other2", &LoanInputs::Other2, 0, "edtOther2", MaskKind::Money, "Label15",
-                  "Other Loan & Closing Fees:", "other_fees.htm"),
+                  QT_TRANSLATE_NOOP("plumcrest::TfrmMain", "Other Loan & Closing Fees:"),
+                  "other_fees.htm"),
 }};
 
 namespace detail {

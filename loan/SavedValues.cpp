@@ -87,4 +87,20 @@ void SaveValuesAtExit(const std::string& path, const LoanInputs& inputs, bool ru
         throw ProfileWriteError(path);
 }
 
+std::string LoadDisplayLanguage(const std::string& path) {
+    if (path.empty())
+        return {};
+    return profile::ProfileFile(path).Read(kDisplaySection, kLanguageKey, "");
+}
+
+void SaveDisplayLanguage(const std::string& path, const std::string& language) {
+    if (path.empty())
+        throw ProfileWriteError(path);
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    profile::ProfileFile file(path);
+    if (!file.Set(kDisplaySection, kLanguageKey, language) || !file.Commit())
+        throw ProfileWriteError(path);
+}
+
 } // namespace plumcrest

@@ -22,6 +22,9 @@ inline constexpr const char* kSavedValuesFileName = "Plumcrest.ini";
 inline constexpr const char* kLastValuesSection = "LastValues";
 inline constexpr const char* kGeneralValuesSection = "GeneralValues";
 inline constexpr const char* kRunKey = "Run";
+// The language the windows show: "System", "English" or "Spanish".
+inline constexpr const char* kDisplaySection = "Display";
+inline constexpr const char* kLanguageKey = "Language";
 
 // The application-data folder (no trailing separator) followed by the subfolder and file name.
 // An empty folder (the query failed) gives an empty path: nothing loads, every save fails.
@@ -42,5 +45,12 @@ SavedValues LoadSavedValues(const std::string& path, char32_t decimalSeparator);
 // was.
 void SaveValuesAtExit(const std::string& path, const LoanInputs& inputs, bool run,
                       char32_t decimalSeparator);
+
+// The kept language choice; empty when none is kept.
+std::string LoadDisplayLanguage(const std::string& path);
+
+// Keeps the language choice, leaving the rest of the file as it is. Throws ProfileWriteError when
+// the file cannot be written.
+void SaveDisplayLanguage(const std::string& path, const std::string& language);
 
 } // namespace plumcrest

@@ -212,7 +212,12 @@ QString ProgramLine() {
 
 QString DisclaimerLine() {
     // The dialog's words, untranslated like the dialog itself.
-    return QString::fromStdString(dialogs::DisclaimerSentence());
+    auto translated = [](std::string_view run) {
+        return QCoreApplication::translate("Disclaimer", run.data()).toStdString();
+    };
+    return QString::fromStdString(dialogs::DisclaimerSentence(
+        translated(dialogs::kDisclaimerLead), translated(dialogs::kDisclaimerWarranty),
+        translated(dialogs::kDisclaimerAdvice)));
 }
 
 int PageCount(const PrintTable& table, const QSizeF& pagePoints, const PrintHeading& heading,

@@ -4,6 +4,7 @@
 #include "OfferCalculator.h"
 #include "Schema.h"
 
+#include <QCoreApplication>
 #include <QAtomicInteger>
 #include <QDir>
 #include <QFile>
@@ -87,14 +88,14 @@ QString Reason(const QSqlError& error) {
     switch (error.nativeErrorCode().toInt() & 0xff) { // the primary code of an extended one
     case 5:                                           // SQLITE_BUSY
     case 6:                                           // SQLITE_LOCKED
-        return QStringLiteral("another program is using the file of kept offers; try again "
+        return QCoreApplication::translate("OfferStore", "another program is using the file of kept offers; try again "
                               "when it has finished");
     case 13: // SQLITE_FULL
-        return QStringLiteral("the disk is full; make room on it and try again");
+        return QCoreApplication::translate("OfferStore", "the disk is full; make room on it and try again");
     case 8: // SQLITE_READONLY
-        return QStringLiteral("the file of kept offers or its folder cannot be written to");
+        return QCoreApplication::translate("OfferStore", "the file of kept offers or its folder cannot be written to");
     case 10: // SQLITE_IOERR
-        return QStringLiteral("the disk could not be written to (%1)").arg(error.databaseText());
+        return QCoreApplication::translate("OfferStore", "the disk could not be written to (%1)").arg(error.databaseText());
     default:
         return error.databaseText().isEmpty() ? error.text() : error.databaseText();
     }
@@ -112,7 +113,7 @@ bool Run(QSqlQuery& query, QString* detail) {
 bool ChangedOneOffer(const QSqlQuery& query, QString* detail) {
     if (query.numRowsAffected() == 1)
         return true;
-    *detail = QStringLiteral("it is no longer kept");
+    *detail = QCoreApplication::translate("OfferStore", "it is no longer kept");
     return false;
 }
 
@@ -178,7 +179,7 @@ bool OfferStore::Open() {
     notice_.clear();
     Close();
     if (folder_.isEmpty())
-        return Fail(QStringLiteral("Offers cannot be kept: there is no folder for them."), {});
+        return Fail(QCoreApplication::translate("OfferStore", "Offers cannot be kept: there is no folder for them."), {});
     const QFileInfo folder(folder_);
     readOnly_ = false;
     const bool made = QDir().mkpath(folder_);
@@ -186,7 +187,7 @@ bool OfferStore::Open() {
     if (made && !QFileInfo(folder_).isWritable() && QFileInfo(Path()).isReadable())
         readOnly_ = true;
     else if (!made || !QFileInfo(folder_).isWritable())
-        return Fail(QStringLiteral("Offers cannot be kept: the folder %1 cannot be written to.")
+        return Fail(QCoreApplication::translate("OfferStore", "Offers cannot be kept: the folder %1 cannot be written to.")
                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
                     {});
     damaged_ = false;
@@ -211,7 +212,7 @@ bool OfferStore::Open() {
     // again, since the copy before may already have replaced it with a fresh one.
     const AsideLock lock(Path() + QStringLiteral(".lock"));
     if (!lock.Held())
-        return Fail(QStringLiteral("The kept offers in %1 could not be read, and the file could "
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers in %1 could not be read, and the file could "
                                    "not be moved aside.")
                         .arg(QDir::toNativeSeparators(Path())),
                     lock.Why());
@@ -249,8 +250,8 @@ bool OfferStore::MayOpen() {
     QString why = QString::fromLocal8Bit(std::strerror(error));
     struct stat status {};
     if (::stat(path.constData(), &status) == 0 && status.st_uid != ::geteuid())
-        why += QStringLiteral("; it belongs to another user");
-    return Fail(QStringLiteral("The kept offers in %1 cannot be opened; the file is left as it is.")
+        why += QCoreApplication::translate("OfferStore", "; it belongs to another user");
+    return Fail(QCoreApplication::translate("OfferStore", "The kept offers in %1 cannot be opened; the file is left as it is.")
                     .arg(QDir::toNativeSeparators(Path())),
                 why);
 }
@@ -258,7 +259,7 @@ bool OfferStore::MayOpen() {
 bool OfferStore::OpenFile() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid())
-        return Fail(QStringLiteral("Offers cannot be kept: the SQLite driver for Qt is missing."),
+        return Fail(QCoreApplication::translate("OfferStore", "Offers cannot be kept: the SQLite driver for Qt is missing."),
                     {});
     db.setDatabaseName(Path());
     db.setConnectOptions(
@@ -267,17 +268,17 @@ bool OfferStore::OpenFile() {
             .arg(readOnly_ ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     if (!db.open()) {
         damaged_ = !IsBusy(db.lastError());
-        return Fail(QStringLiteral("The kept offers could not be opened."), db.lastError().text());
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be opened."), db.lastError().text());
     }
     // A file that is not a database, or a damaged one, shows here rather than at the first keep.
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
         damaged_ = !IsBusy(check.lastError());
-        return Fail(QStringLiteral("The kept offers could not be read."), check.lastError().text());
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."), check.lastError().text());
     }
     if (check.value(0).toString() != QStringLiteral("ok")) {
         damaged_ = true;
-        return Fail(QStringLiteral("The kept offers could not be read."),
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
                     check.value(0).toString());
     }
     return true;
@@ -289,18 +290,18 @@ bool OfferStore::Migrate() {
     // One writer brings the schema up to date; another copy waits and then finds it done. A file
     // that cannot be written is only read.
     if (!Exec(db, readOnly_ ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &detail))
-        return Fail(QStringLiteral("The kept offers could not be opened."), detail);
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be opened."), detail);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
-        return Fail(QStringLiteral("The kept offers could not be read."), query.lastError().text());
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."), query.lastError().text());
     }
     const int version = query.value(0).toInt();
     query.finish();
     const int latest = SchemaVersion();
     if (version > latest) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
-        error_ = QStringLiteral("The kept offers in %1 were written by a newer Plumcrest; they are "
+        error_ = QCoreApplication::translate("OfferStore", "The kept offers in %1 were written by a newer Plumcrest; they are "
                                 "left as they are.")
                      .arg(QDir::toNativeSeparators(Path()));
         return false;
@@ -309,11 +310,11 @@ bool OfferStore::Migrate() {
         QString ignored;
         Exec(db, QStringLiteral("ROLLBACK"), &ignored);
         damaged_ = true;
-        return Fail(QStringLiteral("The kept offers could not be read."), detail);
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."), detail);
     }
     if (readOnly_ && version < latest) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
-        error_ = QStringLiteral("The kept offers in %1 were written by an earlier Plumcrest and "
+        error_ = QCoreApplication::translate("OfferStore", "The kept offers in %1 were written by an earlier Plumcrest and "
                                 "cannot be brought up to date, since they cannot be written to; "
                                 "they are left as they are.")
                      .arg(QDir::toNativeSeparators(Path()));
@@ -323,11 +324,11 @@ bool OfferStore::Migrate() {
         if (!Exec(db, steps_[static_cast<std::size_t>(next - 1)], &detail) ||
             !Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(next), &detail)) {
             Exec(db, QStringLiteral("ROLLBACK"), &detail);
-            return Fail(QStringLiteral("The kept offers could not be brought up to date."), detail);
+            return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be brought up to date."), detail);
         }
     }
     if (!Exec(db, QStringLiteral("COMMIT"), &detail))
-        return Fail(QStringLiteral("The kept offers could not be brought up to date."), detail);
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be brought up to date."), detail);
     return true;
 }
 
@@ -356,7 +357,7 @@ bool OfferStore::MatchesSteps(int version, QString* detail) {
         const QSqlRecord found = tables.contains(table) ? db.record(table) : QSqlRecord();
         for (const QString& column : columns) {
             if (!found.contains(column)) {
-                *detail = QStringLiteral("the file says it is version %1, but its table %2 has no "
+                *detail = QCoreApplication::translate("OfferStore", "the file says it is version %1, but its table %2 has no "
                                          "column %3")
                               .arg(version)
                               .arg(table, column);
@@ -391,15 +392,15 @@ bool OfferStore::MoveAside(const QString& why) {
         QString detail = why;
         while (done-- > 0)
             if (!rename(moves[done].second, moves[done].first))
-                detail += QStringLiteral("; %1 stays at %2")
+                detail += QCoreApplication::translate("OfferStore", "; %1 stays at %2")
                               .arg(QDir::toNativeSeparators(moves[done].first),
                                    QDir::toNativeSeparators(moves[done].second));
-        return Fail(QStringLiteral("The kept offers in %1 could not be read, and the file could "
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers in %1 could not be read, and the file could "
                                    "not be moved aside.")
                         .arg(QDir::toNativeSeparators(Path())),
                     detail);
     }
-    notice_ = QStringLiteral("The kept offers could not be read (%1). The file was moved to %2 and "
+    notice_ = QCoreApplication::translate("OfferStore", "The kept offers could not be read (%1). The file was moved to %2 and "
                              "a new, empty one was started.")
                   .arg(why, QDir::toNativeSeparators(aside));
     error_.clear();
@@ -714,7 +715,7 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
 } // namespace
 
 QString OfferStore::ReadOnlyNotice() const {
-    return QStringLiteral("The kept offers in %1 cannot be written to: they are shown for reading "
+    return QCoreApplication::translate("OfferStore", "The kept offers in %1 cannot be written to: they are shown for reading "
                           "only, and no offer can be kept, changed or deleted until the file and "
                           "its folder can be written again.")
         .arg(QDir::toNativeSeparators(Path()));
@@ -767,9 +768,9 @@ std::vector<KeptOffer> OfferStore::All() {
     Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(writeWaitMs_), &ignored);
     if (!read) {
         busy_ = IsBusy(error);
-        Fail(busy_ ? QStringLiteral("The kept offers could not be read: another program is using "
+        Fail(busy_ ? QCoreApplication::translate("OfferStore", "The kept offers could not be read: another program is using "
                                     "the file.")
-                   : QStringLiteral("The kept offers could not be read."),
+                   : QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
              busy_ ? QString() : Reason(error));
         return {};
     }
@@ -783,7 +784,7 @@ std::vector<KeptOffer> OfferStore::All() {
         for (const qint64 id : unreadable)
             ids << QString::number(id);
         notice_ +=
-            QStringLiteral("%1 of the kept offers could not be read and are not shown (number "
+            QCoreApplication::translate("OfferStore", "%1 of the kept offers could not be read and are not shown (number "
                            "%2); the file is left as it is.")
                 .arg(unreadable.size())
                 .arg(ids.join(QStringLiteral(", ")));
@@ -795,18 +796,18 @@ std::vector<KeptOffer> OfferStore::All() {
         const CutShort& lost = found->second;
         QStringList what;
         if (lost.linesLeftOut > 0)
-            what << QStringLiteral("only the first %1 of its %2 closing cost lines are shown")
+            what << QCoreApplication::translate("OfferStore", "only the first %1 of its %2 closing cost lines are shown")
                         .arg(kMaxCostItems)
                         .arg(lost.lines);
         if (lost.labelsCut > 0)
-            what << QStringLiteral("cost labels cut to %1 characters: %2")
+            what << QCoreApplication::translate("OfferStore", "cost labels cut to %1 characters: %2")
                         .arg(kMaxCostLabel)
                         .arg(lost.labelsCut);
         if (lost.nameCut)
-            what << QStringLiteral("its name is cut to %1 characters").arg(kMaxOfferName);
+            what << QCoreApplication::translate("OfferStore", "its name is cut to %1 characters").arg(kMaxOfferName);
         if (!notice_.isEmpty())
             notice_ += QLatin1Char(' ');
-        notice_ += QStringLiteral("Offer number %1 (\"%2\") holds more than can be shown: %3. The "
+        notice_ += QCoreApplication::translate("OfferStore", "Offer number %1 (\"%2\") holds more than can be shown: %3. The "
                                   "file keeps the rest until the offer is changed.")
                        .arg(offer.id)
                        .arg(offer.name, what.join(QStringLiteral("; ")));
@@ -820,9 +821,9 @@ namespace {
 // short. Empty when it can be kept.
 QString NameBeyondLimits(const QString& name) {
     if (name.trimmed().isEmpty())
-        return QStringLiteral("it has no name");
+        return QCoreApplication::translate("OfferStore", "it has no name");
     if (name.size() > kMaxOfferName)
-        return QStringLiteral("its name is longer than %1 characters").arg(kMaxOfferName);
+        return QCoreApplication::translate("OfferStore", "its name is longer than %1 characters").arg(kMaxOfferName);
     return {};
 }
 
@@ -831,12 +832,12 @@ QString BeyondLimits(const KeptOffer& offer) {
         return why;
     const std::vector<CostItem>& costs = offer.estimate.costs;
     if (costs.size() > static_cast<std::size_t>(kMaxCostItems))
-        return QStringLiteral("it has %1 closing cost lines; at most %2 can be kept")
+        return QCoreApplication::translate("OfferStore", "it has %1 closing cost lines; at most %2 can be kept")
             .arg(costs.size())
             .arg(kMaxCostItems);
     for (std::size_t i = 0; i < costs.size(); ++i)
         if (QString::fromStdString(costs[i].label).size() > kMaxCostLabel)
-            return QStringLiteral("the label of its closing cost line %1 is longer than %2 "
+            return QCoreApplication::translate("OfferStore", "the label of its closing cost line %1 is longer than %2 "
                                   "characters")
                 .arg(i + 1)
                 .arg(kMaxCostLabel);
@@ -863,7 +864,7 @@ bool ReadsBack(QSqlDatabase& db, qint64 id, QString* detail) {
         return false;
     }
     if (!row || !unreadable.empty() || offers[0].name.size() > kMaxOfferName || cut[id].Any()) {
-        *detail = QStringLiteral("one of its figures is beyond what the fields take, so it could "
+        *detail = QCoreApplication::translate("OfferStore", "one of its figures is beyond what the fields take, so it could "
                                  "not be read back");
         return false;
     }
@@ -913,7 +914,7 @@ template <typename Change> bool InTransaction(QSqlDatabase& db, QString* error, 
 
 bool OfferStore::Add(KeptOffer& offer) {
     if (const QString why = BeyondLimits(offer); !why.isEmpty())
-        return Fail(QStringLiteral("The offer could not be kept."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be kept."), why);
     if (!open_ && !Open())
         return false;
     if (!offer.keptAt.isValid())
@@ -922,14 +923,14 @@ bool OfferStore::Add(KeptOffer& offer) {
     QString detail;
     KeptOffer kept = offer;
     if (!InTransaction(db, &detail, [&] { return Insert(db, kept, false, &detail); }))
-        return Fail(QStringLiteral("The offer could not be kept."), detail);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be kept."), detail);
     offer.id = kept.id;
     return true;
 }
 
 bool OfferStore::Update(const KeptOffer& offer) {
     if (const QString why = BeyondLimits(offer); !why.isEmpty())
-        return Fail(QStringLiteral("The offer could not be changed."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be changed."), why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -949,12 +950,12 @@ bool OfferStore::Update(const KeptOffer& offer) {
                               return false;
                           return WriteCosts(db, offer, &detail) && ReadsBack(db, offer.id, &detail);
                       });
-    return done || Fail(QStringLiteral("The offer could not be changed."), detail);
+    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be changed."), detail);
 }
 
 bool OfferStore::Rename(qint64 id, const QString& name) {
     if (const QString why = NameBeyondLimits(name); !why.isEmpty())
-        return Fail(QStringLiteral("The offer could not be renamed."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be renamed."), why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -968,7 +969,7 @@ bool OfferStore::Rename(qint64 id, const QString& name) {
                               return false;
                           return true;
                       });
-    return done || Fail(QStringLiteral("The offer could not be renamed."), detail);
+    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be renamed."), detail);
 }
 
 bool OfferStore::Remove(qint64 id) {
@@ -991,19 +992,19 @@ bool OfferStore::Remove(qint64 id) {
                 return false;
             return true;
         });
-    return done || Fail(QStringLiteral("The offer could not be deleted."), detail);
+    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be deleted."), detail);
 }
 
 bool OfferStore::Restore(const KeptOffer& offer) {
     if (const QString why = BeyondLimits(offer); !why.isEmpty())
-        return Fail(QStringLiteral("The offer could not be put back."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be put back."), why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
                           KeptOffer restored = offer;
                           return Insert(db, restored, true, &detail);
                       });
-    return done || Fail(QStringLiteral("The offer could not be put back."), detail);
+    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be put back."), detail);
 }
 
 std::optional<QString> OfferStore::Setting(const QString& key) {
@@ -1025,11 +1026,11 @@ std::optional<QString> OfferStore::Setting(const QString& key) {
 
 bool OfferStore::SetSetting(const QString& key, const QString& value) {
     if (key.isEmpty() || key.size() > kMaxSettingKey)
-        return Fail(QStringLiteral("The setting could not be kept."),
-                    QStringLiteral("its name must have 1 to %1 characters").arg(kMaxSettingKey));
+        return Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."),
+                    QCoreApplication::translate("OfferStore", "its name must have 1 to %1 characters").arg(kMaxSettingKey));
     if (value.size() > kMaxSettingValue)
-        return Fail(QStringLiteral("The setting could not be kept."),
-                    QStringLiteral("it is longer than %1 characters").arg(kMaxSettingValue));
+        return Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."),
+                    QCoreApplication::translate("OfferStore", "it is longer than %1 characters").arg(kMaxSettingValue));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -1042,7 +1043,7 @@ bool OfferStore::SetSetting(const QString& key, const QString& value) {
                               return false;
                           return true;
                       });
-    return done || Fail(QStringLiteral("The setting could not be kept."), detail);
+    return done || Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."), detail);
 }
 
 } // namespace plumcrest::store

@@ -111,11 +111,11 @@ Entry EntryFromDisplay(std::u32string_view display, const MaskLayout& layout,
 QString ErrorText(int code) {
     switch (code) {
     case kErrorRange:
-        return QStringLiteral("Value is not within required range");
+        return QCoreApplication::translate("TNumericField", "Value is not within required range");
     case kErrorInvalid:
-        return QStringLiteral("Value is not valid for this field type");
+        return QCoreApplication::translate("TNumericField", "Value is not valid for this field type");
     case kErrorRequired:
-        return QStringLiteral("A value is required in this field");
+        return QCoreApplication::translate("TNumericField", "A value is required in this field");
     default:
         return {};
     }
