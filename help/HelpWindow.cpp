@@ -1,3 +1,4 @@
+#include "Translations.h"
 #include "HelpWindow.h"
 
 #include "Contrast.h"
@@ -6,6 +7,7 @@
 #include "ScreenFit.h"
 #include "Services.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -24,7 +26,7 @@ namespace {
 
 const QString kTopicScheme = QStringLiteral("chm");
 const QString kViewerScheme = QStringLiteral("help-viewer");
-const QString kUntitled = QStringLiteral("Help");
+QString Untitled() { return QCoreApplication::translate("HelpWindow", "Help"); }
 constexpr int kTopicRole = Qt::UserRole;
 
 QUrl ViewerUrl(const QString& page, const QString& key, const QString& value) {
@@ -53,26 +55,26 @@ QString ViewerPage(const QUrl& url) {
         return query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
     };
     if (url.path() == QLatin1String("/error"))
-        return OwnPage(QStringLiteral("Help file not available"),
-                       QStringLiteral("The help file %1 could not be opened. It is missing, "
+        return OwnPage(QCoreApplication::translate("HelpWindow", "Help file not available"),
+                       QCoreApplication::translate("HelpWindow", "The help file %1 could not be opened. It is missing, "
                                       "cannot be read, or is damaged or not the help file "
                                       "that came with this program.")
                            .arg(Quoted(value("file"))));
     if (url.path() == QLatin1String("/damaged"))
-        return OwnPage(QStringLiteral("Help file not available"),
-                       QStringLiteral("The help file %1 is damaged: the page could not be read "
+        return OwnPage(QCoreApplication::translate("HelpWindow", "Help file not available"),
+                       QCoreApplication::translate("HelpWindow", "The help file %1 is damaged: the page could not be read "
                                       "from it.")
                            .arg(Quoted(value("file"))));
     if (query.hasQueryItem(QStringLiteral("context")))
-        return OwnPage(QStringLiteral("Topic not found"),
-                       QStringLiteral("This help file has no topic for help context %1.")
+        return OwnPage(QCoreApplication::translate("HelpWindow", "Topic not found"),
+                       QCoreApplication::translate("HelpWindow", "This help file has no topic for help context %1.")
                            .arg(value("context").toHtmlEscaped()));
     if (value("topic").isEmpty())
-        return OwnPage(QStringLiteral("Topic not found"),
-                       QStringLiteral("This help file names no topic to start with."));
+        return OwnPage(QCoreApplication::translate("HelpWindow", "Topic not found"),
+                       QCoreApplication::translate("HelpWindow", "This help file names no topic to start with."));
     return OwnPage(
-        QStringLiteral("Topic not found"),
-        QStringLiteral("The topic %1 is not in this help file.").arg(Quoted(value("topic"))));
+        QCoreApplication::translate("HelpWindow", "Topic not found"),
+        QCoreApplication::translate("HelpWindow", "The topic %1 is not in this help file.").arg(Quoted(value("topic"))));
 }
 
 bool IsExternal(const QUrl& url) {
@@ -194,16 +196,15 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     }();
     (void)accessible;
     setObjectName(QStringLiteral("plumcrestHelpWindow"));
-    setWindowTitle(kUntitled);
+    setWindowTitle(Untitled());
     // The help never keeps the program running, nor ends it.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(FittedSize(nullptr, QSize(780, 540)));
 
     auto* toolBar = new QToolBar(this);
-    QAction* back = toolBar->addAction(QStringLiteral("Back"), browser_, &QTextBrowser::backward);
-    QAction* forward =
-        toolBar->addAction(QStringLiteral("Forward"), browser_, &QTextBrowser::forward);
-    toolBar->addAction(QStringLiteral("Home"), this, [this] {
+    QAction* back = toolBar->addAction(QString(), browser_, &QTextBrowser::backward);
+    QAction* forward = toolBar->addAction(QString(), browser_, &QTextBrowser::forward);
+    QAction* home = toolBar->addAction(QString(), this, [this] {
         if (home_.isValid())
             Show(home_);
     });
@@ -214,7 +215,7 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
     forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     back->setEnabled(false);
     forward->setEnabled(false);
-    auto* closeWindow = new QAction(QStringLiteral("Close"), this);
+    auto* closeWindow = new QAction(this);
     closeWindow->setObjectName(QStringLiteral("close"));
     closeWindow->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
     connect(closeWindow, &QAction::triggered, this, &QWidget::close);
@@ -224,11 +225,18 @@ HelpWindow::HelpWindow() : contents_(new QTreeWidget(this)), browser_(new HelpBr
 
     contents_->setHeaderHidden(true);
     contents_->setObjectName(QStringLiteral("contents"));
-    contents_->setAccessibleName(QStringLiteral("Contents"));
+
     // The topic shown reads on its highlight in every palette.
     contents_->setPalette(contrast::ReadableHighlight(contents_->palette()));
     browser_->setObjectName(QStringLiteral("topic"));
-    browser_->setAccessibleName(QStringLiteral("Topic"));
+    translations::Live(this, [this, back, forward, home, closeWindow] {
+        back->setText(QCoreApplication::translate("HelpWindow", "Back"));
+        forward->setText(QCoreApplication::translate("HelpWindow", "Forward"));
+        home->setText(QCoreApplication::translate("HelpWindow", "Home"));
+        closeWindow->setText(QCoreApplication::translate("HelpWindow", "Close"));
+        contents_->setAccessibleName(QCoreApplication::translate("HelpWindow", "Contents"));
+        browser_->setAccessibleName(QCoreApplication::translate("HelpWindow", "Topic"));
+    });
     connect(contents_, &QTreeWidget::itemActivated, this, &HelpWindow::OpenContentsItem);
     connect(contents_, &QTreeWidget::itemClicked, this, &HelpWindow::OpenContentsItem);
     // The contents follow the topic shown, however it was reached (a link, F1, Back).
@@ -281,7 +289,7 @@ void HelpWindow::SetFile(const ChmFile* file) {
     browser_->SetFile(file);
     browser_->clearHistory();
     const QString title = file ? file->System().title : QString();
-    setWindowTitle(title.isEmpty() ? kUntitled : title);
+    setWindowTitle(title.isEmpty() ? Untitled() : title);
     const auto home = file ? file->DefaultTopic() : std::nullopt;
     home_ = home ? TopicUrl(*home) : QUrl();
     FillContents(file);

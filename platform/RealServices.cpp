@@ -58,15 +58,15 @@ public:
         // A message may quote a file's name or what a file says: shown as written, never as
         // markup that could pass for the program's own words.
         box.setTextFormat(Qt::PlainText);
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+        box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Messages", "OK"));
         Centre(box);
         box.exec();
     }
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
         box.setTextFormat(Qt::PlainText);
-        QPushButton* yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "No"), QMessageBox::NoRole);
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         Centre(box);

@@ -256,7 +256,7 @@ void TEntryController::Report(QWidget* field, int code, const ErrorHandler& fiel
         OnError(field, code, text);
     else
         platform::TheMessages().Show(field->window(), platform::MessageIcon::Error,
-                                     QStringLiteral("Error"), text);
+                                     QCoreApplication::translate("TNumericField", "Error"), text);
 }
 
 } // namespace plumcrest

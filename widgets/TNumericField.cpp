@@ -4,6 +4,7 @@
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -478,14 +479,14 @@ std::unique_ptr<QMenu> TNumericField::CreateEditMenu() {
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, platform::Guarded(run));
     };
-    add(QStringLiteral("&Restore"), modified_, [this] { Restore(); });
+    add(QCoreApplication::translate("TNumericField", "&Restore"), modified_, [this] { Restore(); });
     menu->addSeparator();
-    add(QStringLiteral("Cu&t"), selected_ && writable, [this] { CutToClipboard(); });
-    add(QStringLiteral("&Copy"), selected_, [this] { CopyToClipboard(); });
-    add(QStringLiteral("&Paste"), writable && ClipboardHasText(), [this] { PasteFromClipboard(); });
-    add(QStringLiteral("&Delete"), selected_ && writable, [this] { DeleteSelectionOrBack(); });
+    add(QCoreApplication::translate("TNumericField", "Cu&t"), selected_ && writable, [this] { CutToClipboard(); });
+    add(QCoreApplication::translate("TNumericField", "&Copy"), selected_, [this] { CopyToClipboard(); });
+    add(QCoreApplication::translate("TNumericField", "&Paste"), writable && ClipboardHasText(), [this] { PasteFromClipboard(); });
+    add(QCoreApplication::translate("TNumericField", "&Delete"), selected_ && writable, [this] { DeleteSelectionOrBack(); });
     menu->addSeparator();
-    add(QStringLiteral("Select &All"), !selected_, [this] { SelectAll(); });
+    add(QCoreApplication::translate("TNumericField", "Select &All"), !selected_, [this] { SelectAll(); });
     return menu;
 }
 
