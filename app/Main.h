@@ -176,6 +176,10 @@ private:
     void BuildContextMenu();
     void BindOnlineAddresses();
     void BuildOfferCommands(QMenu* file);
+    // View > Language: System, English or Español, kept in the saved-values file.
+    void BuildLanguageMenu(QMenuBar* bar);
+    void ChooseLanguage(int language);
+    void ShowLanguage(int language);
     void ConnectInputs();
 
     void SetupGlass();
@@ -199,6 +203,7 @@ private:
     QString referralSuffix_;
     platform::TAltKeyFix* altKeyFix_ = nullptr;
     offers::OfferDesk* offerDesk_ = nullptr;
+    std::array<QAction*, 3> mnuViewLanguage_{};
     // Address each online command opens, the referral suffix already applied where it belongs.
     QHash<QObject*, QString> onlineAddresses_;
     // The promotional pages' screenshots and what a click on each opens.

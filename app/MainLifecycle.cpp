@@ -1,6 +1,7 @@
 // The main window's life: creation (the composition root), closing with the saved values,
 // destruction.
 
+#include "Translations.h"
 #include "AltKeyFixUnit.h"
 #include "DialogPlacement.h"
 #include "HelpContexts.h"
@@ -79,7 +80,9 @@ void TfrmMain::FormCreate() {
         app->OnHint = [this] { AppOnHint(); };
     }
     platform::TheHelp().SetOwner(this);
-    platform::TheHelp().SetHelpFile(exeFolder_ + QStringLiteral("plumcrestcalc.chm"));
+    // The language kept from the last run, else the system's; the help file follows it.
+    ShowLanguage(static_cast<int>(translations::LanguageFromKey(QString::fromStdString(
+        LoadDisplayLanguage(plumcrest::SavedValuesPath(appDataFolder_))))));
     if (auto* app = PlumcrestApplication::Instance()) {
         app->SetHintPause(400);
         app->SetHintHidePause(4000);

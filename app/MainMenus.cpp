@@ -1,6 +1,7 @@
 // The chrome of the main window: main and context menus, toolbar actions, the status bar's
 // link and pointer feedback, GoOnline and the help commands.
 
+#include "HelpFileName.h"
 #include "LocaleSettings.h"
 #include "Main.h"
 #include "OfferDesk.h"
@@ -15,12 +16,15 @@
 #include "Version.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <array>
 #include <functional>
+#include <utility>
 
 namespace plumcrest {
 namespace {
@@ -78,6 +82,8 @@ void TfrmMain::BuildMenus() {
     AddSeparator(file, QStringLiteral("N4"));
     mnuFileExit =
         AddItem(file, QStringLiteral("mnuFileExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
+
+    BuildLanguageMenu(bar);
 
     QMenu* internet = AddMenu(nullptr, bar, QT_TR_NOOP("&Quillmore Online"));
     internet->setObjectName(QStringLiteral("mnuInternet"));
@@ -210,6 +216,48 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
                 raise();
                 PlumcrestApplication::RunGuarded([this] { Calculate(); });
             });
+}
+
+void TfrmMain::BuildLanguageMenu(QMenuBar* bar) {
+    QMenu* view = AddMenu(nullptr, bar, QT_TR_NOOP("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QMenu* language = AddMenu(view, nullptr, QT_TR_NOOP("&Language"));
+    language->setObjectName(QStringLiteral("mnuViewLanguage"));
+    auto* group = new QActionGroup(this);
+    // Each language is named in its own words, so a reader of either finds it.
+    const std::array<std::pair<const char*, std::function<QString()>>, 3> choices{{
+        {"mnuViewLanguageSystem", [] { return tr("&System"); }},
+        {"mnuViewLanguageEnglish", [] { return QStringLiteral("&English"); }},
+        {"mnuViewLanguageSpanish", [] { return QStringLiteral("E&spa\u00f1ol"); }},
+    }};
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        QAction* action = AddItem(language, QString::fromLatin1(choices[i].first), choices[i].second);
+        action->setCheckable(true);
+        group->addAction(action);
+        mnuViewLanguage_[i] = action;
+        Bind(action, this, [this, i] { ChooseLanguage(static_cast<int>(i)); });
+    }
+    mnuViewLanguage_[0]->setChecked(true);
+}
+
+void TfrmMain::ShowLanguage(int language) {
+    const auto choice = static_cast<translations::Language>(language);
+    mnuViewLanguage_.at(static_cast<std::size_t>(language))->setChecked(true);
+    const QLocale shown = translations::ShownLocale(choice, QLocale::system());
+    if (auto* app = QCoreApplication::instance())
+        translations::InstallTranslators(*app, shown);
+    platform::TheHelp().SetHelpFile(exeFolder_ + help::HelpFileNameFor(
+                                                     translations::ShowingSpanish()
+                                                         ? QStringLiteral("es")
+                                                         : QStringLiteral("en")));
+}
+
+void TfrmMain::ChooseLanguage(int language) {
+    ShowLanguage(language);
+    // The choice shows at once; keeping it is reported like any other failed save.
+    SaveDisplayLanguage(SavedValuesPath().toStdString(),
+                        translations::LanguageKey(static_cast<translations::Language>(language))
+                            .toStdString());
 }
 
 void TfrmMain::OpenFile(const QString& file) {

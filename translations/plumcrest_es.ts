@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compiled September 22, 2007</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program is protected by copyright law and international treaties.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to visit our web site ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Here to Visit Our Web Site ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillmore Financial Software logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plumcrest icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close About Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read &amp;License</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Software License ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> About %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Disclaimer</name>
+    <message>
+        <source>Though effort was made to ensure the accuracy of these calculations, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is NO WARRANTY,  expressed or implied, for the accuracy or applicability of this information to your particular financial question.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Consult your financial advisor before making any financial decision.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disclaimer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close| Close Update Wizard</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EstimateFields</name>
     <message>
         <source>Conventional</source>
@@ -55,6 +137,559 @@
         <source>USDA annual fee: the whole term</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Loan &amp;type:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purpose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan a&amp;mount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Upfront premium or funding fee financed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upfront premium or funding fee financed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term (&amp;years):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term in years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note &amp;rate (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance &amp;ends:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance ends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a year, % of the &amp;loan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property ta&amp;x a year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property tax a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home&amp;owner&apos;s insurance a year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homeowner&apos;s insurance a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA &amp;dues a month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HOA dues a month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;APR (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APR the lender disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;IP (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest Percentage disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In &amp;5 Years, total paid:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 Years, total paid, disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 Years, principal paid o&amp;ff:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 5 Years, principal paid off, disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a month, year &amp;1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage insurance a month in year 1, disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finance c&amp;harge:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finance charge disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated ca&amp;sh to close:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated cash to close, disclosed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial rate lasts (months):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Months of the initial rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index today (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes every (months):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Months between changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First change at most (points):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First change cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each later change at most (points):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later change cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over the life of the loan at most (points):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lifetime cap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum rate (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender &amp;credits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs financed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs financed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down payment or funds from you:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down payment or funds from the borrower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funds for you:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funds for the borrower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seller credits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seller credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjustments and other credits (a credit below 0):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjustments and other credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate loc&amp;ked until:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate locked until</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing costs expire:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated closing costs expire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or pay points (% of the loan):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points for a lower rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate with those points (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate with points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or take a lender credit of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lender credit for a higher rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate with that credit (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate with the credit</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help file not available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 could not be opened. It is missing, cannot be read, or is damaged or not the help file that came with this program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 is damaged: the page could not be read from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This help file has no topic for help context %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This help file names no topic to start with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The topic %1 is not in this help file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OfferStore</name>
+    <message>
+        <source>another program is using the file of kept offers; try again when it has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full; make room on it and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file of kept offers or its folder cannot be written to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk could not be written to (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no longer kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers cannot be kept: there is no folder for them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers cannot be kept: the folder %1 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers in %1 could not be read, and the file could not be moved aside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; it belongs to another user</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers in %1 cannot be opened; the file is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offers cannot be kept: the SQLite driver for Qt is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers in %1 were written by a newer Plumcrest; they are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers in %1 were written by an earlier Plumcrest and cannot be brought up to date, since they cannot be written to; they are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers could not be brought up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file says it is version %1, but its table %2 has no column %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; %1 stays at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers could not be read (%1). The file was moved to %2 and a new, empty one was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers in %1 cannot be written to: they are shown for reading only, and no offer can be kept, changed or deleted until the file and its folder can be written again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept offers could not be read: another program is using the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the kept offers could not be read and are not shown (number %2); the file is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the first %1 of its %2 closing cost lines are shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cost labels cut to %1 characters: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is cut to %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offer number %1 (&quot;%2&quot;) holds more than can be shown: %3. The file keeps the rest until the offer is changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 closing cost lines; at most %2 can be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the label of its closing cost line %1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of its figures is beyond what the fields take, so it could not be read back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer could not be changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer could not be renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The offer could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting could not be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name must have 1 to %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -72,6 +707,49 @@
     </message>
     <message>
         <source>Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TNumericField</name>
+    <message>
+        <source>Value is not within required range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value is not valid for this field type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A value is required in this field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -198,6 +876,280 @@
     </message>
     <message>
         <source>Save Offers &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Purchase Price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down Payment Percent:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down Payment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan Amount:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Term in Years:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Payment (P&amp;I):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTAL of Fixed Fees:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual Percentage Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Origination Fees:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount Points:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prepaid Mortgage Interest:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Insurance Premiums:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buydown funds:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flood check fee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Servicing Fee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appraisal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Loan &amp; Closing Fees:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results of this calculation cannot be determined
+<byte value="xd"/>using the values you have entered.
+<byte value="xd"/>
+<byte value="xd"/>Please try again with different values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An problem has occurred.<byte value="xd"/>
+<byte value="xd"/>
+If you wish contact Quillmore Software    <byte value="xd"/>
+<byte value="xd"/>
+at:  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset| Reset Default Values ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Check for New Version ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Help ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> About ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Should you keep renting or buy now? Rentwise compares the true cost of both, year by year, with taxes, upkeep and the money your down payment could earn elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See where every payment goes. Amortiza prints the full amortization schedule of a mortgage and shows how extra payments shorten the term and save interest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to learn more about %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 screenshot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b style=&apos;font-size:18px&apos;&gt;%1&lt;/b&gt; from Quillmore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;a href=&apos;product&apos;&gt;Download a free evaluation of %1 ...&lt;/a&gt;&lt;br&gt;&lt;a href=&apos;product&apos;&gt;Read more on our web site ...&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plumcrest.ini (no home folder is known)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last inputs could not be saved to
+%1
+
+Close without saving them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quillmore Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quillmore on the Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;%1 Information ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - &amp;Home Page ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Freeware Page ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suggestion Box ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quillmore &amp;Blog ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tell Someone Via Our Web Site ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact Quillmore by Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send &amp;Suggestions ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact &amp;Tech Support ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Download Evaluation Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for &amp;New Version ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Online Support ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Disclaimer...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About %1 ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep This Offer...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare Offers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;Loan Estimate...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to visit </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> www.quillmore.example - Calculators for careful home buyers</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
