@@ -2,6 +2,7 @@
 // link and pointer feedback, GoOnline and the help commands.
 
 #include "HelpFileName.h"
+#include "SavedValues.h"
 #include "LocaleSettings.h"
 #include "Main.h"
 #include "OfferDesk.h"

@@ -221,4 +221,12 @@ Qt::ItemFlags ScheduleModel::flags(const QModelIndex& index) const {
     return result;
 }
 
+void ScheduleModel::Retranslate() {
+    if (columnCount() == 0)
+        return;
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
 } // namespace plumcrest::schedule

@@ -39,6 +39,8 @@ public:
                   const LocaleSeparators& separators, QObject* parent = nullptr);
 
     const AmortizationSchedule& Schedule() const { return schedule_; }
+    // Tells the view that the headers and texts are to be asked again, in the language shown.
+    void Retranslate();
     const InsurancePlan& Insurance() const { return insurance_; }
     const LocaleSeparators& Separators() const { return separators_; }
     // The top-level row of the totals.

@@ -10,6 +10,7 @@
 #include "ScheduleModel.h"
 #include "ScreenFit.h"
 #include "Services.h"
+#include "Translations.h"
 
 #include <QActionGroup>
 #include <QDate>
@@ -135,8 +136,10 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, double annualRatePercen
 }
 
 void ScheduleWindow::AddHelpMenu() {
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    QAction* topic = help->addAction(tr("&The Amortization Schedule"));
+    QMenu* help = menuBar()->addMenu(QString());
+    translations::Live(help, [w = help] { w->setTitle(tr("&Help")); });
+    QAction* topic = help->addAction(QString());
+    translations::Live(topic, [w = topic] { w->setText(tr("&The Amortization Schedule")); });
     topic->setShortcut(QKeySequence::HelpContents);
     topic->setShortcutContext(Qt::WindowShortcut);
     addAction(topic);
@@ -151,16 +154,22 @@ ScheduleWindow::ScheduleWindow(const QString& offerName, const LoanTerms& terms,
     const AmortizationSchedule schedule = ScheduleOf(terms);
     Build(schedule, InsuranceOf(terms, schedule));
 
-    QMenu* whatIf = menuBar()->addMenu(tr("&What If"));
-    extraPayments_ = whatIf->addAction(tr("&Extra Payments..."));
+    QMenu* whatIf = menuBar()->addMenu(QString());
+    translations::Live(whatIf, [w = whatIf] { w->setTitle(tr("&What If")); });
+    extraPayments_ = whatIf->addAction(QString());
+    translations::Live(extraPayments_,
+                       [w = extraPayments_] { w->setText(tr("&Extra Payments...")); });
     extraPayments_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(extraPayments_, &QAction::triggered, this,
             platform::Guarded([this] { AskAndApplyPlan(); }));
     if (terms.adjustable) {
         whatIf->addSeparator();
         auto* rates = new QActionGroup(this);
-        QAction* indexed = whatIf->addAction(tr("Rate as the &Index Stands Today"));
-        worstCase_ = whatIf->addAction(tr("&Worst Case"));
+        QAction* indexed = whatIf->addAction(QString());
+        translations::Live(indexed,
+                           [w = indexed] { w->setText(tr("Rate as the &Index Stands Today")); });
+        worstCase_ = whatIf->addAction(QString());
+        translations::Live(worstCase_, [w = worstCase_] { w->setText(tr("&Worst Case")); });
         for (QAction* action : {indexed, worstCase_}) {
             action->setCheckable(true);
             rates->addAction(action);
@@ -251,7 +260,7 @@ QString ScheduleWindow::WhatIfText() const {
 
 void ScheduleWindow::Build(const AmortizationSchedule& schedule, const InsurancePlan& insurance) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("Schedule: %1").arg(offerName_));
+    translations::Live(this, [=, this] { setWindowTitle(tr("Schedule: %1").arg(offerName_)); });
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -263,7 +272,9 @@ void ScheduleWindow::Build(const AmortizationSchedule& schedule, const Insurance
     view_->setUniformRowHeights(true);
     view_->setAlternatingRowColors(true);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName_));
+    translations::Live(view_, [=, this] {
+        view_->setAccessibleName(tr("Amortization schedule of %1").arg(offerName_));
+    });
     // The selected row's text reads on its highlight in every palette.
     view_->setPalette(contrast::ReadableHighlight(view_->palette()));
     summary_->setBuddy(view_);
@@ -271,8 +282,15 @@ void ScheduleWindow::Build(const AmortizationSchedule& schedule, const Insurance
     layout->addWidget(view_);
     setCentralWidget(central);
     ShowSchedule(schedule, insurance);
+    // A change of language retells the summary and the table's texts, keeping what is open.
+    connect(&translations::LanguageNotifier::Instance(),
+            &translations::LanguageNotifier::LanguageChanged, this, [this] {
+                ShowSummary();
+                model_->Retranslate();
+            });
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = menuBar()->addMenu(QString());
+    translations::Live(file, [w = file] { w->setTitle(tr("&File")); });
     // The file says whose schedule it is and of which loan, so several sit apart in a folder.
     const auto months = static_cast<int>(schedule.months.size());
     const QString rate = QString::number(ratePercent_, 'f', 3);
@@ -283,39 +301,52 @@ void ScheduleWindow::Build(const AmortizationSchedule& schedule, const Insurance
     output_ = output::AddOutputActions(
         *file, *this, baseName, [this] { return Csv(); }, [this] { return Document(); });
     file->addSeparator();
-    QAction* close = file->addAction(tr("&Close"));
+    QAction* close = file->addAction(QString());
+    translations::Live(close, [w = close] { w->setText(tr("&Close")); });
     // Escape closes it too, as it closes the Compare window.
     close->setShortcuts({QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)});
     close->setShortcutContext(Qt::WindowShortcut);
     connect(close, &QAction::triggered, this, platform::Guarded([this] { this->close(); }));
 
-    QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
-    showMonths_ = viewMenu->addAction(tr("Show All &Months"));
+    QMenu* viewMenu = menuBar()->addMenu(QString());
+    translations::Live(viewMenu, [w = viewMenu] { w->setTitle(tr("&View")); });
+    showMonths_ = viewMenu->addAction(QString());
+    translations::Live(showMonths_, [w = showMonths_] { w->setText(tr("Show All &Months")); });
     showMonths_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     connect(showMonths_, &QAction::triggered, view_,
             platform::Guarded([this] { view_->expandAll(); }));
-    yearsOnly_ = viewMenu->addAction(tr("&Years Only"));
+    yearsOnly_ = viewMenu->addAction(QString());
+    translations::Live(yearsOnly_, [w = yearsOnly_] { w->setText(tr("&Years Only")); });
     yearsOnly_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     connect(yearsOnly_, &QAction::triggered, view_,
             platform::Guarded([this] { view_->collapseAll(); }));
     resize(FittedSize(this, QSize(900, 560)));
 }
 
-void ScheduleWindow::ShowSchedule(const AmortizationSchedule& schedule,
-                                  const InsurancePlan& insurance) {
+void ScheduleWindow::ShowSummary() {
+    if (!model_ || !insurance_)
+        return;
+    const AmortizationSchedule& schedule = model_->Schedule();
     subtitle_ = ScheduleSubtitle(schedule, ratePercent_, separators_);
-    ScheduleModel* old = model_;
-    model_ = new ScheduleModel(schedule, insurance, separators_, this);
-    view_->setModel(model_);
-    delete old;
     QString summary =
         subtitle_ + QLatin1Char('\n') +
-        InsuranceSummary(insurance, static_cast<std::int32_t>(schedule.months.size()), separators_);
+        InsuranceSummary(*insurance_, static_cast<std::int32_t>(schedule.months.size()),
+                         separators_);
     const QString whatIf = WhatIfText();
     if (!whatIf.isEmpty())
         summary += QLatin1Char('\n') + whatIf;
     summary_->setText(summary);
     view_->setAccessibleDescription(summary);
+}
+
+void ScheduleWindow::ShowSchedule(const AmortizationSchedule& schedule,
+                                  const InsurancePlan& insurance) {
+    insurance_ = insurance;
+    ScheduleModel* old = model_;
+    model_ = new ScheduleModel(schedule, insurance, separators_, this);
+    view_->setModel(model_);
+    delete old;
+    ShowSummary();
     view_->header()->setStretchLastSection(false);
     view_->header()->setSectionResizeMode(QHeaderView::Stretch);
     view_->header()->setSectionResizeMode(ScheduleModel::MonthColumn,

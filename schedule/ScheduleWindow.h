@@ -69,6 +69,8 @@ private:
     void AddHelpMenu();
     void Build(const AmortizationSchedule& schedule, const InsurancePlan& insurance);
     void ShowSchedule(const AmortizationSchedule& schedule, const InsurancePlan& insurance);
+    // The lines above the table, from the schedule shown and its insurance.
+    void ShowSummary();
     void Relayout();
     void AskAndApplyPlan();
 
@@ -80,6 +82,7 @@ private:
     QAction* extraPayments_ = nullptr;
     QAction* worstCase_ = nullptr;
     QString subtitle_;
+    std::optional<InsurancePlan> insurance_;
     ScheduleModel* model_ = nullptr;
     QTreeView* view_ = nullptr;
     QLabel* summary_ = nullptr;
