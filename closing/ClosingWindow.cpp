@@ -1,6 +1,7 @@
 #include "ClosingWindow.h"
 
 #include "Guarded.h"
+#include "Translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,22 +65,24 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
                              QString offerName, CheckChoices choices, QWidget* parent)
     : QWidget(parent, Qt::Window), estimate_(std::move(estimate)), closing_(std::move(closing)),
       offerName_(std::move(offerName)), choices_(std::move(choices)) {
-    setWindowTitle(tr("Closing Disclosure check"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = new QVBoxLayout(this);
-    auto* against = new QLabel(tr("Checked against the Loan Estimate of \"%1\".").arg(offerName_));
+    auto* against = new QLabel;
     against->setWordWrap(true);
     layout->addWidget(against);
 
     auto* timing = new QHBoxLayout;
-    auto* receivedLabel = new QLabel(tr("Day you received it:"));
+    auto* receivedLabel = new QLabel;
     received_ = new QDateEdit;
     received_->setCalendarPopup(true);
     received_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     receivedLabel->setBuddy(received_);
-    mailed_ = new QCheckBox(tr("Sent by mail"));
-    mailed_->setToolTip(tr("A form sent by mail counts as received three business days after it "
-                           "was sent, unless it came sooner."));
+    mailed_ = new QCheckBox;
+    translations::Live(mailed_, [=, this] {
+        mailed_->setToolTip(
+            tr("A form sent by mail counts as received three business days after it "
+               "was sent, unless it came sooner."));
+    });
     timing->addWidget(receivedLabel);
     timing->addWidget(received_);
     timing->addWidget(mailed_);
@@ -87,14 +90,13 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
     layout->addLayout(timing);
 
     summary_ = new QTextBrowser;
-    summary_->setAccessibleName(tr("What the check found"));
+    translations::Live(summary_,
+                       [=, this] { summary_->setAccessibleName(tr("What the check found")); });
     layout->addWidget(summary_, 3);
 
     table_ = new QTableWidget(0, 6);
-    table_->setAccessibleName(tr("Each cost beside its estimate"));
-    table_->setHorizontalHeaderLabels({tr("Section"), tr("Closing Disclosure line"),
-                                       tr("Loan Estimate line"), tr("Estimated"), tr("Final"),
-                                       tr("Limit")});
+    translations::Live(
+        table_, [=, this] { table_->setAccessibleName(tr("Each cost beside its estimate")); });
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     table_->verticalHeader()->hide();
@@ -102,10 +104,8 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
     layout->addWidget(table_, 2);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* print =
-        buttons->addButton(tr("&Print Questions..."), QDialogButtonBox::ActionRole);
-    QPushButton* save =
-        buttons->addButton(tr("&Save Questions as PDF..."), QDialogButtonBox::ActionRole);
+    QPushButton* print = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
+    QPushButton* save = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     layout->addWidget(buttons);
     connect(print, &QPushButton::clicked, this, platform::Guarded([this] { Print(); }));
@@ -130,6 +130,21 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
                 Recheck();
             }));
     Recheck();
+    // The texts follow the language shown; a change retells the check too.
+    translations::Live(this, [this, against, receivedLabel, print, save] {
+        setWindowTitle(tr("Closing Disclosure check"));
+        against->setText(tr("Checked against the Loan Estimate of \"%1\".").arg(offerName_));
+        receivedLabel->setText(tr("Day you received it:"));
+        mailed_->setText(tr("Sent by mail"));
+        table_->setHorizontalHeaderLabels({tr("Section"), tr("Closing Disclosure line"),
+                                           tr("Loan Estimate line"), tr("Estimated"), tr("Final"),
+                                           tr("Limit")});
+        print->setText(tr("&Print Questions..."));
+        save->setText(tr("&Save Questions as PDF..."));
+    });
+    connect(&translations::LanguageNotifier::Instance(),
+            &translations::LanguageNotifier::LanguageChanged, this,
+            platform::Guarded([this] { Recheck(); }));
     resize(900, 640);
 }
 

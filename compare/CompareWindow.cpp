@@ -15,6 +15,7 @@
 #include "OfferStore.h"
 #include "ScheduleWindow.h"
 #include "Services.h"
+#include "Translations.h"
 #include "WhatIf.h"
 
 #include <QAccessible>
@@ -54,8 +55,9 @@ using store::KeptOffer;
 
 namespace {
 
-QAction* NewAction(QWidget* window, const QString& text, const QKeySequence& shortcut) {
-    auto* action = new QAction(text, window);
+QAction* NewAction(QWidget* window, const char* source, const QKeySequence& shortcut) {
+    auto* action = new QAction(window);
+    translations::Live(action, [action, source] { action->setText(CompareWindow::tr(source)); });
     action->setShortcut(shortcut);
     // Shortcuts work from every control of the window, menus closed.
     action->setShortcutContext(Qt::WindowShortcut);
@@ -136,29 +138,39 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     }();
     (void)accessible;
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(tr("Compare Offers"));
+    translations::Live(this, [=, this] { setWindowTitle(tr("Compare Offers")); });
     setAttribute(Qt::WA_DeleteOnClose);
 
     model_ = new CompareModel(TheLocaleSeparators(), this);
     CreateActions();
 
-    auto* horizonLabel = new QLabel(tr("&Years you expect to keep this loan:"), this);
+    auto* horizonLabel = new QLabel(this);
+    translations::Live(horizonLabel, [w = horizonLabel] {
+        w->setText(tr("&Years you expect to keep this loan:"));
+    });
     horizon_ = new QSpinBox(this);
     horizon_->setObjectName(QStringLiteral("edtHorizon"));
-    horizon_->setAccessibleName(tr("Years you expect to keep this loan"));
+    translations::Live(horizon_, [=, this] {
+        horizon_->setAccessibleName(tr("Years you expect to keep this loan"));
+    });
     horizon_->setRange(1, 1);
     horizon_->installEventFilter(this);
     horizonLabel->setBuddy(horizon_);
-    auto* savingsLabel = new QLabel(tr("Your savings e&arn:"), this);
+    auto* savingsLabel = new QLabel(this);
+    translations::Live(savingsLabel, [w = savingsLabel] { w->setText(tr("Your savings e&arn:")); });
     savings_ = new QDoubleSpinBox(this);
     savings_->setObjectName(QStringLiteral("edtSavingsRate"));
-    savings_->setAccessibleName(tr("Your savings earn, percent a year"));
-    savings_->setToolTip(tr("What your money would earn a year if it were not paid to the "
-                            "lender: the fair cost counts it"));
+    translations::Live(savings_, [=, this] {
+        savings_->setAccessibleName(tr("Your savings earn, percent a year"));
+    });
+    translations::Live(savings_, [=, this] {
+        savings_->setToolTip(tr("What your money would earn a year if it were not paid to the "
+                                "lender: the fair cost counts it"));
+    });
     savings_->setRange(0, 20);
     savings_->setDecimals(2);
     savings_->setSingleStep(0.25);
-    savings_->setSuffix(tr(" % a year"));
+    translations::Live(savings_, [=, this] { savings_->setSuffix(tr(" % a year")); });
     savings_->setValue(OfferComparison::kDefaultSavingsPercent);
     savings_->installEventFilter(this);
     savingsLabel->setBuddy(savings_);
@@ -173,7 +185,9 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("lblVerdict"));
     // Named by the verdict itself, as every figure is; what it answers is its description.
-    verdict_->setAccessibleDescription(tr("Which offer is best for you"));
+    translations::Live(verdict_, [=, this] {
+        verdict_->setAccessibleDescription(tr("Which offer is best for you"));
+    });
     // It quotes the offers' names: shown as written.
     verdict_->setTextFormat(Qt::PlainText);
     verdict_->setWordWrap(true);
@@ -183,7 +197,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     table_ = new OffersTable(this);
     table_->setObjectName(QStringLiteral("tblOffers"));
-    table_->setAccessibleName(tr("Kept offers"));
+    translations::Live(table_, [=, this] { table_->setAccessibleName(tr("Kept offers")); });
     table_->setModel(model_);
     table_->setPalette(ReadableSelection(palette()));
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
@@ -200,21 +214,25 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     breakEven_ = new QListWidget(this);
     breakEven_->setObjectName(QStringLiteral("lstBreakEven"));
-    breakEven_->setAccessibleName(tr("Break-even"));
+    translations::Live(breakEven_, [=, this] { breakEven_->setAccessibleName(tr("Break-even")); });
     // Long texts wrap: none is cut at the list's edge.
     breakEven_->setWordWrap(true);
     // The title stays short, as a group box's title never wraps; its explanation does.
-    auto* breakEvenBox = new QGroupBox(tr("Break-even months"), this);
-    auto* breakEvenNote =
-        new QLabel(tr("From which month the lower rate has cost less (loan costs plus interest "
-                      "and mortgage insurance paid so far)"),
-                   breakEvenBox);
+    auto* breakEvenBox = new QGroupBox(this);
+    translations::Live(breakEvenBox, [w = breakEvenBox] { w->setTitle(tr("Break-even months")); });
+    auto* breakEvenNote = new QLabel(breakEvenBox);
+    translations::Live(breakEvenNote, [breakEvenNote] {
+        breakEvenNote->setText(tr("From which month the lower rate has cost less (loan costs plus "
+                                  "interest and mortgage insurance paid so far)"));
+    });
     breakEvenNote->setWordWrap(true);
     reference_ = new QComboBox(this);
     reference_->setObjectName(QStringLiteral("cboBreakEvenAgainst"));
-    reference_->setAccessibleName(tr("Break-even against"));
+    translations::Live(reference_,
+                       [=, this] { reference_->setAccessibleName(tr("Break-even against")); });
     reference_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* referenceLabel = new QLabel(tr("A&gainst:"), this);
+    auto* referenceLabel = new QLabel(this);
+    translations::Live(referenceLabel, [w = referenceLabel] { w->setText(tr("A&gainst:")); });
     referenceLabel->setBuddy(reference_);
     auto* referenceRow = new QHBoxLayout;
     referenceRow->addWidget(referenceLabel);
@@ -226,21 +244,26 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     choice_ = new QListWidget(this);
     choice_->setObjectName(QStringLiteral("lstCompared"));
-    choice_->setAccessibleName(tr("Offers to compare"));
+    translations::Live(choice_, [=, this] { choice_->setAccessibleName(tr("Offers to compare")); });
     choice_->setPalette(ReadableSelection(palette()));
     breakEven_->setPalette(ReadableSelection(palette()));
-    choice_->setToolTip(tr("Tick the offers to set side by side; the newest six at first"));
+    translations::Live(choice_, [=, this] {
+        choice_->setToolTip(tr("Tick the offers to set side by side; the newest six at first"));
+    });
     // Wide enough for a name and its rate; longer names wrap and show whole.
     choice_->setWordWrap(true);
     choice_->setResizeMode(QListView::Adjust);
     choice_->setMinimumWidth(choice_->fontMetrics().averageCharWidth() * 24);
-    auto* choiceBox = new QGroupBox(tr("Com&pare"), this);
+    auto* choiceBox = new QGroupBox(this);
+    translations::Live(choiceBox, [w = choiceBox] { w->setTitle(tr("Com&pare")); });
     auto* choiceLayout = new QVBoxLayout(choiceBox);
     choiceLayout->addWidget(choice_);
 
-    empty_ = new QLabel(tr("No offers are kept yet. In the calculator, choose File > Keep This "
-                           "Offer... for each offer you want to compare."),
-                        this);
+    empty_ = new QLabel(this);
+    translations::Live(empty_, [w = empty_] {
+        w->setText(tr("No offers are kept yet. In the calculator, choose File > Keep This "
+                      "Offer... for each offer you want to compare."));
+    });
     empty_->setObjectName(QStringLiteral("lblNoOffers"));
     empty_->setWordWrap(true);
     status_ = new QLabel(this);
@@ -278,57 +301,92 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     chart_->setObjectName(QStringLiteral("chtCompare"));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabsCompare"));
-    tabs_->addTab(offersPage, tr("Offers"));
-    tabs_->addTab(chart_, tr("Char&t"));
+    tabs_->addTab(offersPage, QString());
+    translations::Live(
+        offersPage, [this, w = offersPage] { tabs_->setTabText(tabs_->indexOf(w), tr("Offers")); });
+    tabs_->addTab(chart_, QString());
+    translations::Live(chart_,
+                       [this, w = chart_] { tabs_->setTabText(tabs_->indexOf(w), tr("Char&t")); });
 
     // Points or credits, and keep or refinance: sentences, as the verdict is.
-    const auto sentences = [this](const char* objectName, const QString& accessible) {
+    const auto sentences = [this](const char* objectName, const char* accessible) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(objectName));
-        label->setAccessibleName(accessible);
+        translations::Live(label,
+                           [label, accessible] { label->setAccessibleName(tr(accessible)); });
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return label;
     };
-    pointsText_ = sentences("lblPointsCredits", tr("Points or credits"));
+    pointsText_ = sentences("lblPointsCredits", QT_TR_NOOP("Points or credits"));
     auto* pointsScroll = new QScrollArea(this);
     pointsScroll->setWidgetResizable(true);
     pointsScroll->setWidget(pointsText_);
-    tabs_->addTab(pointsScroll, tr("Points or Cred&its"));
+    tabs_->addTab(pointsScroll, QString());
+    translations::Live(pointsScroll, [this, w = pointsScroll] {
+        tabs_->setTabText(tabs_->indexOf(w), tr("Points or Cred&its"));
+    });
 
-    const auto money = [this](const char* objectName, const QString& accessible) {
+    const auto money = [this](const char* objectName, const char* accessible) {
         auto* field = new QDoubleSpinBox(this);
         field->setObjectName(QString::fromLatin1(objectName));
-        field->setAccessibleName(accessible);
+        translations::Live(field,
+                           [field, accessible] { field->setAccessibleName(tr(accessible)); });
         field->setRange(0, 99999999.99);
         field->setDecimals(2);
         field->setGroupSeparatorShown(true);
         return field;
     };
-    currentBalance_ = money("edtCurrentBalance", tr("Balance owed on the loan you have"));
+    currentBalance_ = money("edtCurrentBalance", QT_TR_NOOP("Balance owed on the loan you have"));
     currentRate_ = new QDoubleSpinBox(this);
     currentRate_->setObjectName(QStringLiteral("edtCurrentRate"));
-    currentRate_->setAccessibleName(tr("Rate of the loan you have, percent a year"));
+    translations::Live(currentRate_, [=, this] {
+        currentRate_->setAccessibleName(tr("Rate of the loan you have, percent a year"));
+    });
     currentRate_->setRange(0, 99.9999);
     currentRate_->setDecimals(4);
     currentRate_->setSingleStep(0.125);
-    currentRate_->setSuffix(tr(" %"));
+    translations::Live(currentRate_, [=, this] { currentRate_->setSuffix(tr(" %")); });
     currentMonths_ = new QSpinBox(this);
     currentMonths_->setObjectName(QStringLiteral("edtCurrentMonthsLeft"));
-    currentMonths_->setAccessibleName(tr("Payments left on the loan you have"));
+    translations::Live(currentMonths_, [=, this] {
+        currentMonths_->setAccessibleName(tr("Payments left on the loan you have"));
+    });
     currentMonths_->setRange(0, 11988);
     currentInsurance_ =
-        money("edtCurrentInsurance", tr("Mortgage insurance a month on the loan you have"));
-    refinanceText_ = sentences("lblKeepOrRefinance", tr("Keep or refinance"));
+        money("edtCurrentInsurance", QT_TR_NOOP("Mortgage insurance a month on the loan you have"));
+    refinanceText_ = sentences("lblKeepOrRefinance", QT_TR_NOOP("Keep or refinance"));
     auto* refinancePage = new QWidget(this);
     auto* currentForm = new QFormLayout;
-    currentForm->addRow(tr("&Balance owed (from your last statement):"), currentBalance_);
-    currentForm->addRow(tr("Interest rate:"), currentRate_);
-    currentForm->addRow(tr("Payments left:"), currentMonths_);
-    currentForm->addRow(tr("Mortgage insurance a &month:"), currentInsurance_);
-    auto* currentBox = new QGroupBox(tr("The loan you have"), this);
+    {
+        auto* label = new QLabel(this);
+        label->setBuddy(currentBalance_);
+        currentForm->addRow(label, currentBalance_);
+        translations::Live(
+            label, [label] { label->setText(tr("&Balance owed (from your last statement):")); });
+    }
+    {
+        auto* label = new QLabel(this);
+        label->setBuddy(currentRate_);
+        currentForm->addRow(label, currentRate_);
+        translations::Live(label, [label] { label->setText(tr("Interest rate:")); });
+    }
+    {
+        auto* label = new QLabel(this);
+        label->setBuddy(currentMonths_);
+        currentForm->addRow(label, currentMonths_);
+        translations::Live(label, [label] { label->setText(tr("Payments left:")); });
+    }
+    {
+        auto* label = new QLabel(this);
+        label->setBuddy(currentInsurance_);
+        currentForm->addRow(label, currentInsurance_);
+        translations::Live(label, [label] { label->setText(tr("Mortgage insurance a &month:")); });
+    }
+    auto* currentBox = new QGroupBox(this);
+    translations::Live(currentBox, [w = currentBox] { w->setTitle(tr("The loan you have")); });
     currentBox->setLayout(currentForm);
     auto* refinanceLayout = new QVBoxLayout(refinancePage);
     refinanceLayout->addWidget(currentBox);
@@ -337,20 +395,24 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     auto* refinanceScroll = new QScrollArea(this);
     refinanceScroll->setWidgetResizable(true);
     refinanceScroll->setWidget(refinancePage);
-    tabs_->addTab(refinanceScroll, tr("&Keep or Refinance"));
+    tabs_->addTab(refinanceScroll, QString());
+    translations::Live(refinanceScroll, [this, w = refinanceScroll] {
+        tabs_->setTabText(tabs_->indexOf(w), tr("&Keep or Refinance"));
+    });
 
     // Created in the order they stand, so Tab follows their places.
-    useButton_ = ButtonFor(actions_.use, tr("&Use in Calculator"), "btnUseInCalculator");
-    editButton_ = ButtonFor(actions_.edit, tr("&Edit..."), "btnEditOffer");
-    renameButton_ = ButtonFor(actions_.rename, tr("&Rename..."), "btnRename");
-    deleteButton_ = ButtonFor(actions_.remove, tr("&Delete"), "btnDelete");
-    undoButton_ = ButtonFor(actions_.undo, actions_.undo->text(), "btnUndoDelete");
+    useButton_ = ButtonFor(actions_.use, QT_TR_NOOP("&Use in Calculator"), "btnUseInCalculator");
+    editButton_ = ButtonFor(actions_.edit, QT_TR_NOOP("&Edit..."), "btnEditOffer");
+    renameButton_ = ButtonFor(actions_.rename, QT_TR_NOOP("&Rename..."), "btnRename");
+    deleteButton_ = ButtonFor(actions_.remove, QT_TR_NOOP("&Delete"), "btnDelete");
+    undoButton_ = ButtonFor(actions_.undo, nullptr, "btnUndoDelete");
+    undoButton_->setText(actions_.undo->text());
     // The button names what it takes back, as the menu item does.
     connect(actions_.undo, &QAction::changed, undoButton_,
             [this] { undoButton_->setText(actions_.undo->text()); });
-    scheduleButton_ = ButtonFor(actions_.schedule, tr("&Schedule..."), "btnSchedule");
-    QPushButton* help = ButtonFor(actions_.help, tr("He&lp"), "btnCompareHelp");
-    QPushButton* close = ButtonFor(actions_.close, tr("&Close"), "btnCompareClose");
+    scheduleButton_ = ButtonFor(actions_.schedule, QT_TR_NOOP("&Schedule..."), "btnSchedule");
+    QPushButton* help = ButtonFor(actions_.help, QT_TR_NOOP("He&lp"), "btnCompareHelp");
+    QPushButton* close = ButtonFor(actions_.close, QT_TR_NOOP("&Close"), "btnCompareClose");
     // The buttons wrap onto a second row in a narrow window rather than leave it.
     auto* buttons = new FlowLayout;
     for (QPushButton* button :
@@ -376,7 +438,7 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     verdictArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     verdictArea_->setWidget(verdictPage);
     verdictArea_->setMinimumHeight(fontMetrics().lineSpacing());
-    verdictArea_->setAccessibleName(tr("Verdict"));
+    translations::Live(verdictArea_, [=, this] { verdictArea_->setAccessibleName(tr("Verdict")); });
     layout->addWidget(verdictArea_);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
@@ -428,6 +490,12 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
 
     RestoreSettings();
     Reload();
+    // A change of language retells the comparison from the kept offers; what is typed stays.
+    connect(&translations::LanguageNotifier::Instance(),
+            &translations::LanguageNotifier::LanguageChanged, this, Guarded([this] {
+                Reload();
+                chart_->update();
+            }));
     resize(860, 600);
 }
 
@@ -603,11 +671,13 @@ void CompareWindow::FillVerdict() {
                  "same loan at different rates.")
             : points.join(QStringLiteral("\n\n")));
     const QStringList refinance = model_->RefinanceTexts();
-    refinanceText_->setText(
-        refinance.isEmpty()
-            ? tr("No refinance offer is compared. A Loan Estimate whose purpose is Refinance, "
-                 "imported or typed, is set here against the loan you have.")
-            : refinance.join(QStringLiteral("\n\n")));
+    translations::Live(refinanceText_, [=, this] {
+        refinanceText_->setText(
+            refinance.isEmpty()
+                ? tr("No refinance offer is compared. A Loan Estimate whose purpose is Refinance, "
+                     "imported or typed, is set here against the loan you have.")
+                : refinance.join(QStringLiteral("\n\n")));
+    });
 }
 
 void CompareWindow::CurrentLoanChanged() {
@@ -702,37 +772,40 @@ void CompareWindow::KeepSetting(const QString& key, const QString& value) {
 }
 
 void CompareWindow::CreateActions() {
-    actions_.use = NewAction(this, tr("&Use in Calculator"), QKeySequence(Qt::CTRL | Qt::Key_U));
-    actions_.edit = NewAction(this, tr("&Edit..."), QKeySequence(Qt::CTRL | Qt::Key_D));
-    actions_.rename = NewAction(this, tr("&Rename..."), QKeySequence(Qt::Key_F2));
-    actions_.remove = NewAction(this, tr("&Delete"), QKeySequence(QKeySequence::Delete));
-    actions_.undo = NewAction(this, tr("U&ndo"), QKeySequence(QKeySequence::Undo));
-    actions_.redo = NewAction(this, tr("Red&o"), QKeySequence(QKeySequence::Redo));
+    actions_.use =
+        NewAction(this, QT_TR_NOOP("&Use in Calculator"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    actions_.edit = NewAction(this, QT_TR_NOOP("&Edit..."), QKeySequence(Qt::CTRL | Qt::Key_D));
+    actions_.rename = NewAction(this, QT_TR_NOOP("&Rename..."), QKeySequence(Qt::Key_F2));
+    actions_.remove = NewAction(this, QT_TR_NOOP("&Delete"), QKeySequence(QKeySequence::Delete));
+    actions_.undo = NewAction(this, QT_TR_NOOP("U&ndo"), QKeySequence(QKeySequence::Undo));
+    actions_.redo = NewAction(this, QT_TR_NOOP("Red&o"), QKeySequence(QKeySequence::Redo));
     actions_.saveOffers =
-        NewAction(this, tr("Save Offers &As..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+        NewAction(this, QT_TR_NOOP("Save Offers &As..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     actions_.openOffers =
-        NewAction(this, tr("&Open Offers..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    actions_.schedule = NewAction(this, tr("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
+        NewAction(this, QT_TR_NOOP("&Open Offers..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    actions_.schedule =
+        NewAction(this, QT_TR_NOOP("&Schedule..."), QKeySequence(Qt::CTRL | Qt::Key_H));
     actions_.importEstimate =
-        NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
-    actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."),
+        NewAction(this, QT_TR_NOOP("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
+    actions_.checkClosing = NewAction(this, QT_TR_NOOP("Check &Closing Disclosure..."),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
+    actions_.help = NewAction(this, QT_TR_NOOP("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.verdictHelp =
-        NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    actions_.pointsHelp =
-        NewAction(this, tr("&Points or Credits"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
-    actions_.refinanceHelp =
-        NewAction(this, tr("&Keep or Refinance"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F1));
-    actions_.close = NewAction(this, tr("&Close"), QKeySequence::Close);
-    actions_.offersTab = NewAction(this, tr("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
-    actions_.costChart = NewAction(this, tr("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
+        NewAction(this, QT_TR_NOOP("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    actions_.pointsHelp = NewAction(this, QT_TR_NOOP("&Points or Credits"),
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F1));
+    actions_.refinanceHelp = NewAction(this, QT_TR_NOOP("&Keep or Refinance"),
+                                       QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F1));
+    actions_.close = NewAction(this, QT_TR_NOOP("&Close"), QKeySequence::Close);
+    actions_.offersTab = NewAction(this, QT_TR_NOOP("&Offers"), QKeySequence(Qt::CTRL | Qt::Key_1));
+    actions_.costChart =
+        NewAction(this, QT_TR_NOOP("&Cost Chart"), QKeySequence(Qt::CTRL | Qt::Key_2));
     actions_.balanceChart =
-        NewAction(this, tr("&Balance Chart"), QKeySequence(Qt::CTRL | Qt::Key_3));
-    actions_.extraPlan = NewAction(this, tr("&Extra Payments for All Offers..."),
+        NewAction(this, QT_TR_NOOP("&Balance Chart"), QKeySequence(Qt::CTRL | Qt::Key_3));
+    actions_.extraPlan = NewAction(this, QT_TR_NOOP("&Extra Payments for All Offers..."),
                                    QKeySequence(Qt::CTRL | Qt::Key_R));
-    actions_.clearPlan =
-        NewAction(this, tr("&No Extra Payments"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    actions_.clearPlan = NewAction(this, QT_TR_NOOP("&No Extra Payments"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     // Escape closes the window too; it is not one of the calculator's dialogs.
     actions_.close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});
 
@@ -792,7 +865,8 @@ void CompareWindow::CreateActions() {
 
 void CompareWindow::CreateMenus() {
     menuBar_ = new QMenuBar(this);
-    QMenu* file = menuBar_->addMenu(tr("&File"));
+    QMenu* file = menuBar_->addMenu(QString());
+    translations::Live(file, [w = file] { w->setTitle(tr("&File")); });
     file->addAction(actions_.schedule);
     file->addAction(actions_.importEstimate);
     file->addAction(actions_.checkClosing);
@@ -805,30 +879,35 @@ void CompareWindow::CreateMenus() {
     file->addSeparator();
     file->addAction(actions_.close);
 
-    QMenu* offer = menuBar_->addMenu(tr("&Offer"));
+    QMenu* offer = menuBar_->addMenu(QString());
+    translations::Live(offer, [w = offer] { w->setTitle(tr("&Offer")); });
     for (QAction* action : {actions_.use, actions_.edit, actions_.rename, actions_.remove,
                             actions_.undo, actions_.redo})
         offer->addAction(action);
 
-    QMenu* view = menuBar_->addMenu(tr("&View"));
+    QMenu* view = menuBar_->addMenu(QString());
+    translations::Live(view, [w = view] { w->setTitle(tr("&View")); });
     for (QAction* action : {actions_.offersTab, actions_.costChart, actions_.balanceChart})
         view->addAction(action);
 
-    QMenu* whatIf = menuBar_->addMenu(tr("&What If"));
+    QMenu* whatIf = menuBar_->addMenu(QString());
+    translations::Live(whatIf, [w = whatIf] { w->setTitle(tr("&What If")); });
     whatIf->addAction(actions_.extraPlan);
     whatIf->addAction(actions_.clearPlan);
 
-    QMenu* help = menuBar_->addMenu(tr("&Help"));
+    QMenu* help = menuBar_->addMenu(QString());
+    translations::Live(help, [w = help] { w->setTitle(tr("&Help")); });
     help->addAction(actions_.help);
     help->addAction(actions_.verdictHelp);
     help->addAction(actions_.pointsHelp);
     help->addAction(actions_.refinanceHelp);
 }
 
-QPushButton* CompareWindow::ButtonFor(QAction* action, const QString& text,
-                                      const char* objectName) {
+QPushButton* CompareWindow::ButtonFor(QAction* action, const char* source, const char* objectName) {
     // The button's own mnemonic differs from the menu item's text where both are in view.
-    auto* button = new QPushButton(text, this);
+    auto* button = new QPushButton(this);
+    if (source)
+        translations::Live(button, [button, source] { button->setText(tr(source)); });
     button->setObjectName(QString::fromLatin1(objectName));
     button->setEnabled(action->isEnabled());
     connect(button, &QPushButton::clicked, action, &QAction::trigger);

@@ -183,7 +183,7 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
-    QPushButton* ButtonFor(QAction* action, const QString& text, const char* objectName);
+    QPushButton* ButtonFor(QAction* action, const char* source, const char* objectName);
     void ShowOffers(std::vector<store::KeptOffer> offers, std::optional<qint64> select);
     void ReadChoice();
     void FillChoiceList();

@@ -1,3592 +1,3592 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
-<context>
+  <context>
     <name>About</name>
     <message>
-        <source>Version %1</source>
-        <translation type="unfinished"></translation>
+      <source>Version %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Compiled September 22, 2007</source>
-        <translation type="unfinished"></translation>
+      <source>Compiled September 22, 2007</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>All rights reserved.</source>
-        <translation type="unfinished"></translation>
+      <source>All rights reserved.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>This program is protected by copyright law and international treaties.</source>
-        <translation type="unfinished"></translation>
+      <source>This program is protected by copyright law and international treaties.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Click to visit our web site ...</source>
-        <translation type="unfinished"></translation>
+      <source>Click to visit our web site ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Click Here to Visit Our Web Site ...</source>
-        <translation type="unfinished"></translation>
+      <source>Click Here to Visit Our Web Site ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Quillmore Financial Software logo</source>
-        <translation type="unfinished"></translation>
+      <source>Quillmore Financial Software logo</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumcrest icon</source>
-        <translation type="unfinished"></translation>
+      <source>Plumcrest icon</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;OK</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Close About Window</source>
-        <translation type="unfinished"></translation>
+      <source>Close About Window</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Read &amp;License</source>
-        <translation type="unfinished"></translation>
+      <source>Read &amp;License</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Show Software License ...</source>
-        <translation type="unfinished"></translation>
+      <source>Show Software License ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> About %1</source>
-        <translation type="unfinished"></translation>
+      <source> About %1</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Disclaimer</name>
     <message>
-        <source>Though effort was made to ensure the accuracy of these calculations, </source>
-        <translation type="unfinished"></translation>
+      <source>Though effort was made to ensure the accuracy of these calculations, </source>
+      <translation>Aunque se ha procurado asegurar la exactitud de estos cálculos, </translation>
     </message>
     <message>
-        <source>there is NO WARRANTY,  expressed or implied, for the accuracy or applicability of this information to your particular financial question.</source>
-        <translation type="unfinished"></translation>
+      <source>there is NO WARRANTY,  expressed or implied, for the accuracy or applicability of this information to your particular financial question.</source>
+      <translation>no existe NINGUNA GARANTÍA,  expresa ni implícita, de la exactitud o la aplicabilidad de esta información a su consulta financiera particular.</translation>
     </message>
     <message>
-        <source>  Consult your financial advisor before making any financial decision.</source>
-        <translation type="unfinished"></translation>
+      <source>  Consult your financial advisor before making any financial decision.</source>
+      <translation>  Consulte a su asesor financiero antes de tomar cualquier decisión financiera.</translation>
     </message>
     <message>
-        <source>Disclaimer</source>
-        <translation type="unfinished"></translation>
+      <source>Disclaimer</source>
+      <translation>Aviso legal</translation>
     </message>
     <message>
-        <source> &amp;OK</source>
-        <translation type="unfinished"></translation>
+      <source> &amp;OK</source>
+      <translation> &amp;Aceptar</translation>
     </message>
     <message>
-        <source>Close| Close Update Wizard</source>
-        <translation type="unfinished"></translation>
+      <source>Close| Close Update Wizard</source>
+      <translation>Cerrar| Cerrar asistente de actualización</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>EstimateFields</name>
     <message>
-        <source>Conventional</source>
-        <translation type="unfinished"></translation>
+      <source>Conventional</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>FHA</source>
-        <translation type="unfinished"></translation>
+      <source>FHA</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>VA</source>
-        <translation type="unfinished"></translation>
+      <source>VA</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+      <source>Other</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>USDA</source>
-        <translation type="unfinished"></translation>
+      <source>USDA</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Purchase</source>
-        <translation type="unfinished"></translation>
+      <source>Purchase</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Refinance</source>
-        <translation type="unfinished"></translation>
+      <source>Refinance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Construction</source>
-        <translation type="unfinished"></translation>
+      <source>Construction</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Home equity loan</source>
-        <translation type="unfinished"></translation>
+      <source>Home equity loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>None</source>
-        <translation type="unfinished"></translation>
+      <source>None</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Conventional: at 78 % of the value</source>
-        <translation type="unfinished"></translation>
+      <source>Conventional: at 78 % of the value</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>FHA: after 11 years, or the whole term</source>
-        <translation type="unfinished"></translation>
+      <source>FHA: after 11 years, or the whole term</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>USDA annual fee: the whole term</source>
-        <translation type="unfinished"></translation>
+      <source>USDA annual fee: the whole term</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Loan &amp;type:</source>
-        <translation type="unfinished"></translation>
+      <source>Loan &amp;type:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Loan type</source>
-        <translation type="unfinished"></translation>
+      <source>Loan type</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Purpose:</source>
-        <translation type="unfinished"></translation>
+      <source>Purpose:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Purpose</source>
-        <translation type="unfinished"></translation>
+      <source>Purpose</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Price:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Price:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
+      <source>Price</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Loan a&amp;mount:</source>
-        <translation type="unfinished"></translation>
+      <source>Loan a&amp;mount:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Loan amount</source>
-        <translation type="unfinished"></translation>
+      <source>Loan amount</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Upfront premium or funding fee financed:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Upfront premium or funding fee financed:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Upfront premium or funding fee financed</source>
-        <translation type="unfinished"></translation>
+      <source>Upfront premium or funding fee financed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Term (&amp;years):</source>
-        <translation type="unfinished"></translation>
+      <source>Term (&amp;years):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Term in years</source>
-        <translation type="unfinished"></translation>
+      <source>Term in years</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Note &amp;rate (%):</source>
-        <translation type="unfinished"></translation>
+      <source>Note &amp;rate (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Note rate</source>
-        <translation type="unfinished"></translation>
+      <source>Note rate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance &amp;ends:</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance &amp;ends:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance ends</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance ends</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance a year, % of the &amp;loan:</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance a year, % of the &amp;loan:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance rate</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance rate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Property ta&amp;x a year:</source>
-        <translation type="unfinished"></translation>
+      <source>Property ta&amp;x a year:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Property tax a year</source>
-        <translation type="unfinished"></translation>
+      <source>Property tax a year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Home&amp;owner&apos;s insurance a year:</source>
-        <translation type="unfinished"></translation>
+      <source>Home&amp;owner's insurance a year:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Homeowner&apos;s insurance a year</source>
-        <translation type="unfinished"></translation>
+      <source>Homeowner's insurance a year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>HOA &amp;dues a month:</source>
-        <translation type="unfinished"></translation>
+      <source>HOA &amp;dues a month:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>HOA dues a month</source>
-        <translation type="unfinished"></translation>
+      <source>HOA dues a month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;APR (%):</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;APR (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>APR the lender disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>APR the lender disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>T&amp;IP (%):</source>
-        <translation type="unfinished"></translation>
+      <source>T&amp;IP (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Total Interest Percentage disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>Total Interest Percentage disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In &amp;5 Years, total paid:</source>
-        <translation type="unfinished"></translation>
+      <source>In &amp;5 Years, total paid:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In 5 Years, total paid, disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>In 5 Years, total paid, disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In 5 Years, principal paid o&amp;ff:</source>
-        <translation type="unfinished"></translation>
+      <source>In 5 Years, principal paid o&amp;ff:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In 5 Years, principal paid off, disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>In 5 Years, principal paid off, disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance a month, year &amp;1:</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance a month, year &amp;1:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance a month in year 1, disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance a month in year 1, disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Finance c&amp;harge:</source>
-        <translation type="unfinished"></translation>
+      <source>Finance c&amp;harge:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Finance charge disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>Finance charge disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Estimated ca&amp;sh to close:</source>
-        <translation type="unfinished"></translation>
+      <source>Estimated ca&amp;sh to close:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Estimated cash to close, disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>Estimated cash to close, disclosed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Initial rate lasts (months):</source>
-        <translation type="unfinished"></translation>
+      <source>Initial rate lasts (months):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Months of the initial rate</source>
-        <translation type="unfinished"></translation>
+      <source>Months of the initial rate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Index today (%):</source>
-        <translation type="unfinished"></translation>
+      <source>Index today (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Index</source>
-        <translation type="unfinished"></translation>
+      <source>Index</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Margin (%):</source>
-        <translation type="unfinished"></translation>
+      <source>Margin (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Margin</source>
-        <translation type="unfinished"></translation>
+      <source>Margin</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Changes every (months):</source>
-        <translation type="unfinished"></translation>
+      <source>Changes every (months):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Months between changes</source>
-        <translation type="unfinished"></translation>
+      <source>Months between changes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>First change at most (points):</source>
-        <translation type="unfinished"></translation>
+      <source>First change at most (points):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>First change cap</source>
-        <translation type="unfinished"></translation>
+      <source>First change cap</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Each later change at most (points):</source>
-        <translation type="unfinished"></translation>
+      <source>Each later change at most (points):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Later change cap</source>
-        <translation type="unfinished"></translation>
+      <source>Later change cap</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Over the life of the loan at most (points):</source>
-        <translation type="unfinished"></translation>
+      <source>Over the life of the loan at most (points):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Lifetime cap</source>
-        <translation type="unfinished"></translation>
+      <source>Lifetime cap</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Minimum rate (%):</source>
-        <translation type="unfinished"></translation>
+      <source>Minimum rate (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Minimum rate</source>
-        <translation type="unfinished"></translation>
+      <source>Minimum rate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Lender &amp;credits:</source>
-        <translation type="unfinished"></translation>
+      <source>Lender &amp;credits:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Lender credits</source>
-        <translation type="unfinished"></translation>
+      <source>Lender credits</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Closing costs financed:</source>
-        <translation type="unfinished"></translation>
+      <source>Closing costs financed:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Closing costs financed</source>
-        <translation type="unfinished"></translation>
+      <source>Closing costs financed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Down payment or funds from you:</source>
-        <translation type="unfinished"></translation>
+      <source>Down payment or funds from you:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Down payment or funds from the borrower</source>
-        <translation type="unfinished"></translation>
+      <source>Down payment or funds from the borrower</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Deposit:</source>
-        <translation type="unfinished"></translation>
+      <source>Deposit:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Deposit</source>
-        <translation type="unfinished"></translation>
+      <source>Deposit</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Funds for you:</source>
-        <translation type="unfinished"></translation>
+      <source>Funds for you:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Funds for the borrower</source>
-        <translation type="unfinished"></translation>
+      <source>Funds for the borrower</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Seller credits:</source>
-        <translation type="unfinished"></translation>
+      <source>Seller credits:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Seller credits</source>
-        <translation type="unfinished"></translation>
+      <source>Seller credits</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Adjustments and other credits (a credit below 0):</source>
-        <translation type="unfinished"></translation>
+      <source>Adjustments and other credits (a credit below 0):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Adjustments and other credits</source>
-        <translation type="unfinished"></translation>
+      <source>Adjustments and other credits</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate loc&amp;ked until:</source>
-        <translation type="unfinished"></translation>
+      <source>Rate loc&amp;ked until:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate locked until</source>
-        <translation type="unfinished"></translation>
+      <source>Rate locked until</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Closing costs expire:</source>
-        <translation type="unfinished"></translation>
+      <source>Closing costs expire:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Estimated closing costs expire</source>
-        <translation type="unfinished"></translation>
+      <source>Estimated closing costs expire</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Or pay points (% of the loan):</source>
-        <translation type="unfinished"></translation>
+      <source>Or pay points (% of the loan):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Points for a lower rate</source>
-        <translation type="unfinished"></translation>
+      <source>Points for a lower rate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate with those points (%):</source>
-        <translation type="unfinished"></translation>
+      <source>Rate with those points (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate with points</source>
-        <translation type="unfinished"></translation>
+      <source>Rate with points</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Or take a lender credit of:</source>
-        <translation type="unfinished"></translation>
+      <source>Or take a lender credit of:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Lender credit for a higher rate</source>
-        <translation type="unfinished"></translation>
+      <source>Lender credit for a higher rate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate with that credit (%):</source>
-        <translation type="unfinished"></translation>
+      <source>Rate with that credit (%):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate with the credit</source>
-        <translation type="unfinished"></translation>
+      <source>Rate with the credit</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>HelpWindow</name>
     <message>
-        <source>Help</source>
-        <translation type="unfinished"></translation>
+      <source>Help</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Help file not available</source>
-        <translation type="unfinished"></translation>
+      <source>Help file not available</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The help file %1 could not be opened. It is missing, cannot be read, or is damaged or not the help file that came with this program.</source>
-        <translation type="unfinished"></translation>
+      <source>The help file %1 could not be opened. It is missing, cannot be read, or is damaged or not the help file that came with this program.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The help file %1 is damaged: the page could not be read from it.</source>
-        <translation type="unfinished"></translation>
+      <source>The help file %1 is damaged: the page could not be read from it.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Topic not found</source>
-        <translation type="unfinished"></translation>
+      <source>Topic not found</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>This help file has no topic for help context %1.</source>
-        <translation type="unfinished"></translation>
+      <source>This help file has no topic for help context %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>This help file names no topic to start with.</source>
-        <translation type="unfinished"></translation>
+      <source>This help file names no topic to start with.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The topic %1 is not in this help file.</source>
-        <translation type="unfinished"></translation>
+      <source>The topic %1 is not in this help file.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Back</source>
-        <translation type="unfinished"></translation>
+      <source>Back</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Forward</source>
-        <translation type="unfinished"></translation>
+      <source>Forward</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Home</source>
-        <translation type="unfinished"></translation>
+      <source>Home</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
+      <source>Close</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Contents</source>
-        <translation type="unfinished"></translation>
+      <source>Contents</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Topic</source>
-        <translation type="unfinished"></translation>
+      <source>Topic</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>Messages</name>
     <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
+      <source>OK</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Yes</source>
-        <translation type="unfinished"></translation>
+      <source>Yes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No</source>
-        <translation type="unfinished"></translation>
+      <source>No</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>OfferStore</name>
     <message>
-        <source>another program is using the file of kept offers; try again when it has finished</source>
-        <translation type="unfinished"></translation>
+      <source>another program is using the file of kept offers; try again when it has finished</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the disk is full; make room on it and try again</source>
-        <translation type="unfinished"></translation>
+      <source>the disk is full; make room on it and try again</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the file of kept offers or its folder cannot be written to</source>
-        <translation type="unfinished"></translation>
+      <source>the file of kept offers or its folder cannot be written to</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the disk could not be written to (%1)</source>
-        <translation type="unfinished"></translation>
+      <source>the disk could not be written to (%1)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is no longer kept</source>
-        <translation type="unfinished"></translation>
+      <source>it is no longer kept</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers cannot be kept: there is no folder for them.</source>
-        <translation type="unfinished"></translation>
+      <source>Offers cannot be kept: there is no folder for them.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers cannot be kept: the folder %1 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+      <source>Offers cannot be kept: the folder %1 cannot be written to.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers in %1 could not be read, and the file could not be moved aside.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers in %1 could not be read, and the file could not be moved aside.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>; it belongs to another user</source>
-        <translation type="unfinished"></translation>
+      <source>; it belongs to another user</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers in %1 cannot be opened; the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers in %1 cannot be opened; the file is left as it is.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers cannot be kept: the SQLite driver for Qt is missing.</source>
-        <translation type="unfinished"></translation>
+      <source>Offers cannot be kept: the SQLite driver for Qt is missing.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers could not be opened.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers could not be opened.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers could not be read.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers could not be read.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers in %1 were written by a newer Plumcrest; they are left as they are.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers in %1 were written by a newer Plumcrest; they are left as they are.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers in %1 were written by an earlier Plumcrest and cannot be brought up to date, since they cannot be written to; they are left as they are.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers in %1 were written by an earlier Plumcrest and cannot be brought up to date, since they cannot be written to; they are left as they are.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers could not be brought up to date.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers could not be brought up to date.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the file says it is version %1, but its table %2 has no column %3</source>
-        <translation type="unfinished"></translation>
+      <source>the file says it is version %1, but its table %2 has no column %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>; %1 stays at %2</source>
-        <translation type="unfinished"></translation>
+      <source>; %1 stays at %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers could not be read (%1). The file was moved to %2 and a new, empty one was started.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers could not be read (%1). The file was moved to %2 and a new, empty one was started.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers in %1 cannot be written to: they are shown for reading only, and no offer can be kept, changed or deleted until the file and its folder can be written again.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers in %1 cannot be written to: they are shown for reading only, and no offer can be kept, changed or deleted until the file and its folder can be written again.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers could not be read: another program is using the file.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers could not be read: another program is using the file.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 of the kept offers could not be read and are not shown (number %2); the file is left as it is.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 of the kept offers could not be read and are not shown (number %2); the file is left as it is.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>only the first %1 of its %2 closing cost lines are shown</source>
-        <translation type="unfinished"></translation>
+      <source>only the first %1 of its %2 closing cost lines are shown</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>cost labels cut to %1 characters: %2</source>
-        <translation type="unfinished"></translation>
+      <source>cost labels cut to %1 characters: %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>its name is cut to %1 characters</source>
-        <translation type="unfinished"></translation>
+      <source>its name is cut to %1 characters</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offer number %1 (&quot;%2&quot;) holds more than can be shown: %3. The file keeps the rest until the offer is changed.</source>
-        <translation type="unfinished"></translation>
+      <source>Offer number %1 ("%2") holds more than can be shown: %3. The file keeps the rest until the offer is changed.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it has no name</source>
-        <translation type="unfinished"></translation>
+      <source>it has no name</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>its name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+      <source>its name is longer than %1 characters</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it has %1 closing cost lines; at most %2 can be kept</source>
-        <translation type="unfinished"></translation>
+      <source>it has %1 closing cost lines; at most %2 can be kept</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the label of its closing cost line %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+      <source>the label of its closing cost line %1 is longer than %2 characters</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>one of its figures is beyond what the fields take, so it could not be read back</source>
-        <translation type="unfinished"></translation>
+      <source>one of its figures is beyond what the fields take, so it could not be read back</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offer could not be kept.</source>
-        <translation type="unfinished"></translation>
+      <source>The offer could not be kept.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offer could not be changed.</source>
-        <translation type="unfinished"></translation>
+      <source>The offer could not be changed.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offer could not be renamed.</source>
-        <translation type="unfinished"></translation>
+      <source>The offer could not be renamed.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offer could not be deleted.</source>
-        <translation type="unfinished"></translation>
+      <source>The offer could not be deleted.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offer could not be put back.</source>
-        <translation type="unfinished"></translation>
+      <source>The offer could not be put back.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The setting could not be kept.</source>
-        <translation type="unfinished"></translation>
+      <source>The setting could not be kept.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>its name must have 1 to %1 characters</source>
-        <translation type="unfinished"></translation>
+      <source>its name must have 1 to %1 characters</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>it is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+      <source>it is longer than %1 characters</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>QObject</name>
     <message>
-        <source>No mortgage insurance.</source>
-        <translation type="unfinished"></translation>
+      <source>No mortgage insurance.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance %1 a month, paid with every payment (1 to %2).</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance %1 a month, paid with every payment (1 to %2).</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance %1 a month, paid with payments 1 to %2; the balance reaches 80 % of the home&apos;s value after payment %3, when you may ask to cancel it.</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance %1 a month, paid with payments 1 to %2; the balance reaches 80 % of the home's value after payment %3, when you may ask to cancel it.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>TNumericField</name>
     <message>
-        <source>Value is not within required range</source>
-        <translation type="unfinished"></translation>
+      <source>Value is not within required range</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Value is not valid for this field type</source>
-        <translation type="unfinished"></translation>
+      <source>Value is not valid for this field type</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A value is required in this field</source>
-        <translation type="unfinished"></translation>
+      <source>A value is required in this field</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
+      <source>Error</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Restore</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+      <source>Cu&amp;t</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Copy</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Paste</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Delete</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+      <source>Select &amp;All</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::FinanceChargeRules</name>
     <message>
-        <source>owner&apos;s title insurance, which a cash buyer pays too</source>
-        <translation type="unfinished"></translation>
+      <source>owner's title insurance, which a cash buyer pays too</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>optional, not required by the lender</source>
-        <translation type="unfinished"></translation>
+      <source>optional, not required by the lender</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>prepaid interest</source>
-        <translation type="unfinished"></translation>
+      <source>prepaid interest</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>mortgage insurance or a guarantee of the loan</source>
-        <translation type="unfinished"></translation>
+      <source>mortgage insurance or a guarantee of the loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a closing agent&apos;s charge, a finance charge only when the lender requires that service or keeps part of it</source>
-        <translation type="unfinished"></translation>
+      <source>a closing agent's charge, a finance charge only when the lender requires that service or keeps part of it</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>an application fee, which every applicant pays whether or not the loan is made</source>
-        <translation type="unfinished"></translation>
+      <source>an application fee, which every applicant pays whether or not the loan is made</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>title examination, search or insurance, or a search of the property&apos;s records</source>
-        <translation type="unfinished"></translation>
+      <source>title examination, search or insurance, or a search of the property's records</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>property survey</source>
-        <translation type="unfinished"></translation>
+      <source>property survey</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>preparing the loan&apos;s documents</source>
-        <translation type="unfinished"></translation>
+      <source>preparing the loan's documents</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>notary</source>
-        <translation type="unfinished"></translation>
+      <source>notary</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>credit report</source>
-        <translation type="unfinished"></translation>
+      <source>credit report</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>flood-hazard determination before closing</source>
-        <translation type="unfinished"></translation>
+      <source>flood-hazard determination before closing</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>appraisal before closing</source>
-        <translation type="unfinished"></translation>
+      <source>appraisal before closing</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>inspection of the property before closing</source>
-        <translation type="unfinished"></translation>
+      <source>inspection of the property before closing</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>recording fees and taxes paid to public officials</source>
-        <translation type="unfinished"></translation>
+      <source>recording fees and taxes paid to public officials</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>transfer tax, which a cash buyer pays too</source>
-        <translation type="unfinished"></translation>
+      <source>transfer tax, which a cash buyer pays too</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a service the lender requires for the life of the loan</source>
-        <translation type="unfinished"></translation>
+      <source>a service the lender requires for the life of the loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>homeowner&apos;s insurance from an insurer the buyer chooses</source>
-        <translation type="unfinished"></translation>
+      <source>homeowner's insurance from an insurer the buyer chooses</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>property taxes, which a cash buyer pays too</source>
-        <translation type="unfinished"></translation>
+      <source>property taxes, which a cash buyer pays too</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>homeowners&apos; association charges, which a cash buyer pays too</source>
-        <translation type="unfinished"></translation>
+      <source>homeowners' association charges, which a cash buyer pays too</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>home warranty, which a cash buyer pays too</source>
-        <translation type="unfinished"></translation>
+      <source>home warranty, which a cash buyer pays too</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>real estate commission, which a cash buyer pays too</source>
-        <translation type="unfinished"></translation>
+      <source>real estate commission, which a cash buyer pays too</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>points or a fee the lender charges for the loan</source>
-        <translation type="unfinished"></translation>
+      <source>points or a fee the lender charges for the loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a charge the lender imposes or requires for the loan</source>
-        <translation type="unfinished"></translation>
+      <source>a charge the lender imposes or requires for the loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a tax or government fee</source>
-        <translation type="unfinished"></translation>
+      <source>a tax or government fee</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a deposit into escrow for costs that are no finance charge</source>
-        <translation type="unfinished"></translation>
+      <source>a deposit into escrow for costs that are no finance charge</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a cost of owning the home, not of the loan</source>
-        <translation type="unfinished"></translation>
+      <source>a cost of owning the home, not of the loan</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::TfrmMain</name>
     <message>
-        <source>Check &amp;Closing Disclosure...</source>
-        <translation type="unfinished"></translation>
+      <source>Check &amp;Closing Disclosure...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Open Offers...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Open Offers...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Save Offers &amp;As...</source>
-        <translation type="unfinished"></translation>
+      <source>Save Offers &amp;As...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Home Purchase Price:</source>
-        <translation type="unfinished"></translation>
+      <source>Home Purchase Price:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Down Payment Percent:</source>
-        <translation type="unfinished"></translation>
+      <source>Down Payment Percent:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Down Payment:</source>
-        <translation type="unfinished"></translation>
+      <source>Down Payment:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Loan Amount:</source>
-        <translation type="unfinished"></translation>
+      <source>Loan Amount:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Term in Years:</source>
-        <translation type="unfinished"></translation>
+      <source>Term in Years:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Interest Rate:</source>
-        <translation type="unfinished"></translation>
+      <source>Interest Rate:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Monthly Payment (P&amp;I):</source>
-        <translation type="unfinished"></translation>
+      <source>Monthly Payment (P&amp;I):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>TOTAL of Fixed Fees:</source>
-        <translation type="unfinished"></translation>
+      <source>TOTAL of Fixed Fees:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Annual Percentage Rate:</source>
-        <translation type="unfinished"></translation>
+      <source>Annual Percentage Rate:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Origination Fees:</source>
-        <translation type="unfinished"></translation>
+      <source>Origination Fees:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Discount Points:</source>
-        <translation type="unfinished"></translation>
+      <source>Discount Points:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Prepaid Mortgage Interest:</source>
-        <translation type="unfinished"></translation>
+      <source>Prepaid Mortgage Interest:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage Insurance Premiums:</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage Insurance Premiums:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Buydown funds:</source>
-        <translation type="unfinished"></translation>
+      <source>Buydown funds:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Flood check fee:</source>
-        <translation type="unfinished"></translation>
+      <source>Flood check fee:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Tax Servicing Fee:</source>
-        <translation type="unfinished"></translation>
+      <source>Tax Servicing Fee:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Appraisal:</source>
-        <translation type="unfinished"></translation>
+      <source>Appraisal:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Other Loan &amp; Closing Fees:</source>
-        <translation type="unfinished"></translation>
+      <source>Other Loan &amp; Closing Fees:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Results of this calculation cannot be determined
-<byte value="xd"/>using the values you have entered.
-<byte value="xd"/>
-<byte value="xd"/>Please try again with different values.</source>
-        <translation type="unfinished"></translation>
+      <source>Results of this calculation cannot be determined
+<byte value="xd" />using the values you have entered.
+<byte value="xd" />
+        <byte value="xd" />Please try again with different values.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>An problem has occurred.<byte value="xd"/>
-<byte value="xd"/>
-If you wish contact Quillmore Software    <byte value="xd"/>
-<byte value="xd"/>
+      <source>An problem has occurred.<byte value="xd" />
+        <byte value="xd" />
+If you wish contact Quillmore Software    <byte value="xd" />
+        <byte value="xd" />
 at:  </source>
-        <translation type="unfinished"></translation>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+      <source>Information</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Reset| Reset Default Values ...</source>
-        <translation type="unfinished"></translation>
+      <source>Reset| Reset Default Values ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> Check for New Version ...</source>
-        <translation type="unfinished"></translation>
+      <source> Check for New Version ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> Help ...</source>
-        <translation type="unfinished"></translation>
+      <source> Help ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> About ...</source>
-        <translation type="unfinished"></translation>
+      <source> About ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Exit</source>
-        <translation type="unfinished"></translation>
+      <source>Exit</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Should you keep renting or buy now? Rentwise compares the true cost of both, year by year, with taxes, upkeep and the money your down payment could earn elsewhere.</source>
-        <translation type="unfinished"></translation>
+      <source>Should you keep renting or buy now? Rentwise compares the true cost of both, year by year, with taxes, upkeep and the money your down payment could earn elsewhere.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>See where every payment goes. Amortiza prints the full amortization schedule of a mortgage and shows how extra payments shorten the term and save interest.</source>
-        <translation type="unfinished"></translation>
+      <source>See where every payment goes. Amortiza prints the full amortization schedule of a mortgage and shows how extra payments shorten the term and save interest.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Click to learn more about %1 ...</source>
-        <translation type="unfinished"></translation>
+      <source>Click to learn more about %1 ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 screenshot</source>
-        <translation type="unfinished"></translation>
+      <source>%1 screenshot</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&lt;b style=&apos;font-size:18px&apos;&gt;%1&lt;/b&gt; from Quillmore</source>
-        <translation type="unfinished"></translation>
+      <source>&lt;b style='font-size:18px'&gt;%1&lt;/b&gt; from Quillmore</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&lt;a href=&apos;product&apos;&gt;Download a free evaluation of %1 ...&lt;/a&gt;&lt;br&gt;&lt;a href=&apos;product&apos;&gt;Read more on our web site ...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+      <source>&lt;a href='product'&gt;Download a free evaluation of %1 ...&lt;/a&gt;&lt;br&gt;&lt;a href='product'&gt;Read more on our web site ...&lt;/a&gt;</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Error</source>
-        <translation type="unfinished"></translation>
+      <source>Error</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumcrest.ini (no home folder is known)</source>
-        <translation type="unfinished"></translation>
+      <source>Plumcrest.ini (no home folder is known)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Confirm</source>
-        <translation type="unfinished"></translation>
+      <source>Confirm</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The last inputs could not be saved to
+      <source>The last inputs could not be saved to
 %1
 
 Close without saving them?</source>
-        <translation type="unfinished"></translation>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;File</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Reset</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+      <source>E&amp;xit</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Quillmore Online</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Quillmore Online</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Quillmore on the Web</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Quillmore on the Web</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;%1 Information ...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;%1 Information ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> - &amp;Home Page ...</source>
-        <translation type="unfinished"></translation>
+      <source> - &amp;Home Page ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Freeware Page ...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Freeware Page ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Suggestion Box ...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Suggestion Box ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Quillmore &amp;Blog ...</source>
-        <translation type="unfinished"></translation>
+      <source>Quillmore &amp;Blog ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Tell Someone Via Our Web Site ...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Tell Someone Via Our Web Site ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Contact Quillmore by Email</source>
-        <translation type="unfinished"></translation>
+      <source>Contact Quillmore by Email</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Send &amp;Suggestions ...</source>
-        <translation type="unfinished"></translation>
+      <source>Send &amp;Suggestions ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Contact &amp;Tech Support ...</source>
-        <translation type="unfinished"></translation>
+      <source>Contact &amp;Tech Support ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Download Evaluation Software</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Download Evaluation Software</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Check for &amp;New Version ...</source>
-        <translation type="unfinished"></translation>
+      <source>Check for &amp;New Version ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Help</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Contents</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Online Support ...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Online Support ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Disclaimer...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Disclaimer...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;About %1 ...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;About %1 ...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Keep This Offer...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Keep This Offer...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Compare Offers...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Compare Offers...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Import &amp;Loan Estimate...</source>
-        <translation type="unfinished"></translation>
+      <source>Import &amp;Loan Estimate...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;View</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Language</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;System</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;About...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Click to visit </source>
-        <translation type="unfinished"></translation>
+      <source>Click to visit </source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> www.quillmore.example - Calculators for careful home buyers</source>
-        <translation type="unfinished"></translation>
+      <source> www.quillmore.example - Calculators for careful home buyers</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::closing::CheckCommand</name>
     <message>
-        <source>The reader could not be started (%1).</source>
-        <translation type="unfinished"></translation>
+      <source>The reader could not be started (%1).</source>
+      <translation>No se pudo iniciar el lector (%1).</translation>
     </message>
     <message>
-        <source>Reading this file took too long and was stopped. The file may be damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>Reading this file took too long and was stopped. The file may be damaged.</source>
+      <translation>La lectura de este archivo tardó demasiado y se detuvo. Puede que el archivo esté dañado.</translation>
     </message>
     <message>
-        <source>This file could not be read: the reader stopped on it. The file may be damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>This file could not be read: the reader stopped on it. The file may be damaged.</source>
+      <translation>No se pudo leer este archivo: el lector se detuvo en él. Puede que el archivo esté dañado.</translation>
     </message>
     <message>
-        <source>The day received must be a date written YYYY-MM-DD, such as 2013-04-12.</source>
-        <translation type="unfinished"></translation>
+      <source>The day received must be a date written YYYY-MM-DD, such as 2013-04-12.</source>
+      <translation>El día de recepción debe ser una fecha escrita AAAA-MM-DD, como 2013-04-12.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The reader&apos;s answer could not be understood.</source>
-        <translation type="unfinished"></translation>
+      <source>The reader's answer could not be understood.</source>
+      <translation>No se pudo entender la respuesta del lector.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::closing::CheckReport</name>
     <message>
-        <source>12 CFR %1</source>
-        <translation type="unfinished"></translation>
+      <source>12 CFR %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Total of Payments</source>
-        <translation type="unfinished"></translation>
+      <source>Total of Payments</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Finance Charge</source>
-        <translation type="unfinished"></translation>
+      <source>Finance Charge</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Amount Financed</source>
-        <translation type="unfinished"></translation>
+      <source>Amount Financed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Annual Percentage Rate (APR)</source>
-        <translation type="unfinished"></translation>
+      <source>Annual Percentage Rate (APR)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Total Interest Percentage (TIP)</source>
-        <translation type="unfinished"></translation>
+      <source>Total Interest Percentage (TIP)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>an unknown day</source>
-        <translation type="unfinished"></translation>
+      <source>an unknown day</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, Closing Disclosure issued %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1, Closing Disclosure issued %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Lender credits fell from %1 to %2: %3 less than the Loan Estimate promised, and they may not fall.</source>
-        <translation type="unfinished"></translation>
+      <source>Lender credits fell from %1 to %2: %3 less than the Loan Estimate promised, and they may not fall.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 (%2) is new: it was not on the Loan Estimate, and a charge of its kind may not rise at all.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 (%2) is new: it was not on the Loan Estimate, and a charge of its kind may not rise at all.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 rose from %2 to %3, by %4; it may not rise at all.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 rose from %2 to %3, by %4; it may not rise at all.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Please refund the %1 by which &quot;%2&quot; exceeds the Loan Estimate, as 12 CFR 1026.19(f)(2)(v) requires within 60 days of closing.</source>
-        <translation type="unfinished"></translation>
+      <source>Please refund the %1 by which "%2" exceeds the Loan Estimate, as 12 CFR 1026.19(f)(2)(v) requires within 60 days of closing.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Recording fees and the services you took from the lender&apos;s list came to %1, above the limit of %2 (110 % of the Loan Estimate&apos;s %3) by %4.</source>
-        <translation type="unfinished"></translation>
+      <source>Recording fees and the services you took from the lender's list came to %1, above the limit of %2 (110 % of the Loan Estimate's %3) by %4.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Please refund the %1 by which the charges limited to a 10 % increase exceed that limit.</source>
-        <translation type="unfinished"></translation>
+      <source>Please refund the %1 by which the charges limited to a 10 % increase exceed that limit.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In all the lender owes you %1 back; the Closing Disclosure gives %2 as a credit for costs above the legal limit, leaving %3.</source>
-        <translation type="unfinished"></translation>
+      <source>In all the lender owes you %1 back; the Closing Disclosure gives %2 as a credit for costs above the legal limit, leaving %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Please confirm in writing how and when the %1 still owed will be refunded.</source>
-        <translation type="unfinished"></translation>
+      <source>Please confirm in writing how and when the %1 still owed will be refunded.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The Closing Disclosure gives %1 as a credit for costs above the legal limit; its cost lines are not in this file, so what is owed could not be worked out.</source>
-        <translation type="unfinished"></translation>
+      <source>The Closing Disclosure gives %1 as a credit for costs above the legal limit; its cost lines are not in this file, so what is owed could not be worked out.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1: the form prints %2; worked out from its own lines and payments it is %3.</source>
-        <translation type="unfinished"></translation>
+      <source>%1: the form prints %2; worked out from its own lines and payments it is %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Please explain how the %1 of %2 was figured.</source>
-        <translation type="unfinished"></translation>
+      <source>Please explain how the %1 of %2 was figured.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The APR rose by %1 points, beyond the tolerance of %2: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
-        <translation type="unfinished"></translation>
+      <source>The APR rose by %1 points, beyond the tolerance of %2: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The loan product changed from the Loan Estimate&apos;s: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
-        <translation type="unfinished"></translation>
+      <source>The loan product changed from the Loan Estimate's: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A prepayment penalty was added: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
-        <translation type="unfinished"></translation>
+      <source>A prepayment penalty was added: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Please send the corrected Closing Disclosure and set the closing no earlier than three business days after I receive it.</source>
-        <translation type="unfinished"></translation>
+      <source>Please send the corrected Closing Disclosure and set the closing no earlier than three business days after I receive it.</source>
+      <translation type="unfinished" />
     </message>
     <message numerus="yes">
-        <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2; it must come at least three business days before. The earliest day to close is %3.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2; it must come at least three business days before. The earliest day to close is %3.</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>Please move the closing to %1 or later.</source>
-        <translation type="unfinished"></translation>
+      <source>Please move the closing to %1 or later.</source>
+      <translation type="unfinished" />
     </message>
     <message numerus="yes">
-        <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2: in time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2: in time.</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>%1 (%2 on the Loan Estimate) is no longer charged.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 (%2 on the Loan Estimate) is no longer charged.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 (%2) is new.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 (%2) is new.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 went from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 went from %2 to %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Within the 10 % group&apos;s limit.</source>
-        <translation type="unfinished"></translation>
+      <source>Within the 10 % group's limit.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A decrease.</source>
-        <translation type="unfinished"></translation>
+      <source>A decrease.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No limit applies.</source>
-        <translation type="unfinished"></translation>
+      <source>No limit applies.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The APR changed by %1 points, within its tolerance of %2 (a fall never needs a new wait).</source>
-        <translation type="unfinished"></translation>
+      <source>The APR changed by %1 points, within its tolerance of %2 (a fall never needs a new wait).</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 agrees with the one worked out from the form.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 agrees with the one worked out from the form.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Ask:</source>
-        <translation type="unfinished"></translation>
+      <source>Ask:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Needs action</source>
-        <translation type="unfinished"></translation>
+      <source>Needs action</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Nothing needs action.</source>
-        <translation type="unfinished"></translation>
+      <source>Nothing needs action.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Changed within the rules</source>
-        <translation type="unfinished"></translation>
+      <source>Changed within the rules</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Nothing else changed.</source>
-        <translation type="unfinished"></translation>
+      <source>Nothing else changed.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Did not change</source>
-        <translation type="unfinished"></translation>
+      <source>Did not change</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Everything changed.</source>
-        <translation type="unfinished"></translation>
+      <source>Everything changed.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Questions for your lender</source>
-        <translation type="unfinished"></translation>
+      <source>Questions for your lender</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Prepared on %1</source>
-        <translation type="unfinished"></translation>
+      <source>Prepared on %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The check found nothing to ask: every cost is within its limit, the loan calculations agree and the form came in time.</source>
-        <translation type="unfinished"></translation>
+      <source>The check found nothing to ask: every cost is within its limit, the loan calculations agree and the form came in time.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::closing::ClosingCheck</name>
     <message>
-        <source>Lender credits may not fall below the estimate</source>
-        <translation type="unfinished"></translation>
+      <source>Lender credits may not fall below the estimate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Paid to the lender or mortgage broker</source>
-        <translation type="unfinished"></translation>
+      <source>Paid to the lender or mortgage broker</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A service you could shop for, taken from the lender&apos;s written list</source>
-        <translation type="unfinished"></translation>
+      <source>A service you could shop for, taken from the lender's written list</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A service you could not shop for</source>
-        <translation type="unfinished"></translation>
+      <source>A service you could not shop for</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A service you shopped for, with a provider not on the lender&apos;s list</source>
-        <translation type="unfinished"></translation>
+      <source>A service you shopped for, with a provider not on the lender's list</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Recording fees</source>
-        <translation type="unfinished"></translation>
+      <source>Recording fees</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Transfer taxes and other government charges</source>
-        <translation type="unfinished"></translation>
+      <source>Transfer taxes and other government charges</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Prepaid interest, property insurance and taxes</source>
-        <translation type="unfinished"></translation>
+      <source>Prepaid interest, property insurance and taxes</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Amounts placed in the escrow account</source>
-        <translation type="unfinished"></translation>
+      <source>Amounts placed in the escrow account</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A charge for a service the lender does not require</source>
-        <translation type="unfinished"></translation>
+      <source>A charge for a service the lender does not require</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>As you said of the provider</source>
-        <translation type="unfinished"></translation>
+      <source>As you said of the provider</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::closing::ClosingWindow</name>
     <message>
-        <source>May not rise</source>
-        <translation type="unfinished"></translation>
+      <source>May not rise</source>
+      <translation>No puede aumentar</translation>
     </message>
     <message>
-        <source>10 % together</source>
-        <translation type="unfinished"></translation>
+      <source>10 % together</source>
+      <translation>10 % en conjunto</translation>
     </message>
     <message>
-        <source>No limit</source>
-        <translation type="unfinished"></translation>
+      <source>No limit</source>
+      <translation>Sin límite</translation>
     </message>
     <message>
-        <source>Closing Disclosure check</source>
-        <translation type="unfinished"></translation>
+      <source>Closing Disclosure check</source>
+      <translation>Verificación de la Declaración de Cierre</translation>
     </message>
     <message>
-        <source>Checked against the Loan Estimate of &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+      <source>Checked against the Loan Estimate of "%1".</source>
+      <translation>Verificada con la Estimación de Préstamo de "%1".</translation>
     </message>
     <message>
-        <source>Day you received it:</source>
-        <translation type="unfinished"></translation>
+      <source>Day you received it:</source>
+      <translation>Día en que la recibió:</translation>
     </message>
     <message>
-        <source>Sent by mail</source>
-        <translation type="unfinished"></translation>
+      <source>Sent by mail</source>
+      <translation>Enviada por correo</translation>
     </message>
     <message>
-        <source>A form sent by mail counts as received three business days after it was sent, unless it came sooner.</source>
-        <translation type="unfinished"></translation>
+      <source>A form sent by mail counts as received three business days after it was sent, unless it came sooner.</source>
+      <translation>Un formulario enviado por correo se considera recibido tres días hábiles después de su envío, salvo que haya llegado antes.</translation>
     </message>
     <message>
-        <source>What the check found</source>
-        <translation type="unfinished"></translation>
+      <source>What the check found</source>
+      <translation>Resultado de la verificación</translation>
     </message>
     <message>
-        <source>Each cost beside its estimate</source>
-        <translation type="unfinished"></translation>
+      <source>Each cost beside its estimate</source>
+      <translation>Cada costo junto a su estimación</translation>
     </message>
     <message>
-        <source>Section</source>
-        <translation type="unfinished"></translation>
+      <source>Section</source>
+      <translation>Sección</translation>
     </message>
     <message>
-        <source>Closing Disclosure line</source>
-        <translation type="unfinished"></translation>
+      <source>Closing Disclosure line</source>
+      <translation>Línea de la Declaración de Cierre</translation>
     </message>
     <message>
-        <source>Loan Estimate line</source>
-        <translation type="unfinished"></translation>
+      <source>Loan Estimate line</source>
+      <translation>Línea de la Estimación de Préstamo</translation>
     </message>
     <message>
-        <source>Estimated</source>
-        <translation type="unfinished"></translation>
+      <source>Estimated</source>
+      <translation>Estimado</translation>
     </message>
     <message>
-        <source>Final</source>
-        <translation type="unfinished"></translation>
+      <source>Final</source>
+      <translation>Final</translation>
     </message>
     <message>
-        <source>Limit</source>
-        <translation type="unfinished"></translation>
+      <source>Limit</source>
+      <translation>Límite</translation>
     </message>
     <message>
-        <source>&amp;Print Questions...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Print Questions...</source>
+      <translation>&amp;Imprimir preguntas...</translation>
     </message>
     <message>
-        <source>&amp;Save Questions as PDF...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Save Questions as PDF...</source>
+      <translation>&amp;Guardar preguntas como PDF...</translation>
     </message>
     <message>
-        <source>(not charged)</source>
-        <translation type="unfinished"></translation>
+      <source>(not charged)</source>
+      <translation>(no cobrado)</translation>
     </message>
     <message>
-        <source>Loan Estimate line of %1</source>
-        <translation type="unfinished"></translation>
+      <source>Loan Estimate line of %1</source>
+      <translation>Línea de la Estimación de Préstamo de %1</translation>
     </message>
     <message>
-        <source>(none: a new charge)</source>
-        <translation type="unfinished"></translation>
+      <source>(none: a new charge)</source>
+      <translation>(ninguna: un cargo nuevo)</translation>
     </message>
     <message>
-        <source>(not on the Loan Estimate)</source>
-        <translation type="unfinished"></translation>
+      <source>(not on the Loan Estimate)</source>
+      <translation>(no figura en la Estimación de Préstamo)</translation>
     </message>
     <message>
-        <source>Limit of %1</source>
-        <translation type="unfinished"></translation>
+      <source>Limit of %1</source>
+      <translation>Límite de %1</translation>
     </message>
     <message>
-        <source>%1 (12 CFR %2). Change it if you know who picked the provider.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 (12 CFR %2). Change it if you know who picked the provider.</source>
+      <translation>%1 (12 CFR %2). Cámbielo si sabe quién eligió al proveedor.</translation>
     </message>
     <message>
-        <source>%1 (12 CFR %2)</source>
-        <translation type="unfinished"></translation>
+      <source>%1 (12 CFR %2)</source>
+      <translation>%1 (12 CFR %2)</translation>
     </message>
     <message>
-        <source>Questions for your lender</source>
-        <translation type="unfinished"></translation>
+      <source>Questions for your lender</source>
+      <translation>Preguntas para su prestamista</translation>
     </message>
     <message>
-        <source>Save Questions as PDF</source>
-        <translation type="unfinished"></translation>
+      <source>Save Questions as PDF</source>
+      <translation>Guardar preguntas como PDF</translation>
     </message>
     <message>
-        <source>Questions for your lender.pdf</source>
-        <translation type="unfinished"></translation>
+      <source>Questions for your lender.pdf</source>
+      <translation>Preguntas para su prestamista.pdf</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+      <source>PDF files (*.pdf)</source>
+      <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>The file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+      <source>The file %1 could not be written.</source>
+      <translation>No se pudo escribir el archivo %1.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::Choices</name>
     <message>
-        <source>month %1 (year %2)</source>
-        <translation type="unfinished"></translation>
+      <source>month %1 (year %2)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 point for %2 %</source>
-        <translation type="unfinished"></translation>
+      <source>%1 point for %2 %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 points for %2 %</source>
-        <translation type="unfinished"></translation>
+      <source>%1 points for %2 %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>a %1 credit for %2 %</source>
-        <translation type="unfinished"></translation>
+      <source>a %1 credit for %2 %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, against %2: %3 %4 at closing and %5 %6 a month.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, against %2: %3 %4 at closing and %5 %6 a month.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>more</source>
-        <translation type="unfinished"></translation>
+      <source>more</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>less</source>
-        <translation type="unfinished"></translation>
+      <source>less</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>It has earned back its cost from %1 on.</source>
-        <translation type="unfinished"></translation>
+      <source>It has earned back its cost from %1 on.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>It does not earn back its cost within the term.</source>
-        <translation type="unfinished"></translation>
+      <source>It does not earn back its cost within the term.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>From %1 on, its higher rate has cost more than the credit saved.</source>
-        <translation type="unfinished"></translation>
+      <source>From %1 on, its higher rate has cost more than the credit saved.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Its higher rate never costs more than the credit saved within the term.</source>
-        <translation type="unfinished"></translation>
+      <source>Its higher rate never costs more than the credit saved within the term.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Over %1 it costs %2, or %3 with your savings&apos; earnings counted.</source>
-        <translation type="unfinished"></translation>
+      <source>Over %1 it costs %2, or %3 with your savings' earnings counted.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>For you, over %1 with savings earning %2 %, %3 costs least: %4 less than %5.</source>
-        <translation type="unfinished"></translation>
+      <source>For you, over %1 with savings earning %2 %, %3 costs least: %4 less than %5.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Refinancing with %1 takes your payment from %2 to %3 a month</source>
-        <translation type="unfinished"></translation>
+      <source>Refinancing with %1 takes your payment from %2 to %3 a month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> (%1 less); the lower payment earns back the closing costs of %2 by %3.</source>
-        <translation type="unfinished"></translation>
+      <source> (%1 less); the lower payment earns back the closing costs of %2 by %3.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> (%1 more): the closing costs of %2 are not earned back by the payment.</source>
-        <translation type="unfinished"></translation>
+      <source> (%1 more): the closing costs of %2 are not earned back by the payment.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Counting interest, insurance and closing costs with your savings&apos; earnings, refinancing costs less from %1 on.</source>
-        <translation type="unfinished"></translation>
+      <source>Counting interest, insurance and closing costs with your savings' earnings, refinancing costs less from %1 on.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Counting interest, insurance and closing costs with your savings&apos; earnings, refinancing never costs less than keeping your loan.</source>
-        <translation type="unfinished"></translation>
+      <source>Counting interest, insurance and closing costs with your savings' earnings, refinancing never costs less than keeping your loan.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Over %1, with savings earning %2 %</source>
-        <translation type="unfinished"></translation>
+      <source>Over %1, with savings earning %2 %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, refinancing costs %2 less than keeping your loan.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, refinancing costs %2 less than keeping your loan.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, keeping your loan costs %2 less than refinancing.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, keeping your loan costs %2 less than refinancing.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, keeping your loan and refinancing cost the same.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, keeping your loan and refinancing cost the same.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Beware: the lower payment runs %1 where your loan has %2 left, so to the last payment the refinance costs %3 in interest, insurance and closing costs against %4 if you keep your loan.</source>
-        <translation type="unfinished"></translation>
+      <source>Beware: the lower payment runs %1 where your loan has %2 left, so to the last payment the refinance costs %3 in interest, insurance and closing costs against %4 if you keep your loan.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>It lends %1 more than you owe: cash out, not a cost, though the interest on it is counted above.</source>
-        <translation type="unfinished"></translation>
+      <source>It lends %1 more than you owe: cash out, not a cost, though the interest on it is counted above.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::CompareModel</name>
     <message>
-        <source>Type the balance, rate and months left of the loan you have to see whether refinancing with %1 pays.</source>
-        <translation type="unfinished"></translation>
+      <source>Type the balance, rate and months left of the loan you have to see whether refinancing with %1 pays.</source>
+      <translation>Escriba el saldo, la tasa y los meses restantes de su préstamo actual para ver si le conviene refinanciar con %1.</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
+      <source>Name</source>
+      <translation>Nombre</translation>
     </message>
     <message>
-        <source>Loan type</source>
-        <translation type="unfinished"></translation>
+      <source>Loan type</source>
+      <translation>Tipo de préstamo</translation>
     </message>
     <message>
-        <source>Price</source>
-        <translation type="unfinished"></translation>
+      <source>Price</source>
+      <translation>Precio</translation>
     </message>
     <message>
-        <source>Down payment</source>
-        <translation type="unfinished"></translation>
+      <source>Down payment</source>
+      <translation>Pago inicial</translation>
     </message>
     <message>
-        <source>Loan</source>
-        <translation type="unfinished"></translation>
+      <source>Loan</source>
+      <translation>Préstamo</translation>
     </message>
     <message>
-        <source>Term (years)</source>
-        <translation type="unfinished"></translation>
+      <source>Term (years)</source>
+      <translation>Plazo (años)</translation>
     </message>
     <message>
-        <source>Note rate (%)</source>
-        <translation type="unfinished"></translation>
+      <source>Note rate (%)</source>
+      <translation>Tasa del pagaré (%)</translation>
     </message>
     <message>
-        <source>Rate locked until</source>
-        <translation type="unfinished"></translation>
+      <source>Rate locked until</source>
+      <translation>Tasa bloqueada hasta</translation>
     </message>
     <message>
-        <source>Estimated closing costs expire</source>
-        <translation type="unfinished"></translation>
+      <source>Estimated closing costs expire</source>
+      <translation>Vencen los costos de cierre estimados</translation>
     </message>
     <message>
-        <source>Principal and interest a month</source>
-        <translation type="unfinished"></translation>
+      <source>Principal and interest a month</source>
+      <translation>Capital e intereses al mes</translation>
     </message>
     <message>
-        <source>Mortgage insurance a month</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance a month</source>
+      <translation>Seguro hipotecario al mes</translation>
     </message>
     <message>
-        <source>Mortgage insurance ends</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance ends</source>
+      <translation>Fin del seguro hipotecario</translation>
     </message>
     <message>
-        <source>Escrow a month (tax, insurance)</source>
-        <translation type="unfinished"></translation>
+      <source>Escrow a month (tax, insurance)</source>
+      <translation>Cuenta en depósito al mes (impuestos, seguro)</translation>
     </message>
     <message>
-        <source>Total a month, first years</source>
-        <translation type="unfinished"></translation>
+      <source>Total a month, first years</source>
+      <translation>Total al mes, primeros años</translation>
     </message>
     <message>
-        <source>Total a month by years</source>
-        <translation type="unfinished"></translation>
+      <source>Total a month by years</source>
+      <translation>Total al mes por años</translation>
     </message>
     <message>
-        <source>HOA dues a month</source>
-        <translation type="unfinished"></translation>
+      <source>HOA dues a month</source>
+      <translation>Obligaciones de la asociación de propietarios (HOA) al mes</translation>
     </message>
     <message>
-        <source>Closing costs (D + I)</source>
-        <translation type="unfinished"></translation>
+      <source>Closing costs (D + I)</source>
+      <translation>Costos de cierre (D + I)</translation>
     </message>
     <message>
-        <source>Loan costs (D = A + B + C)</source>
-        <translation type="unfinished"></translation>
+      <source>Loan costs (D = A + B + C)</source>
+      <translation>Costos del préstamo (D = A + B + C)</translation>
     </message>
     <message>
-        <source>Other costs (I = E to H)</source>
-        <translation type="unfinished"></translation>
+      <source>Other costs (I = E to H)</source>
+      <translation>Otros costos (I = E a H)</translation>
     </message>
     <message>
-        <source>Lender credits</source>
-        <translation type="unfinished"></translation>
+      <source>Lender credits</source>
+      <translation>Créditos del prestamista</translation>
     </message>
     <message>
-        <source>Cash to close</source>
-        <translation type="unfinished"></translation>
+      <source>Cash to close</source>
+      <translation>Dinero en efectivo para el cierre</translation>
     </message>
     <message>
-        <source>In 5 years: total paid</source>
-        <translation type="unfinished"></translation>
+      <source>In 5 years: total paid</source>
+      <translation>En 5 años: total pagado</translation>
     </message>
     <message>
-        <source>In 5 years: principal paid off</source>
-        <translation type="unfinished"></translation>
+      <source>In 5 years: principal paid off</source>
+      <translation>En 5 años: capital amortizado</translation>
     </message>
     <message>
-        <source>In 5 years: lender&apos;s figures</source>
-        <translation type="unfinished"></translation>
+      <source>In 5 years: lender's figures</source>
+      <translation>En 5 años: cifras del prestamista</translation>
     </message>
     <message>
-        <source>TIP (%)</source>
-        <translation type="unfinished"></translation>
+      <source>TIP (%)</source>
+      <translation>TIP (%)</translation>
     </message>
     <message>
-        <source>TIP the lender disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>TIP the lender disclosed</source>
+      <translation>TIP que declaró el prestamista</translation>
     </message>
     <message>
-        <source>Calculator&apos;s APR, all fees (%)</source>
-        <translation type="unfinished"></translation>
+      <source>Calculator's APR, all fees (%)</source>
+      <translation>APR de la calculadora, todos los cargos (%)</translation>
     </message>
     <message>
-        <source>Lender&apos;s APR (%)</source>
-        <translation type="unfinished"></translation>
+      <source>Lender's APR (%)</source>
+      <translation>APR del prestamista (%)</translation>
     </message>
     <message>
-        <source>APR the lender disclosed (%)</source>
-        <translation type="unfinished"></translation>
+      <source>APR the lender disclosed (%)</source>
+      <translation>APR que declaró el prestamista (%)</translation>
     </message>
     <message>
-        <source>Disclosed APR check</source>
-        <translation type="unfinished"></translation>
+      <source>Disclosed APR check</source>
+      <translation>Verificación del APR declarado</translation>
     </message>
     <message>
-        <source>Total of payments</source>
-        <translation type="unfinished"></translation>
+      <source>Total of payments</source>
+      <translation>Pagos totales</translation>
     </message>
     <message>
-        <source>Total interest</source>
-        <translation type="unfinished"></translation>
+      <source>Total interest</source>
+      <translation>Intereses totales</translation>
     </message>
     <message>
-        <source>Cost over the whole term</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Total paid in %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Cost over the whole term</source>
+      <translation>Costo en todo el plazo</translation>
     </message>
     <message numerus="yes">
-        <source>Principal paid off in %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Total paid in %n years</source>
+      <translation>
+        <numerusform>Total pagado en %n año</numerusform>
+        <numerusform>Total pagado en %n años</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Balance owed after %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Principal paid off in %n years</source>
+      <translation>
+        <numerusform>Capital amortizado en %n año</numerusform>
+        <numerusform>Capital amortizado en %n años</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Cost over %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Balance owed after %n years</source>
+      <translation>
+        <numerusform>Saldo adeudado tras %n año</numerusform>
+        <numerusform>Saldo adeudado tras %n años</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Cost over %n years, savings at %1 %</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Cost over %n years</source>
+      <translation>
+        <numerusform>Costo en %n año</numerusform>
+        <numerusform>Costo en %n años</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Cheapest over %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>With extra payments: paid off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>With extra payments: interest saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Highest payment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Worst case: highest payment</source>
-        <translation type="unfinished"></translation>
+      <source>Cost over %n years, savings at %1 %</source>
+      <translation>
+        <numerusform>Costo en %n año, ahorros al %1 %</numerusform>
+        <numerusform>Costo en %n años, ahorros al %1 %</numerusform>
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Worst case: cost over %n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Cheapest over %n years</source>
+      <translation>
+        <numerusform>Más económica en %n año</numerusform>
+        <numerusform>Más económica en %n años</numerusform>
+      </translation>
     </message>
     <message>
-        <source>Worst case: cost over the whole term</source>
-        <translation type="unfinished"></translation>
+      <source>With extra payments: paid off</source>
+      <translation>Con pagos adicionales: liquidado</translation>
     </message>
     <message>
-        <source>Conventional</source>
-        <translation type="unfinished"></translation>
+      <source>With extra payments: interest saved</source>
+      <translation>Con pagos adicionales: intereses ahorrados</translation>
     </message>
     <message>
-        <source>FHA</source>
-        <translation type="unfinished"></translation>
+      <source>Highest payment</source>
+      <translation>Pago más alto</translation>
     </message>
     <message>
-        <source>VA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>USDA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not locked</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not given</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: the lock has ended</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: expired, left out of the verdict</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: within three business days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot be worked out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no rate</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no monthly insurance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>with payment %1 (year %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; the annual fee falls with the balance each year, to %1 a month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; the annual premium falls with the balance each year, to %1 a month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; you may ask to cancel it after payment %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, which saves %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>year %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years %1-%2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 differs by %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>total paid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>principal paid off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>agrees to the dollar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: ask the lender why</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: agrees</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: differs by %2 points</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cheapest</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>payment %1 (year %2)</source>
-        <translation type="unfinished"></translation>
+      <source>Worst case: highest payment</source>
+      <translation>Peor caso: pago más alto</translation>
     </message>
     <message numerus="yes">
-        <source>%1, %n months sooner</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Worst case: cost over %n years</source>
+      <translation>
+        <numerusform>Peor caso: costo en %n año</numerusform>
+        <numerusform>Peor caso: costo en %n años</numerusform>
+      </translation>
     </message>
     <message>
-        <source>%1 from month %2</source>
-        <translation type="unfinished"></translation>
+      <source>Worst case: cost over the whole term</source>
+      <translation>Peor caso: costo en todo el plazo</translation>
     </message>
     <message>
-        <source>The Loan Estimate prints %1; its table&apos;s lines add up to this: ask the lender why</source>
-        <translation type="unfinished"></translation>
+      <source>Conventional</source>
+      <translation>Convencional</translation>
     </message>
     <message>
-        <source>The Loan Estimate&apos;s first year shows %1 a month</source>
-        <translation type="unfinished"></translation>
+      <source>FHA</source>
+      <translation>FHA</translation>
     </message>
     <message>
-        <source>Property tax and homeowner&apos;s insurance, a twelfth of a year&apos;s each</source>
-        <translation type="unfinished"></translation>
+      <source>VA</source>
+      <translation>VA</translation>
     </message>
     <message>
-        <source>Principal and interest, mortgage insurance and escrow, as the Loan Estimate&apos;s Projected Payments show them; HOA dues come on top</source>
-        <translation type="unfinished"></translation>
+      <source>Other</source>
+      <translation>Otro</translation>
     </message>
     <message>
-        <source>All closing costs: loan costs (A to C) and other costs (E to H)</source>
-        <translation type="unfinished"></translation>
+      <source>USDA</source>
+      <translation>USDA</translation>
     </message>
     <message>
-        <source>With the extra payments set in What If &gt; Extra Payments for All Offers, against the offer&apos;s own schedule</source>
-        <translation type="unfinished"></translation>
+      <source>not locked</source>
+      <translation>sin bloquear</translation>
     </message>
     <message>
-        <source>The highest principal and interest a month and the month it first applies; an adjustable rate as the index stands today</source>
-        <translation type="unfinished"></translation>
+      <source>not given</source>
+      <translation>no se indica</translation>
     </message>
     <message>
-        <source>An adjustable rate with each change as high as its caps allow; a fixed rate as it is</source>
-        <translation type="unfinished"></translation>
+      <source>%1: the lock has ended</source>
+      <translation>%1: el bloqueo de tasa terminó</translation>
     </message>
     <message>
-        <source>As the Loan Estimate&apos;s Calculating Cash to Close table adds it: total closing costs, less closing costs financed, plus the down payment, less the deposit, funds for you and seller credits, plus adjustments and other credits</source>
-        <translation type="unfinished"></translation>
+      <source>%1: expired, left out of the verdict</source>
+      <translation>%1: vencidos, fuera del veredicto</translation>
     </message>
     <message>
-        <source>As the Loan Estimate&apos;s first page gives them; a date already past or within three business days (Monday to Friday) is marked</source>
-        <translation type="unfinished"></translation>
+      <source>%1: within three business days</source>
+      <translation>%1: dentro de tres días hábiles</translation>
     </message>
     <message>
-        <source>Principal, interest and mortgage insurance paid in the first 60 payments, plus the loan costs (A to C), prepaid interest and insurance paid at closing</source>
-        <translation type="unfinished"></translation>
+      <source>cannot be worked out</source>
+      <translation>no se puede calcular</translation>
     </message>
     <message>
-        <source>The Loan Estimate&apos;s own In 5 Years figures, in whole dollars, against these</source>
-        <translation type="unfinished"></translation>
+      <source>no rate</source>
+      <translation>sin tasa</translation>
     </message>
     <message>
-        <source>Total Interest Percentage: all the interest over the term plus prepaid interest, as a percentage of the loan</source>
-        <translation type="unfinished"></translation>
+      <source>no monthly insurance</source>
+      <translation>sin seguro mensual</translation>
     </message>
     <message>
-        <source>The calculator&apos;s own APR: every fee counts as a finance charge, no monthly insurance. The fees are the calculator&apos;s nine for an offer kept from it, and the loan costs (A to C) and prepaid interest of any other offer. &quot;cannot be worked out&quot; when the calculator could not (fees of the whole loan, say)</source>
-        <translation type="unfinished"></translation>
+      <source>with payment %1 (year %2)</source>
+      <translation>con el pago %1 (año %2)</translation>
     </message>
     <message>
-        <source>The APR as a lender must figure it: only finance charges, with monthly mortgage insurance until it ends</source>
-        <translation type="unfinished"></translation>
+      <source>; the annual fee falls with the balance each year, to %1 a month</source>
+      <translation>; el cargo anual baja con el saldo cada año, hasta %1 al mes</translation>
     </message>
     <message>
-        <source>A disclosed APR is accurate within 1/8 of a point, within 1/4 when the payments change other than with the rate (12 CFR 1026.22(a)(2), (3)), or when it comes from a disclosed finance charge that is accurate (1026.22(a)(4))</source>
-        <translation type="unfinished"></translation>
+      <source>; the annual premium falls with the balance each year, to %1 a month</source>
+      <translation>; la prima anual baja con el saldo cada año, hasta %1 al mes</translation>
     </message>
     <message>
-        <source>As the Closing Disclosure defines it (12 CFR 1026.38(o)(1)): all scheduled principal, interest and mortgage insurance, plus the loan costs (A to C), prepaid interest and insurance paid at closing</source>
-        <translation type="unfinished"></translation>
+      <source>; you may ask to cancel it after payment %1</source>
+      <translation>; puede pedir su cancelación después del pago %1</translation>
     </message>
     <message>
-        <source>Principal, interest and mortgage insurance paid in the years you keep the loan, plus the loan costs (A to C)</source>
-        <translation type="unfinished"></translation>
+      <source>, which saves %1</source>
+      <translation>, lo que ahorra %1</translation>
     </message>
     <message>
-        <source>Loan costs (A to C) and prepaid interest, less lender credits, plus the interest and mortgage insurance paid in the years you keep the loan</source>
-        <translation type="unfinished"></translation>
+      <source>%1 to %2</source>
+      <translation>%1 a %2</translation>
     </message>
     <message>
-        <source>The same cost with what your money would earn counted: each payment and the balance left are discounted at your savings rate. This marks the cheapest.</source>
-        <translation type="unfinished"></translation>
+      <source>year %1: %2</source>
+      <translation>año %1: %2</translation>
     </message>
     <message>
-        <source>%1 (%2 %) against %3 (%4 %): </source>
-        <translation type="unfinished"></translation>
+      <source>years %1-%2: %3</source>
+      <translation>años %1-%2: %3</translation>
     </message>
     <message>
-        <source>cheaper from month %1 (year %2)</source>
-        <translation type="unfinished"></translation>
+      <source>%1 differs by %2</source>
+      <translation>%1 difiere en %2</translation>
     </message>
     <message>
-        <source>never within the term</source>
-        <translation type="unfinished"></translation>
+      <source>total paid</source>
+      <translation>el total pagado</translation>
     </message>
-</context>
-<context>
+    <message>
+      <source>principal paid off</source>
+      <translation>el capital amortizado</translation>
+    </message>
+    <message>
+      <source>agrees to the dollar</source>
+      <translation>coincide al dólar</translation>
+    </message>
+    <message>
+      <source>: ask the lender why</source>
+      <translation>: pregunte al prestamista por qué</translation>
+    </message>
+    <message>
+      <source>%1: agrees</source>
+      <translation>%1: coincide</translation>
+    </message>
+    <message>
+      <source>%1: differs by %2 points</source>
+      <translation>%1: difiere en %2 puntos</translation>
+    </message>
+    <message>
+      <source>cheapest</source>
+      <translation>más económica</translation>
+    </message>
+    <message>
+      <source>payment %1 (year %2)</source>
+      <translation>pago %1 (año %2)</translation>
+    </message>
+    <message numerus="yes">
+      <source>%1, %n months sooner</source>
+      <translation>
+        <numerusform>%1, %n mes antes</numerusform>
+        <numerusform>%1, %n meses antes</numerusform>
+      </translation>
+    </message>
+    <message>
+      <source>%1 from month %2</source>
+      <translation>%1 desde el mes %2</translation>
+    </message>
+    <message>
+      <source>The Loan Estimate prints %1; its table's lines add up to this: ask the lender why</source>
+      <translation>La Estimación de Préstamo indica %1; las líneas de su tabla suman esta cifra: pregunte al prestamista por qué</translation>
+    </message>
+    <message>
+      <source>The Loan Estimate's first year shows %1 a month</source>
+      <translation>El primer año de la Estimación de Préstamo muestra %1 al mes</translation>
+    </message>
+    <message>
+      <source>Property tax and homeowner's insurance, a twelfth of a year's each</source>
+      <translation>Impuestos sobre la propiedad y seguro de la vivienda: un doceavo del monto anual de cada uno</translation>
+    </message>
+    <message>
+      <source>Principal and interest, mortgage insurance and escrow, as the Loan Estimate's Projected Payments show them; HOA dues come on top</source>
+      <translation>Capital e intereses, seguro hipotecario y cuenta en depósito, como los muestran los Pagos proyectados de la Estimación de Préstamo; las obligaciones de la asociación de propietarios (HOA) se suman aparte</translation>
+    </message>
+    <message>
+      <source>All closing costs: loan costs (A to C) and other costs (E to H)</source>
+      <translation>Todos los costos de cierre: costos del préstamo (A a C) y otros costos (E a H)</translation>
+    </message>
+    <message>
+      <source>With the extra payments set in What If &gt; Extra Payments for All Offers, against the offer's own schedule</source>
+      <translation>Con los pagos adicionales de Simular &gt; Pagos adicionales para todas las ofertas, frente a la tabla de amortización de la propia oferta</translation>
+    </message>
+    <message>
+      <source>The highest principal and interest a month and the month it first applies; an adjustable rate as the index stands today</source>
+      <translation>El pago mensual más alto de capital e intereses y el mes en que se aplica por primera vez; con una tasa ajustable, la tasa según el índice actual</translation>
+    </message>
+    <message>
+      <source>An adjustable rate with each change as high as its caps allow; a fixed rate as it is</source>
+      <translation>Una tasa ajustable con cada cambio tan alto como lo permitan sus límites; una tasa fija, tal como es</translation>
+    </message>
+    <message>
+      <source>As the Loan Estimate's Calculating Cash to Close table adds it: total closing costs, less closing costs financed, plus the down payment, less the deposit, funds for you and seller credits, plus adjustments and other credits</source>
+      <translation>Como lo suma la tabla Cálculo del dinero en efectivo para el cierre de la Estimación de Préstamo: total de costos de cierre, menos costos de cierre financiados, más el pago inicial, menos el depósito, los fondos para usted y los créditos del vendedor, más ajustes y otros créditos</translation>
+    </message>
+    <message>
+      <source>As the Loan Estimate's first page gives them; a date already past or within three business days (Monday to Friday) is marked</source>
+      <translation>Como las indica la primera página de la Estimación de Préstamo; se marca una fecha ya pasada o dentro de tres días hábiles (de lunes a viernes)</translation>
+    </message>
+    <message>
+      <source>Principal, interest and mortgage insurance paid in the first 60 payments, plus the loan costs (A to C), prepaid interest and insurance paid at closing</source>
+      <translation>Capital, intereses y seguro hipotecario pagados en los primeros 60 pagos, más los costos del préstamo (A a C), el pago anticipado de intereses y el seguro pagado al cierre</translation>
+    </message>
+    <message>
+      <source>The Loan Estimate's own In 5 Years figures, in whole dollars, against these</source>
+      <translation>Las cifras de En 5 años de la propia Estimación de Préstamo, en dólares enteros, frente a estas</translation>
+    </message>
+    <message>
+      <source>Total Interest Percentage: all the interest over the term plus prepaid interest, as a percentage of the loan</source>
+      <translation>Total de intereses pagados: todos los intereses del plazo más el pago anticipado de intereses, como porcentaje del préstamo</translation>
+    </message>
+    <message>
+      <source>The calculator's own APR: every fee counts as a finance charge, no monthly insurance. The fees are the calculator's nine for an offer kept from it, and the loan costs (A to C) and prepaid interest of any other offer. "cannot be worked out" when the calculator could not (fees of the whole loan, say)</source>
+      <translation>El APR propio de la calculadora: todo cargo es cargo financiero, sin seguro mensual. Los cargos son los nueve de la calculadora para una oferta conservada desde ella, y los costos del préstamo (A a C) y el pago anticipado de intereses de otras ofertas. "no se puede calcular" si la calculadora no pudo (por ejemplo, con cargos por todo el monto del préstamo)</translation>
+    </message>
+    <message>
+      <source>The APR as a lender must figure it: only finance charges, with monthly mortgage insurance until it ends</source>
+      <translation>El APR como debe calcularlo un prestamista: solo los cargos financieros, con el seguro hipotecario mensual hasta que termine</translation>
+    </message>
+    <message>
+      <source>A disclosed APR is accurate within 1/8 of a point, within 1/4 when the payments change other than with the rate (12 CFR 1026.22(a)(2), (3)), or when it comes from a disclosed finance charge that is accurate (1026.22(a)(4))</source>
+      <translation>Un APR declarado es exacto dentro de 1/8 de punto, dentro de 1/4 cuando los pagos cambian por otra causa que la tasa (12 CFR 1026.22(a)(2), (3)), o cuando proviene de un cargo financiero declarado que es exacto (1026.22(a)(4))</translation>
+    </message>
+    <message>
+      <source>As the Closing Disclosure defines it (12 CFR 1026.38(o)(1)): all scheduled principal, interest and mortgage insurance, plus the loan costs (A to C), prepaid interest and insurance paid at closing</source>
+      <translation>Como lo define la Declaración de Cierre (12 CFR 1026.38(o)(1)): todo el capital, los intereses y el seguro hipotecario programados, más los costos del préstamo (A a C), el pago anticipado de intereses y el seguro pagado al cierre</translation>
+    </message>
+    <message>
+      <source>Principal, interest and mortgage insurance paid in the years you keep the loan, plus the loan costs (A to C)</source>
+      <translation>Capital, intereses y seguro hipotecario pagados en los años que conserve el préstamo, más los costos del préstamo (A a C)</translation>
+    </message>
+    <message>
+      <source>Loan costs (A to C) and prepaid interest, less lender credits, plus the interest and mortgage insurance paid in the years you keep the loan</source>
+      <translation>Costos del préstamo (A a C) y pago anticipado de intereses, menos créditos del prestamista, más intereses y seguro hipotecario pagados en los años que conserve el préstamo</translation>
+    </message>
+    <message>
+      <source>The same cost with what your money would earn counted: each payment and the balance left are discounted at your savings rate. This marks the cheapest.</source>
+      <translation>El mismo costo, contando lo que rendiría su dinero: cada pago y el saldo restante se descuentan a la tasa de sus ahorros. Así se marca la más económica.</translation>
+    </message>
+    <message>
+      <source>%1 (%2 %) against %3 (%4 %): </source>
+      <translation>%1 (%2 %) comparada con %3 (%4 %): </translation>
+    </message>
+    <message>
+      <source>cheaper from month %1 (year %2)</source>
+      <translation>más económica desde el mes %1 (año %2)</translation>
+    </message>
+    <message>
+      <source>never within the term</source>
+      <translation>nunca dentro del plazo</translation>
+    </message>
+  </context>
+  <context>
     <name>plumcrest::compare::CompareWindow</name>
     <message>
-        <source>Compare Offers</source>
-        <translation type="unfinished"></translation>
+      <source>Compare Offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Years you expect to keep this loan:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Years you expect to keep this loan:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Years you expect to keep this loan</source>
-        <translation type="unfinished"></translation>
+      <source>Years you expect to keep this loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Your savings e&amp;arn:</source>
-        <translation type="unfinished"></translation>
+      <source>Your savings e&amp;arn:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Your savings earn, percent a year</source>
-        <translation type="unfinished"></translation>
+      <source>Your savings earn, percent a year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>What your money would earn a year if it were not paid to the lender: the fair cost counts it</source>
-        <translation type="unfinished"></translation>
+      <source>What your money would earn a year if it were not paid to the lender: the fair cost counts it</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> % a year</source>
-        <translation type="unfinished"></translation>
+      <source> % a year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Which offer is best for you</source>
-        <translation type="unfinished"></translation>
+      <source>Which offer is best for you</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Kept offers</source>
-        <translation type="unfinished"></translation>
+      <source>Kept offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even months</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even months</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>From which month the lower rate has cost less (loan costs plus interest and mortgage insurance paid so far)</source>
-        <translation type="unfinished"></translation>
+      <source>From which month the lower rate has cost less (loan costs plus interest and mortgage insurance paid so far)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even against</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even against</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>A&amp;gainst:</source>
-        <translation type="unfinished"></translation>
+      <source>A&amp;gainst:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers to compare</source>
-        <translation type="unfinished"></translation>
+      <source>Offers to compare</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Tick the offers to set side by side; the newest six at first</source>
-        <translation type="unfinished"></translation>
+      <source>Tick the offers to set side by side; the newest six at first</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Com&amp;pare</source>
-        <translation type="unfinished"></translation>
+      <source>Com&amp;pare</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No offers are kept yet. In the calculator, choose File &gt; Keep This Offer... for each offer you want to compare.</source>
-        <translation type="unfinished"></translation>
+      <source>No offers are kept yet. In the calculator, choose File &gt; Keep This Offer... for each offer you want to compare.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers</source>
-        <translation type="unfinished"></translation>
+      <source>Offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Char&amp;t</source>
-        <translation type="unfinished"></translation>
+      <source>Char&amp;t</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Points or credits</source>
-        <translation type="unfinished"></translation>
+      <source>Points or credits</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Points or Cred&amp;its</source>
-        <translation type="unfinished"></translation>
+      <source>Points or Cred&amp;its</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Balance owed on the loan you have</source>
-        <translation type="unfinished"></translation>
+      <source>Balance owed on the loan you have</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate of the loan you have, percent a year</source>
-        <translation type="unfinished"></translation>
+      <source>Rate of the loan you have, percent a year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source> %</source>
-        <translation type="unfinished"></translation>
+      <source> %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Payments left on the loan you have</source>
-        <translation type="unfinished"></translation>
+      <source>Payments left on the loan you have</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance a month on the loan you have</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance a month on the loan you have</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Keep or refinance</source>
-        <translation type="unfinished"></translation>
+      <source>Keep or refinance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Balance owed (from your last statement):</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Balance owed (from your last statement):</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Interest rate:</source>
-        <translation type="unfinished"></translation>
+      <source>Interest rate:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Payments left:</source>
-        <translation type="unfinished"></translation>
+      <source>Payments left:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance a &amp;month:</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance a &amp;month:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The loan you have</source>
-        <translation type="unfinished"></translation>
+      <source>The loan you have</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Keep or Refinance</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Keep or Refinance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Use in Calculator</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Use in Calculator</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Edit...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Rename...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Delete</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Schedule...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Schedule...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>He&amp;lp</source>
-        <translation type="unfinished"></translation>
+      <source>He&amp;lp</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Close</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Verdict</source>
-        <translation type="unfinished"></translation>
+      <source>Verdict</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 (%2 %)</source>
-        <translation type="unfinished"></translation>
+      <source>%1 (%2 %)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The cheapest</source>
-        <translation type="unfinished"></translation>
+      <source>The cheapest</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1: %2 over %3, with savings earning %4 %</source>
-        <translation type="unfinished"></translation>
+      <source>%1: %2 over %3, with savings earning %4 %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No offer here has other rates to weigh. Type the points or the credit a lender quotes for another rate in Edit..., or keep two offers of one lender for the same loan at different rates.</source>
-        <translation type="unfinished"></translation>
+      <source>No offer here has other rates to weigh. Type the points or the credit a lender quotes for another rate in Edit..., or keep two offers of one lender for the same loan at different rates.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No refinance offer is compared. A Loan Estimate whose purpose is Refinance, imported or typed, is set here against the loan you have.</source>
-        <translation type="unfinished"></translation>
+      <source>No refinance offer is compared. A Loan Estimate whose purpose is Refinance, imported or typed, is set here against the loan you have.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>U&amp;ndo</source>
-        <translation type="unfinished"></translation>
+      <source>U&amp;ndo</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Red&amp;o</source>
-        <translation type="unfinished"></translation>
+      <source>Red&amp;o</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Save Offers &amp;As...</source>
-        <translation type="unfinished"></translation>
+      <source>Save Offers &amp;As...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Open Offers...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Open Offers...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Import &amp;Loan Estimate...</source>
-        <translation type="unfinished"></translation>
+      <source>Import &amp;Loan Estimate...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Check &amp;Closing Disclosure...</source>
-        <translation type="unfinished"></translation>
+      <source>Check &amp;Closing Disclosure...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Comparing Offers</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Comparing Offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Which Offer Is Best</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Which Offer Is Best</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Points or Credits</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Points or Credits</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Offers</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Cost Chart</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Cost Chart</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Balance Chart</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Balance Chart</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Extra Payments for All Offers...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Extra Payments for All Offers...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;No Extra Payments</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;No Extra Payments</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;File</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers compared</source>
-        <translation type="unfinished"></translation>
+      <source>Offers compared</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Offer</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Offer</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;View</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;What If</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;What If</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Help</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The kept offers are in use by another program; the list is read again in a moment.</source>
-        <translation type="unfinished"></translation>
+      <source>The kept offers are in use by another program; the list is read again in a moment.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rename</source>
-        <translation type="unfinished"></translation>
+      <source>Rename</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Edit</source>
-        <translation type="unfinished"></translation>
+      <source>Edit</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Delete</source>
-        <translation type="unfinished"></translation>
+      <source>Delete</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>U&amp;ndo %1</source>
-        <translation type="unfinished"></translation>
+      <source>U&amp;ndo %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Red&amp;o %1</source>
-        <translation type="unfinished"></translation>
+      <source>Red&amp;o %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Information</source>
-        <translation type="unfinished"></translation>
+      <source>Information</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rename Offer</source>
-        <translation type="unfinished"></translation>
+      <source>Rename Offer</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Name (the lender):</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Name (the lender):</source>
+      <translation type="unfinished" />
     </message>
     <message numerus="yes">
-        <source>A name must have 1 to %n characters; the offer keeps its name.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>A name must have 1 to %n characters; the offer keeps its name.</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::ComparisonExport</name>
     <message>
-        <source>Points or credits</source>
-        <translation type="unfinished"></translation>
+      <source>Points or credits</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Keep or refinance</source>
-        <translation type="unfinished"></translation>
+      <source>Keep or refinance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Which offer is best for you</source>
-        <translation type="unfinished"></translation>
+      <source>Which offer is best for you</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers compared</source>
-        <translation type="unfinished"></translation>
+      <source>Offers compared</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Years you expect to keep this loan: %1</source>
-        <translation type="unfinished"></translation>
+      <source>Years you expect to keep this loan: %1</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::CostChart</name>
     <message numerus="yes">
-        <source>%n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>%n year(s)</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Horizon: %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Horizon: %n year(s)</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>Years shown</source>
-        <translation type="unfinished"></translation>
+      <source>Years shown</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Whole term</source>
-        <translation type="unfinished"></translation>
+      <source>Whole term</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>First 5 years</source>
-        <translation type="unfinished"></translation>
+      <source>First 5 years</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>First 10 years</source>
-        <translation type="unfinished"></translation>
+      <source>First 10 years</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Ran&amp;ge:</source>
-        <translation type="unfinished"></translation>
+      <source>Ran&amp;ge:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>With the chart focused, the arrow keys step through the months and show each offer&apos;s figures here.</source>
-        <translation type="unfinished"></translation>
+      <source>With the chart focused, the arrow keys step through the months and show each offer's figures here.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Cost of each offer over time</source>
-        <translation type="unfinished"></translation>
+      <source>Cost of each offer over time</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Balance of each offer over time</source>
-        <translation type="unfinished"></translation>
+      <source>Balance of each offer over time</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Cost over Ti&amp;me</source>
-        <translation type="unfinished"></translation>
+      <source>Cost over Ti&amp;me</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Balance</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Balance</source>
+      <translation type="unfinished" />
     </message>
     <message numerus="yes">
-        <source>Drawn: the first %1 of the %n offers compared, as many as their colours tell apart: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Drawn: the first %1 of the %n offers compared, as many as their colours tell apart: %2</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>Drawn: %1</source>
-        <translation type="unfinished"></translation>
+      <source>Drawn: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 and %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Cost so far: loan costs plus interest and mortgage insurance paid</source>
-        <translation type="unfinished"></translation>
+      <source>Cost so far: loan costs plus interest and mortgage insurance paid</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Balance owed</source>
-        <translation type="unfinished"></translation>
+      <source>Balance owed</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Years</source>
-        <translation type="unfinished"></translation>
+      <source>Years</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Dollars</source>
-        <translation type="unfinished"></translation>
+      <source>Dollars</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 with extra payments</source>
-        <translation type="unfinished"></translation>
+      <source>%1 with extra payments</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>month %1</source>
-        <translation type="unfinished"></translation>
+      <source>month %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even of %1 at month %2: %3</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even of %1 at month %2: %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>cost so far</source>
-        <translation type="unfinished"></translation>
+      <source>cost so far</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>balance</source>
-        <translation type="unfinished"></translation>
+      <source>balance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1
+      <source>%1
 Month %2 (year %3), %4: %5</source>
-        <translation type="unfinished"></translation>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1: %2 after %3</source>
-        <translation type="unfinished"></translation>
+      <source>%1: %2 after %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1: %2 owed after %3</source>
-        <translation type="unfinished"></translation>
+      <source>%1: %2 owed after %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 with extra payments: %2 after %3</source>
-        <translation type="unfinished"></translation>
+      <source>%1 with extra payments: %2 after %3</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 cross at month %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 cross at month %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Month %1 (year %2), %3: %4</source>
-        <translation type="unfinished"></translation>
+      <source>Month %1 (year %2), %3: %4</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1. %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 at month %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 at month %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Break-even: %1</source>
-        <translation type="unfinished"></translation>
+      <source>Break-even: %1</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::CostLines</name>
     <message>
-        <source>Cost over the years kept, one small chart per offer</source>
-        <translation type="unfinished"></translation>
+      <source>Cost over the years kept, one small chart per offer</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::FigureText</name>
     <message>
-        <source>not given</source>
-        <translation type="unfinished"></translation>
+      <source>not given</source>
+      <translation>no se indica</translation>
     </message>
     <message>
-        <source>cannot be checked: no rate</source>
-        <translation type="unfinished"></translation>
+      <source>cannot be checked: no rate</source>
+      <translation>no se puede verificar: sin tasa</translation>
     </message>
     <message>
-        <source>within %1 points</source>
-        <translation type="unfinished"></translation>
+      <source>within %1 points</source>
+      <translation>dentro de %1 puntos</translation>
     </message>
     <message>
-        <source>differs by %1 points: ask the lender why</source>
-        <translation type="unfinished"></translation>
+      <source>differs by %1 points: ask the lender why</source>
+      <translation>difiere en %1 puntos: pregunte al prestamista por qué</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::compare::Verdict</name>
     <message numerus="yes">
-        <source>%n years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>%n years</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message numerus="yes">
-        <source>%n months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>%n months</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>Over %1, with savings earning %2 %</source>
-        <translation type="unfinished"></translation>
+      <source>Over %1, with savings earning %2 %</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 is left out: its estimated closing costs expired on %2; ask the lender for a new Loan Estimate.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 is left out: its estimated closing costs expired on %2; ask the lender for a new Loan Estimate.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No offer can be recommended: every quote has expired.</source>
-        <translation type="unfinished"></translation>
+      <source>No offer can be recommended: every quote has expired.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, %2 costs %3; there is no other offer to set it against.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, %2 costs %3; there is no other offer to set it against.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, %2 and %3 cost the same.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, %2 and %3 cost the same.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1, %2 costs %3 less than %4, the next best.</source>
-        <translation type="unfinished"></translation>
+      <source>%1, %2 costs %3 less than %4, the next best.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>If you sell or refinance within %1, %2 costs less.</source>
-        <translation type="unfinished"></translation>
+      <source>If you sell or refinance within %1, %2 costs less.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>If you keep the loan %1 or longer, %2 costs less.</source>
-        <translation type="unfinished"></translation>
+      <source>If you keep the loan %1 or longer, %2 costs less.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>It costs least however long you keep the loan.</source>
-        <translation type="unfinished"></translation>
+      <source>It costs least however long you keep the loan.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The loan amounts differ by more than 1 % (%1 %2, %3 %4): a larger loan lends more and costs more.</source>
-        <translation type="unfinished"></translation>
+      <source>The loan amounts differ by more than 1 % (%1 %2, %3 %4): a larger loan lends more and costs more.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The terms differ (%1 %2, %3 %4): the shorter term pays the loan off sooner with a higher payment each month.</source>
-        <translation type="unfinished"></translation>
+      <source>The terms differ (%1 %2, %3 %4): the shorter term pays the loan off sooner with a higher payment each month.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 has an adjustable rate and %2 a fixed one.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 has an adjustable rate and %2 a fixed one.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In the worst case its caps allow, %1 costs %2 over %3 before savings.</source>
-        <translation type="unfinished"></translation>
+      <source>In the worst case its caps allow, %1 costs %2 over %3 before savings.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1&apos;s rate is locked and %2&apos;s is not: an unlocked rate can change before closing.</source>
-        <translation type="unfinished"></translation>
+      <source>%1's rate is locked and %2's is not: an unlocked rate can change before closing.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 is a refinance and %2 is not: they are not the same loan; Keep or Refinance sets a refinance against the loan you have.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 is a refinance and %2 is not: they are not the same loan; Keep or Refinance sets a refinance against the loan you have.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1&apos;s rate lock ended on %2: the rate may change.</source>
-        <translation type="unfinished"></translation>
+      <source>%1's rate lock ended on %2: the rate may change.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1&apos;s rate lock ends on %2, within three business days.</source>
-        <translation type="unfinished"></translation>
+      <source>%1's rate lock ends on %2, within three business days.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1&apos;s estimated closing costs expire on %2, within three business days.</source>
-        <translation type="unfinished"></translation>
+      <source>%1's estimated closing costs expire on %2, within three business days.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender.</source>
-        <translation type="unfinished"></translation>
+      <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender, and what an adjustable rate&apos;s index will do: it takes the index as it is today.</source>
-        <translation type="unfinished"></translation>
+      <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender, and what an adjustable rate's index will do: it takes the index as it is today.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::offers::KeepOfferDialog</name>
     <message>
-        <source>Keep This Offer</source>
-        <translation type="unfinished"></translation>
+      <source>Keep This Offer</source>
+      <translation>Conservar esta oferta</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
+      <source>Name</source>
+      <translation>Nombre</translation>
     </message>
     <message>
-        <source>the lender</source>
-        <translation type="unfinished"></translation>
+      <source>the lender</source>
+      <translation>el prestamista</translation>
     </message>
     <message>
-        <source>APR the lender disclosed</source>
-        <translation type="unfinished"></translation>
+      <source>APR the lender disclosed</source>
+      <translation>APR que declaró el prestamista</translation>
     </message>
     <message>
-        <source>optional</source>
-        <translation type="unfinished"></translation>
+      <source>optional</source>
+      <translation>opcional</translation>
     </message>
     <message>
-        <source>&amp;Name (the lender):</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Name (the lender):</source>
+      <translation>&amp;Nombre (el prestamista):</translation>
     </message>
     <message>
-        <source>&amp;APR the lender disclosed (%):</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;APR the lender disclosed (%):</source>
+      <translation>&amp;APR que declaró el prestamista (%):</translation>
     </message>
     <message>
-        <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Keep</source>
+      <translation>&amp;Conservar</translation>
     </message>
     <message>
-        <source>The inputs and results now in the calculator are kept under this name.</source>
-        <translation type="unfinished"></translation>
+      <source>The inputs and results now in the calculator are kept under this name.</source>
+      <translation>Los datos y resultados que hay ahora en la calculadora se conservan con este nombre.</translation>
     </message>
     <message>
-        <source>Type a name, such as the lender&apos;s.</source>
-        <translation type="unfinished"></translation>
+      <source>Type a name, such as the lender's.</source>
+      <translation>Escriba un nombre, como el del prestamista.</translation>
     </message>
     <message>
-        <source>The APR must be a percentage such as %1, or left empty.</source>
-        <translation type="unfinished"></translation>
+      <source>The APR must be a percentage such as %1, or left empty.</source>
+      <translation>El APR debe ser un porcentaje como %1, o quedar vacío.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::offers::OfferDesk</name>
     <message>
-        <source>Check Closing Disclosure</source>
-        <translation type="unfinished"></translation>
+      <source>Check Closing Disclosure</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Closing Disclosures (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+      <source>Closing Disclosures (*.pdf);;All files (*)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The Closing Disclosure %1 cannot be checked. %2</source>
-        <translation type="unfinished"></translation>
+      <source>The Closing Disclosure %1 cannot be checked. %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The reader&apos;s answer could not be understood.</source>
-        <translation type="unfinished"></translation>
+      <source>The reader's answer could not be understood.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Keep the offer&apos;s Loan Estimate first (File &gt; Import Loan Estimate...): the Closing Disclosure is checked against it.</source>
-        <translation type="unfinished"></translation>
+      <source>Keep the offer's Loan Estimate first (File &gt; Import Loan Estimate...): the Closing Disclosure is checked against it.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Closing Disclosure check</source>
-        <translation type="unfinished"></translation>
+      <source>Closing Disclosure check</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Which offer&apos;s Loan Estimate does this Closing Disclosure answer?</source>
-        <translation type="unfinished"></translation>
+      <source>Which offer's Loan Estimate does this Closing Disclosure answer?</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>This offer cannot be edited: it is no longer kept.</source>
-        <translation type="unfinished"></translation>
+      <source>This offer cannot be edited: it is no longer kept.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Import Loan Estimate</source>
-        <translation type="unfinished"></translation>
+      <source>Import Loan Estimate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Loan Estimates (*.pdf);;All files (*)</source>
-        <translation type="unfinished"></translation>
+      <source>Loan Estimates (*.pdf);;All files (*)</source>
+      <translation type="unfinished" />
     </message>
     <message numerus="yes">
-        <source>Reading it took longer than %n seconds and was stopped. The file may be damaged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Reading it took longer than %n seconds and was stopped. The file may be damaged.</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>The Loan Estimate %1 cannot be imported. %2</source>
-        <translation type="unfinished"></translation>
+      <source>The Loan Estimate %1 cannot be imported. %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Review Loan Estimate</source>
-        <translation type="unfinished"></translation>
+      <source>Review Loan Estimate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumcrest offers (*.%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+      <source>Plumcrest offers (*.%1);;All files (*)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Save Offers</source>
-        <translation type="unfinished"></translation>
+      <source>Save Offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Offers to save:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Offers to save:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers to save</source>
-        <translation type="unfinished"></translation>
+      <source>Offers to save</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>No offers are kept yet, so there are none to save.</source>
-        <translation type="unfinished"></translation>
+      <source>No offers are kept yet, so there are none to save.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Save Offers As</source>
-        <translation type="unfinished"></translation>
+      <source>Save Offers As</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers.%1</source>
-        <translation type="unfinished"></translation>
+      <source>Offers.%1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offers could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+      <source>The offers could not be saved to %1: %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Open Offers</source>
-        <translation type="unfinished"></translation>
+      <source>Open Offers</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offers in %1 cannot be opened, and nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+      <source>The offers in %1 cannot be opened, and nothing was changed. %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The offers in %1 could not be kept, and nothing was changed. %2</source>
-        <translation type="unfinished"></translation>
+      <source>The offers in %1 could not be kept, and nothing was changed. %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers added from %1: %2.</source>
-        <translation type="unfinished"></translation>
+      <source>Offers added from %1: %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Offers it holds that were kept here already, left as they are: %1.</source>
-        <translation type="unfinished"></translation>
+      <source>Offers it holds that were kept here already, left as they are: %1.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::offers::OfferEditor</name>
     <message>
-        <source>By 12 CFR %1, %2: a finance charge.</source>
-        <translation type="unfinished"></translation>
+      <source>By 12 CFR %1, %2: a finance charge.</source>
+      <translation>Según 12 CFR %1, %2: es un cargo financiero.</translation>
     </message>
     <message>
-        <source>By 12 CFR %1, %2: not a finance charge.</source>
-        <translation type="unfinished"></translation>
+      <source>By 12 CFR %1, %2: not a finance charge.</source>
+      <translation>Según 12 CFR %1, %2: no es un cargo financiero.</translation>
     </message>
     <message>
-        <source>The tick is yours and stays as you set it.</source>
-        <translation type="unfinished"></translation>
+      <source>The tick is yours and stays as you set it.</source>
+      <translation>La marca es suya y se mantiene como usted la dejó.</translation>
     </message>
     <message>
-        <source>Tick or clear it to decide otherwise.</source>
-        <translation type="unfinished"></translation>
+      <source>Tick or clear it to decide otherwise.</source>
+      <translation>Márquela o desmárquela para decidir otra cosa.</translation>
     </message>
     <message>
-        <source>Edit Offer</source>
-        <translation type="unfinished"></translation>
+      <source>Edit Offer</source>
+      <translation>Editar oferta</translation>
     </message>
     <message>
-        <source>Loan</source>
-        <translation type="unfinished"></translation>
+      <source>Loan</source>
+      <translation>Préstamo</translation>
     </message>
     <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
+      <source>Name</source>
+      <translation>Nombre</translation>
     </message>
     <message>
-        <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Name:</source>
+      <translation>&amp;Nombre:</translation>
     </message>
     <message>
-        <source>Type a name, such as the lender&apos;s.</source>
-        <translation type="unfinished"></translation>
+      <source>Type a name, such as the lender's.</source>
+      <translation>Escriba un nombre, como el del prestamista.</translation>
     </message>
     <message>
-        <source>Monthly costs</source>
-        <translation type="unfinished"></translation>
+      <source>Monthly costs</source>
+      <translation>Costos mensuales</translation>
     </message>
     <message>
-        <source>Ends when the balance reaches 78 % of the value, at the latest mid-term</source>
-        <translation type="unfinished"></translation>
+      <source>Ends when the balance reaches 78 % of the value, at the latest mid-term</source>
+      <translation>Termina cuando el saldo llega al 78 % del valor, a más tardar a mitad del plazo</translation>
     </message>
     <message>
-        <source>11 years when the base loan is 90 % of the value or less, else the whole term; each year&apos;s premium on that year&apos;s average scheduled balance</source>
-        <translation type="unfinished"></translation>
+      <source>11 years when the base loan is 90 % of the value or less, else the whole term; each year's premium on that year's average scheduled balance</source>
+      <translation>11 años si el préstamo base es el 90 % del valor o menos; si no, todo el plazo; la prima de cada año, sobre el saldo programado promedio de ese año</translation>
     </message>
     <message>
-        <source>The whole term; each year&apos;s fee on that year&apos;s average scheduled balance</source>
-        <translation type="unfinished"></translation>
+      <source>The whole term; each year's fee on that year's average scheduled balance</source>
+      <translation>Todo el plazo; el cargo de cada año, sobre el saldo programado promedio de ese año</translation>
     </message>
     <message>
-        <source>What the lender disclosed (empty: not given)</source>
-        <translation type="unfinished"></translation>
+      <source>What the lender disclosed (empty: not given)</source>
+      <translation>Lo que declaró el prestamista (vacío: no se indica)</translation>
     </message>
     <message>
-        <source>Add line</source>
-        <translation type="unfinished"></translation>
+      <source>Add line</source>
+      <translation>Agregar línea</translation>
     </message>
     <message>
-        <source>Add a line to %1</source>
-        <translation type="unfinished"></translation>
+      <source>Add a line to %1</source>
+      <translation>Agregar una línea a %1</translation>
     </message>
     <message>
-        <source>Section total:</source>
-        <translation type="unfinished"></translation>
+      <source>Section total:</source>
+      <translation>Total de la sección:</translation>
     </message>
     <message>
-        <source>Total of %1</source>
-        <translation type="unfinished"></translation>
+      <source>Total of %1</source>
+      <translation>Total de %1</translation>
     </message>
     <message>
-        <source>Ad&amp;justable rate</source>
-        <translation type="unfinished"></translation>
+      <source>Ad&amp;justable rate</source>
+      <translation>Tasa a&amp;justable</translation>
     </message>
     <message>
-        <source>As the Loan Estimate&apos;s Adjustable Interest Rate (AIR) table gives it; the note rate above is the initial rate</source>
-        <translation type="unfinished"></translation>
+      <source>As the Loan Estimate's Adjustable Interest Rate (AIR) table gives it; the note rate above is the initial rate</source>
+      <translation>Como la indica la Tabla de tasa de interés ajustable (TIA) de la Estimación de Préstamo; la tasa del pagaré de arriba es la tasa inicial</translation>
     </message>
     <message>
-        <source>Totals</source>
-        <translation type="unfinished"></translation>
+      <source>Totals</source>
+      <translation>Totales</translation>
     </message>
     <message>
-        <source>D. Total Loan Costs (A + B + C)</source>
-        <translation type="unfinished"></translation>
+      <source>D. Total Loan Costs (A + B + C)</source>
+      <translation>D. Costos totales del préstamo (A + B + C)</translation>
     </message>
     <message>
-        <source>I. Total Other Costs (E + F + G + H)</source>
-        <translation type="unfinished"></translation>
+      <source>I. Total Other Costs (E + F + G + H)</source>
+      <translation>I. Total de otros costos (E + F + G + H)</translation>
     </message>
     <message>
-        <source>J. Total Closing Costs (D + I - lender credits)</source>
-        <translation type="unfinished"></translation>
+      <source>J. Total Closing Costs (D + I - lender credits)</source>
+      <translation>J. Total de costos de cierre (D + I - créditos del prestamista)</translation>
     </message>
     <message>
-        <source>&lt;b&gt;Closing costs&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+      <source>&lt;b&gt;Closing costs&lt;/b&gt;</source>
+      <translation>&lt;b&gt;Costos de cierre&lt;/b&gt;</translation>
     </message>
     <message>
-        <source>from the offer&apos;s figures</source>
-        <translation type="unfinished"></translation>
+      <source>from the offer's figures</source>
+      <translation>según las cifras de la oferta</translation>
     </message>
     <message>
-        <source>not given</source>
-        <translation type="unfinished"></translation>
+      <source>not given</source>
+      <translation>no se indica</translation>
     </message>
     <message>
-        <source>Cannot be more than the price.</source>
-        <translation type="unfinished"></translation>
+      <source>Cannot be more than the price.</source>
+      <translation>No puede ser mayor que el precio.</translation>
     </message>
     <message>
-        <source>Must be less than the loan amount, which includes it.</source>
-        <translation type="unfinished"></translation>
+      <source>Must be less than the loan amount, which includes it.</source>
+      <translation>Debe ser menor que el monto del préstamo, que lo incluye.</translation>
     </message>
     <message>
-        <source>Give the rate this price buys, or clear both.</source>
-        <translation type="unfinished"></translation>
+      <source>Give the rate this price buys, or clear both.</source>
+      <translation>Indique la tasa que da este precio, o borre ambos.</translation>
     </message>
     <message>
-        <source>Give what this rate costs or pays, or clear both.</source>
-        <translation type="unfinished"></translation>
+      <source>Give what this rate costs or pays, or clear both.</source>
+      <translation>Indique lo que cuesta o paga esta tasa, o borre ambos.</translation>
     </message>
     <message>
-        <source>what the charge is for</source>
-        <translation type="unfinished"></translation>
+      <source>what the charge is for</source>
+      <translation>para qué es el cargo</translation>
     </message>
     <message>
-        <source>Finance charge</source>
-        <translation type="unfinished"></translation>
+      <source>Finance charge</source>
+      <translation>Cargo financiero</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation type="unfinished"></translation>
+      <source>Remove</source>
+      <translation>Quitar</translation>
     </message>
     <message>
-        <source>%1: label</source>
-        <translation type="unfinished"></translation>
+      <source>%1: label</source>
+      <translation>%1: descripción</translation>
     </message>
     <message>
-        <source>%1: amount</source>
-        <translation type="unfinished"></translation>
+      <source>%1: amount</source>
+      <translation>%1: monto</translation>
     </message>
     <message>
-        <source>%1: finance charge</source>
-        <translation type="unfinished"></translation>
+      <source>%1: finance charge</source>
+      <translation>%1: cargo financiero</translation>
     </message>
     <message>
-        <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+      <source>Remove %1</source>
+      <translation>Quitar %1</translation>
     </message>
     <message>
-        <source>An offer keeps at most %1 closing cost lines: remove one to add another.</source>
-        <translation type="unfinished"></translation>
+      <source>An offer keeps at most %1 closing cost lines: remove one to add another.</source>
+      <translation>Una oferta conserva como máximo %1 líneas de costos de cierre: quite una para agregar otra.</translation>
     </message>
     <message>
-        <source>%1, line &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+      <source>%1, line "%2"</source>
+      <translation>%1, línea "%2"</translation>
     </message>
     <message>
-        <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1, line %2</source>
+      <translation>%1, línea %2</translation>
     </message>
     <message>
-        <source>Say what this charge is for.</source>
-        <translation type="unfinished"></translation>
+      <source>Say what this charge is for.</source>
+      <translation>Indique para qué es este cargo.</translation>
     </message>
     <message>
-        <source>The label can have at most %1 characters; this one has %2.</source>
-        <translation type="unfinished"></translation>
+      <source>The label can have at most %1 characters; this one has %2.</source>
+      <translation>La descripción puede tener como máximo %1 caracteres; esta tiene %2.</translation>
     </message>
     <message>
-        <source>-</source>
-        <translation type="unfinished"></translation>
+      <source>-</source>
+      <translation>-</translation>
     </message>
     <message>
-        <source>Name: type a name, such as the lender&apos;s.</source>
-        <translation type="unfinished"></translation>
+      <source>Name: type a name, such as the lender's.</source>
+      <translation>Nombre: escriba un nombre, como el del prestamista.</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1: %2</source>
+      <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Closing costs: an offer keeps at most %1 lines; this one has %2.</source>
-        <translation type="unfinished"></translation>
+      <source>Closing costs: an offer keeps at most %1 lines; this one has %2.</source>
+      <translation>Costos de cierre: una oferta conserva como máximo %1 líneas; esta tiene %2.</translation>
     </message>
     <message numerus="yes">
-        <source>Entries to correct: %n. %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Entries to correct: %n. %1</source>
+      <translation>
+        <numerusform>Dato por corregir: %n. %1</numerusform>
+        <numerusform>Datos por corregir: %n. %1</numerusform>
+      </translation>
     </message>
     <message>
-        <source>%1 Nothing typed is lost: press OK to try again, or Cancel to leave the offer unsaved.</source>
-        <translation type="unfinished"></translation>
+      <source>%1 Nothing typed is lost: press OK to try again, or Cancel to leave the offer unsaved.</source>
+      <translation>%1 No se pierde nada de lo escrito: presione Aceptar para reintentar, o Cancelar para no guardar la oferta.</translation>
     </message>
     <message>
-        <source>Close without keeping what you typed? The changes made here are lost; the offer stays as it was.</source>
-        <translation type="unfinished"></translation>
+      <source>Close without keeping what you typed? The changes made here are lost; the offer stays as it was.</source>
+      <translation>¿Cerrar sin conservar lo que escribió? Los cambios hechos aquí se pierden; la oferta queda como estaba.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::offers::OffersFile</name>
     <message>
-        <source>its figure &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+      <source>its figure "%1" is missing</source>
+      <translation>falta su cifra "%1"</translation>
     </message>
     <message>
-        <source>its figure &quot;%1&quot; is not one the offer editor takes</source>
-        <translation type="unfinished"></translation>
+      <source>its figure "%1" is not one the offer editor takes</source>
+      <translation>su cifra "%1" no es una de las que acepta el editor de ofertas</translation>
     </message>
     <message>
-        <source>its adjustable rate is given only in part</source>
-        <translation type="unfinished"></translation>
+      <source>its adjustable rate is given only in part</source>
+      <translation>su tasa ajustable se indica solo en parte</translation>
     </message>
     <message>
-        <source>its closing costs are not a list</source>
-        <translation type="unfinished"></translation>
+      <source>its closing costs are not a list</source>
+      <translation>sus costos de cierre no son una lista</translation>
     </message>
     <message>
-        <source>it has %1 closing cost lines; at most %2 can be kept</source>
-        <translation type="unfinished"></translation>
+      <source>it has %1 closing cost lines; at most %2 can be kept</source>
+      <translation>tiene %1 líneas de costos de cierre; se conservan como máximo %2</translation>
     </message>
     <message>
-        <source>its closing cost line %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+      <source>its closing cost line %1 cannot be read</source>
+      <translation>su línea de costos de cierre %1 no se puede leer</translation>
     </message>
     <message>
-        <source>the label of its closing cost line %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+      <source>the label of its closing cost line %1 is longer than %2 characters</source>
+      <translation>la descripción de su línea de costos de cierre %1 tiene más de %2 caracteres</translation>
     </message>
     <message>
-        <source>It is larger than a file of offers can be (%1 MB).</source>
-        <translation type="unfinished"></translation>
+      <source>It is larger than a file of offers can be (%1 MB).</source>
+      <translation>Es más grande de lo que puede ser un archivo de ofertas (%1 MB).</translation>
     </message>
     <message>
-        <source>It is not a file of offers saved by Plumcrest, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>It is not a file of offers saved by Plumcrest, or it is damaged.</source>
+      <translation>No es un archivo de ofertas guardado por Plumcrest, o está dañado.</translation>
     </message>
     <message>
-        <source>It does not say which version of the file it is; it may be damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>It does not say which version of the file it is; it may be damaged.</source>
+      <translation>No indica qué versión del archivo es; puede estar dañado.</translation>
     </message>
     <message>
-        <source>It was saved by a newer version of Plumcrest (file version %1); this version reads version %2. Open it with the newer version.</source>
-        <translation type="unfinished"></translation>
+      <source>It was saved by a newer version of Plumcrest (file version %1); this version reads version %2. Open it with the newer version.</source>
+      <translation>Lo guardó una versión más reciente de Plumcrest (versión de archivo %1); esta versión lee la versión %2. Ábralo con la versión más reciente.</translation>
     </message>
     <message>
-        <source>Its years to keep the loan are not a number of years from 1 to 1,000; it may be damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>Its years to keep the loan are not a number of years from 1 to 1,000; it may be damaged.</source>
+      <translation>Sus años para conservar el préstamo no son un número de años de 1 a 1,000; puede estar dañado.</translation>
     </message>
     <message>
-        <source>Its savings rate is not a percentage from 0 to 20; it may be damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>Its savings rate is not a percentage from 0 to 20; it may be damaged.</source>
+      <translation>Su tasa de ahorro no es un porcentaje de 0 a 20; puede estar dañado.</translation>
     </message>
     <message>
-        <source>It holds no list of offers; it may be damaged.</source>
-        <translation type="unfinished"></translation>
+      <source>It holds no list of offers; it may be damaged.</source>
+      <translation>No contiene ninguna lista de ofertas; puede estar dañado.</translation>
     </message>
     <message>
-        <source>It holds %1 offers; a file of offers holds at most %2.</source>
-        <translation type="unfinished"></translation>
+      <source>It holds %1 offers; a file of offers holds at most %2.</source>
+      <translation>Contiene %1 ofertas; un archivo de ofertas contiene como máximo %2.</translation>
     </message>
     <message>
-        <source>Its offer %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+      <source>Its offer %1 cannot be read: %2.</source>
+      <translation>Su oferta %1 no se puede leer: %2.</translation>
     </message>
     <message>
-        <source>it has no name</source>
-        <translation type="unfinished"></translation>
+      <source>it has no name</source>
+      <translation>no tiene nombre</translation>
     </message>
     <message>
-        <source>its name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+      <source>its name is longer than %1 characters</source>
+      <translation>su nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
-        <source>it does not say when it was kept</source>
-        <translation type="unfinished"></translation>
+      <source>it does not say when it was kept</source>
+      <translation>no indica cuándo se conservó</translation>
     </message>
     <message>
-        <source>it has no Loan Estimate</source>
-        <translation type="unfinished"></translation>
+      <source>it has no Loan Estimate</source>
+      <translation>no tiene Estimación de Préstamo</translation>
     </message>
     <message>
-        <source>There is no such file.</source>
-        <translation type="unfinished"></translation>
+      <source>There is no such file.</source>
+      <translation>No existe ese archivo.</translation>
     </message>
     <message>
-        <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+      <source>It is a folder, not a file.</source>
+      <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
-        <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+      <source>It is not a regular file.</source>
+      <translation>No es un archivo normal.</translation>
     </message>
     <message>
-        <source>It cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+      <source>It cannot be read: %1.</source>
+      <translation>No se puede leer: %1.</translation>
     </message>
     <message>
-        <source>A file of offers holds at most %1 offers; choose fewer.</source>
-        <translation type="unfinished"></translation>
+      <source>A file of offers holds at most %1 offers; choose fewer.</source>
+      <translation>Un archivo de ofertas contiene como máximo %1 ofertas; elija menos.</translation>
     </message>
     <message>
-        <source>These offers would make a file larger than %1 MB; choose fewer.</source>
-        <translation type="unfinished"></translation>
+      <source>These offers would make a file larger than %1 MB; choose fewer.</source>
+      <translation>Estas ofertas formarían un archivo de más de %1 MB; elija menos.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::offers::ReadingProgress</name>
     <message>
-        <source>Import Loan Estimate</source>
-        <translation type="unfinished"></translation>
+      <source>Import Loan Estimate</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Reading %1...</source>
-        <translation type="unfinished"></translation>
+      <source>Reading %1...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Reading the Loan Estimate</source>
-        <translation type="unfinished"></translation>
+      <source>Reading the Loan Estimate</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::output::OutputCommands</name>
     <message>
-        <source>Not Saved</source>
-        <translation type="unfinished"></translation>
+      <source>Not Saved</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Could not save %1: %2</source>
-        <translation type="unfinished"></translation>
+      <source>Could not save %1: %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>the file cannot be written.</source>
-        <translation type="unfinished"></translation>
+      <source>the file cannot be written.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Export as CSV...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Export as CSV...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Export as CSV</source>
-        <translation type="unfinished"></translation>
+      <source>Export as CSV</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+      <source>CSV files (*.csv)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+      <source>Save as P&amp;DF...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+      <source>Save as PDF</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+      <source>PDF files (*.pdf)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+      <source>Print Pre&amp;view...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Print...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
+      <source>The printer could not be started.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::output::PrintDocument</name>
     <message>
-        <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+      <source>Page %1 of %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>en_US</source>
-        <comment>the locale whose long date format the printed pages use: this translation&apos;s own</comment>
-        <translation type="unfinished"></translation>
+      <source>en_US</source>
+      <comment>the locale whose long date format the printed pages use: this translation's own</comment>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::reader</name>
     <message>
-        <source>This file is not a PDF document.</source>
-        <translation type="unfinished"></translation>
+      <source>This file is not a PDF document.</source>
+      <translation>Este archivo no es un documento PDF.</translation>
     </message>
     <message>
-        <source>This PDF file is damaged and cannot be read.</source>
-        <translation type="unfinished"></translation>
+      <source>This PDF file is damaged and cannot be read.</source>
+      <translation>Este archivo PDF está dañado y no se puede leer.</translation>
     </message>
     <message>
-        <source>This PDF file is protected by a password and cannot be read.</source>
-        <translation type="unfinished"></translation>
+      <source>This PDF file is protected by a password and cannot be read.</source>
+      <translation>Este archivo PDF está protegido con contraseña y no se puede leer.</translation>
     </message>
     <message>
-        <source>This PDF file has no text to read: it is probably a scan. Type the offer in by hand.</source>
-        <translation type="unfinished"></translation>
+      <source>This PDF file has no text to read: it is probably a scan. Type the offer in by hand.</source>
+      <translation>Este archivo PDF no tiene texto que leer: probablemente es una imagen escaneada. Escriba la oferta a mano.</translation>
     </message>
     <message>
-        <source>This PDF file is not a Loan Estimate on the standard form.</source>
-        <translation type="unfinished"></translation>
+      <source>This PDF file is not a Loan Estimate on the standard form.</source>
+      <translation>Este archivo PDF no es una Estimación de Préstamo en el formulario estándar.</translation>
     </message>
     <message>
-        <source>This is a Closing Disclosure, not a Loan Estimate.</source>
-        <translation type="unfinished"></translation>
+      <source>This is a Closing Disclosure, not a Loan Estimate.</source>
+      <translation>Esta es una Declaración de Cierre, no una Estimación de Préstamo.</translation>
     </message>
     <message>
-        <source>This is a blank Loan Estimate form: it holds no offer&apos;s figures.</source>
-        <translation type="unfinished"></translation>
+      <source>This is a blank Loan Estimate form: it holds no offer's figures.</source>
+      <translation>Es un formulario de Estimación de Préstamo en blanco: no contiene cifras de ninguna oferta.</translation>
     </message>
     <message>
-        <source>This file holds more than one Loan Estimate. Import each from a file of its own.</source>
-        <translation type="unfinished"></translation>
+      <source>This file holds more than one Loan Estimate. Import each from a file of its own.</source>
+      <translation>Este archivo contiene más de una Estimación de Préstamo. Importe cada una desde un archivo propio.</translation>
     </message>
     <message>
-        <source>This PDF file has a page with far more text or drawing than a Loan Estimate has, so it is not read.</source>
-        <translation type="unfinished"></translation>
+      <source>This PDF file has a page with far more text or drawing than a Loan Estimate has, so it is not read.</source>
+      <translation>Este archivo PDF tiene una página con mucho más texto o dibujo del que tiene una Estimación de Préstamo, así que no se lee.</translation>
     </message>
     <message>
-        <source>Page 1 of this Loan Estimate cannot be read: it is missing, turned sideways or only a picture of the page. The loan&apos;s terms are on that page, so import a copy with page 1 upright, or type the offer in by hand.</source>
-        <translation type="unfinished"></translation>
+      <source>Page 1 of this Loan Estimate cannot be read: it is missing, turned sideways or only a picture of the page. The loan's terms are on that page, so import a copy with page 1 upright, or type the offer in by hand.</source>
+      <translation>La página 1 de esta Estimación de Préstamo no se puede leer: falta, está de lado o es solo una imagen de la página. Los términos del préstamo están en esa página, así que importe una copia con la página 1 en posición normal, o escriba la oferta a mano.</translation>
     </message>
     <message>
-        <source>There is no such file.</source>
-        <translation type="unfinished"></translation>
+      <source>There is no such file.</source>
+      <translation>No existe ese archivo.</translation>
     </message>
     <message>
-        <source>This is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+      <source>This is a folder, not a file.</source>
+      <translation>Esto es una carpeta, no un archivo.</translation>
     </message>
     <message>
-        <source>This is not a regular file (it is a pipe, a device or a socket), so it is not read.</source>
-        <translation type="unfinished"></translation>
+      <source>This is not a regular file (it is a pipe, a device or a socket), so it is not read.</source>
+      <translation>Esto no es un archivo normal (es una canalización, un dispositivo o un socket), así que no se lee.</translation>
     </message>
     <message>
-        <source>You do not have permission to read this file.</source>
-        <translation type="unfinished"></translation>
+      <source>You do not have permission to read this file.</source>
+      <translation>No tiene permiso para leer este archivo.</translation>
     </message>
     <message>
-        <source>This file is far larger than a Loan Estimate can be, so it is not read.</source>
-        <translation type="unfinished"></translation>
+      <source>This file is far larger than a Loan Estimate can be, so it is not read.</source>
+      <translation>Este archivo es mucho mayor que una Estimación de Préstamo, así que no se lee.</translation>
     </message>
     <message>
-        <source>This file changed while it was being read; try again once it is complete.</source>
-        <translation type="unfinished"></translation>
+      <source>This file changed while it was being read; try again once it is complete.</source>
+      <translation>Este archivo cambió mientras se leía; inténtelo de nuevo cuando esté completo.</translation>
     </message>
     <message>
-        <source>The system could not read this file.</source>
-        <translation type="unfinished"></translation>
+      <source>The system could not read this file.</source>
+      <translation>El sistema no pudo leer este archivo.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::reader::ClosingCommand</name>
     <message>
-        <source>This is a Loan Estimate, not a Closing Disclosure.</source>
-        <translation type="unfinished"></translation>
+      <source>This is a Loan Estimate, not a Closing Disclosure.</source>
+      <translation>Esta es una Estimación de Préstamo, no una Declaración de Cierre.</translation>
     </message>
     <message>
-        <source>This PDF file is not a Closing Disclosure on the standard form.</source>
-        <translation type="unfinished"></translation>
+      <source>This PDF file is not a Closing Disclosure on the standard form.</source>
+      <translation>Este archivo PDF no es una Declaración de Cierre en el formulario estándar.</translation>
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::schedule::ExtraPlanDialog</name>
     <message>
-        <source>Month of one-off payment %1</source>
-        <translation type="unfinished"></translation>
+      <source>Month of one-off payment %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Amount of one-off payment %1</source>
-        <translation type="unfinished"></translation>
+      <source>Amount of one-off payment %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Extra Payments</source>
-        <translation type="unfinished"></translation>
+      <source>Extra Payments</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Every extra payment goes to principal. The regular payment stays the same; the loan ends sooner.</source>
-        <translation type="unfinished"></translation>
+      <source>Every extra payment goes to principal. The regular payment stays the same; the loan ends sooner.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Every month</source>
-        <translation type="unfinished"></translation>
+      <source>Every month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Extra every month</source>
-        <translation type="unfinished"></translation>
+      <source>Extra every month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>From month</source>
-        <translation type="unfinished"></translation>
+      <source>From month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>E&amp;xtra every month:</source>
-        <translation type="unfinished"></translation>
+      <source>E&amp;xtra every month:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;From month:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;From month:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Once</source>
-        <translation type="unfinished"></translation>
+      <source>Once</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>One-off extra payments</source>
-        <translation type="unfinished"></translation>
+      <source>One-off extra payments</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Month</source>
-        <translation type="unfinished"></translation>
+      <source>Month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Amount</source>
-        <translation type="unfinished"></translation>
+      <source>Amount</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Add</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Remove</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Every year</source>
-        <translation type="unfinished"></translation>
+      <source>Every year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Extra every year</source>
-        <translation type="unfinished"></translation>
+      <source>Extra every year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>In month of each year</source>
-        <translation type="unfinished"></translation>
+      <source>In month of each year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>month %1 of each year of the loan</source>
-        <translation type="unfinished"></translation>
+      <source>month %1 of each year of the loan</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Extra every &amp;year:</source>
-        <translation type="unfinished"></translation>
+      <source>Extra every &amp;year:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;In:</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;In:</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Pay &amp;biweekly</source>
-        <translation type="unfinished"></translation>
+      <source>Pay &amp;biweekly</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Half the monthly payment every two weeks makes 26 halves, that is 13 payments, a year. Servicers apply the one payment more to principal once a year; the schedule counts it in month 12 of each year of the loan.</source>
-        <translation type="unfinished"></translation>
+      <source>Half the monthly payment every two weeks makes 26 halves, that is 13 payments, a year. Servicers apply the one payment more to principal once a year; the schedule counts it in month 12 of each year of the loan.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>One-off line %1: the month must be from 1 to %2.</source>
-        <translation type="unfinished"></translation>
+      <source>One-off line %1: the month must be from 1 to %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>One-off line %1: the amount must be from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+      <source>One-off line %1: the amount must be from 0 to %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 a month from month %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 a month from month %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 in month %2</source>
-        <translation type="unfinished"></translation>
+      <source>%1 in month %2</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 in month %2 of each year</source>
-        <translation type="unfinished"></translation>
+      <source>%1 in month %2 of each year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>biweekly (one payment more a year, in month 12)</source>
-        <translation type="unfinished"></translation>
+      <source>biweekly (one payment more a year, in month 12)</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>no extra payments</source>
-        <translation type="unfinished"></translation>
+      <source>no extra payments</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::schedule::ScheduleModel</name>
     <message>
-        <source>Year %1</source>
-        <translation type="unfinished"></translation>
+      <source>Year %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Total</source>
-        <translation type="unfinished"></translation>
+      <source>Total</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Month</source>
-        <translation type="unfinished"></translation>
+      <source>Month</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Year</source>
-        <translation type="unfinished"></translation>
+      <source>Year</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Payment</source>
-        <translation type="unfinished"></translation>
+      <source>Payment</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Interest</source>
-        <translation type="unfinished"></translation>
+      <source>Interest</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Principal</source>
-        <translation type="unfinished"></translation>
+      <source>Principal</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Balance</source>
-        <translation type="unfinished"></translation>
+      <source>Balance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Mortgage insurance</source>
-        <translation type="unfinished"></translation>
+      <source>Mortgage insurance</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Total payment</source>
-        <translation type="unfinished"></translation>
+      <source>Total payment</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Principal and interest plus mortgage insurance. Property tax and homeowner&apos;s insurance (escrow) are not part of the schedule.</source>
-        <translation type="unfinished"></translation>
+      <source>Principal and interest plus mortgage insurance. Property tax and homeowner's insurance (escrow) are not part of the schedule.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>The mortgage insurance paid with the payment; 0.00 once it has ended or when the loan has none.</source>
-        <translation type="unfinished"></translation>
+      <source>The mortgage insurance paid with the payment; 0.00 once it has ended or when the loan has none.</source>
+      <translation type="unfinished" />
     </message>
-</context>
-<context>
+  </context>
+  <context>
     <name>plumcrest::schedule::ScheduleWindow</name>
     <message numerus="yes">
-        <source>Paid off with payment %1 (year %2): %n months sooner, %3 less interest.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Paid off with payment %1 (year %2): %n months sooner, %3 less interest.</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Loan %1 at %2 % over %n month(s); payment %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Loan %1 at %2 % over %n month(s); payment %3</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Help</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;The Amortization Schedule</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;The Amortization Schedule</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;What If</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;What If</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Extra Payments...</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Extra Payments...</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Rate as the &amp;Index Stands Today</source>
-        <translation type="unfinished"></translation>
+      <source>Rate as the &amp;Index Stands Today</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Worst Case</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Worst Case</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Extra payments: %1.</source>
-        <translation type="unfinished"></translation>
+      <source>Extra payments: %1.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, changing every %5 months by at most %6 points the first time and %7 after, never more than %8 points above the initial rate nor below %9 %.</source>
-        <translation type="unfinished"></translation>
+      <source>Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, changing every %5 months by at most %6 points the first time and %7 after, never more than %8 points above the initial rate nor below %9 %.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Shown: the worst case, each change as high as the caps allow. Highest payment %1, from month %2.</source>
-        <translation type="unfinished"></translation>
+      <source>Shown: the worst case, each change as high as the caps allow. Highest payment %1, from month %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Shown: the index as it stands today. Highest payment %1, from month %2.</source>
-        <translation type="unfinished"></translation>
+      <source>Shown: the index as it stands today. Highest payment %1, from month %2.</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Schedule: %1</source>
-        <translation type="unfinished"></translation>
+      <source>Schedule: %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Amortization schedule of %1</source>
-        <translation type="unfinished"></translation>
+      <source>Amortization schedule of %1</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;File</source>
+      <translation type="unfinished" />
     </message>
     <message numerus="yes">
-        <source>Schedule %1 %2% %n year(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Schedule %1 %2% %n year(s)</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message numerus="yes">
-        <source>Schedule %1 %2% %n month(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+      <source>Schedule %1 %2% %n month(s)</source>
+      <translation type="unfinished">
+        <numerusform />
+        <numerusform />
+      </translation>
     </message>
     <message>
-        <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Close</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;View</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Show All &amp;Months</source>
-        <translation type="unfinished"></translation>
+      <source>Show All &amp;Months</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>&amp;Years Only</source>
-        <translation type="unfinished"></translation>
+      <source>&amp;Years Only</source>
+      <translation type="unfinished" />
     </message>
     <message>
-        <source>Amortization schedule: %1</source>
-        <translation type="unfinished"></translation>
+      <source>Amortization schedule: %1</source>
+      <translation type="unfinished" />
     </message>
-</context>
+  </context>
 </TS>
