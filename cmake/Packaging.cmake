@@ -167,5 +167,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not visible to dpkg-shlibdeps: Qt's xcb platform plugin is loaded at run time, the fonts are
 # the metric match for the window's "Arial", and web pages open through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, xdg-utils")
+# Qt's own buttons (OK, Cancel) in the language shown.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

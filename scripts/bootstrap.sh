@@ -9,6 +9,7 @@ packages=(
   zlib1g-dev  # the reader counts what a PDF's compressed pages would cost before Poppler draws them
   qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL module's CMake files, which its package omits
   qt6-tools-dev qt6-l10n-tools  # Qt6LinguistTools' CMake files; lupdate and lrelease
+  qt6-translations-l10n locales  # Qt's own buttons in Spanish; the Spanish locale the tests run under
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0 imagemagick poppler-utils
@@ -21,9 +22,21 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+
+# The Spanish scenarios run under es_US.UTF-8, which a bare machine has not generated.
+spanish_locale() {
+  locale -a 2>/dev/null | grep -qi '^es_US\.utf-\?8$' && return 0
+  command -v localedef >/dev/null 2>&1 || return 0
+  ${sudo} localedef -i es_US -f UTF-8 es_US.UTF-8 || echo "es_US.UTF-8 could not be generated" >&2
+}
 
 sudo=""
+if [ ${#missing[@]} -eq 0 ]; then
+  [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null 2>&1 && sudo="sudo"
+  spanish_locale
+  exit 0
+fi
+
 if [ "$(id -u)" -ne 0 ]; then
   if ! command -v sudo >/dev/null 2>&1; then
     echo "These Debian packages are missing: ${missing[*]}" >&2
@@ -36,3 +49,4 @@ echo "Installing: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q
 $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+spanish_locale

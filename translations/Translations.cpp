@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
@@ -21,10 +22,10 @@ bool& Spanish() {
     return spanish;
 }
 
-bool Install(QCoreApplication& app, const QLocale& locale) {
+bool Install(QCoreApplication& app, const QLocale& locale, const QString& name,
+             const QString& folder) {
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(locale, QStringLiteral("plumcrest"), QStringLiteral("_"),
-                          QStringLiteral(":/translations")))
+    if (!translator->load(locale, name, QStringLiteral("_"), folder))
         return false;
     translator->setParent(&app);
     QCoreApplication::installTranslator(translator.get());
@@ -78,8 +79,14 @@ void InstallTranslators(QCoreApplication& app, const QLocale& locale) {
     // The "%n" texts need a translation even in English for their singular; a language without
     // a file of its own keeps these English forms, as the translator installed last is asked
     // first.
-    Install(app, QLocale(QLocale::English));
-    Spanish() = IsSpanish(locale) && Install(app, locale);
+    const QString own = QStringLiteral(":/translations");
+    const QString plumcrest = QStringLiteral("plumcrest");
+    Install(app, QLocale(QLocale::English), plumcrest, own);
+    Spanish() = IsSpanish(locale) && Install(app, locale, plumcrest, own);
+    // Qt's own texts (the OK and Cancel of its dialogs) follow, where the system carries them.
+    if (Spanish())
+        Install(app, locale, QStringLiteral("qtbase"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     emit LanguageNotifier::Instance().LanguageChanged();
 }
 

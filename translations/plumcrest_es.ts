@@ -87,375 +87,375 @@
     <name>EstimateFields</name>
     <message>
       <source>Conventional</source>
-      <translation type="unfinished" />
+      <translation>Convencional</translation>
     </message>
     <message>
       <source>FHA</source>
-      <translation type="unfinished" />
+      <translation>FHA</translation>
     </message>
     <message>
       <source>VA</source>
-      <translation type="unfinished" />
+      <translation>VA</translation>
     </message>
     <message>
       <source>Other</source>
-      <translation type="unfinished" />
+      <translation>Otros</translation>
     </message>
     <message>
       <source>USDA</source>
-      <translation type="unfinished" />
+      <translation>USDA</translation>
     </message>
     <message>
       <source>Purchase</source>
-      <translation type="unfinished" />
+      <translation>Adquisición por compra</translation>
     </message>
     <message>
       <source>Refinance</source>
-      <translation type="unfinished" />
+      <translation>Refinanciamiento</translation>
     </message>
     <message>
       <source>Construction</source>
-      <translation type="unfinished" />
+      <translation>Construcción</translation>
     </message>
     <message>
       <source>Home equity loan</source>
-      <translation type="unfinished" />
+      <translation>Préstamo sobre el valor líquido de la vivienda</translation>
     </message>
     <message>
       <source>None</source>
-      <translation type="unfinished" />
+      <translation>Ninguno</translation>
     </message>
     <message>
       <source>Conventional: at 78 % of the value</source>
-      <translation type="unfinished" />
+      <translation>Convencional: al 78 % del valor</translation>
     </message>
     <message>
       <source>FHA: after 11 years, or the whole term</source>
-      <translation type="unfinished" />
+      <translation>FHA: tras 11 años, o todo el plazo</translation>
     </message>
     <message>
       <source>USDA annual fee: the whole term</source>
-      <translation type="unfinished" />
+      <translation>Cargo anual de USDA: todo el plazo</translation>
     </message>
     <message>
       <source>Loan &amp;type:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Tipo de préstamo:</translation>
     </message>
     <message>
       <source>Loan type</source>
-      <translation type="unfinished" />
+      <translation>Tipo de préstamo</translation>
     </message>
     <message>
       <source>Purpose:</source>
-      <translation type="unfinished" />
+      <translation>Finalidad:</translation>
     </message>
     <message>
       <source>Purpose</source>
-      <translation type="unfinished" />
+      <translation>Finalidad</translation>
     </message>
     <message>
       <source>&amp;Price:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Precio:</translation>
     </message>
     <message>
       <source>Price</source>
-      <translation type="unfinished" />
+      <translation>Precio</translation>
     </message>
     <message>
       <source>Loan a&amp;mount:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Monto del préstamo:</translation>
     </message>
     <message>
       <source>Loan amount</source>
-      <translation type="unfinished" />
+      <translation>Monto del préstamo</translation>
     </message>
     <message>
       <source>&amp;Upfront premium or funding fee financed:</source>
-      <translation type="unfinished" />
+      <translation>P&amp;rima inicial o cargo de financiamiento financiado:</translation>
     </message>
     <message>
       <source>Upfront premium or funding fee financed</source>
-      <translation type="unfinished" />
+      <translation>Prima inicial o cargo de financiamiento financiado</translation>
     </message>
     <message>
       <source>Term (&amp;years):</source>
-      <translation type="unfinished" />
+      <translation>P&amp;lazo (años):</translation>
     </message>
     <message>
       <source>Term in years</source>
-      <translation type="unfinished" />
+      <translation>Plazo en años</translation>
     </message>
     <message>
       <source>Note &amp;rate (%):</source>
-      <translation type="unfinished" />
+      <translation>Tasa &amp;del pagaré (%):</translation>
     </message>
     <message>
       <source>Note rate</source>
-      <translation type="unfinished" />
+      <translation>Tasa del pagaré</translation>
     </message>
     <message>
       <source>Mortgage insurance &amp;ends:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Fin del seguro hipotecario:</translation>
     </message>
     <message>
       <source>Mortgage insurance ends</source>
-      <translation type="unfinished" />
+      <translation>Fin del seguro hipotecario</translation>
     </message>
     <message>
       <source>Mortgage insurance a year, % of the &amp;loan:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Seguro hipotecario al año, % del préstamo:</translation>
     </message>
     <message>
       <source>Mortgage insurance rate</source>
-      <translation type="unfinished" />
+      <translation>Tasa del seguro hipotecario</translation>
     </message>
     <message>
       <source>Property ta&amp;x a year:</source>
-      <translation type="unfinished" />
+      <translation>Imp&amp;uestos sobre la propiedad al año:</translation>
     </message>
     <message>
       <source>Property tax a year</source>
-      <translation type="unfinished" />
+      <translation>Impuestos sobre la propiedad al año</translation>
     </message>
     <message>
       <source>Home&amp;owner's insurance a year:</source>
-      <translation type="unfinished" />
+      <translation>Seguro de la &amp;vivienda al año:</translation>
     </message>
     <message>
       <source>Homeowner's insurance a year</source>
-      <translation type="unfinished" />
+      <translation>Seguro de la vivienda al año</translation>
     </message>
     <message>
       <source>HOA &amp;dues a month:</source>
-      <translation type="unfinished" />
+      <translation>Obligaciones de la &amp;HOA al mes:</translation>
     </message>
     <message>
       <source>HOA dues a month</source>
-      <translation type="unfinished" />
+      <translation>Obligaciones de la asociación de propietarios (HOA) al mes</translation>
     </message>
     <message>
       <source>&amp;APR (%):</source>
-      <translation type="unfinished" />
+      <translation>&amp;APR (%):</translation>
     </message>
     <message>
       <source>APR the lender disclosed</source>
-      <translation type="unfinished" />
+      <translation>APR que declaró el prestamista</translation>
     </message>
     <message>
       <source>T&amp;IP (%):</source>
-      <translation type="unfinished" />
+      <translation>T&amp;IP (%):</translation>
     </message>
     <message>
       <source>Total Interest Percentage disclosed</source>
-      <translation type="unfinished" />
+      <translation>Total de intereses pagados (TIP) declarado</translation>
     </message>
     <message>
       <source>In &amp;5 Years, total paid:</source>
-      <translation type="unfinished" />
+      <translation>En &amp;5 años, total pagado:</translation>
     </message>
     <message>
       <source>In 5 Years, total paid, disclosed</source>
-      <translation type="unfinished" />
+      <translation>En 5 años, total pagado, declarado</translation>
     </message>
     <message>
       <source>In 5 Years, principal paid o&amp;ff:</source>
-      <translation type="unfinished" />
+      <translation>En 5 años, capital am&amp;ortizado:</translation>
     </message>
     <message>
       <source>In 5 Years, principal paid off, disclosed</source>
-      <translation type="unfinished" />
+      <translation>En 5 años, capital amortizado, declarado</translation>
     </message>
     <message>
       <source>Mortgage insurance a month, year &amp;1:</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario al mes, año &amp;1:</translation>
     </message>
     <message>
       <source>Mortgage insurance a month in year 1, disclosed</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario al mes en el año 1, declarado</translation>
     </message>
     <message>
       <source>Finance c&amp;harge:</source>
-      <translation type="unfinished" />
+      <translation>Car&amp;go financiero:</translation>
     </message>
     <message>
       <source>Finance charge disclosed</source>
-      <translation type="unfinished" />
+      <translation>Cargo financiero declarado</translation>
     </message>
     <message>
       <source>Estimated ca&amp;sh to close:</source>
-      <translation type="unfinished" />
+      <translation>Dinero en &amp;efectivo estimado para el cierre:</translation>
     </message>
     <message>
       <source>Estimated cash to close, disclosed</source>
-      <translation type="unfinished" />
+      <translation>Dinero en efectivo estimado para el cierre, declarado</translation>
     </message>
     <message>
       <source>Initial rate lasts (months):</source>
-      <translation type="unfinished" />
+      <translation>La tasa inicial dura (meses):</translation>
     </message>
     <message>
       <source>Months of the initial rate</source>
-      <translation type="unfinished" />
+      <translation>Meses de la tasa inicial</translation>
     </message>
     <message>
       <source>Index today (%):</source>
-      <translation type="unfinished" />
+      <translation>Índice actual (%):</translation>
     </message>
     <message>
       <source>Index</source>
-      <translation type="unfinished" />
+      <translation>Índice</translation>
     </message>
     <message>
       <source>Margin (%):</source>
-      <translation type="unfinished" />
+      <translation>Margen (%):</translation>
     </message>
     <message>
       <source>Margin</source>
-      <translation type="unfinished" />
+      <translation>Margen</translation>
     </message>
     <message>
       <source>Changes every (months):</source>
-      <translation type="unfinished" />
+      <translation>Cambia cada (meses):</translation>
     </message>
     <message>
       <source>Months between changes</source>
-      <translation type="unfinished" />
+      <translation>Meses entre cambios</translation>
     </message>
     <message>
       <source>First change at most (points):</source>
-      <translation type="unfinished" />
+      <translation>Primer cambio, como máximo (puntos):</translation>
     </message>
     <message>
       <source>First change cap</source>
-      <translation type="unfinished" />
+      <translation>Límite del primer cambio</translation>
     </message>
     <message>
       <source>Each later change at most (points):</source>
-      <translation type="unfinished" />
+      <translation>Cada cambio subsiguiente, como máximo (puntos):</translation>
     </message>
     <message>
       <source>Later change cap</source>
-      <translation type="unfinished" />
+      <translation>Límite de cambios subsiguientes</translation>
     </message>
     <message>
       <source>Over the life of the loan at most (points):</source>
-      <translation type="unfinished" />
+      <translation>Durante la vida del préstamo, como máximo (puntos):</translation>
     </message>
     <message>
       <source>Lifetime cap</source>
-      <translation type="unfinished" />
+      <translation>Límite de por vida</translation>
     </message>
     <message>
       <source>Minimum rate (%):</source>
-      <translation type="unfinished" />
+      <translation>Tasa mínima (%):</translation>
     </message>
     <message>
       <source>Minimum rate</source>
-      <translation type="unfinished" />
+      <translation>Tasa mínima</translation>
     </message>
     <message>
       <source>Lender &amp;credits:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Créditos del prestamista:</translation>
     </message>
     <message>
       <source>Lender credits</source>
-      <translation type="unfinished" />
+      <translation>Créditos del prestamista</translation>
     </message>
     <message>
       <source>Closing costs financed:</source>
-      <translation type="unfinished" />
+      <translation>Costos de cierre financiados:</translation>
     </message>
     <message>
       <source>Closing costs financed</source>
-      <translation type="unfinished" />
+      <translation>Costos de cierre financiados</translation>
     </message>
     <message>
       <source>Down payment or funds from you:</source>
-      <translation type="unfinished" />
+      <translation>Pago inicial o fondos de usted:</translation>
     </message>
     <message>
       <source>Down payment or funds from the borrower</source>
-      <translation type="unfinished" />
+      <translation>Pago inicial o fondos del deudor</translation>
     </message>
     <message>
       <source>Deposit:</source>
-      <translation type="unfinished" />
+      <translation>Depósito:</translation>
     </message>
     <message>
       <source>Deposit</source>
-      <translation type="unfinished" />
+      <translation>Depósito</translation>
     </message>
     <message>
       <source>Funds for you:</source>
-      <translation type="unfinished" />
+      <translation>Fondos para usted:</translation>
     </message>
     <message>
       <source>Funds for the borrower</source>
-      <translation type="unfinished" />
+      <translation>Fondos para el deudor</translation>
     </message>
     <message>
       <source>Seller credits:</source>
-      <translation type="unfinished" />
+      <translation>Créditos del vendedor:</translation>
     </message>
     <message>
       <source>Seller credits</source>
-      <translation type="unfinished" />
+      <translation>Créditos del vendedor</translation>
     </message>
     <message>
       <source>Adjustments and other credits (a credit below 0):</source>
-      <translation type="unfinished" />
+      <translation>Ajustes y otros créditos (un crédito, en negativo):</translation>
     </message>
     <message>
       <source>Adjustments and other credits</source>
-      <translation type="unfinished" />
+      <translation>Ajustes y otros créditos</translation>
     </message>
     <message>
       <source>Rate loc&amp;ked until:</source>
-      <translation type="unfinished" />
+      <translation>Tasa &amp;bloqueada hasta:</translation>
     </message>
     <message>
       <source>Rate locked until</source>
-      <translation type="unfinished" />
+      <translation>Tasa bloqueada hasta</translation>
     </message>
     <message>
       <source>Closing costs expire:</source>
-      <translation type="unfinished" />
+      <translation>Vencen los costos de cierre:</translation>
     </message>
     <message>
       <source>Estimated closing costs expire</source>
-      <translation type="unfinished" />
+      <translation>Vencen los costos de cierre estimados</translation>
     </message>
     <message>
       <source>Or pay points (% of the loan):</source>
-      <translation type="unfinished" />
+      <translation>O pague puntos (% del préstamo):</translation>
     </message>
     <message>
       <source>Points for a lower rate</source>
-      <translation type="unfinished" />
+      <translation>Puntos por una tasa más baja</translation>
     </message>
     <message>
       <source>Rate with those points (%):</source>
-      <translation type="unfinished" />
+      <translation>Tasa con esos puntos (%):</translation>
     </message>
     <message>
       <source>Rate with points</source>
-      <translation type="unfinished" />
+      <translation>Tasa con puntos</translation>
     </message>
     <message>
       <source>Or take a lender credit of:</source>
-      <translation type="unfinished" />
+      <translation>O reciba un crédito del prestamista de:</translation>
     </message>
     <message>
       <source>Lender credit for a higher rate</source>
-      <translation type="unfinished" />
+      <translation>Crédito del prestamista por una tasa más alta</translation>
     </message>
     <message>
       <source>Rate with that credit (%):</source>
-      <translation type="unfinished" />
+      <translation>Tasa con ese crédito (%):</translation>
     </message>
     <message>
       <source>Rate with the credit</source>
-      <translation type="unfinished" />
+      <translation>Tasa con el crédito</translation>
     </message>
   </context>
   <context>
@@ -695,19 +695,19 @@
     <name>QObject</name>
     <message>
       <source>No mortgage insurance.</source>
-      <translation type="unfinished" />
+      <translation>Sin seguro hipotecario.</translation>
     </message>
     <message>
       <source>Mortgage insurance %1 a month, paid with every payment (1 to %2).</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario de %1 al mes, pagado con cada pago (1 a %2).</translation>
     </message>
     <message>
       <source>Mortgage insurance %1 a month, paid with payments 1 to %2; the balance reaches 80 % of the home's value after payment %3, when you may ask to cancel it.</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario de %1 al mes, pagado con los pagos 1 a %2; el saldo llega al 80 % del valor de la vivienda después del pago %3, cuando usted puede pedir que se cancele.</translation>
     </message>
     <message>
       <source>Mortgage insurance %1 a month, paid with payments 1 to %2, then it ends.</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario de %1 al mes, pagado con los pagos 1 a %2, y luego termina.</translation>
     </message>
   </context>
   <context>
@@ -757,111 +757,111 @@
     <name>plumcrest::FinanceChargeRules</name>
     <message>
       <source>owner's title insurance, which a cash buyer pays too</source>
-      <translation type="unfinished" />
+      <translation>seguro de título del propietario, que también paga quien compra al contado</translation>
     </message>
     <message>
       <source>optional, not required by the lender</source>
-      <translation type="unfinished" />
+      <translation>opcional, no lo exige el prestamista</translation>
     </message>
     <message>
       <source>prepaid interest</source>
-      <translation type="unfinished" />
+      <translation>pago anticipado de intereses</translation>
     </message>
     <message>
       <source>mortgage insurance or a guarantee of the loan</source>
-      <translation type="unfinished" />
+      <translation>seguro hipotecario o garantía del préstamo</translation>
     </message>
     <message>
       <source>a closing agent's charge, a finance charge only when the lender requires that service or keeps part of it</source>
-      <translation type="unfinished" />
+      <translation>un cargo del agente de cierre, que es cargo financiero solo si el prestamista exige ese servicio o se queda con parte de él</translation>
     </message>
     <message>
       <source>an application fee, which every applicant pays whether or not the loan is made</source>
-      <translation type="unfinished" />
+      <translation>un cargo por solicitud, que paga todo solicitante, se otorgue o no el préstamo</translation>
     </message>
     <message>
       <source>title examination, search or insurance, or a search of the property's records</source>
-      <translation type="unfinished" />
+      <translation>examen, búsqueda o seguro de título, o una búsqueda en los registros de la propiedad</translation>
     </message>
     <message>
       <source>property survey</source>
-      <translation type="unfinished" />
+      <translation>deslinde de la propiedad</translation>
     </message>
     <message>
       <source>preparing the loan's documents</source>
-      <translation type="unfinished" />
+      <translation>preparación de los documentos del préstamo</translation>
     </message>
     <message>
       <source>notary</source>
-      <translation type="unfinished" />
+      <translation>notario</translation>
     </message>
     <message>
       <source>credit report</source>
-      <translation type="unfinished" />
+      <translation>informe de crédito</translation>
     </message>
     <message>
       <source>flood-hazard determination before closing</source>
-      <translation type="unfinished" />
+      <translation>determinación de zonas de inundación antes del cierre</translation>
     </message>
     <message>
       <source>appraisal before closing</source>
-      <translation type="unfinished" />
+      <translation>valoración de la vivienda antes del cierre</translation>
     </message>
     <message>
       <source>inspection of the property before closing</source>
-      <translation type="unfinished" />
+      <translation>inspección de la propiedad antes del cierre</translation>
     </message>
     <message>
       <source>recording fees and taxes paid to public officials</source>
-      <translation type="unfinished" />
+      <translation>costos de registro e impuestos pagados a funcionarios públicos</translation>
     </message>
     <message>
       <source>transfer tax, which a cash buyer pays too</source>
-      <translation type="unfinished" />
+      <translation>impuesto por transferencia de título, que también paga quien compra al contado</translation>
     </message>
     <message>
       <source>a service the lender requires for the life of the loan</source>
-      <translation type="unfinished" />
+      <translation>un servicio que el prestamista exige durante toda la vida del préstamo</translation>
     </message>
     <message>
       <source>homeowner's insurance from an insurer the buyer chooses</source>
-      <translation type="unfinished" />
+      <translation>seguro de la vivienda con una aseguradora que elige el comprador</translation>
     </message>
     <message>
       <source>property taxes, which a cash buyer pays too</source>
-      <translation type="unfinished" />
+      <translation>impuestos sobre la propiedad, que también paga quien compra al contado</translation>
     </message>
     <message>
       <source>homeowners' association charges, which a cash buyer pays too</source>
-      <translation type="unfinished" />
+      <translation>cargos de la asociación de propietarios, que también paga quien compra al contado</translation>
     </message>
     <message>
       <source>home warranty, which a cash buyer pays too</source>
-      <translation type="unfinished" />
+      <translation>garantía de la vivienda, que también paga quien compra al contado</translation>
     </message>
     <message>
       <source>real estate commission, which a cash buyer pays too</source>
-      <translation type="unfinished" />
+      <translation>comisión inmobiliaria, que también paga quien compra al contado</translation>
     </message>
     <message>
       <source>points or a fee the lender charges for the loan</source>
-      <translation type="unfinished" />
+      <translation>puntos o un cargo que el prestamista cobra por el préstamo</translation>
     </message>
     <message>
       <source>a charge the lender imposes or requires for the loan</source>
-      <translation type="unfinished" />
+      <translation>un cargo que el prestamista impone o exige por el préstamo</translation>
     </message>
     <message>
       <source>a tax or government fee</source>
-      <translation type="unfinished" />
+      <translation>un impuesto o cargo gubernamental</translation>
     </message>
     <message>
       <source>a deposit into escrow for costs that are no finance charge</source>
-      <translation type="unfinished" />
+      <translation>un pago a la cuenta en depósito para costos que no son cargo financiero</translation>
     </message>
     <message>
       <source>a cost of owning the home, not of the loan</source>
-      <translation type="unfinished" />
+      <translation>un costo de ser propietario de la vivienda, no del préstamo</translation>
     </message>
   </context>
   <context>
@@ -1184,232 +1184,232 @@ Close without saving them?</source>
     <name>plumcrest::closing::CheckReport</name>
     <message>
       <source>12 CFR %1</source>
-      <translation type="unfinished" />
+      <translation>12 CFR %1</translation>
     </message>
     <message>
       <source>Total of Payments</source>
-      <translation type="unfinished" />
+      <translation>Pagos totales</translation>
     </message>
     <message>
       <source>Finance Charge</source>
-      <translation type="unfinished" />
+      <translation>Cargo financiero</translation>
     </message>
     <message>
       <source>Amount Financed</source>
-      <translation type="unfinished" />
+      <translation>Monto financiado</translation>
     </message>
     <message>
       <source>Annual Percentage Rate (APR)</source>
-      <translation type="unfinished" />
+      <translation>Tasa porcentual anual (APR)</translation>
     </message>
     <message>
       <source>Total Interest Percentage (TIP)</source>
-      <translation type="unfinished" />
+      <translation>Total de intereses pagados (TIP)</translation>
     </message>
     <message>
       <source>an unknown day</source>
-      <translation type="unfinished" />
+      <translation>día desconocido</translation>
     </message>
     <message>
       <source>%1, Closing Disclosure issued %2</source>
-      <translation type="unfinished" />
+      <translation>%1, Declaración de Cierre emitida el %2</translation>
     </message>
     <message>
       <source>Lender credits fell from %1 to %2: %3 less than the Loan Estimate promised, and they may not fall.</source>
-      <translation type="unfinished" />
+      <translation>Los créditos del prestamista bajaron de %1 a %2: %3 menos de lo que prometía la Estimación de Préstamo, y no pueden bajar.</translation>
     </message>
     <message>
       <source>%1 (%2) is new: it was not on the Loan Estimate, and a charge of its kind may not rise at all.</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2) es un cargo nuevo: no figuraba en la Estimación de Préstamo, y un cargo de este tipo no puede aumentar en absoluto.</translation>
     </message>
     <message>
       <source>%1 rose from %2 to %3, by %4; it may not rise at all.</source>
-      <translation type="unfinished" />
+      <translation>%1 subió de %2 a %3, en %4; no puede aumentar en absoluto.</translation>
     </message>
     <message>
       <source>Please refund the %1 by which "%2" exceeds the Loan Estimate, as 12 CFR 1026.19(f)(2)(v) requires within 60 days of closing.</source>
-      <translation type="unfinished" />
+      <translation>Por favor, reembolse los %1 en que "%2" supera la Estimación de Préstamo, como exige 12 CFR 1026.19(f)(2)(v) dentro de los 60 días posteriores al cierre.</translation>
     </message>
     <message>
       <source>Recording fees and the services you took from the lender's list came to %1, above the limit of %2 (110 % of the Loan Estimate's %3) by %4.</source>
-      <translation type="unfinished" />
+      <translation>Los costos de registro y los servicios que usted eligió de la lista del prestamista sumaron %1, %4 por encima del límite de %2 (110 % de los %3 de la Estimación de Préstamo).</translation>
     </message>
     <message>
       <source>Please refund the %1 by which the charges limited to a 10 % increase exceed that limit.</source>
-      <translation type="unfinished" />
+      <translation>Por favor, reembolse los %1 en que los cargos limitados a un aumento del 10 % superan ese límite.</translation>
     </message>
     <message>
       <source>In all the lender owes you %1 back; the Closing Disclosure gives %2 as a credit for costs above the legal limit, leaving %3.</source>
-      <translation type="unfinished" />
+      <translation>En total, el prestamista le debe reembolsar %1; la Declaración de Cierre da %2 como crédito por costos que superan el límite legal, y quedan %3 pendientes.</translation>
     </message>
     <message>
       <source>Please confirm in writing how and when the %1 still owed will be refunded.</source>
-      <translation type="unfinished" />
+      <translation>Por favor, confirme por escrito cómo y cuándo se reembolsarán los %1 que aún se adeudan.</translation>
     </message>
     <message>
       <source>The Closing Disclosure gives %1 as a credit for costs above the legal limit; its cost lines are not in this file, so what is owed could not be worked out.</source>
-      <translation type="unfinished" />
+      <translation>La Declaración de Cierre da %1 como crédito por costos que superan el límite legal; sus líneas de costos no están en este archivo, así que no se pudo calcular lo que se adeuda.</translation>
     </message>
     <message>
       <source>%1: the form prints %2; worked out from its own lines and payments it is %3.</source>
-      <translation type="unfinished" />
+      <translation>%1: el formulario indica %2; a partir de sus propias líneas y pagos resulta %3.</translation>
     </message>
     <message>
       <source>Please explain how the %1 of %2 was figured.</source>
-      <translation type="unfinished" />
+      <translation>Por favor, explique cómo se calculó la cifra de %2 indicada como %1.</translation>
     </message>
     <message>
       <source>The APR rose by %1 points, beyond the tolerance of %2: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
-      <translation type="unfinished" />
+      <translation>La APR subió %1 puntos, más allá de la tolerancia de %2: se debe entregar una Declaración de Cierre corregida, y el cierre debe esperar tres días hábiles después de que usted la reciba.</translation>
     </message>
     <message>
       <source>The loan product changed from the Loan Estimate's: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
-      <translation type="unfinished" />
+      <translation>El producto del préstamo cambió respecto al de la Estimación de Préstamo: se debe entregar una Declaración de Cierre corregida, y el cierre debe esperar tres días hábiles después de que usted la reciba.</translation>
     </message>
     <message>
       <source>A prepayment penalty was added: a corrected Closing Disclosure is due, and closing must wait three business days after you receive it.</source>
-      <translation type="unfinished" />
+      <translation>Se agregó una multa por pago anticipado: se debe entregar una Declaración de Cierre corregida, y el cierre debe esperar tres días hábiles después de que usted la reciba.</translation>
     </message>
     <message>
       <source>Please send the corrected Closing Disclosure and set the closing no earlier than three business days after I receive it.</source>
-      <translation type="unfinished" />
+      <translation>Por favor, envíe la Declaración de Cierre corregida y fije el cierre no antes de tres días hábiles después de que yo la reciba.</translation>
     </message>
     <message numerus="yes">
       <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2; it must come at least three business days before. The earliest day to close is %3.</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Usted recibió la Declaración de Cierre el %1, %n día hábil antes del cierre del %2; debe llegar al menos tres días hábiles antes. El primer día en que se puede cerrar es el %3.</numerusform>
+        <numerusform>Usted recibió la Declaración de Cierre el %1, %n días hábiles antes del cierre del %2; debe llegar al menos tres días hábiles antes. El primer día en que se puede cerrar es el %3.</numerusform>
       </translation>
     </message>
     <message>
       <source>Please move the closing to %1 or later.</source>
-      <translation type="unfinished" />
+      <translation>Por favor, cambie el cierre al %1 o después.</translation>
     </message>
     <message numerus="yes">
       <source>You received the Closing Disclosure on %1, %n business day(s) before closing on %2: in time.</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Usted recibió la Declaración de Cierre el %1, %n día hábil antes del cierre del %2: a tiempo.</numerusform>
+        <numerusform>Usted recibió la Declaración de Cierre el %1, %n días hábiles antes del cierre del %2: a tiempo.</numerusform>
       </translation>
     </message>
     <message>
       <source>%1 (%2 on the Loan Estimate) is no longer charged.</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 en la Estimación de Préstamo) ya no se cobra.</translation>
     </message>
     <message>
       <source>%1 (%2) is new.</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2) es un cargo nuevo.</translation>
     </message>
     <message>
       <source>%1 went from %2 to %3.</source>
-      <translation type="unfinished" />
+      <translation>%1 pasó de %2 a %3.</translation>
     </message>
     <message>
       <source>Within the 10 % group's limit.</source>
-      <translation type="unfinished" />
+      <translation>Dentro del límite del grupo del 10 %.</translation>
     </message>
     <message>
       <source>A decrease.</source>
-      <translation type="unfinished" />
+      <translation>Una disminución.</translation>
     </message>
     <message>
       <source>No limit applies.</source>
-      <translation type="unfinished" />
+      <translation>No se aplica ningún límite.</translation>
     </message>
     <message>
       <source>The APR changed by %1 points, within its tolerance of %2 (a fall never needs a new wait).</source>
-      <translation type="unfinished" />
+      <translation>La APR cambió %1 puntos, dentro de su tolerancia de %2 (una baja nunca requiere una nueva espera).</translation>
     </message>
     <message>
       <source>%1 agrees with the one worked out from the form.</source>
-      <translation type="unfinished" />
+      <translation>%1 coincide con el valor calculado a partir del formulario.</translation>
     </message>
     <message>
       <source>Ask:</source>
-      <translation type="unfinished" />
+      <translation>Pregunte:</translation>
     </message>
     <message>
       <source>Needs action</source>
-      <translation type="unfinished" />
+      <translation>Requiere acción</translation>
     </message>
     <message>
       <source>Nothing needs action.</source>
-      <translation type="unfinished" />
+      <translation>Nada requiere acción.</translation>
     </message>
     <message>
       <source>Changed within the rules</source>
-      <translation type="unfinished" />
+      <translation>Cambió dentro de las reglas</translation>
     </message>
     <message>
       <source>Nothing else changed.</source>
-      <translation type="unfinished" />
+      <translation>Nada más cambió.</translation>
     </message>
     <message>
       <source>Did not change</source>
-      <translation type="unfinished" />
+      <translation>No cambió</translation>
     </message>
     <message>
       <source>Everything changed.</source>
-      <translation type="unfinished" />
+      <translation>Todo cambió.</translation>
     </message>
     <message>
       <source>Questions for your lender</source>
-      <translation type="unfinished" />
+      <translation>Preguntas para su prestamista</translation>
     </message>
     <message>
       <source>Prepared on %1</source>
-      <translation type="unfinished" />
+      <translation>Preparado el %1</translation>
     </message>
     <message>
       <source>The check found nothing to ask: every cost is within its limit, the loan calculations agree and the form came in time.</source>
-      <translation type="unfinished" />
+      <translation>La revisión no encontró nada que preguntar: cada costo está dentro de su límite, los cálculos del préstamo coinciden y el formulario llegó a tiempo.</translation>
     </message>
   </context>
   <context>
     <name>plumcrest::closing::ClosingCheck</name>
     <message>
       <source>Lender credits may not fall below the estimate</source>
-      <translation type="unfinished" />
+      <translation>Los créditos del prestamista no pueden quedar por debajo de lo estimado</translation>
     </message>
     <message>
       <source>Paid to the lender or mortgage broker</source>
-      <translation type="unfinished" />
+      <translation>Se paga al prestamista o al corredor hipotecario</translation>
     </message>
     <message>
       <source>A service you could shop for, taken from the lender's written list</source>
-      <translation type="unfinished" />
+      <translation>Un servicio que usted podía contratar, elegido de la lista escrita del prestamista</translation>
     </message>
     <message>
       <source>A service you could not shop for</source>
-      <translation type="unfinished" />
+      <translation>Un servicio que usted no podía contratar</translation>
     </message>
     <message>
       <source>A service you shopped for, with a provider not on the lender's list</source>
-      <translation type="unfinished" />
+      <translation>Un servicio que usted contrató, con un proveedor que no está en la lista del prestamista</translation>
     </message>
     <message>
       <source>Recording fees</source>
-      <translation type="unfinished" />
+      <translation>Costos de registro</translation>
     </message>
     <message>
       <source>Transfer taxes and other government charges</source>
-      <translation type="unfinished" />
+      <translation>Impuestos por transferencia de título y otros cargos gubernamentales</translation>
     </message>
     <message>
       <source>Prepaid interest, property insurance and taxes</source>
-      <translation type="unfinished" />
+      <translation>Pago anticipado de intereses, seguro de la propiedad e impuestos</translation>
     </message>
     <message>
       <source>Amounts placed in the escrow account</source>
-      <translation type="unfinished" />
+      <translation>Montos que se colocan en la cuenta en depósito</translation>
     </message>
     <message>
       <source>A charge for a service the lender does not require</source>
-      <translation type="unfinished" />
+      <translation>Un cargo por un servicio que el prestamista no exige</translation>
     </message>
     <message>
       <source>As you said of the provider</source>
-      <translation type="unfinished" />
+      <translation>Según lo que usted indicó sobre el proveedor</translation>
     </message>
   </context>
   <context>
@@ -2383,27 +2383,27 @@ Close without saving them?</source>
     <name>plumcrest::compare::ComparisonExport</name>
     <message>
       <source>Points or credits</source>
-      <translation type="unfinished" />
+      <translation>Puntos o créditos</translation>
     </message>
     <message>
       <source>Keep or refinance</source>
-      <translation type="unfinished" />
+      <translation>Conservar o refinanciar</translation>
     </message>
     <message>
       <source>Which offer is best for you</source>
-      <translation type="unfinished" />
+      <translation>Qué oferta le conviene más</translation>
     </message>
     <message>
       <source>Break-even</source>
-      <translation type="unfinished" />
+      <translation>Punto de equilibrio</translation>
     </message>
     <message>
       <source>Offers compared</source>
-      <translation type="unfinished" />
+      <translation>Ofertas comparadas</translation>
     </message>
     <message>
       <source>Years you expect to keep this loan: %1</source>
-      <translation type="unfinished" />
+      <translation>Años que espera conservar este préstamo: %1</translation>
     </message>
   </context>
   <context>
@@ -2589,97 +2589,97 @@ Month %2 (year %3), %4: %5</source>
     <name>plumcrest::compare::Verdict</name>
     <message numerus="yes">
       <source>%n years</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>%n año</numerusform>
+        <numerusform>%n años</numerusform>
       </translation>
     </message>
     <message numerus="yes">
       <source>%n months</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>%n mes</numerusform>
+        <numerusform>%n meses</numerusform>
       </translation>
     </message>
     <message>
       <source>Over %1, with savings earning %2 %</source>
-      <translation type="unfinished" />
+      <translation>En %1, con ahorros que rinden un %2 %</translation>
     </message>
     <message>
       <source>%1 is left out: its estimated closing costs expired on %2; ask the lender for a new Loan Estimate.</source>
-      <translation type="unfinished" />
+      <translation>%1 queda fuera: sus costos de cierre estimados vencieron el %2; pida al prestamista una nueva Estimación de Préstamo.</translation>
     </message>
     <message>
       <source>No offer can be recommended: every quote has expired.</source>
-      <translation type="unfinished" />
+      <translation>No se puede recomendar ninguna oferta: todas las cotizaciones han vencido.</translation>
     </message>
     <message>
       <source>%1, %2 costs %3; there is no other offer to set it against.</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 cuesta %3; no hay otra oferta con la que compararla.</translation>
     </message>
     <message>
       <source>%1, %2 and %3 cost the same.</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 y %3 cuestan lo mismo.</translation>
     </message>
     <message>
       <source>%1, %2 costs %3 less than %4, the next best.</source>
-      <translation type="unfinished" />
+      <translation>%1, %2 cuesta %3 menos que %4, la siguiente mejor oferta.</translation>
     </message>
     <message>
       <source>If you sell or refinance within %1, %2 costs less.</source>
-      <translation type="unfinished" />
+      <translation>Si vende o refinancia dentro de %1, %2 cuesta menos.</translation>
     </message>
     <message>
       <source>If you keep the loan %1 or longer, %2 costs less.</source>
-      <translation type="unfinished" />
+      <translation>Si conserva el préstamo %1 o más, %2 cuesta menos.</translation>
     </message>
     <message>
       <source>It costs least however long you keep the loan.</source>
-      <translation type="unfinished" />
+      <translation>Es la que menos cuesta, sin importar cuánto tiempo conserve el préstamo.</translation>
     </message>
     <message>
       <source>The loan amounts differ by more than 1 % (%1 %2, %3 %4): a larger loan lends more and costs more.</source>
-      <translation type="unfinished" />
+      <translation>Los montos del préstamo difieren en más del 1 % (%1 %2, %3 %4): un préstamo mayor presta más y cuesta más.</translation>
     </message>
     <message>
       <source>The terms differ (%1 %2, %3 %4): the shorter term pays the loan off sooner with a higher payment each month.</source>
-      <translation type="unfinished" />
+      <translation>Los plazos difieren (%1 %2, %3 %4): el plazo más corto liquida el préstamo antes, con un pago mensual más alto.</translation>
     </message>
     <message>
       <source>%1 has an adjustable rate and %2 a fixed one.</source>
-      <translation type="unfinished" />
+      <translation>%1 tiene una tasa ajustable y %2, una tasa fija.</translation>
     </message>
     <message>
       <source>In the worst case its caps allow, %1 costs %2 over %3 before savings.</source>
-      <translation type="unfinished" />
+      <translation>En el peor caso que permiten sus límites, %1 cuesta %2 en %3, sin contar los ahorros.</translation>
     </message>
     <message>
       <source>%1's rate is locked and %2's is not: an unlocked rate can change before closing.</source>
-      <translation type="unfinished" />
+      <translation>La tasa de %1 está bloqueada y la de %2 no: una tasa no bloqueada puede cambiar antes del cierre.</translation>
     </message>
     <message>
       <source>%1 is a refinance and %2 is not: they are not the same loan; Keep or Refinance sets a refinance against the loan you have.</source>
-      <translation type="unfinished" />
+      <translation>%1 es un refinanciamiento y %2 no: no son el mismo préstamo; Conservar o refinanciar compara un refinanciamiento con el préstamo que usted tiene.</translation>
     </message>
     <message>
       <source>%1's rate lock ended on %2: the rate may change.</source>
-      <translation type="unfinished" />
+      <translation>El bloqueo de tasa de %1 terminó el %2: la tasa puede cambiar.</translation>
     </message>
     <message>
       <source>%1's rate lock ends on %2, within three business days.</source>
-      <translation type="unfinished" />
+      <translation>El bloqueo de tasa de %1 termina el %2, dentro de tres días hábiles.</translation>
     </message>
     <message>
       <source>%1's estimated closing costs expire on %2, within three business days.</source>
-      <translation type="unfinished" />
+      <translation>Para %1, vencen los costos de cierre estimados el %2, dentro de tres días hábiles.</translation>
     </message>
     <message>
       <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender.</source>
-      <translation type="unfinished" />
+      <translation>Cuenta los costos del préstamo, los intereses y el seguro hipotecario; deja fuera la cuenta en depósito y las obligaciones de la HOA, que no dependen del prestamista.</translation>
     </message>
     <message>
       <source>It counts the loan costs, interest and mortgage insurance; it leaves out escrow and dues, which do not depend on the lender, and what an adjustable rate's index will do: it takes the index as it is today.</source>
-      <translation type="unfinished" />
+      <translation>Cuenta los costos del préstamo, los intereses y el seguro hipotecario; deja fuera la cuenta en depósito y las obligaciones de la HOA, que no dependen del prestamista, y lo que hará el índice de una tasa ajustable: toma el índice tal como está hoy.</translation>
     </message>
   </context>
   <context>
@@ -3156,15 +3156,15 @@ Month %2 (year %3), %4: %5</source>
     <name>plumcrest::offers::ReadingProgress</name>
     <message>
       <source>Import Loan Estimate</source>
-      <translation type="unfinished" />
+      <translation>Importar Estimación de Préstamo</translation>
     </message>
     <message>
       <source>Reading %1...</source>
-      <translation type="unfinished" />
+      <translation>Leyendo %1...</translation>
     </message>
     <message>
       <source>Reading the Loan Estimate</source>
-      <translation type="unfinished" />
+      <translation>Leyendo la Estimación de Préstamo</translation>
     </message>
   </context>
   <context>
@@ -3222,12 +3222,12 @@ Month %2 (year %3), %4: %5</source>
     <name>plumcrest::output::PrintDocument</name>
     <message>
       <source>Page %1 of %2</source>
-      <translation type="unfinished" />
+      <translation>Página %1 de %2</translation>
     </message>
     <message>
       <source>en_US</source>
       <comment>the locale whose long date format the printed pages use: this translation's own</comment>
-      <translation type="unfinished" />
+      <translation>es_US</translation>
     </message>
   </context>
   <context>
@@ -3316,277 +3316,277 @@ Month %2 (year %3), %4: %5</source>
     <name>plumcrest::schedule::ExtraPlanDialog</name>
     <message>
       <source>Month of one-off payment %1</source>
-      <translation type="unfinished" />
+      <translation>Mes del pago único %1</translation>
     </message>
     <message>
       <source>Amount of one-off payment %1</source>
-      <translation type="unfinished" />
+      <translation>Monto del pago único %1</translation>
     </message>
     <message>
       <source>Extra Payments</source>
-      <translation type="unfinished" />
+      <translation>Pagos adicionales</translation>
     </message>
     <message>
       <source>Every extra payment goes to principal. The regular payment stays the same; the loan ends sooner.</source>
-      <translation type="unfinished" />
+      <translation>Cada pago adicional se abona al capital. El pago regular sigue igual; el préstamo termina antes.</translation>
     </message>
     <message>
       <source>Every month</source>
-      <translation type="unfinished" />
+      <translation>Cada mes</translation>
     </message>
     <message>
       <source>Extra every month</source>
-      <translation type="unfinished" />
+      <translation>Adicional cada mes</translation>
     </message>
     <message>
       <source>From month</source>
-      <translation type="unfinished" />
+      <translation>Desde el mes</translation>
     </message>
     <message>
       <source>E&amp;xtra every month:</source>
-      <translation type="unfinished" />
+      <translation>Adicional cada &amp;mes:</translation>
     </message>
     <message>
       <source>&amp;From month:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Desde el mes:</translation>
     </message>
     <message>
       <source>Once</source>
-      <translation type="unfinished" />
+      <translation>Una vez</translation>
     </message>
     <message>
       <source>One-off extra payments</source>
-      <translation type="unfinished" />
+      <translation>Pagos adicionales únicos</translation>
     </message>
     <message>
       <source>Month</source>
-      <translation type="unfinished" />
+      <translation>Mes</translation>
     </message>
     <message>
       <source>Amount</source>
-      <translation type="unfinished" />
+      <translation>Monto</translation>
     </message>
     <message>
       <source>&amp;Add</source>
-      <translation type="unfinished" />
+      <translation>&amp;Agregar</translation>
     </message>
     <message>
       <source>&amp;Remove</source>
-      <translation type="unfinished" />
+      <translation>&amp;Quitar</translation>
     </message>
     <message>
       <source>Every year</source>
-      <translation type="unfinished" />
+      <translation>Cada año</translation>
     </message>
     <message>
       <source>Extra every year</source>
-      <translation type="unfinished" />
+      <translation>Adicional cada año</translation>
     </message>
     <message>
       <source>In month of each year</source>
-      <translation type="unfinished" />
+      <translation>En el mes de cada año</translation>
     </message>
     <message>
       <source>month %1 of each year of the loan</source>
-      <translation type="unfinished" />
+      <translation>mes %1 de cada año del préstamo</translation>
     </message>
     <message>
       <source>Extra every &amp;year:</source>
-      <translation type="unfinished" />
+      <translation>Adicional &amp;cada año:</translation>
     </message>
     <message>
       <source>&amp;In:</source>
-      <translation type="unfinished" />
+      <translation>&amp;En:</translation>
     </message>
     <message>
       <source>Pay &amp;biweekly</source>
-      <translation type="unfinished" />
+      <translation>Pagar cada dos &amp;semanas</translation>
     </message>
     <message>
       <source>Half the monthly payment every two weeks makes 26 halves, that is 13 payments, a year. Servicers apply the one payment more to principal once a year; the schedule counts it in month 12 of each year of the loan.</source>
-      <translation type="unfinished" />
+      <translation>La mitad del pago mensual cada dos semanas suma 26 mitades al año, es decir, 13 pagos. Los administradores de préstamos abonan ese pago de más al capital una vez al año; la tabla de amortización lo cuenta en el mes 12 de cada año del préstamo.</translation>
     </message>
     <message>
       <source>One-off line %1: the month must be from 1 to %2.</source>
-      <translation type="unfinished" />
+      <translation>Línea de pago único %1: el mes debe estar entre 1 y %2.</translation>
     </message>
     <message>
       <source>One-off line %1: the amount must be from 0 to %2.</source>
-      <translation type="unfinished" />
+      <translation>Línea de pago único %1: el monto debe estar entre 0 y %2.</translation>
     </message>
     <message>
       <source>%1 a month from month %2</source>
-      <translation type="unfinished" />
+      <translation>%1 al mes desde el mes %2</translation>
     </message>
     <message>
       <source>%1 in month %2</source>
-      <translation type="unfinished" />
+      <translation>%1 en el mes %2</translation>
     </message>
     <message>
       <source>%1 in month %2 of each year</source>
-      <translation type="unfinished" />
+      <translation>%1 en el mes %2 de cada año</translation>
     </message>
     <message>
       <source>biweekly (one payment more a year, in month 12)</source>
-      <translation type="unfinished" />
+      <translation>cada dos semanas (un pago más al año, en el mes 12)</translation>
     </message>
     <message>
       <source>no extra payments</source>
-      <translation type="unfinished" />
+      <translation>sin pagos adicionales</translation>
     </message>
   </context>
   <context>
     <name>plumcrest::schedule::ScheduleModel</name>
     <message>
       <source>Year %1</source>
-      <translation type="unfinished" />
+      <translation>Año %1</translation>
     </message>
     <message>
       <source>Total</source>
-      <translation type="unfinished" />
+      <translation>Total</translation>
     </message>
     <message>
       <source>Month</source>
-      <translation type="unfinished" />
+      <translation>Mes</translation>
     </message>
     <message>
       <source>Year</source>
-      <translation type="unfinished" />
+      <translation>Año</translation>
     </message>
     <message>
       <source>Payment</source>
-      <translation type="unfinished" />
+      <translation>Pago</translation>
     </message>
     <message>
       <source>Interest</source>
-      <translation type="unfinished" />
+      <translation>Intereses</translation>
     </message>
     <message>
       <source>Principal</source>
-      <translation type="unfinished" />
+      <translation>Capital</translation>
     </message>
     <message>
       <source>Balance</source>
-      <translation type="unfinished" />
+      <translation>Saldo</translation>
     </message>
     <message>
       <source>Mortgage insurance</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario</translation>
     </message>
     <message>
       <source>Total payment</source>
-      <translation type="unfinished" />
+      <translation>Pago total</translation>
     </message>
     <message>
       <source>Principal and interest plus mortgage insurance. Property tax and homeowner's insurance (escrow) are not part of the schedule.</source>
-      <translation type="unfinished" />
+      <translation>Capital e intereses más el seguro hipotecario. Los impuestos sobre la propiedad y el seguro de la vivienda (cuenta en depósito) no forman parte de la tabla de amortización.</translation>
     </message>
     <message>
       <source>The mortgage insurance paid with the payment; 0.00 once it has ended or when the loan has none.</source>
-      <translation type="unfinished" />
+      <translation>El seguro hipotecario pagado con el pago; 0.00 una vez que ha terminado o cuando el préstamo no lo tiene.</translation>
     </message>
   </context>
   <context>
     <name>plumcrest::schedule::ScheduleWindow</name>
     <message numerus="yes">
       <source>Paid off with payment %1 (year %2): %n months sooner, %3 less interest.</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Liquidado con el pago %1 (año %2): %n mes antes, %3 menos en intereses.</numerusform>
+        <numerusform>Liquidado con el pago %1 (año %2): %n meses antes, %3 menos en intereses.</numerusform>
       </translation>
     </message>
     <message numerus="yes">
       <source>Loan %1 at %2 % over %n month(s); payment %3</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Préstamo de %1 al %2 % a %n mes; pago de %3</numerusform>
+        <numerusform>Préstamo de %1 al %2 % a %n meses; pago de %3</numerusform>
       </translation>
     </message>
     <message>
       <source>&amp;Help</source>
-      <translation type="unfinished" />
+      <translation>A&amp;yuda</translation>
     </message>
     <message>
       <source>&amp;The Amortization Schedule</source>
-      <translation type="unfinished" />
+      <translation>&amp;Tabla de amortización</translation>
     </message>
     <message>
       <source>&amp;What If</source>
-      <translation type="unfinished" />
+      <translation>&amp;Simular</translation>
     </message>
     <message>
       <source>&amp;Extra Payments...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Pagos adicionales...</translation>
     </message>
     <message>
       <source>Rate as the &amp;Index Stands Today</source>
-      <translation type="unfinished" />
+      <translation>Tasa según el í&amp;ndice actual</translation>
     </message>
     <message>
       <source>&amp;Worst Case</source>
-      <translation type="unfinished" />
+      <translation>P&amp;eor caso</translation>
     </message>
     <message>
       <source>Extra payments: %1.</source>
-      <translation type="unfinished" />
+      <translation>Pagos adicionales: %1.</translation>
     </message>
     <message>
       <source>Adjustable: %1 % for %2 months, then the index %3 % plus the margin %4 %, changing every %5 months by at most %6 points the first time and %7 after, never more than %8 points above the initial rate nor below %9 %.</source>
-      <translation type="unfinished" />
+      <translation>Ajustable: %1 % durante %2 meses, luego el índice %3 % más el margen %4 %, con cambios cada %5 meses de %6 puntos como máximo la primera vez y %7 después, nunca más de %8 puntos por encima de la tasa inicial ni por debajo del %9 %.</translation>
     </message>
     <message>
       <source>Shown: the worst case, each change as high as the caps allow. Highest payment %1, from month %2.</source>
-      <translation type="unfinished" />
+      <translation>Se muestra: el peor caso, cada cambio tan alto como lo permiten los límites. Pago más alto: %1, desde el mes %2.</translation>
     </message>
     <message>
       <source>Shown: the index as it stands today. Highest payment %1, from month %2.</source>
-      <translation type="unfinished" />
+      <translation>Se muestra: el índice tal como está hoy. Pago más alto: %1, desde el mes %2.</translation>
     </message>
     <message>
       <source>Schedule: %1</source>
-      <translation type="unfinished" />
+      <translation>Tabla de amortización: %1</translation>
     </message>
     <message>
       <source>Amortization schedule of %1</source>
-      <translation type="unfinished" />
+      <translation>Tabla de amortización de %1</translation>
     </message>
     <message>
       <source>&amp;File</source>
-      <translation type="unfinished" />
+      <translation>&amp;Archivo</translation>
     </message>
     <message numerus="yes">
       <source>Schedule %1 %2% %n year(s)</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Amortización %1 %2% %n año</numerusform>
+        <numerusform>Amortización %1 %2% %n años</numerusform>
       </translation>
     </message>
     <message numerus="yes">
       <source>Schedule %1 %2% %n month(s)</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Amortización %1 %2% %n mes</numerusform>
+        <numerusform>Amortización %1 %2% %n meses</numerusform>
       </translation>
     </message>
     <message>
       <source>&amp;Close</source>
-      <translation type="unfinished" />
+      <translation>&amp;Cerrar</translation>
     </message>
     <message>
       <source>&amp;View</source>
-      <translation type="unfinished" />
+      <translation>&amp;Ver</translation>
     </message>
     <message>
       <source>Show All &amp;Months</source>
-      <translation type="unfinished" />
+      <translation>Mostrar todos los &amp;meses</translation>
     </message>
     <message>
       <source>&amp;Years Only</source>
-      <translation type="unfinished" />
+      <translation>So&amp;lo años</translation>
     </message>
     <message>
       <source>Amortization schedule: %1</source>
-      <translation type="unfinished" />
+      <translation>Tabla de amortización: %1</translation>
     </message>
   </context>
 </TS>
