@@ -72,14 +72,14 @@ void TfrmMain::AppOnException(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const MathError&) {
-        platform::TheMessages().Show(this, platform::MessageIcon::Information,
-                                     tr("Information"), MathErrorMessage());
+        platform::TheMessages().Show(this, platform::MessageIcon::Information, tr("Information"),
+                                     MathErrorMessage());
         Reset();
     } catch (const EAbort&) {
         // Silent by design.
     } catch (...) {
-        platform::TheMessages().Show(this, platform::MessageIcon::Information,
-                                     tr("Information"), GeneralErrorMessage());
+        platform::TheMessages().Show(this, platform::MessageIcon::Information, tr("Information"),
+                                     GeneralErrorMessage());
     }
 }
 

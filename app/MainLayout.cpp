@@ -378,7 +378,8 @@ void TfrmMain::BuildStatusBar() {
     hint.bevel = PanelBevel::Lowered;
     hint.text = sites::Tagline();
     statusBar->AddPanel(hint);
-    translations::Live(statusBar, [this] { statusBar->SetPanelText(kHintPanel, sites::Tagline()); });
+    translations::Live(statusBar,
+                       [this] { statusBar->SetPanelText(kHintPanel, sites::Tagline()); });
 
     // Every handler runs inside RunGuarded: no exception may unwind through Qt's dispatch.
     connect(statusBar, &TPanelStatusBar::MouseMoved, this,

@@ -1,7 +1,6 @@
 // The main window's life: creation (the composition root), closing with the saved values,
 // destruction.
 
-#include "Translations.h"
 #include "AltKeyFixUnit.h"
 #include "DialogPlacement.h"
 #include "HelpContexts.h"
@@ -13,6 +12,7 @@
 #include "Services.h"
 #include "Sites.h"
 #include "TNumericField.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QCloseEvent>
@@ -52,8 +52,8 @@ TfrmMain::TfrmMain(QWidget* parent)
             try {
                 throw;
             } catch (const std::exception& error) {
-                platform::TheMessages().Show(nullptr, platform::MessageIcon::Error,
-                                             tr("Error"), QString::fromUtf8(error.what()));
+                platform::TheMessages().Show(nullptr, platform::MessageIcon::Error, tr("Error"),
+                                             QString::fromUtf8(error.what()));
             } catch (...) {
             }
         }
@@ -81,8 +81,8 @@ void TfrmMain::FormCreate() {
     }
     platform::TheHelp().SetOwner(this);
     // The language kept from the last run, else the system's; the help file follows it.
-    ShowLanguage(static_cast<int>(translations::LanguageFromKey(QString::fromStdString(
-        LoadDisplayLanguage(plumcrest::SavedValuesPath(appDataFolder_))))));
+    ShowLanguage(static_cast<int>(translations::LanguageFromKey(
+        QString::fromStdString(LoadDisplayLanguage(plumcrest::SavedValuesPath(appDataFolder_))))));
     if (auto* app = PlumcrestApplication::Instance()) {
         app->SetHintPause(400);
         app->SetHintHidePause(4000);
@@ -128,12 +128,10 @@ bool TfrmMain::FormClose() {
 // Without a way out, a place that can never be written would keep the window open for ever.
 bool TfrmMain::AskCloseWithoutSaving() {
     const QString path = SavedValuesPath();
-    const QString file =
-        path.isEmpty() ? tr("Plumcrest.ini (no home folder is known)") : path;
+    const QString file = path.isEmpty() ? tr("Plumcrest.ini (no home folder is known)") : path;
     return platform::TheMessages().Ask(
         this, tr("Confirm"),
-        tr("The last inputs could not be saved to\n%1\n\nClose without saving them?")
-            .arg(file));
+        tr("The last inputs could not be saved to\n%1\n\nClose without saving them?").arg(file));
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -2,12 +2,12 @@
 // link and pointer feedback, GoOnline and the help commands.
 
 #include "HelpFileName.h"
-#include "SavedValues.h"
 #include "LocaleSettings.h"
 #include "Main.h"
 #include "OfferDesk.h"
 #include "Pictures.h"
 #include "PlumcrestApplication.h"
+#include "SavedValues.h"
 #include "Services.h"
 #include "Sites.h"
 #include "TNumericField.h"
@@ -81,8 +81,7 @@ void TfrmMain::BuildMenus() {
         AddItem(file, QStringLiteral("mnuFileReset"), QT_TR_NOOP("&Reset"), Picture::Reset);
     BuildOfferCommands(file);
     AddSeparator(file, QStringLiteral("N4"));
-    mnuFileExit =
-        AddItem(file, QStringLiteral("mnuFileExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
+    mnuFileExit = AddItem(file, QStringLiteral("mnuFileExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
 
     BuildLanguageMenu(bar);
 
@@ -99,9 +98,11 @@ void TfrmMain::BuildMenus() {
     mnuQOHome = AddItem(
         web, QStringLiteral("mnuQOHome"),
         [] { return sites::kWebAddress + tr(" - &Home Page ..."); }, Picture::Web);
-    mnuQOFreeware = AddItem(web, QStringLiteral("mnuQOFreeware"), QT_TR_NOOP("&Freeware Page ..."), Picture::Product);
+    mnuQOFreeware = AddItem(web, QStringLiteral("mnuQOFreeware"), QT_TR_NOOP("&Freeware Page ..."),
+                            Picture::Product);
     mnuQOFreeware->setVisible(false);
-    mnuQOSuggestionBox = AddItem(web, QStringLiteral("mnuQOSuggestionBox"), QT_TR_NOOP("&Suggestion Box ..."), Picture::Suggest);
+    mnuQOSuggestionBox = AddItem(web, QStringLiteral("mnuQOSuggestionBox"),
+                                 QT_TR_NOOP("&Suggestion Box ..."), Picture::Suggest);
     AddSeparator(web, QStringLiteral("N6"));
     for (std::size_t i = 0; i < sites::kOtherSites.size(); ++i)
         mnuQOSites[i] = AddItem(
@@ -110,43 +111,46 @@ void TfrmMain::BuildMenus() {
 
     N7 = AddSeparator(internet, QStringLiteral("N7"));
     N7->setVisible(false);
-    mnuQOBlog = AddItem(internet, QStringLiteral("mnuQOBlog"), QT_TR_NOOP("Quillmore &Blog ..."), Picture::Blog);
-    mnuQOTellWebsite = AddItem(internet, QStringLiteral("mnuQOTellWebsite"), QT_TR_NOOP("&Tell Someone Via Our Web Site ..."));
+    mnuQOBlog = AddItem(internet, QStringLiteral("mnuQOBlog"), QT_TR_NOOP("Quillmore &Blog ..."),
+                        Picture::Blog);
+    mnuQOTellWebsite = AddItem(internet, QStringLiteral("mnuQOTellWebsite"),
+                               QT_TR_NOOP("&Tell Someone Via Our Web Site ..."));
     mnuQOTellWebsite->setVisible(false);
     QMenu* email = AddMenu(internet, nullptr, QT_TR_NOOP("Contact Quillmore by Email"));
     email->setObjectName(QStringLiteral("mnuInternetEmail"));
     mnuInternetEmail = email->menuAction();
     mnuInternetEmail->setVisible(false);
-    mnuQOMailSuggestions = AddItem(email, QStringLiteral("mnuQOMailSuggestions"), QT_TR_NOOP("Send &Suggestions ..."), Picture::Mail);
-    mnuQOMailSupport = AddItem(email, QStringLiteral("mnuQOMailSupport"), QT_TR_NOOP("Contact &Tech Support ..."), Picture::Mail);
+    mnuQOMailSuggestions = AddItem(email, QStringLiteral("mnuQOMailSuggestions"),
+                                   QT_TR_NOOP("Send &Suggestions ..."), Picture::Mail);
+    mnuQOMailSupport = AddItem(email, QStringLiteral("mnuQOMailSupport"),
+                               QT_TR_NOOP("Contact &Tech Support ..."), Picture::Mail);
     AddSeparator(internet, QStringLiteral("N8"));
     QMenu* tryMenu = AddMenu(internet, nullptr, QT_TR_NOOP("&Download Evaluation Software"),
                              PictureIcon(Picture::Product, 16));
     tryMenu->setObjectName(QStringLiteral("mnuInternetTry"));
     for (std::size_t i = 0; i < sites::kOtherProducts.size(); ++i)
-        mnuQOProducts[i] =
-            AddItem(
-                tryMenu, QStringLiteral("mnuQOProduct%1").arg(i + 1),
-                [i] { return QString::fromUtf8(sites::kOtherProducts[i].caption); },
-                Picture::Product);
+        mnuQOProducts[i] = AddItem(
+            tryMenu, QStringLiteral("mnuQOProduct%1").arg(i + 1),
+            [i] { return QString::fromUtf8(sites::kOtherProducts[i].caption); }, Picture::Product);
     mnuQOProducts[0]->setVisible(false);
     AddSeparator(internet, QStringLiteral("N9"));
-    mnuQOUpdate = AddItem(internet, QStringLiteral("mnuQOUpdate"), QT_TR_NOOP("Check for &New Version ..."), Picture::Update);
+    mnuQOUpdate = AddItem(internet, QStringLiteral("mnuQOUpdate"),
+                          QT_TR_NOOP("Check for &New Version ..."), Picture::Update);
 
     QMenu* help = AddMenu(nullptr, bar, QT_TR_NOOP("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    Contents1 =
-        AddItem(help, QStringLiteral("Contents1"), QT_TR_NOOP("&Contents"), Picture::Help);
+    Contents1 = AddItem(help, QStringLiteral("Contents1"), QT_TR_NOOP("&Contents"), Picture::Help);
     Contents1->setShortcut(QKeySequence(Qt::Key_F1));
     Contents1->setShortcutContext(Qt::WindowShortcut);
     AddSeparator(help, QStringLiteral("N2"));
-    mnuQOSupport = AddItem(help, QStringLiteral("mnuQOSupport"), QT_TR_NOOP("&Online Support ..."), Picture::Web);
-    mnuHelpDisclaimer = AddItem(help, QStringLiteral("mnuHelpDisclaimer"), QT_TR_NOOP("&Disclaimer..."), Picture::Disclaimer);
-    About1 =
-        AddItem(
-            help, QStringLiteral("About1"),
-            [] { return tr("&About %1 ...").arg(QString::fromLatin1(version::kProductName)); },
-            Picture::About);
+    mnuQOSupport = AddItem(help, QStringLiteral("mnuQOSupport"), QT_TR_NOOP("&Online Support ..."),
+                           Picture::Web);
+    mnuHelpDisclaimer = AddItem(help, QStringLiteral("mnuHelpDisclaimer"),
+                                QT_TR_NOOP("&Disclaimer..."), Picture::Disclaimer);
+    About1 = AddItem(
+        help, QStringLiteral("About1"),
+        [] { return tr("&About %1 ...").arg(QString::fromLatin1(version::kProductName)); },
+        Picture::About);
 
     Bind(mnuFileReset, this, [this] { Reset(); });
     Bind(mnuFileExit, this, [this] { btnExitClick(); });
@@ -185,10 +189,12 @@ void TfrmMain::BuildOfferCommands(QMenu* file) {
     mnuFileCompareOffers =
         AddItem(file, QStringLiteral("mnuFileCompareOffers"), QT_TR_NOOP("&Compare Offers..."));
     mnuFileCompareOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"), QT_TR_NOOP("Import &Loan Estimate..."));
-    mnuFileCheckClosing =
-        AddItem(file, QStringLiteral("mnuFileCheckClosing"), QT_TR_NOOP("Check &Closing Disclosure..."));
-    mnuFileOpenOffers = AddItem(file, QStringLiteral("mnuFileOpenOffers"), QT_TR_NOOP("&Open Offers..."));
+    mnuFileImportEstimate = AddItem(file, QStringLiteral("mnuFileImportEstimate"),
+                                    QT_TR_NOOP("Import &Loan Estimate..."));
+    mnuFileCheckClosing = AddItem(file, QStringLiteral("mnuFileCheckClosing"),
+                                  QT_TR_NOOP("Check &Closing Disclosure..."));
+    mnuFileOpenOffers =
+        AddItem(file, QStringLiteral("mnuFileOpenOffers"), QT_TR_NOOP("&Open Offers..."));
     mnuFileOpenOffers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuFileSaveOffers =
         AddItem(file, QStringLiteral("mnuFileSaveOffers"), QT_TR_NOOP("Save Offers &As..."));
@@ -232,7 +238,8 @@ void TfrmMain::BuildLanguageMenu(QMenuBar* bar) {
         {"mnuViewLanguageSpanish", [] { return QStringLiteral("E&spa\u00f1ol"); }},
     }};
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        QAction* action = AddItem(language, QString::fromLatin1(choices[i].first), choices[i].second);
+        QAction* action =
+            AddItem(language, QString::fromLatin1(choices[i].first), choices[i].second);
         action->setCheckable(true);
         group->addAction(action);
         mnuViewLanguage_[i] = action;
@@ -247,18 +254,17 @@ void TfrmMain::ShowLanguage(int language) {
     const QLocale shown = translations::ShownLocale(choice, QLocale::system());
     if (auto* app = QCoreApplication::instance())
         translations::InstallTranslators(*app, shown);
-    platform::TheHelp().SetHelpFile(exeFolder_ + help::HelpFileNameFor(
-                                                     translations::ShowingSpanish()
-                                                         ? QStringLiteral("es")
-                                                         : QStringLiteral("en")));
+    platform::TheHelp().SetHelpFile(
+        exeFolder_ + help::HelpFileNameFor(translations::ShowingSpanish() ? QStringLiteral("es")
+                                                                          : QStringLiteral("en")));
 }
 
 void TfrmMain::ChooseLanguage(int language) {
     ShowLanguage(language);
     // The choice shows at once; keeping it is reported like any other failed save.
-    SaveDisplayLanguage(SavedValuesPath().toStdString(),
-                        translations::LanguageKey(static_cast<translations::Language>(language))
-                            .toStdString());
+    SaveDisplayLanguage(
+        SavedValuesPath().toStdString(),
+        translations::LanguageKey(static_cast<translations::Language>(language)).toStdString());
 }
 
 void TfrmMain::OpenFile(const QString& file) {
@@ -268,14 +274,13 @@ void TfrmMain::OpenFile(const QString& file) {
 void TfrmMain::BuildContextMenu() {
     mnuPop = new QMenu(this);
     mnuPop->setObjectName(QStringLiteral("mnuPop"));
-    mnuPopHelp =
-        AddItem(mnuPop, QStringLiteral("mnuPopHelp"), QT_TR_NOOP("&Help"), Picture::Help);
-    mnuPopDisclaim = AddItem(mnuPop, QStringLiteral("mnuPopDisclaim"), QT_TR_NOOP("&Disclaimer..."), Picture::Disclaimer);
+    mnuPopHelp = AddItem(mnuPop, QStringLiteral("mnuPopHelp"), QT_TR_NOOP("&Help"), Picture::Help);
+    mnuPopDisclaim = AddItem(mnuPop, QStringLiteral("mnuPopDisclaim"), QT_TR_NOOP("&Disclaimer..."),
+                             Picture::Disclaimer);
     mnuPopAbout =
         AddItem(mnuPop, QStringLiteral("mnuPopAbout"), QT_TR_NOOP("&About..."), Picture::About);
     AddSeparator(mnuPop, QStringLiteral("N1"));
-    mnuPopExit =
-        AddItem(mnuPop, QStringLiteral("mnuPopExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
+    mnuPopExit = AddItem(mnuPop, QStringLiteral("mnuPopExit"), QT_TR_NOOP("E&xit"), Picture::Exit);
 
     Bind(mnuPopHelp, this, [this] { MnuHelpContentsClick(); });
     Bind(mnuPopDisclaim, this, [this] { ShowDisclaimer(); });
@@ -327,9 +332,8 @@ void TfrmMain::MnuHelpContentsClick() {
 void TfrmMain::statusBarMouseMove(int x) {
     const int webWidth = statusBar->Panel(kWebPanel).width;
     statusBar->setCursor(x < webWidth - 5 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    statusBar->SetPanelText(kHintPanel,
-                            x > webWidth ? sites::Tagline()
-                                         : tr("Click to visit ") + sites::kWebAddress);
+    statusBar->SetPanelText(kHintPanel, x > webWidth ? sites::Tagline()
+                                                     : tr("Click to visit ") + sites::kWebAddress);
 }
 
 void TfrmMain::statusBarPanelClick(int panel) {

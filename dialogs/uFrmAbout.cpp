@@ -19,9 +19,14 @@
 namespace plumcrest::dialogs {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("About", text); }
+QString Tr(const char* text) {
+    return QCoreApplication::translate("About", text);
+}
 
-QString VersionText() { return QCoreApplication::translate("About", "Version %1").arg(QString::fromLatin1(version::kVersionText)); }
+QString VersionText() {
+    return QCoreApplication::translate("About", "Version %1")
+        .arg(QString::fromLatin1(version::kVersionText));
+}
 
 const char* const kCompileDate = QT_TRANSLATE_NOOP("About", "Compiled September 22, 2007");
 const char* const kRights = QT_TRANSLATE_NOOP("About", "All rights reserved.");
@@ -84,7 +89,8 @@ void TfrmAbout::BuildGraphic() {
     // Decoded by our own libjpeg code; a damaged logo leaves the panel white.
     if (const auto logo = LoadJpeg(QStringLiteral(":/dialogs/logo.jpg")))
         imgLogo_->setPixmap(QPixmap::fromImage(*logo));
-    imgLogo_->setAccessibleName(QCoreApplication::translate("About", "Quillmore Financial Software logo"));
+    imgLogo_->setAccessibleName(
+        QCoreApplication::translate("About", "Quillmore Financial Software logo"));
     imgLogo_->setAccessibleDescription(Tr(kLogoHint));
     imgLogo_->setToolTip(Tr(kLogoHint));
     SetHint(imgLogo_, Tr(kLogoHint));
@@ -153,12 +159,13 @@ void TfrmAbout::BuildLinks() {
 
 void TfrmAbout::BuildButtons() {
     // Created in tab order: OK first, then the licence.
-    btnClose_ =
-        MakeButton(this, "btnClose", QCoreApplication::translate("About", "&OK"), QStringLiteral(":/dialogs/ok.png"),
-                   QRect(357, 252, 80, 26), QCoreApplication::translate("About", "Close About Window"));
-    btnShowLicense_ = MakeButton(this, "btnShowLicense", QCoreApplication::translate("About", "Read &License"),
-                                 QStringLiteral(":/dialogs/license.png"), QRect(172, 252, 103, 26),
-                                 QCoreApplication::translate("About", "Show Software License ..."));
+    btnClose_ = MakeButton(this, "btnClose", QCoreApplication::translate("About", "&OK"),
+                           QStringLiteral(":/dialogs/ok.png"), QRect(357, 252, 80, 26),
+                           QCoreApplication::translate("About", "Close About Window"));
+    btnShowLicense_ =
+        MakeButton(this, "btnShowLicense", QCoreApplication::translate("About", "Read &License"),
+                   QStringLiteral(":/dialogs/license.png"), QRect(172, 252, 103, 26),
+                   QCoreApplication::translate("About", "Show Software License ..."));
     setTabOrder(btnClose_, btnShowLicense_);
     connect(btnClose_, &QPushButton::clicked, this, platform::Guarded([this] { btnCloseClick(); }));
     connect(btnShowLicense_, &QPushButton::clicked, this,
@@ -172,7 +179,8 @@ void TfrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfrmAbout::FormShow() {
-    setWindowTitle(QCoreApplication::translate("About", " About %1").arg(QString::fromLatin1(version::kProductTitle)));
+    setWindowTitle(QCoreApplication::translate("About", " About %1")
+                       .arg(QString::fromLatin1(version::kProductTitle)));
     lblVersion_->setText(VersionText());
     lblCompileDate_->setText(Tr(kCompileDate));
     lblCopyright_->setText(kOwnership);

@@ -6,8 +6,8 @@
 #include "Hint.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QToolButton>
 #include <string_view>
@@ -25,8 +25,8 @@ QString Translated(std::string_view run) {
 // runs hold no character HTML would read as markup.
 QString DisclaimerHtml() {
     return QStringLiteral("<p align=\"center\" style=\"white-space: pre-wrap;\">") +
-           Translated(kDisclaimerLead) + QStringLiteral("<b>") +
-           Translated(kDisclaimerWarranty) + QStringLiteral("</b>") + Translated(kDisclaimerAdvice) + QStringLiteral("</p>");
+           Translated(kDisclaimerLead) + QStringLiteral("<b>") + Translated(kDisclaimerWarranty) +
+           QStringLiteral("</b>") + Translated(kDisclaimerAdvice) + QStringLiteral("</p>");
 }
 
 QFont PixelFont(const QString& family, int pixelSize) {

@@ -1,4 +1,3 @@
-#include "Translations.h"
 #include "HelpWindow.h"
 
 #include "Contrast.h"
@@ -6,11 +5,12 @@
 #include "HelpChmFile.h"
 #include "ScreenFit.h"
 #include "Services.h"
+#include "Translations.h"
 
-#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QScrollBar>
@@ -29,7 +29,9 @@ namespace {
 
 const QString kTopicScheme = QStringLiteral("chm");
 const QString kViewerScheme = QStringLiteral("help-viewer");
-QString Untitled() { return QCoreApplication::translate("HelpWindow", "Help"); }
+QString Untitled() {
+    return QCoreApplication::translate("HelpWindow", "Help");
+}
 constexpr int kTopicRole = Qt::UserRole;
 
 QUrl ViewerUrl(const QString& page, const QString& key, const QString& value) {
@@ -59,25 +61,30 @@ QString ViewerPage(const QUrl& url) {
     };
     if (url.path() == QLatin1String("/error"))
         return OwnPage(QCoreApplication::translate("HelpWindow", "Help file not available"),
-                       QCoreApplication::translate("HelpWindow", "The help file %1 could not be opened. It is missing, "
-                                      "cannot be read, or is damaged or not the help file "
-                                      "that came with this program.")
+                       QCoreApplication::translate(
+                           "HelpWindow", "The help file %1 could not be opened. It is missing, "
+                                         "cannot be read, or is damaged or not the help file "
+                                         "that came with this program.")
                            .arg(Quoted(value("file"))));
     if (url.path() == QLatin1String("/damaged"))
         return OwnPage(QCoreApplication::translate("HelpWindow", "Help file not available"),
-                       QCoreApplication::translate("HelpWindow", "The help file %1 is damaged: the page could not be read "
-                                      "from it.")
+                       QCoreApplication::translate(
+                           "HelpWindow", "The help file %1 is damaged: the page could not be read "
+                                         "from it.")
                            .arg(Quoted(value("file"))));
     if (query.hasQueryItem(QStringLiteral("context")))
         return OwnPage(QCoreApplication::translate("HelpWindow", "Topic not found"),
-                       QCoreApplication::translate("HelpWindow", "This help file has no topic for help context %1.")
+                       QCoreApplication::translate(
+                           "HelpWindow", "This help file has no topic for help context %1.")
                            .arg(value("context").toHtmlEscaped()));
     if (value("topic").isEmpty())
         return OwnPage(QCoreApplication::translate("HelpWindow", "Topic not found"),
-                       QCoreApplication::translate("HelpWindow", "This help file names no topic to start with."));
+                       QCoreApplication::translate("HelpWindow",
+                                                   "This help file names no topic to start with."));
     return OwnPage(
         QCoreApplication::translate("HelpWindow", "Topic not found"),
-        QCoreApplication::translate("HelpWindow", "The topic %1 is not in this help file.").arg(Quoted(value("topic"))));
+        QCoreApplication::translate("HelpWindow", "The topic %1 is not in this help file.")
+            .arg(Quoted(value("topic"))));
 }
 
 bool IsExternal(const QUrl& url) {

@@ -65,8 +65,10 @@ public:
     bool Ask(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
         box.setTextFormat(Qt::PlainText);
-        QPushButton* yes = box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QCoreApplication::translate("Messages", "No"), QMessageBox::NoRole);
+        QPushButton* yes =
+            box.addButton(QCoreApplication::translate("Messages", "Yes"), QMessageBox::YesRole);
+        QPushButton* no =
+            box.addButton(QCoreApplication::translate("Messages", "No"), QMessageBox::NoRole);
         box.setDefaultButton(no);
         box.setEscapeButton(no);
         Centre(box);

@@ -4,8 +4,8 @@
 #include "OfferCalculator.h"
 #include "Schema.h"
 
-#include <QCoreApplication>
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -88,14 +88,18 @@ QString Reason(const QSqlError& error) {
     switch (error.nativeErrorCode().toInt() & 0xff) { // the primary code of an extended one
     case 5:                                           // SQLITE_BUSY
     case 6:                                           // SQLITE_LOCKED
-        return QCoreApplication::translate("OfferStore", "another program is using the file of kept offers; try again "
-                              "when it has finished");
+        return QCoreApplication::translate(
+            "OfferStore", "another program is using the file of kept offers; try again "
+                          "when it has finished");
     case 13: // SQLITE_FULL
-        return QCoreApplication::translate("OfferStore", "the disk is full; make room on it and try again");
+        return QCoreApplication::translate("OfferStore",
+                                           "the disk is full; make room on it and try again");
     case 8: // SQLITE_READONLY
-        return QCoreApplication::translate("OfferStore", "the file of kept offers or its folder cannot be written to");
+        return QCoreApplication::translate(
+            "OfferStore", "the file of kept offers or its folder cannot be written to");
     case 10: // SQLITE_IOERR
-        return QCoreApplication::translate("OfferStore", "the disk could not be written to (%1)").arg(error.databaseText());
+        return QCoreApplication::translate("OfferStore", "the disk could not be written to (%1)")
+            .arg(error.databaseText());
     default:
         return error.databaseText().isEmpty() ? error.text() : error.databaseText();
     }
@@ -179,7 +183,9 @@ bool OfferStore::Open() {
     notice_.clear();
     Close();
     if (folder_.isEmpty())
-        return Fail(QCoreApplication::translate("OfferStore", "Offers cannot be kept: there is no folder for them."), {});
+        return Fail(QCoreApplication::translate(
+                        "OfferStore", "Offers cannot be kept: there is no folder for them."),
+                    {});
     const QFileInfo folder(folder_);
     readOnly_ = false;
     const bool made = QDir().mkpath(folder_);
@@ -187,7 +193,8 @@ bool OfferStore::Open() {
     if (made && !QFileInfo(folder_).isWritable() && QFileInfo(Path()).isReadable())
         readOnly_ = true;
     else if (!made || !QFileInfo(folder_).isWritable())
-        return Fail(QCoreApplication::translate("OfferStore", "Offers cannot be kept: the folder %1 cannot be written to.")
+        return Fail(QCoreApplication::translate(
+                        "OfferStore", "Offers cannot be kept: the folder %1 cannot be written to.")
                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath())),
                     {});
     damaged_ = false;
@@ -212,8 +219,9 @@ bool OfferStore::Open() {
     // again, since the copy before may already have replaced it with a fresh one.
     const AsideLock lock(Path() + QStringLiteral(".lock"));
     if (!lock.Held())
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers in %1 could not be read, and the file could "
-                                   "not be moved aside.")
+        return Fail(QCoreApplication::translate(
+                        "OfferStore", "The kept offers in %1 could not be read, and the file could "
+                                      "not be moved aside.")
                         .arg(QDir::toNativeSeparators(Path())),
                     lock.Why());
     damaged_ = false;
@@ -251,16 +259,20 @@ bool OfferStore::MayOpen() {
     struct stat status {};
     if (::stat(path.constData(), &status) == 0 && status.st_uid != ::geteuid())
         why += QCoreApplication::translate("OfferStore", "; it belongs to another user");
-    return Fail(QCoreApplication::translate("OfferStore", "The kept offers in %1 cannot be opened; the file is left as it is.")
-                    .arg(QDir::toNativeSeparators(Path())),
-                why);
+    return Fail(
+        QCoreApplication::translate(
+            "OfferStore", "The kept offers in %1 cannot be opened; the file is left as it is.")
+            .arg(QDir::toNativeSeparators(Path())),
+        why);
 }
 
 bool OfferStore::OpenFile() {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid())
-        return Fail(QCoreApplication::translate("OfferStore", "Offers cannot be kept: the SQLite driver for Qt is missing."),
-                    {});
+        return Fail(
+            QCoreApplication::translate(
+                "OfferStore", "Offers cannot be kept: the SQLite driver for Qt is missing."),
+            {});
     db.setDatabaseName(Path());
     db.setConnectOptions(
         QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
@@ -268,13 +280,16 @@ bool OfferStore::OpenFile() {
             .arg(readOnly_ ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
     if (!db.open()) {
         damaged_ = !IsBusy(db.lastError());
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be opened."), db.lastError().text());
+        return Fail(
+            QCoreApplication::translate("OfferStore", "The kept offers could not be opened."),
+            db.lastError().text());
     }
     // A file that is not a database, or a damaged one, shows here rather than at the first keep.
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
         damaged_ = !IsBusy(check.lastError());
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."), check.lastError().text());
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
+                    check.lastError().text());
     }
     if (check.value(0).toString() != QStringLiteral("ok")) {
         damaged_ = true;
@@ -290,33 +305,40 @@ bool OfferStore::Migrate() {
     // One writer brings the schema up to date; another copy waits and then finds it done. A file
     // that cannot be written is only read.
     if (!Exec(db, readOnly_ ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"), &detail))
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be opened."), detail);
+        return Fail(
+            QCoreApplication::translate("OfferStore", "The kept offers could not be opened."),
+            detail);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."), query.lastError().text());
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
+                    query.lastError().text());
     }
     const int version = query.value(0).toInt();
     query.finish();
     const int latest = SchemaVersion();
     if (version > latest) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
-        error_ = QCoreApplication::translate("OfferStore", "The kept offers in %1 were written by a newer Plumcrest; they are "
-                                "left as they are.")
-                     .arg(QDir::toNativeSeparators(Path()));
+        error_ =
+            QCoreApplication::translate(
+                "OfferStore", "The kept offers in %1 were written by a newer Plumcrest; they are "
+                              "left as they are.")
+                .arg(QDir::toNativeSeparators(Path()));
         return false;
     }
     if (!MatchesSteps(version, &detail)) {
         QString ignored;
         Exec(db, QStringLiteral("ROLLBACK"), &ignored);
         damaged_ = true;
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."), detail);
+        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
+                    detail);
     }
     if (readOnly_ && version < latest) {
         Exec(db, QStringLiteral("ROLLBACK"), &detail);
-        error_ = QCoreApplication::translate("OfferStore", "The kept offers in %1 were written by an earlier Plumcrest and "
-                                "cannot be brought up to date, since they cannot be written to; "
-                                "they are left as they are.")
+        error_ = QCoreApplication::translate(
+                     "OfferStore", "The kept offers in %1 were written by an earlier Plumcrest and "
+                                   "cannot be brought up to date, since they cannot be written to; "
+                                   "they are left as they are.")
                      .arg(QDir::toNativeSeparators(Path()));
         return false;
     }
@@ -324,11 +346,15 @@ bool OfferStore::Migrate() {
         if (!Exec(db, steps_[static_cast<std::size_t>(next - 1)], &detail) ||
             !Exec(db, QStringLiteral("PRAGMA user_version = %1").arg(next), &detail)) {
             Exec(db, QStringLiteral("ROLLBACK"), &detail);
-            return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be brought up to date."), detail);
+            return Fail(QCoreApplication::translate(
+                            "OfferStore", "The kept offers could not be brought up to date."),
+                        detail);
         }
     }
     if (!Exec(db, QStringLiteral("COMMIT"), &detail))
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers could not be brought up to date."), detail);
+        return Fail(QCoreApplication::translate("OfferStore",
+                                                "The kept offers could not be brought up to date."),
+                    detail);
     return true;
 }
 
@@ -357,10 +383,12 @@ bool OfferStore::MatchesSteps(int version, QString* detail) {
         const QSqlRecord found = tables.contains(table) ? db.record(table) : QSqlRecord();
         for (const QString& column : columns) {
             if (!found.contains(column)) {
-                *detail = QCoreApplication::translate("OfferStore", "the file says it is version %1, but its table %2 has no "
-                                         "column %3")
-                              .arg(version)
-                              .arg(table, column);
+                *detail =
+                    QCoreApplication::translate(
+                        "OfferStore", "the file says it is version %1, but its table %2 has no "
+                                      "column %3")
+                        .arg(version)
+                        .arg(table, column);
                 return false;
             }
         }
@@ -395,14 +423,17 @@ bool OfferStore::MoveAside(const QString& why) {
                 detail += QCoreApplication::translate("OfferStore", "; %1 stays at %2")
                               .arg(QDir::toNativeSeparators(moves[done].first),
                                    QDir::toNativeSeparators(moves[done].second));
-        return Fail(QCoreApplication::translate("OfferStore", "The kept offers in %1 could not be read, and the file could "
-                                   "not be moved aside.")
+        return Fail(QCoreApplication::translate(
+                        "OfferStore", "The kept offers in %1 could not be read, and the file could "
+                                      "not be moved aside.")
                         .arg(QDir::toNativeSeparators(Path())),
                     detail);
     }
-    notice_ = QCoreApplication::translate("OfferStore", "The kept offers could not be read (%1). The file was moved to %2 and "
-                             "a new, empty one was started.")
-                  .arg(why, QDir::toNativeSeparators(aside));
+    notice_ =
+        QCoreApplication::translate(
+            "OfferStore", "The kept offers could not be read (%1). The file was moved to %2 and "
+                          "a new, empty one was started.")
+            .arg(why, QDir::toNativeSeparators(aside));
     error_.clear();
     return true;
 }
@@ -715,9 +746,11 @@ bool WriteCosts(QSqlDatabase& db, const KeptOffer& offer, QString* error) {
 } // namespace
 
 QString OfferStore::ReadOnlyNotice() const {
-    return QCoreApplication::translate("OfferStore", "The kept offers in %1 cannot be written to: they are shown for reading "
-                          "only, and no offer can be kept, changed or deleted until the file and "
-                          "its folder can be written again.")
+    return QCoreApplication::translate(
+               "OfferStore",
+               "The kept offers in %1 cannot be written to: they are shown for reading "
+               "only, and no offer can be kept, changed or deleted until the file and "
+               "its folder can be written again.")
         .arg(QDir::toNativeSeparators(Path()));
 }
 
@@ -768,9 +801,11 @@ std::vector<KeptOffer> OfferStore::All() {
     Exec(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(writeWaitMs_), &ignored);
     if (!read) {
         busy_ = IsBusy(error);
-        Fail(busy_ ? QCoreApplication::translate("OfferStore", "The kept offers could not be read: another program is using "
-                                    "the file.")
-                   : QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
+        Fail(busy_
+                 ? QCoreApplication::translate(
+                       "OfferStore", "The kept offers could not be read: another program is using "
+                                     "the file.")
+                 : QCoreApplication::translate("OfferStore", "The kept offers could not be read."),
              busy_ ? QString() : Reason(error));
         return {};
     }
@@ -784,8 +819,9 @@ std::vector<KeptOffer> OfferStore::All() {
         for (const qint64 id : unreadable)
             ids << QString::number(id);
         notice_ +=
-            QCoreApplication::translate("OfferStore", "%1 of the kept offers could not be read and are not shown (number "
-                           "%2); the file is left as it is.")
+            QCoreApplication::translate(
+                "OfferStore", "%1 of the kept offers could not be read and are not shown (number "
+                              "%2); the file is left as it is.")
                 .arg(unreadable.size())
                 .arg(ids.join(QStringLiteral(", ")));
     }
@@ -796,21 +832,26 @@ std::vector<KeptOffer> OfferStore::All() {
         const CutShort& lost = found->second;
         QStringList what;
         if (lost.linesLeftOut > 0)
-            what << QCoreApplication::translate("OfferStore", "only the first %1 of its %2 closing cost lines are shown")
+            what << QCoreApplication::translate(
+                        "OfferStore", "only the first %1 of its %2 closing cost lines are shown")
                         .arg(kMaxCostItems)
                         .arg(lost.lines);
         if (lost.labelsCut > 0)
-            what << QCoreApplication::translate("OfferStore", "cost labels cut to %1 characters: %2")
+            what << QCoreApplication::translate("OfferStore",
+                                                "cost labels cut to %1 characters: %2")
                         .arg(kMaxCostLabel)
                         .arg(lost.labelsCut);
         if (lost.nameCut)
-            what << QCoreApplication::translate("OfferStore", "its name is cut to %1 characters").arg(kMaxOfferName);
+            what << QCoreApplication::translate("OfferStore", "its name is cut to %1 characters")
+                        .arg(kMaxOfferName);
         if (!notice_.isEmpty())
             notice_ += QLatin1Char(' ');
-        notice_ += QCoreApplication::translate("OfferStore", "Offer number %1 (\"%2\") holds more than can be shown: %3. The "
-                                  "file keeps the rest until the offer is changed.")
-                       .arg(offer.id)
-                       .arg(offer.name, what.join(QStringLiteral("; ")));
+        notice_ +=
+            QCoreApplication::translate(
+                "OfferStore", "Offer number %1 (\"%2\") holds more than can be shown: %3. The "
+                              "file keeps the rest until the offer is changed.")
+                .arg(offer.id)
+                .arg(offer.name, what.join(QStringLiteral("; ")));
     }
     return offers;
 }
@@ -823,7 +864,8 @@ QString NameBeyondLimits(const QString& name) {
     if (name.trimmed().isEmpty())
         return QCoreApplication::translate("OfferStore", "it has no name");
     if (name.size() > kMaxOfferName)
-        return QCoreApplication::translate("OfferStore", "its name is longer than %1 characters").arg(kMaxOfferName);
+        return QCoreApplication::translate("OfferStore", "its name is longer than %1 characters")
+            .arg(kMaxOfferName);
     return {};
 }
 
@@ -832,13 +874,15 @@ QString BeyondLimits(const KeptOffer& offer) {
         return why;
     const std::vector<CostItem>& costs = offer.estimate.costs;
     if (costs.size() > static_cast<std::size_t>(kMaxCostItems))
-        return QCoreApplication::translate("OfferStore", "it has %1 closing cost lines; at most %2 can be kept")
+        return QCoreApplication::translate("OfferStore",
+                                           "it has %1 closing cost lines; at most %2 can be kept")
             .arg(costs.size())
             .arg(kMaxCostItems);
     for (std::size_t i = 0; i < costs.size(); ++i)
         if (QString::fromStdString(costs[i].label).size() > kMaxCostLabel)
-            return QCoreApplication::translate("OfferStore", "the label of its closing cost line %1 is longer than %2 "
-                                  "characters")
+            return QCoreApplication::translate(
+                       "OfferStore", "the label of its closing cost line %1 is longer than %2 "
+                                     "characters")
                 .arg(i + 1)
                 .arg(kMaxCostLabel);
     return {};
@@ -864,8 +908,9 @@ bool ReadsBack(QSqlDatabase& db, qint64 id, QString* detail) {
         return false;
     }
     if (!row || !unreadable.empty() || offers[0].name.size() > kMaxOfferName || cut[id].Any()) {
-        *detail = QCoreApplication::translate("OfferStore", "one of its figures is beyond what the fields take, so it could "
-                                 "not be read back");
+        *detail = QCoreApplication::translate(
+            "OfferStore", "one of its figures is beyond what the fields take, so it could "
+                          "not be read back");
         return false;
     }
     return true;
@@ -923,14 +968,16 @@ bool OfferStore::Add(KeptOffer& offer) {
     QString detail;
     KeptOffer kept = offer;
     if (!InTransaction(db, &detail, [&] { return Insert(db, kept, false, &detail); }))
-        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be kept."), detail);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be kept."),
+                    detail);
     offer.id = kept.id;
     return true;
 }
 
 bool OfferStore::Update(const KeptOffer& offer) {
     if (const QString why = BeyondLimits(offer); !why.isEmpty())
-        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be changed."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be changed."),
+                    why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -950,12 +997,15 @@ bool OfferStore::Update(const KeptOffer& offer) {
                               return false;
                           return WriteCosts(db, offer, &detail) && ReadsBack(db, offer.id, &detail);
                       });
-    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be changed."), detail);
+    return done ||
+           Fail(QCoreApplication::translate("OfferStore", "The offer could not be changed."),
+                detail);
 }
 
 bool OfferStore::Rename(qint64 id, const QString& name) {
     if (const QString why = NameBeyondLimits(name); !why.isEmpty())
-        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be renamed."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be renamed."),
+                    why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -969,7 +1019,9 @@ bool OfferStore::Rename(qint64 id, const QString& name) {
                               return false;
                           return true;
                       });
-    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be renamed."), detail);
+    return done ||
+           Fail(QCoreApplication::translate("OfferStore", "The offer could not be renamed."),
+                detail);
 }
 
 bool OfferStore::Remove(qint64 id) {
@@ -992,19 +1044,24 @@ bool OfferStore::Remove(qint64 id) {
                 return false;
             return true;
         });
-    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be deleted."), detail);
+    return done ||
+           Fail(QCoreApplication::translate("OfferStore", "The offer could not be deleted."),
+                detail);
 }
 
 bool OfferStore::Restore(const KeptOffer& offer) {
     if (const QString why = BeyondLimits(offer); !why.isEmpty())
-        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be put back."), why);
+        return Fail(QCoreApplication::translate("OfferStore", "The offer could not be put back."),
+                    why);
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
                           KeptOffer restored = offer;
                           return Insert(db, restored, true, &detail);
                       });
-    return done || Fail(QCoreApplication::translate("OfferStore", "The offer could not be put back."), detail);
+    return done ||
+           Fail(QCoreApplication::translate("OfferStore", "The offer could not be put back."),
+                detail);
 }
 
 std::optional<QString> OfferStore::Setting(const QString& key) {
@@ -1026,11 +1083,14 @@ std::optional<QString> OfferStore::Setting(const QString& key) {
 
 bool OfferStore::SetSetting(const QString& key, const QString& value) {
     if (key.isEmpty() || key.size() > kMaxSettingKey)
-        return Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."),
-                    QCoreApplication::translate("OfferStore", "its name must have 1 to %1 characters").arg(kMaxSettingKey));
+        return Fail(
+            QCoreApplication::translate("OfferStore", "The setting could not be kept."),
+            QCoreApplication::translate("OfferStore", "its name must have 1 to %1 characters")
+                .arg(kMaxSettingKey));
     if (value.size() > kMaxSettingValue)
         return Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."),
-                    QCoreApplication::translate("OfferStore", "it is longer than %1 characters").arg(kMaxSettingValue));
+                    QCoreApplication::translate("OfferStore", "it is longer than %1 characters")
+                        .arg(kMaxSettingValue));
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QString detail;
     const bool done = open_ && InTransaction(db, &detail, [&] {
@@ -1043,7 +1103,8 @@ bool OfferStore::SetSetting(const QString& key, const QString& value) {
                               return false;
                           return true;
                       });
-    return done || Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."), detail);
+    return done || Fail(QCoreApplication::translate("OfferStore", "The setting could not be kept."),
+                        detail);
 }
 
 } // namespace plumcrest::store

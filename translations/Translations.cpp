@@ -55,7 +55,9 @@ Language LanguageFromKey(const QString& key) {
     return Language::System;
 }
 
-bool IsSpanish(const QLocale& locale) { return locale.language() == QLocale::Spanish; }
+bool IsSpanish(const QLocale& locale) {
+    return locale.language() == QLocale::Spanish;
+}
 
 QLocale ShownLocale(Language language, const QLocale& system) {
     switch (language) {
@@ -90,7 +92,9 @@ void InstallTranslators(QCoreApplication& app, const QLocale& locale) {
     emit LanguageNotifier::Instance().LanguageChanged();
 }
 
-bool ShowingSpanish() { return Spanish(); }
+bool ShowingSpanish() {
+    return Spanish();
+}
 
 void Live(QObject* owner, std::function<void()> apply) {
     apply();

@@ -227,7 +227,7 @@
     </message>
     <message>
       <source>HOA &amp;dues a month:</source>
-      <translation>Obligaciones de la &amp;HOA al mes:</translation>
+      <translation>Obligaciones de la asociación de propietarios (&amp;HOA) al mes:</translation>
     </message>
     <message>
       <source>HOA dues a month</source>

@@ -113,7 +113,8 @@ QString ErrorText(int code) {
     case kErrorRange:
         return QCoreApplication::translate("TNumericField", "Value is not within required range");
     case kErrorInvalid:
-        return QCoreApplication::translate("TNumericField", "Value is not valid for this field type");
+        return QCoreApplication::translate("TNumericField",
+                                           "Value is not valid for this field type");
     case kErrorRequired:
         return QCoreApplication::translate("TNumericField", "A value is required in this field");
     default:

@@ -4,11 +4,11 @@
 #include "LocaleSettings.h"
 #include "NumericFieldAccessible.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -481,12 +481,17 @@ std::unique_ptr<QMenu> TNumericField::CreateEditMenu() {
     };
     add(QCoreApplication::translate("TNumericField", "&Restore"), modified_, [this] { Restore(); });
     menu->addSeparator();
-    add(QCoreApplication::translate("TNumericField", "Cu&t"), selected_ && writable, [this] { CutToClipboard(); });
-    add(QCoreApplication::translate("TNumericField", "&Copy"), selected_, [this] { CopyToClipboard(); });
-    add(QCoreApplication::translate("TNumericField", "&Paste"), writable && ClipboardHasText(), [this] { PasteFromClipboard(); });
-    add(QCoreApplication::translate("TNumericField", "&Delete"), selected_ && writable, [this] { DeleteSelectionOrBack(); });
+    add(QCoreApplication::translate("TNumericField", "Cu&t"), selected_ && writable,
+        [this] { CutToClipboard(); });
+    add(QCoreApplication::translate("TNumericField", "&Copy"), selected_,
+        [this] { CopyToClipboard(); });
+    add(QCoreApplication::translate("TNumericField", "&Paste"), writable && ClipboardHasText(),
+        [this] { PasteFromClipboard(); });
+    add(QCoreApplication::translate("TNumericField", "&Delete"), selected_ && writable,
+        [this] { DeleteSelectionOrBack(); });
     menu->addSeparator();
-    add(QCoreApplication::translate("TNumericField", "Select &All"), !selected_, [this] { SelectAll(); });
+    add(QCoreApplication::translate("TNumericField", "Select &All"), !selected_,
+        [this] { SelectAll(); });
     return menu;
 }
 
