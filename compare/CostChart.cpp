@@ -3,6 +3,7 @@
 #include "FigureText.h"
 #include "Guarded.h"
 #include "MoneyText.h"
+#include "Translations.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -123,11 +124,10 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     (void)accessible;
     range_ = new QComboBox(this);
     range_->setObjectName(QStringLiteral("cboChartYears"));
-    range_->setAccessibleName(tr("Years shown"));
-    range_->addItem(tr("Whole term"), 0);
-    range_->addItem(tr("First 5 years"), 5);
-    range_->addItem(tr("First 10 years"), 10);
-    auto* rangeLabel = new QLabel(tr("Ran&ge:"), this);
+    range_->addItem(QString(), 0);
+    range_->addItem(QString(), 5);
+    range_->addItem(QString(), 10);
+    auto* rangeLabel = new QLabel(this);
     rangeLabel->setBuddy(range_);
     drawn_ = new QLabel(this);
     drawn_->setObjectName(QStringLiteral("lblChartDrawn"));
@@ -138,8 +138,6 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
     markedLine_->setObjectName(QStringLiteral("lblChartMarked"));
     markedLine_->setWordWrap(true);
     markedLine_->setTextFormat(Qt::PlainText);
-    markedLine_->setText(tr("With the chart focused, the arrow keys step through the months and "
-                            "show each offer's figures here."));
     connect(range_, &QComboBox::activated, this,
             [this] { platform::RunGuarded([this] { ShowYears(range_->currentData().toInt()); }); });
     tabs_ = new QTabWidget(this);
@@ -149,11 +147,22 @@ CostChart::CostChart(QWidget* parent) : QWidget(parent) {
         view->setRenderHint(QPainter::Antialiasing);
         view->setFocusPolicy(Qt::StrongFocus);
     }
-    costView_->setAccessibleName(tr("Cost of each offer over time"));
-    balanceView_->setAccessibleName(tr("Balance of each offer over time"));
-    // Alt letters of their own: O and L belong to the window's Offer menu and Help button.
-    tabs_->addTab(costView_, tr("Cost over Ti&me"));
-    tabs_->addTab(balanceView_, tr("&Balance"));
+    tabs_->addTab(costView_, QString());
+    tabs_->addTab(balanceView_, QString());
+    translations::Live(this, [this, rangeLabel] {
+        range_->setAccessibleName(tr("Years shown"));
+        range_->setItemText(0, tr("Whole term"));
+        range_->setItemText(1, tr("First 5 years"));
+        range_->setItemText(2, tr("First 10 years"));
+        rangeLabel->setText(tr("Ran&ge:"));
+        markedLine_->setText(tr("With the chart focused, the arrow keys step through the months "
+                                "and show each offer's figures here."));
+        costView_->setAccessibleName(tr("Cost of each offer over time"));
+        balanceView_->setAccessibleName(tr("Balance of each offer over time"));
+        // Alt letters of their own: O and L belong to the window's Offer menu and Help button.
+        tabs_->setTabText(0, tr("Cost over Ti&me"));
+        tabs_->setTabText(1, tr("&Balance"));
+    });
     for (QChartView* view : {costView_, balanceView_}) {
         view->viewport()->setMouseTracking(true);
         view->viewport()->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "CostLines.h"
 
 #include "FigureText.h"
+#include "Translations.h"
 
 #include <QChart>
 #include <QChartView>
@@ -21,7 +22,9 @@ constexpr int kLineHeight = 96;
 
 CostLines::CostLines(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("rowCostLines"));
-    setAccessibleName(tr("Cost over the years kept, one small chart per offer"));
+    translations::Live(this, [this] {
+        setAccessibleName(tr("Cost over the years kept, one small chart per offer"));
+    });
     row_ = new QHBoxLayout(this);
     row_->setContentsMargins(0, 0, 0, 0);
     row_->setSpacing(4);

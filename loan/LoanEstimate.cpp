@@ -27,22 +27,25 @@ std::string_view SectionLetter(CostSection section) {
     return "";
 }
 
+// Marked for the offer editor, which shows them translated.
 std::string_view SectionTitle(CostSection section) {
     switch (section) {
     case CostSection::A:
-        return "Origination Charges";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor", "Origination Charges");
     case CostSection::B:
-        return "Services You Cannot Shop For";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor", "Services You Cannot Shop For");
     case CostSection::C:
-        return "Services You Can Shop For";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor", "Services You Can Shop For");
     case CostSection::E:
-        return "Taxes and Other Government Fees";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor",
+                                 "Taxes and Other Government Fees");
     case CostSection::F:
-        return "Prepaids";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor", "Prepaids");
     case CostSection::G:
-        return "Initial Escrow Payment at Closing";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor",
+                                 "Initial Escrow Payment at Closing");
     case CostSection::H:
-        return "Other";
+        return QT_TRANSLATE_NOOP("plumcrest::offers::OfferEditor", "Other");
     }
     return "";
 }

@@ -7,6 +7,7 @@
 #include "OfferEntry.h"
 #include "ReadingChecks.h"
 #include "SourceFile.h"
+#include "Translations.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -62,15 +63,20 @@ std::optional<ImportReading> RefusedUnread(const QString& file) {
 void PrepareReader(QProcess& process, const QString& program, const QString& file,
                    qint64 memoryLimit) {
     process.setProgram(program);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The reader's refusals read in the language the windows show.
+    if (translations::ShowingSpanish())
+        environment.insert(QStringLiteral("PLUMCREST_LANGUAGE"), QStringLiteral("es"));
+    else
+        environment.remove(QStringLiteral("PLUMCREST_LANGUAGE"));
 #if defined(__SANITIZE_ADDRESS__)
     // The address-space limit cannot hold a sanitized reader; its allocator keeps the bound.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     const QString options = environment.value(QStringLiteral("ASAN_OPTIONS"));
     environment.insert(QStringLiteral("ASAN_OPTIONS"),
                        options + (options.isEmpty() ? QString() : QStringLiteral(":")) +
                            QStringLiteral("malloc_limit_mb=%1").arg(memoryLimit / (1024 * 1024)));
-    process.setProcessEnvironment(environment);
 #endif
+    process.setProcessEnvironment(environment);
     process.setArguments({QStringLiteral("--read-loan-estimate"), file});
     process.setChildProcessModifier([memoryLimit] {
     // In the child, before the program starts: nothing here may allocate.
@@ -461,8 +467,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto add = [&](const QString& caption, const QString& value, bool found,
                          const reader::Where& where, const char* check, bool percentCheck) {
         // As written: a caption that labels its figure would read "&" as a shortcut mark.
-        auto* name = new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")),
-                                box);
+        auto* name =
+            new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), box);
         // What the file says is shown as written: a form's text must never pass for markup
         // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);

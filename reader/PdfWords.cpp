@@ -123,7 +123,7 @@ Refusal RefusalOf(FormKind kind) {
 
 QString RefusalText(Refusal refusal) {
     const auto tr = [](const char* text) {
-        return QCoreApplication::translate("plumcrest::reader::PdfWords", text);
+        return QCoreApplication::translate("plumcrest::reader", text);
     };
     switch (refusal) {
     case Refusal::None:

@@ -6,8 +6,10 @@
 
 #include "ClosingCommand.h"
 #include "ReadCommand.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
         return plumcrest::reader::kRefusedStatus;
     }
     QCoreApplication app(argc, argv);
+    // The window names the language it shows, so a refusal reads in it too.
+    if (qEnvironmentVariable("PLUMCREST_LANGUAGE") == QLatin1String("es"))
+        plumcrest::translations::InstallTranslators(
+            app, QLocale(QLocale::Spanish, QLocale::UnitedStates));
     if (closing)
         return plumcrest::reader::RunReadClosingCommand(argv[2]);
     return plumcrest::reader::RunReadCommand(argv[argc - 1]);

@@ -102,7 +102,7 @@ SourceBytes ReadSourceFile(const QByteArray& path, qint64 limit) {
 
 QString SourceProblemText(SourceProblem problem) {
     const auto tr = [](const char* text) {
-        return QCoreApplication::translate("plumcrest::reader::SourceFile", text);
+        return QCoreApplication::translate("plumcrest::reader", text);
     };
     switch (problem) {
     case SourceProblem::None:

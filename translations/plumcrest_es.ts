@@ -640,19 +640,19 @@
     </message>
     <message>
       <source>it has no name</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">no tiene nombre</translation>
     </message>
     <message>
       <source>its name is longer than %1 characters</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">su nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
       <source>it has %1 closing cost lines; at most %2 can be kept</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">tiene %1 líneas de costos de cierre; se conservan como máximo %2</translation>
     </message>
     <message>
       <source>the label of its closing cost line %1 is longer than %2 characters</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">la descripción de su línea de costos de cierre %1 tiene más de %2 caracteres</translation>
     </message>
     <message>
       <source>one of its figures is beyond what the fields take, so it could not be read back</source>
@@ -951,21 +951,6 @@
       <translation type="unfinished" />
     </message>
     <message>
-      <source>Results of this calculation cannot be determined
-<byte value="xd" />using the values you have entered.
-<byte value="xd" />
-        <byte value="xd" />Please try again with different values.</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
-      <source>An problem has occurred.<byte value="xd" />
-        <byte value="xd" />
-If you wish contact Quillmore Software    <byte value="xd" />
-        <byte value="xd" />
-at:  </source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Information</source>
       <translation type="unfinished" />
     </message>
@@ -1034,7 +1019,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;File</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Archivo</translation>
     </message>
     <message>
       <source>&amp;Reset</source>
@@ -1098,7 +1083,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;Help</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">A&amp;yuda</translation>
     </message>
     <message>
       <source>&amp;Contents</source>
@@ -1130,7 +1115,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;View</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Ver</translation>
     </message>
     <message>
       <source>&amp;Language</source>
@@ -1150,6 +1135,21 @@ Close without saving them?</source>
     </message>
     <message>
       <source> www.quillmore.example - Calculators for careful home buyers</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Results of this calculation cannot be determined
+<byte value="xd" />using the values you have entered.
+<byte value="xd" />
+        <byte value="xd" />Please try again with different values.</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>An problem has occurred.<byte value="xd" />
+        <byte value="xd" />
+If you wish contact Quillmore Software    <byte value="xd" />
+        <byte value="xd" />
+at:  </source>
       <translation type="unfinished" />
     </message>
   </context>
@@ -1611,7 +1611,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Over %1, with savings earning %2 %</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">En %1, con ahorros que rinden un %2 %</translation>
     </message>
     <message>
       <source>%1, refinancing costs %2 less than keeping your loan.</source>
@@ -2097,7 +2097,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Which offer is best for you</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Qué oferta le conviene más</translation>
     </message>
     <message>
       <source>Kept offers</source>
@@ -2105,7 +2105,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Break-even</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Punto de equilibrio</translation>
     </message>
     <message>
       <source>Break-even months</source>
@@ -2149,7 +2149,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Points or credits</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Puntos o créditos</translation>
     </message>
     <message>
       <source>Points or Cred&amp;its</source>
@@ -2177,7 +2177,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Keep or refinance</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Conservar o refinanciar</translation>
     </message>
     <message>
       <source>&amp;Balance owed (from your last statement):</source>
@@ -2229,7 +2229,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;Close</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Cerrar</translation>
     </message>
     <message>
       <source>Verdict</source>
@@ -2313,11 +2313,11 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;File</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Archivo</translation>
     </message>
     <message>
       <source>Offers compared</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Ofertas comparadas</translation>
     </message>
     <message>
       <source>&amp;Offer</source>
@@ -2325,15 +2325,15 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;View</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Ver</translation>
     </message>
     <message>
       <source>&amp;What If</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Simular</translation>
     </message>
     <message>
       <source>&amp;Help</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">A&amp;yuda</translation>
     </message>
     <message>
       <source>The kept offers are in use by another program; the list is read again in a moment.</source>
@@ -2369,7 +2369,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>&amp;Name (the lender):</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">&amp;Nombre (el prestamista):</translation>
     </message>
     <message numerus="yes">
       <source>A name must have 1 to %n characters; the offer keeps its name.</source>
@@ -2499,7 +2499,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Break-even</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Punto de equilibrio</translation>
     </message>
     <message>
       <source>month %1</source>
@@ -2548,7 +2548,7 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
       <source>%1. %2</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">%1: %2 {1.?}</translation>
     </message>
     <message>
       <source>%1 at month %2</source>
@@ -2745,7 +2745,7 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
       <source>The reader's answer could not be understood.</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">No se pudo entender la respuesta del lector.</translation>
     </message>
     <message>
       <source>Keep the offer's Loan Estimate first (File &gt; Import Loan Estimate...): the Closing Disclosure is checked against it.</source>
@@ -2753,7 +2753,7 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
       <source>Closing Disclosure check</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Verificación de la Declaración de Cierre</translation>
     </message>
     <message>
       <source>Which offer's Loan Estimate does this Closing Disclosure answer?</source>
@@ -2765,7 +2765,7 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
       <source>Import Loan Estimate</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Importar Estimación de Préstamo</translation>
     </message>
     <message>
       <source>Loan Estimates (*.pdf);;All files (*)</source>
@@ -3044,6 +3044,34 @@ Month %2 (year %3), %4: %5</source>
       <source>Close without keeping what you typed? The changes made here are lost; the offer stays as it was.</source>
       <translation>¿Cerrar sin conservar lo que escribió? Los cambios hechos aquí se pierden; la oferta queda como estaba.</translation>
     </message>
+    <message>
+      <source>Origination Charges</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Services You Cannot Shop For</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Services You Can Shop For</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Taxes and Other Government Fees</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Prepaids</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Initial Escrow Payment at Closing</source>
+      <translation type="unfinished" />
+    </message>
+    <message>
+      <source>Other</source>
+      <translation type="unfinished" />
+    </message>
   </context>
   <context>
     <name>plumcrest::offers::OffersFile</name>
@@ -3203,7 +3231,7 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
       <source>PDF files (*.pdf)</source>
-      <translation type="unfinished" />
+      <translation type="unfinished">Archivos PDF (*.pdf)</translation>
     </message>
     <message>
       <source>Print Pre&amp;view...</source>

@@ -22,6 +22,7 @@
 #include "ReadingChecks.h"
 #include "ScheduleWindow.h"
 #include "Services.h"
+#include "Translations.h"
 #include "uFrmDisclaim.h"
 
 #include <QAbstractButton>
@@ -30,6 +31,7 @@
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
@@ -354,6 +356,7 @@ class WindowSweepTest : public QObject {
 
 private slots:
     void every_window_fits_with_its_buttons_in_view();
+    void no_caption_is_cut_and_each_alt_letter_is_used_once();
     void the_calculator_opens_with_its_menus_on_the_screen();
     void every_control_has_a_name_and_every_value_label_its_figure();
     void help_from_a_modal_dialog_can_be_used_and_f1_opens_it();
@@ -403,6 +406,78 @@ void WindowSweepTest::every_window_fits_with_its_buttons_in_view() {
                 screen.contains(GlobalRect(button)),
                 qPrintable(
                     QStringLiteral("%1: %2 is off the screen").arg(opened.name, Describe(button))));
+        }
+    }
+}
+
+// The letter after a single "&" in a caption, lower case; none when there is no such letter.
+QChar AltLetter(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toLower();
+    }
+    return {};
+}
+
+// State: each window, and the calculator, on a 1366 x 768 screen at scale 1 (in English and in
+// Spanish). Expected: every caption of a label, button, check box or group box gets the room
+// its text asks for (no word cut), and within a window no two controls in view share an Alt
+// letter.
+void WindowSweepTest::no_caption_is_cut_and_each_alt_letter_is_used_once() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (screen.width() != 1366 || qEnvironmentVariableIntValue("PLUMCREST_TEST_FONT_POINTS") > 0)
+        QSKIP("captions are measured on the 1366 x 768 laptop at scale 1");
+    Windows windows;
+    std::vector<Opened> all = windows.All();
+    all.push_back({QStringLiteral("calculator"), &windows.Main()});
+    for (const Opened& opened : all) {
+        QWidget* window = opened.window;
+        QVERIFY(window);
+        QTest::qWait(10);
+        std::map<QChar, QString> letters;
+        const auto claim = [&](const QString& caption, QWidget* owner) {
+            const QChar letter = AltLetter(caption);
+            if (letter.isNull())
+                return;
+            const auto [at, added] = letters.emplace(letter, caption);
+            QVERIFY2(
+                added || at->second == caption,
+                qPrintable(QStringLiteral("%1: Alt+%2 is both \"%3\" and \"%4\" (%5)")
+                               .arg(opened.name, letter, at->second, caption, Describe(owner))));
+        };
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window) || widget->window() != window)
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull())
+                    continue;
+                QVERIFY2(label->width() >= label->minimumSizeHint().width(),
+                         qPrintable(QStringLiteral("%1: \"%2\" is cut (%3 of %4 pixels)")
+                                        .arg(opened.name, label->text())
+                                        .arg(label->width())
+                                        .arg(label->minimumSizeHint().width())));
+                if (label->buddy())
+                    claim(label->text(), label);
+            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                if (button->text().isEmpty())
+                    continue;
+                QVERIFY2(button->width() >= button->minimumSizeHint().width(),
+                         qPrintable(QStringLiteral("%1: \"%2\" is cut (%3 of %4 pixels)")
+                                        .arg(opened.name, button->text())
+                                        .arg(button->width())
+                                        .arg(button->minimumSizeHint().width())));
+                claim(button->text(), button);
+            } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+                QVERIFY2(box->width() >= box->fontMetrics().horizontalAdvance(box->title()),
+                         qPrintable(QStringLiteral("%1: the box \"%2\" is cut")
+                                        .arg(opened.name, box->title())));
+                claim(box->title(), box);
+            }
         }
     }
 }
@@ -759,6 +834,9 @@ void WindowSweepTest::text_and_focus_stand_out_in_three_palettes() {
 
 int main(int argc, char** argv) {
     PlumcrestApplication app(argc, argv);
+    // The Spanish run shows every window in Spanish, as a Spanish desktop would.
+    if (qEnvironmentVariable("PLUMCREST_TEST_LANGUAGE") == QLatin1String("es"))
+        translations::InstallTranslators(app, QLocale(QLocale::Spanish, QLocale::UnitedStates));
     if (const int points = qEnvironmentVariableIntValue("PLUMCREST_TEST_FONT_POINTS"); points > 0) {
         QFont font = QApplication::font();
         font.setPointSize(points);
