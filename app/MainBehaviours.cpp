@@ -25,17 +25,17 @@ namespace {
 const QString kTitleText = QLatin1Char(' ') + QString::fromLatin1(version::kProductTitle);
 
 // Line feed + carriage return, in that order, between the pieces.
+// Each line is its own text, for lupdate stops a text at a carriage return.
 QString MathErrorMessage() {
-    return TfrmMain::tr("Results of this calculation cannot be determined\n\r"
-                        "using the values you have entered.\n\r\n\r"
-                        "Please try again with different values.");
+    return TfrmMain::tr("Results of this calculation cannot be determined") +
+           QStringLiteral("\n\r") + TfrmMain::tr("using the values you have entered.") +
+           QStringLiteral("\n\r\n\r") + TfrmMain::tr("Please try again with different values.");
 }
 
 QString GeneralErrorMessage() {
-    return TfrmMain::tr("An problem has occurred.\r\n\r\n"
-                        "If you wish contact Quillmore Software    \r\n\r\n"
-                        "at:  ") +
-           sites::kSupportMail;
+    return TfrmMain::tr("An problem has occurred.") + QStringLiteral("\r\n\r\n") +
+           TfrmMain::tr("If you wish contact Quillmore Software    ") + QStringLiteral("\r\n\r\n") +
+           TfrmMain::tr("at:  ") + sites::kSupportMail;
 }
 
 constexpr unsigned kScMinimize = 0xF020;

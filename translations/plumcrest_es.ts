@@ -5,55 +5,55 @@
     <name>About</name>
     <message>
       <source>Version %1</source>
-      <translation type="unfinished" />
+      <translation>Versión %1</translation>
     </message>
     <message>
       <source>Compiled September 22, 2007</source>
-      <translation type="unfinished" />
+      <translation>Compilado el 22 de septiembre de 2007</translation>
     </message>
     <message>
       <source>All rights reserved.</source>
-      <translation type="unfinished" />
+      <translation>Todos los derechos reservados.</translation>
     </message>
     <message>
       <source>This program is protected by copyright law and international treaties.</source>
-      <translation type="unfinished" />
+      <translation>Este programa está protegido por leyes de derechos de autor y tratados internacionales.</translation>
     </message>
     <message>
       <source>Click to visit our web site ...</source>
-      <translation type="unfinished" />
+      <translation>Visite nuestro sitio web ...</translation>
     </message>
     <message>
       <source>Click Here to Visit Our Web Site ...</source>
-      <translation type="unfinished" />
+      <translation>Haga clic para visitar nuestro sitio web ...</translation>
     </message>
     <message>
       <source>Quillmore Financial Software logo</source>
-      <translation type="unfinished" />
+      <translation>Logotipo de Quillmore Financial Software</translation>
     </message>
     <message>
       <source>Plumcrest icon</source>
-      <translation type="unfinished" />
+      <translation>Icono de Plumcrest</translation>
     </message>
     <message>
       <source>&amp;OK</source>
-      <translation type="unfinished" />
+      <translation>&amp;Aceptar</translation>
     </message>
     <message>
       <source>Close About Window</source>
-      <translation type="unfinished" />
+      <translation>Cerrar ventana Acerca de</translation>
     </message>
     <message>
       <source>Read &amp;License</source>
-      <translation type="unfinished" />
+      <translation>Leer &amp;licencia</translation>
     </message>
     <message>
       <source>Show Software License ...</source>
-      <translation type="unfinished" />
+      <translation>Ver la licencia del software ...</translation>
     </message>
     <message>
       <source> About %1</source>
-      <translation type="unfinished" />
+      <translation> Acerca de %1</translation>
     </message>
   </context>
   <context>
@@ -462,233 +462,233 @@
     <name>HelpWindow</name>
     <message>
       <source>Help</source>
-      <translation type="unfinished" />
+      <translation>Ayuda</translation>
     </message>
     <message>
       <source>Help file not available</source>
-      <translation type="unfinished" />
+      <translation>Archivo de ayuda no disponible</translation>
     </message>
     <message>
       <source>The help file %1 could not be opened. It is missing, cannot be read, or is damaged or not the help file that came with this program.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo abrir el archivo de ayuda %1. Falta, no se puede leer, está dañado o no es el archivo de ayuda que vino con este programa.</translation>
     </message>
     <message>
       <source>The help file %1 is damaged: the page could not be read from it.</source>
-      <translation type="unfinished" />
+      <translation>El archivo de ayuda %1 está dañado: no se pudo leer la página.</translation>
     </message>
     <message>
       <source>Topic not found</source>
-      <translation type="unfinished" />
+      <translation>Tema no encontrado</translation>
     </message>
     <message>
       <source>This help file has no topic for help context %1.</source>
-      <translation type="unfinished" />
+      <translation>Este archivo de ayuda no tiene tema para el contexto %1.</translation>
     </message>
     <message>
       <source>This help file names no topic to start with.</source>
-      <translation type="unfinished" />
+      <translation>Este archivo de ayuda no indica ningún tema inicial.</translation>
     </message>
     <message>
       <source>The topic %1 is not in this help file.</source>
-      <translation type="unfinished" />
+      <translation>El tema %1 no está en este archivo de ayuda.</translation>
     </message>
     <message>
       <source>Back</source>
-      <translation type="unfinished" />
+      <translation>Atrás</translation>
     </message>
     <message>
       <source>Forward</source>
-      <translation type="unfinished" />
+      <translation>Adelante</translation>
     </message>
     <message>
       <source>Home</source>
-      <translation type="unfinished" />
+      <translation>Inicio</translation>
     </message>
     <message>
       <source>Close</source>
-      <translation type="unfinished" />
+      <translation>Cerrar</translation>
     </message>
     <message>
       <source>Contents</source>
-      <translation type="unfinished" />
+      <translation>Contenido</translation>
     </message>
     <message>
       <source>Topic</source>
-      <translation type="unfinished" />
+      <translation>Tema</translation>
     </message>
   </context>
   <context>
     <name>Messages</name>
     <message>
       <source>OK</source>
-      <translation type="unfinished" />
+      <translation>Aceptar</translation>
     </message>
     <message>
       <source>Yes</source>
-      <translation type="unfinished" />
+      <translation>Sí</translation>
     </message>
     <message>
       <source>No</source>
-      <translation type="unfinished" />
+      <translation>No</translation>
     </message>
   </context>
   <context>
     <name>OfferStore</name>
     <message>
       <source>another program is using the file of kept offers; try again when it has finished</source>
-      <translation type="unfinished" />
+      <translation>otro programa usa el archivo de ofertas conservadas; vuelva a intentarlo cuando termine</translation>
     </message>
     <message>
       <source>the disk is full; make room on it and try again</source>
-      <translation type="unfinished" />
+      <translation>el disco está lleno; libere espacio y vuelva a intentarlo</translation>
     </message>
     <message>
       <source>the file of kept offers or its folder cannot be written to</source>
-      <translation type="unfinished" />
+      <translation>no se puede escribir en el archivo de ofertas conservadas o su carpeta</translation>
     </message>
     <message>
       <source>the disk could not be written to (%1)</source>
-      <translation type="unfinished" />
+      <translation>no se pudo escribir en el disco (%1)</translation>
     </message>
     <message>
       <source>it is no longer kept</source>
-      <translation type="unfinished" />
+      <translation>ya no está conservada</translation>
     </message>
     <message>
       <source>Offers cannot be kept: there is no folder for them.</source>
-      <translation type="unfinished" />
+      <translation>No se pueden conservar ofertas: no hay una carpeta para ellas.</translation>
     </message>
     <message>
       <source>Offers cannot be kept: the folder %1 cannot be written to.</source>
-      <translation type="unfinished" />
+      <translation>No se pueden conservar ofertas: no se puede escribir en la carpeta %1.</translation>
     </message>
     <message>
       <source>The kept offers in %1 could not be read, and the file could not be moved aside.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron leer las ofertas conservadas en %1, y no se pudo apartar el archivo.</translation>
     </message>
     <message>
       <source>; it belongs to another user</source>
-      <translation type="unfinished" />
+      <translation>; pertenece a otro usuario</translation>
     </message>
     <message>
       <source>The kept offers in %1 cannot be opened; the file is left as it is.</source>
-      <translation type="unfinished" />
+      <translation>No se pueden abrir las ofertas conservadas en %1; el archivo se deja como está.</translation>
     </message>
     <message>
       <source>Offers cannot be kept: the SQLite driver for Qt is missing.</source>
-      <translation type="unfinished" />
+      <translation>No se pueden conservar ofertas: falta el controlador SQLite para Qt.</translation>
     </message>
     <message>
       <source>The kept offers could not be opened.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron abrir las ofertas conservadas.</translation>
     </message>
     <message>
       <source>The kept offers could not be read.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron leer las ofertas conservadas.</translation>
     </message>
     <message>
       <source>The kept offers in %1 were written by a newer Plumcrest; they are left as they are.</source>
-      <translation type="unfinished" />
+      <translation>Las ofertas conservadas en %1 las escribió una versión más reciente de Plumcrest; se dejan como están.</translation>
     </message>
     <message>
       <source>The kept offers in %1 were written by an earlier Plumcrest and cannot be brought up to date, since they cannot be written to; they are left as they are.</source>
-      <translation type="unfinished" />
+      <translation>Las ofertas conservadas en %1 las escribió una versión anterior de Plumcrest y no se pueden actualizar, ya que no se puede escribir en ellas; se dejan como están.</translation>
     </message>
     <message>
       <source>The kept offers could not be brought up to date.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron actualizar las ofertas conservadas.</translation>
     </message>
     <message>
       <source>the file says it is version %1, but its table %2 has no column %3</source>
-      <translation type="unfinished" />
+      <translation>el archivo indica que es la versión %1, pero su tabla %2 no tiene la columna %3</translation>
     </message>
     <message>
       <source>; %1 stays at %2</source>
-      <translation type="unfinished" />
+      <translation>; %1 queda en %2</translation>
     </message>
     <message>
       <source>The kept offers could not be read (%1). The file was moved to %2 and a new, empty one was started.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron leer las ofertas conservadas (%1). El archivo se movió a %2 y se empezó uno nuevo, vacío.</translation>
     </message>
     <message>
       <source>The kept offers in %1 cannot be written to: they are shown for reading only, and no offer can be kept, changed or deleted until the file and its folder can be written again.</source>
-      <translation type="unfinished" />
+      <translation>No se puede escribir en las ofertas conservadas en %1: se muestran solo para lectura, y no se puede conservar, cambiar ni eliminar ninguna oferta hasta que se pueda volver a escribir en el archivo y su carpeta.</translation>
     </message>
     <message>
       <source>The kept offers could not be read: another program is using the file.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron leer las ofertas conservadas: otro programa está usando el archivo.</translation>
     </message>
     <message>
       <source>%1 of the kept offers could not be read and are not shown (number %2); the file is left as it is.</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron leer %1 de las ofertas conservadas y no se muestran (número %2); el archivo se deja como está.</translation>
     </message>
     <message>
       <source>only the first %1 of its %2 closing cost lines are shown</source>
-      <translation type="unfinished" />
+      <translation>solo se muestran las primeras %1 de sus %2 líneas de costos de cierre</translation>
     </message>
     <message>
       <source>cost labels cut to %1 characters: %2</source>
-      <translation type="unfinished" />
+      <translation>nombres de costos cortados a %1 caracteres: %2</translation>
     </message>
     <message>
       <source>its name is cut to %1 characters</source>
-      <translation type="unfinished" />
+      <translation>su nombre se recorta a %1 caracteres</translation>
     </message>
     <message>
       <source>Offer number %1 ("%2") holds more than can be shown: %3. The file keeps the rest until the offer is changed.</source>
-      <translation type="unfinished" />
+      <translation>La oferta número %1 ("%2") contiene más de lo que se puede mostrar: %3. El archivo guarda el resto hasta que se cambie la oferta.</translation>
     </message>
     <message>
       <source>it has no name</source>
-      <translation type="unfinished">no tiene nombre</translation>
+      <translation>no tiene nombre</translation>
     </message>
     <message>
       <source>its name is longer than %1 characters</source>
-      <translation type="unfinished">su nombre tiene más de %1 caracteres</translation>
+      <translation>su nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
       <source>it has %1 closing cost lines; at most %2 can be kept</source>
-      <translation type="unfinished">tiene %1 líneas de costos de cierre; se conservan como máximo %2</translation>
+      <translation>tiene %1 líneas de costos de cierre; solo se pueden conservar %2</translation>
     </message>
     <message>
       <source>the label of its closing cost line %1 is longer than %2 characters</source>
-      <translation type="unfinished">la descripción de su línea de costos de cierre %1 tiene más de %2 caracteres</translation>
+      <translation>el nombre de su línea de costos de cierre %1 tiene más de %2 caracteres</translation>
     </message>
     <message>
       <source>one of its figures is beyond what the fields take, so it could not be read back</source>
-      <translation type="unfinished" />
+      <translation>una de sus cifras excede lo que admiten los campos, así que no se pudo volver a leer</translation>
     </message>
     <message>
       <source>The offer could not be kept.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo conservar la oferta.</translation>
     </message>
     <message>
       <source>The offer could not be changed.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo cambiar la oferta.</translation>
     </message>
     <message>
       <source>The offer could not be renamed.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo cambiar el nombre de la oferta.</translation>
     </message>
     <message>
       <source>The offer could not be deleted.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo eliminar la oferta.</translation>
     </message>
     <message>
       <source>The offer could not be put back.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo restaurar la oferta.</translation>
     </message>
     <message>
       <source>The setting could not be kept.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo guardar la configuración.</translation>
     </message>
     <message>
       <source>its name must have 1 to %1 characters</source>
-      <translation type="unfinished" />
+      <translation>su nombre debe tener de 1 a %1 caracteres</translation>
     </message>
     <message>
       <source>it is longer than %1 characters</source>
-      <translation type="unfinished" />
+      <translation>tiene más de %1 caracteres</translation>
     </message>
   </context>
   <context>
@@ -714,43 +714,43 @@
     <name>TNumericField</name>
     <message>
       <source>Value is not within required range</source>
-      <translation type="unfinished" />
+      <translation>El valor está fuera del rango requerido</translation>
     </message>
     <message>
       <source>Value is not valid for this field type</source>
-      <translation type="unfinished" />
+      <translation>El valor no es válido para este tipo de campo</translation>
     </message>
     <message>
       <source>A value is required in this field</source>
-      <translation type="unfinished" />
+      <translation>Este campo requiere un valor</translation>
     </message>
     <message>
       <source>Error</source>
-      <translation type="unfinished" />
+      <translation>Error</translation>
     </message>
     <message>
       <source>&amp;Restore</source>
-      <translation type="unfinished" />
+      <translation>&amp;Restaurar</translation>
     </message>
     <message>
       <source>Cu&amp;t</source>
-      <translation type="unfinished" />
+      <translation>Cor&amp;tar</translation>
     </message>
     <message>
       <source>&amp;Copy</source>
-      <translation type="unfinished" />
+      <translation>&amp;Copiar</translation>
     </message>
     <message>
       <source>&amp;Paste</source>
-      <translation type="unfinished" />
+      <translation>&amp;Pegar</translation>
     </message>
     <message>
       <source>&amp;Delete</source>
-      <translation type="unfinished" />
+      <translation>&amp;Eliminar</translation>
     </message>
     <message>
       <source>Select &amp;All</source>
-      <translation type="unfinished" />
+      <translation>&amp;Seleccionar todo</translation>
     </message>
   </context>
   <context>
@@ -868,289 +868,301 @@
     <name>plumcrest::TfrmMain</name>
     <message>
       <source>Check &amp;Closing Disclosure...</source>
-      <translation type="unfinished" />
+      <translation>Verificar Declaración de &amp;Cierre...</translation>
     </message>
     <message>
       <source>&amp;Open Offers...</source>
-      <translation type="unfinished" />
+      <translation>Abrir &amp;ofertas...</translation>
     </message>
     <message>
       <source>Save Offers &amp;As...</source>
-      <translation type="unfinished" />
+      <translation>Guar&amp;dar ofertas como...</translation>
     </message>
     <message>
       <source>Home Purchase Price:</source>
-      <translation type="unfinished" />
+      <translation>Precio de compra:</translation>
     </message>
     <message>
       <source>Down Payment Percent:</source>
-      <translation type="unfinished" />
+      <translation>Porcentaje de pago inicial:</translation>
     </message>
     <message>
       <source>Down Payment:</source>
-      <translation type="unfinished" />
+      <translation>Pago inicial:</translation>
     </message>
     <message>
       <source>Loan Amount:</source>
-      <translation type="unfinished" />
+      <translation>Monto del préstamo:</translation>
     </message>
     <message>
       <source>Term in Years:</source>
-      <translation type="unfinished" />
+      <translation>Plazo en años:</translation>
     </message>
     <message>
       <source>Interest Rate:</source>
-      <translation type="unfinished" />
+      <translation>Tasa de interés:</translation>
     </message>
     <message>
       <source>Monthly Payment (P&amp;I):</source>
-      <translation type="unfinished" />
+      <translation>Pago mensual (C&amp;I):</translation>
     </message>
     <message>
       <source>TOTAL of Fixed Fees:</source>
-      <translation type="unfinished" />
+      <translation>TOTAL de cargos fijos:</translation>
     </message>
     <message>
       <source>Annual Percentage Rate:</source>
-      <translation type="unfinished" />
+      <translation>Tasa porcentual anual:</translation>
     </message>
     <message>
       <source>Origination Fees:</source>
-      <translation type="unfinished" />
+      <translation>Cargos de originación:</translation>
     </message>
     <message>
       <source>Discount Points:</source>
-      <translation type="unfinished" />
+      <translation>Puntos de descuento:</translation>
     </message>
     <message>
       <source>Prepaid Mortgage Interest:</source>
-      <translation type="unfinished" />
+      <translation>Pago anticipado de intereses:</translation>
     </message>
     <message>
       <source>Mortgage Insurance Premiums:</source>
-      <translation type="unfinished" />
+      <translation>Primas del seguro de hipoteca:</translation>
     </message>
     <message>
       <source>Buydown funds:</source>
-      <translation type="unfinished" />
+      <translation>Reducción de tasa:</translation>
     </message>
     <message>
       <source>Flood check fee:</source>
-      <translation type="unfinished" />
+      <translation>Zona de inundación:</translation>
     </message>
     <message>
       <source>Tax Servicing Fee:</source>
-      <translation type="unfinished" />
+      <translation>Servicio de impuestos:</translation>
     </message>
     <message>
       <source>Appraisal:</source>
-      <translation type="unfinished" />
+      <translation>Valoración:</translation>
     </message>
     <message>
       <source>Other Loan &amp; Closing Fees:</source>
-      <translation type="unfinished" />
+      <translation>Otros cargos préstamo &amp; cierre:</translation>
     </message>
     <message>
       <source>Information</source>
-      <translation type="unfinished" />
+      <translation>Información</translation>
     </message>
     <message>
       <source>Reset| Reset Default Values ...</source>
-      <translation type="unfinished" />
+      <translation>Restablecer| Restablecer valores iniciales ...</translation>
     </message>
     <message>
       <source> Check for New Version ...</source>
-      <translation type="unfinished" />
+      <translation> Buscar una nueva versión ...</translation>
     </message>
     <message>
       <source> Help ...</source>
-      <translation type="unfinished" />
+      <translation> Ayuda ...</translation>
     </message>
     <message>
       <source> About ...</source>
-      <translation type="unfinished" />
+      <translation> Acerca de ...</translation>
     </message>
     <message>
       <source>Exit</source>
-      <translation type="unfinished" />
+      <translation>Salir</translation>
     </message>
     <message>
       <source>Should you keep renting or buy now? Rentwise compares the true cost of both, year by year, with taxes, upkeep and the money your down payment could earn elsewhere.</source>
-      <translation type="unfinished" />
+      <translation>¿Le conviene seguir alquilando o comprar ahora? Rentwise compara el costo real de ambas opciones, año por año, con impuestos, mantenimiento y lo que su pago inicial podría rendir en otra parte.</translation>
     </message>
     <message>
       <source>See where every payment goes. Amortiza prints the full amortization schedule of a mortgage and shows how extra payments shorten the term and save interest.</source>
-      <translation type="unfinished" />
+      <translation>Vea adónde va cada pago. Amortiza imprime la tabla de amortización completa de una hipoteca y muestra cómo los pagos adicionales acortan el plazo y ahorran intereses.</translation>
     </message>
     <message>
       <source>Click to learn more about %1 ...</source>
-      <translation type="unfinished" />
+      <translation>Haga clic para saber más sobre %1 ...</translation>
     </message>
     <message>
       <source>%1 screenshot</source>
-      <translation type="unfinished" />
+      <translation>Captura de pantalla de %1</translation>
     </message>
     <message>
       <source>&lt;b style='font-size:18px'&gt;%1&lt;/b&gt; from Quillmore</source>
-      <translation type="unfinished" />
+      <translation>&lt;b style='font-size:18px'&gt;%1&lt;/b&gt; de Quillmore</translation>
     </message>
     <message>
       <source>&lt;a href='product'&gt;Download a free evaluation of %1 ...&lt;/a&gt;&lt;br&gt;&lt;a href='product'&gt;Read more on our web site ...&lt;/a&gt;</source>
-      <translation type="unfinished" />
+      <translation>&lt;a href='product'&gt;Descargue una versión de evaluación gratuita de %1 ...&lt;/a&gt;&lt;br&gt;&lt;a href='product'&gt;Lea más en nuestro sitio web ...&lt;/a&gt;</translation>
     </message>
     <message>
       <source>Error</source>
-      <translation type="unfinished" />
+      <translation>Error</translation>
     </message>
     <message>
       <source>Plumcrest.ini (no home folder is known)</source>
-      <translation type="unfinished" />
+      <translation>Plumcrest.ini (no se conoce la carpeta personal)</translation>
     </message>
     <message>
       <source>Confirm</source>
-      <translation type="unfinished" />
+      <translation>Confirmar</translation>
     </message>
     <message>
       <source>The last inputs could not be saved to
 %1
 
 Close without saving them?</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron guardar los últimos datos en
+%1
+
+¿Cerrar sin guardarlos?</translation>
     </message>
     <message>
       <source>&amp;File</source>
-      <translation type="unfinished">&amp;Archivo</translation>
+      <translation>&amp;Archivo</translation>
     </message>
     <message>
       <source>&amp;Reset</source>
-      <translation type="unfinished" />
+      <translation>&amp;Restablecer</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
-      <translation type="unfinished" />
+      <translation>Sa&amp;lir</translation>
     </message>
     <message>
       <source>&amp;Quillmore Online</source>
-      <translation type="unfinished" />
+      <translation>&amp;Quillmore en línea</translation>
     </message>
     <message>
       <source>&amp;Quillmore on the Web</source>
-      <translation type="unfinished" />
+      <translation>&amp;Quillmore en la Web</translation>
     </message>
     <message>
       <source>&amp;%1 Information ...</source>
-      <translation type="unfinished" />
+      <translation>Infor&amp;mación de %1 ...</translation>
     </message>
     <message>
       <source> - &amp;Home Page ...</source>
-      <translation type="unfinished" />
+      <translation> - &amp;Página principal ...</translation>
     </message>
     <message>
       <source>&amp;Freeware Page ...</source>
-      <translation type="unfinished" />
+      <translation>Págin&amp;a de freeware ...</translation>
     </message>
     <message>
       <source>&amp;Suggestion Box ...</source>
-      <translation type="unfinished" />
+      <translation>Buzón de &amp;sugerencias ...</translation>
     </message>
     <message>
       <source>Quillmore &amp;Blog ...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Blog de Quillmore ...</translation>
     </message>
     <message>
       <source>&amp;Tell Someone Via Our Web Site ...</source>
-      <translation type="unfinished" />
+      <translation>Recomiéndenos desde nuestro sitio &amp;web ...</translation>
     </message>
     <message>
       <source>Contact Quillmore by Email</source>
-      <translation type="unfinished" />
+      <translation>Contactar a Quillmore por correo</translation>
     </message>
     <message>
       <source>Send &amp;Suggestions ...</source>
-      <translation type="unfinished" />
+      <translation>Enviar &amp;sugerencias ...</translation>
     </message>
     <message>
       <source>Contact &amp;Tech Support ...</source>
-      <translation type="unfinished" />
+      <translation>Soporte &amp;técnico ...</translation>
     </message>
     <message>
       <source>&amp;Download Evaluation Software</source>
-      <translation type="unfinished" />
+      <translation>Descar&amp;gar software de evaluación</translation>
     </message>
     <message>
       <source>Check for &amp;New Version ...</source>
-      <translation type="unfinished" />
+      <translation>Buscar una &amp;nueva versión ...</translation>
     </message>
     <message>
       <source>&amp;Help</source>
-      <translation type="unfinished">A&amp;yuda</translation>
+      <translation>A&amp;yuda</translation>
     </message>
     <message>
       <source>&amp;Contents</source>
-      <translation type="unfinished" />
+      <translation>&amp;Contenido</translation>
     </message>
     <message>
       <source>&amp;Online Support ...</source>
-      <translation type="unfinished" />
+      <translation>S&amp;oporte en línea ...</translation>
     </message>
     <message>
       <source>&amp;Disclaimer...</source>
-      <translation type="unfinished" />
+      <translation>Aviso le&amp;gal...</translation>
     </message>
     <message>
       <source>&amp;About %1 ...</source>
-      <translation type="unfinished" />
+      <translation>Acerca &amp;de %1 ...</translation>
     </message>
     <message>
       <source>&amp;Keep This Offer...</source>
-      <translation type="unfinished" />
+      <translation>Conservar esta o&amp;ferta...</translation>
     </message>
     <message>
       <source>&amp;Compare Offers...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Comparar ofertas...</translation>
     </message>
     <message>
       <source>Import &amp;Loan Estimate...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Importar Estimación de Préstamo...</translation>
     </message>
     <message>
       <source>&amp;View</source>
-      <translation type="unfinished">&amp;Ver</translation>
+      <translation>&amp;Ver</translation>
     </message>
     <message>
       <source>&amp;Language</source>
-      <translation type="unfinished" />
+      <translation>&amp;Idioma</translation>
     </message>
     <message>
       <source>&amp;System</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sistema</translation>
     </message>
     <message>
       <source>&amp;About...</source>
-      <translation type="unfinished" />
+      <translation>Acerca &amp;de...</translation>
     </message>
     <message>
       <source>Click to visit </source>
-      <translation type="unfinished" />
+      <translation>Haga clic para visitar </translation>
     </message>
     <message>
       <source> www.quillmore.example - Calculators for careful home buyers</source>
-      <translation type="unfinished" />
+      <translation> www.quillmore.example - Calculadoras para compradores de vivienda prudentes</translation>
     </message>
     <message>
-      <source>Results of this calculation cannot be determined
-<byte value="xd" />using the values you have entered.
-<byte value="xd" />
-        <byte value="xd" />Please try again with different values.</source>
-      <translation type="unfinished" />
+      <source>Results of this calculation cannot be determined</source>
+      <translation>No se pueden determinar los resultados de este cálculo</translation>
     </message>
     <message>
-      <source>An problem has occurred.<byte value="xd" />
-        <byte value="xd" />
-If you wish contact Quillmore Software    <byte value="xd" />
-        <byte value="xd" />
-at:  </source>
-      <translation type="unfinished" />
+      <source>using the values you have entered.</source>
+      <translation>con los valores que ha ingresado.</translation>
+    </message>
+    <message>
+      <source>Please try again with different values.</source>
+      <translation>Vuelva a intentarlo con valores diferentes.</translation>
+    </message>
+    <message>
+      <source>An problem has occurred.</source>
+      <translation>Se produjo un problema.</translation>
+    </message>
+    <message>
+      <source>If you wish contact Quillmore Software    </source>
+      <translation>Si lo desea, comuníquese con Quillmore Software    </translation>
+    </message>
+    <message>
+      <source>at:  </source>
+      <translation>en:  </translation>
     </message>
   </context>
   <context>
@@ -1539,99 +1551,99 @@ at:  </source>
     <name>plumcrest::compare::Choices</name>
     <message>
       <source>month %1 (year %2)</source>
-      <translation type="unfinished" />
+      <translation>mes %1 (año %2)</translation>
     </message>
     <message>
       <source>%1 point for %2 %</source>
-      <translation type="unfinished" />
+      <translation>%1 punto por el %2 %</translation>
     </message>
     <message>
       <source>%1 points for %2 %</source>
-      <translation type="unfinished" />
+      <translation>%1 puntos por el %2 %</translation>
     </message>
     <message>
       <source>a %1 credit for %2 %</source>
-      <translation type="unfinished" />
+      <translation>un crédito de %1 por el %2 %</translation>
     </message>
     <message>
       <source>%1, against %2: %3 %4 at closing and %5 %6 a month.</source>
-      <translation type="unfinished" />
+      <translation>%1, frente a %2: %3 %4 al cierre y %5 %6 al mes.</translation>
     </message>
     <message>
       <source>more</source>
-      <translation type="unfinished" />
+      <translation>más</translation>
     </message>
     <message>
       <source>less</source>
-      <translation type="unfinished" />
+      <translation>menos</translation>
     </message>
     <message>
       <source>It has earned back its cost from %1 on.</source>
-      <translation type="unfinished" />
+      <translation>Ha recuperado su costo a partir del %1.</translation>
     </message>
     <message>
       <source>It does not earn back its cost within the term.</source>
-      <translation type="unfinished" />
+      <translation>No recupera su costo dentro del plazo.</translation>
     </message>
     <message>
       <source>From %1 on, its higher rate has cost more than the credit saved.</source>
-      <translation type="unfinished" />
+      <translation>A partir del %1, su tasa más alta ha costado más de lo que ahorró el crédito.</translation>
     </message>
     <message>
       <source>Its higher rate never costs more than the credit saved within the term.</source>
-      <translation type="unfinished" />
+      <translation>Dentro del plazo, su tasa más alta nunca cuesta más de lo que ahorró el crédito.</translation>
     </message>
     <message>
       <source>Over %1 it costs %2, or %3 with your savings' earnings counted.</source>
-      <translation type="unfinished" />
+      <translation>En %1 cuesta %2, o %3 contando lo que rinden sus ahorros.</translation>
     </message>
     <message>
       <source>For you, over %1 with savings earning %2 %, %3 costs least: %4 less than %5.</source>
-      <translation type="unfinished" />
+      <translation>Para usted, en %1 con ahorros que rinden el %2 %, lo que menos cuesta es %3: %4 menos que %5.</translation>
     </message>
     <message>
       <source>Refinancing with %1 takes your payment from %2 to %3 a month</source>
-      <translation type="unfinished" />
+      <translation>Refinanciar con %1 lleva su pago de %2 a %3 al mes</translation>
     </message>
     <message>
       <source> (%1 less); the lower payment earns back the closing costs of %2 by %3.</source>
-      <translation type="unfinished" />
+      <translation> (%1 menos); el pago más bajo recupera los costos de cierre de %2 para el %3.</translation>
     </message>
     <message>
       <source> (%1 more): the closing costs of %2 are not earned back by the payment.</source>
-      <translation type="unfinished" />
+      <translation> (%1 más): el pago no recupera los costos de cierre de %2.</translation>
     </message>
     <message>
       <source>Counting interest, insurance and closing costs with your savings' earnings, refinancing costs less from %1 on.</source>
-      <translation type="unfinished" />
+      <translation>Contando intereses, seguro y costos de cierre con lo que rinden sus ahorros, refinanciar cuesta menos a partir del %1.</translation>
     </message>
     <message>
       <source>Counting interest, insurance and closing costs with your savings' earnings, refinancing never costs less than keeping your loan.</source>
-      <translation type="unfinished" />
+      <translation>Contando intereses, seguro y costos de cierre con lo que rinden sus ahorros, refinanciar nunca cuesta menos que conservar su préstamo.</translation>
     </message>
     <message>
       <source>Over %1, with savings earning %2 %</source>
-      <translation type="unfinished">En %1, con ahorros que rinden un %2 %</translation>
+      <translation>En %1, con ahorros que rinden el %2 %</translation>
     </message>
     <message>
       <source>%1, refinancing costs %2 less than keeping your loan.</source>
-      <translation type="unfinished" />
+      <translation>%1, refinanciar cuesta %2 menos que conservar su préstamo.</translation>
     </message>
     <message>
       <source>%1, keeping your loan costs %2 less than refinancing.</source>
-      <translation type="unfinished" />
+      <translation>%1, conservar su préstamo cuesta %2 menos que refinanciar.</translation>
     </message>
     <message>
       <source>%1, keeping your loan and refinancing cost the same.</source>
-      <translation type="unfinished" />
+      <translation>%1, conservar su préstamo y refinanciar cuestan lo mismo.</translation>
     </message>
     <message>
       <source>Beware: the lower payment runs %1 where your loan has %2 left, so to the last payment the refinance costs %3 in interest, insurance and closing costs against %4 if you keep your loan.</source>
-      <translation type="unfinished" />
+      <translation>Atención: el pago más bajo dura %1, mientras que a su préstamo le quedan %2, así que hasta el último pago el refinanciamiento cuesta %3 en intereses, seguro y costos de cierre, frente a %4 si conserva su préstamo.</translation>
     </message>
     <message>
       <source>It lends %1 more than you owe: cash out, not a cost, though the interest on it is counted above.</source>
-      <translation type="unfinished" />
+      <translation>Presta %1 más de lo que usted debe: es retiro de efectivo, no un costo, aunque sus intereses se cuentan arriba.</translation>
     </message>
   </context>
   <context>
@@ -2069,313 +2081,313 @@ at:  </source>
     <name>plumcrest::compare::CompareWindow</name>
     <message>
       <source>Compare Offers</source>
-      <translation type="unfinished" />
+      <translation>Comparar ofertas</translation>
     </message>
     <message>
       <source>&amp;Years you expect to keep this loan:</source>
-      <translation type="unfinished" />
+      <translation>Años &amp;que espera conservar este préstamo:</translation>
     </message>
     <message>
       <source>Years you expect to keep this loan</source>
-      <translation type="unfinished" />
+      <translation>Años que espera conservar este préstamo</translation>
     </message>
     <message>
       <source>Your savings e&amp;arn:</source>
-      <translation type="unfinished" />
+      <translation>Sus ahorros &amp;rinden:</translation>
     </message>
     <message>
       <source>Your savings earn, percent a year</source>
-      <translation type="unfinished" />
+      <translation>Sus ahorros rinden, porcentaje anual</translation>
     </message>
     <message>
       <source>What your money would earn a year if it were not paid to the lender: the fair cost counts it</source>
-      <translation type="unfinished" />
+      <translation>Lo que su dinero rendiría al año si no se pagara al prestamista: el costo justo lo toma en cuenta</translation>
     </message>
     <message>
       <source> % a year</source>
-      <translation type="unfinished" />
+      <translation> % al año</translation>
     </message>
     <message>
       <source>Which offer is best for you</source>
-      <translation type="unfinished">Qué oferta le conviene más</translation>
+      <translation>Qué oferta le conviene más</translation>
     </message>
     <message>
       <source>Kept offers</source>
-      <translation type="unfinished" />
+      <translation>Ofertas conservadas</translation>
     </message>
     <message>
       <source>Break-even</source>
-      <translation type="unfinished">Punto de equilibrio</translation>
+      <translation>Punto de equilibrio</translation>
     </message>
     <message>
       <source>Break-even months</source>
-      <translation type="unfinished" />
+      <translation>Meses de equilibrio</translation>
     </message>
     <message>
       <source>From which month the lower rate has cost less (loan costs plus interest and mortgage insurance paid so far)</source>
-      <translation type="unfinished" />
+      <translation>Desde qué mes la tasa más baja ha costado menos (costos del préstamo más intereses y seguro hipotecario pagados hasta entonces)</translation>
     </message>
     <message>
       <source>Break-even against</source>
-      <translation type="unfinished" />
+      <translation>Punto de equilibrio frente a</translation>
     </message>
     <message>
       <source>A&amp;gainst:</source>
-      <translation type="unfinished" />
+      <translation>Comparar co&amp;n:</translation>
     </message>
     <message>
       <source>Offers to compare</source>
-      <translation type="unfinished" />
+      <translation>Ofertas para comparar</translation>
     </message>
     <message>
       <source>Tick the offers to set side by side; the newest six at first</source>
-      <translation type="unfinished" />
+      <translation>Marque las ofertas para ver lado a lado; al inicio, las seis más nuevas</translation>
     </message>
     <message>
       <source>Com&amp;pare</source>
-      <translation type="unfinished" />
+      <translation>Com&amp;parar</translation>
     </message>
     <message>
       <source>No offers are kept yet. In the calculator, choose File &gt; Keep This Offer... for each offer you want to compare.</source>
-      <translation type="unfinished" />
+      <translation>Todavía no hay ofertas conservadas. En la calculadora, elija Archivo &gt; Conservar esta oferta... para cada oferta que desee comparar.</translation>
     </message>
     <message>
       <source>Offers</source>
-      <translation type="unfinished" />
+      <translation>Ofertas</translation>
     </message>
     <message>
       <source>Char&amp;t</source>
-      <translation type="unfinished" />
+      <translation>&amp;Gráfico</translation>
     </message>
     <message>
       <source>Points or credits</source>
-      <translation type="unfinished">Puntos o créditos</translation>
+      <translation>Puntos o créditos</translation>
     </message>
     <message>
       <source>Points or Cred&amp;its</source>
-      <translation type="unfinished" />
+      <translation>Puntos o créd&amp;itos</translation>
     </message>
     <message>
       <source>Balance owed on the loan you have</source>
-      <translation type="unfinished" />
+      <translation>Saldo adeudado del préstamo que tiene</translation>
     </message>
     <message>
       <source>Rate of the loan you have, percent a year</source>
-      <translation type="unfinished" />
+      <translation>Tasa del préstamo que tiene, porcentaje anual</translation>
     </message>
     <message>
       <source> %</source>
-      <translation type="unfinished" />
+      <translation> %</translation>
     </message>
     <message>
       <source>Payments left on the loan you have</source>
-      <translation type="unfinished" />
+      <translation>Pagos restantes del préstamo que tiene</translation>
     </message>
     <message>
       <source>Mortgage insurance a month on the loan you have</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario al mes del préstamo que tiene</translation>
     </message>
     <message>
       <source>Keep or refinance</source>
-      <translation type="unfinished">Conservar o refinanciar</translation>
+      <translation>Conservar o refinanciar</translation>
     </message>
     <message>
       <source>&amp;Balance owed (from your last statement):</source>
-      <translation type="unfinished" />
+      <translation>Saldo adeudado (según su úl&amp;timo estado de cuenta):</translation>
     </message>
     <message>
       <source>Interest rate:</source>
-      <translation type="unfinished" />
+      <translation>Tasa de interés:</translation>
     </message>
     <message>
       <source>Payments left:</source>
-      <translation type="unfinished" />
+      <translation>Pagos restantes:</translation>
     </message>
     <message>
       <source>Mortgage insurance a &amp;month:</source>
-      <translation type="unfinished" />
+      <translation>Seguro hipotecario al &amp;mes:</translation>
     </message>
     <message>
       <source>The loan you have</source>
-      <translation type="unfinished" />
+      <translation>El préstamo que tiene</translation>
     </message>
     <message>
       <source>&amp;Keep or Refinance</source>
-      <translation type="unfinished" />
+      <translation>Conservar o re&amp;financiar</translation>
     </message>
     <message>
       <source>&amp;Use in Calculator</source>
-      <translation type="unfinished" />
+      <translation>&amp;Usar en la calculadora</translation>
     </message>
     <message>
       <source>&amp;Edit...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Editar...</translation>
     </message>
     <message>
       <source>&amp;Rename...</source>
-      <translation type="unfinished" />
+      <translation>Cam&amp;biar nombre...</translation>
     </message>
     <message>
       <source>&amp;Delete</source>
-      <translation type="unfinished" />
+      <translation>E&amp;liminar</translation>
     </message>
     <message>
       <source>&amp;Schedule...</source>
-      <translation type="unfinished" />
+      <translation>Tabla de amorti&amp;zación...</translation>
     </message>
     <message>
       <source>He&amp;lp</source>
-      <translation type="unfinished" />
+      <translation>Ayu&amp;da</translation>
     </message>
     <message>
       <source>&amp;Close</source>
-      <translation type="unfinished">&amp;Cerrar</translation>
+      <translation>&amp;Cerrar</translation>
     </message>
     <message>
       <source>Verdict</source>
-      <translation type="unfinished" />
+      <translation>Veredicto</translation>
     </message>
     <message>
       <source>%1 (%2 %)</source>
-      <translation type="unfinished" />
+      <translation>%1 (%2 %)</translation>
     </message>
     <message>
       <source>The cheapest</source>
-      <translation type="unfinished" />
+      <translation>La más económica</translation>
     </message>
     <message>
       <source>%1: %2 over %3, with savings earning %4 %</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 en %3, con ahorros que rinden el %4 %</translation>
     </message>
     <message>
       <source>No offer here has other rates to weigh. Type the points or the credit a lender quotes for another rate in Edit..., or keep two offers of one lender for the same loan at different rates.</source>
-      <translation type="unfinished" />
+      <translation>Ninguna oferta aquí tiene otras tasas que evaluar. Escriba en Editar... los puntos o el crédito que un prestamista cotice para otra tasa, o conserve dos ofertas de un mismo prestamista para el mismo préstamo con tasas distintas.</translation>
     </message>
     <message>
       <source>No refinance offer is compared. A Loan Estimate whose purpose is Refinance, imported or typed, is set here against the loan you have.</source>
-      <translation type="unfinished" />
+      <translation>No se compara ninguna oferta de refinanciamiento. Una Estimación de Préstamo con finalidad Refinanciamiento, importada o escrita, se compara aquí con su préstamo actual.</translation>
     </message>
     <message>
       <source>U&amp;ndo</source>
-      <translation type="unfinished" />
+      <translation>Des&amp;hacer</translation>
     </message>
     <message>
       <source>Red&amp;o</source>
-      <translation type="unfinished" />
+      <translation>&amp;Rehacer</translation>
     </message>
     <message>
       <source>Save Offers &amp;As...</source>
-      <translation type="unfinished" />
+      <translation>Gua&amp;rdar ofertas como...</translation>
     </message>
     <message>
       <source>&amp;Open Offers...</source>
-      <translation type="unfinished" />
+      <translation>Abrir &amp;ofertas...</translation>
     </message>
     <message>
       <source>Import &amp;Loan Estimate...</source>
-      <translation type="unfinished" />
+      <translation>Importar Estimación &amp;de Préstamo...</translation>
     </message>
     <message>
       <source>Check &amp;Closing Disclosure...</source>
-      <translation type="unfinished" />
+      <translation>Verificar Declaración de &amp;Cierre...</translation>
     </message>
     <message>
       <source>&amp;Comparing Offers</source>
-      <translation type="unfinished" />
+      <translation>Cómo &amp;comparar ofertas</translation>
     </message>
     <message>
       <source>&amp;Which Offer Is Best</source>
-      <translation type="unfinished" />
+      <translation>Qué oferta le conviene má&amp;s</translation>
     </message>
     <message>
       <source>&amp;Points or Credits</source>
-      <translation type="unfinished" />
+      <translation>&amp;Puntos o créditos</translation>
     </message>
     <message>
       <source>&amp;Offers</source>
-      <translation type="unfinished" />
+      <translation>&amp;Ofertas</translation>
     </message>
     <message>
       <source>&amp;Cost Chart</source>
-      <translation type="unfinished" />
+      <translation>Gráfico de &amp;costos</translation>
     </message>
     <message>
       <source>&amp;Balance Chart</source>
-      <translation type="unfinished" />
+      <translation>Gráfico de &amp;saldo</translation>
     </message>
     <message>
       <source>&amp;Extra Payments for All Offers...</source>
-      <translation type="unfinished" />
+      <translation>Pagos adicionales para todas las of&amp;ertas...</translation>
     </message>
     <message>
       <source>&amp;No Extra Payments</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sin pagos adicionales</translation>
     </message>
     <message>
       <source>&amp;File</source>
-      <translation type="unfinished">&amp;Archivo</translation>
+      <translation>&amp;Archivo</translation>
     </message>
     <message>
       <source>Offers compared</source>
-      <translation type="unfinished">Ofertas comparadas</translation>
+      <translation>Ofertas comparadas</translation>
     </message>
     <message>
       <source>&amp;Offer</source>
-      <translation type="unfinished" />
+      <translation>&amp;Oferta</translation>
     </message>
     <message>
       <source>&amp;View</source>
-      <translation type="unfinished">&amp;Ver</translation>
+      <translation>&amp;Ver</translation>
     </message>
     <message>
       <source>&amp;What If</source>
-      <translation type="unfinished">&amp;Simular</translation>
+      <translation>&amp;Simular</translation>
     </message>
     <message>
       <source>&amp;Help</source>
-      <translation type="unfinished">A&amp;yuda</translation>
+      <translation>A&amp;yuda</translation>
     </message>
     <message>
       <source>The kept offers are in use by another program; the list is read again in a moment.</source>
-      <translation type="unfinished" />
+      <translation>Otro programa está usando las ofertas conservadas; la lista se volverá a leer en un momento.</translation>
     </message>
     <message>
       <source>Rename</source>
-      <translation type="unfinished" />
+      <translation>Cambiar nombre</translation>
     </message>
     <message>
       <source>Edit</source>
-      <translation type="unfinished" />
+      <translation>Editar</translation>
     </message>
     <message>
       <source>Delete</source>
-      <translation type="unfinished" />
+      <translation>Eliminar</translation>
     </message>
     <message>
       <source>U&amp;ndo %1</source>
-      <translation type="unfinished" />
+      <translation>Des&amp;hacer %1</translation>
     </message>
     <message>
       <source>Red&amp;o %1</source>
-      <translation type="unfinished" />
+      <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
       <source>Information</source>
-      <translation type="unfinished" />
+      <translation>Información</translation>
     </message>
     <message>
       <source>Rename Offer</source>
-      <translation type="unfinished" />
+      <translation>Cambiar nombre de la oferta</translation>
     </message>
     <message>
       <source>&amp;Name (the lender):</source>
-      <translation type="unfinished">&amp;Nombre (el prestamista):</translation>
+      <translation>&amp;Nombre (prestamista):</translation>
     </message>
     <message numerus="yes">
       <source>A name must have 1 to %n characters; the offer keeps its name.</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Un nombre debe tener %n carácter; la oferta conserva su nombre.</numerusform>
+        <numerusform>Un nombre debe tener de 1 a %n caracteres; la oferta conserva su nombre.</numerusform>
       </translation>
     </message>
   </context>
@@ -2410,160 +2422,161 @@ at:  </source>
     <name>plumcrest::compare::CostChart</name>
     <message numerus="yes">
       <source>%n year(s)</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>%n año</numerusform>
+        <numerusform>%n años</numerusform>
       </translation>
     </message>
     <message numerus="yes">
       <source>Horizon: %n year(s)</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Horizonte: %n año</numerusform>
+        <numerusform>Horizonte: %n años</numerusform>
       </translation>
     </message>
     <message>
       <source>Years shown</source>
-      <translation type="unfinished" />
+      <translation>Años que se muestran</translation>
     </message>
     <message>
       <source>Whole term</source>
-      <translation type="unfinished" />
+      <translation>Todo el plazo</translation>
     </message>
     <message>
       <source>First 5 years</source>
-      <translation type="unfinished" />
+      <translation>Primeros 5 años</translation>
     </message>
     <message>
       <source>First 10 years</source>
-      <translation type="unfinished" />
+      <translation>Primeros 10 años</translation>
     </message>
     <message>
       <source>Ran&amp;ge:</source>
-      <translation type="unfinished" />
+      <translation>Ra&amp;ngo:</translation>
     </message>
     <message>
       <source>With the chart focused, the arrow keys step through the months and show each offer's figures here.</source>
-      <translation type="unfinished" />
+      <translation>Con el gráfico seleccionado, las teclas de flecha recorren los meses y muestran aquí las cifras de cada oferta.</translation>
     </message>
     <message>
       <source>Cost of each offer over time</source>
-      <translation type="unfinished" />
+      <translation>Costo de cada oferta en el tiempo</translation>
     </message>
     <message>
       <source>Balance of each offer over time</source>
-      <translation type="unfinished" />
+      <translation>Saldo de cada oferta en el tiempo</translation>
     </message>
     <message>
       <source>Cost over Ti&amp;me</source>
-      <translation type="unfinished" />
+      <translation>Costo en el &amp;tiempo</translation>
     </message>
     <message>
       <source>&amp;Balance</source>
-      <translation type="unfinished" />
+      <translation>Sal&amp;do</translation>
     </message>
     <message numerus="yes">
       <source>Drawn: the first %1 of the %n offers compared, as many as their colours tell apart: %2</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>Se muestran: las primeras %1 de la %n oferta comparada, tantas como sus colores permiten distinguir: %2</numerusform>
+        <numerusform>Se muestran: las primeras %1 de las %n ofertas comparadas, tantas como sus colores permiten distinguir: %2</numerusform>
       </translation>
     </message>
     <message>
       <source>Drawn: %1</source>
-      <translation type="unfinished" />
+      <translation>Se muestran: %1</translation>
     </message>
     <message>
       <source>%1 and %2</source>
-      <translation type="unfinished" />
+      <translation>%1 y %2</translation>
     </message>
     <message>
       <source>Cost so far: loan costs plus interest and mortgage insurance paid</source>
-      <translation type="unfinished" />
+      <translation>Costo acumulado: costos del préstamo más intereses y seguro hipotecario pagados</translation>
     </message>
     <message>
       <source>Balance owed</source>
-      <translation type="unfinished" />
+      <translation>Saldo adeudado</translation>
     </message>
     <message>
       <source>Years</source>
-      <translation type="unfinished" />
+      <translation>Años</translation>
     </message>
     <message>
       <source>Dollars</source>
-      <translation type="unfinished" />
+      <translation>Dólares</translation>
     </message>
     <message>
       <source>%1 with extra payments</source>
-      <translation type="unfinished" />
+      <translation>%1 con pagos adicionales</translation>
     </message>
     <message>
       <source>Break-even</source>
-      <translation type="unfinished">Punto de equilibrio</translation>
+      <translation>Punto de equilibrio</translation>
     </message>
     <message>
       <source>month %1</source>
-      <translation type="unfinished" />
+      <translation>mes %1</translation>
     </message>
     <message>
       <source>Break-even of %1 at month %2: %3</source>
-      <translation type="unfinished" />
+      <translation>Punto de equilibrio de %1 en el mes %2: %3</translation>
     </message>
     <message>
       <source>cost so far</source>
-      <translation type="unfinished" />
+      <translation>costo acumulado</translation>
     </message>
     <message>
       <source>balance</source>
-      <translation type="unfinished" />
+      <translation>saldo</translation>
     </message>
     <message>
       <source>%1
 Month %2 (year %3), %4: %5</source>
-      <translation type="unfinished" />
+      <translation>%1
+Mes %2 (año %3), %4: %5</translation>
     </message>
     <message>
       <source>%1: %2 after %3</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 tras %3</translation>
     </message>
     <message>
       <source>%1: %2 owed after %3</source>
-      <translation type="unfinished" />
+      <translation>%1: %2 adeudado tras %3</translation>
     </message>
     <message>
       <source>%1 with extra payments: %2 after %3</source>
-      <translation type="unfinished" />
+      <translation>%1 con pagos adicionales: %2 tras %3</translation>
     </message>
     <message>
       <source>%1 cross at month %2</source>
-      <translation type="unfinished" />
+      <translation>%1 se cruzan en el mes %2</translation>
     </message>
     <message>
       <source>%1 %2</source>
-      <translation type="unfinished" />
+      <translation>%1 %2</translation>
     </message>
     <message>
       <source>Month %1 (year %2), %3: %4</source>
-      <translation type="unfinished" />
+      <translation>Mes %1 (año %2), %3: %4</translation>
     </message>
     <message>
       <source>%1. %2</source>
-      <translation type="unfinished">%1: %2 {1.?}</translation>
+      <translation>%1. %2</translation>
     </message>
     <message>
       <source>%1 at month %2</source>
-      <translation type="unfinished" />
+      <translation>%1 en el mes %2</translation>
     </message>
     <message>
       <source>Break-even: %1</source>
-      <translation type="unfinished" />
+      <translation>Punto de equilibrio: %1</translation>
     </message>
   </context>
   <context>
     <name>plumcrest::compare::CostLines</name>
     <message>
       <source>Cost over the years kept, one small chart per offer</source>
-      <translation type="unfinished" />
+      <translation>Costo en los años previstos, un gráfico pequeño por oferta</translation>
     </message>
   </context>
   <context>
@@ -2733,110 +2746,110 @@ Month %2 (year %3), %4: %5</source>
     <name>plumcrest::offers::OfferDesk</name>
     <message>
       <source>Check Closing Disclosure</source>
-      <translation type="unfinished" />
+      <translation>Verificar Declaración de Cierre</translation>
     </message>
     <message>
       <source>Closing Disclosures (*.pdf);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Declaraciones de Cierre (*.pdf);;Todos los archivos (*)</translation>
     </message>
     <message>
       <source>The Closing Disclosure %1 cannot be checked. %2</source>
-      <translation type="unfinished" />
+      <translation>No se puede verificar la Declaración de Cierre %1. %2</translation>
     </message>
     <message>
       <source>The reader's answer could not be understood.</source>
-      <translation type="unfinished">No se pudo entender la respuesta del lector.</translation>
+      <translation>No se pudo entender la respuesta del lector.</translation>
     </message>
     <message>
       <source>Keep the offer's Loan Estimate first (File &gt; Import Loan Estimate...): the Closing Disclosure is checked against it.</source>
-      <translation type="unfinished" />
+      <translation>Primero conserve la Estimación de Préstamo de la oferta (Archivo &gt; Importar Estimación de Préstamo...): la Declaración de Cierre se verifica con ella.</translation>
     </message>
     <message>
       <source>Closing Disclosure check</source>
-      <translation type="unfinished">Verificación de la Declaración de Cierre</translation>
+      <translation>Verificación de la Declaración de Cierre</translation>
     </message>
     <message>
       <source>Which offer's Loan Estimate does this Closing Disclosure answer?</source>
-      <translation type="unfinished" />
+      <translation>¿A la Estimación de Préstamo de qué oferta responde esta Declaración de Cierre?</translation>
     </message>
     <message>
       <source>This offer cannot be edited: it is no longer kept.</source>
-      <translation type="unfinished" />
+      <translation>No se puede editar esta oferta: ya no está conservada.</translation>
     </message>
     <message>
       <source>Import Loan Estimate</source>
-      <translation type="unfinished">Importar Estimación de Préstamo</translation>
+      <translation>Importar Estimación de Préstamo</translation>
     </message>
     <message>
       <source>Loan Estimates (*.pdf);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Estimaciones de Préstamo (*.pdf);;Todos los archivos (*)</translation>
     </message>
     <message numerus="yes">
       <source>Reading it took longer than %n seconds and was stopped. The file may be damaged.</source>
-      <translation type="unfinished">
-        <numerusform />
-        <numerusform />
+      <translation>
+        <numerusform>La lectura tardó más de %n segundo y se detuvo. Puede que el archivo esté dañado.</numerusform>
+        <numerusform>La lectura tardó más de %n segundos y se detuvo. Puede que el archivo esté dañado.</numerusform>
       </translation>
     </message>
     <message>
       <source>The Loan Estimate %1 cannot be imported. %2</source>
-      <translation type="unfinished" />
+      <translation>No se puede importar la Estimación de Préstamo %1. %2</translation>
     </message>
     <message>
       <source>Review Loan Estimate</source>
-      <translation type="unfinished" />
+      <translation>Revisar Estimación de Préstamo</translation>
     </message>
     <message>
       <source>Plumcrest offers (*.%1);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Ofertas de Plumcrest (*.%1);;Todos los archivos (*)</translation>
     </message>
     <message>
       <source>Save Offers</source>
-      <translation type="unfinished" />
+      <translation>Guardar ofertas</translation>
     </message>
     <message>
       <source>&amp;Offers to save:</source>
-      <translation type="unfinished" />
+      <translation>&amp;Ofertas a guardar:</translation>
     </message>
     <message>
       <source>Offers to save</source>
-      <translation type="unfinished" />
+      <translation>Ofertas a guardar</translation>
     </message>
     <message>
       <source>No offers are kept yet, so there are none to save.</source>
-      <translation type="unfinished" />
+      <translation>Aún no hay ofertas conservadas, así que no hay nada que guardar.</translation>
     </message>
     <message>
       <source>Save Offers As</source>
-      <translation type="unfinished" />
+      <translation>Guardar ofertas como</translation>
     </message>
     <message>
       <source>Offers.%1</source>
-      <translation type="unfinished" />
+      <translation>Ofertas.%1</translation>
     </message>
     <message>
       <source>The offers could not be saved to %1: %2</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron guardar las ofertas en %1: %2</translation>
     </message>
     <message>
       <source>Open Offers</source>
-      <translation type="unfinished" />
+      <translation>Abrir ofertas</translation>
     </message>
     <message>
       <source>The offers in %1 cannot be opened, and nothing was changed. %2</source>
-      <translation type="unfinished" />
+      <translation>No se pueden abrir las ofertas de %1, y no se cambió nada. %2</translation>
     </message>
     <message>
       <source>The offers in %1 could not be kept, and nothing was changed. %2</source>
-      <translation type="unfinished" />
+      <translation>No se pudieron conservar las ofertas de %1, y no se cambió nada. %2</translation>
     </message>
     <message>
       <source>Offers added from %1: %2.</source>
-      <translation type="unfinished" />
+      <translation>Ofertas agregadas desde %1: %2.</translation>
     </message>
     <message>
       <source>Offers it holds that were kept here already, left as they are: %1.</source>
-      <translation type="unfinished" />
+      <translation>Ofertas del archivo que ya estaban conservadas aquí y se dejan como están: %1.</translation>
     </message>
   </context>
   <context>
@@ -3046,31 +3059,31 @@ Month %2 (year %3), %4: %5</source>
     </message>
     <message>
       <source>Origination Charges</source>
-      <translation type="unfinished" />
+      <translation>Gastos por tramitación</translation>
     </message>
     <message>
       <source>Services You Cannot Shop For</source>
-      <translation type="unfinished" />
+      <translation>Servicios que usted no puede contratar</translation>
     </message>
     <message>
       <source>Services You Can Shop For</source>
-      <translation type="unfinished" />
+      <translation>Servicios que usted puede contratar</translation>
     </message>
     <message>
       <source>Taxes and Other Government Fees</source>
-      <translation type="unfinished" />
+      <translation>Impuestos y otros cargos gubernamentales</translation>
     </message>
     <message>
       <source>Prepaids</source>
-      <translation type="unfinished" />
+      <translation>Pagos anticipados</translation>
     </message>
     <message>
       <source>Initial Escrow Payment at Closing</source>
-      <translation type="unfinished" />
+      <translation>Pago inicial de la cuenta en depósito al cierre</translation>
     </message>
     <message>
       <source>Other</source>
-      <translation type="unfinished" />
+      <translation>Otros</translation>
     </message>
   </context>
   <context>
@@ -3199,51 +3212,51 @@ Month %2 (year %3), %4: %5</source>
     <name>plumcrest::output::OutputCommands</name>
     <message>
       <source>Not Saved</source>
-      <translation type="unfinished" />
+      <translation>No guardado</translation>
     </message>
     <message>
       <source>Could not save %1: %2</source>
-      <translation type="unfinished" />
+      <translation>No se pudo guardar %1: %2</translation>
     </message>
     <message>
       <source>the file cannot be written.</source>
-      <translation type="unfinished" />
+      <translation>no se puede escribir el archivo.</translation>
     </message>
     <message>
       <source>&amp;Export as CSV...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Exportar como CSV...</translation>
     </message>
     <message>
       <source>Export as CSV</source>
-      <translation type="unfinished" />
+      <translation>Exportar como CSV</translation>
     </message>
     <message>
       <source>CSV files (*.csv)</source>
-      <translation type="unfinished" />
+      <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
       <source>Save as P&amp;DF...</source>
-      <translation type="unfinished" />
+      <translation>Guardar como PD&amp;F...</translation>
     </message>
     <message>
       <source>Save as PDF</source>
-      <translation type="unfinished" />
+      <translation>Guardar como PDF</translation>
     </message>
     <message>
       <source>PDF files (*.pdf)</source>
-      <translation type="unfinished">Archivos PDF (*.pdf)</translation>
+      <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
       <source>Print Pre&amp;view...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Vista previa de impresión...</translation>
     </message>
     <message>
       <source>&amp;Print...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Imprimir...</translation>
     </message>
     <message>
       <source>The printer could not be started.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo iniciar la impresora.</translation>
     </message>
   </context>
   <context>

@@ -63,6 +63,11 @@ def holds(translation, spanish):
                for t in re.findall(r"\w+", plain(spanish)))
 
 
+# Texts where a glossary phrase's words stand in another sense: "keeping your loan costs %2 less"
+# is the loan that costs, not the form's Loan Costs.
+OTHER_SENSE = {("%1, keeping your loan costs %2 less than refinancing.", "Loan Costs")}
+
+
 def glossary_misses(ts, glossary):
     with open(glossary, encoding="utf-8") as f:
         rows = [r for r in csv.DictReader(f, delimiter="\t") if r["english"] and r["spanish"]]
@@ -77,6 +82,8 @@ def glossary_misses(ts, glossary):
             pattern = r"(?<![\w])" + re.escape(english.lower()) + r"(?![\w])"
             if re.search(pattern, source):
                 source = re.sub(pattern, " ", source)
+                if (m["source"], english) in OTHER_SENSE:
+                    continue
                 if not all(holds(t, spanish) for t in m["texts"]):
                     misses.append((m["context"], m["source"], english, spanish, m["texts"]))
     return misses
