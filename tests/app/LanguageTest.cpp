@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+#include <QToolButton>
 
 using namespace plumcrest;
 using namespace plumcrest::testing;

@@ -91,7 +91,7 @@ def keep_and_compare_es(program, artifacts):
     with session("e2e_keep_and_compare_es", artifacts) as s:
         write_saved(s, DEFAULT_TYPED)
         calc = SpanishCalculator(s, program)
-        keep(s, calc, ALAMO, "Banco Álamo")
+        keep(s, calc, ALAMO, "Banco Peñón")
         keep(s, calc, ROBLE, "Crédito Roble")
         # Numbers keep the es_US form: "," groups, "." is the decimal point.
         wait_until(lambda: calc.shown(RESULTS) == ["45,000.00", "180,000.00", "1,605.34",
@@ -108,7 +108,7 @@ def keep_and_compare_es(program, artifacts):
         def cell(row, column):
             return s.name_of(table.queryTable().getAccessibleAt(row, column))
         wait_until(lambda: [cell(NAME_ROW, 0), cell(NAME_ROW, 1)] ==
-                   ["Crédito Roble", "Banco Álamo"], s.timeout, "the two offers, newest first")
+                   ["Crédito Roble", "Banco Peñón"], s.timeout, "the two offers, newest first")
         label = table.queryTable().getRowDescription(HORIZON_COST_ROW)
         if label != "Costo en 7 años":
             raise HarnessError(f"row {HORIZON_COST_ROW} is {label!r}")
@@ -123,7 +123,7 @@ def keep_and_compare_es(program, artifacts):
         pdf_path = os.path.join(s.home, "comparacion.pdf")
         save_through_dialog(s, calc.app, "ctrl+shift+s", "Guardar como PDF", pdf_path)
         text = " ".join(" ".join(page) for page in pdf_pages(pdf_path))
-        for needle in ("Banco Álamo", "Crédito Roble", "Costo en 7 años", "75,634.94",
+        for needle in ("Banco Peñón", "Crédito Roble", "Costo en 7 años", "75,634.94",
                        "Qué oferta le conviene más"):
             if needle not in text:
                 raise HarnessError(f"{needle!r} is not in the PDF: {text[:400]!r}")
