@@ -308,7 +308,7 @@ using C = CashToCloseTable;
 
 // Labels of the page 2 tables that the record keeps under other names, or not at all.
 constexpr Wording kEstimatedClosingCosts{"Estimated Closing Costs", "Costos de cierre estimados"};
-constexpr Wording kInterestOnlyPayments{"Interest Only Payments?", "¿Pago de interés solamente?"};
+constexpr Wording kInterestOnlyPayments = FormWording("interestOnlyMonths");
 constexpr Wording kOptionalPayments{"Optional Payments?", "¿Pagos opcionales?"};
 constexpr Wording kStepPayments{"Step Payments?", "¿Pagos escalonados?"};
 constexpr Wording kSeasonalPayments{"Seasonal Payments?", "¿Pagos estacionales?"};

@@ -73,6 +73,9 @@ std::vector<QString> ShippedSchemaSteps() {
                        "ALTER TABLE offers ADD COLUMN points_option_rate REAL; "
                        "ALTER TABLE offers ADD COLUMN credit_option_amount REAL; "
                        "ALTER TABLE offers ADD COLUMN credit_option_rate REAL"),
+        // 8: the first payments that pay interest only, as a count of months; empty in offers
+        // kept before and for a loan without them.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN interest_only_months INTEGER"),
     };
 }
 

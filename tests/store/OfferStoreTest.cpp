@@ -1,6 +1,7 @@
 #include "OfferStore.h"
 
 #include "EstimateFields.h"
+#include "LoanTerms.h"
 #include "OfferCalculator.h"
 
 #include <QCoreApplication>
@@ -1306,6 +1307,145 @@ TEST_F(OfferStoreTest, a_fifth_version_file_upgrades_whole_and_takes_the_dates_a
     offers = again.All();
     ASSERT_EQ(offers.size(), 1u);
     EXPECT_EQ(offers[0].estimate, changed.estimate);
+}
+
+// A file kept by the version before interest-only months were kept: every value of every step up
+// to the seventh survives the upgrade, and the upgraded file then keeps an interest-only offer's
+// months, which reach its schedule.
+TEST_F(OfferStoreTest, a_seventh_version_file_upgrades_whole_and_keeps_interest_only_months) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-seven"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        const std::vector<QString> steps = ShippedSchemaSteps();
+        QStringList statements;
+        for (int i = 0; i < 7; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = 7")
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, disclosed_apr, loan_type, price, loan_amount, term_months, "
+                   "note_rate, lender_credits, insurance_end, insurance_rate, "
+                   "property_tax_yearly, home_insurance_yearly, hoa_monthly, disclosed_tip, "
+                   "disclosed_in5_total, disclosed_in5_principal, arm_initial_months, arm_index, "
+                   "arm_margin, arm_first_cap, arm_later_cap, arm_life_cap, arm_floor, "
+                   "arm_months_between, upfront_premium_financed, disclosed_insurance_monthly, "
+                   "disclosed_finance_charge, disclosed_cash_to_close, closing_costs_financed, "
+                   "down_payment_funds, deposit, funds_for_borrower, seller_credits, "
+                   "adjustments_credits, rate_lock_until, closing_costs_expire, loan_purpose, "
+                   "points_option_points, points_option_rate, credit_option_amount, "
+                   "credit_option_rate) VALUES (9, 'Juniper Trust', "
+                   "'2026-12-01T10:15:00.000Z', 412000, 19.5, 30, 6.625, 910, 0, 0, 0, 0, 0, 0, "
+                   "0, 0, 80499.5, 331500.5, 2122.61, 1500, 6.81, 6.913, 'fha', 412000, "
+                   "331500.5, 360, 6.625, 240.25, 'fha', 0.55, 5100.4, 1320.6, 42, 128.44, "
+                   "160000.1, 21000.2, 60, 4.25, 2.75, 2, 1, 5, 3.125, 12, 5700.3, 151.9, "
+                   "412345.6, 18444.7, 3100.8, 80500.9, 10000.1, 250.3, 1500.4, -320.5, "
+                   "'2026-12-18', '2026-12-04', 'refinance', 1.25, 6.25, 2150.5, 7.125)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (9, 0, 'A', "
+                              "'Origination charges', 910, 1)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (9, 1, 'C', "
+                              "'Title – Survey Fee', 150.5, 0)");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version-seven"));
+
+    LoanEstimate expected;
+    expected.loanType = LoanType::Fha;
+    expected.purpose = LoanPurpose::Refinance;
+    expected.price = 412000;
+    expected.loanAmount = 331500.5;
+    expected.upfrontPremiumFinanced = 5700.3;
+    expected.months = 360;
+    expected.noteRate = 6.625;
+    expected.costs = {{CostSection::A, "Origination charges", 910, true},
+                      {CostSection::C, "Title – Survey Fee", 150.5, false}};
+    expected.lenderCredits = 240.25;
+    expected.insuranceEnd = InsuranceEnd::Fha;
+    expected.insurancePercent = 0.55;
+    expected.propertyTaxYearly = 5100.4;
+    expected.homeInsuranceYearly = 1320.6;
+    expected.hoaMonthly = 42;
+    expected.disclosedApr = 6.913;
+    expected.disclosedTip = 128.44;
+    expected.disclosedInFiveTotal = 160000.1;
+    expected.disclosedInFivePrincipal = 21000.2;
+    expected.disclosedFinanceCharge = 412345.6;
+    expected.disclosedInsuranceMonthly = 151.9;
+    expected.closingCostsFinanced = 3100.8;
+    expected.downPaymentFunds = 80500.9;
+    expected.deposit = 10000.1;
+    expected.fundsForBorrower = 250.3;
+    expected.sellerCredits = 1500.4;
+    expected.adjustmentsCredits = -320.5;
+    expected.disclosedCashToClose = 18444.7;
+    AdjustableRate& rate = expected.adjustable.emplace();
+    rate.initialMonths = 60;
+    rate.indexPercent = 4.25;
+    rate.marginPercent = 2.75;
+    rate.firstCap = 2;
+    rate.laterCap = 1;
+    rate.lifeCap = 5;
+    rate.floor = 3.125;
+    rate.monthsBetween = 12;
+    expected.rateLockUntil = std::chrono::sys_days(std::chrono::year(2026) / 12 / 18);
+    expected.closingCostsExpire = std::chrono::sys_days(std::chrono::year(2026) / 12 / 4);
+    expected.pointsOptionPoints = 1.25;
+    expected.pointsOptionRate = 6.25;
+    expected.creditOptionAmount = 2150.5;
+    expected.creditOptionRate = 7.125;
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].name, QStringLiteral("Juniper Trust"));
+    // Every value as the seventh version kept it; kept before the months were: none.
+    EXPECT_EQ(offers[0].estimate, expected);
+    EXPECT_EQ(offers[0].estimate.interestOnlyMonths, 0);
+
+    // The upgraded file keeps an interest-only offer's months, and a new offer's, through the
+    // next run of the program.
+    KeptOffer changed = offers[0];
+    changed.estimate.interestOnlyMonths = 84;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    KeptOffer added = changed;
+    added.name = QStringLiteral("Juniper Trust, ten years interest only");
+    added.estimate.interestOnlyMonths = 120;
+    ASSERT_TRUE(store.Add(added)) << store.Error().toStdString();
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 2u);
+    const auto byName = [&](const QString& name) {
+        return *std::find_if(offers.begin(), offers.end(),
+                             [&](const KeptOffer& o) { return o.name == name; });
+    };
+    EXPECT_EQ(byName(changed.name).estimate, changed.estimate);
+    EXPECT_EQ(byName(added.name).estimate, added.estimate);
+    EXPECT_EQ(byName(added.name).estimate.interestOnlyMonths, 120);
+    // The kept months are the schedule's: the payments of interest alone come first.
+    EXPECT_EQ(ScheduleOf(TermsOfEstimate(byName(changed.name).estimate)).interestOnlyMonths, 84);
+
+    // Interest-only months no longer given are kept as none.
+    KeptOffer cleared = byName(added.name);
+    cleared.estimate.interestOnlyMonths = 0;
+    ASSERT_TRUE(again.Update(cleared)) << again.Error().toStdString();
+    OfferStore third(Folder());
+    ASSERT_TRUE(third.Open());
+    offers = third.All();
+    EXPECT_EQ(byName(added.name).estimate.interestOnlyMonths, 0);
 }
 
 // Every figure of both tables names a column its own schema step brought, and every column a step
