@@ -390,6 +390,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         tip("insurancePercent", r.projectedPayments.front().mortgageInsurance.where);
         tip("propertyTaxYearly", r.projectedPayments.front().escrow.where);
     }
+    if (r.paymentTable.interestOnlyPayments.value.value_or(0) > 0)
+        tip("interestOnlyMonths", r.paymentTable.interestOnlyPayments.where);
     // A figure not read is shown empty and named missing, never as 0.
     const auto missing = [&](Field field, bool found) {
         if (found)
@@ -461,8 +463,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto add = [&](const QString& caption, const QString& value, bool found,
                          const reader::Where& where, const char* check, bool percentCheck) {
         // As written: a caption that labels its figure would read "&" as a shortcut mark.
-        auto* name = new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")),
-                                box);
+        auto* name =
+            new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), box);
         // What the file says is shown as written: a form's text must never pass for markup
         // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);

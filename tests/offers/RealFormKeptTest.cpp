@@ -67,6 +67,12 @@ private slots:
         OfferEditor editor(OfferOfReading(read->reading), kUs, nullptr);
         ShowReadingIn(editor, *read, kUs);
         QCOMPARE(editor.NumberField("interestOnlyMonths")->text(), QStringLiteral("60"));
+        // Where it was read: the Adjustable Payment table, on the file's page 3 (the form's page 2,
+        // after the cover page).
+        QVERIFY2(editor.NumberField("interestOnlyMonths")
+                     ->toolTip()
+                     .startsWith(QStringLiteral("Read on the Loan Estimate, page 3,")),
+                 qPrintable(editor.NumberField("interestOnlyMonths")->toolTip()));
         const std::optional<store::KeptOffer> reviewed = editor.EditedOffer();
         QVERIFY(reviewed);
         QCOMPARE(reviewed->estimate.interestOnlyMonths, 60);
