@@ -636,9 +636,10 @@ void OfferEditorTest::another_rate_is_its_price_and_its_rate_together() {
 }
 
 // State: an offer in the editor, a 5-year term. Action: 60 interest-only months typed, then 59;
-// the term shortened to 4 years; then 30 years and 84 months; then the months cleared.
-// Expected: the whole term cannot be interest only, and the field says so until the months are
-// fewer; a shorter term refuses them again at once; 84 months are kept; cleared, none.
+// the term shortened to 4 years; then 30 years and 84 months; the offer opened again and the
+// months cleared. Expected: the whole term cannot be interest only, and the field says so until
+// the months are fewer; a shorter term refuses them again at once; 84 months are kept and shown
+// again; cleared, none.
 void OfferEditorTest::interest_only_months_are_fewer_than_the_term_and_empty_is_none() {
     testing::FakePlatform platform;
     OfferEditor editor(SampleOffer(), kUs, nullptr);
@@ -658,8 +659,13 @@ void OfferEditorTest::interest_only_months_are_fewer_than_the_term_and_empty_is_
     const auto edited = editor.EditedOffer();
     QVERIFY2(edited, qPrintable(editor.Problem()->text()));
     QCOMPARE(edited->estimate.interestOnlyMonths, 84);
-    editor.NumberField("interestOnlyMonths")->clear();
-    QCOMPARE(editor.EditedOffer()->estimate.interestOnlyMonths, 0);
+    // Opened again on the offer so kept, the months cleared: no interest-only payments left.
+    OfferEditor again(*edited, kUs, nullptr);
+    QCOMPARE(again.NumberField("interestOnlyMonths")->text(), QStringLiteral("84"));
+    again.NumberField("interestOnlyMonths")->clear();
+    const auto cleared = again.EditedOffer();
+    QVERIFY2(cleared, qPrintable(again.Problem()->text()));
+    QCOMPARE(cleared->estimate.interestOnlyMonths, 0);
 }
 
 QTEST_MAIN(OfferEditorTest)
