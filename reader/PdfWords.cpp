@@ -6,10 +6,8 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QImage>
-#include <iterator>
 #include <poppler-qt6.h>
 #include <unordered_map>
-#include <vector>
 
 namespace plumcrest::reader {
 
@@ -126,25 +124,6 @@ void AddWords(const Poppler::TextBox& box, const Ink& ink, bool checkInk, Page& 
     flush();
 }
 
-// Whether every character of the word that AddWords would check is drawn: then the word's
-// pieces are those of its text layer alone.
-bool AllDrawn(const Poppler::TextBox& box, const Ink& ink) {
-    const QString text = box.text();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (IsBlank(c))
-            continue;
-        QRectF charBox = box.charBoundingBox(static_cast<int>(i));
-        if (charBox.isEmpty())
-            charBox = box.boundingBox();
-        if (!ink.In(charBox))
-            return false;
-        if (c.isHighSurrogate() && i + 1 < text.size())
-            ++i;
-    }
-    return true;
-}
-
 } // namespace
 
 Refusal RefusalOf(FormKind kind) {
@@ -250,15 +229,8 @@ PdfWords ReadPdfWords(const QByteArray& contents) {
                 result.refusal = Refusal::TooComplex;
                 return result;
             }
-            // Where each word's pieces begin, so a rendered page takes them again for the
-            // words it draws whole.
-            std::vector<std::size_t> firstPiece;
-            firstPiece.reserve(boxes.size() + 1);
-            for (const auto& box : boxes) {
-                firstPiece.push_back(words.words.size());
+            for (const auto& box : boxes)
                 AddWords(*box, Ink(QImage()), false, words);
-            }
-            firstPiece.push_back(words.words.size());
             // Only a page that heads itself as the form's is rendered: a cover page of prose,
             // or a letter, is read as its text layer has it. The rendering keeps to the page's
             // budget too.
@@ -272,20 +244,9 @@ PdfWords ReadPdfWords(const QByteArray& contents) {
                     return result;
                 }
                 const Ink ink(image);
-                Page drawn;
-                drawn.width = words.width;
-                drawn.height = words.height;
-                drawn.words.reserve(words.words.size());
-                for (std::size_t b = 0; b < boxes.size(); ++b) {
-                    if (AllDrawn(*boxes[b], ink))
-                        std::move(words.words.begin() + static_cast<std::ptrdiff_t>(firstPiece[b]),
-                                  words.words.begin() +
-                                      static_cast<std::ptrdiff_t>(firstPiece[b + 1]),
-                                  std::back_inserter(drawn.words));
-                    else
-                        AddWords(*boxes[b], ink, true, drawn);
-                }
-                words = std::move(drawn);
+                words.words.clear();
+                for (const auto& box : boxes)
+                    AddWords(*box, ink, true, words);
             }
         }
         anyWord = anyWord || !words.words.empty();
