@@ -57,6 +57,9 @@ reader::EstimateReading EstimateReadingOfOffer(const LoanEstimate& estimate) {
     if (estimate.months > 0)
         reading.loanTermYears.value = estimate.months / 12;
     reading.apr.value = estimate.disclosedApr;
+    if (!estimate.product.empty())
+        reading.product.value = estimate.product;
+    reading.prepaymentPenalty.value = estimate.prepaymentPenalty;
     reading.lenderCredits.value = -estimate.lenderCredits;
     for (const CostItem& item : estimate.costs)
         reading.Section(item.section).lines.push_back({item.label, item.amount, {}});

@@ -230,6 +230,32 @@ TEST(ClosingCheck, product_changed_or_penalty_added_needs_a_new_wait) {
     check = CheckClosingDisclosure(Estimate(), closing, choices);
     ASSERT_EQ(check.waitReasons.size(), 1u);
     EXPECT_EQ(check.waitReasons.front(), WaitReason::PrepaymentPenaltyAdded);
+    // The Loan Estimate's own "NO" decides without the buyer; its "YES" lets a penalty stay.
+    EstimateReading estimate = Estimate();
+    estimate.prepaymentPenalty.value = false;
+    EXPECT_TRUE(CheckClosingDisclosure(estimate, closing).newWaitingPeriod);
+    estimate.prepaymentPenalty.value = true;
+    EXPECT_FALSE(CheckClosingDisclosure(estimate, closing, choices).newWaitingPeriod);
+}
+
+// The product named in the other language, its words in another order, is the same product;
+// another period or adjustment is not.
+TEST(ClosingCheck, a_product_is_the_same_in_either_language_and_another_period_is_not) {
+    EstimateReading estimate = Estimate();
+    estimate.product.value = "5 Year Interest Only, 5/3 Adjustable Rate";
+    ClosingReading closing = Closing();
+    closing.product.value = "Por 5 a\u00f1os pago de intereses solamente, 5/3 tasa ajustable";
+    EXPECT_FALSE(CheckClosingDisclosure(estimate, closing).newWaitingPeriod);
+    closing.product.value = "5/3 Adjustable Rate, 5 Year Interest Only";
+    EXPECT_FALSE(CheckClosingDisclosure(estimate, closing).newWaitingPeriod);
+    for (const char* other :
+         {"7 Year Interest Only, 5/3 Adjustable Rate", "5 Year Interest Only, 5/1 Adjustable Rate",
+          "5/3 Adjustable Rate", "Por 5 a\u00f1os pago de intereses solamente, tasa fija"}) {
+        closing.product.value = other;
+        const ClosingCheck check = CheckClosingDisclosure(estimate, closing);
+        ASSERT_EQ(check.waitReasons.size(), 1u) << other;
+        EXPECT_EQ(check.waitReasons.front(), WaitReason::ProductChanged) << other;
+    }
 }
 
 struct TimingRow {
