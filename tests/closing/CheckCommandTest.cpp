@@ -73,6 +73,15 @@ QByteArray ClosingJson() {
     return reader::ClosingToJson(c);
 }
 
+// Page 2 alone: no cost lines, so what is owed cannot be told; the cure given can.
+QByteArray FragmentJson() {
+    reader::ClosingReading c;
+    c.cureGiven.value = 200;
+    c.lenderCredits.value = -500;
+    c.missingPages = {1, 3, 4, 5};
+    return reader::ClosingToJson(c);
+}
+
 struct Ran {
     int status = -1;
     QByteArray out;
@@ -135,7 +144,9 @@ private slots:
     void initTestCase() {
         QVERIFY(WriteFile(File("cd.json"), ClosingJson()));
         QVERIFY(WriteFile(File("le.json"), EstimateJson()));
-        for (const char* pdf : {"cd.pdf", "le.pdf", "refused.pdf", "crash.pdf", "garbage.pdf"})
+        QVERIFY(WriteFile(File("fragment.json"), FragmentJson()));
+        for (const char* pdf : {"cd.pdf", "le.pdf", "refused.pdf", "crash.pdf", "garbage.pdf",
+                                "failed.pdf", "fragment.pdf"})
             QVERIFY(WriteFile(File(pdf), "%PDF-1.4\n"));
         reader_ = File("reader.sh");
         const QByteArray script =
@@ -145,6 +156,10 @@ private slots:
             ">&2; echo 'a second line' >&2; exit 2;;\n"
             "  *crash*) kill -SEGV $$;;\n"
             "  *garbage*) echo 'not a reading'; exit 0;;\n"
+            "  *failed*) echo 'terminate called after throwing std::bad_alloc' >&2; exit 1;;\n"
+            "  *fragment*) cat '" +
+            QFile::encodeName(File("fragment.json")) +
+            "'; exit 0;;\n"
             "esac\n"
             "case \"$1\" in\n"
             "  --read-closing-disclosure) cat '" +
@@ -208,7 +223,20 @@ private slots:
         QCOMPARE(check.value(QStringLiteral("receivedInTime")).toBool(), true);
         QCOMPARE(check.value(QStringLiteral("earliestClosing")).toString(),
                  QStringLiteral("2026-11-30"));
-        QCOMPARE(check.value(QStringLiteral("loanCalculations")).toArray().size(), 5);
+        const QJsonArray calculations = check.value(QStringLiteral("loanCalculations")).toArray();
+        QCOMPARE(calculations.size(), 5);
+        QCOMPARE(calculations.at(3).toObject().value(QStringLiteral("name")).toString(),
+                 QStringLiteral("apr"));
+        QCOMPARE(calculations.at(3).toObject().value(QStringLiteral("printed")).toDouble(), 6.75);
+        QCOMPARE(check.value(QStringLiteral("aprTolerance")).toDouble(), 0.125);
+        QCOMPARE(check.value(QStringLiteral("linesRead")).toBool(), true);
+
+        // Page 2 alone: the cure given, and nothing said of what is owed.
+        const QJsonObject fragment = Check(reader_, File("fragment.pdf"), File("le.pdf")).Json();
+        QCOMPARE(fragment.value(QStringLiteral("linesRead")).toBool(), false);
+        QCOMPARE(fragment.value(QStringLiteral("cureGiven")).toDouble(), 200.0);
+        QVERIFY(fragment.value(QStringLiteral("cureOwed")).isNull());
+        QVERIFY(fragment.value(QStringLiteral("cureStillOwed")).isNull());
 
         // Mailed, and no day given: received three business days after it was sent, the day of
         // closing itself, so too late.
@@ -235,7 +263,9 @@ private slots:
             {"cd.pdf", "refused.pdf", nullptr, "refused.pdf: This is a Loan Estimate"},
             {"crash.pdf", "le.pdf", nullptr, "crash.pdf: This file could not be read"},
             {"cd.pdf", "garbage.pdf", nullptr, "could not be understood"},
-            {"missing.pdf", "le.pdf", nullptr, "missing.pdf: "},
+            // What a reader says when it fails otherwise is not the buyer's to read.
+            {"failed.pdf", "le.pdf", nullptr, "failed.pdf: This file could not be read"},
+            {"missing.pdf", "le.pdf", nullptr, "missing.pdf: There is no such file."},
         };
         for (const auto& each : cases) {
             const Ran ran = Check(reader_, File(each.closing), File(each.estimate), each.received);
@@ -281,8 +311,11 @@ private slots:
              {"", "[]", "{\"received\":\"2026-13-01\"}", "{\"received\":20261127}",
               "{\"categories\":[{\"closing\":{\"section\":\"C\",\"index\":2},"
               "\"category\":\"some\"}]}",
-              "{\"pairings\":[{\"closing\":{\"section\":\"Q\",\"index\":0}}]}",
-              "{\"pairings\":[{\"closing\":{\"section\":\"B\",\"index\":-1}}]}",
+              "{\"pairings\":[{\"closing\":{\"section\":\"Q\",\"index\":0},\"estimate\":null}]}",
+              "{\"pairings\":[{\"closing\":{\"section\":\"AB\",\"index\":0},\"estimate\":null}]}",
+              "{\"pairings\":[{\"closing\":{\"section\":\"B\",\"index\":-1},\"estimate\":null}]}",
+              "{\"pairings\":[{\"closing\":{\"section\":\"B\",\"index\":1.5},\"estimate\":null}]}",
+              "{\"pairings\":[{\"closing\":{\"section\":\"B\"},\"estimate\":null}]}",
               "{\"pairings\":[{\"closing\":{\"section\":\"B\",\"index\":0},"
               "\"estimate\":{\"section\":\"C\"}}]}"})
             QVERIFY2(!ChoicesFromJson(damaged), damaged);
