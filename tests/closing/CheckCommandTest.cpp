@@ -187,6 +187,7 @@ private slots:
         QCOMPARE(check.value(QStringLiteral("cureOwed")).toDouble(), 1.0);
         QCOMPARE(check.value(QStringLiteral("cureGiven")).toDouble(), 0.25);
         QCOMPARE(check.value(QStringLiteral("cureStillOwed")).toDouble(), 0.75);
+        QCOMPARE(check.value(QStringLiteral("zeroToleranceExcess")).toDouble(), 1.0);
         const QJsonObject group = check.value(QStringLiteral("tenPercentGroup")).toObject();
         QCOMPARE(group.value(QStringLiteral("loanEstimate")).toDouble(), 500.0);
         QCOMPARE(group.value(QStringLiteral("closingDisclosure")).toDouble(), 515.0);
