@@ -425,6 +425,7 @@ inline constexpr FormOnlyLabel kFormOnlyLabels[] = {
     {"monthlyPrincipalInterest", "Monthly Principal & Interest",
      "Pago mensual de intereses y capital", "monthlyPrincipalInterest"},
     {"balloonPayment", "Balloon Payment", "Cuota extraordinaria", "balloonPayment"},
+    {"prepaymentPenalty", "Prepayment Penalty", "Multa por pago anticipado", "prepaymentPenalty"},
     {"cashToClose", "Estimated Cash to Close", "Dinero en efectivo estimado para el cierre",
      "cashToClose"},
     {"lender", "Lender", "Prestamista", "lender"},

@@ -13,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
@@ -1472,6 +1473,164 @@ TEST(SchemaTables, every_figure_has_the_column_its_step_brought_and_no_column_is
         EXPECT_TRUE(brought(field.schemaStep, field.column)) << field.key;
         EXPECT_TRUE(named.insert(QString::fromLatin1(field.column)).second) << field.column;
     }
+    const QRegularExpression added(QStringLiteral("ALTER TABLE offers ADD COLUMN (\\w+)"));
+    for (const QString& step : steps)
+        for (const auto& match : added.globalMatch(step))
+            EXPECT_TRUE(named.count(match.captured(1))) << match.captured(1).toStdString();
+}
+
+} // namespace
+} // namespace plumcrest::store
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+// State: a file at the step before the Loan Terms and kept checks came, one offer in it with a
+//   cost line, a setting.
+// Action: open it, keep a product, a penalty and a Closing Disclosure check with the offer, open
+//   it again.
+// Expected: every value of the old file kept; offers kept before know no product nor penalty and
+//   have no check; what is kept afterwards reads back whole; a check for an offer gone is
+//   refused, one deleted with its offer comes back with it.
+TEST_F(OfferStoreTest, a_file_before_the_loan_terms_upgrades_whole_and_keeps_checks) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    const std::vector<QString> steps = ShippedSchemaSteps();
+    const int previous = static_cast<int>(steps.size()) - 1;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("before-terms"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        QStringList statements;
+        for (int i = 0; i < previous; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = %1").arg(previous)
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, loan_type, price, loan_amount, term_months, note_rate, "
+                   "lender_credits, insurance_end, insurance_rate, property_tax_yearly, "
+                   "home_insurance_yearly, hoa_monthly, upfront_premium_financed, deposit, "
+                   "rate_lock_until, loan_purpose, points_option_points, points_option_rate) "
+                   "VALUES (11, 'Aspen Mortgage', '2026-11-21T09:30:00.000Z', 380000, 15, 30, "
+                   "6.625, 1200, 0, 0, 0, 0, 0, 0, 450, 0, 57000, 323000, 2068.24, 1650, 6.71, "
+                   "'fha', 380000, 323000, 360, 6.625, 240.75, 'fha', 0.55, 5100.5, 1620.25, 42, "
+                   "5586.25, 9500, '2026-12-19', 'refinance', 1.5, 6.25)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (11, 0, 'B', 'Appraisal Fee', 615, "
+                              "0)")
+            << QStringLiteral("INSERT INTO settings VALUES ('horizon_years', '8')");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("before-terms"));
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty()) << store.Notice().toStdString();
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    const LoanEstimate& kept = offers[0].estimate;
+    EXPECT_EQ(offers[0].name, QStringLiteral("Aspen Mortgage"));
+    EXPECT_EQ(kept.loanType, LoanType::Fha);
+    EXPECT_EQ(kept.loanAmount, 323000);
+    EXPECT_EQ(kept.noteRate, 6.625);
+    EXPECT_EQ(kept.lenderCredits, 240.75);
+    EXPECT_EQ(kept.insurancePercent, 0.55);
+    EXPECT_EQ(kept.propertyTaxYearly, 5100.5);
+    EXPECT_EQ(kept.homeInsuranceYearly, 1620.25);
+    EXPECT_EQ(kept.hoaMonthly, 42);
+    EXPECT_EQ(kept.upfrontPremiumFinanced, 5586.25);
+    EXPECT_EQ(kept.deposit, std::optional<double>(9500));
+    EXPECT_EQ(kept.purpose, LoanPurpose::Refinance);
+    EXPECT_TRUE(kept.rateLockUntil);
+    EXPECT_EQ(kept.pointsOptionPoints, std::optional<double>(1.5));
+    EXPECT_EQ(kept.pointsOptionRate, std::optional<double>(6.25));
+    ASSERT_EQ(kept.costs.size(), 1u);
+    EXPECT_EQ(kept.costs[0].label, "Appraisal Fee");
+    EXPECT_EQ(kept.costs[0].amount, 615);
+    EXPECT_EQ(store.Setting(QStringLiteral("horizon_years")), std::optional<QString>("8"));
+    EXPECT_TRUE(kept.product.empty());
+    EXPECT_FALSE(kept.prepaymentPenalty);
+    EXPECT_FALSE(offers[0].closingChecked);
+    EXPECT_FALSE(store.Check(11));
+
+    KeptOffer changed = offers[0];
+    changed.estimate.product = "5 Year Interest Only, 5/3 Adjustable Rate";
+    changed.estimate.prepaymentPenalty = false;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    KeptCheck check;
+    check.offerId = 11;
+    check.checkedAt = QDateTime(QDate(2026, 12, 1), QTime(15, 45, 30), QTimeZone::utc());
+    check.fileName = QStringLiteral("Declaración de cierre.pdf");
+    check.reading = R"({"lender":"Aspen Mortgage","loanAmount":323000})";
+    check.choices = R"({"mailed":true,"pairings":[]})";
+    ASSERT_TRUE(store.KeepCheck(check)) << store.Error().toStdString();
+    KeptCheck orphan = check;
+    orphan.offerId = 99;
+    EXPECT_FALSE(store.KeepCheck(orphan));
+
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].estimate, changed.estimate);
+    EXPECT_TRUE(offers[0].closingChecked);
+    const auto read = again.Check(11);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->checkedAt, check.checkedAt);
+    EXPECT_EQ(read->fileName, check.fileName);
+    EXPECT_EQ(read->reading, check.reading);
+    EXPECT_EQ(read->choices, check.choices);
+    // A later check of the same offer takes the place of the first.
+    check.choices = R"({"mailed":false})";
+    ASSERT_TRUE(again.KeepCheck(check));
+    EXPECT_EQ(again.Check(11)->choices, check.choices);
+    // Deleted and put back (Undo), the offer has its check again.
+    ASSERT_TRUE(again.Remove(11));
+    ASSERT_TRUE(again.Restore(offers[0]));
+    ASSERT_EQ(again.All().size(), 1u);
+    EXPECT_TRUE(again.All()[0].closingChecked);
+    EXPECT_EQ(again.Check(11)->choices, check.choices);
+}
+
+// Every figure of both tables names a column its own schema step brought, and every column a step
+// brought for the offers is a figure of one of them: a figure cannot reach the store without a
+// step, nor a step add a column nothing reads.
+TEST(SchemaTables, every_figure_has_the_column_its_step_brought_and_no_column_is_left_over) {
+    const std::vector<QString> steps = ShippedSchemaSteps();
+    const auto brought = [&](int step, std::string_view column) {
+        const QString text = steps.at(static_cast<std::size_t>(step - 1));
+        const QString name =
+            QString::fromLatin1(column.data(), static_cast<qsizetype>(column.size()));
+        return text.contains(QStringLiteral("ADD COLUMN %1 ").arg(name)) ||
+               text.contains(QStringLiteral("\"%1\" REAL").arg(name));
+    };
+    std::set<QString> named{QStringLiteral("id"), QStringLiteral("name"),
+                            QStringLiteral("kept_at")};
+    for (const LoanField& field : kLoanPageFields) {
+        EXPECT_TRUE(brought(1, field.key)) << field.key;
+        named.insert(QString::fromLatin1(field.key));
+    }
+    for (const EstimateField& field : kEstimateFields) {
+        ASSERT_GE(field.schemaStep, 1);
+        ASSERT_LE(field.schemaStep, static_cast<int>(steps.size()));
+        EXPECT_TRUE(brought(field.schemaStep, field.column)) << field.key;
+        EXPECT_TRUE(named.insert(QString::fromLatin1(field.column)).second) << field.column;
+    }
+    // The Loan Terms a Closing Disclosure is checked against are kept beside the figures, not
+    // among them: no field of the editor shows them.
+    named.insert(QStringLiteral("loan_product"));
+    named.insert(QStringLiteral("prepayment_penalty"));
     const QRegularExpression added(QStringLiteral("ALTER TABLE offers ADD COLUMN (\\w+)"));
     for (const QString& step : steps)
         for (const auto& match : added.globalMatch(step))
