@@ -578,10 +578,12 @@ void CompareWindow::FillChoiceList() {
     std::vector<qint64> sorted = chosen_;
     std::sort(sorted.begin(), sorted.end());
     for (const KeptOffer& offer : all_) {
+        const QString rate =
+            FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators());
+        // An offer whose Closing Disclosure was checked says so where every offer is listed.
         auto* item = new QListWidgetItem(
-            tr("%1 (%2 %)")
-                .arg(offer.name,
-                     FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators())),
+            offer.closingChecked ? tr("%1 (%2 %), Closing Disclosure checked").arg(offer.name, rate)
+                                 : tr("%1 (%2 %)").arg(offer.name, rate),
             choice_);
         item->setData(Qt::UserRole, offer.id);
         item->setToolTip(PlainToolTip(offer.name));
@@ -789,6 +791,8 @@ void CompareWindow::CreateActions() {
         NewAction(this, QT_TR_NOOP("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.checkClosing = NewAction(this, QT_TR_NOOP("Check &Closing Disclosure..."),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    actions_.reopenClosing = NewAction(this, QT_TR_NOOP("Closing Disclosure Chec&k"),
+                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     actions_.help = NewAction(this, QT_TR_NOOP("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.verdictHelp =
         NewAction(this, QT_TR_NOOP("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
@@ -827,6 +831,10 @@ void CompareWindow::CreateActions() {
             Guarded([this] { emit ImportRequested(); }));
     connect(actions_.checkClosing, &QAction::triggered, this,
             Guarded([this] { emit CheckClosingRequested(); }));
+    connect(actions_.reopenClosing, &QAction::triggered, this, Guarded([this] {
+                if (const auto offer = SelectedOffer(); offer && offer->closingChecked)
+                    emit ReopenClosingRequested(offer->id);
+            }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
     connect(actions_.verdictHelp, &QAction::triggered, this,
@@ -881,8 +889,8 @@ void CompareWindow::CreateMenus() {
 
     QMenu* offer = menuBar_->addMenu(QString());
     translations::Live(offer, [w = offer] { w->setTitle(tr("&Offer")); });
-    for (QAction* action : {actions_.use, actions_.edit, actions_.rename, actions_.remove,
-                            actions_.undo, actions_.redo})
+    for (QAction* action : {actions_.use, actions_.edit, actions_.reopenClosing, actions_.rename,
+                            actions_.remove, actions_.undo, actions_.redo})
         offer->addAction(action);
 
     QMenu* view = menuBar_->addMenu(QString());
@@ -1028,6 +1036,8 @@ void CompareWindow::UpdateControls() {
     for (QAction* action :
          {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.schedule})
         action->setEnabled(selected);
+    const auto offer = SelectedOffer();
+    actions_.reopenClosing->setEnabled(offer && offer->closingChecked);
     const auto what = [](const std::vector<Change>& changes) {
         if (changes.empty())
             return QString();
