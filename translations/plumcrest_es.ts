@@ -457,6 +457,14 @@
       <source>Rate with the credit</source>
       <translation>Tasa con el crédito</translation>
     </message>
+    <message>
+      <source>Interest only for the first (months):</source>
+      <translation>Interés solamente durante los primeros (meses):</translation>
+    </message>
+    <message>
+      <source>Months of interest-only payments</source>
+      <translation>Meses de pagos de interés solamente</translation>
+    </message>
   </context>
   <context>
     <name>HelpWindow</name>
@@ -2390,6 +2398,14 @@ Close without saving them?</source>
         <numerusform>Un nombre debe tener de 1 a %n caracteres; la oferta conserva su nombre.</numerusform>
       </translation>
     </message>
+    <message>
+      <source>%1 (%2 %), Closing Disclosure checked</source>
+      <translation>%1 (%2 %), Declaración de Cierre verificada</translation>
+    </message>
+    <message>
+      <source>Closing Disclosure Chec&amp;k</source>
+      <translation>&amp;Verificación de la Declaración de Cierre</translation>
+    </message>
   </context>
   <context>
     <name>plumcrest::compare::ComparisonExport</name>
@@ -2851,6 +2867,18 @@ Mes %2 (año %3), %4: %5</translation>
       <source>Offers it holds that were kept here already, left as they are: %1.</source>
       <translation>Ofertas del archivo que ya estaban conservadas aquí y se dejan como están: %1.</translation>
     </message>
+    <message>
+      <source>The check is shown but could not be kept with the offer. %1</source>
+      <translation>La verificación se muestra, pero no se pudo conservar con la oferta. %1</translation>
+    </message>
+    <message>
+      <source>Your change to the check could not be kept with the offer. %1</source>
+      <translation>Su cambio en la verificación no se pudo conservar con la oferta. %1</translation>
+    </message>
+    <message>
+      <source>No Closing Disclosure check can be opened for this offer: none is kept, or the kept one cannot be read. Check the Closing Disclosure again (File &gt; Check Closing Disclosure...).</source>
+      <translation>No se puede abrir ninguna verificación de la Declaración de Cierre para esta oferta: no hay ninguna conservada, o la conservada no se puede leer. Verifique de nuevo la Declaración de Cierre (Archivo &gt; Verificar Declaración de Cierre...).</translation>
+    </message>
   </context>
   <context>
     <name>plumcrest::offers::OfferEditor</name>
@@ -3085,6 +3113,10 @@ Mes %2 (año %3), %4: %5</translation>
       <source>Other</source>
       <translation>Otros</translation>
     </message>
+    <message>
+      <source>Must be fewer months than the term.</source>
+      <translation>Debe ser menos meses que el plazo.</translation>
+    </message>
   </context>
   <context>
     <name>plumcrest::offers::OffersFile</name>
@@ -3206,6 +3238,14 @@ Mes %2 (año %3), %4: %5</translation>
     <message>
       <source>Reading the Loan Estimate</source>
       <translation>Leyendo la Estimación de Préstamo</translation>
+    </message>
+    <message>
+      <source>Check Closing Disclosure</source>
+      <translation>Verificar Declaración de Cierre</translation>
+    </message>
+    <message>
+      <source>Reading the Closing Disclosure</source>
+      <translation>Leyendo la Declaración de Cierre</translation>
     </message>
   </context>
   <context>
