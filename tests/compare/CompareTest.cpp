@@ -32,6 +32,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 using namespace plumcrest;
@@ -100,6 +101,7 @@ private slots:
     void window_opens_within_the_screen_beside_the_calculator();
     void window_fields_take_effect_and_come_back_as_left();
     void window_places_every_control_on_its_page();
+    void offer_commands_follow_the_selection();
     void selected_column_is_readable_on_light_and_dark();
     void keep_dialog_needs_a_name_and_a_readable_apr_data();
     void keep_dialog_needs_a_name_and_a_readable_apr();
@@ -818,6 +820,37 @@ void CompareTest::window_places_every_control_on_its_page() {
     }
     // The offer the break-even is worked against is chosen in the break-even's own box.
     QVERIFY(window.BreakEvenList()->parentWidget()->isAncestorOf(window.ReferenceField()));
+}
+
+// State: Compare with three kept offers, the first column selected.  Action: every offer
+// unticked, then one ticked again.  Expected: the offer commands (Use in Calculator, Edit,
+// Rename, Delete, Schedule) are on while an offer is selected, off while none is compared.
+void CompareTest::offer_commands_follow_the_selection() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (KeptOffer offer : ThreeOffers()) {
+        offer.id = 0;
+        QVERIFY(store.Add(offer));
+    }
+    CompareWindow window(store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    const CompareWindow::Actions& a = window.Commands();
+    const std::vector<QAction*> commands{a.use, a.edit, a.rename, a.remove, a.schedule};
+    const auto enabled = [&commands] {
+        return std::count_if(commands.begin(), commands.end(),
+                             [](const QAction* action) { return action->isEnabled(); });
+    };
+    QCOMPARE(enabled(), 5);
+    for (int i = 0; i < window.ChoiceList()->count(); ++i)
+        window.ChoiceList()->item(i)->setCheckState(Qt::Unchecked);
+    QCOMPARE(window.Model()->columnCount(), 0);
+    QCOMPARE(enabled(), 0);
+    window.ChoiceList()->item(1)->setCheckState(Qt::Checked);
+    QCOMPARE(window.Model()->columnCount(), 1);
+    QCOMPARE(enabled(), 5);
 }
 
 // Expected: the selected offer's text on its highlight, as the table draws them, has a contrast
