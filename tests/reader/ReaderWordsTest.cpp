@@ -125,6 +125,27 @@ TEST(Sections, a_missing_line_leaves_only_its_figure_out) {
     EXPECT_EQ(reading->totalOtherCosts.value, 97);
 }
 
+// State: the form with its Adjustable Interest Rate table in page 2's right column: initial rate
+// 4.125 %, minimum and maximum 3.25 % and 11.875 %.
+// Expected: each rate in its own figure, the minimum as the minimum and the maximum as the
+// maximum, each where it stands.
+TEST(Sections, the_rate_table_gives_its_minimum_and_maximum_apart) {
+    std::vector<Page> pages = Form(true);
+    Page& costs = pages[1];
+    Say(costs, 316, 400, "Adjustable Interest Rate (AIR) Table", 10);
+    Say(costs, 320, 414, "Initial Interest Rate");
+    Say(costs, 500, 414, "4.125%");
+    Say(costs, 320, 426, "Minimum/Maximum Interest Rate");
+    Say(costs, 500, 426, "3.25%/11.875%");
+    const auto reading = ReadEstimate(pages);
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->rateTable.initialRate.value, 4.125);
+    EXPECT_EQ(reading->rateTable.minimumRate.value, 3.25);
+    EXPECT_EQ(reading->rateTable.maximumRate.value, 11.875);
+    EXPECT_EQ(reading->rateTable.minimumRate.where.page, 2);
+    EXPECT_EQ(reading->totalOtherCosts.value, 97);
+}
+
 // State: only the costs page.  Expected: not taken for the form.
 TEST(Form, one_page_of_it_is_not_the_form) {
     const std::vector<Page> pages = Form(true);
