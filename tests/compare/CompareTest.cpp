@@ -102,6 +102,7 @@ private slots:
     void window_fields_take_effect_and_come_back_as_left();
     void window_places_every_control_on_its_page();
     void offer_commands_follow_the_selection();
+    void years_kept_reach_the_longest_term_compared();
     void selected_column_is_readable_on_light_and_dark();
     void keep_dialog_needs_a_name_and_a_readable_apr_data();
     void keep_dialog_needs_a_name_and_a_readable_apr();
@@ -851,6 +852,32 @@ void CompareTest::offer_commands_follow_the_selection() {
     window.ChoiceList()->item(1)->setCheckState(Qt::Checked);
     QCOMPARE(window.Model()->columnCount(), 1);
     QCOMPARE(enabled(), 5);
+}
+
+// State: Compare with a 15-year and two 30-year offers.  Action: the two 30-year offers
+// unticked, then 20 years asked for.  Expected: the years kept reach 30 with all three, 15 once
+// only the 15-year offer is compared; 20 is held to 15, in the field and in the comparison.
+void CompareTest::years_kept_reach_the_longest_term_compared() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (KeptOffer offer : ThreeOffers()) {
+        offer.id = 0;
+        QVERIFY(store.Add(offer));
+    }
+    CompareWindow window(store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(window.HorizonField()->maximum(), 30);
+    for (int i = 0; i < window.ChoiceList()->count(); ++i)
+        if (!window.ChoiceList()->item(i)->text().startsWith(QLatin1String("Cedar Bank")))
+            window.ChoiceList()->item(i)->setCheckState(Qt::Unchecked);
+    QCOMPARE(ColumnNames(window), QStringList{QStringLiteral("Cedar Bank")});
+    QCOMPARE(window.HorizonField()->maximum(), 15);
+    window.HorizonField()->setValue(20);
+    QCOMPARE(window.HorizonField()->value(), 15);
+    QCOMPARE(window.Model()->HorizonYears(), 15);
 }
 
 // Expected: the selected offer's text on its highlight, as the table draws them, has a contrast
