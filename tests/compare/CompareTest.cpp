@@ -103,6 +103,7 @@ private slots:
     void window_places_every_control_on_its_page();
     void offer_commands_follow_the_selection();
     void years_kept_reach_the_longest_term_compared();
+    void a_points_option_without_its_rate_is_no_choice();
     void selected_column_is_readable_on_light_and_dark();
     void keep_dialog_needs_a_name_and_a_readable_apr_data();
     void keep_dialog_needs_a_name_and_a_readable_apr();
@@ -878,6 +879,20 @@ void CompareTest::years_kept_reach_the_longest_term_compared() {
     window.HorizonField()->setValue(20);
     QCOMPARE(window.HorizonField()->value(), 15);
     QCOMPARE(window.Model()->HorizonYears(), 15);
+}
+
+// State: three offers; Aspen Mortgage's gives the points of a second option (1.5) but not its
+// rate, as a half-typed offer would.  Expected: no points-or-credits choice is offered; once
+// the rate (6.25 %) is given too, Aspen's two options are weighed.
+void CompareTest::a_points_option_without_its_rate_is_no_choice() {
+    std::vector<KeptOffer> offers = ThreeOffers();
+    offers[2].estimate.pointsOptionPoints = 1.5;
+    CompareModel model(LocaleSeparators{U'.', U','});
+    model.SetOffers(offers);
+    QVERIFY(model.PointsGroups().empty());
+    offers[2].estimate.pointsOptionRate = 6.25;
+    model.SetOffers(offers);
+    QCOMPARE(model.PointsGroups().size(), 1u);
 }
 
 // Expected: the selected offer's text on its highlight, as the table draws them, has a contrast
