@@ -22,7 +22,8 @@ if(TARGET plumcrest-reader)
   install(TARGETS plumcrest-reader RUNTIME DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 endif()
 if(TARGET plumcrest_help)
-  install(FILES ${PLUMCREST_PROGRAM_DIR}/plumcrestcalc.chm DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
+  install(FILES ${PLUMCREST_PROGRAM_DIR}/plumcrestcalc.chm ${PLUMCREST_PROGRAM_DIR}/plumcrestcalc_es.chm
+    DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 endif()
 install(FILES ${PLUMCREST_PROGRAM_DIR}/License.txt DESTINATION ${PLUMCREST_INSTALL_PROGRAMDIR})
 
@@ -66,7 +67,7 @@ License: Expat
 install(FILES ${CMAKE_BINARY_DIR}/packaging/copyright
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plumcrest)
 set(_plumcrest_gzipped)
-foreach(_doc plumcrest.1 changelog)
+foreach(_doc plumcrest.1 plumcrest.es.1 changelog)
   set(_gz ${CMAKE_BINARY_DIR}/packaging/${_doc}.gz)
   add_custom_command(OUTPUT ${_gz}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
@@ -81,6 +82,9 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plumcrest)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/plumcrest.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The Spanish page where man finds it under a Spanish locale: man/es/man1, under the same name.
+install(FILES ${CMAKE_BINARY_DIR}/packaging/plumcrest.es.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/es/man1 RENAME plumcrest.1.gz)
 
 install(FILES ${PLUMCREST_PACKAGING_DIR}/${PLUMCREST_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

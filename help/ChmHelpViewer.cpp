@@ -89,7 +89,7 @@ HelpWindow& ChmHelpViewer::Prepare() {
     // Opened again after a failure too: the file may have been put in place since.
     if (!file_ || file_->Path() != path_) {
         window_->SetFile(nullptr);
-        file_ = ChmFile::Open(path_);
+        file_ = ChmFile::OpenBuilt(path_);
         window_->SetFile(file_.get());
     }
     return *window_;

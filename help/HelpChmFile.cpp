@@ -257,6 +257,14 @@ std::unique_ptr<ChmFile> ChmFile::Open(const QString& path, const HelpFileIdenti
     return file;
 }
 
+std::unique_ptr<ChmFile> ChmFile::OpenBuilt(const QString& path) {
+    // The size is checked before any byte is read, so the second try costs nothing unless the two
+    // files are the same size.
+    if (auto file = Open(path, BuiltHelpFileIdentity()))
+        return file;
+    return Open(path, BuiltSpanishHelpFileIdentity());
+}
+
 ChmFile::ChmFile(Key, chmFile* handle, QString path) : handle_(handle), path_(std::move(path)) {}
 
 ChmFile::~ChmFile() {

@@ -55,6 +55,9 @@ public:
     // when chmlib cannot find its directory or #SYSTEM object.
     static std::unique_ptr<ChmFile>
     Open(const QString& path, const HelpFileIdentity& expected = BuiltHelpFileIdentity());
+    // As Open, for a file that is either of the help files this build compiled (English or
+    // Spanish), whatever its name.
+    static std::unique_ptr<ChmFile> OpenBuilt(const QString& path);
     ~ChmFile();
     ChmFile(const ChmFile&) = delete;
     ChmFile& operator=(const ChmFile&) = delete;

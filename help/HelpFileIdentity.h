@@ -1,6 +1,6 @@
 #pragma once
-// The help file this build compiled, as its size and SHA-256 digest. chmlib trusts every byte it
-// reads, so no other file reaches it: a damaged help file could take the whole program down.
+// The help files this build compiled, each as its size and SHA-256 digest. chmlib trusts every byte
+// it reads, so no other file reaches it: a damaged help file could take the whole program down.
 
 #include <array>
 #include <cstdint>
@@ -14,5 +14,7 @@ struct HelpFileIdentity {
 
 // Recorded from the built plumcrestcalc.chm when the program is built.
 const HelpFileIdentity& BuiltHelpFileIdentity();
+// Recorded from the built plumcrestcalc_es.chm, the same help in Spanish.
+const HelpFileIdentity& BuiltSpanishHelpFileIdentity();
 
 } // namespace plumcrest::help

@@ -9,9 +9,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QFontMetrics>
 #include <QKeySequence>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStringDecoder>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -275,10 +278,33 @@ void HelpWindow::PlaceBeside(const QWidget& other) {
     at.setY(std::clamp(taken.top(), area.top(),
                        std::max(area.top(), area.bottom() + 1 - height - frame.height())));
     move(at);
-    if (splitter_ && contents_->isVisibleTo(this)) {
-        const int contents = width() < kContentsFit ? 0 : std::min(220, width() / 3);
-        splitter_->setSizes({contents, width() - contents});
+    FitContents();
+}
+
+void HelpWindow::FitContents() {
+    if (!splitter_ || !contents_->isVisibleTo(this))
+        return;
+    int contents = 0;
+    if (width() >= kContentsFit) {
+        // Each entry's text after its indent (the top level is indented too, for its branch
+        // mark), with the item's margins, the frame and room for the scroll bar.
+        const QFontMetrics metrics = contents_->fontMetrics();
+        const int margin =
+            2 *
+            (contents_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, contents_) + 1);
+        int widest = 0;
+        for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+            int depth = 1;
+            for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent())
+                ++depth;
+            widest = std::max(widest, depth * contents_->indentation() +
+                                          metrics.horizontalAdvance((*it)->text(0)) + margin);
+        }
+        const int entries = widest + 2 * contents_->frameWidth() +
+                            contents_->verticalScrollBar()->sizeHint().width();
+        contents = std::min(std::max(220, entries), width() * 2 / 5);
     }
+    splitter_->setSizes({contents, width() - contents});
 }
 
 void HelpWindow::SetFile(const ChmFile* file) {
@@ -312,6 +338,8 @@ void HelpWindow::FillContents(const ChmFile* file) {
         auto* item =
             depth == 0 ? new QTreeWidgetItem(contents_) : new QTreeWidgetItem(parents.back());
         item->setText(0, entry.name.isEmpty() ? entry.local : entry.name);
+        // In a narrow window the pane cuts long names; the pointer reads them whole.
+        item->setToolTip(0, item->text(0));
         if (!entry.local.isEmpty()) {
             QUrl url = TopicUrl(entry.local.section(QLatin1Char('#'), 0, 0));
             if (entry.local.contains(QLatin1Char('#')))
@@ -322,6 +350,7 @@ void HelpWindow::FillContents(const ChmFile* file) {
     }
     contents_->expandAll(); // a short list; every topic in sight
     contents_->setVisible(contents_->topLevelItemCount() > 0);
+    FitContents();
 }
 
 void HelpWindow::SelectContentsItem(const QUrl& url) {

@@ -71,6 +71,9 @@ public:
 
 private:
     void FillContents(const ChmFile* file);
+    // The contents as wide as their longest entry, within two fifths of the window, so that the
+    // longer Spanish names are not cut short; none in a narrow window.
+    void FitContents();
     void OpenContentsItem(QTreeWidgetItem* item);
     void SelectContentsItem(const QUrl& url);
 

@@ -36,8 +36,9 @@ done <"$tmp/description"
 
 dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./||' >"$tmp/contents"
 for path in usr/lib/plumcrest/plumcrest usr/lib/plumcrest/plumcrest-reader \
-    usr/lib/plumcrest/plumcrestcalc.chm \
+    usr/lib/plumcrest/plumcrestcalc.chm usr/lib/plumcrest/plumcrestcalc_es.chm \
     usr/lib/plumcrest/License.txt usr/bin/plumcrest usr/share/man/man1/plumcrest.1.gz \
+    usr/share/man/es/man1/plumcrest.1.gz \
     usr/share/doc/plumcrest/copyright usr/share/doc/plumcrest/changelog.gz \
     usr/share/applications/example.quillmore.Plumcrest.desktop \
     usr/share/metainfo/example.quillmore.Plumcrest.metainfo.xml \
