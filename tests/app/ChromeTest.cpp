@@ -254,6 +254,14 @@ void ChromeTest::menus_carry_their_captions() {
     for (QAction* a : w.mnuPop->actions())
         pop << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(pop, (QStringList{"&Help", "&Disclaimer...", "&About...", "-", "E&xit"}));
+    // Quillmore on the Web as it opens: its hidden item left out, its separators in place.
+    QStringList web;
+    for (QAction* a : w.menuBar()->findChild<QMenu*>(QStringLiteral("mnuInternetWeb"))->actions())
+        if (a->isVisible())
+            web << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(web, (QStringList{"&Plumcrest Information ...", "-",
+                               "quillmore.example - &Home Page ...", "&Suggestion Box ...", "-",
+                               "&Calculator Corner ...", "Home Buyer's &Notebook ..."}));
     QCOMPARE(w.mnuQOHome->text(), QStringLiteral("quillmore.example - &Home Page ..."));
     QCOMPARE(w.Contents1->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(!w.mnuQOHome->icon().isNull());
