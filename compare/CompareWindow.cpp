@@ -891,7 +891,8 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
     model_->SetHorizonYears(horizon_->value());
     table_->resizeColumnsToContents();
     // Bounded, so one long name or text wraps in its own column and the others stay in view;
-    // a name the header's lines cannot hold at that width widens its column a little further.
+    // a name the header's three lines cannot hold at that width widens its column a little
+    // further (a short table gives it fewer lines, and an ellipsis, whatever the width).
     const int character = table_->fontMetrics().averageCharWidth();
     const int widest = character * 26;
     const int widestForName = character * 36;
@@ -899,7 +900,7 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
     for (int i = 0; i < model_->columnCount(); ++i) {
         if (table_->columnWidth(i) > widest)
             table_->setColumnWidth(i, widest);
-        while (!header->ShowsWhole(i) && table_->columnWidth(i) < widestForName)
+        while (!header->FitsWhole(i) && table_->columnWidth(i) < widestForName)
             table_->setColumnWidth(i, std::min(widestForName, table_->columnWidth(i) + character));
     }
     table_->resizeRowsToContents();

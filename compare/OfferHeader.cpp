@@ -57,16 +57,16 @@ int OfferHeader::TextWidth(int logicalIndex) const {
 }
 
 QStringList OfferHeader::ShownLines(int logicalIndex) const {
-    return Lines(logicalIndex, nullptr);
+    return Lines(logicalIndex, MostLines(), nullptr);
 }
 
-bool OfferHeader::ShowsWhole(int logicalIndex) const {
+bool OfferHeader::FitsWhole(int logicalIndex) const {
     bool whole = true;
-    Lines(logicalIndex, &whole);
+    Lines(logicalIndex, kMostLines, &whole);
     return whole;
 }
 
-QStringList OfferHeader::Lines(int logicalIndex, bool* whole) const {
+QStringList OfferHeader::Lines(int logicalIndex, int most, bool* whole) const {
     const QString text =
         model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString()
                 : QString();
@@ -77,7 +77,6 @@ QStringList OfferHeader::Lines(int logicalIndex, bool* whole) const {
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
     QStringList lines;
-    const int most = MostLines();
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);

@@ -21,8 +21,8 @@ public:
 
     // The lines the section's name is drawn in at its present width.
     QStringList ShownLines(int logicalIndex) const;
-    // Whether those lines hold the whole name.
-    bool ShowsWhole(int logicalIndex) const;
+    // Whether kMostLines lines at the section's present width would hold the whole name.
+    bool FitsWhole(int logicalIndex) const;
     // The lines a name may take: kMostLines, fewer in a short table.
     int MostLines() const;
 
@@ -33,7 +33,7 @@ protected:
 
 private:
     int TextWidth(int logicalIndex) const;
-    QStringList Lines(int logicalIndex, bool* whole) const;
+    QStringList Lines(int logicalIndex, int most, bool* whole) const;
 
     int shownMost_ = kMostLines;
 };
