@@ -236,6 +236,9 @@ TEST(OfferOfReading, interest_only_from_the_payment_table_else_the_product) {
     r.interestOnly = true;
     r.product.value = "7 Year Interest Only, 7/1 Adjustable Rate";
     EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 84);
+    // The Spanish form names its years the same way.
+    r.product.value = "Por 5 a\u00f1os pago de intereses solamente, 5/1 tasa ajustable";
+    EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 60);
     r.paymentTable.interestOnlyPayments.value = 60;
     EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 60);
     r.paymentTable.interestOnlyPayments.value = 0;
