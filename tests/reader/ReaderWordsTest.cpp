@@ -245,6 +245,21 @@ TEST(OfferOfReading, interest_only_from_the_payment_table_else_the_product) {
     EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 0);
 }
 
+// State: a 248,000.00 loan whose first years' payment carries 82.00 of mortgage insurance a
+// month, no five-year total to refine it.  Expected: the insurance kept as its yearly share of
+// the loan: 82 x 12 / 248,000 = 0.39677 %.
+TEST(OfferOfReading, takes_the_insurance_rate_from_the_first_years_payment) {
+    EstimateReading r = LoanRead(248000, 6.625, 30);
+    ProjectedColumn first;
+    first.years = "1-8";
+    first.principalInterest = {1587.97, {1, 30}};
+    first.mortgageInsurance = {82.0, {1, 31}};
+    first.escrow = {425.0, {1, 32}};
+    first.total = {2094.97, {1, 33}};
+    r.projectedPayments = {first};
+    EXPECT_NEAR(EstimateOfReading(r).insurancePercent, 82.0 * 12 / 248000 * 100, 1e-9);
+}
+
 // The form names its index (MTA + 4 %) but not its value; the TIP is worked out on it. The
 // H-24(C) loan: 211,000.00 at 4 %, 60 payments of interest only, 352.00 of prepaid interest. At
 // an index of 0.16 (4.16 % after the fifth year) the TIP is 81.18 %, as printed; at 0 it would be
