@@ -230,6 +230,32 @@ TEST(OfferOfReading, keeps_the_cash_to_close_table_and_its_sign) {
     EXPECT_EQ(bought.disclosedCashToClose, std::optional<double>(14147));
 }
 
+// State: a purchase's Calculating Cash to Close table: 8,682.00 of closing costs, 500.00 of
+// them financed, 18,000.00 down, a 10,000.00 deposit, no funds for the borrower, 2,500.00 of
+// seller credits, -1,035.04 of adjustments, so 12,646.96 to close.  Expected: the check agrees
+// with 12,646.96 printed and tells a table printing a dollar more.
+TEST(CheckReading, the_cash_to_close_adds_up_to_the_cent) {
+    EstimateReading r = LoanRead(162000, 3.875, 30);
+    CashToCloseTable& table = r.cashTable;
+    table.totalClosingCosts.value = 8682;
+    table.closingCostsFinanced.value = -500;
+    table.downPaymentFunds.value = 18000;
+    table.deposit.value = -10000;
+    table.fundsForBorrower.value = 0;
+    table.sellerCredits.value = -2500;
+    table.adjustmentsCredits.value = -1035.04;
+    const auto cashCheck = [&r] {
+        for (const Check& check : CheckReading(r))
+            if (check.name == "cashToClose")
+                return std::optional<bool>(check.ok);
+        return std::optional<bool>();
+    };
+    table.cashToClose.value = 12646.96;
+    EXPECT_EQ(cashCheck(), std::optional<bool>(true));
+    table.cashToClose.value = 12647.96;
+    EXPECT_EQ(cashCheck(), std::optional<bool>(false));
+}
+
 // The interest-only payments of the Adjustable Payment table, else the years the product names.
 TEST(OfferOfReading, interest_only_from_the_payment_table_else_the_product) {
     EstimateReading r = LoanRead(211000, 4, 30);
