@@ -30,7 +30,81 @@ QJsonValue Place(const std::optional<LinePlace>& place) {
                        {QStringLiteral("index"), place->index}};
 }
 
+std::optional<LinePlace> PlaceOf(const QJsonValue& value) {
+    const QJsonObject object = value.toObject();
+    const QString section = object.value(QStringLiteral("section")).toString();
+    const QJsonValue index = object.value(QStringLiteral("index"));
+    if (section.size() != 1 || !QStringLiteral("ABCDEFGHJ").contains(section) || !index.isDouble())
+        return std::nullopt;
+    const double at = index.toDouble();
+    if (at < 0 || at > 100000 || at != static_cast<int>(at))
+        return std::nullopt;
+    return LinePlace{section.toStdString(), static_cast<int>(at)};
+}
+
 } // namespace
+
+QByteArray ChoicesToJson(const CheckChoices& choices) {
+    QJsonArray pairings;
+    for (const CheckChoices::Pairing& pairing : choices.pairings)
+        pairings.append(QJsonObject{{QStringLiteral("closing"), Place(pairing.closing)},
+                                    {QStringLiteral("estimate"), Place(pairing.estimate)}});
+    QJsonArray categories;
+    for (const CheckChoices::Category& category : choices.categories)
+        categories.append(QJsonObject{
+            {QStringLiteral("closing"), Place(category.closing)},
+            {QStringLiteral("category"), QLatin1String(ToleranceKey(category.category))}});
+    QJsonObject object{{QStringLiteral("pairings"), pairings},
+                       {QStringLiteral("categories"), categories},
+                       {QStringLiteral("received"), Value(choices.received)},
+                       {QStringLiteral("mailed"), choices.mailed}};
+    if (choices.estimatePrepaymentPenalty)
+        object.insert(QStringLiteral("estimatePrepaymentPenalty"),
+                      *choices.estimatePrepaymentPenalty);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+std::optional<CheckChoices> ChoicesFromJson(const QByteArray& json) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    CheckChoices choices;
+    for (const QJsonValue& value : object.value(QStringLiteral("pairings")).toArray()) {
+        const QJsonObject pairing = value.toObject();
+        const auto closing = PlaceOf(pairing.value(QStringLiteral("closing")));
+        if (!closing)
+            return std::nullopt;
+        const QJsonValue estimate = pairing.value(QStringLiteral("estimate"));
+        const auto place = PlaceOf(estimate);
+        if (!estimate.isNull() && !place)
+            return std::nullopt;
+        choices.pairings.push_back({*closing, place});
+    }
+    for (const QJsonValue& value : object.value(QStringLiteral("categories")).toArray()) {
+        const QJsonObject category = value.toObject();
+        const auto closing = PlaceOf(category.value(QStringLiteral("closing")));
+        const auto tolerance =
+            ToleranceFromKey(category.value(QStringLiteral("category")).toString().toStdString());
+        if (!closing || !tolerance)
+            return std::nullopt;
+        choices.categories.push_back({*closing, *tolerance});
+    }
+    const QJsonValue received = object.value(QStringLiteral("received"));
+    if (received.isString()) {
+        choices.received = ParseIsoDay(received.toString().toStdString());
+        if (!choices.received)
+            return std::nullopt;
+    } else if (!received.isNull() && !received.isUndefined()) {
+        return std::nullopt;
+    }
+    choices.mailed = object.value(QStringLiteral("mailed")).toBool();
+    const QJsonValue penalty = object.value(QStringLiteral("estimatePrepaymentPenalty"));
+    if (penalty.isBool())
+        choices.estimatePrepaymentPenalty = penalty.toBool();
+    return choices;
+}
 
 QByteArray CheckToJson(const ClosingCheck& check) {
     QJsonObject object;

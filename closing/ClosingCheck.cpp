@@ -17,6 +17,83 @@ std::string Lowered(std::string_view text) {
     return reader::Folded(text);
 }
 
+// Spanish letters with their accents, as the product's words compare.
+std::string Unaccented(std::string text) {
+    constexpr std::pair<std::string_view, char> kLetters[] = {
+        {"\u00e1", 'a'}, {"\u00e9", 'e'}, {"\u00ed", 'i'}, {"\u00f3", 'o'}, {"\u00fa", 'u'},
+        {"\u00f1", 'n'}, {"\u00fc", 'u'}, {"\u00c1", 'a'}, {"\u00c9", 'e'}, {"\u00cd", 'i'},
+        {"\u00d3", 'o'}, {"\u00da", 'u'}, {"\u00d1", 'n'}};
+    for (const auto& [accented, plain] : kLetters)
+        for (std::size_t at = text.find(accented); at != std::string::npos;
+             at = text.find(accented, at))
+            text.replace(at, accented.size(), 1, plain);
+    return text;
+}
+
+// The Spanish forms' (H-28) labels of the closing costs, as their English forms (H-24, H-25)
+// print the same line: a line of one language pairs with its line of the other by meaning. Each
+// Spanish wording is looked for in the label folded to lower case without accents, the longest
+// first, so a fill-in ("($17.44 por d\u00eda...)") or a line number does not stand in the way.
+struct Translation {
+    std::string_view es;
+    std::string_view en;
+};
+constexpr Translation kSpanishLabels[] = {
+    {"titulo - poliza del titulo de propiedad del propietario", "Title - Owner's Title Policy"},
+    {"titulo - poliza del titulo de propiedad del prestamista", "Title - Lender's Title Policy"},
+    {"titulo - garantia provisional de seguro del titulo", "Title - Insurance Binder"},
+    {"titulo - honorarios del agente a cargo de la operacion", "Title - Settlement Agent Fee"},
+    {"titulo - estudio de titulos de propiedad", "Title - Title Search"},
+    {"titulo - poliza del prestamista", "Title - Lender's Title Policy"},
+    {"titulo - tarifa de envio", "Title - Courier Fee"},
+    {"cargo por determinacion de zonas de inundacion", "Flood Determination Fee"},
+    {"cargo por control de zonas de inundacion", "Flood Monitoring Fee"},
+    {"investigacion sobre situacion tributaria", "Tax Status Research Fee"},
+    {"cargo por fiscalizacion tributaria", "Tax Monitoring Fee"},
+    {"costos de registro y otros impuestos", "Recording Fees and Other Taxes"},
+    {"impuestos por transferencia de titulo", "Transfer Taxes"},
+    {"impuesto a las transferencias", "Transfer Tax"},
+    {"honorarios del abogado del prestamista", "Lender's Attorney Fee"},
+    {"cargo por la solicitud del prestamo", "Application Fee"},
+    {"cargo por el estudio del credito", "Underwriting Fee"},
+    {"cargo por valoracion de la vivienda", "Appraisal Fee"},
+    {"cargo por valoracion de vivienda", "Appraisal Fee"},
+    {"cargo por informe de credito", "Credit Report Fee"},
+    {"cargo por inspeccion de plagas", "Pest Inspection Fee"},
+    {"cargo por peritaje", "Survey Fee"},
+    {"cargo por tramitacion", "Origination Fee"},
+    {"cargo por procesamiento", "Processing Fee"},
+    {"del monto del prestamo", "of Loan Amount (Points)"},
+    {"prima del seguro de la vivienda", "Homeowner's Insurance Premium"},
+    {"prima del seguro de hipoteca", "Mortgage Insurance Premium"},
+    {"pago anticipado de intereses", "Prepaid Interest"},
+    {"impuestos sobre la propiedad", "Property Taxes"},
+    {"seguro de la vivienda", "Homeowner's Insurance"},
+    {"seguro de hipoteca", "Mortgage Insurance"},
+    {"ajuste acumulado", "Aggregate Adjustment"},
+    {"aporte de capital de la hoa", "HOA Capital Contribution"},
+    {"tarifa de procesamiento de hoa", "HOA Processing Fee"},
+    {"comision de bienes raices", "Real Estate Commission"},
+    {"tarifa de garantia de la vivienda", "Home Warranty Fee"},
+    {"tarifa de inspeccion de la vivienda", "Home Inspection Fee"},
+};
+
+// The label as the English form prints it: a Spanish form's label translated, any other as it
+// is.
+std::string InEnglish(std::string_view label) {
+    std::string folded;
+    for (char c : Unaccented(Lowered(label)))
+        if (c != ' ' || (!folded.empty() && folded.back() != ' '))
+            folded += c;
+    // Lowered has folded every dash to "-"; the longest wording found wins.
+    const Translation* best = nullptr;
+    for (const Translation& translation : kSpanishLabels)
+        if (folded.find(translation.es) != std::string::npos &&
+            (!best || translation.es.size() > best->es.size()))
+            best = &translation;
+    return best ? std::string(best->en) : std::string(label);
+}
+
 bool Contains(std::string_view label, std::initializer_list<std::string_view> words) {
     const std::string folded = Lowered(label);
     return std::any_of(words.begin(), words.end(), [&](std::string_view word) {
@@ -154,22 +231,70 @@ Category CategoryOf(const std::string& closingSection, const std::string& estima
             true};
 }
 
-// The product as named in either language, for comparing.
+// The product as named in either language, for comparing: its features (12 CFR
+// 1026.37(a)(10): fixed, adjustable or step rate; interest only, negative amortization, step,
+// seasonal or balloon payments) and the periods and adjustments named with them ("5", "5/3"), in
+// any order. "5 Year Interest Only, 5/3 Adjustable Rate" and "Por 5 años pago de intereses
+// solamente, 5/3 tasa ajustable" are one product.
 std::string ProductKey(const std::optional<std::string>& product) {
     if (!product)
         return {};
-    std::string key;
-    for (char c : Lowered(*product))
-        if (c != ' ' && c != '-' && c != ',')
-            key += c;
-    struct Same {
-        std::string_view es;
-        std::string_view en;
+    const std::string folded = Unaccented(Lowered(*product));
+    struct Feature {
+        std::string_view words;
+        std::string_view key;
     };
-    constexpr Same kSame[] = {{"tasafija", "fixedrate"}, {"tasaajustable", "adjustablerate"}};
-    for (const Same& same : kSame)
-        if (key == same.es)
-            key = same.en;
+    constexpr Feature kFeatures[] = {
+        {"interest only", "interestOnly"},
+        {"intereses solamente", "interestOnly"},
+        {"interes solamente", "interestOnly"},
+        {"negative amortization", "negativeAmortization"},
+        {"amortizacion negativa", "negativeAmortization"},
+        {"step payment", "stepPayment"},
+        {"pago escalonado", "stepPayment"},
+        {"pagos escalonados", "stepPayment"},
+        {"seasonal payment", "seasonalPayment"},
+        {"pago estacional", "seasonalPayment"},
+        {"pagos estacionales", "seasonalPayment"},
+        {"balloon payment", "balloonPayment"},
+        {"cuota extraordinaria", "balloonPayment"},
+        {"adjustable rate", "adjustableRate"},
+        {"tasa ajustable", "adjustableRate"},
+        {"fixed rate", "fixedRate"},
+        {"tasa fija", "fixedRate"},
+        {"step rate", "stepRate"},
+        {"tasa escalonada", "stepRate"},
+    };
+    std::multiset<std::string> parts;
+    for (const Feature& feature : kFeatures)
+        for (std::size_t at = folded.find(feature.words); at != std::string::npos;
+             at = folded.find(feature.words, at + 1))
+            parts.insert(std::string(feature.key));
+    std::string number;
+    const auto flush = [&] {
+        if (!number.empty() && number.front() != '/')
+            parts.insert(number);
+        number.clear();
+    };
+    for (char c : folded) {
+        if ((c >= '0' && c <= '9') || (c == '/' && !number.empty()))
+            number += c;
+        else
+            flush();
+    }
+    flush();
+    // A name of none of these words is compared as written.
+    if (std::none_of(parts.begin(), parts.end(),
+                     [](const std::string& part) { return part.front() > '9'; })) {
+        std::string key;
+        for (char c : folded)
+            if (c != ' ' && c != '-' && c != ',')
+                key += c;
+        return key;
+    }
+    std::string key;
+    for (const std::string& part : parts)
+        key += part + ' ';
     return key;
 }
 
@@ -228,7 +353,9 @@ const char* WaitReasonKey(WaitReason reason) {
     return "prepaymentPenaltyAdded";
 }
 
-double LabelLikeness(std::string_view a, std::string_view b) {
+double LabelLikeness(std::string_view givenA, std::string_view givenB) {
+    const std::string a = InEnglish(givenA);
+    const std::string b = InEnglish(givenB);
     const std::set<std::string> left = Tokens(a);
     const std::set<std::string> right = Tokens(b);
     if (left.empty() && right.empty())
@@ -286,7 +413,7 @@ std::vector<LinePair> PairLines(const reader::EstimateReading& estimate,
         }
         pair.chosenByBuyer = chosen;
         pair.moved = e && c && e->place.section != c->place.section;
-        pair.renamed = e && c && Lowered(e->label) != Lowered(c->label);
+        pair.renamed = e && c && Lowered(InEnglish(e->label)) != Lowered(InEnglish(c->label));
         pairs.push_back(std::move(pair));
     };
     const auto find = [](std::vector<Entry>& entries, const LinePlace& place) -> Entry* {
@@ -476,8 +603,11 @@ ClosingCheck CheckClosingDisclosure(const reader::EstimateReading& estimate,
     const std::string after = ProductKey(closing.product.value);
     if (!before.empty() && !after.empty() && before != after)
         check.waitReasons.push_back(WaitReason::ProductChanged);
-    if (choices.estimatePrepaymentPenalty && !*choices.estimatePrepaymentPenalty &&
-        closing.prepaymentPenalty.value.value_or(false))
+    // The Loan Estimate's own Loan Terms say whether it had a penalty; else the buyer may.
+    const std::optional<bool> penaltyBefore = estimate.prepaymentPenalty.value
+                                                  ? estimate.prepaymentPenalty.value
+                                                  : choices.estimatePrepaymentPenalty;
+    if (penaltyBefore && !*penaltyBefore && closing.prepaymentPenalty.value.value_or(false))
         check.waitReasons.push_back(WaitReason::PrepaymentPenaltyAdded);
     check.newWaitingPeriod = !check.waitReasons.empty();
 

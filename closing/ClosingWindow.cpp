@@ -1,6 +1,8 @@
 #include "ClosingWindow.h"
 
 #include "Guarded.h"
+#include "HelpContexts.h"
+#include "Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -54,6 +57,9 @@ reader::EstimateReading EstimateReadingOfOffer(const LoanEstimate& estimate) {
     if (estimate.months > 0)
         reading.loanTermYears.value = estimate.months / 12;
     reading.apr.value = estimate.disclosedApr;
+    if (!estimate.product.empty())
+        reading.product.value = estimate.product;
+    reading.prepaymentPenalty.value = estimate.prepaymentPenalty;
     reading.lenderCredits.value = -estimate.lenderCredits;
     for (const CostItem& item : estimate.costs)
         reading.Section(item.section).lines.push_back({item.label, item.amount, {}});
@@ -107,7 +113,13 @@ ClosingWindow::ClosingWindow(reader::EstimateReading estimate, reader::ClosingRe
     QPushButton* save =
         buttons->addButton(tr("&Save Questions as PDF..."), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    buttons->addButton(QDialogButtonBox::Help);
     layout->addWidget(buttons);
+    const auto help = [] { platform::TheHelp().ShowContext(help::kClosingCheckContext); };
+    connect(buttons, &QDialogButtonBox::helpRequested, this, platform::Guarded(help));
+    // F1 as in every other window: the calculator's own key does not reach this one.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, platform::Guarded(help));
     connect(print, &QPushButton::clicked, this, platform::Guarded([this] { Print(); }));
     connect(save, &QPushButton::clicked, this, platform::Guarded([this] { SaveAs(); }));
     connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -512,10 +512,12 @@ void CompareWindow::FillChoiceList() {
     std::vector<qint64> sorted = chosen_;
     std::sort(sorted.begin(), sorted.end());
     for (const KeptOffer& offer : all_) {
+        const QString rate =
+            FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators());
+        // An offer whose Closing Disclosure was checked says so where every offer is listed.
         auto* item = new QListWidgetItem(
-            tr("%1 (%2 %)")
-                .arg(offer.name,
-                     FigureText(offer.estimate.noteRate, MaskKind::Rate, TheLocaleSeparators())),
+            offer.closingChecked ? tr("%1 (%2 %), Closing Disclosure checked").arg(offer.name, rate)
+                                 : tr("%1 (%2 %)").arg(offer.name, rate),
             choice_);
         item->setData(Qt::UserRole, offer.id);
         item->setToolTip(PlainToolTip(offer.name));
@@ -719,6 +721,8 @@ void CompareWindow::CreateActions() {
         NewAction(this, tr("Import &Loan Estimate..."), QKeySequence(Qt::CTRL | Qt::Key_I));
     actions_.checkClosing = NewAction(this, tr("Check &Closing Disclosure..."),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    actions_.reopenClosing = NewAction(this, tr("Closing Disclosure Chec&k"),
+                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     actions_.help = NewAction(this, tr("&Comparing Offers"), QKeySequence::HelpContents);
     actions_.verdictHelp =
         NewAction(this, tr("&Which Offer Is Best"), QKeySequence(Qt::CTRL | Qt::Key_F1));
@@ -756,6 +760,10 @@ void CompareWindow::CreateActions() {
             Guarded([this] { emit ImportRequested(); }));
     connect(actions_.checkClosing, &QAction::triggered, this,
             Guarded([this] { emit CheckClosingRequested(); }));
+    connect(actions_.reopenClosing, &QAction::triggered, this, Guarded([this] {
+                if (const auto offer = SelectedOffer(); offer && offer->closingChecked)
+                    emit ReopenClosingRequested(offer->id);
+            }));
     connect(actions_.help, &QAction::triggered, this,
             Guarded([] { platform::TheHelp().ShowContext(help::kCompareOffersContext); }));
     connect(actions_.verdictHelp, &QAction::triggered, this,
@@ -808,8 +816,8 @@ void CompareWindow::CreateMenus() {
     file->addAction(actions_.close);
 
     QMenu* offer = menuBar_->addMenu(tr("&Offer"));
-    for (QAction* action : {actions_.use, actions_.edit, actions_.rename, actions_.remove,
-                            actions_.undo, actions_.redo})
+    for (QAction* action : {actions_.use, actions_.edit, actions_.reopenClosing, actions_.rename,
+                            actions_.remove, actions_.undo, actions_.redo})
         offer->addAction(action);
 
     QMenu* view = menuBar_->addMenu(tr("&View"));
@@ -959,6 +967,8 @@ void CompareWindow::UpdateControls() {
     for (QAction* action :
          {actions_.use, actions_.edit, actions_.rename, actions_.remove, actions_.schedule})
         action->setEnabled(selected);
+    const auto offer = SelectedOffer();
+    actions_.reopenClosing->setEnabled(offer && offer->closingChecked);
     const auto what = [](const std::vector<Change>& changes) {
         if (changes.empty())
             return QString();

@@ -72,6 +72,7 @@ public:
         QAction* schedule = nullptr;
         QAction* importEstimate = nullptr;
         QAction* checkClosing = nullptr;
+        QAction* reopenClosing = nullptr; // the selected offer's kept Closing Disclosure check
         QAction* help = nullptr;
         QAction* verdictHelp = nullptr;
         QAction* pointsHelp = nullptr;
@@ -172,6 +173,8 @@ signals:
     void ImportRequested();
     // File > Check Closing Disclosure...: the desk reads the form and opens the check.
     void CheckClosingRequested();
+    // Offer > Closing Disclosure Check: the check kept with the selected offer, opened again.
+    void ReopenClosingRequested(qint64 id);
     // The user asked to save offers to a file, or to open such a file.
     void SaveOffersRequested();
     void OpenOffersRequested();

@@ -18,5 +18,6 @@ inline constexpr int kImportContext = IDH_IMPORT;
 inline constexpr int kVerdictContext = IDH_VERDICT;
 inline constexpr int kPointsCreditsContext = IDH_POINTS_CREDITS;
 inline constexpr int kRefinanceContext = IDH_REFINANCE;
+inline constexpr int kClosingCheckContext = IDH_CLOSING_CHECK;
 
 } // namespace plumcrest::help

@@ -27,8 +27,13 @@ std::optional<double> FigureValue(const EstimateField& field, const LoanEstimate
         return estimate.*at.number;
     if (at.optional)
         return estimate.*at.optional;
-    if (at.months)
-        return estimate.*at.months;
+    if (at.months) {
+        // An optional count of months is not given at 0 (no interest-only payments).
+        const std::int32_t months = estimate.*at.months;
+        if (field.optional && months == 0)
+            return std::nullopt;
+        return months;
+    }
     if (at.loanType)
         return static_cast<double>(estimate.*at.loanType);
     if (at.insuranceEnd)
@@ -59,6 +64,10 @@ void SetFigureValue(const EstimateField& field, LoanEstimate& estimate,
         estimate.*at.date =
             value ? std::optional(std::chrono::sys_days(std::chrono::days(std::llround(*value))))
                   : std::nullopt;
+        return;
+    }
+    if (at.months && field.optional && !value) {
+        estimate.*at.months = 0;
         return;
     }
     if (!value)

@@ -212,6 +212,13 @@ inline constexpr auto kEstimateFields = std::to_array<EstimateField>({
                    false, false, PLUMCREST_CAPTION("Note &rate (%):"),
                    PLUMCREST_CAPTION("Note rate"), "Interest Rate", "Tasa de interés",
                    "interestRate", "note_rate", 3),
+    // The Adjustable Payment table's "Interest Only Payments?": the first payments pay interest
+    // alone. Not given: none, as for a loan without that table.
+    detail::Figure("interestOnlyMonths", FigureKind::Months, FieldGroup::Loan,
+                   At(&LoanEstimate::interestOnlyMonths), false, true,
+                   PLUMCREST_CAPTION("Interest only for the first (months):"),
+                   PLUMCREST_CAPTION("Months of interest-only payments"), "Interest Only Payments?",
+                   "¿Pago de interés solamente?", "", "interest_only_months", 8),
     detail::Figure("insuranceEnd", FigureKind::Choice, FieldGroup::Monthly,
                    At(&LoanEstimate::insuranceEnd), false, false,
                    PLUMCREST_CAPTION("Mortgage insurance &ends:"),
@@ -418,6 +425,7 @@ inline constexpr FormOnlyLabel kFormOnlyLabels[] = {
     {"monthlyPrincipalInterest", "Monthly Principal & Interest",
      "Pago mensual de intereses y capital", "monthlyPrincipalInterest"},
     {"balloonPayment", "Balloon Payment", "Cuota extraordinaria", "balloonPayment"},
+    {"prepaymentPenalty", "Prepayment Penalty", "Multa por pago anticipado", "prepaymentPenalty"},
     {"cashToClose", "Estimated Cash to Close", "Dinero en efectivo estimado para el cierre",
      "cashToClose"},
     {"lender", "Lender", "Prestamista", "lender"},

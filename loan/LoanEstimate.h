@@ -107,6 +107,12 @@ struct LoanEstimate {
     // The first payments that pay interest only (the Adjustable Payment table's "Interest Only
     // Payments?"); 0 for none.
     std::int32_t interestOnlyMonths = 0;
+    // The product as the Loan Terms name it ("Fixed Rate", "5 Year Interest Only, 5/3
+    // Adjustable Rate"; UTF-8), and whether the loan has a prepayment penalty: what a Closing
+    // Disclosure must not change without a new wait (12 CFR 1026.19(f)(2)(ii)). Empty and none
+    // when not known (an offer kept from the calculator, or before they were kept).
+    std::string product;
+    std::optional<bool> prepaymentPenalty;
 
     bool operator==(const LoanEstimate&) const = default;
 };

@@ -13,6 +13,13 @@ inline constexpr int kMaxOfferName = 60;
 inline constexpr int kMaxCostItems = 200;
 // Longest label of a closing cost line.
 inline constexpr int kMaxCostLabel = 200;
+// Longest product name a Loan Estimate's Loan Terms give ("5 Year Interest Only, 5/3
+// Adjustable Rate").
+inline constexpr int kMaxProductName = 200;
+// A kept Closing Disclosure check: the file's name and the reading and choices it was made of.
+inline constexpr int kMaxCheckFileName = 260;
+inline constexpr int kMaxCheckReading = 4 * 1024 * 1024;
+inline constexpr int kMaxCheckChoices = 256 * 1024;
 // Longest key of a setting; a key is never empty.
 inline constexpr int kMaxSettingKey = 64;
 // Longest value of a setting: room for the ids of some thousands of compared offers.

@@ -1,5 +1,6 @@
 #include "EstimateImport.h"
 
+#include "ClosingJson.h"
 #include "Contrast.h"
 #include "EstimateFields.h"
 #include "FigureText.h"
@@ -60,7 +61,7 @@ std::optional<ImportReading> RefusedUnread(const QString& file) {
 }
 
 void PrepareReader(QProcess& process, const QString& program, const QString& file,
-                   qint64 memoryLimit) {
+                   qint64 memoryLimit, ReaderForm form = ReaderForm::LoanEstimate) {
     process.setProgram(program);
 #if defined(__SANITIZE_ADDRESS__)
     // The address-space limit cannot hold a sanitized reader; its allocator keeps the bound.
@@ -71,7 +72,10 @@ void PrepareReader(QProcess& process, const QString& program, const QString& fil
                            QStringLiteral("malloc_limit_mb=%1").arg(memoryLimit / (1024 * 1024)));
     process.setProcessEnvironment(environment);
 #endif
-    process.setArguments({QStringLiteral("--read-loan-estimate"), file});
+    process.setArguments({form == ReaderForm::ClosingDisclosure
+                              ? QStringLiteral("--read-closing-disclosure")
+                              : QStringLiteral("--read-loan-estimate"),
+                          file});
     process.setChildProcessModifier([memoryLimit] {
     // In the child, before the program starts: nothing here may allocate.
 #if !defined(__SANITIZE_ADDRESS__)
@@ -106,7 +110,7 @@ ImportReading TimedOut(int timeLimitMs) {
 }
 
 // What the reader's end says: the reading, or why there is none.
-ImportReading ReadingOfFinished(QProcess& process) {
+ImportReading ReadingOfFinished(QProcess& process, ReaderForm form = ReaderForm::LoanEstimate) {
     ImportReading result;
     if (process.exitStatus() == QProcess::CrashExit) {
         result.outcome = ImportReading::Outcome::Stopped;
@@ -116,8 +120,14 @@ ImportReading ReadingOfFinished(QProcess& process) {
     }
     const QByteArray output = process.readAllStandardOutput();
     if (process.exitCode() == 0) {
-        result.read = reader::FromJson(output);
-        if (result.read) {
+        if (form == ReaderForm::ClosingDisclosure) {
+            result.closing = reader::ClosingFromJson(output);
+            if (result.closing)
+                result.closingJson = output;
+        } else {
+            result.read = reader::FromJson(output);
+        }
+        if (result.read || result.closing) {
             result.outcome = ImportReading::Outcome::Read;
             return result;
         }
@@ -177,7 +187,7 @@ void ReaderRun::Start() {
         return;
     }
     process_ = new QProcess(this);
-    PrepareReader(*process_, program_, file_, memoryLimit_);
+    PrepareReader(*process_, program_, file_, memoryLimit_, form_);
     limit_ = new QTimer(this);
     limit_->setSingleShot(true);
     connect(limit_, &QTimer::timeout, this, [this] {
@@ -190,7 +200,7 @@ void ReaderRun::Start() {
     });
     connect(process_, &QProcess::finished, this, [this] {
         if (!done_)
-            Finish(ReadingOfFinished(*process_));
+            Finish(ReadingOfFinished(*process_, form_));
     });
     // The limit counts from the start, as the reader's own time does.
     limit_->start(timeLimitMs_);
@@ -390,6 +400,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         tip("insurancePercent", r.projectedPayments.front().mortgageInsurance.where);
         tip("propertyTaxYearly", r.projectedPayments.front().escrow.where);
     }
+    if (r.paymentTable.interestOnlyPayments.value.value_or(0) > 0)
+        tip("interestOnlyMonths", r.paymentTable.interestOnlyPayments.where);
     // A figure not read is shown empty and named missing, never as 0.
     const auto missing = [&](Field field, bool found) {
         if (found)
@@ -461,8 +473,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto add = [&](const QString& caption, const QString& value, bool found,
                          const reader::Where& where, const char* check, bool percentCheck) {
         // As written: a caption that labels its figure would read "&" as a shortcut mark.
-        auto* name = new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")),
-                                box);
+        auto* name =
+            new QLabel(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")), box);
         // What the file says is shown as written: a form's text must never pass for markup
         // (headings, colours, a verdict of the program's own).
         auto* shown = new QLabel(value, box);

@@ -4,6 +4,7 @@
 // can at most end that process; then the reading becomes a kept offer for the buyer to review in
 // the Edit Offer dialog, each figure showing where it was read and what the checks found.
 
+#include "ClosingReading.h"
 #include "KeptOffer.h"
 #include "PictureMask.h"
 #include "ReadingJson.h"
@@ -22,6 +23,10 @@ class OfferEditor;
 inline constexpr int kReaderTimeLimitMs = 5000;
 inline constexpr qint64 kReaderMemoryLimit = qint64{512} * 1024 * 1024; // bytes of address space
 
+// What the reader process is asked to read: a Loan Estimate (`--read-loan-estimate`) or a
+// Closing Disclosure (`--read-closing-disclosure`).
+enum class ReaderForm { LoanEstimate, ClosingDisclosure };
+
 struct ImportReading {
     enum class Outcome {
         Read,
@@ -32,8 +37,10 @@ struct ImportReading {
         Cancelled, // by the buyer, and the reader stopped
     };
     Outcome outcome = Outcome::NoReader;
-    std::optional<reader::ReadBack> read;
-    QString problem; // for the user, when nothing was read
+    std::optional<reader::ReadBack> read;          // a Loan Estimate's
+    std::optional<reader::ClosingReading> closing; // a Closing Disclosure's
+    QByteArray closingJson;                        // the reader's answer for it, as written
+    QString problem;                               // for the user, when nothing was read
 };
 
 // Runs `program --read-loan-estimate file` and waits for it, at most `timeLimitMs`.
@@ -53,6 +60,8 @@ public:
               qint64 memoryLimit = kReaderMemoryLimit, QObject* parent = nullptr);
     ~ReaderRun() override;
 
+    // The form to read; a Loan Estimate unless set before Start().
+    void SetForm(ReaderForm form) { form_ = form; }
     void Start();
     // Stops the reader at once; Finished() follows with the outcome Cancelled.
     void Cancel();
@@ -72,6 +81,7 @@ private:
     QString file_;
     int timeLimitMs_;
     qint64 memoryLimit_;
+    ReaderForm form_ = ReaderForm::LoanEstimate;
     QProcess* process_ = nullptr;
     QTimer* limit_ = nullptr;
     bool done_ = false;

@@ -516,6 +516,9 @@ compare::CompareWindow* OfferDesk::ShowCompare() {
                 [this] { platform::RunGuarded([this] { ImportEstimate(); }); });
         connect(compare_, &compare::CompareWindow::CheckClosingRequested, this,
                 [this] { platform::RunGuarded([this] { CheckClosingDisclosure(); }); });
+        connect(compare_, &compare::CompareWindow::ReopenClosingRequested, this, [this](qint64 id) {
+            platform::RunGuarded([this, id] { ReopenClosingCheck(id); });
+        });
         connect(compare_, &compare::CompareWindow::SaveOffersRequested, this,
                 [this] { platform::RunGuarded([this] { SaveOffers(); }); });
         connect(compare_, &compare::CompareWindow::OpenOffersRequested, this,

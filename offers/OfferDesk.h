@@ -25,6 +25,10 @@ namespace plumcrest::store {
 class OfferStore;
 } // namespace plumcrest::store
 
+namespace plumcrest::closing {
+struct CheckChoices;
+} // namespace plumcrest::closing
+
 namespace plumcrest::offers {
 
 class OfferEditor;
@@ -80,6 +84,9 @@ public:
     // lets the buyer pick the kept offer whose Loan Estimate it answers (the likeliest first) and
     // opens the Closing Disclosure check; false when nothing was opened.
     bool CheckClosingDisclosure(const QString& file = QString());
+    // Opens again the Closing Disclosure check kept with this offer, as the buyer left it; false
+    // (with a message) when none can be opened.
+    bool ReopenClosingCheck(qint64 offerId);
     // Asks for the Closing Disclosure's PDF; tests answer it without a dialog.
     std::function<QString(QWidget* parent)> AskForClosingFile;
     // Asks which of the offers (listed likeliest first) the Closing Disclosure answers: its
@@ -120,6 +127,8 @@ private:
     void AcceptDrops(QWidget* window);
     void Report(const QString& text, QWidget* parent = nullptr);
     void GiveFocusBack(const QPointer<QWidget>& focus);
+    // Writes a check's choices with it in the store, each time they change.
+    std::function<void(const closing::CheckChoices&)> KeepChoices(store::KeptCheck check);
 
     QWidget* mainWindow_;
     std::function<QString()> folder_;

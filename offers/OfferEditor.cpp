@@ -28,6 +28,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace plumcrest::offers {
 
@@ -394,6 +395,9 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
                     CheckEntry(Entry("upfrontPremiumFinanced"));
                 if (field == "lenderCredits")
                     UpdateTotals();
+                // Interest-only payments are some of the term's.
+                if (field == "months")
+                    CheckEntry(Entry("interestOnlyMonths"));
             }));
     return entry.edit;
 }
@@ -433,6 +437,11 @@ EntryReading OfferEditor::Read(const NumberEntry& entry) const {
         const EntryReading loan = Read(Entry("loanAmount"));
         if (loan.value && *reading.value >= *loan.value)
             return {std::nullopt, tr("Must be less than the loan amount, which includes it.")};
+    }
+    if (entry.field == "interestOnlyMonths" && reading.value) {
+        const EntryReading years = Read(Entry("months"));
+        if (years.value && *reading.value >= std::round(*years.value * 12))
+            return {std::nullopt, tr("Must be fewer months than the term.")};
     }
     // Another rate of the lender is the price and the rate together.
     static constexpr std::pair<std::string_view, std::string_view> kPairs[] = {

@@ -13,9 +13,12 @@
 
 namespace plumcrest::offers {
 
-ReadingProgress::ReadingProgress(const QString& fileName, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("dlgReadingEstimate"));
-    setWindowTitle(tr("Import Loan Estimate"));
+ReadingProgress::ReadingProgress(const QString& fileName, QWidget* parent, ReaderForm form)
+    : QDialog(parent) {
+    const bool closing = form == ReaderForm::ClosingDisclosure;
+    setObjectName(closing ? QStringLiteral("dlgReadingClosing")
+                          : QStringLiteral("dlgReadingEstimate"));
+    setWindowTitle(closing ? tr("Check Closing Disclosure") : tr("Import Loan Estimate"));
     setWindowModality(Qt::ApplicationModal);
     auto* label = new QLabel(tr("Reading %1...").arg(fileName), this);
     label->setTextFormat(Qt::PlainText);
@@ -24,7 +27,8 @@ ReadingProgress::ReadingProgress(const QString& fileName, QWidget* parent) : QDi
     bar->setObjectName(QStringLiteral("barReading"));
     bar->setRange(0, 0); // how long it takes cannot be told beforehand
     bar->setTextVisible(false);
-    bar->setAccessibleName(tr("Reading the Loan Estimate"));
+    bar->setAccessibleName(closing ? tr("Reading the Closing Disclosure")
+                                   : tr("Reading the Loan Estimate"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("btnCancelReading"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -75,9 +79,11 @@ bool ReadingProgress::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-ImportReading ReadWithProgress(const QString& program, const QString& file, QWidget* parent) {
+ImportReading ReadWithProgress(const QString& program, const QString& file, QWidget* parent,
+                               ReaderForm form) {
     ReaderRun run(program, file);
-    ReadingProgress progress(QFileInfo(file).fileName(), parent);
+    run.SetForm(form);
+    ReadingProgress progress(QFileInfo(file).fileName(), parent, form);
     QEventLoop loop;
     QObject::connect(&run, &ReaderRun::Finished, &loop, &QEventLoop::quit);
     // Escape, the Cancel button and the window's close all cancel.

@@ -1,8 +1,8 @@
 #pragma once
-// Reading a Loan Estimate while the windows go on: the reader process runs, the windows repaint
-// and answer, a small window with a Cancel button appears once the reading takes more than a
-// moment, and until the reading ends no key or click reaches any other window, so nothing typed
-// meanwhile lands in a field by surprise.
+// Reading a Loan Estimate or a Closing Disclosure while the windows go on: the reader process runs,
+// the windows repaint and answer, a small window with a Cancel button appears once the reading
+// takes more than a moment, and until the reading ends no key or click reaches any other window, so
+// nothing typed meanwhile lands in a field by surprise.
 
 #include "EstimateImport.h"
 
@@ -20,7 +20,8 @@ class ReadingProgress : public QDialog {
     Q_DISABLE_COPY(ReadingProgress)
 
 public:
-    ReadingProgress(const QString& fileName, QWidget* parent);
+    ReadingProgress(const QString& fileName, QWidget* parent,
+                    ReaderForm form = ReaderForm::LoanEstimate);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +29,7 @@ protected:
 
 // Reads `file` in a reader process (`program`), showing the progress window over `parent` after
 // a moment. The outcome is Cancelled when the buyer cancelled: the reader has then been stopped.
-ImportReading ReadWithProgress(const QString& program, const QString& file, QWidget* parent);
+ImportReading ReadWithProgress(const QString& program, const QString& file, QWidget* parent,
+                               ReaderForm form = ReaderForm::LoanEstimate);
 
 } // namespace plumcrest::offers

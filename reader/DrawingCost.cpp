@@ -73,7 +73,7 @@ public:
         if (c == '/') {
             ++at_;
             value.kind = Value::Kind::Name;
-            value.text = Regular();
+            value.text = std::string(Regular());
         } else if (c == '(') {
             value.kind = Value::Kind::String;
             value.pieces = LiteralString();
@@ -123,7 +123,7 @@ public:
             value.kind = Value::Kind::Keyword;
             value.text = std::string(1, c);
         } else {
-            const std::string word = Regular();
+            const std::string_view word = Regular();
             if (word.empty()) {
                 ++at_; // a stray delimiter
                 value.kind = Value::Kind::Keyword;
@@ -138,7 +138,7 @@ public:
                 value.number = number;
             } else {
                 value.kind = Value::Kind::Keyword;
-                value.text = word;
+                value.text = std::string(word);
             }
         }
         return value;
@@ -198,11 +198,11 @@ private:
         }
     }
 
-    std::string Regular() {
+    std::string_view Regular() {
         const std::size_t start = at_;
         while (at_ < data_.size() && IsRegular(data_[at_]))
             ++at_;
-        return std::string(data_.substr(start, at_ - start));
+        return data_.substr(start, at_ - start);
     }
 
     std::size_t LiteralString() {
@@ -271,7 +271,9 @@ public:
             const Value* resources = Inherited(*page, "Resources");
             const Value* direct = page->dict.Get("Contents");
             const Value* contents = Resolve(direct);
-            std::string content;
+            // One stream is run where it was decoded; several are run as one.
+            std::string joined;
+            std::string_view content;
             if (direct && direct->kind == Value::Kind::Ref && Find(direct->ref) &&
                 Find(direct->ref)->hasStream) {
                 if (const std::string* data = Decoded(direct->ref))
@@ -280,9 +282,10 @@ public:
                 for (const Value& part : contents->items)
                     if (part.kind == Value::Kind::Ref)
                         if (const std::string* data = Decoded(part.ref)) {
-                            content += *data;
-                            content += '\n';
+                            joined += *data;
+                            joined += '\n';
                         }
+                content = joined;
             }
             Run(content, Resolve(resources), 0, current);
             cost_.textPieces = std::max(cost_.textPieces, current.pieces);

@@ -118,6 +118,7 @@ constexpr Wording kLoanAmount = FormWording("loanAmount");
 constexpr Wording kInterestRate = FormWording("noteRate");
 constexpr Wording kMonthlyPayment = FormWording("monthlyPrincipalInterest");
 constexpr Wording kBalloon = FormWording("balloonPayment");
+constexpr Wording kPrepaymentPenalty = FormWording("prepaymentPenalty");
 constexpr Wording kCashToClose = FormWording("cashToClose");
 constexpr Wording kLenderCredits = FormWording("lenderCredits");
 constexpr Wording kIndexMargin = FormWording("armMargin");
@@ -308,7 +309,7 @@ using C = CashToCloseTable;
 
 // Labels of the page 2 tables that the record keeps under other names, or not at all.
 constexpr Wording kEstimatedClosingCosts{"Estimated Closing Costs", "Costos de cierre estimados"};
-constexpr Wording kInterestOnlyPayments{"Interest Only Payments?", "¿Pago de interés solamente?"};
+constexpr Wording kInterestOnlyPayments = FormWording("interestOnlyMonths");
 constexpr Wording kOptionalPayments{"Optional Payments?", "¿Pagos opcionales?"};
 constexpr Wording kStepPayments{"Step Payments?", "¿Pagos escalonados?"};
 constexpr Wording kSeasonalPayments{"Seasonal Payments?", "¿Pagos estacionales?"};
@@ -338,6 +339,7 @@ const FieldSpec kFields[] = {
     {RegionId::LoanTerms, kInterestRate, Kind::Percent, 0, &R::interestRate},
     {RegionId::LoanTerms, kMonthlyPayment, Kind::Money, 0, &R::monthlyPrincipalInterest},
     {RegionId::LoanTerms, kBalloon, Kind::Money, 0, &R::balloonPayment},
+    {RegionId::LoanTerms, kPrepaymentPenalty, Kind::YesNo, 0, &R::prepaymentPenalty},
     {RegionId::CostsAtClosing, kCashToClose, Kind::Money, 0, &R::cashToClose},
     {RegionId::CostsAtClosing, kCashToClose, Kind::ToBorrower, 0, &R::cashToCloseToBorrower},
     // "$8,791 Includes $5,851 in Loan Costs + $2,940 in Other Costs – $0 in Lender Credits": the
@@ -748,13 +750,17 @@ Parsed Parse(Kind kind, int nth, const std::vector<const Word*>& words) {
     }
     case Kind::YesNo:
     case Kind::YesCount: {
-        if (words.empty())
-            break;
-        const std::string answer = Folded(words.front()->text);
-        if (answer == "yes" || answer == "sí" || answer == "si")
-            parsed.flag = true;
-        else if (answer == "no")
-            parsed.flag = false;
+        // The answer begins its line: the Loan Terms set the heading of their features ("Does
+        // the loan have these features?") above the first answer, in its cell.
+        for (const auto& line : ByLine(words)) {
+            const std::string answer = Folded(line.front()->text);
+            if (answer == "yes" || answer == "sí" || answer == "si")
+                parsed.flag = true;
+            else if (answer == "no")
+                parsed.flag = false;
+            if (parsed.flag)
+                break;
+        }
         if (kind == Kind::YesCount && parsed.flag) {
             if (!*parsed.flag)
                 parsed.whole = 0;

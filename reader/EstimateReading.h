@@ -120,9 +120,10 @@ struct EstimateReading {
     Figure<double> cashToClose;
     Figure<double> in5YearsTotalPaid;
     Figure<double> in5YearsPrincipal;
-    Figure<double> apr;            // percent
-    Figure<double> tip;            // percent
-    Figure<double> balloonPayment; // the final payment a balloon loan's Loan Terms state
+    Figure<double> apr;             // percent
+    Figure<double> tip;             // percent
+    Figure<double> balloonPayment;  // the final payment a balloon loan's Loan Terms state
+    Figure<bool> prepaymentPenalty; // the Loan Terms' "Prepayment Penalty": YES or NO
     Figure<bool> rateLocked;
     Figure<std::string> rateLockUntil;      // as printed: "4/16/2013 at 5:00 p.m. EDT"
     Figure<std::string> closingCostsExpire; // as printed

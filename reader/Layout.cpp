@@ -25,6 +25,10 @@ constexpr Fold kFolds[] = {
     {"\u2019", '\''}, {"\u2018", '\''}, {"\u2013", '-'}, {"\u2014", '-'},
     {"\u2212", '-'},  {"\u2010", '-'},  {"\u2011", '-'}, {"\u00A0", ' '},
 };
+// Folded() passes ASCII bytes straight through: no fold may begin with one.
+static_assert(std::all_of(std::begin(kFolds), std::end(kFolds), [](const Fold& fold) {
+    return static_cast<unsigned char>(fold.from.front()) >= 0x80;
+}));
 
 std::vector<std::string> Tokens(std::string_view phrase) {
     std::vector<std::string> tokens;
@@ -86,7 +90,16 @@ bool Box::HoldsMiddleOf(const Word& word) const {
 
 std::string Folded(std::string_view text) {
     std::string out;
+    out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
+        // Every fold begins beyond ASCII: an ASCII byte only has its case folded. Labels are
+        // looked for thousands of times a page, so this is the common path.
+        const unsigned char first = static_cast<unsigned char>(text[i]);
+        if (first < 0x80) {
+            out += static_cast<char>(first >= 'A' && first <= 'Z' ? first - 'A' + 'a' : first);
+            ++i;
+            continue;
+        }
         bool folded = false;
         for (const Fold& fold : kFolds) {
             if (text.substr(i, fold.from.size()) == fold.from) {

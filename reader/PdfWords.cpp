@@ -2,10 +2,12 @@
 
 #include "DrawingCost.h"
 
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QImage>
 #include <poppler-qt6.h>
+#include <unordered_map>
 
 namespace plumcrest::reader {
 
@@ -28,7 +30,11 @@ constexpr int kInkLevel = 225;
 
 class Ink {
 public:
-    explicit Ink(QImage image) : image_(std::move(image)) {}
+    // `image` as Poppler renders it, 32 bits a pixel.
+    explicit Ink(QImage image) : image_(std::move(image)) {
+        if (!image_.isNull() && image_.depth() != 32)
+            image_ = image_.convertToFormat(QImage::Format_RGB32);
+    }
 
     // Whether the middle of the box (in points) holds any ink: the middle only, as neighbouring
     // glyphs' edges reach into a box.
@@ -43,16 +49,33 @@ public:
         const int y0 = std::max(0, static_cast<int>(box.top() * scale));
         const int y1 = std::min(image_.height(), static_cast<int>(box.bottom() * scale + 0.999));
         for (int y = y0; y < y1; ++y) {
-            const uchar* row = image_.constScanLine(y);
+            const auto* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
             for (int x = x0; x < x1; ++x)
-                if (row[x] < kInkLevel)
+                if (Dark(row[x]))
                     return true;
         }
         return false;
     }
 
 private:
+    // Whether a pixel is darker than kInkLevel in Qt's own grey of it. Only the few pixels the
+    // boxes' middles cover are looked at, and a page has some hundreds of colours, so each
+    // colour is converted once, alone, rather than the whole page: converting a pixel depends on
+    // that pixel only, so the grey is the one the whole page's conversion gives.
+    bool Dark(QRgb pixel) const {
+        const auto [at, added] = dark_.try_emplace(pixel, false);
+        if (added) {
+            QImage one(1, 1, image_.format());
+            one.setColorSpace(image_.colorSpace());
+            *reinterpret_cast<QRgb*>(one.scanLine(0)) = pixel;
+            at->second =
+                one.convertToFormat(QImage::Format_Grayscale8).constScanLine(0)[0] < kInkLevel;
+        }
+        return at->second;
+    }
+
     QImage image_;
+    mutable std::unordered_map<QRgb, bool> dark_;
 };
 
 bool IsBlank(QChar c) {
@@ -220,7 +243,7 @@ PdfWords ReadPdfWords(const QByteArray& contents) {
                     result.refusal = Refusal::TooComplex;
                     return result;
                 }
-                const Ink ink(image.convertToFormat(QImage::Format_Grayscale8));
+                const Ink ink(image);
                 words.words.clear();
                 for (const auto& box : boxes)
                     AddWords(*box, ink, true, words);

@@ -3,6 +3,7 @@
 #include "Amortization.h"
 #include "LoanTerms.h"
 #include "OfferFigures.h"
+#include "OfferLimits.h"
 
 #include <algorithm>
 #include <charconv>
@@ -282,6 +283,28 @@ LoanEstimate EstimateOfReading(const EstimateReading& reading) {
         estimate.rateLockUntil = DayOfPrinted(reading.rateLockUntil.value);
     estimate.closingCostsExpire = DayOfPrinted(reading.closingCostsExpire.value);
     estimate.interestOnlyMonths = InterestOnlyMonths(reading);
+    // What a Closing Disclosure is later checked against.
+    if (reading.product.value) {
+        // One space between words, and no longer than an offer keeps (bytes are never fewer
+        // than the UTF-16 units a limit counts); never cut inside a character.
+        std::string product;
+        for (const char c : *reading.product.value) {
+            const bool space = c == ' ' || c == '\n' || c == '\t' || c == '\r';
+            if (space && (product.empty() || product.back() == ' '))
+                continue;
+            product += space ? ' ' : c;
+        }
+        while (!product.empty() && product.back() == ' ')
+            product.pop_back();
+        if (product.size() > static_cast<std::size_t>(kMaxProductName)) {
+            std::size_t end = static_cast<std::size_t>(kMaxProductName);
+            while (end > 0 && (static_cast<unsigned char>(product[end]) & 0xC0) == 0x80)
+                --end;
+            product.resize(end);
+        }
+        estimate.product = product;
+    }
+    estimate.prepaymentPenalty = reading.prepaymentPenalty.value;
     CashLinesOf(reading.cashTable, estimate);
     // A refinance's cash to close "to" the borrower is money the borrower receives: below zero.
     if (reading.cashToClose.value)

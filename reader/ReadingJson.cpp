@@ -54,6 +54,7 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     static constexpr const char* kApr = Json("disclosedApr");
     static constexpr const char* kTip = Json("disclosedTip");
     static constexpr const char* kBalloon = Json("balloonPayment");
+    static constexpr const char* kPrepaymentPenalty = Json("prepaymentPenalty");
     static constexpr const char* kRateLocked = Json("rateLock");
     static constexpr const char* kRateLockUntil = Json("rateLockUntil");
     static constexpr const char* kCostsExpire = Json("closingCostsExpire");
@@ -78,6 +79,7 @@ template <typename Visit> void EachFigure(EstimateReading& r, Visit&& visit) {
     visit(kApr, r.apr);
     visit(kTip, r.tip);
     visit(kBalloon, r.balloonPayment);
+    visit(kPrepaymentPenalty, r.prepaymentPenalty);
     visit(kRateLocked, r.rateLocked);
     visit("cashToCloseToBorrower", r.cashToCloseToBorrower);
     visit(kRateLockUntil, r.rateLockUntil);

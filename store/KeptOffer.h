@@ -18,6 +18,18 @@ struct KeptOffer {
     QString name;
     QDateTime keptAt; // UTC
     LoanEstimate estimate;
+    // A Closing Disclosure check is kept with the offer (OfferStore::Check); read, never written
+    // through the offer.
+    bool closingChecked = false;
+};
+
+// A Closing Disclosure check kept with its offer: enough to show it again as it was left.
+struct KeptCheck {
+    qint64 offerId = 0;
+    QDateTime checkedAt; // UTC
+    QString fileName;    // the Closing Disclosure's, without its folder
+    QByteArray reading;  // the reader's JSON of the Closing Disclosure
+    QByteArray choices;  // the buyer's pairings, categories and day received, as JSON
 };
 
 } // namespace plumcrest::store

@@ -479,6 +479,13 @@ std::vector<ColumnValue> RowOf(const KeptOffer& offer) {
             stored = value ? QVariant(*value) : QVariant(QMetaType::fromType<double>());
         row.emplace_back(Quoted(field.column), stored);
     }
+    // The Loan Terms a Closing Disclosure is checked against.
+    row.emplace_back(QStringLiteral("loan_product"),
+                     estimate.product.empty() ? QVariant(QMetaType::fromType<QString>())
+                                              : QVariant(QString::fromStdString(estimate.product)));
+    row.emplace_back(QStringLiteral("prepayment_penalty"),
+                     estimate.prepaymentPenalty ? QVariant(*estimate.prepaymentPenalty ? 1 : 0)
+                                                : QVariant(QMetaType::fromType<int>()));
     return row;
 }
 
@@ -505,6 +512,11 @@ QString SelectColumns() {
                     : field.kind == FigureKind::Date
                         ? QStringLiteral("substr(%1, 1, 11) AS %1").arg(Quoted(field.column))
                         : Quoted(field.column));
+    columns
+        << QStringLiteral("substr(loan_product, 1, %1) AS loan_product").arg(kMaxProductName + 1)
+        << QStringLiteral("prepayment_penalty")
+        << QStringLiteral("EXISTS (SELECT 1 FROM closing_checks WHERE offer_id = offers.id) "
+                          "AS closing_checked");
     return columns.join(QStringLiteral(", "));
 }
 
@@ -593,6 +605,24 @@ bool ReadOffer(const QSqlQuery& query, KeptOffer& offer) {
     // The adjustable rate's figures are all given or all empty (a fixed rate).
     if (adjustableGiven != 0 && adjustableGiven != adjustableFields)
         return false;
+    // Kept before there were Loan Terms to keep: not known.
+    const QVariant product = value("loan_product");
+    if (!product.isNull()) {
+        const QString text = product.toString();
+        if (text.size() > kMaxProductName || text.trimmed().isEmpty())
+            return false;
+        estimate.product = text.toStdString();
+    }
+    const QVariant penalty = value("prepayment_penalty");
+    if (!penalty.isNull()) {
+        if (penalty.metaType().id() != QMetaType::LongLong &&
+            penalty.metaType().id() != QMetaType::Int)
+            return false;
+        if (penalty.toLongLong() != 0 && penalty.toLongLong() != 1)
+            return false;
+        estimate.prepaymentPenalty = penalty.toLongLong() == 1;
+    }
+    offer.closingChecked = value("closing_checked").toInt() == 1;
     offer.estimate = std::move(estimate);
     return true;
 }
@@ -834,6 +864,9 @@ QString BeyondLimits(const KeptOffer& offer) {
         return QStringLiteral("it has %1 closing cost lines; at most %2 can be kept")
             .arg(costs.size())
             .arg(kMaxCostItems);
+    if (QString::fromStdString(offer.estimate.product).size() > kMaxProductName)
+        return QStringLiteral("its product is named in more than %1 characters")
+            .arg(kMaxProductName);
     for (std::size_t i = 0; i < costs.size(); ++i)
         if (QString::fromStdString(costs[i].label).size() > kMaxCostLabel)
             return QStringLiteral("the label of its closing cost line %1 is longer than %2 "
@@ -1004,6 +1037,82 @@ bool OfferStore::Restore(const KeptOffer& offer) {
                           return Insert(db, restored, true, &detail);
                       });
     return done || Fail(QStringLiteral("The offer could not be put back."), detail);
+}
+
+std::optional<KeptCheck> OfferStore::Check(qint64 offerId) {
+    if (!open_)
+        return std::nullopt;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    // Lengths first, so a check grown beyond what is kept never reaches memory whole.
+    query.prepare(QStringLiteral("SELECT checked_at, substr(file_name, 1, %1), length(reading), "
+                                 "length(choices) FROM closing_checks WHERE offer_id = ?")
+                      .arg(kMaxCheckFileName + 1));
+    query.addBindValue(offerId);
+    if (!query.exec()) {
+        Fail(QStringLiteral("The kept Closing Disclosure check could not be read."),
+             Reason(query.lastError()));
+        return std::nullopt;
+    }
+    if (!query.next())
+        return std::nullopt;
+    KeptCheck check;
+    check.offerId = offerId;
+    check.checkedAt = QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs);
+    check.fileName = query.value(1).toString();
+    const qint64 readingSize = query.value(2).toLongLong();
+    const qint64 choicesSize = query.value(3).toLongLong();
+    query.finish();
+    if (!check.checkedAt.isValid() || check.fileName.size() > kMaxCheckFileName ||
+        readingSize > kMaxCheckReading || choicesSize > kMaxCheckChoices) {
+        Fail(QStringLiteral("The kept Closing Disclosure check could not be read."),
+             QStringLiteral("it is not one this program wrote; the file is left as it is"));
+        return std::nullopt;
+    }
+    QSqlQuery texts(db);
+    texts.setForwardOnly(true);
+    texts.prepare(QStringLiteral("SELECT reading, choices FROM closing_checks WHERE offer_id = ?"));
+    texts.addBindValue(offerId);
+    if (!texts.exec() || !texts.next()) {
+        Fail(QStringLiteral("The kept Closing Disclosure check could not be read."),
+             Reason(texts.lastError()));
+        return std::nullopt;
+    }
+    check.reading = texts.value(0).toString().toUtf8();
+    check.choices = texts.value(1).toString().toUtf8();
+    return check;
+}
+
+bool OfferStore::KeepCheck(const KeptCheck& check) {
+    const auto refuse = [this](const QString& why) {
+        return Fail(QStringLiteral("The Closing Disclosure check could not be kept."), why);
+    };
+    if (check.fileName.size() > kMaxCheckFileName)
+        return refuse(
+            QStringLiteral("its file name is longer than %1 characters").arg(kMaxCheckFileName));
+    if (check.reading.isEmpty() || check.reading.size() > kMaxCheckReading ||
+        check.choices.size() > kMaxCheckChoices)
+        return refuse(QStringLiteral("its reading is empty or larger than can be kept"));
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QString detail;
+    const QDateTime at =
+        check.checkedAt.isValid() ? check.checkedAt : QDateTime::currentDateTimeUtc();
+    const bool done =
+        open_ && InTransaction(db, &detail, [&] {
+            // Only for an offer still kept: another copy may have deleted it meanwhile.
+            QSqlQuery query(db);
+            query.prepare(QStringLiteral(
+                "INSERT OR REPLACE INTO closing_checks (offer_id, checked_at, file_name, reading, "
+                "choices) SELECT id, ?, ?, ?, ? FROM offers WHERE id = ?"));
+            query.addBindValue(TimeText(at));
+            query.addBindValue(check.fileName);
+            query.addBindValue(QString::fromUtf8(check.reading));
+            query.addBindValue(QString::fromUtf8(check.choices));
+            query.addBindValue(check.offerId);
+            return Run(query, &detail) && ChangedOneOffer(query, &detail);
+        });
+    return done || refuse(detail);
 }
 
 std::optional<QString> OfferStore::Setting(const QString& key) {

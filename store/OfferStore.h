@@ -66,6 +66,13 @@ public:
     bool SetSetting(const QString& key, const QString& value);
     // Puts a removed offer back with its own id and time.
     bool Restore(const KeptOffer& offer);
+    // The Closing Disclosure check kept with the offer of this id; none when none is kept (or it
+    // could not be read: Error() says so). A kept check stays when its offer is deleted, so
+    // putting the offer back brings it back; ids are never used again.
+    std::optional<KeptCheck> Check(qint64 offerId);
+    // Keeps the check with its offer, in place of one kept before. False, with Error(), when the
+    // offer is no longer kept or the check is beyond OfferLimits.h.
+    bool KeepCheck(const KeptCheck& check);
     // Add, Update, Rename and Restore refuse, with Error(), an offer beyond OfferLimits.h, and
     // one that would not read back whole; SetSetting a key or value beyond them.
 

@@ -73,6 +73,17 @@ std::vector<QString> ShippedSchemaSteps() {
                        "ALTER TABLE offers ADD COLUMN points_option_rate REAL; "
                        "ALTER TABLE offers ADD COLUMN credit_option_amount REAL; "
                        "ALTER TABLE offers ADD COLUMN credit_option_rate REAL"),
+        // 8: the first payments that pay interest only, as a count of months; empty in offers
+        // kept before and for a loan without them.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN interest_only_months INTEGER"),
+        // 9: the Loan Terms' product and prepayment penalty (0 or 1), empty when not known; and the
+        // Closing Disclosure check kept with its offer, one for each: the form's file name, its
+        // reading and the buyer's choices as JSON.
+        QStringLiteral("ALTER TABLE offers ADD COLUMN loan_product TEXT; "
+                       "ALTER TABLE offers ADD COLUMN prepayment_penalty INTEGER; "
+                       "CREATE TABLE closing_checks (offer_id INTEGER PRIMARY KEY, "
+                       "checked_at TEXT NOT NULL, file_name TEXT NOT NULL, reading TEXT NOT NULL, "
+                       "choices TEXT NOT NULL)"),
     };
 }
 

@@ -230,6 +230,32 @@ TEST(ClosingCheck, product_changed_or_penalty_added_needs_a_new_wait) {
     check = CheckClosingDisclosure(Estimate(), closing, choices);
     ASSERT_EQ(check.waitReasons.size(), 1u);
     EXPECT_EQ(check.waitReasons.front(), WaitReason::PrepaymentPenaltyAdded);
+    // The Loan Estimate's own "NO" decides without the buyer; its "YES" lets a penalty stay.
+    EstimateReading estimate = Estimate();
+    estimate.prepaymentPenalty.value = false;
+    EXPECT_TRUE(CheckClosingDisclosure(estimate, closing).newWaitingPeriod);
+    estimate.prepaymentPenalty.value = true;
+    EXPECT_FALSE(CheckClosingDisclosure(estimate, closing, choices).newWaitingPeriod);
+}
+
+// The product named in the other language, its words in another order, is the same product;
+// another period or adjustment is not.
+TEST(ClosingCheck, a_product_is_the_same_in_either_language_and_another_period_is_not) {
+    EstimateReading estimate = Estimate();
+    estimate.product.value = "5 Year Interest Only, 5/3 Adjustable Rate";
+    ClosingReading closing = Closing();
+    closing.product.value = "Por 5 a\u00f1os pago de intereses solamente, 5/3 tasa ajustable";
+    EXPECT_FALSE(CheckClosingDisclosure(estimate, closing).newWaitingPeriod);
+    closing.product.value = "5/3 Adjustable Rate, 5 Year Interest Only";
+    EXPECT_FALSE(CheckClosingDisclosure(estimate, closing).newWaitingPeriod);
+    for (const char* other :
+         {"7 Year Interest Only, 5/3 Adjustable Rate", "5 Year Interest Only, 5/1 Adjustable Rate",
+          "5/3 Adjustable Rate", "Por 5 a\u00f1os pago de intereses solamente, tasa fija"}) {
+        closing.product.value = other;
+        const ClosingCheck check = CheckClosingDisclosure(estimate, closing);
+        ASSERT_EQ(check.waitReasons.size(), 1u) << other;
+        EXPECT_EQ(check.waitReasons.front(), WaitReason::ProductChanged) << other;
+    }
 }
 
 struct TimingRow {
@@ -292,6 +318,23 @@ TEST(BusinessDays, legal_public_holidays_on_their_own_dates) {
     EXPECT_FALSE(IsBusinessDay(D("2026-12-06")));
     EXPECT_FALSE(ParseIsoDay("2026-02-29"));
     EXPECT_EQ(IsoText(D("2028-02-29")), "2028-02-29");
+}
+
+// A day typed for --received or kept with a check is a date written YYYY-MM-DD that exists, or
+// none: never another day than the one meant. Days across the calendar's centuries and 400-year
+// eras keep their weekdays (2000-03-01 a Wednesday, 2100-03-01 a Monday, 1900-03-01 a Thursday).
+TEST(BusinessDays, a_day_is_read_as_written_or_not_at_all) {
+    for (const char* wrong : {"2026/11/25", "2026-11-255", "2026-11-2", "2026-02-30", "2026-04-31",
+                              "2026-13-01", "2026-00-10", "2026-11-00", "1899-12-31", "2026-1a-05"})
+        EXPECT_FALSE(ParseIsoDay(wrong)) << wrong;
+    for (const char* right : {"2000-02-29", "2000-03-01", "2100-03-01", "1900-03-01", "2026-11-25",
+                              "2399-12-31", "2400-02-29"})
+        EXPECT_EQ(IsoText(D(right)), right);
+    EXPECT_EQ(Weekday(D("2000-03-01")), 3);
+    EXPECT_EQ(Weekday(D("2100-03-01")), 1);
+    EXPECT_EQ(Weekday(D("1900-03-01")), 4);
+    EXPECT_EQ(D("2000-03-01").number - D("2000-02-28").number, 2);
+    EXPECT_EQ(D("2100-03-01").number - D("2100-02-28").number, 1);
 }
 
 TEST(ClosingCheck, finance_charge_understated_by_a_hundred_is_accurate_by_a_cent_more_is_not) {

@@ -3,8 +3,12 @@
 
 #include "ClosingWindow.h"
 
+#include "FakePlatform.h"
+
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -98,6 +102,24 @@ private slots:
         category->setCurrentIndex(1); // 10 % together
         QTRY_COMPARE(window.check().cureOwed, 6000);
         QCOMPARE(window.choices().categories.size(), 1u);
+    }
+
+    // Action: the Help button, then F1 in the table. Expected: both open the check's own topic.
+    void help_button_and_f1_open_the_checks_topic() {
+        testing::FakePlatform platform;
+        ClosingWindow window(EstimateReadingOfOffer(Offer()), Closing(), QStringLiteral("Juniper"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* buttons = window.findChild<QDialogButtonBox*>();
+        QVERIFY(buttons && buttons->button(QDialogButtonBox::Help));
+        QTest::mouseClick(buttons->button(QDialogButtonBox::Help), Qt::LeftButton);
+        QCOMPARE(platform.help.calls, QStringList{QStringLiteral("context 10120")});
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.table()->setFocus();
+        QTest::keyClick(window.table(), Qt::Key_F1);
+        QCOMPARE(platform.help.calls,
+                 (QStringList{QStringLiteral("context 10120"), QStringLiteral("context 10120")}));
     }
 
     // The questions saved as a one-page PDF, dated, with each question.

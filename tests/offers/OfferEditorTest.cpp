@@ -137,6 +137,7 @@ private slots:
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void another_rate_is_its_price_and_its_rate_together();
+    void interest_only_months_are_fewer_than_the_term_and_empty_is_none();
     void a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed();
     void a_save_another_program_holds_up_says_so_at_once_and_ok_tries_again();
 };
@@ -632,6 +633,39 @@ void OfferEditorTest::another_rate_is_its_price_and_its_rate_together() {
     QCOMPARE(edited->estimate.pointsOptionPoints, std::optional<double>(1.25));
     QCOMPARE(edited->estimate.pointsOptionRate, std::optional<double>(6.125));
     QVERIFY(!edited->estimate.creditOptionAmount && !edited->estimate.creditOptionRate);
+}
+
+// State: an offer in the editor, a 5-year term. Action: 60 interest-only months typed, then 59;
+// the term shortened to 4 years; then 30 years and 84 months; the offer opened again and the
+// months cleared. Expected: the whole term cannot be interest only, and the field says so until
+// the months are fewer; a shorter term refuses them again at once; 84 months are kept and shown
+// again; cleared, none.
+void OfferEditorTest::interest_only_months_are_fewer_than_the_term_and_empty_is_none() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    QVERIFY(editor.NumberField("interestOnlyMonths")->text().isEmpty());
+    Retype(editor.NumberField("months"), QStringLiteral("5"));
+    Retype(editor.NumberField("interestOnlyMonths"), QStringLiteral("60"));
+    QVERIFY(!editor.ProblemBeside("interestOnlyMonths")->text().isEmpty());
+    QVERIFY(!editor.EditedOffer());
+    Retype(editor.NumberField("interestOnlyMonths"), QStringLiteral("59"));
+    QVERIFY(editor.ProblemBeside("interestOnlyMonths")->text().isEmpty());
+    QCOMPARE(editor.EditedOffer()->estimate.interestOnlyMonths, 59);
+    Retype(editor.NumberField("months"), QStringLiteral("4"));
+    QVERIFY(!editor.ProblemBeside("interestOnlyMonths")->text().isEmpty());
+    QVERIFY(!editor.EditedOffer());
+    Retype(editor.NumberField("months"), QStringLiteral("30"));
+    Retype(editor.NumberField("interestOnlyMonths"), QStringLiteral("84"));
+    const auto edited = editor.EditedOffer();
+    QVERIFY2(edited, qPrintable(editor.Problem()->text()));
+    QCOMPARE(edited->estimate.interestOnlyMonths, 84);
+    // Opened again on the offer so kept, the months cleared: no interest-only payments left.
+    OfferEditor again(*edited, kUs, nullptr);
+    QCOMPARE(again.NumberField("interestOnlyMonths")->text(), QStringLiteral("84"));
+    again.NumberField("interestOnlyMonths")->clear();
+    const auto cleared = again.EditedOffer();
+    QVERIFY2(cleared, qPrintable(again.Problem()->text()));
+    QCOMPARE(cleared->estimate.interestOnlyMonths, 0);
 }
 
 QTEST_MAIN(OfferEditorTest)

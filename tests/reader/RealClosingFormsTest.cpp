@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -269,6 +270,90 @@ private slots:
         QCOMPARE(e.value(QStringLiteral("receivedAssumed")).toBool(), true);
         QCOMPARE(e.value(QStringLiteral("receivedInTime")).toBool(), false);
         QVERIFY(Calculation(e, QStringLiteral("apr"), "computed") > 4.4);
+    }
+
+    // The Loan Terms' product and prepayment penalty, read from each Loan Estimate and compared
+    // with the Closing Disclosure's: H-24(B) to H-25(B) keeps both; H-25(B) set against the
+    // interest-only adjustable H-24(C), whose penalty is NO, changes the product and adds one.
+    void product_and_prepayment_penalty_are_read_and_compared() {
+        if (!Present())
+            QSKIP("the regulator's forms (../shared/forms) are not here");
+        const struct {
+            const char* file;
+            const char* product;
+            bool penalty;
+        } estimates[] = {
+            {"cfpb-h24b-fixed.pdf", "Fixed Rate", true},
+            {"cfpb-h24c-arm-io.pdf", "5 Year Interest Only, 5/3 Adjustable Rate", false},
+            {"cfpb-h28b-arm-es.pdf",
+             "Por 5 a\u00f1os pago de intereses solamente, 5/3 tasa ajustable", false},
+        };
+        for (const auto& want : estimates) {
+            const Run run = Program({QStringLiteral("--read-loan-estimate"), File(want.file)});
+            QCOMPARE(run.status, 0);
+            const QJsonObject read = run.Json();
+            QCOMPARE(Plain(read.value(QStringLiteral("product")).toString()),
+                     Plain(QString::fromUtf8(want.product)));
+            QVERIFY2(read.value(QStringLiteral("prepaymentPenalty")).isBool(), want.file);
+            QCOMPARE(read.value(QStringLiteral("prepaymentPenalty")).toBool(), want.penalty);
+        }
+        const auto reasons = [&](const char* closing, const char* estimate) {
+            const Run run = Program({QStringLiteral("--check-closing-disclosure"), File(closing),
+                                     QStringLiteral("--against"), File(estimate)});
+            QStringList said;
+            for (const QJsonValue& reason : run.Json()
+                                                .value(QStringLiteral("newWaitingPeriod"))
+                                                .toObject()
+                                                .value(QStringLiteral("reasons"))
+                                                .toArray())
+                said << reason.toString();
+            return said;
+        };
+        QCOMPARE(reasons("cfpb-h25b-cd-purchase.pdf", "cfpb-h24b-fixed.pdf"), QStringList());
+        QCOMPARE(reasons("cfpb-h25e-cd-refinance.pdf", "cfpb-h24d-refinance.pdf"), QStringList());
+        QCOMPARE(reasons("cfpb-h25b-cd-purchase.pdf", "cfpb-h24c-arm-io.pdf"),
+                 (QStringList{QStringLiteral("productChanged"),
+                              QStringLiteral("prepaymentPenaltyAdded")}));
+        // "Tasa fija" is "Fixed Rate": the Spanish Closing Disclosure keeps the English
+        // estimate's product.
+        QCOMPARE(reasons("cfpb-h28g-cd-purchase-es.pdf", "cfpb-h24b-fixed.pdf"), QStringList());
+    }
+
+    // The Spanish Closing Disclosure H-28(G) against the English Loan Estimate H-24(B): each
+    // estimate line pairs with the line of the same meaning, in the same section, as it does
+    // with the English H-25(B); nothing is taken for a new charge.
+    void spanish_lines_pair_with_english_ones_by_meaning() {
+        if (!Present())
+            QSKIP("the regulator's forms (../shared/forms) are not here");
+        const auto pairing = [&](const char* closing) {
+            const Run run = Program({QStringLiteral("--check-closing-disclosure"), File(closing),
+                                     QStringLiteral("--against"), File("cfpb-h24b-fixed.pdf")});
+            QMap<QString, QString> paired; // estimate line: the section of its closing line
+            int newCharges = 0;
+            for (const QJsonValue& value : run.Json().value(QStringLiteral("lines")).toArray()) {
+                const QJsonObject line = value.toObject();
+                if (line.value(QStringLiteral("loanEstimate")).isNull()) {
+                    ++newCharges;
+                    continue;
+                }
+                if (!line.value(QStringLiteral("closingDisclosure")).isNull())
+                    paired.insert(Plain(line.value(QStringLiteral("estimateLabel")).toString()),
+                                  line.value(QStringLiteral("section")).toString());
+            }
+            return std::make_pair(paired, newCharges);
+        };
+        const auto english = pairing("cfpb-h25b-cd-purchase.pdf");
+        const auto spanish = pairing("cfpb-h28g-cd-purchase-es.pdf");
+        QVERIFY2(english.first.size() >= 18,
+                 qPrintable(QStringList(english.first.keys()).join('|')));
+        QStringList differ;
+        for (auto it = english.first.begin(); it != english.first.end(); ++it)
+            if (spanish.first.value(it.key()) != it.value())
+                differ << QStringLiteral("%1: %2 in English, %3 in Spanish")
+                              .arg(it.key(), it.value(), spanish.first.value(it.key()));
+        QVERIFY2(differ.isEmpty(), qPrintable(differ.join(QLatin1Char('\n'))));
+        QCOMPARE(spanish.first.size(), english.first.size());
+        QCOMPARE(spanish.second, english.second);
     }
 
     // A scan, a Loan Estimate and a damaged file are each refused with one line.

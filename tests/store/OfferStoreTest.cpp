@@ -1,6 +1,7 @@
 #include "OfferStore.h"
 
 #include "EstimateFields.h"
+#include "LoanTerms.h"
 #include "OfferCalculator.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
@@ -1315,6 +1317,145 @@ TEST_F(OfferStoreTest, a_fifth_version_file_upgrades_whole_and_takes_the_dates_a
     EXPECT_EQ(offers[0].estimate, changed.estimate);
 }
 
+// A file kept by the version before interest-only months were kept: every value of every step up
+// to the seventh survives the upgrade, and the upgraded file then keeps an interest-only offer's
+// months, which reach its schedule.
+TEST_F(OfferStoreTest, a_seventh_version_file_upgrades_whole_and_keeps_interest_only_months) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("version-seven"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        const std::vector<QString> steps = ShippedSchemaSteps();
+        QStringList statements;
+        for (int i = 0; i < 7; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = 7")
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, disclosed_apr, loan_type, price, loan_amount, term_months, "
+                   "note_rate, lender_credits, insurance_end, insurance_rate, "
+                   "property_tax_yearly, home_insurance_yearly, hoa_monthly, disclosed_tip, "
+                   "disclosed_in5_total, disclosed_in5_principal, arm_initial_months, arm_index, "
+                   "arm_margin, arm_first_cap, arm_later_cap, arm_life_cap, arm_floor, "
+                   "arm_months_between, upfront_premium_financed, disclosed_insurance_monthly, "
+                   "disclosed_finance_charge, disclosed_cash_to_close, closing_costs_financed, "
+                   "down_payment_funds, deposit, funds_for_borrower, seller_credits, "
+                   "adjustments_credits, rate_lock_until, closing_costs_expire, loan_purpose, "
+                   "points_option_points, points_option_rate, credit_option_amount, "
+                   "credit_option_rate) VALUES (9, 'Juniper Trust', "
+                   "'2026-12-01T10:15:00.000Z', 412000, 19.5, 30, 6.625, 910, 0, 0, 0, 0, 0, 0, "
+                   "0, 0, 80499.5, 331500.5, 2122.61, 1500, 6.81, 6.913, 'fha', 412000, "
+                   "331500.5, 360, 6.625, 240.25, 'fha', 0.55, 5100.4, 1320.6, 42, 128.44, "
+                   "160000.1, 21000.2, 60, 4.25, 2.75, 2, 1, 5, 3.125, 12, 5700.3, 151.9, "
+                   "412345.6, 18444.7, 3100.8, 80500.9, 10000.1, 250.3, 1500.4, -320.5, "
+                   "'2026-12-18', '2026-12-04', 'refinance', 1.25, 6.25, 2150.5, 7.125)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (9, 0, 'A', "
+                              "'Origination charges', 910, 1)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (9, 1, 'C', "
+                              "'Title – Survey Fee', 150.5, 0)");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("version-seven"));
+
+    LoanEstimate expected;
+    expected.loanType = LoanType::Fha;
+    expected.purpose = LoanPurpose::Refinance;
+    expected.price = 412000;
+    expected.loanAmount = 331500.5;
+    expected.upfrontPremiumFinanced = 5700.3;
+    expected.months = 360;
+    expected.noteRate = 6.625;
+    expected.costs = {{CostSection::A, "Origination charges", 910, true},
+                      {CostSection::C, "Title – Survey Fee", 150.5, false}};
+    expected.lenderCredits = 240.25;
+    expected.insuranceEnd = InsuranceEnd::Fha;
+    expected.insurancePercent = 0.55;
+    expected.propertyTaxYearly = 5100.4;
+    expected.homeInsuranceYearly = 1320.6;
+    expected.hoaMonthly = 42;
+    expected.disclosedApr = 6.913;
+    expected.disclosedTip = 128.44;
+    expected.disclosedInFiveTotal = 160000.1;
+    expected.disclosedInFivePrincipal = 21000.2;
+    expected.disclosedFinanceCharge = 412345.6;
+    expected.disclosedInsuranceMonthly = 151.9;
+    expected.closingCostsFinanced = 3100.8;
+    expected.downPaymentFunds = 80500.9;
+    expected.deposit = 10000.1;
+    expected.fundsForBorrower = 250.3;
+    expected.sellerCredits = 1500.4;
+    expected.adjustmentsCredits = -320.5;
+    expected.disclosedCashToClose = 18444.7;
+    AdjustableRate& rate = expected.adjustable.emplace();
+    rate.initialMonths = 60;
+    rate.indexPercent = 4.25;
+    rate.marginPercent = 2.75;
+    rate.firstCap = 2;
+    rate.laterCap = 1;
+    rate.lifeCap = 5;
+    rate.floor = 3.125;
+    rate.monthsBetween = 12;
+    expected.rateLockUntil = std::chrono::sys_days(std::chrono::year(2026) / 12 / 18);
+    expected.closingCostsExpire = std::chrono::sys_days(std::chrono::year(2026) / 12 / 4);
+    expected.pointsOptionPoints = 1.25;
+    expected.pointsOptionRate = 6.25;
+    expected.creditOptionAmount = 2150.5;
+    expected.creditOptionRate = 7.125;
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty());
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].name, QStringLiteral("Juniper Trust"));
+    // Every value as the seventh version kept it; kept before the months were: none.
+    EXPECT_EQ(offers[0].estimate, expected);
+    EXPECT_EQ(offers[0].estimate.interestOnlyMonths, 0);
+
+    // The upgraded file keeps an interest-only offer's months, and a new offer's, through the
+    // next run of the program.
+    KeptOffer changed = offers[0];
+    changed.estimate.interestOnlyMonths = 84;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    KeptOffer added = changed;
+    added.name = QStringLiteral("Juniper Trust, ten years interest only");
+    added.estimate.interestOnlyMonths = 120;
+    ASSERT_TRUE(store.Add(added)) << store.Error().toStdString();
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 2u);
+    const auto byName = [&](const QString& name) {
+        return *std::find_if(offers.begin(), offers.end(),
+                             [&](const KeptOffer& o) { return o.name == name; });
+    };
+    EXPECT_EQ(byName(changed.name).estimate, changed.estimate);
+    EXPECT_EQ(byName(added.name).estimate, added.estimate);
+    EXPECT_EQ(byName(added.name).estimate.interestOnlyMonths, 120);
+    // The kept months are the schedule's: the payments of interest alone come first.
+    EXPECT_EQ(ScheduleOf(TermsOfEstimate(byName(changed.name).estimate)).interestOnlyMonths, 84);
+
+    // Interest-only months no longer given are kept as none.
+    KeptOffer cleared = byName(added.name);
+    cleared.estimate.interestOnlyMonths = 0;
+    ASSERT_TRUE(again.Update(cleared)) << again.Error().toStdString();
+    OfferStore third(Folder());
+    ASSERT_TRUE(third.Open());
+    offers = third.All();
+    EXPECT_EQ(byName(added.name).estimate.interestOnlyMonths, 0);
+}
+
 // Every figure of both tables names a column its own schema step brought, and every column a step
 // brought for the offers is a figure of one of them: a figure cannot reach the store without a
 // step, nor a step add a column nothing reads.
@@ -1339,6 +1480,164 @@ TEST(SchemaTables, every_figure_has_the_column_its_step_brought_and_no_column_is
         EXPECT_TRUE(brought(field.schemaStep, field.column)) << field.key;
         EXPECT_TRUE(named.insert(QString::fromLatin1(field.column)).second) << field.column;
     }
+    const QRegularExpression added(QStringLiteral("ALTER TABLE offers ADD COLUMN (\\w+)"));
+    for (const QString& step : steps)
+        for (const auto& match : added.globalMatch(step))
+            EXPECT_TRUE(named.count(match.captured(1))) << match.captured(1).toStdString();
+}
+
+} // namespace
+} // namespace plumcrest::store
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+// State: a file at the step before the Loan Terms and kept checks came, one offer in it with a
+//   cost line, a setting.
+// Action: open it, keep a product, a penalty and a Closing Disclosure check with the offer, open
+//   it again.
+// Expected: every value of the old file kept; offers kept before know no product nor penalty and
+//   have no check; what is kept afterwards reads back whole; a check for an offer gone is
+//   refused, one deleted with its offer comes back with it.
+TEST_F(OfferStoreTest, a_file_before_the_loan_terms_upgrades_whole_and_keeps_checks) {
+    ASSERT_TRUE(QDir().mkpath(Folder()));
+    const std::vector<QString> steps = ShippedSchemaSteps();
+    const int previous = static_cast<int>(steps.size()) - 1;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("before-terms"));
+        db.setDatabaseName(FilePath());
+        ASSERT_TRUE(db.open());
+        QStringList statements;
+        for (int i = 0; i < previous; ++i)
+            statements << steps[static_cast<std::size_t>(i)].split(QLatin1Char(';'));
+        statements
+            << QStringLiteral("PRAGMA user_version = %1").arg(previous)
+            << QStringLiteral(
+                   "INSERT INTO offers (id, name, kept_at, PurchasePrice, DownPaymentPercent, "
+                   "Term, Interest, OriginationFees, Points, PrepaidInterest, MIP, Buydown, "
+                   "FloodCheck, TaxService, Other1, Other2, DownPayment, Loan, Payment, "
+                   "FixedFees, APR, loan_type, price, loan_amount, term_months, note_rate, "
+                   "lender_credits, insurance_end, insurance_rate, property_tax_yearly, "
+                   "home_insurance_yearly, hoa_monthly, upfront_premium_financed, deposit, "
+                   "rate_lock_until, loan_purpose, points_option_points, points_option_rate) "
+                   "VALUES (11, 'Aspen Mortgage', '2026-11-21T09:30:00.000Z', 380000, 15, 30, "
+                   "6.625, 1200, 0, 0, 0, 0, 0, 0, 450, 0, 57000, 323000, 2068.24, 1650, 6.71, "
+                   "'fha', 380000, 323000, 360, 6.625, 240.75, 'fha', 0.55, 5100.5, 1620.25, 42, "
+                   "5586.25, 9500, '2026-12-19', 'refinance', 1.5, 6.25)")
+            << QStringLiteral("INSERT INTO offer_costs VALUES (11, 0, 'B', 'Appraisal Fee', 615, "
+                              "0)")
+            << QStringLiteral("INSERT INTO settings VALUES ('horizon_years', '8')");
+        for (const QString& statement : statements) {
+            if (statement.trimmed().isEmpty())
+                continue;
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("before-terms"));
+
+    OfferStore store(Folder());
+    ASSERT_TRUE(store.Open()) << store.Error().toStdString();
+    EXPECT_TRUE(store.Notice().isEmpty()) << store.Notice().toStdString();
+    auto offers = store.All();
+    ASSERT_EQ(offers.size(), 1u);
+    const LoanEstimate& kept = offers[0].estimate;
+    EXPECT_EQ(offers[0].name, QStringLiteral("Aspen Mortgage"));
+    EXPECT_EQ(kept.loanType, LoanType::Fha);
+    EXPECT_EQ(kept.loanAmount, 323000);
+    EXPECT_EQ(kept.noteRate, 6.625);
+    EXPECT_EQ(kept.lenderCredits, 240.75);
+    EXPECT_EQ(kept.insurancePercent, 0.55);
+    EXPECT_EQ(kept.propertyTaxYearly, 5100.5);
+    EXPECT_EQ(kept.homeInsuranceYearly, 1620.25);
+    EXPECT_EQ(kept.hoaMonthly, 42);
+    EXPECT_EQ(kept.upfrontPremiumFinanced, 5586.25);
+    EXPECT_EQ(kept.deposit, std::optional<double>(9500));
+    EXPECT_EQ(kept.purpose, LoanPurpose::Refinance);
+    EXPECT_TRUE(kept.rateLockUntil);
+    EXPECT_EQ(kept.pointsOptionPoints, std::optional<double>(1.5));
+    EXPECT_EQ(kept.pointsOptionRate, std::optional<double>(6.25));
+    ASSERT_EQ(kept.costs.size(), 1u);
+    EXPECT_EQ(kept.costs[0].label, "Appraisal Fee");
+    EXPECT_EQ(kept.costs[0].amount, 615);
+    EXPECT_EQ(store.Setting(QStringLiteral("horizon_years")), std::optional<QString>("8"));
+    EXPECT_TRUE(kept.product.empty());
+    EXPECT_FALSE(kept.prepaymentPenalty);
+    EXPECT_FALSE(offers[0].closingChecked);
+    EXPECT_FALSE(store.Check(11));
+
+    KeptOffer changed = offers[0];
+    changed.estimate.product = "5 Year Interest Only, 5/3 Adjustable Rate";
+    changed.estimate.prepaymentPenalty = false;
+    ASSERT_TRUE(store.Update(changed)) << store.Error().toStdString();
+    KeptCheck check;
+    check.offerId = 11;
+    check.checkedAt = QDateTime(QDate(2026, 12, 1), QTime(15, 45, 30), QTimeZone::utc());
+    check.fileName = QStringLiteral("Declaración de cierre.pdf");
+    check.reading = R"({"lender":"Aspen Mortgage","loanAmount":323000})";
+    check.choices = R"({"mailed":true,"pairings":[]})";
+    ASSERT_TRUE(store.KeepCheck(check)) << store.Error().toStdString();
+    KeptCheck orphan = check;
+    orphan.offerId = 99;
+    EXPECT_FALSE(store.KeepCheck(orphan));
+
+    OfferStore again(Folder());
+    ASSERT_TRUE(again.Open());
+    offers = again.All();
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(offers[0].estimate, changed.estimate);
+    EXPECT_TRUE(offers[0].closingChecked);
+    const auto read = again.Check(11);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->checkedAt, check.checkedAt);
+    EXPECT_EQ(read->fileName, check.fileName);
+    EXPECT_EQ(read->reading, check.reading);
+    EXPECT_EQ(read->choices, check.choices);
+    // A later check of the same offer takes the place of the first.
+    check.choices = R"({"mailed":false})";
+    ASSERT_TRUE(again.KeepCheck(check));
+    EXPECT_EQ(again.Check(11)->choices, check.choices);
+    // Deleted and put back (Undo), the offer has its check again.
+    ASSERT_TRUE(again.Remove(11));
+    ASSERT_TRUE(again.Restore(offers[0]));
+    ASSERT_EQ(again.All().size(), 1u);
+    EXPECT_TRUE(again.All()[0].closingChecked);
+    EXPECT_EQ(again.Check(11)->choices, check.choices);
+}
+
+// Every figure of both tables names a column its own schema step brought, and every column a step
+// brought for the offers is a figure of one of them: a figure cannot reach the store without a
+// step, nor a step add a column nothing reads.
+TEST(SchemaTables, every_figure_has_the_column_its_step_brought_and_no_column_is_left_over) {
+    const std::vector<QString> steps = ShippedSchemaSteps();
+    const auto brought = [&](int step, std::string_view column) {
+        const QString text = steps.at(static_cast<std::size_t>(step - 1));
+        const QString name =
+            QString::fromLatin1(column.data(), static_cast<qsizetype>(column.size()));
+        return text.contains(QStringLiteral("ADD COLUMN %1 ").arg(name)) ||
+               text.contains(QStringLiteral("\"%1\" REAL").arg(name));
+    };
+    std::set<QString> named{QStringLiteral("id"), QStringLiteral("name"),
+                            QStringLiteral("kept_at")};
+    for (const LoanField& field : kLoanPageFields) {
+        EXPECT_TRUE(brought(1, field.key)) << field.key;
+        named.insert(QString::fromLatin1(field.key));
+    }
+    for (const EstimateField& field : kEstimateFields) {
+        ASSERT_GE(field.schemaStep, 1);
+        ASSERT_LE(field.schemaStep, static_cast<int>(steps.size()));
+        EXPECT_TRUE(brought(field.schemaStep, field.column)) << field.key;
+        EXPECT_TRUE(named.insert(QString::fromLatin1(field.column)).second) << field.column;
+    }
+    // The Loan Terms a Closing Disclosure is checked against are kept beside the figures, not
+    // among them: no field of the editor shows them.
+    named.insert(QStringLiteral("loan_product"));
+    named.insert(QStringLiteral("prepayment_penalty"));
     const QRegularExpression added(QStringLiteral("ALTER TABLE offers ADD COLUMN (\\w+)"));
     for (const QString& step : steps)
         for (const auto& match : added.globalMatch(step))
