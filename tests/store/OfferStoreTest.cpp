@@ -13,8 +13,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTimeZone>
 #include <QThread>
+#include <QTimeZone>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -1454,45 +1454,6 @@ TEST_F(OfferStoreTest, a_seventh_version_file_upgrades_whole_and_keeps_interest_
     ASSERT_TRUE(third.Open());
     offers = third.All();
     EXPECT_EQ(byName(added.name).estimate.interestOnlyMonths, 0);
-}
-
-// Every figure of both tables names a column its own schema step brought, and every column a step
-// brought for the offers is a figure of one of them: a figure cannot reach the store without a
-// step, nor a step add a column nothing reads.
-TEST(SchemaTables, every_figure_has_the_column_its_step_brought_and_no_column_is_left_over) {
-    const std::vector<QString> steps = ShippedSchemaSteps();
-    const auto brought = [&](int step, std::string_view column) {
-        const QString text = steps.at(static_cast<std::size_t>(step - 1));
-        const QString name =
-            QString::fromLatin1(column.data(), static_cast<qsizetype>(column.size()));
-        return text.contains(QStringLiteral("ADD COLUMN %1 ").arg(name)) ||
-               text.contains(QStringLiteral("\"%1\" REAL").arg(name));
-    };
-    std::set<QString> named{QStringLiteral("id"), QStringLiteral("name"),
-                            QStringLiteral("kept_at")};
-    for (const LoanField& field : kLoanPageFields) {
-        EXPECT_TRUE(brought(1, field.key)) << field.key;
-        named.insert(QString::fromLatin1(field.key));
-    }
-    for (const EstimateField& field : kEstimateFields) {
-        ASSERT_GE(field.schemaStep, 1);
-        ASSERT_LE(field.schemaStep, static_cast<int>(steps.size()));
-        EXPECT_TRUE(brought(field.schemaStep, field.column)) << field.key;
-        EXPECT_TRUE(named.insert(QString::fromLatin1(field.column)).second) << field.column;
-    }
-    const QRegularExpression added(QStringLiteral("ALTER TABLE offers ADD COLUMN (\\w+)"));
-    for (const QString& step : steps)
-        for (const auto& match : added.globalMatch(step))
-            EXPECT_TRUE(named.count(match.captured(1))) << match.captured(1).toStdString();
-}
-
-} // namespace
-} // namespace plumcrest::store
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
 
 // State: a file at the step before the Loan Terms and kept checks came, one offer in it with a
