@@ -12,6 +12,7 @@
 #include "LocaleSettings.h"
 #include "OfferCalculator.h"
 #include "OfferFigures.h"
+#include "OfferHeader.h"
 #include "OfferStore.h"
 #include "ScheduleWindow.h"
 #include "Services.h"
@@ -196,6 +197,8 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     costLines_ = new CostLines(this);
 
     table_ = new OffersTable(this);
+    // Long names wrap in the header, not cut at the column's edge.
+    table_->setHorizontalHeader(new OfferHeader(table_));
     table_->setObjectName(QStringLiteral("tblOffers"));
     translations::Live(table_, [=, this] { table_->setAccessibleName(tr("Kept offers")); });
     table_->setModel(model_);
@@ -205,7 +208,6 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Long names and texts wrap within a bounded column instead of pushing the others away.
     table_->setWordWrap(true);
-    table_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
     // Tab moves on to the next control; the arrow keys move within the table.
     table_->setTabKeyNavigation(false);
     // Sized to the contents when the offers are read; a new horizon never needs more room, as
@@ -975,11 +977,19 @@ void CompareWindow::ShowOffers(std::vector<KeptOffer> offers, std::optional<qint
     }
     model_->SetHorizonYears(horizon_->value());
     table_->resizeColumnsToContents();
-    // Bounded, so one long name or text wraps in its own column and the others stay in view.
-    const int widest = table_->fontMetrics().averageCharWidth() * 26;
-    for (int i = 0; i < model_->columnCount(); ++i)
+    // Bounded, so one long name or text wraps in its own column and the others stay in view;
+    // a name the header's three lines cannot hold at that width widens its column a little
+    // further (a short table gives it fewer lines, and an ellipsis, whatever the width).
+    const int character = table_->fontMetrics().averageCharWidth();
+    const int widest = character * 26;
+    const int widestForName = character * 36;
+    const auto* header = static_cast<const OfferHeader*>(table_->horizontalHeader());
+    for (int i = 0; i < model_->columnCount(); ++i) {
         if (table_->columnWidth(i) > widest)
             table_->setColumnWidth(i, widest);
+        while (!header->FitsWhole(i) && table_->columnWidth(i) < widestForName)
+            table_->setColumnWidth(i, std::min(widestForName, table_->columnWidth(i) + character));
+    }
     table_->resizeRowsToContents();
     FillBreakEven();
     if (model_->columnCount() > 0) {

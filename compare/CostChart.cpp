@@ -297,6 +297,10 @@ QLineSeries* CostChart::HorizonLine() const {
     return horizon_;
 }
 
+QLineSeries* CostChart::MarkLine(View view) const {
+    return view == View::Cost ? costMark_ : balanceMark_;
+}
+
 QChart* CostChart::Chart(View view) const {
     return (view == View::Cost ? costView_ : balanceView_)->chart();
 }
@@ -307,7 +311,7 @@ bool CostChart::DarkPalette() const {
 
 void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
                           QScatterSeries** breakEven, QLineSeries** horizon,
-                          std::vector<QLineSeries*>* extrasLines) const {
+                          std::vector<QLineSeries*>* extrasLines, QLineSeries** mark) const {
     chart.removeAllSeries();
     for (QAbstractAxis* axis : chart.axes()) {
         chart.removeAxis(axis);
@@ -373,16 +377,32 @@ void CostChart::FillChart(QChart& chart, View view, bool dark, std::vector<QLine
         }
     }
 
-    auto* mark = new QLineSeries;
-    mark->setName(HorizonName(horizonYears_));
-    mark->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, top)});
-    QPen markPen(dark ? QColor(0xBBBBBB) : QColor(0x555555), 1.5, Qt::DashLine);
-    mark->setPen(markPen);
-    chart.addSeries(mark);
-    mark->attachAxis(xAxis);
-    mark->attachAxis(yAxis);
+    auto* horizonLine = new QLineSeries;
+    horizonLine->setName(HorizonName(horizonYears_));
+    horizonLine->replace({QPointF(horizonYears_, 0), QPointF(horizonYears_, top)});
+    QPen horizonPen(dark ? QColor(0xBBBBBB) : QColor(0x555555), 1.5, Qt::DashLine);
+    horizonLine->setPen(horizonPen);
+    chart.addSeries(horizonLine);
+    horizonLine->attachAxis(xAxis);
+    horizonLine->attachAxis(yAxis);
     if (horizon) {
-        *horizon = mark;
+        *horizon = horizonLine;
+    }
+
+    if (mark) {
+        // The month the keys mark: a solid line from the foot of the chart to its top, black
+        // on the light chart and white on the dark one; unlike the dashed grey horizon and the
+        // break-even squares. Placed and shown by MarkMonth.
+        auto* line = new QLineSeries;
+        line->setName(tr("Marked month"));
+        // The themes' backgrounds: white for the light one, a dark gradient for the dark.
+        const QColor colour = dark ? QColor(Qt::white) : QColor(Qt::black);
+        line->setPen(QPen(colour, 2.0, Qt::SolidLine));
+        chart.addSeries(line);
+        line->attachAxis(xAxis);
+        line->attachAxis(yAxis);
+        line->setVisible(false);
+        *mark = line;
     }
 
     if (view == View::Cost) {
@@ -431,9 +451,9 @@ void CostChart::Rebuild() {
     extrasCostLines_.clear();
     const bool dark = DarkPalette();
     FillChart(*costView_->chart(), View::Cost, dark, &costLines_, &breakEven_, &horizon_,
-              &extrasCostLines_);
+              &extrasCostLines_, &costMark_);
     FillChart(*balanceView_->chart(), View::Balance, dark, &balanceLines_, nullptr,
-              &balanceHorizon_);
+              &balanceHorizon_, nullptr, &balanceMark_);
     for (auto* lines : {&costLines_, &balanceLines_}) {
         for (QLineSeries* line : *lines) {
             connect(line, &QLineSeries::hovered, this,
@@ -592,6 +612,21 @@ void CostChart::MarkMonth(int month) {
             .arg(marked_ == 0 ? 0 : YearOfMonth(marked_))
             .arg(cost ? tr("cost so far") : tr("balance"), figures.join(QStringLiteral("; ")));
     markedLine_->setText(text);
+    for (QLineSeries* mark : {costMark_, balanceMark_}) {
+        if (!mark)
+            continue;
+        // From the foot of the dollar axis to its top, so the line crosses the whole chart.
+        const QList<QAbstractAxis*> axes = mark->attachedAxes();
+        const auto vertical = std::find_if(axes.begin(), axes.end(), [](QAbstractAxis* axis) {
+            return axis->orientation() == Qt::Vertical;
+        });
+        const auto* dollars =
+            vertical == axes.end() ? nullptr : qobject_cast<QValueAxis*>(*vertical);
+        const double years = marked_ / 12.0;
+        mark->replace({QPointF(years, dollars ? dollars->min() : 0.0),
+                       QPointF(years, dollars ? dollars->max() : 1.0)});
+        mark->setVisible(true);
+    }
     QChartView* view = cost ? costView_ : balanceView_;
     const QString name =
         cost ? tr("Cost of each offer over time") : tr("Balance of each offer over time");

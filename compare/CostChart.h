@@ -83,6 +83,8 @@ public:
     QLineSeries* ExtrasCostLine(int offer) const;
     QScatterSeries* BreakEvenPoints() const;
     QLineSeries* HorizonLine() const;
+    // The vertical line at the marked month, hidden before any month is marked.
+    QLineSeries* MarkLine(View view) const;
     QChart* Chart(View view) const;
 
     // What pointing at a line shows (the last hover's text is kept for tests).
@@ -94,7 +96,8 @@ public:
 
     // The month marked from the keyboard (the arrow keys move it in a focused chart: Left and
     // Right a month, Page Up and Page Down a year, Home and End to the ends), -1 before any;
-    // its figures show in MarkedLine() and are the focused chart's name to a screen reader.
+    // a line marks it on both charts, and its figures show in MarkedLine() and are the focused
+    // chart's name to a screen reader.
     void MarkMonth(int month);
     int MarkedMonth() const { return marked_; }
     QLabel* MarkedLine() const { return markedLine_; }
@@ -114,7 +117,8 @@ private:
     void ApplyLook();
     void FillChart(QChart& chart, View view, bool dark, std::vector<QLineSeries*>* lines,
                    QScatterSeries** breakEven, QLineSeries** horizon,
-                   std::vector<QLineSeries*>* extrasLines = nullptr) const;
+                   std::vector<QLineSeries*>* extrasLines = nullptr,
+                   QLineSeries** mark = nullptr) const;
     void Hovered(QLineSeries* series, const QPointF& point, bool state);
     void BreakEvenHovered(const QPointF& point, bool state);
     void UpdateDescription();
@@ -146,6 +150,8 @@ private:
     QLineSeries* balanceHorizon_ = nullptr;
     QString lastHover_;
     int marked_ = -1;
+    QLineSeries* costMark_ = nullptr;
+    QLineSeries* balanceMark_ = nullptr;
     QLabel* markedLine_ = nullptr;
 };
 

@@ -283,8 +283,12 @@ void HelpWindow::PlaceBeside(const QWidget& other) {
         at.setX(right >= left ? taken.right() + 1 + kGap
                               : taken.left() - kGap - width() - frame.width());
     } else {
-        resize(std::min(780, std::max(kNarrowest, area.width() - frame.width())), height);
-        at.setX(area.right() + 1 - width() - frame.width());
+        // No room beside it (a laptop at twice the scale): over the half of the screen on the
+        // side with more room, so the other window's other half, and what it holds there,
+        // stays in view; the topic scrolls within.
+        const int half = std::max(area.width() / 2, std::min(kNarrowest, area.width()));
+        resize(std::min(780, half - frame.width()), height);
+        at.setX(right >= left ? area.right() + 1 - width() - frame.width() : area.left());
     }
     at.setY(std::clamp(taken.top(), area.top(),
                        std::max(area.top(), area.bottom() + 1 - height - frame.height())));

@@ -62,8 +62,9 @@ public:
     void SetFile(const ChmFile* file);
     void Show(const QUrl& url);
     // Sized and moved to stand beside `other` within the screen: to its right, or its left where
-    // that has more room; where neither has enough, at the screen's edge over as little of it as
-    // can be. A narrow window shows the topic alone, its contents folded away.
+    // that has more room; where neither has enough, over the half of the screen on the side with
+    // more room, the other half of `other` left in view. A narrow window shows the topic alone,
+    // its contents folded away.
     void PlaceBeside(const QWidget& other);
     HelpBrowser& Browser() { return *browser_; }
     const HelpBrowser& Browser() const { return *browser_; }

@@ -31,7 +31,10 @@ TESTS_FOR = {
     "output/Csv": ["test_output_text", "test_schedule", "test_compare_output"],
     "output/": ["test_schedule", "test_compare_output"],
     "schedule/": ["test_schedule"],
-    "compare/": ["test_compare", "test_compare_output"],
+    # Every program of the folder's tests: the points, verdict, what-if and keyboard ones see
+    # faults of the window and the model the first two miss.
+    "compare/": ["test_compare", "test_compare_output", "test_compare_choices",
+                 "test_compare_verdict", "test_compare_whatif", "test_compare_keyboard"],
     # The reader's engine on word lists, and the built program on synthetic forms (set
     # PLUMCREST_READER_FUZZ_COPIES low: the damaged copies are not there to kill mutants).
     "reader/": ["test_reader_words", "test_reader_pdf"],
@@ -49,7 +52,8 @@ TESTS_FOR = {
     "widgets/DecimalDigits": ["plumcrest_masks_tests", "NumericFieldEntryTest"],
     "widgets/": ["NumericFieldEntryTest", "NumericFieldFocusTest", "NumericFieldRobustnessTest"],
     # The command line is checked by scripts ctest runs against the built program.
-    "app/CommandLine": ["ctest:app_command_line", "ctest:app_schedule_command"],
+    "app/CommandLine": ["test_app_desktoptest", "ctest:app_command_line",
+                        "ctest:app_schedule_command"],
     "app/ScheduleCommand": ["ctest:app_schedule_command"],
     "app/": ["test_app_mainwindowtest", "test_app_chrometest", "test_app_behaviourstest",
              "test_app_desktoptest"],

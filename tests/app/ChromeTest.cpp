@@ -47,6 +47,7 @@ private slots:
     void the_hint_panel_fills_the_bar_after_a_resize();
     void hidden_items_never_show();
     void menus_carry_their_captions();
+    void offer_commands_answer_the_keys_the_welcome_names();
     void help_commands_open_the_contents();
     void a_right_click_on_the_status_bar_clicks_then_opens_the_window_menu();
     void the_exit_button_closes_and_saves();
@@ -255,10 +256,37 @@ void ChromeTest::menus_carry_their_captions() {
     for (QAction* a : w.mnuPop->actions())
         pop << (a->isSeparator() ? QStringLiteral("-") : a->text());
     QCOMPARE(pop, (QStringList{"&Help", "&Disclaimer...", "&About...", "-", "E&xit"}));
+    // Quillmore on the Web as it opens: its hidden item left out, its separators in place.
+    QStringList web;
+    for (QAction* a : w.menuBar()->findChild<QMenu*>(QStringLiteral("mnuInternetWeb"))->actions())
+        if (a->isVisible())
+            web << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(web, (QStringList{"&Plumcrest Information ...", "-",
+                               "quillmore.example - &Home Page ...", "&Suggestion Box ...", "-",
+                               "&Calculator Corner ...", "Home Buyer's &Notebook ..."}));
     QCOMPARE(w.mnuQOHome->text(), QStringLiteral("quillmore.example - &Home Page ..."));
     QCOMPARE(w.Contents1->shortcut(), QKeySequence(Qt::Key_F1));
     QVERIFY(!w.mnuQOHome->icon().isNull());
     QVERIFY(w.mnuQOTellWebsite->icon().isNull());
+}
+
+// State: the calculator, active.  Action: Ctrl+Shift+O.  Expected: the Compare window opens; the
+// other offer commands carry their keys too: Ctrl+K keeps, Ctrl+O opens and Ctrl+S saves offers.
+void ChromeTest::offer_commands_answer_the_keys_the_welcome_names() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    QCOMPARE(w.mnuFileKeepOffer->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    QCOMPARE(w.mnuFileOpenOffers->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+    QCOMPARE(w.mnuFileSaveOffers->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    const auto compareShown = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("frmCompare") && window->isVisible())
+                return true;
+        return false;
+    };
+    QVERIFY(!compareShown());
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(compareShown());
 }
 
 void ChromeTest::help_commands_open_the_contents() {

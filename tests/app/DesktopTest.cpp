@@ -2,6 +2,7 @@
 // what a screen reader learns about the fields and the web panel, the program's icon on its
 // windows, and the look of popup hints.
 
+#include "CommandLine.h"
 #include "PlumcrestApplication.h"
 #include "TPanelStatusBar.h"
 #include "TUrlLabel.h"
@@ -16,6 +17,8 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <string>
+#include <vector>
 
 using namespace plumcrest;
 using namespace plumcrest::testing;
@@ -125,6 +128,7 @@ private slots:
     void the_about_box_pictures_have_names();
     void the_window_and_the_dialogs_carry_the_program_icon();
     void popup_hints_are_rounded_with_a_grey_shadow();
+    void a_file_named_on_the_command_line_is_the_one_opened();
 };
 
 using Measure = std::function<double(TfrmMain&)>;
@@ -293,6 +297,42 @@ void DesktopTest::popup_hints_are_rounded_with_a_grey_shadow() {
     QCOMPARE(image.pixelColor(r.width() - 1, r.height() / 2), QColor(0x80, 0x80, 0x80));
     QCOMPARE(image.pixelColor(r.width() / 2, r.height() - 1), QColor(0x80, 0x80, 0x80));
     QToolTip::hideText();
+}
+
+// State: command lines as a file manager ("plumcrest %f") or a shell user writes them.
+// Expected: the file named is the one opened, whatever options come before it; after "--" a
+// name starting with "-" is a file too; "--read-loan-estimate" reads the file after it, not an
+// option before it, and without a file after it the window opens; "--against" names its file.
+void DesktopTest::a_file_named_on_the_command_line_is_the_one_opened() {
+    struct Line {
+        std::vector<const char*> args;
+        std::string file;
+    };
+    const Line lines[] = {
+        {{"plumcrest", "/home/ana/Loan Estimate.pdf"}, "/home/ana/Loan Estimate.pdf"},
+        {{"plumcrest", "--frobnicate", "", "offers.plumcrest-offers"}, "offers.plumcrest-offers"},
+        {{"plumcrest", "--", "-dashed.pdf"}, "-dashed.pdf"},
+        {{"plumcrest", "--frobnicate"}, ""},
+        {{"plumcrest"}, ""},
+    };
+    for (const Line& line : lines)
+        QCOMPARE(FileArgument(int(line.args.size()), line.args.data()), line.file);
+
+    const std::vector<const char*> read{"plumcrest", "--quiet", "--read-loan-estimate",
+                                        "birch.pdf"};
+    QCOMPARE(ReadCommandLine(int(read.size()), read.data()), CommandLineRequest::ReadLoanEstimate);
+    QCOMPARE(std::string(ReadLoanEstimatePath(int(read.size()), read.data())),
+             std::string("birch.pdf"));
+    const std::vector<const char*> bare{"plumcrest", "--read-loan-estimate"};
+    QCOMPARE(ReadCommandLine(int(bare.size()), bare.data()), CommandLineRequest::Run);
+    const std::vector<const char*> check{"plumcrest", "--check-closing-disclosure", "cd.pdf",
+                                         "--against", "le.pdf"};
+    QCOMPARE(ReadCommandLine(int(check.size()), check.data()),
+             CommandLineRequest::CheckClosingDisclosure);
+    QCOMPARE(std::string(OptionValue(int(check.size()), check.data(), "--against")),
+             std::string("le.pdf"));
+    const std::vector<const char*> notCheck{"plumcrest", "cd.pdf", "le.pdf", "--against", "le.pdf"};
+    QCOMPARE(ReadCommandLine(int(notCheck.size()), notCheck.data()), CommandLineRequest::Run);
 }
 
 int main(int argc, char** argv) {

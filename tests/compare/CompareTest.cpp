@@ -3,6 +3,7 @@
 
 #include "CompareModel.h"
 #include "CompareWindow.h"
+#include "CostChart.h"
 #include "KeepOfferDialog.h"
 #include "OfferCalculator.h"
 #include "OfferDesk.h"
@@ -13,12 +14,15 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -28,6 +32,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 using namespace plumcrest;
@@ -94,6 +99,11 @@ private slots:
     void window_fields_are_named_for_screen_readers();
     void window_compares_the_newest_six_and_keeps_the_choice();
     void window_opens_within_the_screen_beside_the_calculator();
+    void window_fields_take_effect_and_come_back_as_left();
+    void window_places_every_control_on_its_page();
+    void offer_commands_follow_the_selection();
+    void years_kept_reach_the_longest_term_compared();
+    void a_points_option_without_its_rate_is_no_choice();
     void selected_column_is_readable_on_light_and_dark();
     void keep_dialog_needs_a_name_and_a_readable_apr_data();
     void keep_dialog_needs_a_name_and_a_readable_apr();
@@ -703,6 +713,186 @@ void CompareTest::window_opens_within_the_screen_beside_the_calculator() {
                  (frame.right() <= area.right() || frame.left() == area.left()),
              qPrintable(where));
     QVERIFY(compare->height() > 500); // shrunk to fit, not to nothing
+}
+
+// State: three kept offers in Compare, one a refinance.  Action: the savings rate set to 5.5 %, the
+// loan the buyer has typed into Keep or Refinance (187,500.00 owed at 7.375 %, 300 payments left,
+// 61.25 of insurance a month), a plan of 150.00 extra a month applied; the window closed and
+// opened again.
+// Expected: each takes effect at once (the cost with savings, the keep-or-refinance sentences,
+// the chart's line with extra payments); opened again, the window shows every field as it was
+// left and the same figures.
+void CompareTest::window_fields_take_effect_and_come_back_as_left() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (KeptOffer offer : ThreeOffers()) {
+        offer.id = 0;
+        // Cedar Bank's is a refinance, set against the loan the buyer has.
+        if (offer.name == QLatin1String("Cedar Bank"))
+            offer.estimate.purpose = LoanPurpose::Refinance;
+        QVERIFY(store.Add(offer));
+    }
+    QPointer<CompareWindow> window = new CompareWindow(store, &owner);
+    const CompareModel& model = *window->Model();
+    const auto refinance = [](const CompareWindow& w) {
+        return w.findChild<QLabel*>(QStringLiteral("lblKeepOrRefinance"))->text();
+    };
+    const QString atFour = Cell(model, CompareModel::DiscountedCostRow, 0);
+    window->SavingsField()->setValue(5.5);
+    QCOMPARE(model.SavingsPercent(), 5.5);
+    QVERIFY2(Cell(model, CompareModel::DiscountedCostRow, 0) != atFour, qPrintable(atFour));
+
+    window->CurrentBalanceField()->setValue(187500);
+    window->CurrentMonthsField()->setValue(300);
+    window->CurrentInsuranceField()->setValue(61.25);
+    const QString beforeRate = refinance(*window);
+    window->CurrentRateField()->setValue(7.375);
+    QCOMPARE(model.Current().balance, 187500.0);
+    QCOMPARE(model.Current().ratePercent, 7.375);
+    QCOMPARE(model.Current().monthsLeft, 300);
+    QCOMPARE(model.Current().insuranceMonthly, 61.25);
+    QVERIFY2(refinance(*window) != beforeRate, qPrintable(beforeRate));
+
+    ExtraPayments plan;
+    plan.monthly = 15000;
+    QVERIFY(!window->Chart()->ExtrasCostLine(0));
+    window->ApplyExtraPlan(plan);
+    QVERIFY(window->Model()->ExtraPlan() == plan);
+    QVERIFY2(window->Chart()->ExtrasCostLine(0), "the chart draws no line with the plan");
+    const QString figures = Cell(*window->Model(), CompareModel::DiscountedCostRow, 0);
+    const QString sentences = refinance(*window);
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!window);
+
+    CompareWindow again(store, &owner);
+    again.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(again.SavingsField()->value(), 5.5);
+    QCOMPARE(again.Model()->SavingsPercent(), 5.5);
+    QCOMPARE(again.CurrentBalanceField()->value(), 187500.0);
+    QCOMPARE(again.CurrentRateField()->value(), 7.375);
+    QCOMPARE(again.CurrentMonthsField()->value(), 300);
+    QCOMPARE(again.CurrentInsuranceField()->value(), 61.25);
+    QCOMPARE(again.Model()->Current().ratePercent, 7.375);
+    QVERIFY(again.Model()->ExtraPlan() == plan);
+    QCOMPARE(Cell(*again.Model(), CompareModel::DiscountedCostRow, 0), figures);
+    QCOMPARE(refinance(again), sentences);
+    QVERIFY(platform.messages.shown.empty());
+}
+
+// State: Compare with three kept offers, shown.  Expected: each control lies on its own tab's
+// page and shows when that tab is chosen: the offers' list, table, break-even list and the
+// offer it is worked against on Offers, the chart on Chart, the four figures of the loan the
+// buyer has on Keep or Refinance.
+void CompareTest::window_places_every_control_on_its_page() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (KeptOffer offer : ThreeOffers()) {
+        offer.id = 0;
+        QVERIFY(store.Add(offer));
+    }
+    CompareWindow window(store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::vector<std::pair<int, std::vector<QWidget*>>> pages{
+        {0, {window.ChoiceList(), window.Table(), window.BreakEvenList(), window.ReferenceField()}},
+        {1, {window.Chart()}},
+        {3,
+         {window.CurrentBalanceField(), window.CurrentRateField(), window.CurrentMonthsField(),
+          window.CurrentInsuranceField()}}};
+    for (const auto& [index, controls] : pages) {
+        window.Tabs()->setCurrentIndex(index);
+        QWidget* page = window.Tabs()->widget(index);
+        const QRect shown(page->mapTo(&window, QPoint(0, 0)), page->size());
+        for (QWidget* control : controls) {
+            const QString what =
+                QStringLiteral("%1 on page %2").arg(control->accessibleName()).arg(index);
+            QVERIFY2(page == control || page->isAncestorOf(control), qPrintable(what));
+            QVERIFY2(control->isVisible(), qPrintable(what));
+            QVERIFY2(shown.contains(QRect(control->mapTo(&window, QPoint(0, 0)), QSize(1, 1))),
+                     qPrintable(what));
+        }
+    }
+    // The offer the break-even is worked against is chosen in the break-even's own box.
+    QVERIFY(window.BreakEvenList()->parentWidget()->isAncestorOf(window.ReferenceField()));
+}
+
+// State: Compare with three kept offers, the first column selected.  Action: every offer
+// unticked, then one ticked again.  Expected: the offer commands (Use in Calculator, Edit,
+// Rename, Delete, Schedule) are on while an offer is selected, off while none is compared.
+void CompareTest::offer_commands_follow_the_selection() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (KeptOffer offer : ThreeOffers()) {
+        offer.id = 0;
+        QVERIFY(store.Add(offer));
+    }
+    CompareWindow window(store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    const CompareWindow::Actions& a = window.Commands();
+    const std::vector<QAction*> commands{a.use, a.edit, a.rename, a.remove, a.schedule};
+    const auto enabled = [&commands] {
+        return std::count_if(commands.begin(), commands.end(),
+                             [](const QAction* action) { return action->isEnabled(); });
+    };
+    QCOMPARE(enabled(), 5);
+    for (int i = 0; i < window.ChoiceList()->count(); ++i)
+        window.ChoiceList()->item(i)->setCheckState(Qt::Unchecked);
+    QCOMPARE(window.Model()->columnCount(), 0);
+    QCOMPARE(enabled(), 0);
+    window.ChoiceList()->item(1)->setCheckState(Qt::Checked);
+    QCOMPARE(window.Model()->columnCount(), 1);
+    QCOMPARE(enabled(), 5);
+}
+
+// State: Compare with a 15-year and two 30-year offers.  Action: the two 30-year offers
+// unticked, then 20 years asked for.  Expected: the years kept reach 30 with all three, 15 once
+// only the 15-year offer is compared; 20 is held to 15, in the field and in the comparison.
+void CompareTest::years_kept_reach_the_longest_term_compared() {
+    plumcrest::testing::FakePlatform platform;
+    QWidget owner;
+    QTemporaryDir dir;
+    OfferStore store(dir.path());
+    QVERIFY(store.Open());
+    for (KeptOffer offer : ThreeOffers()) {
+        offer.id = 0;
+        QVERIFY(store.Add(offer));
+    }
+    CompareWindow window(store, &owner);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    QCOMPARE(window.HorizonField()->maximum(), 30);
+    for (int i = 0; i < window.ChoiceList()->count(); ++i)
+        if (!window.ChoiceList()->item(i)->text().startsWith(QLatin1String("Cedar Bank")))
+            window.ChoiceList()->item(i)->setCheckState(Qt::Unchecked);
+    QCOMPARE(ColumnNames(window), QStringList{QStringLiteral("Cedar Bank")});
+    QCOMPARE(window.HorizonField()->maximum(), 15);
+    window.HorizonField()->setValue(20);
+    QCOMPARE(window.HorizonField()->value(), 15);
+    QCOMPARE(window.Model()->HorizonYears(), 15);
+}
+
+// State: three offers; Aspen Mortgage's gives the points of a second option (1.5) but not its
+// rate, as a half-typed offer would.  Expected: no points-or-credits choice is offered; once
+// the rate (6.25 %) is given too, Aspen's two options are weighed.
+void CompareTest::a_points_option_without_its_rate_is_no_choice() {
+    std::vector<KeptOffer> offers = ThreeOffers();
+    offers[2].estimate.pointsOptionPoints = 1.5;
+    CompareModel model(LocaleSeparators{U'.', U','});
+    model.SetOffers(offers);
+    QVERIFY(model.PointsGroups().empty());
+    offers[2].estimate.pointsOptionRate = 6.25;
+    model.SetOffers(offers);
+    QCOMPARE(model.PointsGroups().size(), 1u);
 }
 
 // Expected: the selected offer's text on its highlight, as the table draws them, has a contrast

@@ -125,6 +125,27 @@ TEST(Sections, a_missing_line_leaves_only_its_figure_out) {
     EXPECT_EQ(reading->totalOtherCosts.value, 97);
 }
 
+// State: the form with its Adjustable Interest Rate table in page 2's right column: initial rate
+// 4.125 %, minimum and maximum 3.25 % and 11.875 %.
+// Expected: each rate in its own figure, the minimum as the minimum and the maximum as the
+// maximum, each where it stands.
+TEST(Sections, the_rate_table_gives_its_minimum_and_maximum_apart) {
+    std::vector<Page> pages = Form(true);
+    Page& costs = pages[1];
+    Say(costs, 316, 400, "Adjustable Interest Rate (AIR) Table", 10);
+    Say(costs, 320, 414, "Initial Interest Rate");
+    Say(costs, 500, 414, "4.125%");
+    Say(costs, 320, 426, "Minimum/Maximum Interest Rate");
+    Say(costs, 500, 426, "3.25%/11.875%");
+    const auto reading = ReadEstimate(pages);
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(reading->rateTable.initialRate.value, 4.125);
+    EXPECT_EQ(reading->rateTable.minimumRate.value, 3.25);
+    EXPECT_EQ(reading->rateTable.maximumRate.value, 11.875);
+    EXPECT_EQ(reading->rateTable.minimumRate.where.page, 2);
+    EXPECT_EQ(reading->totalOtherCosts.value, 97);
+}
+
 // State: only the costs page.  Expected: not taken for the form.
 TEST(Form, one_page_of_it_is_not_the_form) {
     const std::vector<Page> pages = Form(true);
@@ -209,16 +230,60 @@ TEST(OfferOfReading, keeps_the_cash_to_close_table_and_its_sign) {
     EXPECT_EQ(bought.disclosedCashToClose, std::optional<double>(14147));
 }
 
+// State: a purchase's Calculating Cash to Close table: 8,682.00 of closing costs, 500.00 of
+// them financed, 18,000.00 down, a 10,000.00 deposit, no funds for the borrower, 2,500.00 of
+// seller credits, -1,035.04 of adjustments, so 12,646.96 to close.  Expected: the check agrees
+// with 12,646.96 printed and tells a table printing a dollar more.
+TEST(CheckReading, the_cash_to_close_adds_up_to_the_cent) {
+    EstimateReading r = LoanRead(162000, 3.875, 30);
+    CashToCloseTable& table = r.cashTable;
+    table.totalClosingCosts.value = 8682;
+    table.closingCostsFinanced.value = -500;
+    table.downPaymentFunds.value = 18000;
+    table.deposit.value = -10000;
+    table.fundsForBorrower.value = 0;
+    table.sellerCredits.value = -2500;
+    table.adjustmentsCredits.value = -1035.04;
+    const auto cashCheck = [&r] {
+        for (const Check& check : CheckReading(r))
+            if (check.name == "cashToClose")
+                return std::optional<bool>(check.ok);
+        return std::optional<bool>();
+    };
+    table.cashToClose.value = 12646.96;
+    EXPECT_EQ(cashCheck(), std::optional<bool>(true));
+    table.cashToClose.value = 12647.96;
+    EXPECT_EQ(cashCheck(), std::optional<bool>(false));
+}
+
 // The interest-only payments of the Adjustable Payment table, else the years the product names.
 TEST(OfferOfReading, interest_only_from_the_payment_table_else_the_product) {
     EstimateReading r = LoanRead(211000, 4, 30);
     r.interestOnly = true;
     r.product.value = "7 Year Interest Only, 7/1 Adjustable Rate";
     EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 84);
+    // The Spanish form names its years the same way.
+    r.product.value = "Por 5 a\u00f1os pago de intereses solamente, 5/1 tasa ajustable";
+    EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 60);
     r.paymentTable.interestOnlyPayments.value = 60;
     EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 60);
     r.paymentTable.interestOnlyPayments.value = 0;
     EXPECT_EQ(EstimateOfReading(r).interestOnlyMonths, 0);
+}
+
+// State: a 248,000.00 loan whose first years' payment carries 82.00 of mortgage insurance a
+// month, no five-year total to refine it.  Expected: the insurance kept as its yearly share of
+// the loan: 82 x 12 / 248,000 = 0.39677 %.
+TEST(OfferOfReading, takes_the_insurance_rate_from_the_first_years_payment) {
+    EstimateReading r = LoanRead(248000, 6.625, 30);
+    ProjectedColumn first;
+    first.years = "1-8";
+    first.principalInterest = {1587.97, {1, 30}};
+    first.mortgageInsurance = {82.0, {1, 31}};
+    first.escrow = {425.0, {1, 32}};
+    first.total = {2094.97, {1, 33}};
+    r.projectedPayments = {first};
+    EXPECT_NEAR(EstimateOfReading(r).insurancePercent, 82.0 * 12 / 248000 * 100, 1e-9);
 }
 
 // The form names its index (MTA + 4 %) but not its value; the TIP is worked out on it. The

@@ -491,6 +491,12 @@ TEST_F(OfferStoreTest, a_file_from_a_newer_program_is_left_alone) {
     EXPECT_TRUE(store.Error().contains(QStringLiteral("newer Plumcrest")));
     EXPECT_TRUE(QFile::exists(FilePath()));
     EXPECT_TRUE(QDir(Folder()).entryList({QStringLiteral("offers-damaged-*")}).isEmpty());
+    // The Compare window reading it is told why, not that another program holds the file (which
+    // it would wait for and try again, for ever).
+    EXPECT_TRUE(store.All().empty());
+    EXPECT_TRUE(store.ReadFailed());
+    EXPECT_FALSE(store.Busy());
+    EXPECT_TRUE(store.Error().contains(QStringLiteral("newer Plumcrest")));
 }
 
 // Set by the test for the copies of itself it starts at once on a damaged file.
@@ -1072,6 +1078,7 @@ TEST_F(OfferStoreTest, reading_a_file_another_program_holds_says_busy_at_once) {
     QSqlDatabase::removeDatabase(QStringLiteral("holder"));
     EXPECT_EQ(store.All().size(), 1u);
     EXPECT_FALSE(store.ReadFailed());
+    EXPECT_FALSE(store.Busy());
 }
 
 TEST_F(OfferStoreTest, renaming_or_deleting_an_offer_another_copy_deleted_fails) {

@@ -17,6 +17,7 @@
 #include "LocaleSettings.h"
 #include "Main.h"
 #include "OfferEditor.h"
+#include "OfferHeader.h"
 #include "OfferStore.h"
 #include "PlumcrestApplication.h"
 #include "ReadingChecks.h"
@@ -28,11 +29,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineSeries>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
@@ -42,6 +45,7 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -209,14 +213,18 @@ struct Opened {
 
 class Windows {
 public:
-    Windows() : store_(dir_.path()) {
+    // The offers are named "Offer 1 from ..." to "Offer 4 ...", the second `secondName` when
+    // given.
+    explicit Windows(const QString& secondName = {}) : store_(dir_.path()) {
         platform_.folders.appData = dir_.path().toStdString();
         platform_.folders.exeFolder = QStringLiteral("/opt/plumcrest/");
         QVERIFY(store_.Open());
         for (int i = 0; i < 4; ++i) {
             store::KeptOffer offer = FullOffer();
             offer.id = 0;
-            offer.name = QStringLiteral("Offer %1 from a lender with a long name").arg(i + 1);
+            offer.name = i == 1 && !secondName.isEmpty()
+                             ? secondName
+                             : QStringLiteral("Offer %1 from a lender with a long name").arg(i + 1);
             offer.estimate.noteRate = 6.125 + 0.25 * i;
             offer.keptAt = QDateTime(QDate(2026, 12, 1 + i), QTime(9, 0), Qt::UTC);
             QVERIFY(store_.Add(offer));
@@ -230,6 +238,8 @@ public:
             main_->setAttribute(Qt::WA_DeleteOnClose, false);
         main_.reset();
     }
+
+    store::OfferStore& Store() { return store_; }
 
     TfrmMain& Main() {
         if (!main_) {
@@ -360,8 +370,11 @@ private slots:
     void the_calculator_opens_with_its_menus_on_the_screen();
     void every_control_has_a_name_and_every_value_label_its_figure();
     void help_from_a_modal_dialog_can_be_used_and_f1_opens_it();
-    void first_run_welcome_stands_beside_the_calculator();
+    void first_run_welcome_leaves_the_calculator_in_view();
+    void a_long_offer_name_reads_whole_in_compare();
     void chart_months_step_by_keyboard_and_speak_their_figures();
+    void chart_marks_the_month_visibly_in_three_palettes_data();
+    void chart_marks_the_month_visibly_in_three_palettes();
     void text_and_focus_stand_out_in_three_palettes_data();
     void text_and_focus_stand_out_in_three_palettes();
 };
@@ -629,8 +642,10 @@ void WindowSweepTest::help_from_a_modal_dialog_can_be_used_and_f1_opens_it() {
 }
 
 // State: a first run: the welcome asked for before the calculator is shown.  Expected: once the
-// calculator shows, the welcome stands beside it, neither covering the other, both on the screen.
-void WindowSweepTest::first_run_welcome_stands_beside_the_calculator() {
+// calculator shows, the welcome stands beside it, neither covering the other, both on the screen;
+// where the screen has no room beside it (1366 x 768 at scale 2), the welcome, still wide enough
+// to read, leaves in view the fields its first step asks for and the results they give.
+void WindowSweepTest::first_run_welcome_leaves_the_calculator_in_view() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     testing::FakePlatform platform;
     ScopedLocaleSeparators separators(kUs);
@@ -653,11 +668,91 @@ void WindowSweepTest::first_run_welcome_stands_beside_the_calculator() {
           welcome.height(), welcome.x(), welcome.y());
     SavePicture(help, QStringLiteral("welcome"));
     QVERIFY(screen.contains(welcome));
+    QVERIFY2(welcome.width() >= 300, "the welcome is too narrow to read");
     // Where the screen has room for both side by side, they do not overlap.
     if (screen.width() >= calculator.width() + 300 + 16)
         QVERIFY2(!welcome.intersects(calculator), "the welcome covers the calculator");
+    // Price to rate, and the payment, fees and APR they give: never under the welcome.
+    for (const char* name :
+         {"edtPurchasePrice", "edtDownPaymentPercent", "edtDownPayment", "edtLoan", "edtTerm",
+          "edtInterest", "edtPayment", "edtFixedFees", "edtAPR"}) {
+        const auto* field = main.findChild<QWidget*>(QLatin1String(name));
+        QVERIFY2(field, name);
+        const QRect at = GlobalRect(field);
+        QVERIFY2(screen.contains(at),
+                 qPrintable(QStringLiteral("%1 is off the screen").arg(QLatin1String(name))));
+        QVERIFY2(!welcome.intersects(at),
+                 qPrintable(QStringLiteral("the welcome covers %1").arg(QLatin1String(name))));
+    }
     main.setAttribute(Qt::WA_DeleteOnClose, false);
     viewer.Quit();
+}
+
+// State: Compare on this run's screen, the second of four offers named with 60 characters.
+// Expected: the window fits the screen; the name's column header shows it whole at 1366 x 768
+// (elsewhere whole or ending in an ellipsis), wrapped onto lines that fit the column, in a
+// header tall enough for them and short enough to leave the table room; its tooltip and its
+// name to a screen reader are the whole name; double-clicking the column's edge widens it to
+// the name on one line.
+void WindowSweepTest::a_long_offer_name_reads_whole_in_compare() {
+    const QString name =
+        QStringLiteral("Riverside Federal Savings Bank, 30-Year Fixed Rate Home Loan");
+    QCOMPARE(name.size(), 60);
+    Windows windows(name);
+    auto* compare = new compare::CompareWindow(windows.Store(), &windows.Main());
+    compare->setAttribute(Qt::WA_DeleteOnClose, false);
+    const std::unique_ptr<compare::CompareWindow> owned(compare);
+    compare->PlaceWithin(windows.Main());
+    compare->show();
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    QTest::qWait(20);
+    SavePicture(compare, QStringLiteral("compare-long-name"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2(screen.contains(compare->frameGeometry()), "Compare does not fit the screen");
+    auto* header = qobject_cast<compare::OfferHeader*>(compare->Table()->horizontalHeader());
+    QVERIFY(header);
+    QAbstractItemModel* model = compare->Table()->model();
+    int column = -1;
+    for (int i = 0; i < model->columnCount(); ++i)
+        if (model->headerData(i, Qt::Horizontal).toString() == name)
+            column = i;
+    QVERIFY(column >= 0);
+    const QStringList lines = header->ShownLines(column);
+    qInfo("%s: %d lines in a %d-pixel column, header %d high", qPrintable(RunName()),
+          int(lines.size()), header->sectionSize(column), header->height());
+    // Whole on a laptop's screen; where the table is too short for its lines, never cut
+    // without an ellipsis to say so.
+    if (DefaultRun())
+        QCOMPARE(lines.join(QLatin1Char(' ')), name);
+    else if (lines.join(QLatin1Char(' ')) != name)
+        QVERIFY2(lines.size() == header->MostLines() && lines.last().endsWith(QChar(0x2026)),
+                 qPrintable(lines.join(QLatin1Char('|'))));
+    QFont bold = header->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    for (const QString& line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= header->sectionSize(column), qPrintable(line));
+    QVERIFY2(header->height() >= lines.size() * metrics.lineSpacing(), "the header cuts lines");
+    // The header leaves room in the table for its rows.
+    QVERIFY2(header->height() <= compare->Table()->height() / 2,
+             qPrintable(QStringLiteral("a %1-pixel header in a %2-pixel table")
+                            .arg(header->height())
+                            .arg(compare->Table()->height())));
+    QCOMPARE(model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString(), name);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(compare->Table());
+    QVERIFY(table);
+    bool spoken = false;
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* cell = table->child(i);
+        if (cell && cell->role() == QAccessible::ColumnHeader &&
+            cell->text(QAccessible::Name) == name)
+            spoken = true;
+    }
+    QVERIFY2(spoken, "no column header speaks the whole name");
+    const int edge = header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(edge, header->height() / 2));
+    QCOMPARE(header->ShownLines(column), QStringList{name});
 }
 
 // State: the Compare window's chart of four offers, focused.  Action: Right, then End, then
@@ -696,6 +791,112 @@ void WindowSweepTest::chart_months_step_by_keyboard_and_speak_their_figures() {
     for (int i = 1; i <= 4; ++i)
         QVERIFY2(shown.contains(QStringLiteral("Offer %1 from").arg(i)), qPrintable(shown));
     QVERIFY(AccessibleName(view).contains(shown));
+}
+
+void WindowSweepTest::chart_marks_the_month_visibly_in_three_palettes_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << LightPalette();
+    QTest::newRow("dark") << DarkPalette();
+    QTest::newRow("high_contrast") << HighContrastPalette();
+}
+
+// State: the desktop's palette light, dark or high contrast; Compare's chart of four offers
+// focused.  Action: Right (to the horizon's month), Page Down twice, Right, Home, End.
+// Expected: no mark before a key; then a line stands at the marked month on both charts, drawn
+// on the cost chart in pixels that stand out 3:1 or more from the chart beside it, and gone from
+// where it stood when it moves on.
+void WindowSweepTest::chart_marks_the_month_visibly_in_three_palettes() {
+    if (!DefaultRun())
+        QSKIP("checked in the run at scale 1");
+    QFETCH(QPalette, palette);
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(palette);
+    struct Restore {
+        QPalette palette;
+        ~Restore() { QApplication::setPalette(palette); }
+    } restore{before};
+    Windows windows;
+    auto* compare = new compare::CompareWindow(windows.Store(), &windows.Main());
+    compare->setAttribute(Qt::WA_DeleteOnClose, false);
+    const std::unique_ptr<compare::CompareWindow> owned(compare);
+    compare->PlaceWithin(windows.Main());
+    compare->show();
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    QApplication::setActiveWindow(compare);
+    compare->Tabs()->setCurrentIndex(1);
+    compare::CostChart* chart = compare->Chart();
+    using View = compare::CostChart::View;
+    auto* view = qobject_cast<QChartView*>(chart->findChild<QTabWidget*>()->currentWidget());
+    QVERIFY(view && view->chart() == chart->Chart(View::Cost));
+    view->setFocus(Qt::TabFocusReason);
+    QTest::qWait(100);
+    QVERIFY(chart->MarkLine(View::Cost) && !chart->MarkLine(View::Cost)->isVisible());
+    QVERIFY(chart->MarkLine(View::Balance) && !chart->MarkLine(View::Balance)->isVisible());
+
+    // The share of the plot's rows in which pixels at the month's place stand out 3:1 from the
+    // chart a few pixels to either side.
+    const auto drawnAt = [&](int month) {
+        QChart* c = view->chart();
+        QLineSeries* mark = chart->MarkLine(View::Cost);
+        const QImage image = view->viewport()->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const auto toImage = [&](const QPointF& inChart) {
+            return view->mapFromScene(c->mapToScene(inChart)) * ratio;
+        };
+        const QPoint at = toImage(c->mapToPosition(QPointF(month / 12.0, 0), mark));
+        const QRectF plot = c->plotArea();
+        const int top = toImage(plot.topLeft()).y();
+        const int bottom = toImage(plot.bottomLeft()).y();
+        int rows = 0;
+        int marked = 0;
+        for (int y = top + (bottom - top) / 10; y < bottom - (bottom - top) / 10; ++y, ++rows) {
+            const QColor left = image.pixelColor(at.x() - 8, y);
+            const QColor right = image.pixelColor(at.x() + 8, y);
+            for (int x = at.x() - 1; x <= at.x() + 1; ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (contrast::Ratio(pixel, left) >= 3 && contrast::Ratio(pixel, right) >= 3) {
+                    ++marked;
+                    break;
+                }
+            }
+        }
+        return rows ? double(marked) / rows : 0.0;
+    };
+    const auto standsAt = [&](int month) {
+        for (View v : {View::Cost, View::Balance}) {
+            QLineSeries* mark = chart->MarkLine(v);
+            if (!mark || !mark->isVisible() || mark->count() != 2 ||
+                qRound(mark->at(0).x() * 12) != month || qRound(mark->at(1).x() * 12) != month)
+                return false;
+        }
+        return true;
+    };
+    // A year and two years past the horizon, clear of its own dashed line.
+    const int first = compare->HorizonField()->value() * 12 + 12;
+    const int second = first + 12;
+    QVERIFY(drawnAt(first) < 0.3);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QCOMPARE(chart->MarkedMonth(), first);
+    QVERIFY(standsAt(first));
+    QTest::qWait(50);
+    SavePicture(compare, QStringLiteral("chart-") + QLatin1String(QTest::currentDataTag()));
+    const double shown = drawnAt(first);
+    qInfo("%s: the mark stands out in %.0f %% of the plot's rows", QTest::currentDataTag(),
+          100 * shown);
+    QVERIFY2(shown > 0.7, "the marked month's line is not to be seen");
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QCOMPARE(chart->MarkedMonth(), second);
+    QVERIFY(standsAt(second));
+    QTest::qWait(50);
+    QVERIFY(drawnAt(second) > 0.7);
+    QVERIFY2(drawnAt(first) < 0.3, "the mark stays where it stood");
+    QTest::keyClick(view, Qt::Key_Right);
+    QVERIFY(standsAt(second + 1));
+    QTest::keyClick(view, Qt::Key_Home);
+    QVERIFY(standsAt(0));
+    QTest::keyClick(view, Qt::Key_End);
+    QVERIFY(standsAt(chart->Months()));
 }
 
 void WindowSweepTest::text_and_focus_stand_out_in_three_palettes_data() {
