@@ -2587,6 +2587,10 @@ Mes %2 (año %3), %4: %5</translation>
       <source>Break-even: %1</source>
       <translation>Punto de equilibrio: %1</translation>
     </message>
+    <message>
+      <source>Marked month</source>
+      <translation>Mes marcado</translation>
+    </message>
   </context>
   <context>
     <name>plumcrest::compare::CostLines</name>
