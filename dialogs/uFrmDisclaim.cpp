@@ -69,6 +69,10 @@ TfrmDisclaim::TfrmDisclaim(const QWidget* over, QWidget* parent)
     btnClose_->setIcon(ButtonPictures());
     btnClose_->setIconSize(QSize(16, 16));
     btnClose_->setText(QCoreApplication::translate("Disclaimer", " &OK"));
+    // A longer word than "OK" widens the button to the left; its right edge stays put.
+    if (const int width = btnClose_->sizeHint().width(); width > btnClose_->width())
+        btnClose_->setGeometry(btnClose_->geometry().right() + 1 - width, btnClose_->y(), width,
+                               btnClose_->height());
     SetHint(btnClose_, QCoreApplication::translate("Disclaimer", "Close| Close Update Wizard"));
     connect(btnClose_, &QToolButton::clicked, this, platform::Guarded([this] { btnCloseClick(); }));
 
