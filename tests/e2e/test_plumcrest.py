@@ -82,21 +82,26 @@ def check_saved(s, typed_values):
 class Calculator:
     """The running program: its application, main window and fields."""
 
-    def __init__(self, s, program, argv=None):
+    inputs, results = INPUTS, RESULTS
+
+    def __init__(self, s, program, argv=None, inputs=INPUTS, results=RESULTS, extra_env=None):
+        """inputs and results: the fields' names as a screen reader hears them, in page order
+        (another language's, with its environment in extra_env)."""
         self.s = s
-        self.proc = s.start_program(argv or [program])
+        self.inputs, self.results = inputs, results
+        self.proc = s.start_program(argv or [program], extra_env=extra_env)
         self.app = s.application(self.proc)
         self.main = s.wait_window(
             self.app, name_contains="Plumcrest",
             predicate=lambda w: "Help" not in s.name_of(w)
-            and bool(s.find_all(w, name="Home Purchase Price")))
+            and bool(s.find_all(w, name=inputs[0])))
         self.fields = wait_until(self._find_fields, s.timeout, "all eighteen fields")
         self.wid = s.window_id(title=s.name_of(self.main), pid=self.proc.pid)
 
     def _find_fields(self):
         # One walk for all fields: every AT-SPI read is a D-Bus round trip.
         # A field carries its caption without the colon; its label keeps the colon.
-        wanted = set(INPUTS + RESULTS)
+        wanted = set(self.inputs + self.results)
         found = {}
         for node in self.s.walk(self.main):
             name = self.s.name_of(node)
@@ -124,20 +129,20 @@ class Calculator:
         """Keyboard focus on the purchase price with its text selected, as Tab leaves it."""
         s = self.s
         s.focus(self.wid)
-        first = self.fields[INPUTS[0]]
+        first = self.fields[self.inputs[0]]
         if not s.has_state(first, "focused"):
             s.click_widget(first)
         s.wait_focused(first)
         # Leaving and re-entering by keyboard selects the whole text, so typing replaces it.
         s.key("shift+Tab")
-        s.wait_focused(self.fields[INPUTS[-1]])
+        s.wait_focused(self.fields[self.inputs[-1]])
         s.key("Tab")
         s.wait_focused(first)
 
     def type_inputs(self, typed, start=0):
         s = self.s
         for offset, value in enumerate(typed):
-            field = self.fields[INPUTS[start + offset]]
+            field = self.fields[self.inputs[start + offset]]
             s.wait_focused(field)
             s.type(value)
             s.key("Tab")
@@ -145,7 +150,7 @@ class Calculator:
     def tab_to(self, index):
         for _ in range(index):
             self.s.key("Tab")
-        self.s.wait_focused(self.fields[INPUTS[index]])
+        self.s.wait_focused(self.fields[self.inputs[index]])
 
     def request_close(self):
         """File > Exit, by keyboard: without a window manager there is no title bar to use."""

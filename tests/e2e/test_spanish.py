@@ -12,7 +12,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from harness import HarnessError, run_scenarios, wait_until  # noqa: E402
-from test_plumcrest import DEFAULT_TYPED, session, write_saved  # noqa: E402
+from test_plumcrest import DEFAULT_TYPED, Calculator, session, write_saved  # noqa: E402
 from test_output import pdf_pages, save_through_dialog  # noqa: E402
 
 SPANISH = {"LANG": "es_US.UTF-8", "LC_ALL": "es_US.UTF-8", "LANGUAGE": "es_US:es"}
@@ -33,48 +33,8 @@ COMPARE_TITLE = "Comparar ofertas"
 NAME_ROW, HORIZON_COST_ROW = 0, 36
 
 
-class SpanishCalculator:
-    def __init__(self, s, program):
-        self.s = s
-        self.proc = s.start_program([program], extra_env=SPANISH)
-        self.app = s.application(self.proc)
-        self.main = s.wait_window(
-            self.app, name_contains="Plumcrest",
-            predicate=lambda w: bool(s.find_all(w, name="Precio de compra")))
-        self.fields = wait_until(self._find_fields, s.timeout, "all eighteen Spanish fields")
-        self.wid = s.window_id(title=s.name_of(self.main), pid=self.proc.pid)
-
-    def _find_fields(self):
-        wanted = set(INPUTS + RESULTS)
-        found = {}
-        for node in self.s.walk(self.main):
-            name = self.s.name_of(node)
-            if name in wanted and name not in found and self.s.role_of(node) != "label":
-                found[name] = node
-        return found if len(found) == len(wanted) else None
-
-    def type_inputs(self, typed):
-        """From the purchase price, entered by keyboard so its text is selected, as Tab leaves
-        each field."""
-        s = self.s
-        s.focus(self.wid)
-        first = self.fields[INPUTS[0]]
-        if not s.has_state(first, "focused"):
-            s.click_widget(first)
-        s.wait_focused(first)
-        s.key("shift+Tab")
-        s.wait_focused(self.fields[INPUTS[-1]])
-        s.key("Tab")
-        for name, value in zip(INPUTS, typed):
-            s.wait_focused(self.fields[name])
-            s.type(value)
-            s.key("Tab")
-
-    def shown(self, names):
-        return [self.s.text_of(self.fields[n]) for n in names]
-
-
 def keep(s, calc, typed, name):
+    calc.focus_first_input()
     calc.type_inputs(typed)
     s.key("ctrl+k")
     dialog = s.wait_window(calc.app, name=KEEP_TITLE)
@@ -90,7 +50,7 @@ def keep(s, calc, typed, name):
 def keep_and_compare_es(program, artifacts):
     with session("e2e_keep_and_compare_es", artifacts) as s:
         write_saved(s, DEFAULT_TYPED)
-        calc = SpanishCalculator(s, program)
+        calc = Calculator(s, program, inputs=INPUTS, results=RESULTS, extra_env=SPANISH)
         keep(s, calc, ALAMO, "Banco Peñón")
         keep(s, calc, ROBLE, "Crédito Roble")
         # Numbers keep the es_US form: "," groups, "." is the decimal point.
