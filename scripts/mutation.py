@@ -56,7 +56,9 @@ TESTS_FOR = {
                         "ctest:app_schedule_command"],
     "app/ScheduleCommand": ["ctest:app_schedule_command"],
     "app/": ["test_app_mainwindowtest", "test_app_chrometest", "test_app_behaviourstest",
-             "test_app_desktoptest"],
+             "test_app_desktoptest", "test_app_languagetest"],
+    # The language shown: the calculator switching live.
+    "translations/": ["test_app_languagetest"],
 }
 
 SWAPS = [

@@ -876,7 +876,7 @@
     <name>plumcrest::TfrmMain</name>
     <message>
       <source>Check &amp;Closing Disclosure...</source>
-      <translation>Verificar Declaración de &amp;Cierre...</translation>
+      <translation>&amp;Verificar Declaración de Cierre...</translation>
     </message>
     <message>
       <source>&amp;Open Offers...</source>
@@ -2297,7 +2297,7 @@ Close without saving them?</source>
     </message>
     <message>
       <source>Check &amp;Closing Disclosure...</source>
-      <translation>Verificar Declaración de &amp;Cierre...</translation>
+      <translation>Verificar Declaració&amp;n de Cierre...</translation>
     </message>
     <message>
       <source>&amp;Comparing Offers</source>

@@ -2,6 +2,7 @@
 // View > Language without touching what is typed, and English byte for byte when chosen.
 
 #include "PlumcrestApplication.h"
+#include "Translations.h"
 #include "WindowFixture.h"
 
 #include <QAction>
@@ -41,6 +42,8 @@ class LanguageTest : public QObject {
 private slots:
     void a_kept_spanish_choice_opens_in_spanish_and_english_comes_back_exactly();
     void switching_keeps_what_is_typed_and_keeps_the_choice();
+    void a_kept_choice_wins_over_the_system_and_english_keeps_its_plurals();
+    void a_window_made_after_the_start_shows_its_texts_at_once();
 };
 
 void LanguageTest::a_kept_spanish_choice_opens_in_spanish_and_english_comes_back_exactly() {
@@ -87,6 +90,40 @@ void LanguageTest::switching_keeps_what_is_typed_and_keeps_the_choice() {
                  qPrintable(label->text()));
     QVERIFY(fx.ReadIni().contains("[Display]\nLanguage=Spanish"));
     QVERIFY(fx.platform.messages.shown.empty());
+}
+
+void LanguageTest::a_kept_choice_wins_over_the_system_and_english_keeps_its_plurals() {
+    using namespace plumcrest::translations;
+    const QLocale mexico(QLocale::Spanish, QLocale::Mexico);
+    QCOMPARE(ShownLocale(LanguageFromKey(QStringLiteral("English")), mexico).language(),
+             QLocale::English);
+    QCOMPARE(ShownLocale(LanguageFromKey(QStringLiteral("Spanish")), QLocale(QLocale::German))
+                 .language(),
+             QLocale::Spanish);
+    // Spanish on a Spanish system keeps the system's country, and so its numbers.
+    QCOMPARE(ShownLocale(LanguageFromKey(QStringLiteral("Spanish")), mexico), mexico);
+    QCOMPARE(ShownLocale(LanguageFromKey(QStringLiteral("whatever")), mexico), mexico);
+
+    InstallTranslators(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(!ShowingSpanish());
+    QCOMPARE(QCoreApplication::translate("plumcrest::compare::CostChart", "%n year(s)", nullptr, 1),
+             QStringLiteral("1 year"));
+    InstallTranslators(*qApp, mexico);
+    QVERIFY(ShowingSpanish());
+    QCOMPARE(QCoreApplication::translate("plumcrest::compare::CostChart", "%n year(s)", nullptr, 1),
+             QStringLiteral("1 año"));
+    InstallTranslators(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void LanguageTest::a_window_made_after_the_start_shows_its_texts_at_once() {
+    translations::InstallTranslators(*qApp, QLocale(QLocale::Spanish, QLocale::UnitedStates));
+    QLabel later;
+    translations::Live(&later, [&later] {
+        later.setText(QCoreApplication::translate("plumcrest::TfrmMain", "Interest Rate:"));
+    });
+    QCOMPARE(later.text(), QStringLiteral("Tasa de interés:"));
+    translations::InstallTranslators(*qApp, QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(later.text(), QStringLiteral("Interest Rate:"));
 }
 
 int main(int argc, char** argv) {
