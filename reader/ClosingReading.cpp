@@ -115,26 +115,6 @@ std::vector<const Word*> InReadingOrder(std::vector<const Word*> words) {
     return ordered;
 }
 
-// A label in each language; where the form prints it more than one way, the ways are parted by
-// "|", the longest first.
-struct Wording {
-    std::string_view en;
-    std::string_view es;
-    std::string_view In(const std::string& language) const { return language == "es" ? es : en; }
-};
-
-std::optional<Label> FindLabel(const Layout& layout, const Wording& wording,
-                               const std::string& language, const Box& area) {
-    std::string_view ways = wording.In(language);
-    while (!ways.empty()) {
-        const std::size_t bar = std::min(ways.find('|'), ways.size());
-        if (auto label = layout.First(ways.substr(0, bar), area))
-            return label;
-        ways.remove_prefix(std::min(bar + 1, ways.size()));
-    }
-    return std::nullopt;
-}
-
 bool IsWord(const Word* word, std::initializer_list<std::string_view> folded) {
     const std::string text = Folded(word->text);
     return std::find(folded.begin(), folded.end(), text) != folded.end();

@@ -74,26 +74,6 @@ std::optional<int> LeadingWhole(std::string_view text) {
 // spans the page or one of its two columns, down to the next heading below it there; each
 // figure is looked for only inside its region, by its label in the form's language.
 
-// A label in each language; where the form prints it more than one way, the ways are parted by
-// "|", the longest first.
-struct Wording {
-    std::string_view en;
-    std::string_view es;
-    std::string_view In(const std::string& language) const { return language == "es" ? es : en; }
-};
-
-std::optional<Label> FindLabel(const Layout& layout, const Wording& wording,
-                               const std::string& language, const Box& area) {
-    std::string_view ways = wording.In(language);
-    while (!ways.empty()) {
-        const std::size_t bar = std::min(ways.find('|'), ways.size());
-        if (auto label = layout.First(ways.substr(0, bar), area))
-            return label;
-        ways.remove_prefix(std::min(bar + 1, ways.size()));
-    }
-    return std::nullopt;
-}
-
 // The form's labels of the figures the one description of a Loan Estimate names; a key it lacks
 // stops the build.
 constexpr Wording FormWording(std::string_view key) {

@@ -352,4 +352,16 @@ std::vector<std::vector<const Word*>> Layout::Cells(const std::vector<Label>& ro
     return cells;
 }
 
+std::optional<Label> FindLabel(const Layout& layout, const Wording& wording,
+                               const std::string& language, const Box& area) {
+    std::string_view ways = wording.In(language);
+    while (!ways.empty()) {
+        const std::size_t bar = std::min(ways.find('|'), ways.size());
+        if (auto label = layout.First(ways.substr(0, bar), area))
+            return label;
+        ways.remove_prefix(std::min(bar + 1, ways.size()));
+    }
+    return std::nullopt;
+}
+
 } // namespace plumcrest::reader

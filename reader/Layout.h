@@ -88,6 +88,18 @@ private:
     std::vector<Line> lines_;
 };
 
+// A label in each language the forms are printed in ("en", "es"); where a form prints it more
+// than one way, the ways are parted by "|", the longest first.
+struct Wording {
+    std::string_view en;
+    std::string_view es;
+    std::string_view In(const std::string& language) const { return language == "es" ? es : en; }
+};
+
+// The first of the wording's ways in `language` that stands inside `area`.
+std::optional<Label> FindLabel(const Layout& layout, const Wording& wording,
+                               const std::string& language, const Box& area);
+
 // The runs of a line: words parted by gaps wider than a word space (the form's columns).
 std::vector<std::vector<const Word*>> Runs(const std::vector<const Word*>& words);
 

@@ -4,6 +4,7 @@
 #include "ClosingWindow.h"
 
 #include "FakePlatform.h"
+#include "JuniperClosing.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,44 +21,11 @@ using namespace plumcrest::closing;
 
 namespace {
 
-reader::ClosingLine Line(const char* label, double amount) {
-    reader::ClosingLine line;
-    line.label = label;
-    line.borrowerAtClosing = amount;
-    return line;
-}
-
 LoanEstimate Offer() {
-    LoanEstimate e;
-    e.loanAmount = 250000;
-    e.noteRate = 6.25;
-    e.months = 360;
-    e.disclosedApr = 6.5;
-    e.lenderCredits = 0;
-    e.costs = {{CostSection::A, "Origination Fee", 1100, true},
-               {CostSection::C, "Survey Fee", 380, false},
-               {CostSection::C, "Title \u2013 Lender's Title Policy", 910, false},
-               {CostSection::E, "Recording Fees", 120, false}};
-    return e;
+    return testing::JuniperEstimate();
 }
-
-// The origination fee up by a dollar; the title policy up by 200 (shopped for, no limit).
 reader::ClosingReading Closing() {
-    reader::ClosingReading c;
-    c.lender.value = "Juniper Savings";
-    c.loanAmount.value = 250000;
-    c.interestRate.value = 6.25;
-    c.loanTermYears.value = 30;
-    c.dateIssued.value = "2026-11-30";
-    c.closingDate.value = "2026-12-03";
-    c.lenderCredits.value = 0;
-    c.cureGiven.value = 0;
-    c.Section(CostSection::A) = {Line("Origination Fee", 1101)};
-    c.Section(CostSection::B) = {Line("Survey Fee", 380)};
-    c.Section(CostSection::C) = {Line("Title \u2013 Lender's Title Policy", 1110)};
-    c.Section(CostSection::E) = {Line("Recording Fees", 120)};
-    c.loanCalculations.apr.value = 6.5;
-    return c;
+    return testing::JuniperClosing();
 }
 
 } // namespace
