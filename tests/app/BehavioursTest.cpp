@@ -6,7 +6,9 @@
 #include "DialogPlacement.h"
 #include "Hint.h"
 #include "PlumcrestApplication.h"
+#include "Sites.h"
 #include "TPanelStatusBar.h"
+#include "TUrlLabel.h"
 #include "WindowFixture.h"
 
 #include <QDialog>
@@ -51,6 +53,7 @@ class BehavioursTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void the_product_picture_and_the_about_box_link_open_their_pages();
     void toolbar_buttons_feed_their_long_hints();
     void a_three_part_hint_keeps_its_last_two_parts();
     void from_a_toolbar_button_to_the_tab_strip();
@@ -256,6 +259,34 @@ void BehavioursTest::glass_band_and_alt_key_fix_with_composition() {
     QCOMPARE(FakeDwm::margins.cyBottomHeight, 24);
     QCOMPARE(fx.platform.os.loads, fx.platform.os.unloads);
     QVERIFY(w.AltKeyFix()->IsActive());
+}
+
+// State: the calculator. Action: a click on the first product's picture, then on the About
+// box's home link. Expected: each opens its own page, with the program's referral, once.
+void BehavioursTest::the_product_picture_and_the_about_box_link_open_their_pages() {
+    WindowFixture fx;
+    TfrmMain& w = fx.Open();
+    const QString referral = QStringLiteral("?ref=") + sites::kReferralCode;
+    auto* image = w.findChild<QWidget*>(QStringLiteral("imgProduct1"));
+    QVERIFY(image);
+    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(10, 10));
+    fx.Settle();
+    QCOMPARE(fx.platform.shell.opened,
+             QStringList{QString::fromUtf8(sites::kOtherProducts.at(1).address) + referral});
+
+    QTimer::singleShot(0, &w, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto* link = dialog->findChild<TUrlLabel*>(QStringLiteral("urlHome"));
+        QVERIFY(link);
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
+        dialog->accept();
+    });
+    w.About1->trigger();
+    fx.Settle();
+    QCOMPARE(fx.platform.shell.opened.size(), 2);
+    QCOMPARE(fx.platform.shell.opened[1],
+             sites::kWebSiteBase + QStringLiteral("/index.php") + referral);
 }
 
 void BehavioursTest::popup_hints_follow_the_hint_timing() {
