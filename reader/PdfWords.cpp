@@ -2,81 +2,149 @@
 
 #include "DrawingCost.h"
 
-#include <QColorSpace>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QImage>
-#include <poppler-qt6.h>
-#include <unordered_map>
+#include <QRectF>
+#include <array>
+#include <cmath>
+
+// Poppler's own classes, not its Qt binding: the binding makes a new text device and a new
+// rendering device for every page, so each page loads the fonts and builds the colour
+// transforms again, and it brings in Qt's GUI library, which alone takes longer to load than
+// reading a page. One device of each kind for the whole file, as Poppler's own tools do.
+#include <Error.h>
+#include <GlobalParams.h>
+#include <PDFDoc.h>
+#include <SplashOutputDev.h>
+#include <Stream.h>
+#include <TextOutputDev.h>
+#include <goo/GooString.h>
+#include <splash/SplashBitmap.h>
 
 namespace plumcrest::reader {
 
 namespace {
 
-void Quiet(const QString&, const QVariant&) {
+void Quiet(ErrorCategory, Goffset, const char*) {
     // Poppler's complaints about a damaged file are not the user's business; the refusal is.
 }
 
-// Asked by Poppler now and then while it draws a page's text: past the page's budget it stops.
-bool PastBudget(const QVariant& deadline) {
-    return QDeadlineTimer(deadline.toLongLong()).hasExpired();
+// Asked by Poppler now and then while it reads or draws a page: past the page's budget it stops.
+bool PastBudget(void* deadline) {
+    return static_cast<const QDeadlineTimer*>(deadline)->hasExpired();
 }
 
 // Pages are rendered this coarsely to tell drawn characters from hidden ones: a glyph of the
 // form's smallest type still leaves grey pixels, and a page costs a few milliseconds.
 constexpr double kInkDpi = 48;
-// A character whose box holds no pixel darker than this is not drawn.
-constexpr int kInkLevel = 225;
+// A character whose box holds no pixel darker than this grey (0 black, 255 white) is not drawn.
+constexpr double kInkLevel = 225;
+
+// A colour channel of sRGB in linear light.
+double Linear(double encoded) {
+    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
+}
+
+// Whether a pixel is darker than kInkLevel: its luminance (sRGB's primaries, adapted to D50 as
+// ICC profiles are) against the luminance of that grey, rounded as an 8-bit grey would be.
+class Darkness {
+public:
+    Darkness() {
+        for (int level = 0; level < 256; ++level) {
+            const double linear = Linear(level / 255.0);
+            red_[level] = 0.2225045 * linear;
+            green_[level] = 0.7168786 * linear;
+            blue_[level] = 0.0606169 * linear;
+        }
+    }
+    bool Dark(unsigned char red, unsigned char green, unsigned char blue) const {
+        return red_[red] + green_[green] + blue_[blue] < threshold_;
+    }
+
+private:
+    std::array<double, 256> red_{};
+    std::array<double, 256> green_{};
+    std::array<double, 256> blue_{};
+    double threshold_ = Linear((kInkLevel - 0.5) / 255);
+};
 
 class Ink {
 public:
-    // `image` as Poppler renders it, 32 bits a pixel.
-    explicit Ink(QImage image) : image_(std::move(image)) {
-        if (!image_.isNull() && image_.depth() != 32)
-            image_ = image_.convertToFormat(QImage::Format_RGB32);
-    }
+    // `bitmap` as Splash renders it in XBGR8 (blue, green, red, unused: a byte each), or none.
+    explicit Ink(const SplashBitmap* bitmap) : bitmap_(bitmap) {}
 
     // Whether the middle of the box (in points) holds any ink: the middle only, as neighbouring
     // glyphs' edges reach into a box.
     bool In(const QRectF& box) const {
-        if (image_.isNull())
+        if (!bitmap_ || !bitmap_->getDataPtr())
             return true;
+        static const Darkness darkness;
         const double scale = kInkDpi / 72;
         const double middle = box.center().x();
         const double half = std::max(box.width() * 0.3, 0.5);
         const int x0 = std::max(0, static_cast<int>((middle - half) * scale));
-        const int x1 = std::min(image_.width(), static_cast<int>((middle + half) * scale + 0.999));
+        const int x1 =
+            std::min(bitmap_->getWidth(), static_cast<int>((middle + half) * scale + 0.999));
         const int y0 = std::max(0, static_cast<int>(box.top() * scale));
-        const int y1 = std::min(image_.height(), static_cast<int>(box.bottom() * scale + 0.999));
+        const int y1 =
+            std::min(bitmap_->getHeight(), static_cast<int>(box.bottom() * scale + 0.999));
+        const unsigned char* data = bitmap_->getDataPtr();
         for (int y = y0; y < y1; ++y) {
-            const auto* row = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-            for (int x = x0; x < x1; ++x)
-                if (Dark(row[x]))
+            const unsigned char* row =
+                data + static_cast<std::ptrdiff_t>(y) * bitmap_->getRowSize();
+            for (int x = x0; x < x1; ++x) {
+                const unsigned char* pixel = row + 4 * x;
+                if (darkness.Dark(pixel[2], pixel[1], pixel[0]))
                     return true;
+            }
         }
         return false;
     }
 
 private:
-    // Whether a pixel is darker than kInkLevel in Qt's own grey of it. Only the few pixels the
-    // boxes' middles cover are looked at, and a page has some hundreds of colours, so each
-    // colour is converted once, alone, rather than the whole page: converting a pixel depends on
-    // that pixel only, so the grey is the one the whole page's conversion gives.
-    bool Dark(QRgb pixel) const {
-        const auto [at, added] = dark_.try_emplace(pixel, false);
-        if (added) {
-            QImage one(1, 1, image_.format());
-            one.setColorSpace(image_.colorSpace());
-            *reinterpret_cast<QRgb*>(one.scanLine(0)) = pixel;
-            at->second =
-                one.convertToFormat(QImage::Format_Grayscale8).constScanLine(0)[0] < kInkLevel;
-        }
-        return at->second;
-    }
-
-    QImage image_;
-    mutable std::unordered_map<QRgb, bool> dark_;
+    const SplashBitmap* bitmap_;
 };
+
+// A word as Poppler's text device gives it: its text, its box and each character's box, in
+// points from the page's top left.
+struct TextBox {
+    QString text;
+    QRectF box;
+    std::vector<QRectF> characters;
+
+    // The box of the i-th character of `text`, or none when Poppler counted otherwise.
+    QRectF Character(qsizetype i) const {
+        return i >= 0 && static_cast<std::size_t>(i) < characters.size()
+                   ? characters[static_cast<std::size_t>(i)]
+                   : QRectF();
+    }
+};
+
+QRectF BoxOf(double xMin, double yMin, double xMax, double yMax) {
+    return QRectF(xMin, yMin, xMax - xMin, yMax - yMin);
+}
+
+std::vector<TextBox> TextBoxes(TextOutputDev& text) {
+    std::vector<TextBox> boxes;
+    const std::unique_ptr<TextWordList> list = text.makeWordList();
+    if (!list)
+        return boxes;
+    boxes.reserve(static_cast<std::size_t>(list->getLength()));
+    for (int i = 0; i < list->getLength(); ++i) {
+        const TextWord* word = list->get(i);
+        const std::unique_ptr<GooString> utf8(word->getText());
+        double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+        word->getBBox(&xMin, &yMin, &xMax, &yMax);
+        TextBox box{QString::fromUtf8(utf8->c_str()), BoxOf(xMin, yMin, xMax, yMax), {}};
+        box.characters.reserve(static_cast<std::size_t>(word->getLength()));
+        for (int j = 0; j < word->getLength(); ++j) {
+            word->getCharBBox(j, &xMin, &yMin, &xMax, &yMax);
+            box.characters.push_back(BoxOf(xMin, yMin, xMax, yMax));
+        }
+        boxes.push_back(std::move(box));
+    }
+    return boxes;
+}
 
 bool IsBlank(QChar c) {
     return c.isSpace() || c.category() == QChar::Other_Control;
@@ -84,8 +152,8 @@ bool IsBlank(QChar c) {
 
 // A word as Poppler gives it, cut where a character is blank (a tab, a control character) or not
 // drawn; the pieces not drawn are kept, marked so.
-void AddWords(const Poppler::TextBox& box, const Ink& ink, bool checkInk, Page& page) {
-    const QString text = box.text();
+void AddWords(const TextBox& box, const Ink& ink, bool checkInk, Page& page) {
+    const QString& text = box.text;
     QString piece;
     QRectF pieceBox;
     bool pieceDrawn = true;
@@ -104,9 +172,9 @@ void AddWords(const Poppler::TextBox& box, const Ink& ink, bool checkInk, Page& 
             flush();
             continue;
         }
-        QRectF charBox = box.charBoundingBox(static_cast<int>(i));
+        QRectF charBox = box.Character(i);
         if (charBox.isEmpty())
-            charBox = box.boundingBox();
+            charBox = box.box;
         const bool drawn = !checkInk || ink.In(charBox);
         if (!piece.isEmpty() && drawn != pieceDrawn)
             flush();
@@ -196,57 +264,68 @@ PdfWords ReadPdfWords(const QByteArray& contents) {
         result.refusal = Refusal::TooComplex;
         return result;
     }
-    Poppler::setDebugErrorFunction(Quiet, QVariant());
-    const std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(contents);
-    if (!document) {
-        result.refusal = Refusal::Damaged;
+    static const GlobalParamsIniter poppler(Quiet);
+    // The stream reads `contents` in place; the document owns the stream, not the bytes.
+    PDFDoc document(
+        new MemStream(const_cast<char*>(contents.constData()), 0, contents.size(), Object(objNull)),
+        GooString(""), GooString(""));
+    if (!document.isOk()) {
+        result.refusal =
+            document.getErrorCode() == errEncrypted ? Refusal::Locked : Refusal::Damaged;
         return result;
     }
-    if (document->isLocked()) {
-        result.refusal = Refusal::Locked;
-        return result;
-    }
-    document->setRenderHint(Poppler::Document::Antialiasing, true);
-    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
-    const int count = std::min(document->numPages(), kMaxPages);
+    const int count = std::min(document.getNumPages(), kMaxPages);
     if (count <= 0) {
         result.refusal = Refusal::Damaged;
         return result;
     }
+    TextOutputDev text(nullptr, false, 0, false, false);
+    SplashColor paper{255, 255, 255};
+    SplashOutputDev render(splashModeXBGR8, 4, false, paper);
+    render.setFontAntialias(true);
+    render.setVectorAntialias(true);
+    render.setFreeTypeHinting(false, false);
+    bool renderStarted = false;
     bool anyWord = false;
     for (int index = 0; index < count; ++index) {
-        const std::unique_ptr<Poppler::Page> page = document->page(index);
+        const int number = index + 1;
+        ::Page* page = document.getPage(number);
         Page words;
         if (page) {
-            const QSizeF size = page->pageSizeF();
-            words.width = size.width();
-            words.height = size.height();
-            const QDeadlineTimer budget(kPageTimeBudgetMs);
-            const auto boxes =
-                page->textList(Poppler::Page::Rotate0, PastBudget, QVariant(budget.deadline()));
+            // The page's size as it is shown: its crop box, turned with the page.
+            const bool sideways = page->getRotate() == 90 || page->getRotate() == 270;
+            words.width = sideways ? page->getCropHeight() : page->getCropWidth();
+            words.height = sideways ? page->getCropWidth() : page->getCropHeight();
+            QDeadlineTimer budget(kPageTimeBudgetMs);
+            document.displayPageSlice(&text, number, 72, 72, 0, false, false, false, -1, -1, -1, -1,
+                                      PastBudget, &budget);
+            const std::vector<TextBox> boxes = TextBoxes(text);
             if (budget.hasExpired() || boxes.size() > kMaxWordsPerPage) {
                 result.pages.clear();
                 result.refusal = Refusal::TooComplex;
                 return result;
             }
             for (const auto& box : boxes)
-                AddWords(*box, Ink(QImage()), false, words);
+                AddWords(box, Ink(nullptr), false, words);
             // Only a page that heads itself as the form's is rendered: a cover page of prose,
             // or a letter, is read as its text layer has it. The rendering keeps to the page's
             // budget too.
             if (MayBeFormPage(words)) {
-                const QImage image =
-                    page->renderToImage(kInkDpi, kInkDpi, -1, -1, -1, -1, Poppler::Page::Rotate0,
-                                        nullptr, nullptr, PastBudget, QVariant(budget.deadline()));
+                if (!renderStarted) {
+                    render.startDoc(&document);
+                    renderStarted = true;
+                }
+                document.displayPageSlice(&render, number, kInkDpi, kInkDpi, 0, false, true, false,
+                                          -1, -1, -1, -1, PastBudget, &budget);
                 if (budget.hasExpired()) {
                     result.pages.clear();
                     result.refusal = Refusal::TooComplex;
                     return result;
                 }
-                const Ink ink(image);
+                const Ink ink(render.getBitmap());
                 words.words.clear();
                 for (const auto& box : boxes)
-                    AddWords(*box, ink, true, words);
+                    AddWords(box, ink, true, words);
             }
         }
         anyWord = anyWord || !words.words.empty();

@@ -1,7 +1,7 @@
 // The reader process on its own: `plumcrest-reader FILE` reads a Loan Estimate as
 // `plumcrest --read-loan-estimate FILE` does, and `plumcrest-reader --read-closing-disclosure
 // FILE` a Closing Disclosure as the program itself does. The window starts this small program,
-// which loads QtCore, QtGui and Poppler only: loading the window's own libraries would take
+// which loads QtCore and Poppler only: loading the window's own libraries would take
 // longer than reading the form.
 
 #include "ClosingCommand.h"

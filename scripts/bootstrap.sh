@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6sql6-sqlite libjpeg62-turbo-dev libsimpleini-dev fp-utils libchm-dev
-  libpoppler-qt6-dev  # reading lenders' Loan Estimates (PDF)
+  libpoppler-private-dev  # reading lenders' Loan Estimates (PDF): Poppler's own classes
   zlib1g-dev  # the reader counts what a PDF's compressed pages would cost before Poppler draws them
   qt6-charts-dev libqt6opengl6-dev  # Charts needs the OpenGL module's CMake files, which its package omits
   qt6-tools-dev qt6-l10n-tools  # Qt6LinguistTools' CMake files; lupdate and lrelease
