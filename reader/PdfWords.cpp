@@ -1,12 +1,12 @@
 #include "PdfWords.h"
 
 #include "DrawingCost.h"
+#include "Ink.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QRectF>
-#include <array>
-#include <cmath>
+#include <algorithm>
 
 // Poppler's own classes, not its Qt binding: the binding makes a new text device and a new
 // rendering device for every page, so each page loads the fonts and builds the colour
@@ -37,37 +37,6 @@ bool PastBudget(void* deadline) {
 // Pages are rendered this coarsely to tell drawn characters from hidden ones: a glyph of the
 // form's smallest type still leaves grey pixels, and a page costs a few milliseconds.
 constexpr double kInkDpi = 48;
-// A character whose box holds no pixel darker than this grey (0 black, 255 white) is not drawn.
-constexpr double kInkLevel = 225;
-
-// A colour channel of sRGB in linear light.
-double Linear(double encoded) {
-    return encoded <= 0.04045 ? encoded / 12.92 : std::pow((encoded + 0.055) / 1.055, 2.4);
-}
-
-// Whether a pixel is darker than kInkLevel: its luminance (sRGB's primaries, adapted to D50 as
-// ICC profiles are) against the luminance of that grey, rounded as an 8-bit grey would be.
-class Darkness {
-public:
-    Darkness() {
-        for (int level = 0; level < 256; ++level) {
-            const double linear = Linear(level / 255.0);
-            red_[level] = 0.2225045 * linear;
-            green_[level] = 0.7168786 * linear;
-            blue_[level] = 0.0606169 * linear;
-        }
-    }
-    bool Dark(unsigned char red, unsigned char green, unsigned char blue) const {
-        return red_[red] + green_[green] + blue_[blue] < threshold_;
-    }
-
-private:
-    std::array<double, 256> red_{};
-    std::array<double, 256> green_{};
-    std::array<double, 256> blue_{};
-    double threshold_ = Linear((kInkLevel - 0.5) / 255);
-};
-
 class Ink {
 public:
     // `bitmap` as Splash renders it in XBGR8 (blue, green, red, unused: a byte each), or none.
@@ -78,7 +47,6 @@ public:
     bool In(const QRectF& box) const {
         if (!bitmap_ || !bitmap_->getDataPtr())
             return true;
-        static const Darkness darkness;
         const double scale = kInkDpi / 72;
         const double middle = box.center().x();
         const double half = std::max(box.width() * 0.3, 0.5);
@@ -94,7 +62,7 @@ public:
                 data + static_cast<std::ptrdiff_t>(y) * bitmap_->getRowSize();
             for (int x = x0; x < x1; ++x) {
                 const unsigned char* pixel = row + 4 * x;
-                if (darkness.Dark(pixel[2], pixel[1], pixel[0]))
+                if (IsInk(pixel[2], pixel[1], pixel[0]))
                     return true;
             }
         }
