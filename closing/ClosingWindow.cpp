@@ -4,6 +4,7 @@
 #include "HelpContexts.h"
 #include "Services.h"
 #include "Translations.h"
+#include "WheelGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,6 +199,7 @@ void ClosingWindow::FillTable() {
         const bool credits = section == "J";
         if (pair.closing && !credits) {
             auto* pairing = new QComboBox;
+            ScrollPastWhenUnfocused(*pairing);
             pairing->setAccessibleName(
                 tr("Loan Estimate line of %1").arg(QString::fromStdString(pair.label)));
             pairing->addItem(tr("(none: a new charge)"));
@@ -243,6 +245,7 @@ void ClosingWindow::FillTable() {
             new QTableWidgetItem(pair.closing ? MoneyText(pair.closingDisclosure) : QString()));
         if (pair.buyerMayChange && pair.closing) {
             auto* category = new QComboBox;
+            ScrollPastWhenUnfocused(*category);
             category->setAccessibleName(tr("Limit of %1").arg(QString::fromStdString(pair.label)));
             for (Tolerance tolerance : {Tolerance::Zero, Tolerance::TenPercent, Tolerance::NoLimit})
                 category->addItem(CategoryText(tolerance), static_cast<int>(tolerance));

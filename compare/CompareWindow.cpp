@@ -18,6 +18,7 @@
 #include "Services.h"
 #include "Translations.h"
 #include "WhatIf.h"
+#include "WheelGuard.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -395,6 +396,9 @@ CompareWindow::CompareWindow(store::OfferStore& store, QWidget* owner)
     refinanceLayout->addWidget(refinanceText_, 1);
     // The loan's fields and the sentences scroll together, so the tab fits a small screen.
     auto* refinanceScroll = new QScrollArea(this);
+    for (QWidget* field : std::initializer_list<QWidget*>{currentBalance_, currentRate_,
+                                                          currentMonths_, currentInsurance_})
+        ScrollPastWhenUnfocused(*field);
     refinanceScroll->setWidgetResizable(true);
     refinanceScroll->setWidget(refinancePage);
     tabs_->addTab(refinanceScroll, QString());

@@ -10,6 +10,7 @@
 #include "OfferFigures.h"
 #include "OfferLimits.h"
 #include "Services.h"
+#include "WheelGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -325,6 +326,7 @@ void OfferEditor::AddFigures(FieldGroup group, const LoanEstimate& estimate, QWi
             box->addItem(Translated(choice.caption));
         box->setCurrentIndex(static_cast<int>(FigureValue(figure, estimate).value_or(0)));
         box->setAccessibleName(Translated(figure.name));
+        ScrollPastWhenUnfocused(*box);
         auto* label = new QLabel(Translated(figure.caption), parent);
         label->setBuddy(box);
         const int row = grid->rowCount();
