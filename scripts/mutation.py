@@ -38,6 +38,8 @@ TESTS_FOR = {
     # The reader's engine on word lists, and the built program on synthetic forms (set
     # PLUMCREST_READER_FUZZ_COPIES low: the damaged copies are not there to kill mutants).
     "reader/": ["test_reader_words", "test_reader_pdf"],
+    # What counts as ink, against Qt's grey for every colour.
+    "reader/Ink": ["test_reader_ink", "test_reader_pdf"],
     "offers/": ["test_offers", "test_compare"],
     # The check on hand-worked readings, and its command and JSON with a reader standing in.
     "closing/": ["test_closing_check", "test_closing_command"],
@@ -50,6 +52,7 @@ TESTS_FOR = {
     "widgets/PictureMask": ["plumcrest_masks_tests", "NumericFieldEntryTest", "NumericFieldFocusTest",
                             "NumericFieldRobustnessTest"],
     "widgets/DecimalDigits": ["plumcrest_masks_tests", "NumericFieldEntryTest"],
+    "widgets/WheelGuard": ["wheelguard_test"],
     "widgets/": ["NumericFieldEntryTest", "NumericFieldFocusTest", "NumericFieldRobustnessTest"],
     # The command line is checked by scripts ctest runs against the built program.
     "app/CommandLine": ["test_app_desktoptest", "ctest:app_command_line",
