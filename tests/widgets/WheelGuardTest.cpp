@@ -108,6 +108,19 @@ private slots:
         QCOMPARE(form.outer.verticalScrollBar()->value(), 0);
         QCOMPARE(form.onForm->focusPolicy(), Qt::StrongFocus);
     }
+
+    // With nothing to scroll, the wheel keeps Qt's usual meaning for a choice.
+    void a_choice_outside_a_scrolled_form_takes_the_wheel() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(new QLineEdit);
+        QComboBox* box = AddChoice(*layout);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!box->hasFocus());
+        TurnDown(*box);
+        QCOMPARE(box->currentIndex(), 1);
+    }
 };
 
 QTEST_MAIN(WheelGuardTest)
