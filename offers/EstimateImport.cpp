@@ -30,19 +30,21 @@ namespace plumcrest::offers {
 
 namespace {
 
-QString Tr(const char* text, const char* comment = nullptr, int n = -1) {
-    return QCoreApplication::translate("plumcrest::offers::EstimateImport", text, comment, n);
-}
+// The review's texts, filed for translators under this name (lupdate reads ReviewText::tr calls).
+struct ReviewText {
+    Q_DECLARE_TR_FUNCTIONS(plumcrest::offers::EstimateImport)
+};
 
 QString WhereText(const reader::Where& where) {
-    return where.page == 0 ? Tr("not on the form as read")
-                           : Tr("p. %1, line %2").arg(where.page).arg(where.line);
+    return where.page == 0 ? ReviewText::tr("not on the form as read")
+                           : ReviewText::tr("p. %1, line %2").arg(where.page).arg(where.line);
 }
 
 QString ReadOn(const reader::Where& where) {
-    return where.page == 0
-               ? Tr("Not found on the Loan Estimate")
-               : Tr("Read on the Loan Estimate, page %1, line %2").arg(where.page).arg(where.line);
+    return where.page == 0 ? ReviewText::tr("Not found on the Loan Estimate")
+                           : ReviewText::tr("Read on the Loan Estimate, page %1, line %2")
+                                 .arg(where.page)
+                                 .arg(where.line);
 }
 
 } // namespace
@@ -99,19 +101,17 @@ void PrepareReader(QProcess& process, const QString& program, const QString& fil
 
 ImportReading NotStarted(const QProcess& process) {
     ImportReading result;
-    result.problem =
-        Tr("The Loan Estimate reader could not be started (%1).").arg(process.errorString());
+    result.problem = ReviewText::tr("The Loan Estimate reader could not be started (%1).")
+                         .arg(process.errorString());
     return result;
 }
 
 ImportReading TimedOut(int timeLimitMs) {
     ImportReading result;
     result.outcome = ImportReading::Outcome::TimedOut;
-    result.problem = QCoreApplication::translate(
-        "plumcrest::offers::EstimateImport",
-        "Reading this file took longer than %n seconds and was stopped. The file may be "
-        "damaged.",
-        nullptr, timeLimitMs / 1000);
+    result.problem = ReviewText::tr("Reading this file took longer than %n seconds and was "
+                                    "stopped. The file may be damaged.",
+                                    nullptr, timeLimitMs / 1000);
     return result;
 }
 
@@ -120,8 +120,9 @@ ImportReading ReadingOfFinished(QProcess& process, ReaderForm form = ReaderForm:
     ImportReading result;
     if (process.exitStatus() == QProcess::CrashExit) {
         result.outcome = ImportReading::Outcome::Stopped;
-        result.problem = Tr("This file could not be read: the reader stopped on it. The file may "
-                            "be damaged.");
+        result.problem =
+            ReviewText::tr("This file could not be read: the reader stopped on it. The file may "
+                           "be damaged.");
         return result;
     }
     const QByteArray output = process.readAllStandardOutput();
@@ -148,8 +149,9 @@ ImportReading ReadingOfFinished(QProcess& process, ReaderForm form = ReaderForm:
         result.problem = why;
     } else {
         result.outcome = ImportReading::Outcome::Stopped;
-        result.problem = Tr("This file could not be read: the reader stopped on it. The file may "
-                            "be damaged.");
+        result.problem =
+            ReviewText::tr("This file could not be read: the reader stopped on it. The file may "
+                           "be damaged.");
     }
     return result;
 }
@@ -296,7 +298,7 @@ struct Review {
 };
 
 QString MissingText() {
-    return Tr("missing: type it from the form");
+    return ReviewText::tr("missing: type it from the form");
 }
 
 // The reading as corrected in the editor, its checks run again, and OK offered only when the
@@ -344,20 +346,21 @@ void Refresh(Review& review) {
         // In words, so the verdict reads aloud as it reads on screen; the mark only repeats it.
         QString verdict;
         if (found->ok) {
-            verdict = Tr("\u2713 agrees with %1 worked out").arg(expected);
+            verdict = ReviewText::tr("\u2713 agrees with %1 worked out").arg(expected);
         } else if (found->found) {
             const double by = std::abs(*found->found - *found->expected);
             verdict =
                 percent
-                    ? Tr("\u2717 differs by %1 points from %2 worked out. Ask the "
-                         "lender why.")
+                    ? ReviewText::tr("\u2717 differs by %1 points from %2 worked out. Ask the "
+                                     "lender why.")
                           .arg(compare::FigureText(by, MaskKind::Rate, review.separators), expected)
-                    : Tr("\u2717 differs by %1 from %2 worked out. Ask the lender "
-                         "why.")
+                    : ReviewText::tr("\u2717 differs by %1 from %2 worked out. Ask the lender "
+                                     "why.")
                           .arg(compare::FigureText(by, MaskKind::Money, review.separators),
                                expected);
         } else {
-            verdict = Tr("\u2717 differs from %1 worked out. Ask the lender why.").arg(expected);
+            verdict = ReviewText::tr("\u2717 differs from %1 worked out. Ask the lender why.")
+                          .arg(expected);
         }
         label->setText(verdict);
         label->setStyleSheet(found->ok ? AgreeStyle(label) : ProblemStyle(label));
@@ -366,9 +369,10 @@ void Refresh(Review& review) {
                           r.loanTermYears.value && r.monthlyPrincipalInterest.value;
     if (QPushButton* ok = editor.Buttons()->button(QDialogButtonBox::Ok)) {
         ok->setEnabled(complete);
-        ok->setToolTip(complete ? QString()
-                                : Tr("Type the loan amount, interest rate, term and monthly "
-                                     "principal and interest the form gives, or cancel."));
+        ok->setToolTip(complete
+                           ? QString()
+                           : ReviewText::tr("Type the loan amount, interest rate, term and monthly "
+                                            "principal and interest the form gives, or cancel."));
     }
 }
 
@@ -396,8 +400,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     const auto tip = [&](Field field, const reader::Where& where) {
         placed(editor.NumberField(field), captionOf(field), where);
     };
-    placed(editor.NameField(), Tr("Lender"), r.lender.where);
-    placed(editor.LoanTypeField(), Tr("Loan type"), r.loanType.where);
+    placed(editor.NameField(), ReviewText::tr("Lender"), r.lender.where);
+    placed(editor.LoanTypeField(), ReviewText::tr("Loan type"), r.loanType.where);
     // Each figure the form prints, by its key in the reading.
     for (const EstimateField& figure : kEstimateFields)
         if (*figure.json != '\0' && figure.kind != FigureKind::Choice)
@@ -413,7 +417,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         if (found)
             return;
         editor.NumberField(field)->clear();
-        editor.NumberField(field)->setPlaceholderText(Tr("missing"));
+        editor.NumberField(field)->setPlaceholderText(ReviewText::tr("missing"));
         QLabel* problem = editor.ProblemBeside(field);
         problem->setText(MissingText());
         problem->setStyleSheet(ProblemStyle(problem));
@@ -432,8 +436,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
             const OfferEditor::CostLine& shown = editor.Line(section, index++);
             shown.label->setToolTip(ReadOn(line.where));
             placed(shown.amount,
-                   Tr("%1. %2").arg(QString::fromUtf8(SectionLetter(section).data(), 1),
-                                    QString::fromStdString(line.label)),
+                   ReviewText::tr("%1. %2").arg(QString::fromUtf8(SectionLetter(section).data(), 1),
+                                                QString::fromStdString(line.label)),
                    line.where);
         }
     }
@@ -444,19 +448,25 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
     review->editor = &editor;
 
     const auto money = [&](const std::optional<double>& value) {
-        return value ? compare::FigureText(*value, MaskKind::Money, separators) : Tr("missing");
+        return value ? compare::FigureText(*value, MaskKind::Money, separators)
+                     : ReviewText::tr("missing");
     };
     const auto percent = [&](const std::optional<double>& value) {
         return value
                    ? compare::FigureText(*value, MaskKind::Rate, separators) + QStringLiteral(" %")
-                   : Tr("missing");
+                   : ReviewText::tr("missing");
     };
     const auto text = [&](const std::optional<std::string>& value) {
-        return value ? QString::fromStdString(*value) : Tr("missing");
+        return value ? QString::fromStdString(*value) : ReviewText::tr("missing");
+    };
+    // The purpose as the reader names it ("Purchase"), in the words of the offer's own field.
+    const auto choice = [&](const std::optional<std::string>& value) {
+        return value ? QCoreApplication::translate("EstimateFields", value->c_str())
+                     : ReviewText::tr("missing");
     };
 
-    auto* box =
-        new QGroupBox(Tr("Read from the Loan Estimate: check each figure against the form"));
+    auto* box = new QGroupBox(
+        ReviewText::tr("Read from the Loan Estimate: check each figure against the form"));
     box->setObjectName(QStringLiteral("grpReading"));
     auto* grid = new QGridLayout(box);
     int row = 0;
@@ -466,9 +476,11 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
             pages << QString::number(page);
         auto* note = new QLabel(
             (pages.size() == 1
-                 ? Tr("This file lacks page %1 of the form: the figures there are missing.")
-                 : Tr("This file lacks pages %1 of the form: the figures there are missing."))
-                .arg(pages.join(Tr(" and "))),
+                 ? ReviewText::tr(
+                       "This file lacks page %1 of the form: the figures there are missing.")
+                 : ReviewText::tr(
+                       "This file lacks pages %1 of the form: the figures there are missing."))
+                .arg(pages.join(ReviewText::tr(" and "))),
             box);
         note->setObjectName(QStringLiteral("lblMissingPages"));
         note->setTextFormat(Qt::PlainText);
@@ -504,7 +516,7 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
             verdict->setTextFormat(Qt::PlainText);
             verdict->setWordWrap(true);
             verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QLatin1String(check)));
-            verdict->setAccessibleDescription(Tr("Check of %1").arg(caption));
+            verdict->setAccessibleDescription(ReviewText::tr("Check of %1").arg(caption));
             grid->addWidget(verdict, row, 3);
             review->verdicts.emplace_back(check, verdict);
             if (percentCheck)
@@ -513,21 +525,21 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         ++row;
         return shown;
     };
-    add(Tr("Date issued"), text(r.dateIssued.value), r.dateIssued.value.has_value(),
+    add(ReviewText::tr("Date issued"), text(r.dateIssued.value), r.dateIssued.value.has_value(),
         r.dateIssued.where, nullptr, false);
-    add(Tr("Purpose"), text(r.purpose.value), r.purpose.value.has_value(), r.purpose.where, nullptr,
-        false);
-    add(Tr("Product"), text(r.product.value), r.product.value.has_value(), r.product.where, nullptr,
-        false);
+    add(ReviewText::tr("Purpose"), choice(r.purpose.value), r.purpose.value.has_value(),
+        r.purpose.where, nullptr, false);
+    add(ReviewText::tr("Product"), text(r.product.value), r.product.value.has_value(),
+        r.product.where, nullptr, false);
     if (r.monthlyPrincipalInterest.value) {
-        add(Tr("Monthly principal & interest"), money(r.monthlyPrincipalInterest.value), true,
-            r.monthlyPrincipalInterest.where, "monthlyPrincipalInterest", false);
+        add(ReviewText::tr("Monthly principal & interest"), money(r.monthlyPrincipalInterest.value),
+            true, r.monthlyPrincipalInterest.where, "monthlyPrincipalInterest", false);
     } else {
-        QLabel* shown = add(Tr("Monthly principal & interest"), QString(), false,
+        QLabel* shown = add(ReviewText::tr("Monthly principal & interest"), QString(), false,
                             r.monthlyPrincipalInterest.where, "monthlyPrincipalInterest", false);
         review->payment = new QLineEdit(box);
         review->payment->setObjectName(QStringLiteral("edtReviewPayment"));
-        review->payment->setAccessibleName(Tr("Monthly principal & interest"));
+        review->payment->setAccessibleName(ReviewText::tr("Monthly principal & interest"));
         review->payment->setPlaceholderText(MissingText());
         review->payment->setAlignment(Qt::AlignRight);
         grid->replaceWidget(shown, review->payment);
@@ -537,67 +549,70 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         shown->deleteLater();
     }
     const auto range = [&](const std::optional<double>& low, const std::optional<double>& high) {
-        return high ? Tr("%1 to %2").arg(money(low), money(high)) : money(low);
+        return high ? ReviewText::tr("%1 to %2").arg(money(low), money(high)) : money(low);
     };
     for (const reader::ProjectedColumn& column : r.projectedPayments)
-        add(Tr("Projected payment, years %1").arg(QString::fromStdString(column.years)),
-            Tr("%1 + insurance %2 + escrow %3 = %4")
+        add(ReviewText::tr("Projected payment, years %1").arg(QString::fromStdString(column.years)),
+            ReviewText::tr("%1 + insurance %2 + escrow %3 = %4")
                 .arg(range(column.principalInterest.value, column.principalInterestMaximum),
                      money(column.mortgageInsurance.value), money(column.escrow.value),
                      range(column.total.value, column.totalMaximum)),
             column.principalInterest.value && column.total.value, column.total.where, nullptr,
             false);
     if (r.balloonPayment.value)
-        add(Tr("Balloon payment"), money(r.balloonPayment.value), true, r.balloonPayment.where,
-            nullptr, false);
+        add(ReviewText::tr("Balloon payment"), money(r.balloonPayment.value), true,
+            r.balloonPayment.where, nullptr, false);
     if (r.rateLocked.value)
-        add(Tr("Rate lock"),
-            *r.rateLocked.value ? Tr("locked until %1")
-                                      .arg(QString::fromStdString(r.rateLockUntil.value.value_or(
-                                          Tr("a date the form does not give").toStdString())))
-                                : Tr("not locked"),
+        add(ReviewText::tr("Rate lock"),
+            *r.rateLocked.value
+                ? ReviewText::tr("locked until %1")
+                      .arg(QString::fromStdString(r.rateLockUntil.value.value_or(
+                          ReviewText::tr("a date the form does not give").toStdString())))
+                : ReviewText::tr("not locked"),
             true, r.rateLocked.where, nullptr, false);
     if (r.closingCostsExpire.value)
-        add(Tr("Estimated closing costs expire"), text(r.closingCostsExpire.value), true,
-            r.closingCostsExpire.where, nullptr, false);
+        add(ReviewText::tr("Estimated closing costs expire"), text(r.closingCostsExpire.value),
+            true, r.closingCostsExpire.where, nullptr, false);
     const reader::RateTable& table = r.rateTable;
     if (table.initialRate.value)
-        add(Tr("Adjustable rate (AIR table)"),
-            Tr("%1 + %2; first change at month %3 (at most %4), then every %5 months (at most "
-               "%6); between %7 and %8")
+        add(ReviewText::tr("Adjustable rate (AIR table)"),
+            ReviewText::tr(
+                "%1 + %2; first change at month %3 (at most %4), then every %5 months (at most "
+                "%6); between %7 and %8")
                 .arg(text(table.index.value), percent(table.margin.value),
                      table.firstChangeMonth.value ? QString::number(*table.firstChangeMonth.value)
-                                                  : Tr("missing"),
+                                                  : ReviewText::tr("missing"),
                      percent(table.firstChangeCap.value),
                      table.laterChangeMonths.value ? QString::number(*table.laterChangeMonths.value)
-                                                   : Tr("missing"),
+                                                   : ReviewText::tr("missing"),
                      percent(table.laterChangeCap.value), percent(table.minimumRate.value),
                      percent(table.maximumRate.value)),
             true, table.initialRate.where, nullptr, false);
     const reader::PaymentTable& payments = r.paymentTable;
     if (payments.interestOnlyPayments.value) {
         QString value = *payments.interestOnlyPayments.value > 0
-                            ? Tr("interest only for the first %1 payments")
+                            ? ReviewText::tr("interest only for the first %1 payments")
                                   .arg(*payments.interestOnlyPayments.value)
-                            : Tr("no interest-only payments");
+                            : ReviewText::tr("no interest-only payments");
         if (payments.firstChangeMinimum.value && payments.firstChangeMaximum.value)
-            value += Tr("; from payment %1, %2 to %3")
+            value += ReviewText::tr("; from payment %1, %2 to %3")
                          .arg(payments.firstChangePayment.value
                                   ? QString::number(*payments.firstChangePayment.value)
-                                  : Tr("missing"),
+                                  : ReviewText::tr("missing"),
                               money(payments.firstChangeMinimum.value),
                               money(payments.firstChangeMaximum.value));
         if (payments.maximumPayment.value)
-            value += Tr("; at most %1").arg(money(payments.maximumPayment.value));
-        add(Tr("Adjustable payments (AP table)"), value, true, payments.interestOnlyPayments.where,
-            nullptr, false);
+            value += ReviewText::tr("; at most %1").arg(money(payments.maximumPayment.value));
+        add(ReviewText::tr("Adjustable payments (AP table)"), value, true,
+            payments.interestOnlyPayments.where, nullptr, false);
     }
     for (CostSection section : kCostSections) {
         const reader::SectionReading& part = r.Section(section);
         if (!part.total.value)
             continue;
         const std::string check = "section" + std::string(SectionLetter(section));
-        add(Tr("%1. section total").arg(QString::fromUtf8(SectionLetter(section).data(), 1)),
+        add(ReviewText::tr("%1. section total")
+                .arg(QString::fromUtf8(SectionLetter(section).data(), 1)),
             money(part.total.value), true, part.total.where, nullptr, false);
         // The verdict is kept for the lines as they stand.
         auto* verdict = new QLabel(box);
@@ -605,32 +620,35 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         verdict->setWordWrap(true);
         verdict->setObjectName(QStringLiteral("lblCheck_%1").arg(QString::fromStdString(check)));
         verdict->setAccessibleDescription(
-            Tr("Check of %1").arg(QString::fromUtf8(SectionLetter(section).data(), 1)));
+            ReviewText::tr("Check of %1").arg(QString::fromUtf8(SectionLetter(section).data(), 1)));
         grid->addWidget(verdict, row - 1, 3);
         review->verdicts.emplace_back(check, verdict);
     }
-    add(Tr("D. Total loan costs"), money(r.totalLoanCosts.value),
+    add(ReviewText::tr("D. Total loan costs"), money(r.totalLoanCosts.value),
         r.totalLoanCosts.value.has_value(), r.totalLoanCosts.where, "totalLoanCosts", false);
-    add(Tr("I. Total other costs"), money(r.totalOtherCosts.value),
+    add(ReviewText::tr("I. Total other costs"), money(r.totalOtherCosts.value),
         r.totalOtherCosts.value.has_value(), r.totalOtherCosts.where, "totalOtherCosts", false);
-    add(Tr("J. Total closing costs"), money(r.totalClosingCosts.value),
+    add(ReviewText::tr("J. Total closing costs"), money(r.totalClosingCosts.value),
         r.totalClosingCosts.value.has_value(), r.totalClosingCosts.where, "totalClosingCosts",
         false);
-    add(Tr("Cash to close"),
+    add(ReviewText::tr("Cash to close"),
         r.cashToCloseToBorrower.value.value_or(false)
-            ? Tr("%1 to you").arg(money(r.cashToClose.value))
+            ? ReviewText::tr("%1 to you").arg(money(r.cashToClose.value))
             : money(r.cashToClose.value),
         r.cashToClose.value.has_value(), r.cashToClose.where, "cashToClose", false);
-    add(Tr("In 5 Years, total paid"), money(r.in5YearsTotalPaid.value),
+    add(ReviewText::tr("In 5 Years, total paid"), money(r.in5YearsTotalPaid.value),
         r.in5YearsTotalPaid.value.has_value(), r.in5YearsTotalPaid.where, "in5YearsTotalPaid",
         false);
-    add(Tr("In 5 Years, principal paid off"), money(r.in5YearsPrincipal.value),
+    add(ReviewText::tr("In 5 Years, principal paid off"), money(r.in5YearsPrincipal.value),
         r.in5YearsPrincipal.value.has_value(), r.in5YearsPrincipal.where, "in5YearsPrincipal",
         false);
-    add(Tr("APR"), percent(r.apr.value), r.apr.value.has_value(), r.apr.where, "apr", true);
-    add(Tr("TIP"), percent(r.tip.value), r.tip.value.has_value(), r.tip.where, "tip", true);
+    add(ReviewText::tr("APR"), percent(r.apr.value), r.apr.value.has_value(), r.apr.where, "apr",
+        true);
+    add(ReviewText::tr("TIP"), percent(r.tip.value), r.tip.value.has_value(), r.tip.where, "tip",
+        true);
     if (!places.empty()) {
-        auto* heading = new QLabel(Tr("Where the figures in the fields below were read"), box);
+        auto* heading =
+            new QLabel(ReviewText::tr("Where the figures in the fields below were read"), box);
         heading->setObjectName(QStringLiteral("lblPlacesHeading"));
         QFont bold = heading->font();
         bold.setBold(true);

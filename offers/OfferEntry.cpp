@@ -13,9 +13,10 @@ namespace plumcrest::offers {
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("plumcrest::offers::OfferEditor", text);
-}
+// The hints' texts, filed for translators under this name (lupdate reads Hints::tr calls).
+struct Hints {
+    Q_DECLARE_TR_FUNCTIONS(plumcrest::offers::OfferEntry)
+};
 
 QString Char(char32_t c) {
     return QString::fromStdU32String(std::u32string(1, c));
@@ -24,18 +25,18 @@ QString Char(char32_t c) {
 QString Example(EntryKind kind, const LocaleSeparators& separators) {
     switch (kind) {
     case EntryKind::Money:
-        return Tr("Type an amount such as %1.")
+        return Hints::tr("Type an amount such as %1.")
             .arg(QStringLiteral("1") + Char(separators.thousands) + QStringLiteral("234") +
                  Char(separators.decimal) + QStringLiteral("56"));
     case EntryKind::Percent:
-        return Tr("Type a percentage such as %1.")
+        return Hints::tr("Type a percentage such as %1.")
             .arg(QStringLiteral("6") + Char(separators.decimal) + QStringLiteral("875"));
     case EntryKind::Years:
-        return Tr("Type a whole number of years such as 30.");
+        return Hints::tr("Type a whole number of years such as 30.");
     case EntryKind::Months:
-        return Tr("Type a whole number of months such as 60.");
+        return Hints::tr("Type a whole number of months such as 60.");
     case EntryKind::Date:
-        return Tr("Type a date as month/day/year, such as 4/16/2026.");
+        return Hints::tr("Type a date as month/day/year, such as 4/16/2026.");
     }
     return {};
 }
@@ -57,14 +58,15 @@ EntryReading ReadEntry(const QString& text, const EntryRule& rule,
     case EntryProblem::NotANumber:
         return {std::nullopt, Example(rule.kind, separators)};
     case EntryProblem::Negative:
-        return {std::nullopt, Tr("Cannot be negative.")};
+        return {std::nullopt, Hints::tr("Cannot be negative.")};
     case EntryProblem::NotAboveMinimum:
-        return {std::nullopt, Tr("Must be more than %1.").arg(shown(rule.min))};
+        return {std::nullopt, Hints::tr("Must be more than %1.").arg(shown(rule.min))};
     case EntryProblem::OutOfRange:
-        return {std::nullopt, Tr("Must be from %1 to %2.").arg(shown(rule.min), shown(rule.max))};
+        return {std::nullopt,
+                Hints::tr("Must be from %1 to %2.").arg(shown(rule.min), shown(rule.max))};
     case EntryProblem::TooManyDecimals:
-        return {std::nullopt, rule.kind == EntryKind::Money ? Tr("Use at most 2 decimals.")
-                                                            : Tr("Use at most 4 decimals.")};
+        return {std::nullopt, rule.kind == EntryKind::Money ? Hints::tr("Use at most 2 decimals.")
+                                                            : Hints::tr("Use at most 4 decimals.")};
     }
     return {};
 }

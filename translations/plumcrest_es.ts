@@ -2716,6 +2716,224 @@ Mes %2 (año %3), %4: %5</translation>
     </message>
   </context>
   <context>
+    <name>plumcrest::offers::EstimateImport</name>
+    <message>
+      <source>not on the form as read</source>
+      <translation>no está en el formulario tal como se leyó</translation>
+    </message>
+    <message>
+      <source>p. %1, line %2</source>
+      <translation>pág. %1, línea %2</translation>
+    </message>
+    <message>
+      <source>Not found on the Loan Estimate</source>
+      <translation>No se encontró en la Estimación de Préstamo</translation>
+    </message>
+    <message>
+      <source>Read on the Loan Estimate, page %1, line %2</source>
+      <translation>Leído en la Estimación de Préstamo, página %1, línea %2</translation>
+    </message>
+    <message>
+      <source>The Loan Estimate reader could not be started (%1).</source>
+      <translation>No se pudo iniciar el lector de la Estimación de Préstamo (%1).</translation>
+    </message>
+    <message numerus="yes">
+      <source>Reading this file took longer than %n seconds and was stopped. The file may be damaged.</source>
+      <translation>
+        <numerusform>La lectura de este archivo tardó más de %n segundo y se detuvo. Puede que el archivo esté dañado.</numerusform>
+        <numerusform>La lectura de este archivo tardó más de %n segundos y se detuvo. Puede que el archivo esté dañado.</numerusform>
+      </translation>
+    </message>
+    <message>
+      <source>This file could not be read: the reader stopped on it. The file may be damaged.</source>
+      <translation>No se pudo leer este archivo: el lector se detuvo en él. Puede que el archivo esté dañado.</translation>
+    </message>
+    <message>
+      <source>missing: type it from the form</source>
+      <translation>falta: escríbalo del formulario</translation>
+    </message>
+    <message>
+      <source>✓ agrees with %1 worked out</source>
+      <translation>✓ coincide con %1 calculado</translation>
+    </message>
+    <message>
+      <source>✗ differs by %1 points from %2 worked out. Ask the lender why.</source>
+      <translation>✗ difiere en %1 puntos de %2 calculado. Pregunte al prestamista por qué.</translation>
+    </message>
+    <message>
+      <source>✗ differs by %1 from %2 worked out. Ask the lender why.</source>
+      <translation>✗ difiere en %1 de %2 calculado. Pregunte al prestamista por qué.</translation>
+    </message>
+    <message>
+      <source>✗ differs from %1 worked out. Ask the lender why.</source>
+      <translation>✗ difiere de %1 calculado. Pregunte al prestamista por qué.</translation>
+    </message>
+    <message>
+      <source>Type the loan amount, interest rate, term and monthly principal and interest the form gives, or cancel.</source>
+      <translation>Escriba el monto del préstamo, la tasa de interés, el plazo y el pago mensual de intereses y capital que da el formulario, o cancele.</translation>
+    </message>
+    <message>
+      <source>Lender</source>
+      <translation>Prestamista</translation>
+    </message>
+    <message>
+      <source>Loan type</source>
+      <translation>Tipo de préstamo</translation>
+    </message>
+    <message>
+      <source>missing</source>
+      <translation>falta</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>Read from the Loan Estimate: check each figure against the form</source>
+      <translation>Leído de la Estimación de Préstamo: compare cada cifra con el formulario</translation>
+    </message>
+    <message>
+      <source>This file lacks page %1 of the form: the figures there are missing.</source>
+      <translation>A este archivo le falta la página %1 del formulario: faltan las cifras de esa página.</translation>
+    </message>
+    <message>
+      <source>This file lacks pages %1 of the form: the figures there are missing.</source>
+      <translation>A este archivo le faltan las páginas %1 del formulario: faltan las cifras de esas páginas.</translation>
+    </message>
+    <message>
+      <source> and </source>
+      <translation> y </translation>
+    </message>
+    <message>
+      <source>Check of %1</source>
+      <translation>Comprobación de %1</translation>
+    </message>
+    <message>
+      <source>Date issued</source>
+      <translation>Fecha de emisión</translation>
+    </message>
+    <message>
+      <source>Purpose</source>
+      <translation>Finalidad</translation>
+    </message>
+    <message>
+      <source>Product</source>
+      <translation>Producto</translation>
+    </message>
+    <message>
+      <source>Monthly principal &amp; interest</source>
+      <translation>Pago mensual de intereses y capital</translation>
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 a %2</translation>
+    </message>
+    <message>
+      <source>Projected payment, years %1</source>
+      <translation>Pago proyectado, años %1</translation>
+    </message>
+    <message>
+      <source>%1 + insurance %2 + escrow %3 = %4</source>
+      <translation>%1 + seguro %2 + cuenta en depósito %3 = %4</translation>
+    </message>
+    <message>
+      <source>Balloon payment</source>
+      <translation>Cuota extraordinaria</translation>
+    </message>
+    <message>
+      <source>Rate lock</source>
+      <translation>Bloqueo de tasa</translation>
+    </message>
+    <message>
+      <source>locked until %1</source>
+      <translation>bloqueada hasta %1</translation>
+    </message>
+    <message>
+      <source>a date the form does not give</source>
+      <translation>una fecha que el formulario no da</translation>
+    </message>
+    <message>
+      <source>not locked</source>
+      <translation>sin bloquear</translation>
+    </message>
+    <message>
+      <source>Estimated closing costs expire</source>
+      <translation>Vencen los costos de cierre estimados</translation>
+    </message>
+    <message>
+      <source>Adjustable rate (AIR table)</source>
+      <translation>Tasa ajustable (tabla TIA)</translation>
+    </message>
+    <message>
+      <source>%1 + %2; first change at month %3 (at most %4), then every %5 months (at most %6); between %7 and %8</source>
+      <translation>%1 + %2; primer cambio en el mes %3 (como máximo %4), luego cada %5 meses (como máximo %6); entre %7 y %8</translation>
+    </message>
+    <message>
+      <source>interest only for the first %1 payments</source>
+      <translation>interés solamente durante los primeros %1 pagos</translation>
+    </message>
+    <message>
+      <source>no interest-only payments</source>
+      <translation>sin pagos de interés solamente</translation>
+    </message>
+    <message>
+      <source>; from payment %1, %2 to %3</source>
+      <translation>; desde el pago %1, %2 a %3</translation>
+    </message>
+    <message>
+      <source>; at most %1</source>
+      <translation>; como máximo %1</translation>
+    </message>
+    <message>
+      <source>Adjustable payments (AP table)</source>
+      <translation>Pagos ajustables (tabla PA)</translation>
+    </message>
+    <message>
+      <source>%1. section total</source>
+      <translation>%1. total de la sección</translation>
+    </message>
+    <message>
+      <source>D. Total loan costs</source>
+      <translation>D. Costos totales del préstamo</translation>
+    </message>
+    <message>
+      <source>I. Total other costs</source>
+      <translation>I. Total de otros costos</translation>
+    </message>
+    <message>
+      <source>J. Total closing costs</source>
+      <translation>J. Total de costos de cierre</translation>
+    </message>
+    <message>
+      <source>Cash to close</source>
+      <translation>Dinero en efectivo para el cierre</translation>
+    </message>
+    <message>
+      <source>%1 to you</source>
+      <translation>%1 para usted</translation>
+    </message>
+    <message>
+      <source>In 5 Years, total paid</source>
+      <translation>En 5 años, total pagado</translation>
+    </message>
+    <message>
+      <source>In 5 Years, principal paid off</source>
+      <translation>En 5 años, capital pagado</translation>
+    </message>
+    <message>
+      <source>APR</source>
+      <translation>APR</translation>
+    </message>
+    <message>
+      <source>TIP</source>
+      <translation>TIP</translation>
+    </message>
+    <message>
+      <source>Where the figures in the fields below were read</source>
+      <translation>Dónde se leyeron las cifras de los campos de abajo</translation>
+    </message>
+  </context>
+  <context>
     <name>plumcrest::offers::KeepOfferDialog</name>
     <message>
       <source>Keep This Offer</source>
@@ -3120,6 +3338,49 @@ Mes %2 (año %3), %4: %5</translation>
     <message>
       <source>Must be fewer months than the term.</source>
       <translation>Debe ser menos meses que el plazo.</translation>
+    </message>
+  </context>
+  <context>
+    <name>plumcrest::offers::OfferEntry</name>
+    <message>
+      <source>Type an amount such as %1.</source>
+      <translation>Escriba un monto como %1.</translation>
+    </message>
+    <message>
+      <source>Type a percentage such as %1.</source>
+      <translation>Escriba un porcentaje como %1.</translation>
+    </message>
+    <message>
+      <source>Type a whole number of years such as 30.</source>
+      <translation>Escriba un número entero de años, como 30.</translation>
+    </message>
+    <message>
+      <source>Type a whole number of months such as 60.</source>
+      <translation>Escriba un número entero de meses, como 60.</translation>
+    </message>
+    <message>
+      <source>Type a date as month/day/year, such as 4/16/2026.</source>
+      <translation>Escriba una fecha como mes/día/año, por ejemplo 4/16/2026.</translation>
+    </message>
+    <message>
+      <source>Cannot be negative.</source>
+      <translation>No puede ser negativo.</translation>
+    </message>
+    <message>
+      <source>Must be more than %1.</source>
+      <translation>Debe ser mayor que %1.</translation>
+    </message>
+    <message>
+      <source>Must be from %1 to %2.</source>
+      <translation>Debe estar entre %1 y %2.</translation>
+    </message>
+    <message>
+      <source>Use at most 2 decimals.</source>
+      <translation>Use como máximo 2 decimales.</translation>
+    </message>
+    <message>
+      <source>Use at most 4 decimals.</source>
+      <translation>Use como máximo 4 decimales.</translation>
     </message>
   </context>
   <context>

@@ -5,8 +5,10 @@
 #include "FakePlatform.h"
 #include "OfferEditor.h"
 #include "ReadingChecks.h"
+#include "Translations.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -170,6 +172,37 @@ private slots:
         QCOMPARE(platform.messages.asked.size(), std::size_t{2});
         QVERIFY(editor.isHidden());
         QCOMPARE(editor.result(), int(QDialog::Rejected));
+    }
+
+    // State: the program shown in Spanish.  Expected: the review's panel in Spanish too: its
+    // title, its rows, the purpose as the offer's own field names it, and the checks' verdicts.
+    void the_review_reads_in_the_language_shown() {
+        struct Spanish {
+            Spanish() {
+                translations::InstallTranslators(*qApp,
+                                                 QLocale(QLocale::Spanish, QLocale::UnitedStates));
+            }
+            ~Spanish() {
+                translations::InstallTranslators(*qApp,
+                                                 QLocale(QLocale::English, QLocale::UnitedStates));
+            }
+        } spanish;
+        reader::ReadBack read = Read(true, true);
+        read.reading.purpose = {std::string("Purchase"), {1, 5}};
+        OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
+        ShowReadingIn(editor, read, kUs);
+        auto* panel = editor.findChild<QGroupBox*>(QStringLiteral("grpReading"));
+        QVERIFY(panel);
+        QCOMPARE(panel->title(), QStringLiteral("Leído de la Estimación de Préstamo: compare cada "
+                                                "cifra con el formulario"));
+        QStringList shown;
+        for (const QLabel* label : panel->findChildren<QLabel*>())
+            shown << label->text();
+        for (const char* text : {"Fecha de emisión", "Finalidad", "Adquisición por compra",
+                                 "pág. 1, línea 5", "A. total de la sección"})
+            QVERIFY2(shown.contains(QString::fromUtf8(text)), text);
+        QVERIFY2(Verdict(editor, "sectionA")->text().startsWith(QStringLiteral("\u2713 coincide")),
+                 qPrintable(Verdict(editor, "sectionA")->text()));
     }
 };
 
