@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QRectF>
 #include <algorithm>
+#include <cmath>
 
 // Poppler's own classes, not its Qt binding: the binding makes a new text device and a new
 // rendering device for every page, so each page loads the fonts and builds the colour
@@ -160,6 +161,35 @@ void AddWords(const TextBox& box, const Ink& ink, bool checkInk, Page& page) {
     flush();
 }
 
+// A closing mark set in another font than its word ("préstamo" in small type, then ")") comes
+// out of Poppler as a word of its own, though it touches the word before: joined to that word,
+// so that labels read as they are printed.
+void JoinTouchingMarks(Page& page) {
+    std::vector<Word> joined;
+    joined.reserve(page.words.size());
+    for (Word& word : page.words) {
+        const bool mark =
+            !word.text.empty() && word.text.find_first_not_of(")]}.,;:%") == std::string::npos;
+        if (mark && !joined.empty()) {
+            Word& before = joined.back();
+            const double height = std::min(before.bottom - before.top, word.bottom - word.top);
+            const double gap = word.left - before.right;
+            const double shift =
+                std::fabs((word.top + word.bottom) - (before.top + before.bottom)) / 2;
+            if (before.drawn == word.drawn && height > 0 && gap <= 0.05 * height &&
+                gap >= -0.5 * height && shift < height / 2) {
+                before.text += word.text;
+                before.right = std::max(before.right, word.right);
+                before.top = std::min(before.top, word.top);
+                before.bottom = std::max(before.bottom, word.bottom);
+                continue;
+            }
+        }
+        joined.push_back(std::move(word));
+    }
+    page.words = std::move(joined);
+}
+
 } // namespace
 
 Refusal RefusalOf(FormKind kind) {
@@ -295,6 +325,7 @@ PdfWords ReadPdfWords(const QByteArray& contents) {
                 for (const auto& box : boxes)
                     AddWords(box, ink, true, words);
             }
+            JoinTouchingMarks(words);
         }
         anyWord = anyWord || !words.words.empty();
         result.pages.push_back(std::move(words));

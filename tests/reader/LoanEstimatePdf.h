@@ -22,7 +22,8 @@ struct FormStyle {
     // What real forms do: a cover page of prose first; the rate-lock sentence (with "interest
     // rate" in it) above the Loan Terms; labels over two lines with their figures between or
     // beside the first; glyphs drawn in white after figures and labels; ranges printed
-    // "$1,028 min" over "$1,359 max" and "$1,137–$1,468".
+    // "$1,028 min" over "$1,359 max" and "$1,137–$1,468"; a label's aside in smaller type with
+    // its closing mark in the label's.
     bool realTraits = false;
     bool spanish = false;           // the form's headings and labels in the regulator's Spanish
     bool firstPageSideways = false; // the form's page 1 printed a quarter turn round
