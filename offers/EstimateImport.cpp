@@ -542,7 +542,8 @@ void ShowReadingIn(OfferEditor& editor, const reader::ReadBack& read,
         review->payment->setAccessibleName(ReviewText::tr("Monthly principal & interest"));
         review->payment->setPlaceholderText(MissingText());
         review->payment->setAlignment(Qt::AlignRight);
-        grid->replaceWidget(shown, review->payment);
+        // The layout hands back the item that held the label; it is ours to delete.
+        delete grid->replaceWidget(shown, review->payment);
         if (QLayoutItem* caption = grid->itemAtPosition(row - 1, 0))
             if (auto* label = qobject_cast<QLabel*>(caption->widget()))
                 label->setBuddy(review->payment);
