@@ -40,8 +40,13 @@ TESTS_FOR = {
     "reader/": ["test_reader_words", "test_reader_pdf"],
     # What counts as ink, against Qt's grey for every colour.
     "reader/Ink": ["test_reader_ink", "test_reader_pdf"],
+    # The review: what is read, shown missing, checked again and translated.
+    "offers/EstimateImport": ["test_estimate_review", "test_offers"],
+    "offers/OfferEntry": ["test_estimate_review", "test_offers"],
+    "offers/OfferEditor": ["test_estimate_review", "test_offers", "test_compare"],
     "offers/": ["test_offers", "test_compare"],
     # The check on hand-worked readings, and its command and JSON with a reader standing in.
+    "closing/ClosingWindow": ["test_closing_window"],
     "closing/": ["test_closing_check", "test_closing_command"],
     "dialogs/": ["dialogs_test", "test_app_behaviourstest"],
     "loan/OfferCalculator": ["test_loan_offercalculator", "test_store", "test_compare"],

@@ -5,6 +5,7 @@
 
 #include "FakePlatform.h"
 #include "JuniperClosing.h"
+#include "Wheel.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -67,6 +68,10 @@ private slots:
             if (window.table()->item(row, 1)->text().startsWith(QStringLiteral("Title")))
                 category = qobject_cast<QComboBox*>(window.table()->cellWidget(row, 5));
         QVERIFY(category);
+        // Scrolling the table past the choice leaves it as it was.
+        const int chosen = category->currentIndex();
+        testing::TurnWheelDown(*category);
+        QCOMPARE(category->currentIndex(), chosen);
         category->setCurrentIndex(1); // 10 % together
         QTRY_COMPARE(window.check().cureOwed, 6000);
         QCOMPARE(window.choices().categories.size(), 1u);

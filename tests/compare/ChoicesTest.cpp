@@ -16,6 +16,7 @@
 #include "FakePlatform.h"
 #include "OfferStore.h"
 #include "Verdict.h"
+#include "Wheel.h"
 
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -432,6 +433,9 @@ void ChoicesTest::the_window_draws_each_offer_and_follows_the_loan_typed() {
         window.CurrentRateField()->setValue(6.875);
         window.CurrentMonthsField()->setValue(240);
         window.CurrentInsuranceField()->setValue(110);
+        // Scrolling the tab past the loan's figures leaves them as they were.
+        testing::TurnWheelDown(*window.CurrentMonthsField());
+        testing::TurnWheelDown(*window.CurrentBalanceField());
         QVERIFY2(window.RefinanceText()->text().startsWith(QStringLiteral(
                      "Refinancing with Larch Refinance takes your payment from 2,029.53 to "
                      "1,580.17 a month")),

@@ -6,7 +6,9 @@
 #include "OfferEditor.h"
 #include "ReadingChecks.h"
 #include "Translations.h"
+#include "Wheel.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -93,6 +95,10 @@ private slots:
         OfferEditor editor(OfferOfReading(read.reading), kUs, nullptr);
         ShowReadingIn(editor, read, kUs);
         QVERIFY(!Ok(editor)->isEnabled());
+        // Scrolling the review past the loan type leaves it as read.
+        const int type = editor.LoanTypeField()->currentIndex();
+        testing::TurnWheelDown(*editor.LoanTypeField());
+        QCOMPARE(editor.LoanTypeField()->currentIndex(), type);
         auto* payment = editor.findChild<QLineEdit*>(QStringLiteral("edtReviewPayment"));
         QVERIFY(payment);
         QTest::keyClicks(payment, QStringLiteral("1,587.97"));

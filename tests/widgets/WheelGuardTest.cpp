@@ -3,26 +3,20 @@
 
 #include "WheelGuard.h"
 
+#include "Wheel.h"
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 #include <QtTest>
 
 using plumcrest::ScrollPastWhenUnfocused;
+using plumcrest::testing::TurnWheelDown;
 
 namespace {
-
-// A turn of the wheel towards the user (down a page, to the next item of a list).
-void TurnDown(QWidget& widget) {
-    const QPointF at(widget.width() / 2.0, widget.height() / 2.0);
-    QWheelEvent wheel(at, widget.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&widget, &wheel);
-}
 
 QComboBox* AddChoice(QVBoxLayout& layout) {
     auto* box = new QComboBox;
@@ -85,14 +79,14 @@ private slots:
         form.ScrollListToItsEnd();
         QScrollBar& outerBar = *form.outer.verticalScrollBar();
         QCOMPARE(outerBar.value(), 0);
-        TurnDown(*form.onForm);
+        TurnWheelDown(*form.onForm);
         QCOMPARE(form.onForm->currentIndex(), 0);
-        TurnDown(*form.amount);
+        TurnWheelDown(*form.amount);
         QCOMPARE(form.amount->value(), 250000.0);
         const int once = outerBar.value();
         QVERIFY(once > 0);
         // The list around the second choice is at its end: the form scrolls on.
-        TurnDown(*form.inList);
+        TurnWheelDown(*form.inList);
         QCOMPARE(form.inList->currentIndex(), 0);
         QVERIFY(outerBar.value() > once);
     }
@@ -103,7 +97,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form.outer));
         form.onForm->setFocus(Qt::TabFocusReason);
         QVERIFY(form.onForm->hasFocus());
-        TurnDown(*form.onForm);
+        TurnWheelDown(*form.onForm);
         QCOMPARE(form.onForm->currentIndex(), 1);
         QCOMPARE(form.outer.verticalScrollBar()->value(), 0);
         QCOMPARE(form.onForm->focusPolicy(), Qt::StrongFocus);
@@ -118,7 +112,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!box->hasFocus());
-        TurnDown(*box);
+        TurnWheelDown(*box);
         QCOMPARE(box->currentIndex(), 1);
     }
 };
