@@ -64,17 +64,54 @@ private slots:
         ClosingWindow window(EstimateReadingOfOffer(Offer()), Closing(), QStringLiteral("Juniper"));
         QCOMPARE(window.check().cureOwed, 100);
         QComboBox* category = nullptr;
+        QComboBox* pairing = nullptr;
         for (int row = 0; row < window.table()->rowCount(); ++row)
-            if (window.table()->item(row, 1)->text().startsWith(QStringLiteral("Title")))
+            if (window.table()->item(row, 1)->text().startsWith(QStringLiteral("Title"))) {
                 category = qobject_cast<QComboBox*>(window.table()->cellWidget(row, 5));
-        QVERIFY(category);
-        // Scrolling the table past the choice leaves it as it was.
-        const int chosen = category->currentIndex();
-        testing::TurnWheelDown(*category);
-        QCOMPARE(category->currentIndex(), chosen);
+                pairing = qobject_cast<QComboBox*>(window.table()->cellWidget(row, 2));
+            }
+        QVERIFY(category && pairing);
+        // Scrolling the table past the line's choices leaves them as they were.
+        for (QComboBox* choice : {category, pairing}) {
+            const int chosen = choice->currentIndex();
+            for (int notches : {-1, 1}) {
+                testing::TurnWheel(*choice, notches);
+                QCOMPARE(choice->currentIndex(), chosen);
+            }
+        }
+        QCOMPARE(window.check().cureOwed, 100);
         category->setCurrentIndex(1); // 10 % together
         QTRY_COMPARE(window.check().cureOwed, 6000);
         QCOMPARE(window.choices().categories.size(), 1u);
+    }
+
+    // State: the title policy, matched with its Loan Estimate line. Action: the buyer says it
+    // is a new charge instead. Expected: the line's choice shows the match first; after the
+    // change the check has the line unmatched, on both forms' side of the table.
+    void a_line_matched_otherwise_is_checked_so() {
+        ClosingWindow window(EstimateReadingOfOffer(Offer()), Closing(), QStringLiteral("Juniper"));
+        int row = -1;
+        for (int r = 0; r < window.table()->rowCount(); ++r)
+            if (window.table()->item(r, 1)->text().startsWith(QStringLiteral("Title")))
+                row = r;
+        QVERIFY(row >= 0);
+        auto* pairing = qobject_cast<QComboBox*>(window.table()->cellWidget(row, 2));
+        QVERIFY(pairing);
+        const auto titlePair = [&window] {
+            for (const LinePair& pair : window.check().lines)
+                if (pair.closing && pair.label.rfind("Title", 0) == 0)
+                    return pair;
+            return LinePair{};
+        };
+        const LinePair matched = titlePair();
+        QVERIFY(matched.estimate);
+        QCOMPARE(pairing->currentText(),
+                 QStringLiteral("%1: %2").arg(QString::fromStdString(matched.estimate->section),
+                                              QString::fromStdString(matched.estimateLabel)));
+        pairing->setCurrentIndex(0);
+        QTRY_VERIFY(!titlePair().estimate);
+        QCOMPARE(window.choices().pairings.size(), 1u);
+        QVERIFY(!window.choices().pairings.front().estimate);
     }
 
     // Action: the Help button, then F1 in the table. Expected: both open the check's own topic.
