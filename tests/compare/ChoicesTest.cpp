@@ -434,8 +434,10 @@ void ChoicesTest::the_window_draws_each_offer_and_follows_the_loan_typed() {
         window.CurrentMonthsField()->setValue(240);
         window.CurrentInsuranceField()->setValue(110);
         // Scrolling the tab past the loan's figures leaves them as they were.
-        testing::TurnWheelDown(*window.CurrentMonthsField());
-        testing::TurnWheelDown(*window.CurrentBalanceField());
+        for (QWidget* field : std::initializer_list<QWidget*>{
+                 window.CurrentBalanceField(), window.CurrentRateField(),
+                 window.CurrentMonthsField(), window.CurrentInsuranceField()})
+            testing::TurnWheelDown(*field);
         QVERIFY2(window.RefinanceText()->text().startsWith(QStringLiteral(
                      "Refinancing with Larch Refinance takes your payment from 2,029.53 to "
                      "1,580.17 a month")),
