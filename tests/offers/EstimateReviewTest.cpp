@@ -12,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -101,6 +102,17 @@ private slots:
         QCOMPARE(editor.LoanTypeField()->currentIndex(), type);
         auto* payment = editor.findChild<QLineEdit*>(QStringLiteral("edtReviewPayment"));
         QVERIFY(payment);
+        // In the panel's row of the figure, named missing, labelled by its caption.
+        auto* panel = editor.findChild<QGroupBox*>(QStringLiteral("grpReading"));
+        QVERIFY(panel && panel->layout()->indexOf(payment) >= 0);
+        QVERIFY(payment->placeholderText().startsWith(QStringLiteral("missing")));
+        QVERIFY(payment->alignment() & Qt::AlignRight);
+        const QLabel* caption = nullptr;
+        for (const QLabel* label : panel->findChildren<QLabel*>())
+            if (label->text() == QStringLiteral("Monthly principal && interest"))
+                caption = label;
+        QVERIFY(caption);
+        QCOMPARE(caption->buddy(), payment);
         QTest::keyClicks(payment, QStringLiteral("1,587.97"));
         QVERIFY(Ok(editor)->isEnabled());
     }
