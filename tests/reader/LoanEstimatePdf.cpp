@@ -210,7 +210,8 @@ private:
         x += Advance(head, size);
         Put(1, x, y, aside, small);
         x += Advance(aside, small);
-        Put(1, x, y, QStringLiteral(")"), size);
+        // A hair apart, as a lender's system may set it: still touching, not a word space.
+        Put(1, x + 0.3, y, QStringLiteral(")"), size);
         Amount(1, 576, y, figure.value);
         y += 12;
     }
