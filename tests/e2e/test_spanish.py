@@ -41,7 +41,7 @@ def keep(s, calc, typed, name):
     s.focus(s.window_id(title=KEEP_TITLE))
     field = s.wait_widget(dialog, name="Nombre")
     s.wait_focused(field)
-    s.type(name)
+    s.type_into(field, name)
     s.press(s.wait_widget(dialog, name="Conservar", role="push button"))
     wait_until(lambda: all(s.name_of(w) != KEEP_TITLE for w in s.windows(calc.app)),
                s.timeout, "the keep dialog to close")
@@ -67,8 +67,15 @@ def keep_and_compare_es(program, artifacts):
 
         def cell(row, column):
             return s.name_of(table.queryTable().getAccessibleAt(row, column))
-        wait_until(lambda: [cell(NAME_ROW, 0), cell(NAME_ROW, 1)] ==
-                   ["Crédito Roble", "Banco Peñón"], s.timeout, "the two offers, newest first")
+        seen = []
+
+        def newest_first():
+            seen[:] = [cell(NAME_ROW, 0), cell(NAME_ROW, 1)]
+            return seen == ["Crédito Roble", "Banco Peñón"]
+        try:
+            wait_until(newest_first, s.timeout, "the two offers, newest first")
+        except HarnessError as error:
+            raise HarnessError(f"{error}; the names read {seen!r}")
         label = table.queryTable().getRowDescription(HORIZON_COST_ROW)
         if label != "Costo en 7 años":
             raise HarnessError(f"row {HORIZON_COST_ROW} is {label!r}")
