@@ -496,6 +496,8 @@ OfferEditor::CostLine& OfferEditor::InsertLine(CostSection section, const CostIt
 
     if (item) {
         line->label->setText(QString::fromStdString(item->label));
+        // A label wider than its field shows its beginning, which names the charge.
+        line->label->setCursorPosition(0);
         line->keptAmount = item->amount;
         line->keptText = EntryText(item->amount, EntryKind::Money, separators_);
         line->amount->setText(line->keptText);

@@ -134,6 +134,7 @@ private slots:
     void adjustable_rate_is_typed_checked_and_taken_away_again();
     void a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole();
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
+    void a_kept_label_wider_than_its_field_shows_its_beginning();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void another_rate_is_its_price_and_its_rate_together();
@@ -493,6 +494,19 @@ void OfferEditorTest::a_label_of_201_characters_is_refused_beside_it_and_stays_a
 // Action: Edit; a new name and 60 long lines typed; OK; then room is made and OK pressed again.
 // Expected: the first OK leaves the editor open with every entry as typed and says the disk is
 //   full and that OK tries again, in plain words, with no message box; the second OK keeps it all.
+void OfferEditorTest::a_kept_label_wider_than_its_field_shows_its_beginning() {
+    testing::FakePlatform platform;
+    KeptOffer offer = SampleOffer();
+    offer.estimate.costs[2].label = "Title - Lender's Title Insurance Policy with Endorsements";
+    OfferEditor editor(offer, kUs, nullptr);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QLineEdit* label = editor.Line(CostSection::C, 0).label;
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) > label->width());
+    // Its first word stands at the field's left edge, not scrolled off by the end.
+    QCOMPARE(label->cursorPosition(), 0);
+}
+
 void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed() {
     testing::FakePlatform platform;
     ScopedLocaleSeparators separators(kUs);
