@@ -41,6 +41,19 @@ def wait_until(predicate, timeout=DEFAULT_TIMEOUT, what="condition"):
         time.sleep(POLL_INTERVAL)
 
 
+def wait_for_value(read, expected, timeout, what):
+    """Polls read() until it gives expected; the error says what it gave last."""
+    last = []
+
+    def check():
+        last[:] = [read()]
+        return last[0] == expected
+    try:
+        wait_until(check, timeout, what)
+    except HarnessError:
+        raise HarnessError(f"{what}: shows {last[0] if last else None!r}, expected {expected!r}")
+
+
 def _read_line_from_fd(fd, timeout, what):
     deadline = time.monotonic() + timeout
     data = b""
@@ -116,11 +129,13 @@ class Session:
     def _map_spanish_letters(self, env):
         """Gives each Spanish letter an empty key of its own, leaving others empty for xdotool."""
         if not shutil.which("xmodmap"):
+            self.log("no xmodmap: the Spanish letters are typed by remapping, as xdotool does")
             return
         table = subprocess.run(["xmodmap", "-pke"], env=env, capture_output=True, text=True)
         empty = [line.split()[1] for line in table.stdout.splitlines()
                  if line.split()[2:] == ["="]]
         if len(empty) < len(self.SPANISH_LETTERS) + 4:
+            self.log(f"only {len(empty)} empty keys: the Spanish letters are typed by remapping")
             return
         expressions = []
         for keycode, letters in zip(reversed(empty), self.SPANISH_LETTERS):
@@ -409,16 +424,8 @@ class Session:
             return None
 
     def wait_text(self, acc, expected, timeout=None, what=None):
-        last = []
-
-        def check():
-            last[:] = [self.text_of(acc)]
-            return last[0] == expected
-        try:
-            wait_until(check, timeout or self.timeout, what or f"text {expected!r}")
-        except HarnessError:
-            raise HarnessError(f"{what or self.name_of(acc)}: expected {expected!r}, "
-                               f"shows {last[0] if last else None!r}")
+        wait_for_value(lambda: self.text_of(acc), expected, timeout or self.timeout,
+                       what or self.name_of(acc))
 
     def press(self, acc, action_name=None):
         """Runs the widget's action ("Press", "Click", ...) through AT-SPI."""
@@ -486,22 +493,6 @@ class Session:
 
     def type(self, text):
         self.xdotool("type", "--delay", "30", text)
-
-    def type_into(self, acc, text, tries=3):
-        """Types text into the focused field and confirms the field holds it. xdotool types a
-        letter the keymap lacks (ñ, é) by remapping a spare key for a moment, and under load the
-        program can read that key after the mapping is gone; so a field that came out different
-        is emptied and typed again."""
-        shown = None
-        for _ in range(tries):
-            self.type(text)
-            try:
-                return wait_until(lambda: self.text_of(acc) == text, 3.0, f"{text!r} typed")
-            except HarnessError:
-                shown = self.text_of(acc)
-                self.log(f"typed {text!r}, the field shows {shown!r}: typing it again")
-                self.key("ctrl+a", "BackSpace")
-        raise HarnessError(f"typed {text!r} {tries} times; the field shows {shown!r}")
 
     def key(self, *keys):
         self.xdotool("key", "--delay", "30", *keys)

@@ -10,7 +10,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from harness import HarnessError, run_scenarios, wait_until  # noqa: E402
+from harness import HarnessError, run_scenarios, wait_for_value, wait_until  # noqa: E402
 from test_plumcrest import (DEFAULT_TYPED, INPUTS, RESULTS, SAVED_FOLDER,  # noqa: E402
                             Calculator, session, write_saved)
 
@@ -60,15 +60,7 @@ class CompareWindow:
         return self.table.queryTable().getRowDescription(row)
 
     def expect_row(self, row, expected, what):
-        last = []
-
-        def check():
-            last[:] = self.row(row)
-            return last == expected
-        try:
-            wait_until(check, self.s.timeout, what)
-        except HarnessError:
-            raise HarnessError(f"{what}: shows {last!r}, expected {expected!r}")
+        wait_for_value(lambda: self.row(row), expected, self.s.timeout, what)
 
     def break_even_lines(self):
         return [self.s.name_of(item) for item in self.s.walk(self.break_even)

@@ -11,7 +11,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from harness import HarnessError, run_scenarios, wait_until  # noqa: E402
+from harness import HarnessError, run_scenarios, wait_for_value, wait_until  # noqa: E402
 from test_plumcrest import DEFAULT_TYPED, Calculator, session, write_saved  # noqa: E402
 from test_output import pdf_pages, save_through_dialog  # noqa: E402
 
@@ -41,7 +41,8 @@ def keep(s, calc, typed, name):
     s.focus(s.window_id(title=KEEP_TITLE))
     field = s.wait_widget(dialog, name="Nombre")
     s.wait_focused(field)
-    s.type_into(field, name)
+    s.type(name)
+    s.wait_text(field, name, what="the name as typed")
     s.press(s.wait_widget(dialog, name="Conservar", role="push button"))
     wait_until(lambda: all(s.name_of(w) != KEEP_TITLE for w in s.windows(calc.app)),
                s.timeout, "the keep dialog to close")
@@ -67,15 +68,8 @@ def keep_and_compare_es(program, artifacts):
 
         def cell(row, column):
             return s.name_of(table.queryTable().getAccessibleAt(row, column))
-        seen = []
-
-        def newest_first():
-            seen[:] = [cell(NAME_ROW, 0), cell(NAME_ROW, 1)]
-            return seen == ["Crédito Roble", "Banco Peñón"]
-        try:
-            wait_until(newest_first, s.timeout, "the two offers, newest first")
-        except HarnessError as error:
-            raise HarnessError(f"{error}; the names read {seen!r}")
+        wait_for_value(lambda: [cell(NAME_ROW, 0), cell(NAME_ROW, 1)],
+                       ["Crédito Roble", "Banco Peñón"], s.timeout, "the two offers, newest first")
         label = table.queryTable().getRowDescription(HORIZON_COST_ROW)
         if label != "Costo en 7 años":
             raise HarnessError(f"row {HORIZON_COST_ROW} is {label!r}")
