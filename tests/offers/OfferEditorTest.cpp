@@ -135,6 +135,7 @@ private slots:
     void a_201st_cost_line_is_refused_with_a_message_and_the_200_are_kept_whole();
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
     void a_kept_label_wider_than_its_field_shows_its_beginning();
+    void an_added_line_stands_below_the_last_its_fields_side_by_side_and_its_problem_under_them();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void another_rate_is_its_price_and_its_rate_together();
@@ -505,6 +506,35 @@ void OfferEditorTest::a_kept_label_wider_than_its_field_shows_its_beginning() {
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) > label->width());
     // Its first word stands at the field's left edge, not scrolled off by the end.
     QCOMPARE(label->cursorPosition(), 0);
+}
+
+void OfferEditorTest::
+    an_added_line_stands_below_the_last_its_fields_side_by_side_and_its_problem_under_them() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    editor.resize(1200, 760);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QTest::mouseClick(editor.AddLineButton(CostSection::A), Qt::LeftButton);
+    QTest::mouseClick(editor.AddLineButton(CostSection::H), Qt::LeftButton);
+    const OfferEditor::CostLine& kept = editor.Line(CostSection::A, 0);
+    const OfferEditor::CostLine& added = editor.Line(CostSection::A, 1);
+    // The lender's own charges count as finance charges until the buyer says otherwise; an
+    // optional charge does not.
+    QVERIFY(added.financeCharge->isChecked());
+    QVERIFY(!editor.Line(CostSection::H, 1).financeCharge->isChecked());
+
+    QTest::keyClicks(added.amount, QStringLiteral("12x"));
+    QTRY_VERIFY(added.problem->isVisible());
+    const auto at = [&editor](const QWidget* w) {
+        return QRect(w->mapTo(&editor, QPoint(0, 0)), w->size());
+    };
+    QVERIFY(at(added.label).top() >= at(kept.label).bottom());
+    QVERIFY(at(added.label).right() < at(added.amount).left());
+    QVERIFY(at(added.amount).right() < at(added.financeCharge).left());
+    QVERIFY(at(added.financeCharge).right() < at(added.remove).left());
+    QVERIFY(at(added.problem).top() >= at(added.amount).bottom());
+    QVERIFY(at(added.problem).height() > 0);
 }
 
 void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed() {
