@@ -18,6 +18,7 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -136,6 +137,7 @@ private slots:
     void a_label_of_201_characters_is_refused_beside_it_and_stays_as_typed();
     void a_kept_label_wider_than_its_field_shows_its_beginning();
     void an_added_line_stands_below_the_last_its_fields_side_by_side_and_its_problem_under_them();
+    void a_term_not_in_whole_years_shows_its_years_and_keeps_its_months();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void another_rate_is_its_price_and_its_rate_together();
@@ -535,6 +537,40 @@ void OfferEditorTest::
     QVERIFY(at(added.financeCharge).right() < at(added.remove).left());
     QVERIFY(at(added.problem).top() >= at(added.amount).bottom());
     QVERIFY(at(added.problem).height() > 0);
+    QVERIFY(at(editor.AddLineButton(CostSection::A)).top() >= at(added.problem).bottom());
+    // The problem reads in red, and a total that counts it shows a dash, not a wrong figure.
+    const QImage shown = added.problem->grab().toImage();
+    bool red = false;
+    for (int y = 0; y < shown.height() && !red; ++y)
+        for (int x = 0; x < shown.width() && !red; ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            red = c.red() > 120 && c.red() > c.green() + 60;
+        }
+    QVERIFY(red);
+    QCOMPARE(editor.LoanCostsTotal()->text(), QStringLiteral("-"));
+    // Named for a screen reader before anything is typed in it.
+    QVERIFY(added.amount->accessibleName().contains(QStringLiteral("line 2: amount")));
+
+    // Tab reaches the added line after the one kept, and Add line after it.
+    editor.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    kept.remove->setFocus();
+    QTest::keyClick(kept.remove, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), added.label);
+    added.remove->setFocus();
+    QTest::keyClick(added.remove, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), editor.AddLineButton(CostSection::A));
+}
+
+void OfferEditorTest::a_term_not_in_whole_years_shows_its_years_and_keeps_its_months() {
+    testing::FakePlatform platform;
+    KeptOffer offer = SampleOffer();
+    offer.estimate.months = 341;
+    OfferEditor editor(offer, kUs, nullptr);
+    QCOMPARE(editor.NumberField("months")->text(), QStringLiteral("28.4166666666667"));
+    const auto edited = editor.EditedOffer();
+    QVERIFY(edited);
+    QCOMPARE(edited->estimate.months, 341);
 }
 
 void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed() {
