@@ -361,7 +361,6 @@ QLineEdit* OfferEditor::AddNumber(const EstimateField& figure, std::optional<dou
     // other stays as it was until it is retyped.
     if (figure.key == "months" && value) {
         const auto months = static_cast<std::int32_t>(*value);
-        keptMonths_ = months;
         entry.keptText =
             months % 12 == 0
                 ? QString::number(months / 12)
