@@ -138,6 +138,7 @@ private slots:
     void a_kept_label_wider_than_its_field_shows_its_beginning();
     void an_added_line_stands_below_the_last_its_fields_side_by_side_and_its_problem_under_them();
     void a_term_not_in_whole_years_shows_its_years_and_keeps_its_months();
+    void an_empty_figure_says_where_its_value_comes_from();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void another_rate_is_its_price_and_its_rate_together();
@@ -571,6 +572,15 @@ void OfferEditorTest::a_term_not_in_whole_years_shows_its_years_and_keeps_its_mo
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
     QCOMPARE(edited->estimate.months, 341);
+}
+
+void OfferEditorTest::an_empty_figure_says_where_its_value_comes_from() {
+    testing::FakePlatform platform;
+    OfferEditor editor(SampleOffer(), kUs, nullptr);
+    // A cash-to-close line left empty is worked out; a disclosed figure left empty was not given.
+    QCOMPARE(editor.NumberField("closingCostsFinanced")->placeholderText(),
+             QStringLiteral("from the offer's figures"));
+    QCOMPARE(editor.NumberField("disclosedTip")->placeholderText(), QStringLiteral("not given"));
 }
 
 void OfferEditorTest::a_save_on_a_full_disk_keeps_the_editor_open_with_what_was_typed() {
