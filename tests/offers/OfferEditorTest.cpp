@@ -27,6 +27,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
+#include <functional>
 #include <map>
 
 using namespace plumcrest;
@@ -139,6 +140,7 @@ private slots:
     void an_added_line_stands_below_the_last_its_fields_side_by_side_and_its_problem_under_them();
     void a_term_not_in_whole_years_shows_its_years_and_keeps_its_months();
     void an_empty_figure_says_where_its_value_comes_from();
+    void a_change_made_without_typing_is_asked_about_before_it_is_thrown_away();
     void every_figure_of_the_description_is_typed_and_kept();
     void the_premium_financed_must_stay_inside_the_loan_and_a_credit_is_typed_below_zero();
     void another_rate_is_its_price_and_its_rate_together();
@@ -572,6 +574,29 @@ void OfferEditorTest::a_term_not_in_whole_years_shows_its_years_and_keeps_its_mo
     const auto edited = editor.EditedOffer();
     QVERIFY(edited);
     QCOMPARE(edited->estimate.months, 341);
+}
+
+void OfferEditorTest::a_change_made_without_typing_is_asked_about_before_it_is_thrown_away() {
+    testing::FakePlatform platform;
+    platform.messages.answer = false;
+    const std::vector<std::pair<const char*, std::function<void(OfferEditor&)>>> changes = {
+        {"another loan type",
+         [](OfferEditor& e) { QTest::keyClick(e.LoanTypeField(), Qt::Key_Down); }},
+        {"a line removed",
+         [](OfferEditor& e) {
+             QTest::mouseClick(e.Line(CostSection::H, 0).remove, Qt::LeftButton);
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        OfferEditor editor(SampleOffer(), kUs, nullptr);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        change(editor);
+        platform.messages.asked.clear();
+        editor.reject();
+        QVERIFY2(platform.messages.asked.size() == 1, what);
+        QVERIFY2(editor.isVisible(), what);
+    }
 }
 
 void OfferEditorTest::an_empty_figure_says_where_its_value_comes_from() {
