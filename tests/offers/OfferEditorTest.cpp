@@ -111,6 +111,18 @@ bool LimitPages(QSqlDatabase db, bool full) {
 }
 
 // Lines enough to need more room in the file than it has.
+// Whether any of the widget's pixels is plainly red, as the problems' colour is.
+bool DrawnInRed(QWidget& widget) {
+    const QImage shown = widget.grab().toImage();
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.red() > 120 && c.red() > c.green() + 60)
+                return true;
+        }
+    return false;
+}
+
 void AddLongLines(OfferEditor& editor) {
     for (int i = 0; i < 60; ++i) {
         QTest::mouseClick(editor.AddLineButton(CostSection::C), Qt::LeftButton);
@@ -274,6 +286,7 @@ void OfferEditorTest::bad_amount_keeps_the_dialog_open_names_the_field_and_loses
     QVERIFY(editor.result() != QDialog::Accepted);
     QVERIFY(editor.Problem()->text().contains(QStringLiteral("F. Prepaids")));
     QVERIFY(editor.Problem()->text().contains(QStringLiteral("Prepaid Interest")));
+    QVERIFY(DrawnInRed(*editor.Problem()));
     QVERIFY(prepaid.problem->isVisible());
     QVERIFY(prepaid.problem->text().contains(QStringLiteral("1,234.56")));
     QCOMPARE(editor.focusWidget(), prepaid.amount);
@@ -542,14 +555,7 @@ void OfferEditorTest::
     QVERIFY(at(added.problem).height() > 0);
     QVERIFY(at(editor.AddLineButton(CostSection::A)).top() >= at(added.problem).bottom());
     // The problem reads in red, and a total that counts it shows a dash, not a wrong figure.
-    const QImage shown = added.problem->grab().toImage();
-    bool red = false;
-    for (int y = 0; y < shown.height() && !red; ++y)
-        for (int x = 0; x < shown.width() && !red; ++x) {
-            const QColor c = shown.pixelColor(x, y);
-            red = c.red() > 120 && c.red() > c.green() + 60;
-        }
-    QVERIFY(red);
+    QVERIFY(DrawnInRed(*added.problem));
     QCOMPARE(editor.LoanCostsTotal()->text(), QStringLiteral("-"));
     // Named for a screen reader before anything is typed in it.
     QVERIFY(added.amount->accessibleName().contains(QStringLiteral("line 2: amount")));
